@@ -1,0 +1,50 @@
+#include "DictionaryStore.h"
+
+#include "game/App.h"
+
+#include <QDir>
+
+namespace Dictionary {
+
+std::string DictionaryFilePath(const App& app)
+{
+    return QDir(QString::fromStdString(app.ProgramFolder))
+        .filePath(QStringLiteral("Dictionary.dat"))
+        .toStdString();
+}
+
+void ReadDictionary(App& app)
+{
+    app.dictionary.LetterBase = 'a';
+    app.dictionary.DictionaryPath = DictionaryFilePath(app);
+    app.dictionary.LoadResult = app.engine.cReadBinaryDictionary(app.dictionary.DictionaryPath);
+    app.dictionary.DictionaryUpdated = false;
+    const engine::FileResult& result = app.dictionary.LoadResult;
+    if (result.ok())
+        return;
+    // A game that silently finds no words would look broken; say what happened instead.
+    QString reason = QString::fromStdString(engine::describe(result.status));
+    if (!result.detail.empty())
+        reason += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
+    Ask(app, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
+                            "Lettro will start with an empty dictionary, so no board will "
+                            "hold any words until words are added or merged in the "
+                            "Dictionary Editor.")
+                 .arg(QDir::toNativeSeparators(
+                          QString::fromStdString(app.dictionary.DictionaryPath)),
+                      reason));
+}
+
+void AddDictionaryWord(App& app, const std::string& word)
+{
+    app.engine.cDictionaryAdd(word);
+    app.dictionary.DictionaryUpdated = true;
+}
+
+void RemoveDictionaryWord(App& app, const std::string& word)
+{
+    app.engine.cDictionaryRemove(word);
+    app.dictionary.DictionaryUpdated = true;
+}
+
+} // namespace Dictionary

@@ -1,0 +1,77 @@
+// Settings live in QSettings: the registry key on Windows, an INI file elsewhere.
+#include "Settings.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace engine {
+
+namespace {
+// The registry-style key names a group; only its last part is a group of QSettings.
+QString groupFor(const std::string& key)
+{
+    const auto pos = key.find_last_of('\\');
+    const std::string last = pos == std::string::npos ? key : key.substr(pos + 1);
+    return QString::fromStdString(last.empty() ? std::string("Default") : last);
+}
+
+// Names come from our own code, but keep QSettings' separators out of them all the same.
+QString cleanName(const std::string& name)
+{
+    QString n = QString::fromStdString(name);
+    n.remove(QLatin1Char('/'));
+    n.remove(QLatin1Char('\\'));
+    return n;
+}
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Penwick"), QStringLiteral("Lettro")))
+{
+}
+
+SettingsStore::SettingsStore(const std::string& folder)
+    : m_settings(std::make_unique<QSettings>(
+          QDir(QString::fromStdString(folder)).filePath(QStringLiteral("Lettro.ini")),
+          QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+std::optional<std::string> SettingsStore::cGetRegValue(const std::string& key,
+                                                       const std::string& name,
+                                                       int maxLength) const
+{
+    if (maxLength <= 0)
+        return std::nullopt;
+    m_settings->beginGroup(groupFor(key));
+    const QVariant value = m_settings->value(cleanName(name));
+    m_settings->endGroup();
+    if (!value.isValid() || !value.canConvert<QString>())
+        return std::nullopt;
+    QString text = value.toString();
+    if (text.isEmpty())
+        return std::nullopt;
+    std::string bytes = text.left(maxLength).toStdString();
+    if (bytes.size() > static_cast<std::size_t>(maxLength))
+        bytes.resize(static_cast<std::size_t>(maxLength));
+    return bytes;
+}
+
+void SettingsStore::cSetRegValue(const std::string& key, const std::string& name,
+                                 const std::string& value)
+{
+    m_settings->beginGroup(groupFor(key));
+    m_settings->setValue(cleanName(name), QString::fromStdString(value));
+    m_settings->endGroup();
+}
+
+bool SettingsStore::sync()
+{
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+} // namespace engine

@@ -1,0 +1,21 @@
+// The application object: the run's state plus its windows and the desktop seam.
+#pragma once
+
+#include "game/Program.h"
+#include "ui/Desktop.h"
+
+class MainWindow;
+
+struct App : Program {
+    explicit App(ui::Desktop& desktop) : desktop(desktop) {}
+
+    ui::Desktop& desktop;
+    MainWindow* main = nullptr; // owned by whoever made it (main.cpp or a test)
+};
+
+// Shows a message box owned by the main window; the title defaults to "Lettro".
+ui::Answer Ask(App& app, const QString& text, ui::Buttons buttons = ui::Buttons::Ok,
+               const QString& title = QStringLiteral("Lettro"));
+
+// The rejection sound, made only when sounds are on.
+void RejectionSound(App& app);

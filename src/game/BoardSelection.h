@@ -1,0 +1,26 @@
+// Choosing a board that holds the wanted number of dictionary words.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace BoardSelection {
+
+inline constexpr int kMaxShakes = 100;
+
+// Whether a board with `wordCount` words meets the limit code: "-" any board with a
+// word, ">N" more than N words, "<N" fewer than N words.
+bool MeetsLimit(const std::string& numWordsLimit, int wordCount);
+
+struct Choice {
+    std::string board;
+    int wordCount = 0;
+    int shakes = 0;
+};
+
+// Shakes until a board meets the limit, at most kMaxShakes times; the last board
+// shaken is played when none does. countWords is the engine's count for a board text.
+Choice ChooseBoard(const std::string& numWordsLimit, const std::function<std::string()>& shake,
+                   const std::function<int(const std::string&)>& countWords);
+
+} // namespace BoardSelection

@@ -1,0 +1,180 @@
+// Running a game: start, the clock, pause, and the end of a turn.
+#include "game/App.h"
+#include "game/Common.h"
+#include "game/MainWindow.h"
+#include "game/TimeFormat.h"
+
+#include "board/CubeFrame.h"
+#include "board/WordEntry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace Common {
+
+namespace {
+bool IsNetworkGame(const App& app)
+{
+    return app.game.GameMode == NetworkPlayer || app.game.GameMode == NetworkHost;
+}
+
+void SetTimeLeftColour(App& app, TimeFormat::ClockColour colour)
+{
+    QColor c(Qt::black);
+    if (colour == TimeFormat::ClockColour::Yellow)
+        c = QColor(255, 255, 0);
+    else if (colour == TimeFormat::ClockColour::Red)
+        c = QColor(255, 0, 0);
+    QPalette palette = app.main->TimeLeft->palette();
+    palette.setColor(QPalette::WindowText, c);
+    app.main->TimeLeft->setPalette(palette);
+}
+
+// Hides the board while a "Hit OK" box is up, so nobody gets a head start.
+void HitOkBehindHiddenBoard(App& app, const QString& text)
+{
+    app.main->cubeFrame->setVisible(false);
+    Ask(app, text);
+    app.main->cubeFrame->setVisible(true);
+}
+} // namespace
+
+void StartGameClick(App& app)
+{
+    if (IsNetworkGame(app))
+        return;
+    // A running game is dropped without evaluation.
+    app.main->GameClock->stop();
+    std::string board;
+    SetUpBoard(app, board);
+    BeginPlay(app);
+}
+
+void BeginPlay(App& app)
+{
+    MainWindow& w = *app.main;
+    w.show();
+    w.raise();
+    w.activateWindow();
+    w.NewWord->setFocus();
+
+    GameState& game = app.game;
+    game.GameInProgress = true;
+    game.TimeRemaining = game.GameType == Frantic ? 15 : game.TimeLimit;
+    switch (game.GameMode) {
+    case SinglePlayer:
+        game.PlayerCount = 1;
+        game.LocalPlayerIndex = 0;
+        break;
+    case TwoPlayer:
+        game.PlayerCount = 2;
+        HitOkBehindHiddenBoard(app, QStringLiteral("Player 1 - Hit OK when ready to start game."));
+        game.LocalPlayerIndex = 0;
+        break;
+    default:
+        HitOkBehindHiddenBoard(app, QStringLiteral("Hit OK when ready to start game."));
+        break;
+    }
+
+    const auto players = static_cast<std::size_t>(std::max(game.PlayerCount, 1));
+    game.PlayerWords.assign(players, {});
+    Evaluation& eval = app.eval;
+    eval.PlayerDefinedWords.assign(players, {});
+    eval.PlayerUndefinedWords.assign(players, {});
+    eval.PlayerScores.assign(players, 0);
+    eval.UnusedWords.clear();
+    eval.CommonWords.clear();
+
+    SetTimeLeftColour(app, TimeFormat::ClockColour::Black);
+    SetClockLabels(app, QStringLiteral("Time Remaining"),
+                   QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining)));
+    w.GameClock->start();
+}
+
+void ClockTick(App& app)
+{
+    GameState& game = app.game;
+    MainWindow& w = *app.main;
+    if (game.Paused)
+        return;
+    if (!IsNetworkGame(app)) {
+        // The clock stands still, and the board stays hidden, while another window is in front.
+        if (!app.desktop.isForeground(&w)) {
+            if (w.cubeFrame->isVisible())
+                w.cubeFrame->setVisible(false);
+            return;
+        }
+        if (!w.cubeFrame->isVisible())
+            w.cubeFrame->setVisible(true);
+    }
+    if (game.TimeRemaining <= 0) {
+        // A tick that arrives after the game ended must not count below zero.
+        w.GameClock->stop();
+        return;
+    }
+    game.TimeRemaining -= 1;
+    SetTimeLeftColour(app, TimeFormat::TimeLeftColour(game.TimeRemaining));
+    w.TimeLeft->setText(QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining)));
+    if (game.TimeRemaining == 0)
+        EndGame(app);
+}
+
+void PauseGame(App& app)
+{
+    if (IsNetworkGame(app))
+        return;
+    MainWindow& w = *app.main;
+    app.game.Paused = true;
+    w.cubeFrame->setVisible(false);
+    Ask(app, QStringLiteral("Hit OK when ready to resume."), ui::Buttons::Ok,
+        QStringLiteral("Game paused"));
+    w.cubeFrame->setVisible(true);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    app.game.Paused = false;
+}
+
+void EndGameNow(App& app)
+{
+    if (!app.game.GameInProgress)
+        return;
+    app.game.TimeRemaining = 0;
+    EndGame(app);
+}
+
+void EndGame(App& app)
+{
+    MainWindow& w = *app.main;
+    GameState& game = app.game;
+    game.TimeRemaining = 0;
+    w.GameClock->stop();
+
+    w.NewWord->setEnabled(false);
+    w.NewWord->clear();
+    WordEntry::UpdateEnterCaption(app);
+
+    SetTimeLeftColour(app, TimeFormat::ClockColour::Black);
+    SetClockLabels(app, QStringLiteral("Game Over"), QString());
+
+    const int index = std::max(game.LocalPlayerIndex, 0);
+    if (static_cast<std::size_t>(index) >= game.PlayerWords.size())
+        game.PlayerWords.resize(static_cast<std::size_t>(index) + 1);
+    Words& words = game.PlayerWords[static_cast<std::size_t>(index)];
+    words.clear();
+    for (int row = 0; row < w.WordList->rowCount(); ++row) {
+        const QTableWidgetItem* item = w.WordList->item(row, 0);
+        words.push_back(item ? item->text().toStdString() : std::string());
+    }
+    // TODO: hand over to the end-of-turn evaluation once scoring and the results window exist.
+}
+
+void SetClockLabels(App& app, const QString& caption, const QString& timeText)
+{
+    app.main->TimeRemLabel->setText(caption);
+    app.main->TimeLeft->setText(timeText);
+}
+
+} // namespace Common

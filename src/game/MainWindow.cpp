@@ -1,0 +1,163 @@
+#include "MainWindow.h"
+
+#include "board/CubeFrame.h"
+#include "game/App.h"
+#include "game/Common.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Lettro"));
+    app.main = this;
+
+    ToolBar = addToolBar(QStringLiteral("Game"));
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setMovable(false);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Start = addToolButton(QStringLiteral("Start"), tr("Start Game"),
+                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay);
+    Pause = addToolButton(QStringLiteral("Pause"), tr("Pause Game"), tr("Pause the game"),
+                          QStyle::SP_MediaPause);
+    End = addToolButton(QStringLiteral("End"), tr("End Game"), tr("End the game now"),
+                        QStyle::SP_MediaStop);
+    ToolBar->addSeparator();
+    Options = addToolButton(QStringLiteral("Options"), tr("Options"),
+                            tr("Time, game type, players, word sizes and more"),
+                            QStyle::SP_FileDialogDetailedView);
+    Dictionary = addToolButton(QStringLiteral("Dictionary"), tr("Dictionary Editor"),
+                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon);
+    NetworkButton = addToolButton(QStringLiteral("NetworkButton"), tr("Network Game"),
+                                  tr("Play with others on the local network"),
+                                  QStyle::SP_DriveNetIcon);
+    HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"),
+                               QStyle::SP_DialogHelpButton);
+    Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"),
+                         QStyle::SP_DialogCloseButton);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("MainArea"));
+    setCentralWidget(central);
+
+    cubeFrame = new CubeFrame(central);
+    cubeFrame->move(16, 16);
+    const int boardBottom = cubeFrame->y() + cubeFrame->height();
+    const int boardRight = cubeFrame->x() + cubeFrame->width();
+
+    QFont courier(QStringLiteral("Courier New"), 18);
+    courier.setStyleHint(QFont::TypeWriter);
+
+    NewWord = new QLineEdit(central);
+    NewWord->setObjectName(QStringLiteral("NewWord"));
+    NewWord->setFont(courier);
+    NewWord->setMaxLength(40);
+    NewWord->setGeometry(16, boardBottom + 12, 220, 40);
+
+    Enter = new QPushButton(tr("Enter"), central);
+    Enter->setObjectName(QStringLiteral("Enter"));
+    Enter->setGeometry(244, boardBottom + 12, 76, 40);
+    Enter->setDefault(true);
+    Enter->setAutoDefault(true);
+
+    Clear = new QPushButton(tr("Clear"), central);
+    Clear->setObjectName(QStringLiteral("Clear"));
+    Clear->setGeometry(boardRight - 76, boardBottom + 12, 76, 40);
+    Clear->setAutoDefault(false);
+
+    const int listLeft = boardRight + 24;
+    const int listWidth = 230;
+    TimeRemLabel = new QLabel(tr("Time Remaining"), central);
+    TimeRemLabel->setObjectName(QStringLiteral("TimeRemLabel"));
+    TimeRemLabel->setAlignment(Qt::AlignCenter);
+    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
+
+    TimeLeft = new QLabel(central);
+    TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
+    TimeLeft->setAlignment(Qt::AlignCenter);
+    QFont clockFont = font();
+    clockFont.setPointSize(26);
+    clockFont.setBold(true);
+    TimeLeft->setFont(clockFont);
+    TimeLeft->setAutoFillBackground(false);
+    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
+
+    WordList = new QTableWidget(0, 1, central);
+    WordList->setObjectName(QStringLiteral("WordList"));
+    WordList->horizontalHeader()->hide();
+    WordList->verticalHeader()->hide();
+    WordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    WordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    WordList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    WordList->setFocusPolicy(Qt::NoFocus);
+    WordList->setShowGrid(false);
+    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
+
+    PlayerWordLabel = new QLabel(central);
+    PlayerWordLabel->setObjectName(QStringLiteral("PlayerWordLabel"));
+    PlayerWordLabel->setAlignment(Qt::AlignCenter);
+    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
+
+    DefinedWordCount = new QLabel(central);
+    DefinedWordCount->setObjectName(QStringLiteral("DefinedWordCount"));
+    DefinedWordCount->setAlignment(Qt::AlignCenter);
+    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+
+    central->setFixedSize(listLeft + listWidth + 16, boardBottom + 64);
+
+    GameClock = new QTimer(this);
+    GameClock->setObjectName(QStringLiteral("GameClock"));
+    GameClock->setInterval(1000);
+
+    connect(GameClock, &QTimer::timeout, this, [this] { Common::ClockTick(m_app); });
+    connect(Start, &QToolButton::clicked, this, [this] { Common::StartGameClick(m_app); });
+    connect(Pause, &QToolButton::clicked, this, [this] { Common::PauseGame(m_app); });
+    connect(End, &QToolButton::clicked, this, [this] { EndGameNow(); });
+    connect(Exit, &QToolButton::clicked, this, [this] { close(); });
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_app.main == this)
+        m_app.main = nullptr;
+}
+
+void MainWindow::EndGame()
+{
+    Common::EndGame(m_app);
+}
+
+void MainWindow::EndGameNow()
+{
+    Common::EndGameNow(m_app);
+}
+
+QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
+                                       const QString& tip, int standardIcon)
+{
+    auto* button = new QToolButton(ToolBar);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(tip);
+    button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::NoFocus);
+    ToolBar->addWidget(button);
+    return button;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    GameClock->stop();
+    event->accept();
+}

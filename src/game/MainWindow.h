@@ -1,0 +1,57 @@
+// The main window: the board, the word box and list, the clock and the buttons.
+// Every event goes straight to a game procedure.
+#pragma once
+
+#include <QMainWindow>
+
+class CubeFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+struct App;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(App& app, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Public so that other windows can end the game through the main window.
+    void EndGame();
+    void EndGameNow();
+
+    CubeFrame* cubeFrame = nullptr; // objectName "CubeFrame"
+    QLineEdit* NewWord = nullptr;
+    QPushButton* Enter = nullptr;
+    QPushButton* Clear = nullptr;
+    QTableWidget* WordList = nullptr;
+    QLabel* PlayerWordLabel = nullptr;
+    QLabel* DefinedWordCount = nullptr;
+    QLabel* TimeRemLabel = nullptr;
+    QLabel* TimeLeft = nullptr;
+    QTimer* GameClock = nullptr;
+    QToolBar* ToolBar = nullptr;
+    QToolButton* Start = nullptr;
+    QToolButton* Pause = nullptr;
+    QToolButton* End = nullptr;
+    QToolButton* Options = nullptr;
+    QToolButton* Dictionary = nullptr;
+    QToolButton* NetworkButton = nullptr;
+    QToolButton* HelpButton = nullptr;
+    QToolButton* Exit = nullptr;
+
+    // The cube under the mouse at the last press on the board (-1: none).
+    int cubeUnderMouse = -1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip,
+                               int standardIcon);
+    App& m_app;
+};

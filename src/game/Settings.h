@@ -1,0 +1,24 @@
+// The stored settings: names, text formats, reading at start-up and saving.
+#pragma once
+
+struct App;
+
+namespace Settings {
+
+// Value names in the store.
+inline constexpr const char* kTimeLimit = "TimeLimit";
+inline constexpr const char* kMinWordSize = "MinWordSize";
+inline constexpr const char* kMaxWordSize = "MaxWordSize";
+inline constexpr const char* kNumWordsLimit = "NumWordsLimit";
+inline constexpr const char* kSounds = "Sounds";
+inline constexpr const char* kShowUnusedWords = "ShowUnusedWords";
+inline constexpr const char* kRepeatLetters = "RepeatLetters";
+inline constexpr const char* kLeftHandedDisplay = "LeftHandedDisplay";
+
+// Game values are read through 10 characters.
+inline constexpr int kGameValueLength = 10;
+
+// Writes the eight game values.
+void SaveSettings(App& app);
+
+} // namespace Settings

@@ -1,0 +1,41 @@
+// Start-up: everything the game needs before the first Start.
+#include "game/App.h"
+#include "game/Common.h"
+#include "game/MainWindow.h"
+
+#include "dictionary/DictionaryStore.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace Common {
+
+void StartUp(App& app)
+{
+    Dictionary::ReadDictionary(app);
+    Dice::InitDice(app.board.DieFaces);
+
+    for (int i = 0; i < 16; ++i) {
+        app.board.BoardFaces[i].clear();
+        DrawCube(app, i);
+    }
+    app.entry.BoardClean = true;
+    app.main->WordList->horizontalHeader()->setStretchLastSection(true);
+    app.main->WordList->setColumnWidth(0, app.main->WordList->viewport()->width());
+
+    GameState& game = app.game;
+    game.TimeRemaining = 0;
+    game.TimeLimit = 180;
+    game.Paused = false;
+    app.options.SoundsOn = true;
+    game.GameInProgress = false;
+
+    app.options.LoadedMaxWordSize = app.engine.cMaxWordSize();
+    game.GameType = Standard;
+    game.GameMode = SinglePlayer;
+
+    if (auto* clock = dynamic_cast<Dice::ClockRandom*>(app.random.get()))
+        clock->seedFromClock();
+}
+
+} // namespace Common

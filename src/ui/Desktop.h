@@ -1,0 +1,59 @@
+// The one door to the desktop: message boxes, the warning sound, the foreground
+// question and file dialogs. The game installs the real one; tests install a script.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct Prompt {
+    QString text;
+    QString title = QStringLiteral("Lettro");
+    Buttons buttons = Buttons::Ok;
+};
+
+struct FileDialog {
+    QString caption;
+    QString folder;          // start folder
+    QString filter;          // Qt filter text: "All Files (*)" ";;" separated
+    QString selectedFilter;  // the filter shown first
+    QString defaultSuffix;   // save dialogs: added when the name has none
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Shows a modal message box over `parent` and returns the button pressed.
+    virtual Answer ask(QWidget* parent, const Prompt& prompt) = 0;
+    // The desktop's warning ("exclamation") sound.
+    virtual void warningSound() = 0;
+    // Whether `window` is the window the user is working in now.
+    virtual bool isForeground(const QWidget* window) = 0;
+    // File dialogs: the chosen path, or "" when cancelled.
+    virtual QString openFileName(QWidget* parent, const FileDialog& dialog) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialog& dialog) = 0;
+};
+
+// The real desktop: QMessageBox, the freedesktop sound theme (or a plain beep),
+// QApplication::activeWindow and QFileDialog.
+class QtDesktop : public Desktop {
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+    Answer ask(QWidget* parent, const Prompt& prompt) override;
+    void warningSound() override;
+    bool isForeground(const QWidget* window) override;
+    QString openFileName(QWidget* parent, const FileDialog& dialog) override;
+    QString saveFileName(QWidget* parent, const FileDialog& dialog) override;
+
+private:
+    struct Sound;
+    Sound* m_sound = nullptr;
+};
+
+} // namespace ui

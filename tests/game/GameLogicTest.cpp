@@ -1,0 +1,90 @@
+#include "game/BoardSelection.h"
+#include "game/TimeFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using TimeFormat::ClockColour;
+
+TEST(TimeFormat, minutesColonTwoDigitSeconds)
+{
+    const std::vector<std::pair<int, const char*>> cases = {
+        {0, "0:00"},  {5, "0:05"},  {9, "0:09"},   {10, "0:10"},  {59, "0:59"},  {60, "1:00"},
+        {61, "1:01"}, {75, "1:15"}, {180, "3:00"}, {600, "10:00"}, {1800, "30:00"}};
+    for (const auto& [seconds, text] : cases)
+        EXPECT_EQ(TimeFormat::FormatTime(seconds), text) << seconds;
+}
+
+TEST(TimeFormat, lastTenSecondsBlink)
+{
+    const std::vector<ClockColour> expected = {
+        ClockColour::Black, ClockColour::Yellow, ClockColour::Black, ClockColour::Yellow,
+        ClockColour::Black, ClockColour::Yellow, ClockColour::Black, ClockColour::Red,
+        ClockColour::Black, ClockColour::Red,    ClockColour::Black, ClockColour::Red};
+    for (int t = 11; t >= 0; --t)
+        EXPECT_EQ(TimeFormat::TimeLeftColour(t), expected[11 - t]) << t;
+    EXPECT_EQ(TimeFormat::TimeLeftColour(12), ClockColour::Black);
+    EXPECT_EQ(TimeFormat::TimeLeftColour(100), ClockColour::Black);
+}
+
+// Shakes numbered boards and reports chosen word counts for them.
+struct ScriptedShakes {
+    explicit ScriptedShakes(std::vector<int> c) : counts(std::move(c)) {}
+    std::vector<int> counts;
+    int shaken = 0;
+    std::vector<std::string> counted;
+
+    BoardSelection::Choice choose(const std::string& limit)
+    {
+        return BoardSelection::ChooseBoard(
+            limit, [&] { return "board" + std::to_string(shaken++); },
+            [&](const std::string& board) {
+                counted.push_back(board);
+                const auto i = counted.size() - 1;
+                return i < counts.size() ? counts[i] : counts.back();
+            });
+    }
+};
+
+TEST(BoardSelection, limitsAreStrict)
+{
+    EXPECT_FALSE(BoardSelection::MeetsLimit(">25", 25));
+    EXPECT_TRUE(BoardSelection::MeetsLimit(">25", 26));
+    EXPECT_FALSE(BoardSelection::MeetsLimit("<25", 25));
+    EXPECT_TRUE(BoardSelection::MeetsLimit("<25", 24));
+    EXPECT_TRUE(BoardSelection::MeetsLimit("<100", 0));
+    EXPECT_FALSE(BoardSelection::MeetsLimit("-", 0)) << "a board without words is never played";
+    EXPECT_TRUE(BoardSelection::MeetsLimit("-", 1));
+    EXPECT_TRUE(BoardSelection::MeetsLimit(">100", 101));
+}
+
+TEST(BoardSelection, shakesUntilTheLimitIsMet)
+{
+    ScriptedShakes more({25, 26});
+    auto choice = more.choose(">25");
+    EXPECT_EQ(choice.board, "board1");
+    EXPECT_EQ(choice.wordCount, 26);
+    EXPECT_EQ(choice.shakes, 2);
+
+    ScriptedShakes fewer({30, 24});
+    choice = fewer.choose("<25");
+    EXPECT_EQ(choice.board, "board1");
+    EXPECT_EQ(choice.wordCount, 24);
+}
+
+TEST(BoardSelection, hundredShakesThenTheLastBoardIsPlayed)
+{
+    ScriptedShakes none({0});
+    const auto choice = none.choose("-");
+    EXPECT_EQ(choice.shakes, 100);
+    EXPECT_EQ(none.shaken, 100);
+    EXPECT_EQ(choice.board, "board99");
+    EXPECT_EQ(choice.wordCount, 0);
+    ASSERT_EQ(none.counted.size(), 100u);
+    EXPECT_EQ(none.counted.back(), choice.board) << "the words fetched belong to the last board";
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+// A whole game in a test: app state, a scripted desktop, the main window (offscreen),
+// a temporary folder for settings and a small dictionary.
+#pragma once
+
+#include "ScriptedDesktop.h"
+#include "game/App.h"
+#include "game/MainWindow.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Boards as pictures: "CATS/ODGE/QRIN/TXYZ" (slashes and spaces ignored) -> board text.
+std::string BoardFromText(const std::string& picture);
+
+// Scripted values for RandomIndex: each value is the draw r in [0, 1).
+class ScriptedRandom : public Dice::RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<float> values) : m_values(std::move(values)) {}
+    float next() override;
+    int draws = 0;
+
+private:
+    std::vector<float> m_values;
+};
+
+struct TestApp {
+    // Writes `words` as the dictionary file into a temporary program folder.
+    explicit TestApp(const std::vector<std::string>& words = {});
+    ~TestApp();
+
+    // Runs start-up as the game does.
+    void startUp();
+    // Places a chosen board as if it had been shaken (board words from the engine).
+    void placeBoard(const std::string& boardText);
+
+    QTemporaryDir folder;
+    ScriptedDesktop desktop;
+    App app;
+    std::unique_ptr<MainWindow> window;
+};
