@@ -4,13 +4,24 @@
 #include "game/Program.h"
 #include "ui/Desktop.h"
 
+class DictionaryEditor;
+class HelpBrowser;
 class MainWindow;
+class OptionsDialog;
+class ProgressWindow;
+class ResultsWindow;
 
 struct App : Program {
     explicit App(ui::Desktop& desktop) : desktop(desktop) {}
 
     ui::Desktop& desktop;
     MainWindow* main = nullptr; // owned by whoever made it (main.cpp or a test)
+    // The other windows are made on first use as children of the main window.
+    ResultsWindow* resultsWindow = nullptr;
+    OptionsDialog* optionsDialog = nullptr;
+    DictionaryEditor* dictionaryEditor = nullptr;
+    ProgressWindow* progressWindow = nullptr;
+    HelpBrowser* helpBrowser = nullptr;
 };
 
 // Shows a message box owned by the main window; the title defaults to "Lettro".
