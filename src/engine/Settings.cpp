@@ -51,12 +51,20 @@ std::optional<std::string> SettingsStore::cGetRegValue(const std::string& key,
     m_settings->endGroup();
     if (!value.isValid() || !value.canConvert<QString>())
         return std::nullopt;
-    QString text = value.toString();
+    const QString text = value.toString();
     if (text.isEmpty())
         return std::nullopt;
-    std::string bytes = text.left(maxLength).toStdString();
-    if (bytes.size() > static_cast<std::size_t>(maxLength))
-        bytes.resize(static_cast<std::size_t>(maxLength));
+    // Cut to maxLength bytes, which is never more than maxLength characters, but never in
+    // the middle of a character: a cut UTF-8 sequence would be garbage to every reader.
+    std::string bytes = text.toStdString();
+    if (bytes.size() > static_cast<std::size_t>(maxLength)) {
+        std::size_t cut = static_cast<std::size_t>(maxLength);
+        while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+            --cut; // bytes[cut] continues a character: step back to where it starts
+        bytes.resize(cut);
+    }
+    if (bytes.empty())
+        return std::nullopt;
     return bytes;
 }
 
