@@ -27,4 +27,15 @@ void SetUpBoard(App& app, std::string& board);
 // Draws cube i without selection; the blank board before the first game too.
 void DrawCube(App& app, int i);
 
+// The options window (shown modally over the main window) and what it changes.
+void OpenOptions(App& app);
+void FillOptionsDialog(App& app);
+void GameTypeChanged(App& app);
+void ApplyOptions(App& app);
+void CancelOptions(App& app);
+// Ends a running game without evaluating it.
+void AbortGame(App& app);
+// The network button: keeps the game settings and opens network play.
+void EnterNetworkGame(App& app);
+
 } // namespace Common

@@ -139,7 +139,9 @@ void PauseGame(App& app)
 
 void EndGameNow(App& app)
 {
-    if (!app.game.GameInProgress)
+    // A game aborted by an option change is still "in progress" until the next start, but
+    // it has no turn left to end: ending it again would evaluate a game nobody finished.
+    if (!app.game.GameInProgress || app.game.TimeRemaining == 0)
         return;
     app.game.TimeRemaining = 0;
     EndGame(app);

@@ -123,6 +123,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(Start, &QToolButton::clicked, this, [this] { Common::StartGameClick(m_app); });
     connect(Pause, &QToolButton::clicked, this, [this] { Common::PauseGame(m_app); });
     connect(End, &QToolButton::clicked, this, [this] { EndGameNow(); });
+    connect(Options, &QToolButton::clicked, this, [this] { Common::OpenOptions(m_app); });
+    connect(NetworkButton, &QToolButton::clicked, this,
+            [this] { Common::EnterNetworkGame(m_app); });
     connect(Exit, &QToolButton::clicked, this, [this] { close(); });
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,16 @@ struct DictionaryState {
     engine::FileResult LoadResult; // how the last load went
 };
 
+// The game settings kept aside while a network game overrides them.
+struct SavedGameSettings {
+    int GameMode = SinglePlayer;
+    int GameType = Standard;
+    bool RepeatLetters = false;
+    int TimeLimit = 180;
+    int MinWordSize = engine::kDefaultMinWordSize;
+    std::string NumWordsLimit = "-";
+};
+
 struct Program {
     std::string PlatformType = "PC";
     std::string ProgramFolder = "."; // where Dictionary.dat and Lettro.htm live
@@ -89,4 +100,5 @@ struct Program {
     Options options;
     Evaluation eval;
     DictionaryState dictionary;
+    std::optional<SavedGameSettings> savedForNetwork;
 };

@@ -18,7 +18,15 @@ inline constexpr const char* kLeftHandedDisplay = "LeftHandedDisplay";
 // Game values are read through 10 characters.
 inline constexpr int kGameValueLength = 10;
 
+// Reads the stored game values once at start-up, after the dictionary is loaded:
+// anything absent or unusable silently takes its default.
+void ReadSettings(App& app);
+
 // Writes the eight game values.
 void SaveSettings(App& app);
+
+// Lays the main window out for the wanted hand (true: left-handed) and returns the
+// wanted value, which the caller keeps as LeftHandedDisplay.
+bool ApplyLeftHandedLayout(App& app, bool leftHanded);
 
 } // namespace Settings

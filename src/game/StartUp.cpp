@@ -2,6 +2,7 @@
 #include "game/App.h"
 #include "game/Common.h"
 #include "game/MainWindow.h"
+#include "game/Settings.h"
 
 #include "dictionary/DictionaryStore.h"
 
@@ -23,6 +24,9 @@ void StartUp(App& app)
     app.main->WordList->horizontalHeader()->setStretchLastSection(true);
     app.main->WordList->setColumnWidth(0, app.main->WordList->viewport()->width());
 
+    app.board.BoardWords.clear();
+    app.board.BoardWords.reserve(151);
+
     GameState& game = app.game;
     game.TimeRemaining = 0;
     game.TimeLimit = 180;
@@ -30,9 +34,8 @@ void StartUp(App& app)
     app.options.SoundsOn = true;
     game.GameInProgress = false;
 
-    app.options.LoadedMaxWordSize = app.engine.cMaxWordSize();
-    game.GameType = Standard;
-    game.GameMode = SinglePlayer;
+    // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
+    Settings::ReadSettings(app);
 
     if (auto* clock = dynamic_cast<Dice::ClockRandom*>(app.random.get()))
         clock->seedFromClock();

@@ -1,0 +1,67 @@
+#include "SettingsText.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace SettingsText {
+
+std::optional<int> WholeNumber(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::nullopt;
+    const auto last = text.find_last_not_of(' ');
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || *begin == '-' || *begin == '+')
+        return std::nullopt;
+    return value;
+}
+
+bool IsTimeLimit(int seconds)
+{
+    return std::find(kTimeLimits.begin(), kTimeLimits.end(), seconds) != kTimeLimits.end();
+}
+
+bool IsNumWordsCode(const std::string& code)
+{
+    return std::find_if(kNumWordsCodes.begin(), kNumWordsCodes.end(),
+                        [&](const char* c) { return code == c; }) != kNumWordsCodes.end();
+}
+
+std::string NumWordsItem(const std::string& code)
+{
+    if (code.size() < 2)
+        return "No limits";
+    return (code[0] == '>' ? "More than " : "Less than ") + code.substr(1);
+}
+
+std::string NumWordsCode(const std::string& item)
+{
+    if (item == "No limits" || item.size() < 11)
+        return "-";
+    return (item.rfind("More", 0) == 0 ? ">" : "<") + item.substr(10);
+}
+
+int SecondsFromTimeItem(const std::string& item)
+{
+    // "m:ss" or "mm:ss"
+    std::string minutes, seconds;
+    if (item.size() >= 2 && item[1] == ':') {
+        minutes = item.substr(0, 1);
+        seconds = item.substr(2);
+    } else if (item.size() >= 3) {
+        minutes = item.substr(0, 2);
+        seconds = item.substr(3);
+    }
+    return WholeNumber(minutes).value_or(0) * 60 + WholeNumber(seconds).value_or(0);
+}
+
+std::optional<int> SizeFromItem(const std::string& item)
+{
+    return WholeNumber(item.substr(0, std::min<std::size_t>(2, item.size())));
+}
+
+} // namespace SettingsText
