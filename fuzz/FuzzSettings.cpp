@@ -1,0 +1,95 @@
+// Any text in the settings store: start-up reads it without trouble, and every option
+// ends within its range.
+#include "game/App.h"
+#include "game/Settings.h"
+#include "game/SettingsText.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace {
+
+// Answers questions from the input's bits; never shows anything.
+class FuzzDesktop : public ui::Desktop {
+public:
+    unsigned bits = 0;
+    ui::Answer ask(QWidget*, const ui::Prompt& prompt) override
+    {
+        if (prompt.buttons == ui::Buttons::Ok)
+            return ui::Answer::Ok;
+        const bool yes = bits & 1u;
+        bits >>= 1;
+        return yes ? ui::Answer::Yes : ui::Answer::No;
+    }
+    void warningSound() override {}
+    bool isForeground(const QWidget*) override { return true; }
+    QString openFileName(QWidget*, const ui::FileDialog&) override { return {}; }
+    QString saveFileName(QWidget*, const ui::FileDialog&) override { return {}; }
+};
+
+const char* const kNames[] = {Settings::kTimeLimit,     Settings::kMinWordSize,
+                              Settings::kMaxWordSize,   Settings::kNumWordsLimit,
+                              Settings::kSounds,        Settings::kShowUnusedWords,
+                              Settings::kRepeatLetters, Settings::kLeftHandedDisplay};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    static const std::string folder = [] {
+        std::string f = "/tmp/lettro-fuzz-settings-" + std::to_string(getpid());
+        mkdir(f.c_str(), 0700);
+        return f;
+    }();
+    const unsigned char mode = data[0];
+    const int dictionaryLimit = 2 + data[1] % 15;
+    const std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
+
+    // Either the whole settings file is the input, or the input gives the eight values.
+    std::string file;
+    if (mode & 1) {
+        file = text;
+    } else {
+        file = "[Default]\n";
+        std::size_t start = 0;
+        for (const char* name : kNames) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            if (start <= text.size())
+                file += std::string(name) + "=" + text.substr(start, end - start) + "\n";
+            start = end + 1;
+        }
+    }
+    const std::string path = folder + "/Lettro.ini";
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return 0;
+    std::fwrite(file.data(), 1, file.size(), f);
+    std::fclose(f);
+
+    FuzzDesktop desktop;
+    desktop.bits = mode >> 1;
+    App app(desktop);
+    app.settings = std::make_unique<engine::SettingsStore>(folder);
+    app.engine.cSetMaxWordSize(dictionaryLimit);
+    for (const char* w : {"ab", "cat", "tree", "house", "garden", "abcdefghijklmnop"})
+        app.engine.cDictionaryAdd(w);
+    Settings::ReadSettings(app);
+
+    const bool ok =
+        SettingsText::IsTimeLimit(app.game.TimeLimit) &&
+        app.engine.cMinWordSize() >= 2 && app.engine.cMinWordSize() <= 16 &&
+        app.engine.cMaxWordSize() >= 2 && app.engine.cMaxWordSize() <= dictionaryLimit &&
+        SettingsText::IsNumWordsCode(app.options.NumWordsLimit) &&
+        app.options.LoadedMaxWordSize == app.engine.cMaxWordSize() &&
+        app.game.GameType == Standard && app.game.GameMode == SinglePlayer;
+    if (!ok)
+        std::abort();
+    return 0;
+}
