@@ -24,19 +24,17 @@ public:
             + m_seen.capacity() * 8;
     }
 
+    // What one search needs, laid out for the search loop.
+    struct Board {
+        const TrieNode* nodes;
+        int minLength;
+        int maxLength;
+        std::array<std::uint32_t, 26> cubesWithLetter; // bit per cube
+        std::array<std::uint32_t, 16> neighbourLetters; // letters on the cubes around a cube
+        std::uint32_t allLetters;
+    };
+
 private:
-    void search(std::uint32_t node, int pos, std::uint32_t used, int length);
-    void record(std::uint32_t node, int length);
-
-    // Per solve.
-    const TrieNode* m_nodes = nullptr;
-    int m_min = 0;
-    int m_max = 0;
-    std::array<std::uint32_t, 26> m_cubesWithLetter{}; // bit per cube
-    std::array<std::uint32_t, 16> m_neighbourLetters{}; // letters next to a cube
-    std::array<std::uint8_t, 16> m_letter{};
-    char m_path[kKeyLetters + 2] = {};
-
     std::vector<WordKey> m_words;
     std::vector<std::uint32_t> m_foundNodes;
     std::vector<std::uint64_t> m_seen; // one bit per trie node, cleared after each board
