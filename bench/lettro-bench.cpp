@@ -1,0 +1,259 @@
+// lettro-bench: how fast the dictionary engine is on this machine.
+//   lettro-bench [--dict PATH]            every figure, as "name: value" lines
+//   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE
+#if LETTRO_GAME_DICE
+#include "board/Dice.h"
+#endif
+#include "engine/BoardText.h"
+#include "engine/Engine.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+#if LETTRO_GAME_DICE
+// The game's own shake, from a fixed seed so every run times the same boards.
+class Shaker {
+public:
+    explicit Shaker(std::uint32_t seed)
+    {
+        Dice::InitDice(m_faces);
+        m_random.seed(seed);
+    }
+    std::string operator()() { return *engine::boardFromText(Dice::ShakeDice(m_faces, m_random)); }
+
+private:
+    Dice::Faces m_faces;
+    Dice::ClockRandom m_random;
+};
+#else
+// The sixteen dice of the game; a 'Q' face is the Qu cube.
+constexpr std::array<const char*, 16> kDice = {
+    "EDAMCP", "TAYILB", "IROFXB", "SEWODN", "SACELR", "OSAHMR", "YLGKUE", "WGLRIU",
+    "OKUTND", "OQAMJB", "IPENHS", "VGTNEI", "AZEVDN", "AOIATC", "TUSEPL", "IFEHEY"};
+
+// Every die in a random place showing a random face, in the engine's board form.
+class Shaker {
+public:
+    explicit Shaker(std::uint32_t seed) : m_rng(seed) {}
+    std::string operator()()
+    {
+        std::array<int, 16> order{};
+        for (int i = 0; i < 16; ++i)
+            order[i] = i;
+        std::shuffle(order.begin(), order.end(), m_rng);
+        std::uniform_int_distribution<int> face(0, 5);
+        std::string board(16, ' ');
+        for (int pos = 0; pos < 16; ++pos)
+            board[pos] = static_cast<char>(kDice[order[pos]][face(m_rng)] - 'A' + 'a');
+        return board;
+    }
+
+private:
+    std::mt19937 m_rng;
+};
+#endif
+
+// Solving a board includes fetching its words, as the game does.
+std::size_t solveAndFetch(engine::Engine& e, const std::string& board)
+{
+    const int n = e.cCheckForAllDefinedWords(board);
+    std::size_t letters = 0;
+    for (int i = 0; i < n; ++i)
+        letters += e.cGetDefinedWord(i).size();
+    return letters;
+}
+
+double bestBoardsPerSecond(engine::Engine& e, const std::vector<std::string>& boards, int passes,
+                           std::size_t& words)
+{
+    double best = 0;
+    for (int pass = 0; pass < passes; ++pass) {
+        std::size_t letters = 0;
+        const auto start = Clock::now();
+        for (const std::string& b : boards)
+            letters += solveAndFetch(e, b);
+        const double s = secondsSince(start);
+        best = std::max(best, double(boards.size()) / s);
+        words = letters;
+    }
+    return best;
+}
+
+std::filesystem::path programFolder(const char* argv0)
+{
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        self = std::filesystem::absolute(argv0, ec);
+    return self.parent_path();
+}
+
+bool loadOrComplain(engine::Engine& e, const std::string& path)
+{
+    const engine::FileResult r = e.cReadBinaryDictionary(path);
+    if (!r.ok())
+        std::cerr << "lettro-bench: " << path << ": " << engine::describe(r.status) << '\n';
+    return r.ok();
+}
+
+// Merges `path` into an empty engine; returns the words per second of file lines.
+double mergeRate(const std::string& path, long long lines)
+{
+    engine::Engine e;
+    const auto start = Clock::now();
+    int percent = e.cReadTextFile(path);
+    while (percent < 100)
+        percent = e.cReadTextFile("dummy");
+    e.cCheckForAllDefinedWords("abcdefghijklmnop"); // the trie is built on first use
+    return double(lines) / secondsSince(start);
+}
+
+int boardsFromFile(const std::string& dict, const std::string& file)
+{
+    std::ifstream in(file);
+    if (!in) {
+        std::cerr << "lettro-bench: cannot open " << file << '\n';
+        return 1;
+    }
+    std::vector<std::string> boards;
+    std::string line;
+    int bad = 0;
+    while (std::getline(in, line)) {
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            continue;
+        const auto last = line.find_last_not_of(" \t\r");
+        if (auto b = engine::boardFromText(std::string_view(line).substr(first, last - first + 1)))
+            boards.push_back(*b);
+        else
+            ++bad;
+    }
+    if (bad)
+        std::cerr << "lettro-bench: " << bad << " lines of " << file << " are not boards\n";
+    if (boards.empty()) {
+        std::cerr << "lettro-bench: no boards in " << file << '\n';
+        return 1;
+    }
+    engine::Engine e;
+    if (!loadOrComplain(e, dict))
+        return 1;
+    // Enough passes for about half a million boards, at least three.
+    const int passes = std::max<int>(3, int(500000 / boards.size()));
+    std::size_t letters = 0;
+    const double rate = bestBoardsPerSecond(e, boards, std::min(passes, 50), letters);
+    std::cout << "boards: " << boards.size() << "\nletters_found: " << letters
+              << "\nsolve_boards_per_second: " << static_cast<long long>(rate) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string dict = (programFolder(argv[0]) / "Dictionary.dat").string();
+    std::string boardsFile;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--dict" && i + 1 < argc) {
+            dict = argv[++i];
+        } else if (a == "--boards" && i + 1 < argc) {
+            boardsFile = argv[++i];
+        } else {
+            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE]\n";
+            return 2;
+        }
+    }
+    if (!boardsFile.empty())
+        return boardsFromFile(dict, boardsFile);
+
+    engine::Engine e;
+    if (!loadOrComplain(e, dict))
+        return 1;
+    std::cout << "dictionary: " << dict << "\nwords: " << e.cNumberOfWords() << '\n';
+
+    std::vector<double> loads;
+    for (int i = 0; i < 20; ++i) {
+        engine::Engine fresh;
+        const auto start = Clock::now();
+        fresh.cReadBinaryDictionary(dict);
+        loads.push_back(secondsSince(start) * 1000);
+    }
+    std::sort(loads.begin(), loads.end());
+    std::cout << "dictionary_load_ms: " << loads[loads.size() / 2] << '\n';
+    std::cout << "dictionary_memory_bytes: " << e.memoryBytes() << '\n';
+
+    Shaker shake(20240607);
+    std::mt19937 rng(20240607);
+    std::vector<std::string> boards;
+    for (int i = 0; i < 10000; ++i)
+        boards.push_back(shake());
+    std::size_t words = 0;
+    for (const std::string& b : boards)
+        words += static_cast<std::size_t>(e.cCheckForAllDefinedWords(b));
+    std::cout << "words_per_board: " << double(words) / double(boards.size()) << '\n';
+    std::size_t letters = 0;
+    const double rate = bestBoardsPerSecond(e, boards, 7, letters);
+    std::cout << "solve_boards_per_second: " << static_cast<long long>(rate) << '\n';
+
+    // The game shakes until a board has enough words, at most 100 times.
+    double worst = 0;
+    for (int trial = 0; trial < 50; ++trial) {
+        const auto start = Clock::now();
+        std::string board;
+        for (int i = 0; i < 100; ++i) {
+            board = shake();
+            e.cCheckForAllDefinedWords(board);
+        }
+        const int n = e.cCheckForAllDefinedWords(board);
+        std::size_t sink = 0;
+        for (int i = 0; i < n; ++i)
+            sink += e.cGetDefinedWord(i).size();
+        worst = std::max(worst, secondsSince(start) * 1000);
+        if (sink == 0 && n > 0)
+            std::cerr << "?\n";
+    }
+    std::cout << "setup_board_worst_ms: " << worst << '\n';
+
+    const auto tmp = std::filesystem::temp_directory_path();
+    const std::string tag = std::to_string(std::random_device{}());
+    const auto shipped = (tmp / ("lettro-bench-words-" + tag + ".txt")).string();
+    const auto generated = (tmp / ("lettro-bench-1m-" + tag + ".txt")).string();
+    if (e.cWriteTextFile(shipped)) {
+        std::cout << "merge_words_per_second: "
+                  << static_cast<long long>(mergeRate(shipped, e.cNumberOfWords())) << '\n';
+    }
+    {
+        std::ofstream out(generated, std::ios::binary);
+        std::uniform_int_distribution<int> len(3, 12), letter(0, 25);
+        std::string line;
+        for (int i = 0; i < 1000000; ++i) {
+            line.assign(static_cast<std::size_t>(len(rng)), 'a');
+            for (char& c : line)
+                c = static_cast<char>('a' + letter(rng));
+            line += '\n';
+            out << line;
+        }
+    }
+    std::cout << "merge_1m_lines_words_per_second: "
+              << static_cast<long long>(mergeRate(generated, 1000000)) << '\n';
+    std::filesystem::remove(shipped);
+    std::filesystem::remove(generated);
+    return 0;
+}

@@ -1,0 +1,100 @@
+// The dictionary engine: word storage and lookup, the words of a board, word files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine {
+
+// Why a dictionary file could not be read or written.
+enum class FileStatus {
+    Ok,
+    Missing,     // no such file
+    Unreadable,  // exists but cannot be opened or read
+    NotADictionary, // wrong magic: some other kind of file
+    WrongVersion,   // a dictionary of a format version we do not know
+    Truncated,      // shorter than its header says
+    Damaged,        // checksum or structure wrong
+    WriteFailed,    // could not create, write or replace the file
+};
+
+// A one-line, user-facing reason, e.g. "the file is damaged (checksum mismatch)".
+std::string describe(FileStatus status);
+
+struct FileResult {
+    FileStatus status = FileStatus::Ok;
+    std::string detail; // extra words for the message (OS error text), may be empty
+    bool ok() const { return status == FileStatus::Ok; }
+};
+
+inline constexpr int kAbsoluteMinWordSize = 2;
+inline constexpr int kAbsoluteMaxWordSize = 16;
+inline constexpr int kDefaultMinWordSize = 3;
+
+class Engine {
+public:
+    Engine();
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Word-size limits. Setters clamp to [kAbsoluteMinWordSize, kAbsoluteMaxWordSize].
+    int cMinWordSize() const;
+    int cMaxWordSize() const;
+    void cSetMinWordSize(int length);
+    void cSetMaxWordSize(int length);
+    // Removes every word longer than cMaxWordSize().
+    void cReduceWordSize();
+
+    // Loads the whole dictionary. On failure the dictionary is left empty and the
+    // result says why; the word-size limits are then the defaults (3, 16).
+    FileResult cReadBinaryDictionary(const std::string& path);
+    // Saves atomically: the old file stays intact unless the new one is complete.
+    FileResult cWriteBinaryDictionary(const std::string& path) const;
+
+    // Merges a word file in steps. The first call names the file; each later call
+    // (with any other text) merges the next step. Returns the percent done (by bytes);
+    // 100 or more means finished, also when the file could not be opened.
+    int cReadTextFile(const std::string& pathOrDummy);
+    // Of the latest (or running) merge: words that were new, and lines that were not
+    // words of 3 to cMaxWordSize() letters. Blank lines count as neither.
+    int lastMergeAdded() const;
+    int lastMergeSkipped() const;
+    // Writes every word, one per line, alphabetically. False when it could not be written.
+    bool cWriteTextFile(const std::string& path) const;
+
+    // Add and remove one word. Words that are not 2-16 letters a-z are ignored by add.
+    void cDictionaryAdd(std::string_view word);
+    void cDictionaryRemove(std::string_view word);
+    void cDictionaryClear();
+    int cNumberOfWords() const;
+    bool contains(std::string_view word) const;
+
+    // Letter indices 0 ('a') to 25 ('z'). -1 when no word starts with those two letters,
+    // otherwise a non-negative number.
+    int cDictIndex(int first, int second) const;
+    // Starts listing the words that begin with the two letters, alphabetically.
+    void cStartDecodingWords(int first, int second);
+    // The next word of the listing, or "" when none is left.
+    std::string cDecodeNextWord();
+
+    // Finds every distinct dictionary word whose length lies within the word-size
+    // limits and that can be traced on the board (16 lower-case letters, 'q' for the
+    // Qu cube which stands for "qu"), each cube used at most once. Returns the count.
+    int cCheckForAllDefinedWords(std::string_view board);
+    // Word `index` of the last cCheckForAllDefinedWords, alphabetical; "" if out of range.
+    std::string cGetDefinedWord(int index) const;
+
+    // Bytes held by the loaded dictionary (for the benchmark).
+    std::size_t memoryBytes() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace engine

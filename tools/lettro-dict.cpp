@@ -1,0 +1,130 @@
+// lettro-dict: builds, exports, inspects and tries out dictionary files.
+// Exit status: 0 done, 1 a file or board could not be used, 2 wrong usage.
+#include "engine/BoardText.h"
+#include "engine/Engine.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+int usage()
+{
+    std::cerr << "usage: lettro-dict build OUT.dat WORDFILE...\n"
+                 "       lettro-dict export DICT.dat [OUT.txt]\n"
+                 "       lettro-dict solve DICT.dat BOARD\n"
+                 "       lettro-dict info DICT.dat\n";
+    return kUsage;
+}
+
+bool load(engine::Engine& e, const std::string& path)
+{
+    const engine::FileResult r = e.cReadBinaryDictionary(path);
+    if (r.ok())
+        return true;
+    std::cerr << "lettro-dict: " << path << ": " << engine::describe(r.status)
+              << (r.detail.empty() ? "" : " (" + r.detail + ")") << '\n';
+    return false;
+}
+
+int build(const std::string& out, const std::vector<std::string>& inputs)
+{
+    engine::Engine e;
+    long long added = 0, skipped = 0;
+    for (const std::string& in : inputs) {
+        std::FILE* probe = std::fopen(in.c_str(), "rb");
+        if (!probe) {
+            std::cerr << "lettro-dict: " << in << ": cannot open the word file\n";
+            return kFailed;
+        }
+        std::fclose(probe);
+        int percent = e.cReadTextFile(in);
+        while (percent < 100)
+            percent = e.cReadTextFile("dummy");
+        added += e.lastMergeAdded();
+        skipped += e.lastMergeSkipped();
+    }
+    const engine::FileResult r = e.cWriteBinaryDictionary(out);
+    if (!r.ok()) {
+        std::cerr << "lettro-dict: " << out << ": " << engine::describe(r.status)
+                  << (r.detail.empty() ? "" : " (" + r.detail + ")") << '\n';
+        return kFailed;
+    }
+    std::cout << "words added: " << added << "\nlines skipped: " << skipped
+              << "\nwords: " << e.cNumberOfWords() << '\n';
+    return 0;
+}
+
+int exportWords(const std::string& dict, const std::string& out)
+{
+    engine::Engine e;
+    if (!load(e, dict))
+        return kFailed;
+    if (!out.empty()) {
+        if (e.cWriteTextFile(out))
+            return 0;
+        std::cerr << "lettro-dict: " << out << ": the file could not be written\n";
+        return kFailed;
+    }
+    for (int a = 0; a < 26; ++a)
+        for (int b = 0; b < 26; ++b) {
+            if (e.cDictIndex(a, b) < 0)
+                continue;
+            e.cStartDecodingWords(a, b);
+            for (std::string w = e.cDecodeNextWord(); !w.empty(); w = e.cDecodeNextWord())
+                std::cout << w << '\n';
+        }
+    std::cout.flush();
+    return std::cout ? 0 : kFailed;
+}
+
+int solve(const std::string& dict, const std::string& boardText)
+{
+    const auto board = engine::boardFromText(boardText);
+    if (!board) {
+        std::cerr << "lettro-dict: a board is 16 letters A-Z (Q for the Qu cube), not \""
+                  << boardText << "\"\n";
+        return kFailed;
+    }
+    engine::Engine e;
+    if (!load(e, dict))
+        return kFailed;
+    const int n = e.cCheckForAllDefinedWords(*board);
+    for (int i = 0; i < n; ++i)
+        std::cout << e.cGetDefinedWord(i) << '\n';
+    return 0;
+}
+
+int info(const std::string& dict)
+{
+    engine::Engine e;
+    if (!load(e, dict))
+        return kFailed;
+    std::cout << "words: " << e.cNumberOfWords() << "\nmin_word_size: " << e.cMinWordSize()
+              << "\nmax_word_size: " << e.cMaxWordSize() << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usage();
+    const std::string& cmd = args[0];
+    if (cmd == "build" && args.size() >= 3)
+        return build(args[1], {args.begin() + 2, args.end()});
+    if (cmd == "export" && (args.size() == 2 || args.size() == 3))
+        return exportWords(args[1], args.size() == 3 ? args[2] : std::string());
+    if (cmd == "solve" && args.size() == 3)
+        return solve(args[1], args[2]);
+    if (cmd == "info" && args.size() == 2)
+        return info(args[1]);
+    return usage();
+}
