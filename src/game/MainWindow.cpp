@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
 #include "board/CubeFrame.h"
+#include "dictionary/Editor.h"
 #include "game/App.h"
 #include "game/Common.h"
+#include "shell/Help.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,6 +125,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(Start, &QToolButton::clicked, this, [this] { Common::StartGameClick(m_app); });
     connect(Pause, &QToolButton::clicked, this, [this] { Common::PauseGame(m_app); });
     connect(End, &QToolButton::clicked, this, [this] { EndGameNow(); });
+    connect(Dictionary, &QToolButton::clicked, this,
+            [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
+    connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
     connect(Exit, &QToolButton::clicked, this, [this] { close(); });
 }
 
