@@ -47,8 +47,8 @@ ProgressWindow* ProgressDisplay(App& app)
     return app.progressWindow;
 }
 
-// The editor's messages belong to the editor: a box owned by the disabled main window
-// would be disabled with it and could never be answered.
+// The editor's messages belong to the editor, which is in front of the disabled main
+// window.
 ui::Answer EditorAsk(App& app, const QString& text, ui::Buttons buttons = ui::Buttons::Ok)
 {
     return app.desktop.ask(app.dictionaryEditor, ui::Prompt{text, QStringLiteral("Lettro"), buttons});
@@ -59,7 +59,8 @@ QString NativePath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// A child window is disabled along with its parent; the window in use is enabled again.
+// Disabling the main window also disables the child windows it already has; the one in
+// use is enabled again.
 void EnableOverMain(QWidget* window)
 {
     window->setEnabled(true);
