@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
 #include "board/CubeFrame.h"
+#include "dictionary/Editor.h"
 #include "game/App.h"
 #include "game/Common.h"
+#include "shell/Help.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,6 +128,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(Options, &QToolButton::clicked, this, [this] { Common::OpenOptions(m_app); });
     connect(NetworkButton, &QToolButton::clicked, this,
             [this] { Common::EnterNetworkGame(m_app); });
+    connect(Dictionary, &QToolButton::clicked, this,
+            [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
+    connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
     connect(Exit, &QToolButton::clicked, this, [this] { close(); });
 }
 

@@ -1,0 +1,36 @@
+// The small window that shows a word-file merge: a caption and a bar, and the timer
+// that steps the merge.
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QTimer;
+struct App;
+
+class ProgressWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProgressWindow(App& app, QWidget* parent = nullptr);
+    ~ProgressWindow() override;
+
+    // Shows the window without blocking any other; HideDisplay hides it again.
+    void Display();
+    void HideDisplay();
+
+    QLabel* ProgressLabel = nullptr;
+    QFrame* ProgressIndicator = nullptr; // its width shows the percentage
+    QTimer* DictionaryTimer = nullptr;   // 10 ms, off until a merge runs
+
+    // The bar's full width, taken from the bar at the first merge of the run and kept,
+    // since the bar itself is left narrowed after every merge.
+    int FullIndicatorWidth = 0;
+
+protected:
+    // A running merge cannot be interrupted half-way: the window stays until it is done.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    App& m_app;
+};

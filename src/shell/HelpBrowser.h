@@ -1,0 +1,35 @@
+// The help window: the help page in a text browser, with Contents, Back, Forward and
+// Exit in its menu bar. Exit only hides it, so its history lasts until the next opening;
+// closing it by its frame destroys it.
+#pragma once
+
+#include <QMainWindow>
+#include <QTextBrowser>
+
+class QAction;
+struct App;
+
+// A text browser that shows a short "page not found" text where a page is missing,
+// as a web browser would, instead of an empty window.
+class HelpPageView : public QTextBrowser {
+    Q_OBJECT
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+class HelpBrowser : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit HelpBrowser(App& app, QWidget* parent = nullptr);
+    ~HelpBrowser() override;
+
+    HelpPageView* WebBrowser = nullptr;
+    QAction* Contents = nullptr;
+    QAction* Back = nullptr;
+    QAction* Forward = nullptr;
+    QAction* Exit = nullptr;
+
+private:
+    App& m_app;
+};
