@@ -132,7 +132,8 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Solver::Board& b, Found& found)
         const std::uint32_t letters = node.mask & b.neighbourLetters[pos];
         if (!letters)
             continue;
-        Frame* g = f + 1;
+        // A step with nothing left to try is not kept: its slot takes the next step.
+        Frame* g = f + ((f->cubes | f->letters) != 0);
         g->mask = node.mask;
         g->first = node.first;
         g->letters = letters;
