@@ -1,9 +1,7 @@
 // lettro-bench: how fast the dictionary engine is on this machine.
 //   lettro-bench [--dict PATH]            every figure, as "name: value" lines
 //   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE
-#if LETTRO_GAME_DICE
 #include "board/Dice.h"
-#endif
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
 
@@ -27,7 +25,6 @@ double secondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-#if LETTRO_GAME_DICE
 // The game's own shake, from a fixed seed so every run times the same boards.
 class Shaker {
 public:
@@ -42,33 +39,6 @@ private:
     Dice::Faces m_faces;
     Dice::ClockRandom m_random;
 };
-#else
-// The sixteen dice of the game; a 'Q' face is the Qu cube.
-constexpr std::array<const char*, 16> kDice = {
-    "EDAMCP", "TAYILB", "IROFXB", "SEWODN", "SACELR", "OSAHMR", "YLGKUE", "WGLRIU",
-    "OKUTND", "OQAMJB", "IPENHS", "VGTNEI", "AZEVDN", "AOIATC", "TUSEPL", "IFEHEY"};
-
-// Every die in a random place showing a random face, in the engine's board form.
-class Shaker {
-public:
-    explicit Shaker(std::uint32_t seed) : m_rng(seed) {}
-    std::string operator()()
-    {
-        std::array<int, 16> order{};
-        for (int i = 0; i < 16; ++i)
-            order[i] = i;
-        std::shuffle(order.begin(), order.end(), m_rng);
-        std::uniform_int_distribution<int> face(0, 5);
-        std::string board(16, ' ');
-        for (int pos = 0; pos < 16; ++pos)
-            board[pos] = static_cast<char>(kDice[order[pos]][face(m_rng)] - 'A' + 'a');
-        return board;
-    }
-
-private:
-    std::mt19937 m_rng;
-};
-#endif
 
 // Solving a board includes fetching its words, as the game does.
 std::size_t solveAndFetch(engine::Engine& e, const std::string& board)
