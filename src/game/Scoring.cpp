@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
+#include <unordered_set>
 
 namespace Scoring {
 
@@ -59,6 +61,14 @@ std::string FirstChars(const std::string& text, std::size_t chars)
         ++end;
     }
     return text.substr(0, end);
+}
+
+// Lookups in long lists (a network game may bring many words) stay cheap.
+using WordSet = std::unordered_set<std::string_view>;
+
+WordSet SetOf(const Words& words)
+{
+    return WordSet(words.begin(), words.end());
 }
 
 std::size_t CharCount(const std::string& text)
@@ -132,13 +142,14 @@ void SizeForPlayers(const GameState& game, Evaluation& eval)
 void ClassifyWords(const GameState& game, const Words& boardWords, Evaluation& eval)
 {
     SizeForPlayers(game, eval);
+    const WordSet board = SetOf(boardWords);
     for (int p = 0; p < game.PlayerCount; ++p) {
         Words& defined = eval.PlayerDefinedWords[Index(p)];
         Words& undefined = eval.PlayerUndefinedWords[Index(p)];
         defined.clear();
         undefined.clear();
         for (const std::string& w : PlayerList(game.PlayerWords, p))
-            AppendWord(Contains(boardWords, w) ? defined : undefined, w);
+            AppendWord(board.contains(w) ? defined : undefined, w);
     }
 }
 
@@ -147,11 +158,14 @@ void FindUnusedAndCommon(const GameState& game, const Words& boardWords, Evaluat
     SizeForPlayers(game, eval);
     eval.UnusedWords.clear();
     eval.CommonWords.clear();
+    std::vector<WordSet> entered;
+    for (int p = 0; p < game.PlayerCount; ++p)
+        entered.push_back(SetOf(PlayerList(game.PlayerWords, p)));
     std::vector<int> finders;
     for (const std::string& d : boardWords) {
         finders.clear();
         for (int p = 0; p < game.PlayerCount; ++p)
-            if (Contains(PlayerList(game.PlayerWords, p), d))
+            if (entered[Index(p)].contains(d))
                 finders.push_back(p);
         if (finders.empty()) {
             AppendWord(eval.UnusedWords, d);
