@@ -119,10 +119,11 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
             [this] { Common::FillResultLists(m_app); });
     connect(DictWordsCombo, &QComboBox::currentIndexChanged, this,
             [this] { Common::FillResultLists(m_app); });
-    connect(UserWords, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Common::ShowWordPath(m_app, item->text().toStdString()); });
-    connect(DictWords, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Common::ShowWordPath(m_app, item->text().toStdString()); });
+    const auto showPath = [this](QListWidgetItem* item) {
+        Common::ShowWordPath(m_app, item->text().toStdString());
+    };
+    connect(UserWords, &QListWidget::itemClicked, this, showPath);
+    connect(DictWords, &QListWidget::itemClicked, this, showPath);
     connect(AddToDict, &QPushButton::clicked, this, [this] { Common::AddToDict(m_app); });
     connect(RemoveFromDict, &QPushButton::clicked, this, [this] { Common::RemoveFromDict(m_app); });
     connect(ResultsOK, &QPushButton::clicked, this, [this] { Common::CloseResults(m_app); });
@@ -274,7 +275,8 @@ void FillList(App& app, int code, QListWidget* target)
     QListWidget* list = code == Scoring::ScoreTable ? r.ScoreList : target;
     list->clear();
     if (code == Scoring::ScoreTable) {
-        for (const std::string& row : Scoring::ScoreTableRows(app.game, app.board.BoardWords, app.eval))
+        const auto rows = Scoring::ScoreTableRows(app.game, app.board.BoardWords, app.eval);
+        for (const std::string& row : rows)
             list->addItem(QString::fromStdString(row));
     } else if (const Words* words = Scoring::ListForCode(app.board.BoardWords, app.eval, code)) {
         for (const std::string& w : *words)
