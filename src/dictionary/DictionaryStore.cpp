@@ -1,6 +1,7 @@
 #include "DictionaryStore.h"
 
 #include "game/App.h"
+#include "game/Settings.h"
 
 #include <QDir>
 
@@ -33,6 +34,41 @@ void ReadDictionary(App& app)
                  .arg(QDir::toNativeSeparators(
                           QString::fromStdString(app.dictionary.DictionaryPath)),
                       reason));
+}
+
+bool WriteDictionary(App& app)
+{
+    const std::string path = DictionaryFilePath(app);
+    const engine::FileResult result = app.engine.cWriteBinaryDictionary(path);
+    if (result.ok())
+        return true;
+    QString reason = QString::fromStdString(engine::describe(result.status));
+    if (!result.detail.empty())
+        reason += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
+    Ask(app, QStringLiteral("The dictionary could not be saved to %1: %2.\n\n"
+                            "The file was left as it was, so your changes to the "
+                            "dictionary are not in it.")
+                 .arg(QDir::toNativeSeparators(QString::fromStdString(path)), reason));
+    return false;
+}
+
+bool OfferDictionarySave(App& app)
+{
+    if (!app.dictionary.DictionaryUpdated)
+        return true;
+    const ui::Answer answer =
+        Ask(app, QStringLiteral("Dictionary has been updated, do you want to save it?"),
+            ui::Buttons::YesNo, QStringLiteral("Save dictionary?"));
+    if (answer == ui::Answer::Yes) {
+        // Only a save that worked makes the file match the dictionary in memory.
+        if (!WriteDictionary(app))
+            return false;
+    } else {
+        app.engine.cSetMaxWordSize(app.options.LoadedMaxWordSize);
+        Settings::SaveSettings(app);
+    }
+    app.dictionary.DictionaryUpdated = false;
+    return true;
 }
 
 void AddDictionaryWord(App& app, const std::string& word)

@@ -1,6 +1,7 @@
 // Running a game: start, the clock, pause, and the end of a turn.
 #include "game/App.h"
 #include "game/Common.h"
+#include "game/EndOfGame.h"
 #include "game/MainWindow.h"
 #include "game/TimeFormat.h"
 
@@ -170,7 +171,13 @@ void EndGame(App& app)
         const QTableWidgetItem* item = w.WordList->item(row, 0);
         words.push_back(item ? item->text().toStdString() : std::string());
     }
-    // TODO: hand over to the end-of-turn evaluation once scoring and the results window exist.
+    if (IsNetworkGame(app)) {
+        // TODO: network play hands the words to the network game's end (sending them to
+        // the host, or waiting for the players' words); it calls FinishTurn once every
+        // player's words are in. That code arrives with network play.
+        return;
+    }
+    FinishTurn(app);
 }
 
 void SetClockLabels(App& app, const QString& caption, const QString& timeText)

@@ -49,6 +49,8 @@ struct GameState {
     bool GameInProgress = false;
     bool Paused = false;
     std::vector<Words> PlayerWords; // per player, in entry order
+    // Network players' names by player index; the lobby's player table fills it.
+    std::vector<std::string> PlayerNames;
 };
 
 struct Options {

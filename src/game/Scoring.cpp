@@ -1,0 +1,345 @@
+#include "Scoring.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <unordered_set>
+
+namespace Scoring {
+
+namespace {
+
+std::size_t Index(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+
+int Count(const Words& list)
+{
+    return static_cast<int>(list.size());
+}
+
+// The player's list, or an empty one for an index the lists do not hold.
+const Words& PlayerList(const std::vector<Words>& lists, int p)
+{
+    static const Words none;
+    return p >= 0 && Index(p) < lists.size() ? lists[Index(p)] : none;
+}
+
+int PlayerScore(const Evaluation& eval, int p)
+{
+    return p >= 0 && Index(p) < eval.PlayerScores.size() ? eval.PlayerScores[Index(p)] : 0;
+}
+
+std::string Plural(long long n)
+{
+    return n == 1 ? "" : "s";
+}
+
+// "1 word", "0 words", "7 words".
+std::string WordCount(int n)
+{
+    return std::to_string(n) + " word" + Plural(n);
+}
+
+bool IsContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The first `chars` characters of UTF-8 text, never splitting a character.
+std::string FirstChars(const std::string& text, std::size_t chars)
+{
+    std::size_t taken = 0;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        if (!IsContinuationByte(text[end])) {
+            if (taken == chars)
+                break;
+            ++taken;
+        }
+        ++end;
+    }
+    return text.substr(0, end);
+}
+
+// Lookups in long lists (a network game may bring many words) stay cheap.
+using WordSet = std::unordered_set<std::string_view>;
+
+WordSet SetOf(const Words& words)
+{
+    return WordSet(words.begin(), words.end());
+}
+
+std::size_t CharCount(const std::string& text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+}
+
+} // namespace
+
+void AppendWord(Words& list, const std::string& word)
+{
+    list.push_back(word);
+}
+
+void RemoveWord(Words& list, const std::string& word)
+{
+    const auto at = std::find(list.begin(), list.end(), word);
+    if (at != list.end())
+        list.erase(at);
+}
+
+bool Contains(const Words& list, const std::string& word)
+{
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+int ScoreForWord(const std::string& word)
+{
+    const std::size_t length = word.size();
+    if (length <= 4)
+        return 1;
+    if (length == 5)
+        return 2;
+    if (length == 6)
+        return 3;
+    if (length == 7)
+        return 5;
+    return 11;
+}
+
+int ScoreForWords(const Words& words)
+{
+    int total = 0;
+    for (const std::string& w : words)
+        total += ScoreForWord(w);
+    return total;
+}
+
+int Percent(long long part, long long whole)
+{
+    if (whole <= 0)
+        return 0;
+    return static_cast<int>(100 * part / whole);
+}
+
+std::string PlayerName(const GameState& game, int i)
+{
+    return i >= 0 && Index(i) < game.PlayerNames.size() ? game.PlayerNames[Index(i)]
+                                                        : std::string();
+}
+
+void SizeForPlayers(const GameState& game, Evaluation& eval)
+{
+    const std::size_t players = Index(std::max(game.PlayerCount, 0));
+    eval.PlayerDefinedWords.resize(players);
+    eval.PlayerUndefinedWords.resize(players);
+    eval.PlayerScores.resize(players, 0);
+}
+
+void ClassifyWords(const GameState& game, const Words& boardWords, Evaluation& eval)
+{
+    SizeForPlayers(game, eval);
+    const WordSet board = SetOf(boardWords);
+    for (int p = 0; p < game.PlayerCount; ++p) {
+        Words& defined = eval.PlayerDefinedWords[Index(p)];
+        Words& undefined = eval.PlayerUndefinedWords[Index(p)];
+        defined.clear();
+        undefined.clear();
+        for (const std::string& w : PlayerList(game.PlayerWords, p))
+            AppendWord(board.contains(w) ? defined : undefined, w);
+    }
+}
+
+void FindUnusedAndCommon(const GameState& game, const Words& boardWords, Evaluation& eval)
+{
+    SizeForPlayers(game, eval);
+    eval.UnusedWords.clear();
+    eval.CommonWords.clear();
+    std::vector<WordSet> entered;
+    for (int p = 0; p < game.PlayerCount; ++p)
+        entered.push_back(SetOf(PlayerList(game.PlayerWords, p)));
+    std::vector<int> finders;
+    for (const std::string& d : boardWords) {
+        finders.clear();
+        for (int p = 0; p < game.PlayerCount; ++p)
+            if (entered[Index(p)].contains(d))
+                finders.push_back(p);
+        if (finders.empty()) {
+            AppendWord(eval.UnusedWords, d);
+        } else if (finders.size() >= 2) {
+            AppendWord(eval.CommonWords, d);
+            for (int p : finders)
+                RemoveWord(eval.PlayerDefinedWords[Index(p)], d);
+        }
+    }
+}
+
+ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluation& eval)
+{
+    ResultTexts texts;
+    if (game.GameMode == SinglePlayer) {
+        const int L = game.LocalPlayerIndex;
+        const Words& defined = PlayerList(eval.PlayerDefinedWords, L);
+        const int found = Count(defined);
+        const int undefined = Count(PlayerList(eval.PlayerUndefinedWords, L));
+        const int total = Count(boardWords);
+
+        texts.Words = WordCount(found) + " found";
+        if (total != 0)
+            texts.Words += " out of " + std::to_string(total) + " (" +
+                           std::to_string(Percent(found, total)) + "%)";
+
+        const int score = ScoreForWords(defined);
+        const int best = ScoreForWords(boardWords);
+        texts.Score = "Score is " + std::to_string(score);
+        if (best != 0)
+            texts.Score += " out of " + std::to_string(best) + " (" +
+                           std::to_string(Percent(score, best)) + "%)";
+
+        if (undefined != 0)
+            texts.BadWords = WordCount(undefined) + " not in dictionary";
+        return texts;
+    }
+
+    SizeForPlayers(game, eval);
+    for (int p = 0; p < game.PlayerCount; ++p)
+        eval.PlayerScores[Index(p)] = ScoreForWords(eval.PlayerDefinedWords[Index(p)]);
+
+    if (game.GameMode == TwoPlayer) {
+        const int first = PlayerScore(eval, 0);
+        const int second = PlayerScore(eval, 1);
+        texts.Words = std::to_string(first) + " = Player 1 score";
+        texts.Score = std::to_string(second) + " = Player 2 score";
+        texts.BadWords = first == second ? "Tie Game!!!"
+                         : first > second ? "Player 1 Wins"
+                                          : "Player 2 Wins";
+        return texts;
+    }
+
+    int high = 0;
+    for (int p = 0; p < game.PlayerCount; ++p)
+        high = std::max(high, PlayerScore(eval, p));
+    texts.Words = "Your score = " + std::to_string(PlayerScore(eval, game.LocalPlayerIndex));
+    texts.Score = "High score = " + std::to_string(high);
+    int tied = 0;
+    for (int p = 0; p < game.PlayerCount; ++p) {
+        if (PlayerScore(eval, p) != high)
+            continue;
+        ++tied;
+        texts.BadWords = tied == 1 ? PlayerName(game, p) + " wins"
+                                   : std::to_string(tied) + " players tie";
+    }
+    return texts;
+}
+
+std::vector<SelectorItem> UserSelectorItems(const GameState& game)
+{
+    const int L = game.LocalPlayerIndex;
+    switch (game.GameMode) {
+    case SinglePlayer:
+        return {{"Defined", DefinedBase + L}, {"Undefined", UndefinedBase + L}};
+    case TwoPlayer:
+        return {{"Player 1 Only", DefinedBase},
+                {"Common Words", Common},
+                {"Player 1 Undefined", UndefinedBase},
+                {"All Words", AllBoardWords},
+                {"Unused Words", Unused}};
+    default: {
+        std::vector<SelectorItem> items = {{PlayerName(game, L) + " only", DefinedBase + L},
+                                           {PlayerName(game, L) + " undefined", UndefinedBase + L},
+                                           {"Common Words", Common},
+                                           {"All Words", AllBoardWords},
+                                           {"Unused Words", Unused}};
+        for (int p = 0; p < game.PlayerCount; ++p) {
+            if (p == L)
+                continue;
+            items.push_back({PlayerName(game, p) + " only", DefinedBase + p});
+            items.push_back({PlayerName(game, p) + " undefined", UndefinedBase + p});
+        }
+        return items;
+    }
+    }
+}
+
+std::vector<SelectorItem> DictSelectorItems(const GameState& game)
+{
+    switch (game.GameMode) {
+    case SinglePlayer:
+        return {{"All Words", AllBoardWords}, {"Unused Words", Unused}};
+    case TwoPlayer:
+        return {{"Player 2 Only", DefinedBase + 1},
+                {"Common Words", Common},
+                {"Player 2 Undefined", UndefinedBase + 1},
+                {"All Words", AllBoardWords},
+                {"Unused Words", Unused}};
+    default: {
+        std::vector<SelectorItem> items = {{"Scores", ScoreTable},
+                                           {"Common Words", Common},
+                                           {"All Words", AllBoardWords},
+                                           {"Unused Words", Unused}};
+        for (int p = 0; p < game.PlayerCount; ++p) {
+            items.push_back({PlayerName(game, p) + " only", DefinedBase + p});
+            items.push_back({PlayerName(game, p) + " undefined", UndefinedBase + p});
+        }
+        return items;
+    }
+    }
+}
+
+const Words* ListForCode(const Words& boardWords, const Evaluation& eval, int code)
+{
+    if (code == AllBoardWords)
+        return &boardWords;
+    if (code == Unused)
+        return &eval.UnusedWords;
+    if (code == Common)
+        return &eval.CommonWords;
+    const auto player = [](const std::vector<Words>& lists, int p) -> const Words* {
+        return p >= 0 && Index(p) < lists.size() ? &lists[Index(p)] : nullptr;
+    };
+    if (code >= DefinedBase && code < UndefinedBase)
+        return player(eval.PlayerDefinedWords, code - DefinedBase);
+    if (code >= UndefinedBase)
+        return player(eval.PlayerUndefinedWords, code - UndefinedBase);
+    return nullptr;
+}
+
+std::string FormatScoreRow(const std::string& label, int number)
+{
+    constexpr std::size_t width = 15;
+    const std::string n = std::to_string(number);
+    const std::size_t room = n.size() + 1 < width ? width - (n.size() + 1) : 0;
+    std::string row = FirstChars(label, room) + ":";
+    const std::size_t used = CharCount(row) + n.size();
+    if (used < width)
+        row.append(width - used, ' ');
+    return row + n;
+}
+
+std::vector<std::string> ScoreTableRows(const GameState& game, const Words& boardWords,
+                                        const Evaluation& eval)
+{
+    const std::string rule(16, '_');
+    std::vector<std::string> rows;
+    for (int p = 0; p < game.PlayerCount; ++p)
+        rows.push_back(FormatScoreRow(PlayerName(game, p), PlayerScore(eval, p)));
+    rows.push_back(rule);
+    rows.push_back("# of words");
+    for (int p = 0; p < game.PlayerCount; ++p)
+        rows.push_back(
+            FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerDefinedWords, p))));
+    rows.push_back(FormatScoreRow("COMMON", Count(eval.CommonWords)));
+    rows.push_back(FormatScoreRow("UNUSED", Count(eval.UnusedWords)));
+    rows.push_back(FormatScoreRow("TOTAL", Count(boardWords)));
+    rows.push_back(rule);
+    rows.push_back("# undefined");
+    for (int p = 0; p < game.PlayerCount; ++p)
+        rows.push_back(
+            FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerUndefinedWords, p))));
+    return rows;
+}
+
+} // namespace Scoring
