@@ -22,6 +22,8 @@ struct App : Program {
     DictionaryEditor* dictionaryEditor = nullptr;
     ProgressWindow* progressWindow = nullptr;
     HelpBrowser* helpBrowser = nullptr;
+    // Set once the exit sequence has begun, so closing the main window does not run it twice.
+    bool exiting = false;
 };
 
 // Shows a message box owned by the main window; the title defaults to "Lettro".

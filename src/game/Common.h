@@ -38,4 +38,8 @@ void AbortGame(App& app);
 // The network button: keeps the game settings and opens network play.
 void EnterNetworkGame(App& app);
 
+// Exit: offers to save a changed dictionary, then closes every window. Returns false,
+// leaving everything open, when the user wanted the dictionary saved and it could not be.
+bool ExitProgram(App& app);
+
 } // namespace Common

@@ -131,7 +131,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(Dictionary, &QToolButton::clicked, this,
             [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
     connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
-    connect(Exit, &QToolButton::clicked, this, [this] { close(); });
+    connect(Exit, &QToolButton::clicked, this, [this] { Common::ExitProgram(m_app); });
 }
 
 MainWindow::~MainWindow()
@@ -164,8 +164,13 @@ QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
     return button;
 }
 
+// Closing by the frame is the same as Exit.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_app.exiting && !Common::ExitProgram(m_app)) {
+        event->ignore();
+        return;
+    }
     GameClock->stop();
     event->accept();
 }
