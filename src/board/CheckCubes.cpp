@@ -8,7 +8,6 @@ namespace CheckCubes {
 
 namespace {
 constexpr std::uint32_t kKnownDead = 1u << 16;
-constexpr std::int64_t kStepsBeforeMemo = 256;
 
 // For each cube, the cubes that touch it (not the cube itself).
 constexpr std::array<std::uint16_t, 16> kNeighbours = [] {
@@ -68,8 +67,9 @@ std::vector<std::string> CubeTexts(std::string_view word)
 }
 
 PathSearch::PathSearch(const Dice::Grid& boardGrid, Marks& usedCubes, bool repeatLetters,
-                       std::string_view word)
-    : m_grid(boardGrid), m_used(usedCubes), m_repeat(repeatLetters), m_pieces(CubeTexts(word))
+                       std::string_view word, std::int64_t stepsBeforeMemo)
+    : m_grid(boardGrid), m_used(usedCubes), m_repeat(repeatLetters), m_pieces(CubeTexts(word)),
+      m_stepsBeforeMemo(stepsBeforeMemo)
 {
     m_cubes.assign(m_pieces.size(), 0);
     for (std::size_t p = 0; p < m_pieces.size(); ++p)
@@ -195,7 +195,7 @@ bool PathSearch::FindPathFrom(int row, int column, std::size_t piece)
             m_used[r][c] = true;
             m_path |= Bit(r, c);
             const std::size_t key = static_cast<std::size_t>(cube) << 16 | m_path;
-            if (m_deadPaths.empty() && m_steps > kStepsBeforeMemo)
+            if (m_deadPaths.empty() && m_steps > m_stepsBeforeMemo)
                 m_deadPaths.assign((std::size_t{16} << 16) / 64, 0);
             const std::uint64_t bit = std::uint64_t{1} << (key % 64);
             const bool known = !m_deadPaths.empty() && (m_deadPaths[key / 64] & bit);

@@ -29,8 +29,10 @@ std::vector<std::string> CubeTexts(std::string_view word);
 // are those of the plain search.
 class PathSearch {
 public:
+    // Without repeat letters, dead ends are remembered once the search has taken
+    // `stepsBeforeMemo` steps; short searches are quicker without the table.
     PathSearch(const Dice::Grid& boardGrid, Marks& usedCubes, bool repeatLetters,
-               std::string_view word);
+               std::string_view word, std::int64_t stepsBeforeMemo = 256);
 
     // True when the word can be traced. Afterwards the path found is marked; a word
     // whose first cube text is on no cube leaves the marks untouched.
@@ -55,6 +57,7 @@ private:
     std::vector<std::uint16_t> m_canRun;  // per piece: cubes from which the rest could run
     std::uint32_t m_path = 0;             // repeat letters off: the cubes on the path
     std::int64_t m_steps = 0;
+    std::int64_t m_stepsBeforeMemo;
     // Repeat letters off: dead ends by (cube, cubes on the path), one bit each.
     std::vector<std::uint64_t> m_deadPaths;
     // Repeat letters on: for (piece, cube), 0 = not known to fail, otherwise the cubes

@@ -224,6 +224,27 @@ TEST(CheckCubes, repeatLettersCanUnmarkTheStartOfAFoundPath)
     EXPECT_EQ(Picture(b.UsedCubes), "xx../..x./..x./....");
 }
 
+// Runs the game's search twice, with dead ends remembered from the first step and as
+// the game does; both must agree with the plain search in answer and marks.
+void ExpectSameAsPlain(BoardState& board, const std::string& word, bool repeat, int& found,
+                       int& missed)
+{
+    const Marks start = MarksOf("x..x/.x../..x./x..x");
+    Marks plainMarks = start;
+    PlainSearch plain{board.BoardGrid, plainMarks, repeat};
+    const bool expected = plain.wordOnBoard(word);
+    (expected ? found : missed) += 1;
+    for (std::int64_t stepsBeforeMemo : {std::int64_t{0}, std::int64_t{256}}) {
+        board.UsedCubes = start;
+        CheckCubes::PathSearch search(board.BoardGrid, board.UsedCubes, repeat, word,
+                                      stepsBeforeMemo);
+        const std::string what = word + " repeat " + std::to_string(repeat) + " memo after " +
+                                 std::to_string(stepsBeforeMemo);
+        EXPECT_EQ(search.WordOnBoard(), expected) << what;
+        EXPECT_EQ(Picture(board.UsedCubes), Picture(plainMarks)) << what;
+    }
+}
+
 // Every result and every mark equals the plain search's, on boards full of repeats.
 TEST(CheckCubes, sameAnswersAndMarksAsThePlainSearch)
 {
@@ -244,18 +265,8 @@ TEST(CheckCubes, sameAnswersAndMarksAsThePlainSearch)
             const int n = length(random);
             for (int i = 0; i < n; ++i)
                 word += wordLetters[static_cast<std::size_t>(wordLetter(random))];
-            for (bool repeat : {false, true}) {
-                // Both start from the same, non-empty marks.
-                fast.UsedCubes = MarksOf("x..x/.x../..x./x..x");
-                Marks plainMarks = fast.UsedCubes;
-                PlainSearch plain{fast.BoardGrid, plainMarks, repeat};
-                const bool expected = plain.wordOnBoard(word);
-                EXPECT_EQ(CheckCubes::WordOnBoard(fast, repeat, word), expected)
-                    << text << " " << word << " repeat " << repeat;
-                EXPECT_EQ(Picture(fast.UsedCubes), Picture(plainMarks))
-                    << text << " " << word << " repeat " << repeat;
-                (expected ? found : missed) += 1;
-            }
+            for (bool repeat : {false, true})
+                ExpectSameAsPlain(fast, word, repeat, found, missed);
         }
     }
     // Long searches over one letter, where dead ends are remembered.
@@ -264,16 +275,8 @@ TEST(CheckCubes, sameAnswersAndMarksAsThePlainSearch)
         for (int n = 1; n <= 10; ++n)
             for (const std::string& word :
                  {std::string(n, 'a'), std::string(n, 'a') + "b", "b" + std::string(n, 'a')})
-                for (bool repeat : {false, true}) {
-                    fast.UsedCubes = MarksOf("x..x/.x../..x./x..x");
-                    Marks plainMarks = fast.UsedCubes;
-                    PlainSearch plain{fast.BoardGrid, plainMarks, repeat};
-                    EXPECT_EQ(CheckCubes::WordOnBoard(fast, repeat, word),
-                              plain.wordOnBoard(word))
-                        << text << " " << word << " repeat " << repeat;
-                    EXPECT_EQ(Picture(fast.UsedCubes), Picture(plainMarks))
-                        << text << " " << word << " repeat " << repeat;
-                }
+                for (bool repeat : {false, true})
+                    ExpectSameAsPlain(fast, word, repeat, found, missed);
     }
     // The sample must cover both outcomes well, or it proves little.
     EXPECT_GT(found, 3000);
