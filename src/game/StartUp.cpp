@@ -3,6 +3,7 @@
 #include "game/Common.h"
 #include "game/MainWindow.h"
 
+#include "board/BoardDrawing.h"
 #include "dictionary/DictionaryStore.h"
 
 #include <QHeaderView>
@@ -14,6 +15,7 @@ void StartUp(App& app)
 {
     Dictionary::ReadDictionary(app);
     Dice::InitDice(app.board.DieFaces);
+    BoardView::InitBoardGeometry(app);
 
     for (int i = 0; i < 16; ++i) {
         app.board.BoardFaces[i].clear();
