@@ -60,21 +60,4 @@ TEST(BoardGeometry, pressesOutsideTheCubesHitNothing)
     EXPECT_EQ(CubeAtPoint(BoardViewState{}, 0, 0), -1) << "no geometry yet";
 }
 
-TEST(BoardGeometry, aCubeIsDrawnOnlyWhenItsLookOrLetterChanges)
-{
-    BoardViewState view = Geometry();
-    EXPECT_TRUE(BoardView::NeedsDrawing(view, 3, "", BoardView::Unselected))
-        << "a blank cube never drawn yet";
-    BoardView::RecordDrawn(view, 3, "", BoardView::Unselected);
-    EXPECT_FALSE(BoardView::NeedsDrawing(view, 3, "", BoardView::Unselected));
-    EXPECT_TRUE(BoardView::NeedsDrawing(view, 3, "", BoardView::Selected));
-    EXPECT_TRUE(BoardView::NeedsDrawing(view, 3, "Qu", BoardView::Unselected));
-    BoardView::RecordDrawn(view, 3, "Qu", BoardView::Selected);
-    EXPECT_FALSE(BoardView::NeedsDrawing(view, 3, "Qu", BoardView::Selected));
-    EXPECT_TRUE(BoardView::NeedsDrawing(view, 2, "", BoardView::Unselected))
-        << "other cubes keep their own record";
-    EXPECT_FALSE(BoardView::NeedsDrawing(view, 16, "A", BoardView::Unselected));
-    BoardView::RecordDrawn(view, -1, "A", BoardView::Selected); // ignored, no crash
-}
-
 } // namespace

@@ -334,12 +334,4 @@ TEST(CheckCubes, longWordsOverRepeatedLettersStayCheap)
     }
 }
 
-TEST(CheckCubes, minAndMax)
-{
-    EXPECT_EQ(CheckCubes::MinInt(-1, 0), -1);
-    EXPECT_EQ(CheckCubes::MinInt(4, 3), 3);
-    EXPECT_EQ(CheckCubes::MaxInt(-1, 0), 0);
-    EXPECT_EQ(CheckCubes::MaxInt(4, 3), 4);
-}
-
 } // namespace

@@ -43,10 +43,11 @@ struct Board : ::testing::Test {
     {
         QRect box;
         const QPoint origin = at(i, 0, 0);
+        const QImage& mask = frame().OuterMask();
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 if (frame().canvas().pixel(origin + QPoint(x, y)) != picture.pixel(x, y) &&
-                    CubeArt::OuterMask(picture.width()).pixel(x, y) == QColor(Qt::white).rgb())
+                    mask.pixel(x, y) == QColor(Qt::white).rgb())
                     box |= QRect(origin + QPoint(x, y), QSize(1, 1));
         return box;
     }
