@@ -26,7 +26,10 @@ void Draw(App& app, int i, CubeLook look)
 // The board is redrawn out of sight: the player never sees half of it changed.
 class HiddenWhileDrawn {
 public:
-    explicit HiddenWhileDrawn(QWidget* frame) : m_frame(frame) { m_frame->setUpdatesEnabled(false); }
+    explicit HiddenWhileDrawn(QWidget* frame) : m_frame(frame)
+    {
+        m_frame->setUpdatesEnabled(false);
+    }
     ~HiddenWhileDrawn() { m_frame->setUpdatesEnabled(true); }
     HiddenWhileDrawn(const HiddenWhileDrawn&) = delete;
     HiddenWhileDrawn& operator=(const HiddenWhileDrawn&) = delete;
