@@ -1,50 +1,97 @@
 #include "CubeFrame.h"
 
-#include <QFont>
-#include <QLinearGradient>
+#include "board/CubeArt.h"
+
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
-CubeFrame::CubeFrame(QWidget* parent)
-    : QWidget(parent), m_canvas(m_cubeWidth * 4, m_cubeHeight * 4, QImage::Format_RGB32)
+#include <cmath>
+
+CubeFrame::CubeFrame(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CubeFrame"));
-    setFixedSize(m_canvas.size());
-    m_canvas.fill(QColor(60, 70, 90));
     QFont face(QStringLiteral("Courier New"), 48);
     face.setStyleHint(QFont::TypeWriter);
+    face.setWeight(QFont::Normal);
     setFont(face);
+    setFixedSize(CubeArt::kCubeSize * 4, CubeArt::kCubeSize * 4);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    makeCanvas(devicePixelRatioF());
 }
 
-void CubeFrame::paintCube(int i, const QString& face, bool selected)
+QSizeF CubeFrame::pictureSize() const
+{
+    // In window units, whatever the pixel density (146 pixels at 150% are still 97 units).
+    return QSizeF(CubeArt::kCubeSize, CubeArt::kCubeSize);
+}
+
+void CubeFrame::makeCanvas(double ratio)
+{
+    m_ratio = ratio > 0 ? ratio : 1.0;
+    const int pixels = static_cast<int>(std::lround(CubeArt::kCubeSize * m_ratio));
+    m_normal = CubeArt::CubePicture(pixels, false);
+    m_selected = CubeArt::CubePicture(pixels, true);
+    m_mask = CubeArt::OuterMask(pixels);
+    const QSize size(static_cast<int>(std::lround(width() * m_ratio)),
+                     static_cast<int>(std::lround(height() * m_ratio)));
+    m_canvas = CubeArt::BoardBackground(size, CubeArt::kCubeSize * m_ratio);
+}
+
+void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool selected)
 {
     if (i < 0 || i > 15)
         return;
     ++m_paintCount;
-    const QRect cell((i % 4) * m_cubeWidth, (i / 4) * m_cubeHeight, m_cubeWidth, m_cubeHeight);
-    QPainter p(&m_canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(cell, QColor(60, 70, 90));
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(cell).adjusted(4, 4, -4, -4), 14, 14);
-    QLinearGradient shade(cell.topLeft(), cell.bottomRight());
-    shade.setColorAt(0, selected ? QColor(255, 236, 150) : QColor(250, 248, 240));
-    shade.setColorAt(1, selected ? QColor(235, 170, 40) : QColor(200, 195, 180));
-    p.fillPath(outline, shade);
-    if (!face.isEmpty()) {
-        p.setFont(font());
-        p.setPen(QColor(30, 30, 40));
-        p.drawText(cell, Qt::AlignCenter, face);
-    }
-    p.end();
-    update(cell);
+    m_drawn[static_cast<std::size_t>(i)] = Drawn{true, left, top, face, selected};
+    render(m_drawn[static_cast<std::size_t>(i)]);
+    update(QRect(left, top, static_cast<int>(std::ceil(pictureSize().width())),
+                 static_cast<int>(std::ceil(pictureSize().height()))));
 }
 
-void CubeFrame::paintEvent(QPaintEvent* event)
+void CubeFrame::render(const Drawn& cube)
 {
+    // The canvas is in device pixels, so the pictures go on one to one.
+    const QPoint at(static_cast<int>(std::lround(cube.left * m_ratio)),
+                    static_cast<int>(std::lround(cube.top * m_ratio)));
+    QPainter p(&m_canvas);
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    p.drawImage(at, m_mask);
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(at, cube.selected ? m_selected : m_normal);
+    if (cube.face.isEmpty())
+        return;
+
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont text = font();
+    // Points as the frame sees them, times the pixel density.
+    text.setPixelSize(static_cast<int>(std::lround(font().pointSizeF() * logicalDpiY() / 72.0 *
+                                                   m_ratio)));
+    p.setFont(text);
+    const QFontMetricsF metrics(text, &m_canvas);
+    const QSizeF box(metrics.horizontalAdvance(cube.face), metrics.height());
+    const QPointF topLeft(at.x() + (m_normal.width() - box.width()) / 2,
+                          at.y() + (m_normal.height() - box.height()) / 2);
+    const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+    // Engraved: a light edge under the ink.
+    p.setPen(cube.selected ? QColor(255, 246, 214, 170) : QColor(255, 255, 255, 190));
+    p.drawText(baseline + QPointF(0, m_ratio), cube.face);
+    p.setPen(cube.selected ? QColor(92, 44, 0) : QColor(30, 40, 66));
+    p.drawText(baseline, cube.face);
+}
+
+void CubeFrame::paintEvent(QPaintEvent*)
+{
+    if (!qFuzzyCompare(devicePixelRatioF(), m_ratio)) {
+        // Moved to a screen of another pixel density: paint the board again for it.
+        makeCanvas(devicePixelRatioF());
+        for (const Drawn& cube : m_drawn)
+            if (cube.drawn)
+                render(cube);
+    }
     QPainter p(this);
-    p.drawImage(event->rect(), m_canvas, event->rect());
+    p.drawImage(QRectF(rect()), m_canvas);
 }
 
 void CubeFrame::mousePressEvent(QMouseEvent* event)
@@ -66,6 +113,7 @@ void CubeFrame::mouseReleaseEvent(QMouseEvent* event)
 
 void CubeFrame::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The first click of a double click has already come as a click.
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
 }

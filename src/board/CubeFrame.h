@@ -1,20 +1,33 @@
-// The board: 4 by 4 cubes painted into an image of their own.
+// The board: 4 by 4 cubes painted into an image of the frame's own, OR then AND over a
+// tray, each with its face text in the middle. The frame reports presses, clicks and
+// double clicks; what they mean is decided elsewhere.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+
+#include <array>
 
 class CubeFrame : public QWidget {
     Q_OBJECT
 public:
     explicit CubeFrame(QWidget* parent = nullptr);
 
-    int cubeWidth() const { return m_cubeWidth; }
-    int cubeHeight() const { return m_cubeHeight; }
-    // Paints cube i (0-15) with its face text, selected or not.
-    void paintCube(int i, const QString& face, bool selected);
-    // How many times a cube has been painted (a repaint is not free).
+    // The three cube pictures, all the same size, at the canvas's pixel density.
+    const QImage& NormalPicture() const { return m_normal; }
+    const QImage& SelectedPicture() const { return m_selected; }
+    const QImage& OuterMask() const { return m_mask; }
+    // The pictures' size in window units.
+    QSizeF pictureSize() const;
+
+    // Paints a cube at (left, top) in window units: the mask ORed onto the board, then
+    // the cube picture ANDed, then `face` centred on it.
+    void paintCube(int i, int left, int top, const QString& face, bool selected);
+    // Cube paints so far (each one costs; an unchanged cube must not be painted again).
     int paintCount() const { return m_paintCount; }
+    // The canvas in device pixels (what the player sees, before it reaches the screen).
+    const QImage& canvas() const { return m_canvas; }
+    double canvasRatio() const { return m_ratio; }
 
 signals:
     void pressed(QPointF position);
@@ -28,9 +41,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    int m_cubeWidth = 97;
-    int m_cubeHeight = 97;
+    struct Drawn {
+        bool drawn = false;
+        int left = 0;
+        int top = 0;
+        QString face;
+        bool selected = false;
+    };
+    void makeCanvas(double ratio);
+    void render(const Drawn& cube);
+
+    double m_ratio = 1.0;
+    QImage m_normal;
+    QImage m_selected;
+    QImage m_mask;
     QImage m_canvas;
+    std::array<Drawn, 16> m_drawn{}; // to paint the board again at another pixel density
     int m_paintCount = 0;
     bool m_pressInside = false;
 };

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
+#include "board/BoardView.h"
 #include "board/CubeFrame.h"
+#include "board/WordEntry.h"
 #include "dictionary/Editor.h"
 #include "game/App.h"
 #include "game/Common.h"
@@ -76,6 +78,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     Clear->setObjectName(QStringLiteral("Clear"));
     Clear->setGeometry(boardRight - 76, boardBottom + 12, 76, 40);
     Clear->setAutoDefault(false);
+    Clear->setFocusPolicy(Qt::NoFocus); // typing goes on in the word box
 
     const int listLeft = boardRight + 24;
     const int listWidth = 230;
@@ -132,6 +135,21 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
             [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
     connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
     connect(Exit, &QToolButton::clicked, this, [this] { Common::ExitProgram(m_app); });
+
+    connect(NewWord, &QLineEdit::textChanged, this, [this] { WordEntry::NewWordChanged(m_app); });
+    connect(NewWord, &QLineEdit::returnPressed, this, [this] { WordEntry::EnterWord(m_app); });
+    connect(Enter, &QPushButton::clicked, this, [this] { WordEntry::EnterWord(m_app); });
+    connect(Clear, &QPushButton::clicked, this, [this] { WordEntry::RemoveLastLetter(m_app); });
+    connect(WordList, &QTableWidget::cellClicked, this,
+            [this] { WordEntry::RecallListedWord(m_app); });
+    connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
+        cubeUnderMouse = BoardView::CubeAtPoint(m_app.view, at.x(), at.y());
+    });
+    connect(cubeFrame, &CubeFrame::clicked, this, [this] {
+        if (cubeUnderMouse >= 0)
+            WordEntry::CubeClicked(m_app, cubeUnderMouse);
+    });
+    connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
 }
 
 MainWindow::~MainWindow()

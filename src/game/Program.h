@@ -2,6 +2,7 @@
 // (tests make a fresh one); the default values are the start-up values.
 #pragma once
 
+#include "board/BoardView.h"
 #include "board/Dice.h"
 #include "engine/Engine.h"
 #include "engine/Settings.h"
@@ -97,6 +98,7 @@ struct Program {
     std::unique_ptr<Dice::RandomSource> random = std::make_unique<Dice::ClockRandom>();
 
     BoardState board;
+    BoardView::BoardViewState view;
     EntryState entry;
     GameState game;
     Options options;

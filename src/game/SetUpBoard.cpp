@@ -4,7 +4,7 @@
 #include "game/Common.h"
 #include "game/MainWindow.h"
 
-#include "board/CubeFrame.h"
+#include "board/BoardDrawing.h"
 #include "board/WordEntry.h"
 
 #include <QLabel>
@@ -70,9 +70,7 @@ void SetUpBoard(App& app, std::string& board)
 
 void DrawCube(App& app, int i)
 {
-    if (i < 0 || i > 15)
-        return;
-    app.main->cubeFrame->paintCube(i, QString::fromStdString(app.board.BoardFaces[i]), false);
+    BoardView::DrawCube(app, i);
 }
 
 } // namespace Common

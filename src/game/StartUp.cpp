@@ -4,6 +4,7 @@
 #include "game/MainWindow.h"
 #include "game/Settings.h"
 
+#include "board/BoardDrawing.h"
 #include "dictionary/DictionaryStore.h"
 
 #include <QHeaderView>
@@ -15,6 +16,7 @@ void StartUp(App& app)
 {
     Dictionary::ReadDictionary(app);
     Dice::InitDice(app.board.DieFaces);
+    BoardView::InitBoardGeometry(app);
 
     for (int i = 0; i < 16; ++i) {
         app.board.BoardFaces[i].clear();

@@ -1,6 +1,8 @@
 // The real desktop behind ui::Desktop.
 #include "Desktop.h"
 
+#include "ui/WarningSound.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -8,10 +10,16 @@
 
 namespace ui {
 
-struct QtDesktop::Sound {};
+struct QtDesktop::Sound {
+    WarningSound warning;
+};
 
-QtDesktop::QtDesktop() = default;
-QtDesktop::~QtDesktop() = default;
+QtDesktop::QtDesktop() : m_sound(new Sound) {}
+
+QtDesktop::~QtDesktop()
+{
+    delete m_sound;
+}
 
 Answer QtDesktop::ask(QWidget* parent, const Prompt& prompt)
 {
@@ -34,7 +42,7 @@ Answer QtDesktop::ask(QWidget* parent, const Prompt& prompt)
 
 void QtDesktop::warningSound()
 {
-    QApplication::beep();
+    m_sound->warning.play();
 }
 
 bool QtDesktop::isForeground(const QWidget* window)

@@ -45,6 +45,8 @@ class QtDesktop : public Desktop {
 public:
     QtDesktop();
     ~QtDesktop() override;
+    QtDesktop(const QtDesktop&) = delete;
+    QtDesktop& operator=(const QtDesktop&) = delete;
     Answer ask(QWidget* parent, const Prompt& prompt) override;
     void warningSound() override;
     bool isForeground(const QWidget* window) override;
