@@ -8,7 +8,10 @@
 #include "game/Common.h"
 #include "shell/Help.h"
 
+#include <algorithm>
+
 #include <QApplication>
+
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -81,7 +84,9 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     Clear->setFocusPolicy(Qt::NoFocus); // typing goes on in the word box
 
     const int listLeft = boardRight + 24;
-    const int listWidth = 230;
+    // The word list takes whatever width the toolbar needs beyond the board, so every
+    // button shows without an overflow menu.
+    const int listWidth = std::max(230, toolBarWidth() - listLeft - 16);
     TimeRemLabel = new QLabel(tr("Time Remaining"), central);
     TimeRemLabel->setObjectName(QStringLiteral("TimeRemLabel"));
     TimeRemLabel->setAlignment(Qt::AlignCenter);
@@ -183,6 +188,19 @@ QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
 }
 
 // Closing by the frame is the same as Exit.
+int MainWindow::toolBarWidth() const
+{
+    const int spacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, ToolBar);
+    const int margin = style()->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, ToolBar) +
+                       style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, ToolBar);
+    const int separator = style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, nullptr, ToolBar);
+    int width = 2 * margin + separator + spacing + 12; // a little air at the end
+    for (const QToolButton* button : ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (!button->objectName().startsWith(QLatin1String("qt_")))
+            width += button->sizeHint().width() + spacing;
+    return width;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_app.exiting && !Common::ExitProgram(m_app)) {

@@ -53,5 +53,7 @@ protected:
 private:
     QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip,
                                int standardIcon);
+    // The width the toolbar needs to show every button.
+    int toolBarWidth() const;
     App& m_app;
 };
