@@ -4,6 +4,8 @@
 #include "game/Settings.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace Dictionary {
 
@@ -39,6 +41,22 @@ void ReadDictionary(App& app)
 bool WriteDictionary(App& app)
 {
     const std::string path = DictionaryFilePath(app);
+    const QString nativePath = QDir::toNativeSeparators(QString::fromStdString(path));
+    // A file that could not be read at start-up may still hold words that a newer or a
+    // repaired Lettro can read: keep a copy instead of simply writing over it.
+    const engine::FileResult& loaded = app.dictionary.LoadResult;
+    if (!loaded.ok() && loaded.status != engine::FileStatus::Missing &&
+        QFileInfo(QString::fromStdString(path)).isFile()) {
+        const QString kept = QString::fromStdString(path) + QStringLiteral(".unreadable");
+        QFile::remove(kept);
+        if (!QFile::copy(QString::fromStdString(path), kept)) {
+            Ask(app, QStringLiteral("The dictionary was not saved: the unreadable file %1 could "
+                                    "not be kept as %2 before being replaced.")
+                         .arg(nativePath, QDir::toNativeSeparators(kept)));
+            return false;
+        }
+        app.dictionary.LoadResult = {};
+    }
     const engine::FileResult result = app.engine.cWriteBinaryDictionary(path);
     if (result.ok())
         return true;
@@ -48,7 +66,7 @@ bool WriteDictionary(App& app)
     Ask(app, QStringLiteral("The dictionary could not be saved to %1: %2.\n\n"
                             "The file was left as it was, so your changes to the "
                             "dictionary are not in it.")
-                 .arg(QDir::toNativeSeparators(QString::fromStdString(path)), reason));
+                 .arg(nativePath, reason));
     return false;
 }
 

@@ -188,4 +188,36 @@ TEST(DictionaryStore, aFailedSaveIsReportedAndNothingIsLost)
     }
 }
 
+// Before, a dictionary file that could not be read at start-up was written over by the
+// first save, losing whatever it held.
+TEST(DictionaryStore, anUnreadableFileIsKeptBeforeTheFirstSave)
+{
+    TestApp t(kWords);
+    const QString path = t.folder.filePath("Dictionary.dat");
+    QByteArray unreadable = FileBytes(path);
+    unreadable[unreadable.size() / 2] = static_cast<char>(unreadable[unreadable.size() / 2] ^ 0x40);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(unreadable);
+    }
+    t.desktop.answer(ui::Answer::Ok); // the start-up message
+    t.startUp();
+    ASSERT_EQ(t.app.engine.cNumberOfWords(), 0);
+
+    Dictionary::AddDictionaryWord(t.app, "quilt");
+    t.desktop.answer(ui::Answer::Yes);
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.app));
+    EXPECT_EQ(FileBytes(path + ".unreadable"), unreadable);
+    engine::Engine reread;
+    ASSERT_TRUE(reread.cReadBinaryDictionary(path.toStdString()).ok());
+    EXPECT_EQ(AllWords(reread), (Words{"quilt"}));
+
+    // Only the file found at start-up is kept; later saves just replace the dictionary.
+    Dictionary::AddDictionaryWord(t.app, "quip");
+    t.desktop.answer(ui::Answer::Yes);
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.app));
+    EXPECT_EQ(FileBytes(path + ".unreadable"), unreadable);
+}
+
 } // namespace
