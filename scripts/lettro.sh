@@ -13,7 +13,7 @@ PACKAGES=(
 )
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick python3-xlib
     clang-14 libclang-rt-14-dev
 )
 

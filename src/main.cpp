@@ -5,12 +5,41 @@
 #include "ui/Desktop.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Penwick"));
     QApplication::setApplicationName(QStringLiteral("Lettro"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Lettro, a word game with letter dice."));
+    parser.addHelpOption();
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        QStringLiteral("Shake the dice from seed <N> (0 to 4294967295): the same boards in "
+                       "the same order every time, for replays and tests."),
+        QStringLiteral("N"));
+    parser.addOption(seedOption);
+    parser.process(application);
+    std::optional<std::uint32_t> seed;
+    if (parser.isSet(seedOption)) {
+        bool ok = false;
+        const uint value = parser.value(seedOption).toUInt(&ok);
+        if (!ok) {
+            std::fprintf(stderr,
+                         "lettro: --seed wants a whole number from 0 to 4294967295, "
+                         "not \"%s\"\n",
+                         qPrintable(parser.value(seedOption)));
+            return 2;
+        }
+        seed = value;
+    }
 
     ui::QtDesktop desktop;
     App app(desktop);
@@ -19,6 +48,9 @@ int main(int argc, char* argv[])
 
     MainWindow window(app);
     Common::StartUp(app);
+    // Start-up seeds from the clock; a chosen seed replaces that.
+    if (auto* random = dynamic_cast<Dice::ClockRandom*>(app.random.get()); random && seed)
+        random->seed(*seed);
     window.show();
     return QApplication::exec();
 }

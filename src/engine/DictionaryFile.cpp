@@ -1,4 +1,5 @@
 #include "DictionaryFile.h"
+#include "WriteFaults.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -49,7 +50,20 @@ void appendLE32(std::string& out, std::uint32_t v)
 
 FileResult fail(FileStatus status, std::string detail = {}) { return {status, std::move(detail)}; }
 
+thread_local const WriteFaults* tInjectedFaults = nullptr;
+
 } // namespace
+
+ScopedWriteFaults::ScopedWriteFaults(const WriteFaults& faults)
+    : m_faults(faults), m_previous(tInjectedFaults)
+{
+    tInjectedFaults = &m_faults;
+}
+
+ScopedWriteFaults::~ScopedWriteFaults()
+{
+    tInjectedFaults = m_previous;
+}
 
 std::uint32_t crc32(const unsigned char* data, std::size_t size, std::uint32_t crc)
 {
@@ -221,10 +235,24 @@ FileResult writeFileAtomically(const std::string& path, const std::string& bytes
     if (!file.open(QIODevice::WriteOnly))
         return fail(FileStatus::WriteFailed, file.errorString().toStdString());
     const auto size = static_cast<qint64>(bytes.size());
+    const WriteFaults* faults = tInjectedFaults;
+    if (faults && faults->failAfterBytes >= 0 && faults->failAfterBytes < size) {
+        // What a full disk does: some bytes reach the temporary file, then a write fails.
+        file.write(bytes.data(), faults->failAfterBytes);
+        file.flush();
+        file.cancelWriting();
+        return fail(FileStatus::WriteFailed, "injected fault after " +
+                                                 std::to_string(faults->failAfterBytes) + " bytes");
+    }
     if (file.write(bytes.data(), size) != size) {
         const std::string why = file.errorString().toStdString();
         file.cancelWriting();
         return fail(FileStatus::WriteFailed, why);
+    }
+    if (faults && faults->failCommit) {
+        // Everything is written; the replace is what fails, as a refused rename would.
+        file.flush();
+        file.cancelWriting();
     }
     if (!file.commit())
         return fail(FileStatus::WriteFailed, file.errorString().toStdString());

@@ -14,14 +14,52 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+namespace {
+// A key for one of the game's main moves; the tooltip names it. The key belongs to the
+// window, not the button, so it works even when a narrow toolbar tucks the button away.
+void SetShortcut(QWidget* window, QToolButton* button, const QKeySequence& keys)
+{
+    auto* shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(button->toolTip(), keys.toString(QKeySequence::NativeText)));
+}
+
+// Lets the game's keys through a text box that would take them for itself (Ctrl+E is
+// "end of line" in a text box on some desktops).
+class GameKeysFirst : public QObject {
+public:
+    GameKeysFirst(QList<QKeyCombination> keys, QObject* parent)
+        : QObject(parent), m_keys(std::move(keys))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride &&
+            m_keys.contains(static_cast<QKeyEvent*>(event)->keyCombination())) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QList<QKeyCombination> m_keys;
+};
+} // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
 {
@@ -124,6 +162,18 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
 
     central->setFixedSize(listLeft + listWidth + 16, boardBottom + 64);
+
+    // Keys for the main moves of a game; they work while the player types.
+    const QList<QPair<QToolButton*, QKeyCombination>> gameKeys = {{Start, Qt::CTRL | Qt::Key_N},
+                                                                  {Pause, Qt::CTRL | Qt::Key_P},
+                                                                  {End, Qt::CTRL | Qt::Key_E},
+                                                                  {Exit, Qt::CTRL | Qt::Key_Q}};
+    QList<QKeyCombination> keys;
+    for (const auto& [button, key] : gameKeys) {
+        SetShortcut(this, button, QKeySequence(key));
+        keys.append(key);
+    }
+    NewWord->installEventFilter(new GameKeysFirst(keys, NewWord));
 
     GameClock = new QTimer(this);
     GameClock->setObjectName(QStringLiteral("GameClock"));
