@@ -1,6 +1,8 @@
 // lettro-bench: how fast the dictionary engine is on this machine.
 //   lettro-bench [--dict PATH]            every figure, as "name: value" lines
 //   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE
+//   lettro-bench [--dict PATH] --shaken N      N shaken boards solved once each, for
+//                                              instruction counts under callgrind
 #include "board/Dice.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -133,25 +136,52 @@ int boardsFromFile(const std::string& dict, const std::string& file)
     return 0;
 }
 
+// One pass over `count` boards of the benchmark's shake: a steady load for profilers,
+// which count the instructions of solveAndFetch.
+int shakenOnce(const std::string& dict, int count)
+{
+    engine::Engine e;
+    if (!loadOrComplain(e, dict))
+        return 1;
+    Shaker shake(20240607);
+    std::vector<std::string> boards;
+    for (int i = 0; i < count; ++i)
+        boards.push_back(shake());
+    std::size_t letters = 0;
+    for (const std::string& b : boards)
+        letters += solveAndFetch(e, b);
+    std::cout << "boards: " << boards.size() << "\nletters_found: " << letters << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::string dict = (programFolder(argv[0]) / "Dictionary.dat").string();
     std::string boardsFile;
+    int shaken = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--dict" && i + 1 < argc) {
             dict = argv[++i];
         } else if (a == "--boards" && i + 1 < argc) {
             boardsFile = argv[++i];
+        } else if (a == "--shaken" && i + 1 < argc) {
+            shaken = std::atoi(argv[++i]);
+            if (shaken <= 0) {
+                std::cerr << "lettro-bench: --shaken needs a positive count\n";
+                return 2;
+            }
         } else {
-            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE]\n";
+            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE | --shaken N]\n";
             return 2;
         }
     }
     if (!boardsFile.empty())
         return boardsFromFile(dict, boardsFile);
+    if (shaken > 0)
+        return shakenOnce(dict, shaken);
 
     engine::Engine e;
     if (!loadOrComplain(e, dict))
