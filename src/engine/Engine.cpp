@@ -271,7 +271,7 @@ std::string Engine::cGetDefinedWord(int index) const
     const auto& words = d->solver.words();
     if (index < 0 || static_cast<std::size_t>(index) >= words.size())
         return {};
-    return keyToString(words[static_cast<std::size_t>(index)]);
+    return std::string(words[static_cast<std::size_t>(index)].text());
 }
 
 std::size_t Engine::memoryBytes() const
