@@ -165,9 +165,9 @@ struct Frame {
     std::uint32_t around;  // the cubes next to where the prefix can end, less `taken`
     std::uint32_t ends;    // the cubes the prefix can end on
     std::uint32_t taken;   // cubes every path of the prefix uses
-    std::uint32_t maybe;   // cubes some paths use, before the last two
+    std::uint32_t maybe;   // cubes some paths use, before the last two; every cube once
+                           // the sets may hold paths that use a cube twice
     int length;            // letters so far (Qu counts two)
-    bool check;            // the sets may hold paths that use a cube twice
 };
 
 // Depth first over the trie, each node at most once, children in letter order: every word
@@ -190,7 +190,7 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Board& b, std::vector<Solver::Word>&
     int depth = 0;
     // The current node lives in locals, which the compiler keeps in registers.
     Frame f = {nodes[0].mask, nodes[0].first, nodes[0].mask & b.lettersOn(kAllCubes),
-               kAllCubes, 0, 0, 0, 0, false};
+               kAllCubes, 0, 0, 0, 0};
 
     for (;;) {
         if (!f.letters) {
@@ -217,7 +217,7 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Board& b, std::vector<Solver::Word>&
         }
         const TrieNode node = nodes[child];
         const std::uint32_t cubes = f.around & b.cubesWithLetter[letter];
-        const bool check = f.check || (cubes & f.maybe);
+        const bool check = cubes & f.maybe;
         ends[depth] = cubes;
         if ((node.mask & kTerminal) && length >= b.minLength
             && (!check || traceable(b, ends, depth + 1)))
@@ -226,13 +226,15 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Board& b, std::vector<Solver::Word>&
             continue;
         const bool one = !(cubes & (cubes - 1));
         const std::uint32_t taken = one ? f.taken | cubes : f.taken;
-        const std::uint32_t maybe = (f.ends & (f.ends - 1)) ? f.maybe | f.ends : f.maybe;
+        const std::uint32_t maybe = check                    ? kAllCubes
+                                    : (f.ends & (f.ends - 1)) ? f.maybe | f.ends
+                                                              : f.maybe;
         const std::uint32_t around = cubesAround(cubes) & ~taken;
         const std::uint32_t letters = node.mask & b.lettersOn(around);
         if (!letters)
             continue;
         stack[depth++] = f;
-        f = {node.mask, node.first, letters, around, cubes, taken, maybe, length, check};
+        f = {node.mask, node.first, letters, around, cubes, taken, maybe, length};
     }
 }
 
