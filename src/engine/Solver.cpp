@@ -173,10 +173,10 @@ struct Frame {
 // Depth first over the trie, each node at most once, children in letter order: every word
 // comes out once and in alphabetical order, so nothing needs sorting or merging. Each node
 // carries the set of cubes its prefix can end on, found from its parent's set with a few
-// shifts. A set of one cube is a cube every path takes, so later sets leave it out. A set
-// of more cubes may let a path come back to one of them two or more steps later; only
-// then can the sets hold a path that uses a cube twice (the same letter twice), and the
-// words below are checked path by path.
+// shifts. A cube every path of a prefix takes (a set of one, or the one cube of the set
+// before that leads on) is left out of later sets. Sets of more cubes may let a path come
+// back to one of them two or more steps later; only then can the sets hold a path that
+// uses a cube twice (the same letter twice), and the words below are checked path by path.
 // Without recursion, so the whole walk is one function that can be built for the
 // processor's bit counting.
 template <class Popcount>
@@ -224,12 +224,21 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Board& b, std::vector<Solver::Word>&
             words.push_back(wordOf(path, length));
         if (length >= b.maxLength)
             continue;
-        const bool one = !(cubes & (cubes - 1));
-        const std::uint32_t taken = one ? f.taken | cubes : f.taken;
-        const std::uint32_t maybe = check                    ? kAllCubes
-                                    : (f.ends & (f.ends - 1)) ? f.maybe | f.ends
-                                                              : f.maybe;
-        const std::uint32_t around = cubesAround(cubes) & ~taken;
+        // The paths on to the child came through the cubes of the node's set that are next
+        // to the child's: when that is one cube, every such path takes it.
+        const std::uint32_t next = cubesAround(cubes);
+        const std::uint32_t before = f.ends & next;
+        std::uint32_t taken = f.taken;
+        std::uint32_t maybe = f.maybe;
+        if (before & (before - 1))
+            maybe |= before;
+        else
+            taken |= before;
+        if (!(cubes & (cubes - 1)))
+            taken |= cubes;
+        if (check)
+            maybe = kAllCubes;
+        const std::uint32_t around = next & ~taken;
         const std::uint32_t letters = node.mask & b.lettersOn(around);
         if (!letters)
             continue;
