@@ -228,16 +228,11 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Board& b, std::vector<Solver::Word>&
         // to the child's: when that is one cube, every such path takes it.
         const std::uint32_t next = cubesAround(cubes);
         const std::uint32_t before = f.ends & next;
-        std::uint32_t taken = f.taken;
-        std::uint32_t maybe = f.maybe;
-        if (before & (before - 1))
-            maybe |= before;
-        else
-            taken |= before;
-        if (!(cubes & (cubes - 1)))
-            taken |= cubes;
-        if (check)
-            maybe = kAllCubes;
+        // Masks rather than jumps: which way these go is a coin toss to the processor.
+        const std::uint32_t manyBefore = 0u - std::uint32_t((before & (before - 1)) != 0);
+        const std::uint32_t oneCube = 0u - std::uint32_t((cubes & (cubes - 1)) == 0);
+        const std::uint32_t taken = f.taken | (before & ~manyBefore) | (cubes & oneCube);
+        const std::uint32_t maybe = f.maybe | (before & manyBefore) | (kAllCubes & (0u - check));
         const std::uint32_t around = next & ~taken;
         const std::uint32_t letters = node.mask & b.lettersOn(around);
         if (!letters)
