@@ -78,9 +78,6 @@ struct Board {
     std::array<std::uint32_t, 26> cubesWithLetter; // bit per cube
     // The letters on any set of cubes of one row, by row and the row's four bits.
     std::array<std::array<std::uint32_t, 16>, 4> lettersInRow;
-    std::uint32_t lettersTwice; // letters on more than one cube
-    std::vector<std::uint32_t>* ways;
-    std::vector<std::uint32_t>* nextWays;
 
     std::uint32_t lettersOn(std::uint32_t cubes) const
     {
@@ -108,12 +105,12 @@ bool traceByPaths(const std::uint32_t* ends, int count, int at, std::uint32_t fr
     return false;
 }
 
-bool traceByWays(const Board& b, const std::uint32_t* ends, int count)
+bool traceByWays(const std::uint32_t* ends, int count)
 {
-    // A way: the cubes used (bits 0-15) and the last cube (bits 16-19).
-    std::vector<std::uint32_t>& ways = *b.ways;
-    std::vector<std::uint32_t>& next = *b.nextWays;
-    ways.clear();
+    // A way: the cubes used (bits 0-15) and the last cube (bits 16-19). Only odd boards
+    // come here, so the scratch is not kept.
+    std::vector<std::uint32_t> ways;
+    std::vector<std::uint32_t> next;
     for (std::uint32_t cubes = ends[0]; cubes; cubes &= cubes - 1) {
         const auto cube = static_cast<std::uint32_t>(std::countr_zero(cubes));
         ways.push_back((1u << cube) | (cube << 16));
@@ -133,7 +130,7 @@ bool traceByWays(const Board& b, const std::uint32_t* ends, int count)
     return !ways.empty();
 }
 
-bool traceable(const Board& b, const std::uint32_t* ends, int count)
+bool traceable(const std::uint32_t* ends, int count)
 {
     constexpr int kPathBudget = 4096;
     int budget = kPathBudget;
@@ -143,7 +140,7 @@ bool traceable(const Board& b, const std::uint32_t* ends, int count)
             || traceByPaths(ends, count, 1, static_cast<std::uint32_t>(cube), 1u << cube, budget))
             return true;
         if (budget < 0)
-            return traceByWays(b, ends, count);
+            return traceByWays(ends, count);
     }
     return false;
 }
@@ -220,7 +217,7 @@ LETTRO_ALWAYS_INLINE void searchBoard(const Board& b, std::vector<Solver::Word>&
         const bool check = cubes & f.maybe;
         ends[depth] = cubes;
         if ((node.mask & kTerminal) && length >= b.minLength
-            && (!check || traceable(b, ends, depth + 1)))
+            && (!check || traceable(ends, depth + 1)))
             words.push_back(wordOf(path, length));
         if (length >= b.maxLength)
             continue;
@@ -261,9 +258,6 @@ bool hasPopcnt()
 }
 #endif
 
-// Scratch grown past this by an odd board is given back afterwards.
-constexpr std::size_t kKeptWays = 4096;
-
 } // namespace
 
 bool Solver::solve(const Trie& trie, std::string_view board, int minWordSize, int maxWordSize)
@@ -273,28 +267,23 @@ bool Solver::solve(const Trie& trie, std::string_view board, int minWordSize, in
                                            [](char c) { return c >= 'a' && c <= 'z'; }))
         return false;
 
-    std::vector<std::uint32_t> nextWays;
     Board b;
     b.nodes = trie.nodes().data();
     b.minLength = minWordSize;
     b.maxLength = std::min(maxWordSize, kKeyLetters);
     b.cubesWithLetter.fill(0);
-    b.lettersTwice = 0;
-    b.ways = &m_ways;
-    b.nextWays = &nextWays;
     std::array<std::uint32_t, 16> letterBit{};
     for (int p = 0; p < 16; ++p) {
         const int letter = board[static_cast<std::size_t>(p)] - 'a';
         letterBit[p] = 1u << letter;
-        if (b.cubesWithLetter[letter])
-            b.lettersTwice |= letterBit[p];
         b.cubesWithLetter[letter] |= 1u << p;
     }
     for (int row = 0; row < 4; ++row) {
         auto& letters = b.lettersInRow[row];
         letters[0] = 0;
         for (unsigned cubes = 1; cubes < 16; ++cubes)
-            letters[cubes] = letters[cubes & (cubes - 1)] | letterBit[row * 4 + std::countr_zero(cubes)];
+            letters[cubes] =
+                letters[cubes & (cubes - 1)] | letterBit[row * 4 + std::countr_zero(cubes)];
     }
 
 #if LETTRO_POPCNT_DISPATCH
@@ -303,10 +292,6 @@ bool Solver::solve(const Trie& trie, std::string_view board, int minWordSize, in
     else
 #endif
         searchPortable(b, m_words);
-    if (m_ways.capacity() > kKeptWays) {
-        m_ways.clear();
-        m_ways.shrink_to_fit();
-    }
     return true;
 }
 

@@ -12,11 +12,11 @@ namespace engine::detail {
 
 class Solver {
 public:
-    // A word as the search found it: its letters as text, so handing it out is one copy.
+    // A word as the search found it: its letters as text (past `length` the bytes are
+    // leftovers), so handing it out is one copy.
     struct Word {
         char letters[kKeyLetters];
         std::uint8_t length;
-        std::string_view text() const { return {letters, length}; }
     };
 
     // `board`: 16 letters a-z, 'q' for the Qu cube. Returns false (and finds nothing) for
@@ -24,14 +24,10 @@ public:
     bool solve(const Trie& trie, std::string_view board, int minWordSize, int maxWordSize);
 
     const std::vector<Word>& words() const { return m_words; }
-    std::size_t bytes() const
-    {
-        return m_words.capacity() * sizeof(Word) + m_ways.capacity() * sizeof(std::uint32_t);
-    }
+    std::size_t bytes() const { return m_words.capacity() * sizeof(Word); }
 
 private:
     std::vector<Word> m_words;
-    std::vector<std::uint32_t> m_ways; // scratch for checking words that repeat a letter
 };
 
 } // namespace engine::detail

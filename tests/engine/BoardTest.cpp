@@ -271,6 +271,24 @@ TEST(Board, OneLetterEverywhereFindsEveryLengthOnce)
     EXPECT_EQ(foundWords(e, "eeeeeeexeeeeeeee"), expected);
 }
 
+TEST(Board, WordsOfFifteenAndSixteenLettersComeBackWhole)
+{
+    // a b c d    The alphabet's first sixteen letters snake through every cube.
+    // h g f e
+    // i j k l
+    // p o n m
+    const std::string board = "abcdhgfeijklponm";
+    Engine e;
+    for (const char* w : {"abcdefghijklmnop", "abcdefghijklmno", "abcdefghijklmn", "abc", "abd"})
+        e.cDictionaryAdd(w);
+    EXPECT_EQ(foundWords(e, board), (std::vector<std::string>{"abc", "abcdefghijklmn",
+                                                              "abcdefghijklmno",
+                                                              "abcdefghijklmnop"}));
+    e.cSetMaxWordSize(15);
+    EXPECT_EQ(foundWords(e, board),
+              (std::vector<std::string>{"abc", "abcdefghijklmn", "abcdefghijklmno"}));
+}
+
 TEST(Board, GetDefinedWordOutOfRangeIsEmpty)
 {
     Engine e;
