@@ -1,6 +1,8 @@
 // lettro-bench: how fast the dictionary engine is on this machine.
 //   lettro-bench [--dict PATH]            every figure, as "name: value" lines
 //   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE
+//   lettro-bench [--dict PATH] --shaken N      N shaken boards solved once each, for
+//                                              instruction counts under callgrind
 #include "board/Dice.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -83,16 +86,29 @@ bool loadOrComplain(engine::Engine& e, const std::string& path)
     return r.ok();
 }
 
-// Merges `path` into an empty engine; returns the words per second of file lines.
-double mergeRate(const std::string& path, long long lines)
+// Merging a word file into an empty engine, step by step as the editor does it.
+struct Merge {
+    double wordsPerSecond = 0; // file lines per second, the trie rebuild included
+    double slowestStepMs = 0;  // the longest single cReadTextFile call
+    double rebuildMs = 0;      // the first board solved afterwards, which rebuilds the trie
+};
+
+Merge timeMerge(const std::string& path, long long lines)
 {
     engine::Engine e;
+    Merge m;
     const auto start = Clock::now();
-    int percent = e.cReadTextFile(path);
-    while (percent < 100)
-        percent = e.cReadTextFile("dummy");
-    e.cCheckForAllDefinedWords("abcdefghijklmnop"); // the trie is built on first use
-    return double(lines) / secondsSince(start);
+    // The first call names the file, later ones carry on.
+    for (int percent = 0, step = 0; percent < 100; ++step) {
+        const auto stepStart = Clock::now();
+        percent = e.cReadTextFile(step == 0 ? path : "dummy");
+        m.slowestStepMs = std::max(m.slowestStepMs, secondsSince(stepStart) * 1000);
+    }
+    const auto rebuild = Clock::now();
+    e.cCheckForAllDefinedWords("abcdefghijklmnop");
+    m.rebuildMs = secondsSince(rebuild) * 1000;
+    m.wordsPerSecond = double(lines) / secondsSince(start);
+    return m;
 }
 
 int boardsFromFile(const std::string& dict, const std::string& file)
@@ -133,25 +149,52 @@ int boardsFromFile(const std::string& dict, const std::string& file)
     return 0;
 }
 
+// One pass over `count` boards of the benchmark's shake: a steady load for profilers,
+// which count the instructions of solveAndFetch.
+int shakenOnce(const std::string& dict, int count)
+{
+    engine::Engine e;
+    if (!loadOrComplain(e, dict))
+        return 1;
+    Shaker shake(20240607);
+    std::vector<std::string> boards;
+    for (int i = 0; i < count; ++i)
+        boards.push_back(shake());
+    std::size_t letters = 0;
+    for (const std::string& b : boards)
+        letters += solveAndFetch(e, b);
+    std::cout << "boards: " << boards.size() << "\nletters_found: " << letters << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::string dict = (programFolder(argv[0]) / "Dictionary.dat").string();
     std::string boardsFile;
+    int shaken = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--dict" && i + 1 < argc) {
             dict = argv[++i];
         } else if (a == "--boards" && i + 1 < argc) {
             boardsFile = argv[++i];
+        } else if (a == "--shaken" && i + 1 < argc) {
+            shaken = std::atoi(argv[++i]);
+            if (shaken <= 0) {
+                std::cerr << "lettro-bench: --shaken needs a positive count\n";
+                return 2;
+            }
         } else {
-            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE]\n";
+            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE | --shaken N]\n";
             return 2;
         }
     }
     if (!boardsFile.empty())
         return boardsFromFile(dict, boardsFile);
+    if (shaken > 0)
+        return shakenOnce(dict, shaken);
 
     engine::Engine e;
     if (!loadOrComplain(e, dict))
@@ -205,9 +248,13 @@ int main(int argc, char** argv)
     const std::string tag = std::to_string(std::random_device{}());
     const auto shipped = (tmp / ("lettro-bench-words-" + tag + ".txt")).string();
     const auto generated = (tmp / ("lettro-bench-1m-" + tag + ".txt")).string();
+    double slowestStepMs = 0;
+    double rebuildMs = 0;
     if (e.cWriteTextFile(shipped)) {
-        std::cout << "merge_words_per_second: "
-                  << static_cast<long long>(mergeRate(shipped, e.cNumberOfWords())) << '\n';
+        const Merge m = timeMerge(shipped, e.cNumberOfWords());
+        std::cout << "merge_words_per_second: " << static_cast<long long>(m.wordsPerSecond) << '\n';
+        slowestStepMs = m.slowestStepMs;
+        rebuildMs = m.rebuildMs;
     }
     {
         std::ofstream out(generated, std::ios::binary);
@@ -221,8 +268,13 @@ int main(int argc, char** argv)
             out << line;
         }
     }
-    std::cout << "merge_1m_lines_words_per_second: "
-              << static_cast<long long>(mergeRate(generated, 1000000)) << '\n';
+    const Merge m = timeMerge(generated, 1000000);
+    std::cout << "merge_1m_lines_words_per_second: " << static_cast<long long>(m.wordsPerSecond)
+              << '\n';
+    // Of both merges: the longest wait between two progress updates, and the one-off cost
+    // the next listing or board pays for the merged words.
+    std::cout << "merge_slowest_step_ms: " << std::max(slowestStepMs, m.slowestStepMs) << '\n';
+    std::cout << "merge_rebuild_ms: " << std::max(rebuildMs, m.rebuildMs) << '\n';
     std::filesystem::remove(shipped);
     std::filesystem::remove(generated);
     return 0;

@@ -7,6 +7,7 @@
 #include "WordKey.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace engine {
@@ -268,10 +269,22 @@ int Engine::cCheckForAllDefinedWords(std::string_view board)
 
 std::string Engine::cGetDefinedWord(int index) const
 {
+    std::string text;
     const auto& words = d->solver.words();
     if (index < 0 || static_cast<std::size_t>(index) >= words.size())
-        return {};
-    return keyToString(words[static_cast<std::size_t>(index)]);
+        return text;
+    // Boards are solved by the hundred thousand, each word fetched: copying a fixed 15
+    // letters (what a string holds without allocating) and then cutting spares the copy's
+    // jumps on the word's length.
+    const Solver::Word& word = words[static_cast<std::size_t>(index)];
+    if (word.length < kKeyLetters) {
+        text.assign(kKeyLetters - 1, '\0');
+        std::memcpy(text.data(), word.letters, kKeyLetters - 1);
+        text.resize(word.length);
+    } else {
+        text.assign(word.letters, word.length);
+    }
+    return text;
 }
 
 std::size_t Engine::memoryBytes() const

@@ -4,7 +4,6 @@
 #include "Trie.h"
 #include "WordKey.h"
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -13,31 +12,22 @@ namespace engine::detail {
 
 class Solver {
 public:
+    // A word as the search found it: its letters as text (past `length` the bytes are
+    // leftovers), so handing it out is one copy.
+    struct Word {
+        char letters[kKeyLetters];
+        std::uint8_t length;
+    };
+
     // `board`: 16 letters a-z, 'q' for the Qu cube. Returns false (and finds nothing) for
     // any other text. The words are then available alphabetically through words().
     bool solve(const Trie& trie, std::string_view board, int minWordSize, int maxWordSize);
 
-    const std::vector<WordKey>& words() const { return m_words; }
-    std::size_t bytes() const
-    {
-        return m_words.capacity() * sizeof(WordKey) + m_foundNodes.capacity() * 4
-            + m_seen.capacity() * 8;
-    }
-
-    // What one search needs, laid out for the search loop.
-    struct Board {
-        const TrieNode* nodes;
-        int minLength;
-        int maxLength;
-        std::array<std::uint32_t, 26> cubesWithLetter; // bit per cube
-        std::array<std::uint32_t, 16> neighbourLetters; // letters on the cubes around a cube
-        std::uint32_t allLetters;
-    };
+    const std::vector<Word>& words() const { return m_words; }
+    std::size_t bytes() const { return m_words.capacity() * sizeof(Word); }
 
 private:
-    std::vector<WordKey> m_words;
-    std::vector<std::uint32_t> m_foundNodes;
-    std::vector<std::uint64_t> m_seen; // one bit per trie node, cleared after each board
+    std::vector<Word> m_words;
 };
 
 } // namespace engine::detail

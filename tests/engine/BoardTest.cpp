@@ -233,6 +233,62 @@ TEST(Board, EachCubeAtMostOncePerWordAndWordsListedOnce)
     EXPECT_TRUE(foundWords(e, "xxxabxxxxxxxxxxx").empty()); // no wrap at the end of a row
 }
 
+TEST(Board, ALetterOnTwoCubesServesTwiceButNoCubeDoes)
+{
+    Engine e;
+    for (const char* w : {"aba", "abab", "bab", "baa"}) // "bab" never: there is one b
+        e.cDictionaryAdd(w);
+    e.cSetMinWordSize(2);
+    e.cDictionaryAdd("ab");
+    // a b . .    Two a's, only one next to the b: "aba" would need the first a again.
+    // . . . .
+    // . . . .
+    // . . . a
+    EXPECT_EQ(foundWords(e, "abxxxxxxxxxxxxxa"), (std::vector<std::string>{"ab"}));
+    // a b a .    Now each a of "aba" has its own cube; "abab" would need the b twice.
+    EXPECT_EQ(foundWords(e, "abaxxxxxxxxxxxxa"), (std::vector<std::string>{"ab", "aba"}));
+    // a a b .    "baa" goes b, a, a; "aba" needs a third a (the one at the end).
+    // . . . .
+    EXPECT_EQ(foundWords(e, "aabxxxxxxxxxxxxa"), (std::vector<std::string>{"ab", "baa"}));
+}
+
+TEST(Board, OneLetterEverywhereFindsEveryLengthOnce)
+{
+    // Millions of paths spell each of these words; each is listed once, and the search
+    // ends (it used to follow every path).
+    Engine e;
+    e.cSetMinWordSize(2);
+    std::vector<std::string> expected;
+    for (int n = 2; n <= 16; ++n) {
+        expected.push_back(std::string(static_cast<std::size_t>(n), 'e'));
+        e.cDictionaryAdd(expected.back());
+    }
+    e.cDictionaryAdd("eeeeeeeeeeeeeeex");
+    EXPECT_EQ(foundWords(e, std::string(16, 'e')), expected);
+    // With an x at row 1, column 3 the sixteen e's no longer fit, but fifteen then the x
+    // do, along one path only a little search finds: 12 13 14 15 11 10 9 8 4 0 1 5 6 2 3, x.
+    expected.back() = "eeeeeeeeeeeeeeex";
+    EXPECT_EQ(foundWords(e, "eeeeeeexeeeeeeee"), expected);
+}
+
+TEST(Board, WordsOfFifteenAndSixteenLettersComeBackWhole)
+{
+    // a b c d    The alphabet's first sixteen letters snake through every cube.
+    // h g f e
+    // i j k l
+    // p o n m
+    const std::string board = "abcdhgfeijklponm";
+    Engine e;
+    for (const char* w : {"abcdefghijklmnop", "abcdefghijklmno", "abcdefghijklmn", "abc", "abd"})
+        e.cDictionaryAdd(w);
+    EXPECT_EQ(foundWords(e, board), (std::vector<std::string>{"abc", "abcdefghijklmn",
+                                                              "abcdefghijklmno",
+                                                              "abcdefghijklmnop"}));
+    e.cSetMaxWordSize(15);
+    EXPECT_EQ(foundWords(e, board),
+              (std::vector<std::string>{"abc", "abcdefghijklmn", "abcdefghijklmno"}));
+}
+
 TEST(Board, GetDefinedWordOutOfRangeIsEmpty)
 {
     Engine e;
