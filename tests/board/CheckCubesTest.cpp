@@ -116,29 +116,66 @@ TEST(CheckCubes, cubeTextsTakeQuAsOne)
     EXPECT_TRUE(CheckCubes::CubeTexts("").empty());
 }
 
-TEST(CheckCubes, wordsAlongARowBothWaysAndTheirMarks)
+// Each case: board, repeat letters, word, whether it is found, and the marks left
+// behind ("" when they are not checked).
+TEST(CheckCubes, wordsAndTheMarksOfTheirPaths)
 {
-    BoardState b = Board("CATS/ODGE/BRIN/LXYZ");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "cat"));
-    EXPECT_EQ(Picture(b.UsedCubes), "xxx./..../..../....");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "tac"));
-    EXPECT_EQ(Picture(b.UsedCubes), "xxx./..../..../....");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "cats"));
-    EXPECT_EQ(Picture(b.UsedCubes), "xxxx/..../..../....");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "cod"));
-    EXPECT_EQ(Picture(b.UsedCubes), "x.../xx../..../....");
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "dog")) << "O and G do not touch";
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "c"));
-    EXPECT_EQ(Picture(b.UsedCubes), "x.../..../..../....");
-}
-
-TEST(CheckCubes, lettersThatDoNotTouchAreNotAWord)
-{
-    BoardState b = Board("CATS/ODGE/BRIN/LXYZ");
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "cz")) << "first and last cube";
-    EXPECT_EQ(Picture(b.UsedCubes), "x.../..../..../....") << "the start cube tried stays marked";
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, true, "cz"));
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "catz"));
+    const char* const row = "CATS/ODGE/BRIN/LXYZ";
+    // Qu at (1,1), I at (1,2), T at (2,2); another I at (3,3) touches no Qu.
+    const char* const qu = "ABCD/EQIF/GHTJ/KLMI";
+    const struct {
+        const char* board;
+        bool repeat;
+        const char* word;
+        bool found;
+        const char* marks;
+    } cases[] = {
+        {row, false, "cat", true, "xxx./..../..../...."},
+        {row, false, "tac", true, "xxx./..../..../...."},
+        {row, false, "cats", true, "xxxx/..../..../...."},
+        {row, false, "cod", true, "x.../xx../..../...."},
+        {row, false, "c", true, "x.../..../..../...."},
+        {row, false, "dog", false, ""}, // O and G do not touch
+        // First and last cube: the start cube tried stays marked.
+        {row, false, "cz", false, "x.../..../..../...."},
+        {row, true, "cz", false, ""},
+        {row, false, "catz", false, ""},
+        {row, false, "aa", false, ""},
+        {row, true, "aa", true, ".x../..../..../...."}, // the same cube twice in a row
+        {row, true, "tat", true, ""},
+        {row, false, "tat", false, ""},
+        // "sees" needs two E cubes without repeats; this board has one.
+        {row, false, "sees", false, ""},
+        {row, true, "sees", true, ""},
+        {qu, false, "quit", true, "..../.xx./..x./...."}, // qu takes one cube
+        {qu, false, "qit", false, ""},                     // no cube holds a q alone
+        {qu, true, "qit", false, ""},
+        {qu, false, "q", true, "..../.x../..../...."}, // a lone q is the Qu cube
+        {qu, false, "tiq", true, "..../.xx./..x./...."}, // a final q ends on the Qu cube
+        {qu, false, "qu", true, ""},
+        {qu, false, "u", false, ""}, // the u belongs to the Qu cube
+        {qu, false, "tiquu", false, ""},
+        // Two A cubes touch the C: (0,1) comes before (1,0) in the 3 by 3 order.
+        {"CAXX/ATXX/XXXX/XXXX", false, "cat", true, "xx../.x../..../...."},
+        // Two start cubes: the first in row-major order wins, also when not a corner.
+        {"XXDO/GXXX/XXXX/DOGX", false, "dog", true, "..../..../..../xxx."},
+        // The first start cube leads nowhere: its marks are gone, the second one's stay.
+        {"DXXX/XXXX/XXXX/DOGX", false, "dog", true, "..../..../..../xxx."},
+        // "abac": the first A tried after B is the start cube itself; no C touches it, so
+        // that branch fails and clears the start's mark. The A at (1,2) then leads to the
+        // C at (2,2): the word is found, but its first cube is left unmarked.
+        {"ABXX/XXAX/XXCX/XXXX", true, "abac", true, ".x../..x./..x./...."},
+        // Without repeat letters the start cube is never tried again and keeps its mark.
+        {"ABXX/XXAX/XXCX/XXXX", false, "abac", true, "xx../..x./..x./...."},
+    };
+    for (const auto& c : cases) {
+        BoardState b = Board(c.board);
+        EXPECT_EQ(CheckCubes::WordOnBoard(b, c.repeat, c.word), c.found)
+            << c.word << " repeat " << c.repeat << " on " << c.board;
+        if (*c.marks) {
+            EXPECT_EQ(Picture(b.UsedCubes), c.marks) << c.word << " on " << c.board;
+        }
+    }
 }
 
 TEST(CheckCubes, aMissingFirstLetterLeavesTheMarksAlone)
@@ -163,65 +200,6 @@ TEST(CheckCubes, theEmptyWordIsAlwaysThereAndClearsTheMarks)
     BoardState blank; // before the first game every cube is blank
     EXPECT_TRUE(CheckCubes::WordOnBoard(blank, false, ""));
     EXPECT_FALSE(CheckCubes::WordOnBoard(blank, false, "a"));
-}
-
-TEST(CheckCubes, aCubeTwiceOnlyWithRepeatLetters)
-{
-    BoardState b = Board("CATS/ODGE/BRIN/LXYZ");
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "aa"));
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, true, "aa")) << "the same cube twice in a row";
-    EXPECT_EQ(Picture(b.UsedCubes), ".x../..../..../....");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, true, "tat"));
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "tat"));
-    // "sees" needs two E cubes without repeats; this board has one.
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "sees"));
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, true, "sees"));
-}
-
-TEST(CheckCubes, theQuCube)
-{
-    // Qu at (1,1), I at (1,2), T at (2,2); another I at (3,3) touches no Qu.
-    BoardState b = Board("ABCD/EQIF/GHTJ/KLMI");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "quit"));
-    EXPECT_EQ(Picture(b.UsedCubes), "..../.xx./..x./....") << "qu takes one cube";
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "qit")) << "no cube holds a q alone";
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, true, "qit"));
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "q")) << "a lone q is the Qu cube";
-    EXPECT_EQ(Picture(b.UsedCubes), "..../.x../..../....");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "tiq")) << "a final q ends on the Qu cube";
-    EXPECT_EQ(Picture(b.UsedCubes), "..../.xx./..x./....");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "qu"));
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "u")) << "the u belongs to the Qu cube";
-    EXPECT_FALSE(CheckCubes::WordOnBoard(b, false, "tiqu" "u"));
-}
-
-TEST(CheckCubes, theFirstPathInSearchOrderIsMarked)
-{
-    // Two A cubes touch the C: (0,1) comes before (1,0) in the 3 by 3 order.
-    BoardState b = Board("CAXX/ATXX/XXXX/XXXX");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "cat"));
-    EXPECT_EQ(Picture(b.UsedCubes), "xx../.x../..../....");
-    // Two start cubes: the first in row-major order wins, also when it is not a corner.
-    BoardState two = Board("XXDO/GXXX/XXXX/DOGX");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(two, false, "dog"));
-    EXPECT_EQ(Picture(two.UsedCubes), "..../..../..../xxx.");
-    // The first start cube leads nowhere: its marks are gone, the second one's stay.
-    BoardState dead = Board("DXXX/XXXX/XXXX/DOGX");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(dead, false, "dog"));
-    EXPECT_EQ(Picture(dead.UsedCubes), "..../..../..../xxx.");
-}
-
-TEST(CheckCubes, repeatLettersCanUnmarkTheStartOfAFoundPath)
-{
-    // "abac": A(0,0) -> B(0,1) -> A? The first A tried is the start cube itself; no C
-    // touches it, so that branch fails and clears the start's mark. The A at (1,2) then
-    // leads to the C at (2,2). The word is found, but its first cube is left unmarked.
-    BoardState b = Board("ABXX/XXAX/XXCX/XXXX");
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, true, "abac"));
-    EXPECT_EQ(Picture(b.UsedCubes), ".x../..x./..x./....");
-    // Without repeat letters the start cube is never tried again and keeps its mark.
-    EXPECT_TRUE(CheckCubes::WordOnBoard(b, false, "abac"));
-    EXPECT_EQ(Picture(b.UsedCubes), "xx../..x./..x./....");
 }
 
 // Runs the game's search twice, with dead ends remembered from the first step and as

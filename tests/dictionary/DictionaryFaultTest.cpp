@@ -367,7 +367,23 @@ QByteArray Flipped(QByteArray bytes, qsizetype at, unsigned char mask)
     return bytes;
 }
 
-const unsigned char kMasks[] = {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80, 0xFF};
+const std::vector<unsigned char> kMasks = {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80, 0xFF};
+
+// Start-up meets `bytes` cut to `at` bytes, and `bytes` with byte `at` flipped by each mask.
+void Damage(DamagedStartUp& damaged, const QByteArray& bytes, qsizetype at,
+            const std::vector<unsigned char>& masks, std::vector<std::string>& problems,
+            std::size_t& cases)
+{
+    ++cases;
+    if (const std::string p = damaged.problem(bytes.left(at)); !p.empty())
+        problems.push_back("length " + std::to_string(at) + ": " + p);
+    for (unsigned char mask : masks) {
+        ++cases;
+        if (const std::string p = damaged.problem(Flipped(bytes, at, mask)); !p.empty())
+            problems.push_back("byte " + std::to_string(at) + " ^ " + std::to_string(mask) +
+                               ": " + p);
+    }
+}
 
 TEST(DamagedDictionaryAtStartUp, everyTruncationAndEveryFlippedBitIsRefused)
 {
@@ -380,17 +396,8 @@ TEST(DamagedDictionaryAtStartUp, everyTruncationAndEveryFlippedBitIsRefused)
 
     std::vector<std::string> problems;
     std::size_t cases = 0;
-    for (qsizetype length = 0; length < bytes.size(); ++length, ++cases)
-        if (const std::string p = damaged.problem(bytes.left(length)); !p.empty())
-            problems.push_back("length " + std::to_string(length) + ": " + p);
-    for (qsizetype at = 0; at < bytes.size(); ++at) {
-        for (unsigned char mask : kMasks) {
-            ++cases;
-            if (const std::string p = damaged.problem(Flipped(bytes, at, mask)); !p.empty())
-                problems.push_back("byte " + std::to_string(at) + " ^ " + std::to_string(mask) +
-                                   ": " + p);
-        }
-    }
+    for (qsizetype at = 0; at < bytes.size(); ++at)
+        Damage(damaged, bytes, at, kMasks, problems, cases);
     ExpectNoProblems(problems, cases);
 
     // The undamaged file still loads silently: the sweep refused damage, not everything.
@@ -416,14 +423,9 @@ TEST(DamagedDictionaryAtStartUp, theShippedDictionaryDamagedAtSampledPlacesIsRef
         places.push_back(std::uniform_int_distribution<qsizetype>(0, size - 1)(draw));
     std::vector<std::string> problems;
     std::size_t cases = 0;
-    for (qsizetype at : places) {
-        cases += 2;
-        if (const std::string p = damaged.problem(bytes.left(at)); !p.empty())
-            problems.push_back("length " + std::to_string(at) + ": " + p);
-        const unsigned char mask = kMasks[static_cast<std::size_t>(at) % std::size(kMasks)];
-        if (const std::string p = damaged.problem(Flipped(bytes, at, mask)); !p.empty())
-            problems.push_back("byte " + std::to_string(at) + ": " + p);
-    }
+    for (qsizetype at : places)
+        Damage(damaged, bytes, at, {kMasks[static_cast<std::size_t>(at) % kMasks.size()]},
+               problems, cases);
     ExpectNoProblems(problems, cases);
 
     // The whole start-up with a damaged file, then a game: no board holds a word.

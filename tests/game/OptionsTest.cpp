@@ -64,103 +64,113 @@ void Choose(QComboBox* combo, const QString& text)
     emit combo->activated(index);
 }
 
-TEST(ReadSettings, nothingStoredGivesTheDefaults)
+// What start-up made of one stored setting, written as it would be stored.
+std::string Loaded(TestApp& t, const std::string& name)
 {
-    TestApp t(kWords);
-    t.startUp();
-    EXPECT_TRUE(t.desktop.shown.empty());
-    EXPECT_EQ(t.app.game.TimeLimit, 180);
-    EXPECT_TRUE(t.app.options.SoundsOn);
-    EXPECT_FALSE(t.app.options.ShowUnusedWords);
-    EXPECT_FALSE(t.app.options.RepeatLetters);
-    EXPECT_FALSE(t.app.options.LeftHandedDisplay);
-    EXPECT_EQ(t.app.options.NumWordsLimit, "-");
-    EXPECT_EQ(t.app.engine.cMinWordSize(), engine::kDefaultMinWordSize);
-    EXPECT_EQ(t.app.game.GameType, Standard);
-    EXPECT_EQ(t.app.game.GameMode, SinglePlayer);
-    t.window->Start->click();
-    EXPECT_EQ(t.window->TimeLeft->text(), "3:00");
+    const auto& o = t.app.options;
+    if (name == "TimeLimit")
+        return std::to_string(t.app.game.TimeLimit);
+    if (name == "MinWordSize")
+        return std::to_string(t.app.engine.cMinWordSize());
+    if (name == "NumWordsLimit")
+        return o.NumWordsLimit;
+    const bool flag = name == "Sounds"            ? o.SoundsOn
+                      : name == "ShowUnusedWords" ? o.ShowUnusedWords
+                      : name == "RepeatLetters"   ? o.RepeatLetters
+                                                  : o.LeftHandedDisplay;
+    return flag ? "1" : "0";
 }
 
-TEST(ReadSettings, unusableValuesTakeTheirDefaults)
+TEST(ReadSettings, eachStoredValueOrItsDefault)
 {
-    TestApp t(kWords);
-    Store(t, {{"TimeLimit", "90"},
-              {"MinWordSize", "1"},
-              {"NumWordsLimit", ">30"},
-              {"Sounds", "0"},
-              {"ShowUnusedWords", "1"},
-              {"RepeatLetters", "yes"},
-              {"LeftHandedDisplay", ""}});
-    t.startUp();
-    EXPECT_EQ(t.app.game.TimeLimit, 180);
-    EXPECT_EQ(t.app.engine.cMinWordSize(), 3);
-    EXPECT_EQ(t.app.options.NumWordsLimit, "-");
-    EXPECT_FALSE(t.app.options.SoundsOn);
-    EXPECT_TRUE(t.app.options.ShowUnusedWords);
-    EXPECT_FALSE(t.app.options.RepeatLetters) << "only \"1\" is true";
-    EXPECT_FALSE(t.app.options.LeftHandedDisplay) << "an empty value counts as absent";
-    EXPECT_TRUE(t.desktop.shown.empty()) << "no message for any of these";
+    {
+        TestApp t(kWords);
+        t.startUp(); // nothing stored
+        for (const auto& [name, value] : std::map<std::string, std::string>{
+                 {"TimeLimit", "180"}, {"MinWordSize", "3"}, {"NumWordsLimit", "-"},
+                 {"Sounds", "1"}, {"ShowUnusedWords", "0"}, {"RepeatLetters", "0"},
+                 {"LeftHandedDisplay", "0"}})
+            EXPECT_EQ(Loaded(t, name), value) << name;
+        EXPECT_EQ(t.app.game.GameType, Standard);
+        EXPECT_EQ(t.app.game.GameMode, SinglePlayer);
+        EXPECT_TRUE(t.desktop.shown.empty());
+        t.window->Start->click();
+        EXPECT_EQ(t.window->TimeLeft->text(), "3:00");
+    }
+    // Unusable values take their defaults without a message; long values are cut and refused.
+    const struct {
+        const char* name;
+        std::string stored;
+        const char* loaded;
+    } cases[] = {
+        {"TimeLimit", "90", "180"},
+        {"TimeLimit", "1200", "1200"},
+        {"TimeLimit", std::string(5000, '6'), "180"},
+        {"MinWordSize", "1", "3"},
+        {"MinWordSize", "17", "3"},
+        {"MinWordSize", "x", "3"},
+        {"MinWordSize", "2", "2"},
+        {"MinWordSize", "4", "4"},
+        {"NumWordsLimit", ">30", "-"},
+        {"NumWordsLimit", "<50", "<50"},
+        {"NumWordsLimit", ">25" + std::string(100, ' '), "-"},
+        {"Sounds", "0", "0"},
+        {"ShowUnusedWords", "1", "1"},
+        {"RepeatLetters", "yes", "0"}, // only "1" is true
+        {"RepeatLetters", "1", "1"},
+        {"LeftHandedDisplay", "", "0"}, // an empty value counts as absent
+        {"LeftHandedDisplay", "1", "1"},
+    };
+    for (const auto& c : cases) {
+        TestApp t(kWords);
+        Store(t, {{c.name, c.stored}});
+        t.startUp();
+        EXPECT_EQ(Loaded(t, c.name), c.loaded) << c.name << " = " << c.stored.substr(0, 20);
+        EXPECT_TRUE(t.desktop.shown.empty()) << c.name;
+    }
 }
 
-TEST(ReadSettings, storedValuesAreUsed)
+TEST(ReadSettings, theDialogShowsTheStoredValues)
 {
     TestApp t(kWords);
-    Store(t, {{"TimeLimit", "1200"},
-              {"MinWordSize", "4"},
-              {"NumWordsLimit", "<50"},
-              {"RepeatLetters", "1"},
-              {"LeftHandedDisplay", "1"}});
+    Store(t, {{"TimeLimit", "1200"}, {"MinWordSize", "4"}, {"NumWordsLimit", "<50"}});
     t.startUp();
-    EXPECT_EQ(t.app.game.TimeLimit, 1200);
-    EXPECT_EQ(t.app.engine.cMinWordSize(), 4);
-    EXPECT_EQ(t.app.options.NumWordsLimit, "<50");
-    EXPECT_TRUE(t.app.options.RepeatLetters);
-    EXPECT_TRUE(t.app.options.LeftHandedDisplay);
     OptionsDialog& d = OpenDialog(t);
     EXPECT_EQ(d.TimeCombo->currentText(), "20:00");
     EXPECT_EQ(d.MinWordSizeCombo->currentText(), "4 letters");
     EXPECT_EQ(d.NumWordsCombo->currentText(), "Less than 50");
 }
 
-TEST(ReadSettings, smallestWordSizeRange)
-{
-    for (const auto& [stored, expected] :
-         std::vector<std::pair<std::string, int>>{{"1", 3}, {"17", 3}, {"2", 2}, {"x", 3}}) {
-        TestApp t(kWords);
-        Store(t, {{"MinWordSize", stored}});
-        t.startUp();
-        EXPECT_EQ(t.app.engine.cMinWordSize(), expected) << stored;
-        if (stored == "2") {
-            t.window->Start->click();
-            OptionsDialog& d = OpenDialog(t);
-            EXPECT_EQ(d.MinWordSizeCombo->currentIndex(), -1)
-                << "the dialog offers no 2 and shows no selection";
-            // Before, OK read the empty selection as size 0 and asked to stop the game.
-            d.OKButton->click();
-            EXPECT_EQ(t.app.engine.cMinWordSize(), 2);
-            EXPECT_TRUE(t.desktop.shown.empty());
-            EXPECT_EQ(t.app.game.TimeRemaining, 180);
-        }
-    }
-}
-
-TEST(ReadSettings, aLongValueIsCutAndRefused)
+TEST(ReadSettings, aStoredSmallestSizeOfTwoSurvivesTheDialog)
 {
     TestApp t(kWords);
-    Store(t, {{"TimeLimit", std::string(5000, '6')}, {"NumWordsLimit", ">25" + std::string(100, ' ')}});
+    Store(t, {{"MinWordSize", "2"}});
     t.startUp();
-    EXPECT_EQ(t.app.game.TimeLimit, 180);
-    EXPECT_EQ(t.app.options.NumWordsLimit, "-");
+    t.window->Start->click();
+    OptionsDialog& d = OpenDialog(t);
+    EXPECT_EQ(d.MinWordSizeCombo->currentIndex(), -1)
+        << "the dialog offers no 2 and shows no selection";
+    // Before, OK read the empty selection as size 0 and asked to stop the game.
+    d.OKButton->click();
+    EXPECT_EQ(t.app.engine.cMinWordSize(), 2);
+    EXPECT_TRUE(t.desktop.shown.empty());
+    EXPECT_EQ(t.app.game.TimeRemaining, 180);
+}
+
+// Start-up with a dictionary of words up to 12 letters and `stored` as the largest size.
+void StartWithLargestSize(TestApp& t, const char* stored, std::vector<ui::Answer> answers)
+{
+    LimitDictionary(t, 12);
+    Store(t, {{"MaxWordSize", stored}});
+    for (ui::Answer a : answers)
+        t.desktop.answer(a);
+    t.startUp();
 }
 
 TEST(ReadSettings, largestWordSizeAboveTheDictionarysWarns)
 {
     TestApp t(kWords);
-    LimitDictionary(t, 12);
-    Store(t, {{"MaxWordSize", "20"}}); // not 2 to 16: counts as 16
-    t.desktop.answer(ui::Answer::Ok);
-    t.startUp();
+    StartWithLargestSize(t, "20", {ui::Answer::Ok}); // not 2 to 16: counts as 16
     ASSERT_EQ(t.desktop.shown.size(), 1u);
     EXPECT_EQ(t.desktop.shown[0].text,
               "WARNING - dictionary is limited to words that have no more than 12 letters, "
@@ -168,49 +178,34 @@ TEST(ReadSettings, largestWordSizeAboveTheDictionarysWarns)
     EXPECT_EQ(t.app.engine.cMaxWordSize(), 12);
     EXPECT_EQ(t.app.options.LoadedMaxWordSize, 12);
     EXPECT_FALSE(t.app.dictionary.DictionaryUpdated);
-}
 
-TEST(ReadSettings, largestWordSizeEqualSaysNothing)
-{
-    TestApp t(kWords);
-    LimitDictionary(t, 12);
-    Store(t, {{"MaxWordSize", "12"}});
-    t.startUp();
-    EXPECT_TRUE(t.desktop.shown.empty());
-    EXPECT_EQ(t.app.engine.cMaxWordSize(), 12);
+    TestApp equal(kWords);
+    StartWithLargestSize(equal, "12", {});
+    EXPECT_TRUE(equal.desktop.shown.empty()) << "equal sizes say nothing";
+    EXPECT_EQ(equal.app.engine.cMaxWordSize(), 12);
 }
 
 TEST(ReadSettings, largestWordSizeBelowAsksToShrinkTheDictionary)
 {
-    {
-        TestApp t(kWords);
-        LimitDictionary(t, 12);
-        Store(t, {{"MaxWordSize", "8"}});
-        t.desktop.answer(ui::Answer::Yes);
-        t.startUp();
-        ASSERT_EQ(t.desktop.shown.size(), 1u);
-        EXPECT_EQ(t.desktop.shown[0].text,
-                  "Dictionary contains words longer than 8 letters, is it OK to remove the "
-                  "longer words from the dictionary?");
-        EXPECT_EQ(t.app.engine.cMaxWordSize(), 8);
-        EXPECT_FALSE(t.app.engine.contains("teamsters"));
-        EXPECT_TRUE(t.app.engine.contains("steam"));
-        EXPECT_TRUE(t.app.dictionary.DictionaryUpdated);
-        EXPECT_EQ(t.app.options.LoadedMaxWordSize, 8);
-    }
-    {
-        TestApp t(kWords);
-        LimitDictionary(t, 12);
-        Store(t, {{"MaxWordSize", "8"}});
-        t.desktop.answer(ui::Answer::No);
-        t.desktop.answer(ui::Answer::Ok);
-        t.startUp();
-        ASSERT_EQ(t.desktop.shown.size(), 2u);
-        EXPECT_EQ(t.desktop.shown[1].text, "Setting Max Word Size option to 12 letters");
-        EXPECT_EQ(t.app.engine.cMaxWordSize(), 12);
-        EXPECT_TRUE(t.app.engine.contains("teamsters"));
-        EXPECT_FALSE(t.app.dictionary.DictionaryUpdated);
-    }
+    TestApp yes(kWords);
+    StartWithLargestSize(yes, "8", {ui::Answer::Yes});
+    ASSERT_EQ(yes.desktop.shown.size(), 1u);
+    EXPECT_EQ(yes.desktop.shown[0].text,
+              "Dictionary contains words longer than 8 letters, is it OK to remove the "
+              "longer words from the dictionary?");
+    EXPECT_EQ(yes.app.engine.cMaxWordSize(), 8);
+    EXPECT_FALSE(yes.app.engine.contains("teamsters"));
+    EXPECT_TRUE(yes.app.engine.contains("steam"));
+    EXPECT_TRUE(yes.app.dictionary.DictionaryUpdated);
+    EXPECT_EQ(yes.app.options.LoadedMaxWordSize, 8);
+
+    TestApp no(kWords);
+    StartWithLargestSize(no, "8", {ui::Answer::No, ui::Answer::Ok});
+    ASSERT_EQ(no.desktop.shown.size(), 2u);
+    EXPECT_EQ(no.desktop.shown[1].text, "Setting Max Word Size option to 12 letters");
+    EXPECT_EQ(no.app.engine.cMaxWordSize(), 12);
+    EXPECT_TRUE(no.app.engine.contains("teamsters"));
+    EXPECT_FALSE(no.app.dictionary.DictionaryUpdated);
 }
 
 TEST(Options, dialogShowsTheCurrentSettings)
