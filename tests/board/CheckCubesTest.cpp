@@ -148,9 +148,9 @@ TEST(CheckCubes, wordsAndTheMarksOfTheirPaths)
         {row, false, "sees", false, ""},
         {row, true, "sees", true, ""},
         {qu, false, "quit", true, "..../.xx./..x./...."}, // qu takes one cube
-        {qu, false, "qit", false, ""},                     // no cube holds a q alone
+        {qu, false, "qit", false, ""},                    // no cube holds a q alone
         {qu, true, "qit", false, ""},
-        {qu, false, "q", true, "..../.x../..../...."}, // a lone q is the Qu cube
+        {qu, false, "q", true, "..../.x../..../...."},   // a lone q is the Qu cube
         {qu, false, "tiq", true, "..../.xx./..x./...."}, // a final q ends on the Qu cube
         {qu, false, "qu", true, ""},
         {qu, false, "u", false, ""}, // the u belongs to the Qu cube
@@ -274,8 +274,7 @@ TEST(CheckCubes, longWordsOverRepeatedLettersStayCheap)
     }
     // No repeats: a word that is one A too long fails before any search.
     {
-        CheckCubes::PathSearch search(allA.BoardGrid, allA.UsedCubes, false,
-                                      std::string(17, 'a'));
+        CheckCubes::PathSearch search(allA.BoardGrid, allA.UsedCubes, false, std::string(17, 'a'));
         EXPECT_FALSE(search.WordOnBoard());
         EXPECT_EQ(search.steps(), 0);
         EXPECT_EQ(Picture(allA.UsedCubes), "..../..../..../...x") << "as a failed search";

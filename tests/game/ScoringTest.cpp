@@ -49,9 +49,8 @@ Words ManyWords(int n, std::size_t length)
 TEST(Scoring, pointsByLength)
 {
     const std::vector<std::pair<std::string, int>> cases = {
-        {"cat", 1},      {"cats", 1},      {"quit", 1},       {"quite", 2},
-        {"tacks", 2},    {"stacks", 3},    {"attacks", 5},    {"counters", 11},
-        {"stainless", 11}, {"quarterbacks", 11}};
+        {"cat", 1},    {"cats", 1},    {"quit", 1},      {"quite", 2},      {"tacks", 2},
+        {"stacks", 3}, {"attacks", 5}, {"counters", 11}, {"stainless", 11}, {"quarterbacks", 11}};
     for (const auto& [word, points] : cases)
         EXPECT_EQ(Scoring::ScoreForWord(word), points) << word;
 }
@@ -106,27 +105,46 @@ TEST(Scoring, resultTextsOfEveryMode)
         int local = 0;
         std::vector<int> scores = {}; // checked when given
     } cases[] = {
-        {SinglePlayer, {{"stainless", "zzz"}}, forty,
-         {"1 word found out of 40 (2%)", "Score is 11 out of 50 (22%)", "1 word not in dictionary"}},
-        {SinglePlayer, {{}}, forty, {"0 words found out of 40 (0%)", "Score is 0 out of 50 (0%)", ""}},
+        {SinglePlayer,
+         {{"stainless", "zzz"}},
+         forty,
+         {"1 word found out of 40 (2%)", "Score is 11 out of 50 (22%)",
+          "1 word not in dictionary"}},
+        {SinglePlayer,
+         {{}},
+         forty,
+         {"0 words found out of 40 (0%)", "Score is 0 out of 50 (0%)", ""}},
         // A board without dictionary words: no "out of" and no division by zero.
         {SinglePlayer, {{"cat"}}, {}, {"0 words found", "Score is 0", "1 word not in dictionary"}},
-        {SinglePlayer, {{"act", "cat"}}, {"act", "cat"},
+        {SinglePlayer,
+         {{"act", "cat"}},
+         {"act", "cat"},
          {"2 words found out of 2 (100%)", "Score is 2 out of 2 (100%)", ""}},
         // The shared word scores for nobody.
-        {TwoPlayer, {{"cats", "act"}, {"cats", "cat"}}, four, {"1 = Player 1 score", "", "Tie Game!!!"}},
+        {TwoPlayer,
+         {{"cats", "act"}, {"cats", "cat"}},
+         four,
+         {"1 = Player 1 score", "", "Tie Game!!!"}},
         {TwoPlayer, {{"stacks"}, {"cat", "act"}}, four, {"", "", "Player 1 Wins"}},
         {TwoPlayer, {{}, {}}, four, {"0 = Player 1 score", "", "Tie Game!!!"}},
-        {NetworkHost, {{"cat"}, {"stacks", "cat"}, {"eat"}}, six,
-         {"Your score = 1", "High score = 3", "Bob wins"}, 2, {0, 3, 1}},
-        {NetworkPlayer, {{"cat"}, {"eat"}, {"tea"}, {}}, six, {"", "High score = 1", "3 players tie"}},
+        {NetworkHost,
+         {{"cat"}, {"stacks", "cat"}, {"eat"}},
+         six,
+         {"Your score = 1", "High score = 3", "Bob wins"},
+         2,
+         {0, 3, 1}},
+        {NetworkPlayer,
+         {{"cat"}, {"eat"}, {"tea"}, {}},
+         six,
+         {"", "High score = 1", "3 players tie"}},
         // Everybody at 0 ties.
         {NetworkHost, {{"cat"}, {"cat"}}, six, {"", "High score = 0", "2 players tie"}},
         {NetworkHost, {{}}, six, {"", "", "Ann wins"}},
     };
     for (const auto& c : cases) {
         Game g(c.mode, c.entered, c.board);
-        g.game.PlayerNames.assign(names.begin(), names.begin() + static_cast<long>(c.entered.size()));
+        g.game.PlayerNames.assign(names.begin(),
+                                  names.begin() + static_cast<long>(c.entered.size()));
         g.game.LocalPlayerIndex = c.local;
         const auto texts = g.evaluate();
         const std::string what = c.texts.Words + " | " + c.texts.Score + " | " + c.texts.BadWords;
@@ -276,18 +294,9 @@ TEST(Scoring, scoreTableOfANetworkGame)
     g.game.PlayerNames = {"Ann", "Bob"};
     g.evaluate();
     const std::vector<std::string> expected = {
-        "Ann:          3",
-        "Bob:          1",
-        "________________",
-        "# of words",
-        "Ann:          1",
-        "Bob:          1",
-        "COMMON:       1",
-        "UNUSED:       2",
-        "TOTAL:        5",
-        "________________",
-        "# undefined",
-        "Ann:          1",
+        "Ann:          3", "Bob:          1",  "________________", "# of words",
+        "Ann:          1", "Bob:          1",  "COMMON:       1",  "UNUSED:       2",
+        "TOTAL:        5", "________________", "# undefined",      "Ann:          1",
         "Bob:          0",
     };
     EXPECT_EQ(Scoring::ScoreTableRows(g.game, g.board, g.eval), expected);
