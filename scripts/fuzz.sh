@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-15}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(dictionary_file word_file settings path_search)
+[ ${#targets[@]} -gt 0 ] || targets=(dictionary_file word_file settings path_search board_words)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DLETTRO_FUZZ=ON -DLETTRO_TESTS=OFF >/dev/null
