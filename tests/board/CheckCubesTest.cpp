@@ -1,6 +1,8 @@
 // Tracing words on the board: the answer, the marked path, and the bounds of the search.
 #include "board/CheckCubes.h"
 
+#include "PlainPathSearch.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -47,63 +49,6 @@ std::string Picture(const Marks& marks)
     }
     return text;
 }
-
-// The plain search, step by step and without any shortcut: what the game must match.
-struct PlainSearch {
-    const Dice::Grid& grid;
-    Marks& used;
-    bool repeat;
-
-    static std::string Head(const std::string& piece)
-    {
-        if (piece.starts_with("qu") || piece == "q")
-            return "qu";
-        return piece.substr(0, 1);
-    }
-    static bool Finished(const std::string& piece) { return piece.size() == 1 || piece == "qu"; }
-
-    bool wordOnBoard(const std::string& word)
-    {
-        if (word.empty()) {
-            used = Marks{};
-            return true;
-        }
-        const std::string h = Head(word);
-        const std::string rest = word.substr(std::min(h.size(), word.size()));
-        for (int row = 0; row < 4; ++row)
-            for (int column = 0; column < 4; ++column) {
-                if (grid[row][column] != h)
-                    continue;
-                used = Marks{};
-                used[row][column] = true;
-                if (Finished(word) || findPathFrom(row, column, rest))
-                    return true;
-            }
-        return false;
-    }
-
-    bool findPathFrom(int row, int column, const std::string& piece)
-    {
-        const std::string h = Head(piece);
-        const std::string remainder = piece.substr(std::min(h.size(), piece.size()));
-        for (int r = std::max(row - 1, 0); r <= std::min(row + 1, 3); ++r)
-            for (int c = std::max(column - 1, 0); c <= std::min(column + 1, 3); ++c) {
-                if (used[r][c] && !repeat)
-                    continue;
-                if (grid[r][c] != h)
-                    continue;
-                used[r][c] = true;
-                if (Finished(piece))
-                    return true;
-                if (findPathFrom(r, c, remainder)) {
-                    used[r][c] = true;
-                    return true;
-                }
-                used[r][c] = false;
-            }
-        return false;
-    }
-};
 
 TEST(CheckCubes, cubeTextsTakeQuAsOne)
 {
@@ -209,7 +154,7 @@ void ExpectSameAsPlain(BoardState& board, const std::string& word, bool repeat, 
 {
     const Marks start = MarksOf("x..x/.x../..x./x..x");
     Marks plainMarks = start;
-    PlainSearch plain{board.BoardGrid, plainMarks, repeat};
+    PlainPathSearch plain{board.BoardGrid, plainMarks, repeat};
     const bool expected = plain.wordOnBoard(word);
     (expected ? found : missed) += 1;
     for (std::int64_t stepsBeforeMemo : {std::int64_t{0}, std::int64_t{256}}) {
