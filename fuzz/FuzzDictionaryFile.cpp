@@ -3,18 +3,10 @@
 #include "engine/DictionaryFile.h"
 #include "engine/Engine.h"
 
-#include <cstdio>
+#include "FuzzFiles.h"
+
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
-
-namespace {
-std::string TempPath()
-{
-    static const std::string path = "/tmp/lettro-fuzz-dict-" + std::to_string(getpid()) + ".dat";
-    return path;
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
 {
@@ -22,15 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const auto parsed = engine::detail::parseDictionary(data, size, contents);
 
     // The same bytes through the real file path must give the same verdict.
-    std::FILE* f = std::fopen(TempPath().c_str(), "wb");
-    if (!f)
+    static const std::string path = ScratchPath("dict", ".dat");
+    if (!WriteScratch(path, data, size))
         return 0;
-    if (size)
-        std::fwrite(data, 1, size, f);
-    std::fclose(f);
 
     engine::Engine dict;
-    const auto loaded = dict.cReadBinaryDictionary(TempPath());
+    const auto loaded = dict.cReadBinaryDictionary(path);
     if (loaded.status != parsed.status)
         std::abort();
     if (!loaded.ok()) {

@@ -4,7 +4,8 @@
 #include "game/Settings.h"
 #include "game/SettingsText.h"
 
-#include <cstdio>
+#include "FuzzFiles.h"
+
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (size < 2)
         return 0;
     static const std::string folder = [] {
-        std::string f = "/tmp/lettro-fuzz-settings-" + std::to_string(getpid());
+        std::string f = ScratchPath("settings");
         mkdir(f.c_str(), 0700);
         return f;
     }();
@@ -66,12 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
             start = end + 1;
         }
     }
-    const std::string path = folder + "/Lettro.ini";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
+    if (!WriteScratch(folder + "/Lettro.ini", file.data(), file.size()))
         return 0;
-    std::fwrite(file.data(), 1, file.size(), f);
-    std::fclose(f);
 
     FuzzDesktop desktop;
     desktop.bits = mode >> 1;

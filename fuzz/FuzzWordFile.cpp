@@ -2,21 +2,16 @@
 // proper words.
 #include "engine/Engine.h"
 
-#include <cstdio>
+#include "FuzzFiles.h"
+
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
 {
-    static const std::string path =
-        "/tmp/lettro-fuzz-words-" + std::to_string(getpid()) + ".txt";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
+    static const std::string path = ScratchPath("words", ".txt");
+    if (!WriteScratch(path, data, size))
         return 0;
-    if (size)
-        std::fwrite(data, 1, size, f);
-    std::fclose(f);
 
     engine::Engine dict;
     // The first byte picks the largest word size, so short limits get exercised too.

@@ -9,6 +9,17 @@
 
 namespace Dictionary {
 
+namespace {
+// The engine's reason for a file failure, with the system's words when it has any.
+QString Reason(const engine::FileResult& result)
+{
+    QString reason = QString::fromStdString(engine::describe(result.status));
+    if (!result.detail.empty())
+        reason += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
+    return reason;
+}
+} // namespace
+
 std::string DictionaryFilePath(const App& app)
 {
     return QDir(QString::fromStdString(app.ProgramFolder))
@@ -26,16 +37,13 @@ void ReadDictionary(App& app)
     if (result.ok())
         return;
     // A game that silently finds no words would look broken; say what happened instead.
-    QString reason = QString::fromStdString(engine::describe(result.status));
-    if (!result.detail.empty())
-        reason += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
     Ask(app, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
                             "Lettro will start with an empty dictionary, so no board will "
                             "hold any words until words are added or merged in the "
                             "Dictionary Editor.")
                  .arg(QDir::toNativeSeparators(
                           QString::fromStdString(app.dictionary.DictionaryPath)),
-                      reason));
+                      Reason(result)));
 }
 
 bool WriteDictionary(App& app)
@@ -60,13 +68,10 @@ bool WriteDictionary(App& app)
     const engine::FileResult result = app.engine.cWriteBinaryDictionary(path);
     if (result.ok())
         return true;
-    QString reason = QString::fromStdString(engine::describe(result.status));
-    if (!result.detail.empty())
-        reason += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
     Ask(app, QStringLiteral("The dictionary could not be saved to %1: %2.\n\n"
                             "The file was left as it was, so your changes to the "
                             "dictionary are not in it.")
-                 .arg(nativePath, reason));
+                 .arg(nativePath, Reason(result)));
     return false;
 }
 

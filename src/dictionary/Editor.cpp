@@ -28,11 +28,6 @@ namespace {
 const QString kWordFileFilter = QStringLiteral("All Files (*);;Text Files (*.txt)");
 const QString kTextFilesFilter = QStringLiteral("Text Files (*.txt)");
 
-bool NetworkPlay(const App& app)
-{
-    return app.game.GameMode == NetworkPlayer || app.game.GameMode == NetworkHost;
-}
-
 DictionaryEditor* EditorWindow(App& app)
 {
     if (!app.dictionaryEditor)
@@ -82,7 +77,7 @@ void Refresh(QWidget* window)
 
 void OpenDictionaryEditor(App& app)
 {
-    if (NetworkPlay(app))
+    if (IsNetworkGame(app))
         return;
     DictionaryEditor* editor = EditorWindow(app);
     if (app.main)
@@ -277,12 +272,7 @@ void CloseDictionaryEditor(App& app)
         editor->WordList->clear();
         editor->hide();
     }
-    if (MainWindow* main = app.main) {
-        main->show();
-        main->raise();
-        main->activateWindow();
-        main->setEnabled(true);
-    }
+    ReturnToMainWindow(app);
 }
 
 } // namespace Dictionary

@@ -30,5 +30,8 @@ struct App : Program {
 ui::Answer Ask(App& app, const QString& text, ui::Buttons buttons = ui::Buttons::Ok,
                const QString& title = QStringLiteral("Lettro"));
 
+// Shows the main window enabled and in front again, when a dialog or window is done.
+void ReturnToMainWindow(App& app);
+
 // The rejection sound, made only when sounds are on.
 void RejectionSound(App& app);

@@ -8,22 +8,13 @@
 #include "game/SettingsText.h"
 #include "game/TimeFormat.h"
 
-#include "board/WordEntry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTimer>
 
 namespace Common {
 
 namespace {
-bool IsNetworkGame(const App& app)
-{
-    return app.game.GameMode == NetworkPlayer || app.game.GameMode == NetworkHost;
-}
-
 bool GameRunning(const App& app)
 {
     return app.game.TimeRemaining != 0;
@@ -45,11 +36,7 @@ void ReturnToMain(App& app)
 {
     if (app.optionsDialog)
         app.optionsDialog->hide();
-    MainWindow& w = *app.main;
-    w.setEnabled(true);
-    w.show();
-    w.raise();
-    w.activateWindow();
+    ReturnToMainWindow(app);
 }
 
 bool Confirm(App& app, const QString& question)
@@ -113,20 +100,6 @@ void GameTypeChanged(App& app)
 {
     OptionsDialog& d = *app.optionsDialog;
     d.TimeCombo->setEnabled(d.GameTypeCombo->currentText() != QStringLiteral("Frantic"));
-}
-
-void AbortGame(App& app)
-{
-    MainWindow& w = *app.main;
-    app.game.TimeRemaining = 0;
-    w.GameClock->stop();
-    w.NewWord->setEnabled(false);
-    w.NewWord->clear();
-    WordEntry::UpdateEnterCaption(app);
-    QPalette palette = w.TimeLeft->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    w.TimeLeft->setPalette(palette);
-    SetClockLabels(app, QStringLiteral("Game Over"), QString());
 }
 
 void ApplyOptions(App& app)

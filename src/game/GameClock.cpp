@@ -16,11 +16,6 @@
 namespace Common {
 
 namespace {
-bool IsNetworkGame(const App& app)
-{
-    return app.game.GameMode == NetworkPlayer || app.game.GameMode == NetworkHost;
-}
-
 void SetTimeLeftColour(App& app, TimeFormat::ClockColour colour)
 {
     QColor c(Qt::black);
@@ -148,19 +143,24 @@ void EndGameNow(App& app)
     EndGame(app);
 }
 
-void EndGame(App& app)
+void AbortGame(App& app)
 {
     MainWindow& w = *app.main;
-    GameState& game = app.game;
-    game.TimeRemaining = 0;
+    app.game.TimeRemaining = 0;
     w.GameClock->stop();
-
     w.NewWord->setEnabled(false);
     w.NewWord->clear();
     WordEntry::UpdateEnterCaption(app);
-
     SetTimeLeftColour(app, TimeFormat::ClockColour::Black);
     SetClockLabels(app, QStringLiteral("Game Over"), QString());
+}
+
+void EndGame(App& app)
+{
+    // The clock stops as for an aborted game; then the turn's words are collected.
+    AbortGame(app);
+    MainWindow& w = *app.main;
+    GameState& game = app.game;
 
     const int index = std::max(game.LocalPlayerIndex, 0);
     if (static_cast<std::size_t>(index) >= game.PlayerWords.size())

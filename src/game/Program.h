@@ -106,3 +106,9 @@ struct Program {
     DictionaryState dictionary;
     std::optional<SavedGameSettings> savedForNetwork;
 };
+
+// Network play (joined player or host): the local-only buttons and windows stand still.
+inline bool IsNetworkGame(const Program& program)
+{
+    return program.game.GameMode == NetworkPlayer || program.game.GameMode == NetworkHost;
+}

@@ -208,12 +208,7 @@ void CloseAndReturn(App& app)
     app.game.GameInProgress = false;
     // TODO: a network game goes back to the lobby (ReturnToLobby) once network play
     // exists; until then every game gives the main window back so nobody is locked out.
-    MainWindow& w = *app.main;
-    // Enabled first: a disabled window cannot become the active one.
-    w.setEnabled(true);
-    w.show();
-    w.raise();
-    w.activateWindow();
+    ReturnToMainWindow(app);
 }
 
 } // namespace

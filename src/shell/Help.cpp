@@ -16,7 +16,7 @@ QUrl HelpPageUrl(const App& app)
 
 void OpenHelp(App& app)
 {
-    if (app.game.GameMode == NetworkPlayer || app.game.GameMode == NetworkHost)
+    if (IsNetworkGame(app))
         return;
     if (!app.helpBrowser)
         app.helpBrowser = new HelpBrowser(app, app.main);
