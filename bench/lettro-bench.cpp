@@ -3,7 +3,7 @@
 //   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE
 //   lettro-bench [--dict PATH] --shaken N      N shaken boards solved once each, for
 //                                              instruction counts under callgrind
-#include "board/Dice.h"
+#include "core/board/Dice.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
 

@@ -1,6 +1,6 @@
 // Any board, any word, repeat letters on or off: the path search ends quickly and
 // agrees, in its answer and in every mark it leaves, with the plain recursive search.
-#include "board/CheckCubes.h"
+#include "core/board/CheckCubes.h"
 
 #include "PlainPathSearch.h"
 

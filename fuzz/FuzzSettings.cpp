@@ -1,8 +1,8 @@
 // Any text in the settings store: start-up reads it without trouble, and every option
 // ends within its range.
-#include "game/App.h"
-#include "game/Settings.h"
-#include "game/SettingsText.h"
+#include "windows/game/App.h"
+#include "windows/game/Settings.h"
+#include "core/game/SettingsText.h"
 
 #include "FuzzFiles.h"
 

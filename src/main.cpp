@@ -1,8 +1,8 @@
 // Lettro: wires the application object, the desktop and the main window together.
-#include "game/App.h"
-#include "game/Common.h"
-#include "game/MainWindow.h"
-#include "ui/Desktop.h"
+#include "windows/game/App.h"
+#include "windows/game/Common.h"
+#include "windows/game/MainWindow.h"
+#include "windows/ui/Desktop.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,5 +1,5 @@
 // Board geometry, the hit test and the repaint bookkeeping, without any window.
-#include "board/BoardView.h"
+#include "core/board/BoardView.h"
 
 #include <gtest/gtest.h>
 

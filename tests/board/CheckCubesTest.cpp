@@ -1,5 +1,5 @@
 // Tracing words on the board: the answer, the marked path, and the bounds of the search.
-#include "board/CheckCubes.h"
+#include "core/board/CheckCubes.h"
 
 #include "PlainPathSearch.h"
 

@@ -2,10 +2,10 @@
 // change. Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
-#include "board/BoardDrawing.h"
-#include "board/CubeArt.h"
-#include "board/CubeFrame.h"
-#include "game/Common.h"
+#include "windows/board/BoardDrawing.h"
+#include "windows/board/CubeArt.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/game/Common.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "board/Dice.h"
+#include "core/board/Dice.h"
 
 #include <gtest/gtest.h>
 

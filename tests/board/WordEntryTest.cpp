@@ -2,9 +2,9 @@
 // real main window.
 #include "TestApp.h"
 
-#include "board/CubeFrame.h"
-#include "board/WordEntry.h"
-#include "game/Common.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/board/WordEntry.h"
+#include "windows/game/Common.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,9 +4,9 @@
 // and a damaged file must be refused with a message, never crash the game.
 #include "TestApp.h"
 
-#include "dictionary/DictionaryStore.h"
+#include "windows/dictionary/DictionaryStore.h"
 #include "engine/WriteFaults.h"
-#include "game/Common.h"
+#include "windows/game/Common.h"
 
 #include <QDir>
 #include <QFile>

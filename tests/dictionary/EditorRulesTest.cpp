@@ -1,5 +1,5 @@
 // The editor's word rule without windows; the windows' tests cover the messages.
-#include "dictionary/EditorRules.h"
+#include "core/dictionary/EditorRules.h"
 
 #include <gtest/gtest.h>
 

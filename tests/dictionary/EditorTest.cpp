@@ -2,10 +2,10 @@
 // progress window, save as text, and giving the main window back.
 #include "TestApp.h"
 
-#include "dictionary/DictionaryEditor.h"
-#include "dictionary/Editor.h"
-#include "dictionary/EditorRules.h"
-#include "dictionary/ProgressWindow.h"
+#include "windows/dictionary/DictionaryEditor.h"
+#include "windows/dictionary/Editor.h"
+#include "core/dictionary/EditorRules.h"
+#include "windows/dictionary/ProgressWindow.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

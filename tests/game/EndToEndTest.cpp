@@ -2,10 +2,10 @@
 // start-up finding what the first one saved.
 #include "TestApp.h"
 
-#include "board/CubeFrame.h"
-#include "game/Common.h"
-#include "game/OptionsDialog.h"
-#include "game/ResultsWindow.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/game/Common.h"
+#include "windows/game/OptionsDialog.h"
+#include "windows/game/ResultsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

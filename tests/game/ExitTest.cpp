@@ -2,11 +2,11 @@
 // every window closed.
 #include "TestApp.h"
 
-#include "dictionary/DictionaryStore.h"
-#include "game/Common.h"
-#include "game/OptionsDialog.h"
-#include "shell/Help.h"
-#include "shell/HelpBrowser.h"
+#include "windows/dictionary/DictionaryStore.h"
+#include "windows/game/Common.h"
+#include "windows/game/OptionsDialog.h"
+#include "windows/shell/Help.h"
+#include "windows/shell/HelpBrowser.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 // A game on the real main window: start, the clock, pause and the end.
 #include "TestApp.h"
 
-#include "board/CubeFrame.h"
-#include "game/Common.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/game/Common.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "game/BoardSelection.h"
-#include "game/TimeFormat.h"
+#include "core/game/BoardSelection.h"
+#include "core/game/TimeFormat.h"
 
 #include <gtest/gtest.h>
 

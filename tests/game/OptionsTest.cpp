@@ -1,10 +1,10 @@
 // Stored settings, the options window and the left-handed layout, on the real windows.
 #include "TestApp.h"
 
-#include "board/CubeFrame.h"
-#include "game/Common.h"
-#include "game/OptionsDialog.h"
-#include "game/Settings.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/game/Common.h"
+#include "windows/game/OptionsDialog.h"
+#include "windows/game/Settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

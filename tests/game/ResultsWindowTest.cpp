@@ -2,10 +2,10 @@
 // dictionary corrections made from it, and giving the main window back.
 #include "TestApp.h"
 
-#include "board/CubeFrame.h"
-#include "game/Common.h"
-#include "game/EndOfGame.h"
-#include "game/ResultsWindow.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/game/Common.h"
+#include "windows/game/EndOfGame.h"
+#include "windows/game/ResultsWindow.h"
 
 #include <QComboBox>
 #include <QLabel>

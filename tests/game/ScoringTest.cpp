@@ -1,6 +1,6 @@
 // Evaluation and scoring without windows: sorting, common and unused words, the
 // result texts of every mode, the selectors' items and the score table.
-#include "game/Scoring.h"
+#include "core/game/Scoring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/SettingsText.h"
+#include "core/game/SettingsText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The keys of the toolbar's main moves, pressed while the word box has the focus.
 #include "TestApp.h"
 
-#include "game/ResultsWindow.h"
+#include "windows/game/ResultsWindow.h"
 
 #include <QApplication>
 #include <QLabel>

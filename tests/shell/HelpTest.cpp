@@ -1,8 +1,8 @@
 // The help window and the help page that the build puts beside the program.
 #include "TestApp.h"
 
-#include "shell/Help.h"
-#include "shell/HelpBrowser.h"
+#include "windows/shell/Help.h"
+#include "windows/shell/HelpBrowser.h"
 
 #include <QAction>
 #include <QCoreApplication>

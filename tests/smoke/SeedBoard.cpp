@@ -2,9 +2,9 @@
 // with a dictionary, chosen the way the game chooses it, and the words it holds.
 //   lettro-seed-board DICTIONARY.dat N
 // Prints the board text on the first line, then its dictionary words, longest first.
-#include "board/Dice.h"
+#include "core/board/Dice.h"
 #include "engine/Engine.h"
-#include "game/BoardSelection.h"
+#include "core/game/BoardSelection.h"
 
 #include <algorithm>
 #include <cctype>

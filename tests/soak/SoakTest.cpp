@@ -4,12 +4,12 @@
 // end-of-game lists must account for every word entered and every board word.
 #include "TestApp.h"
 
-#include "board/CheckCubes.h"
-#include "board/WordEntry.h"
-#include "game/Common.h"
-#include "game/ResultsWindow.h"
-#include "game/Scoring.h"
-#include "game/WordLists.h"
+#include "core/board/CheckCubes.h"
+#include "windows/board/WordEntry.h"
+#include "windows/game/Common.h"
+#include "windows/game/ResultsWindow.h"
+#include "core/game/Scoring.h"
+#include "core/game/WordLists.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 // game's search must match in its answer and in every mark it leaves.
 #pragma once
 
-#include "board/Dice.h"
+#include "core/board/Dice.h"
 
 #include <algorithm>
 #include <array>

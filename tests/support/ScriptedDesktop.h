@@ -1,7 +1,7 @@
 // A desktop for tests: answers message boxes from a script and records what was shown.
 #pragma once
 
-#include "ui/Desktop.h"
+#include "windows/ui/Desktop.h"
 
 #include <QString>
 #include <QStringList>

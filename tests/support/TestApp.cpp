@@ -1,6 +1,6 @@
 #include "TestApp.h"
 
-#include "game/Common.h"
+#include "windows/game/Common.h"
 
 #include <QDir>
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "ScriptedDesktop.h"
-#include "game/App.h"
-#include "game/MainWindow.h"
+#include "windows/game/App.h"
+#include "windows/game/MainWindow.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 // The real warning sound: whatever the machine has, nothing reaches the console.
-#include "ui/Desktop.h"
-#include "ui/WarningSound.h"
+#include "windows/ui/Desktop.h"
+#include "windows/ui/WarningSound.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,114 @@
+// All state of one run of the game, in plain structs. One Program exists per run
+// (tests make a fresh one); the default values are the start-up values.
+#pragma once
+
+#include "core/board/BoardView.h"
+#include "core/board/Dice.h"
+#include "engine/Engine.h"
+#include "engine/Settings.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A growable list of lower-case words; its size is the list's count.
+using Words = std::vector<std::string>;
+
+// Game modes and types.
+enum GameModes { SinglePlayer = 0, TwoPlayer = 1, NetworkPlayer = 2, NetworkHost = 3 };
+enum GameTypes { Standard = 0, Frantic = 1 };
+
+struct BoardState {
+    Dice::Faces DieFaces{};
+    Dice::Faces BoardFaces{};                      // "" before the first game, "Qu" for Q
+    Dice::Grid BoardGrid{};                        // lower case, "qu" for the Qu cube
+    std::array<std::array<bool, 4>, 4> UsedCubes{}; // the path of the last search
+    Words BoardWords;                              // the board's dictionary words
+    int EngineWordCount = 0;                       // words on the last shaken board
+    std::string BoardText;                         // the board being played
+};
+
+// Word entry bookkeeping (the word box, clicked cubes).
+struct EntryState {
+    std::string LastNewWordText;
+    bool InWordChange = false;
+    std::string ClickedWord;
+    std::array<int, 18> ClickedPath{}; // entries 1 to 17 are used
+    int ClickedCount = 0;
+    bool BoardClean = true;
+};
+
+struct GameState {
+    int TimeRemaining = 0; // 0: no game is running
+    int TimeLimit = 180;
+    int GameType = Standard;
+    int GameMode = SinglePlayer;
+    int PlayerCount = 1;
+    int LocalPlayerIndex = 0;
+    bool GameInProgress = false;
+    bool Paused = false;
+    std::vector<Words> PlayerWords; // per player, in entry order
+    // Network players' names by player index; the lobby's player table fills it.
+    std::vector<std::string> PlayerNames;
+};
+
+struct Options {
+    bool RepeatLetters = false;
+    std::string NumWordsLimit = "-";
+    bool SoundsOn = true;
+    bool ShowUnusedWords = false;
+    bool LeftHandedDisplay = true; // the window as laid out is the left-handed layout
+    int LoadedMaxWordSize = engine::kAbsoluteMaxWordSize;
+};
+
+// The end-of-game lists; counts are the vectors' sizes.
+struct Evaluation {
+    std::vector<Words> PlayerDefinedWords;
+    std::vector<Words> PlayerUndefinedWords;
+    Words UnusedWords;
+    Words CommonWords;
+    std::vector<int> PlayerScores;
+};
+
+struct DictionaryState {
+    bool DictionaryUpdated = false;
+    int LetterBase = 'a';
+    std::string DictionaryPath;    // the dictionary file beside the program
+    engine::FileResult LoadResult; // how the last load went
+};
+
+// The game settings kept aside while a network game overrides them.
+struct SavedGameSettings {
+    int GameMode = SinglePlayer;
+    int GameType = Standard;
+    bool RepeatLetters = false;
+    int TimeLimit = 180;
+    int MinWordSize = engine::kDefaultMinWordSize;
+    std::string NumWordsLimit = "-";
+};
+
+struct Program {
+    std::string PlatformType = "PC";
+    std::string ProgramFolder = "."; // where Dictionary.dat and Lettro.htm live
+
+    engine::Engine engine;
+    std::unique_ptr<engine::SettingsStore> settings;
+    std::unique_ptr<Dice::RandomSource> random = std::make_unique<Dice::ClockRandom>();
+
+    BoardState board;
+    BoardView::BoardViewState view;
+    EntryState entry;
+    GameState game;
+    Options options;
+    Evaluation eval;
+    DictionaryState dictionary;
+    std::optional<SavedGameSettings> savedForNetwork;
+};
+
+// Network play (joined player or host): the local-only buttons and windows stand still.
+inline bool IsNetworkGame(const Program& program)
+{
+    return program.game.GameMode == NetworkPlayer || program.game.GameMode == NetworkHost;
+}

@@ -1,0 +1,78 @@
+// The end of a game without windows: sorting words, finding unused and common words,
+// scores, the result texts, the results window's list codes and its score table.
+#pragma once
+
+#include "core/game/Program.h"
+
+#include <string>
+#include <vector>
+
+namespace Scoring {
+
+// The list codes of the results window's selectors.
+enum ListCode {
+    AllBoardWords = 0,
+    Unused = 1,
+    Common = 2,
+    ScoreTable = 3,
+    DefinedBase = 100,   // + player index
+    UndefinedBase = 200, // + player index
+};
+
+// Puts `word` at the end of `list`.
+void AppendWord(Words& list, const std::string& word);
+// Removes the first `word` from `list`; nothing happens when it is absent.
+void RemoveWord(Words& list, const std::string& word);
+bool Contains(const Words& list, const std::string& word);
+
+// Points for one word by its length in characters ("qu" counts as two).
+int ScoreForWord(const std::string& word);
+int ScoreForWords(const Words& words);
+
+// The integer part of 100 * part / whole; 0 when whole is not positive.
+int Percent(long long part, long long whole);
+
+// Name of network player i, or "" for an index the table does not hold.
+std::string PlayerName(const GameState& game, int i);
+
+// Sizes the per-player lists for `game.PlayerCount` players.
+void SizeForPlayers(const GameState& game, Evaluation& eval);
+
+// Sorts every player's words into board words (defined) and the rest (undefined).
+void ClassifyWords(const GameState& game, const Words& boardWords, Evaluation& eval);
+
+// Board words nobody entered become unused; board words two or more players entered
+// become common and leave every finder's defined list.
+void FindUnusedAndCommon(const GameState& game, const Words& boardWords, Evaluation& eval);
+
+// The three result lines of the results window.
+struct ResultTexts {
+    std::string Words;
+    std::string Score;
+    std::string BadWords;
+};
+
+// Computes `eval.PlayerScores` (two-player and network games) and the result lines.
+ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluation& eval);
+
+// One item of a results selector: its text and the list code it stands for.
+struct SelectorItem {
+    std::string text;
+    int code = 0;
+    bool operator==(const SelectorItem&) const = default;
+};
+
+std::vector<SelectorItem> UserSelectorItems(const GameState& game);
+std::vector<SelectorItem> DictSelectorItems(const GameState& game);
+
+// The word list a code names; nullptr for the score table and unknown codes.
+const Words* ListForCode(const Words& boardWords, const Evaluation& eval, int code);
+
+// A score table row of 15 characters: "TOTAL:       42".
+std::string FormatScoreRow(const std::string& label, int number);
+
+// Every row of the score table, top to bottom.
+std::vector<std::string> ScoreTableRows(const GameState& game, const Words& boardWords,
+                                        const Evaluation& eval);
+
+} // namespace Scoring

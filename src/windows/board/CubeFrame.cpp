@@ -1,0 +1,119 @@
+#include "CubeFrame.h"
+
+#include "windows/board/CubeArt.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+CubeFrame::CubeFrame(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CubeFrame"));
+    QFont face(QStringLiteral("Courier New"), 48);
+    face.setStyleHint(QFont::TypeWriter);
+    face.setWeight(QFont::Normal);
+    setFont(face);
+    setFixedSize(CubeArt::kCubeSize * 4, CubeArt::kCubeSize * 4);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    makeCanvas(devicePixelRatioF());
+}
+
+QSizeF CubeFrame::pictureSize() const
+{
+    // In window units, whatever the pixel density (146 pixels at 150% are still 97 units).
+    return QSizeF(CubeArt::kCubeSize, CubeArt::kCubeSize);
+}
+
+void CubeFrame::makeCanvas(double ratio)
+{
+    m_ratio = ratio > 0 ? ratio : 1.0;
+    const int pixels = static_cast<int>(std::lround(CubeArt::kCubeSize * m_ratio));
+    m_normal = CubeArt::CubePicture(pixels, false);
+    m_selected = CubeArt::CubePicture(pixels, true);
+    m_mask = CubeArt::OuterMask(pixels);
+    const QSize size(static_cast<int>(std::lround(width() * m_ratio)),
+                     static_cast<int>(std::lround(height() * m_ratio)));
+    m_canvas = CubeArt::BoardBackground(size, CubeArt::kCubeSize * m_ratio);
+}
+
+void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool selected)
+{
+    if (i < 0 || i > 15)
+        return;
+    ++m_paintCount;
+    m_drawn[static_cast<std::size_t>(i)] = Drawn{true, left, top, face, selected};
+    render(m_drawn[static_cast<std::size_t>(i)]);
+    update(QRect(left, top, static_cast<int>(std::ceil(pictureSize().width())),
+                 static_cast<int>(std::ceil(pictureSize().height()))));
+}
+
+void CubeFrame::render(const Drawn& cube)
+{
+    // The canvas is in device pixels, so the pictures go on one to one.
+    const QPoint at(static_cast<int>(std::lround(cube.left * m_ratio)),
+                    static_cast<int>(std::lround(cube.top * m_ratio)));
+    QPainter p(&m_canvas);
+    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    p.drawImage(at, m_mask);
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(at, cube.selected ? m_selected : m_normal);
+    if (cube.face.isEmpty())
+        return;
+
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont text = font();
+    // Points as the frame sees them, times the pixel density.
+    text.setPixelSize(static_cast<int>(std::lround(font().pointSizeF() * logicalDpiY() / 72.0 *
+                                                   m_ratio)));
+    p.setFont(text);
+    const QFontMetricsF metrics(text, &m_canvas);
+    const QSizeF box(metrics.horizontalAdvance(cube.face), metrics.height());
+    const QPointF topLeft(at.x() + (m_normal.width() - box.width()) / 2,
+                          at.y() + (m_normal.height() - box.height()) / 2);
+    const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+    // Engraved: a light edge under the ink.
+    p.setPen(cube.selected ? QColor(255, 246, 214, 170) : QColor(255, 255, 255, 190));
+    p.drawText(baseline + QPointF(0, m_ratio), cube.face);
+    p.setPen(cube.selected ? QColor(92, 44, 0) : QColor(30, 40, 66));
+    p.drawText(baseline, cube.face);
+}
+
+void CubeFrame::paintEvent(QPaintEvent*)
+{
+    if (!qFuzzyCompare(devicePixelRatioF(), m_ratio)) {
+        // Moved to a screen of another pixel density: paint the board again for it.
+        makeCanvas(devicePixelRatioF());
+        for (const Drawn& cube : m_drawn)
+            if (cube.drawn)
+                render(cube);
+    }
+    QPainter p(this);
+    p.drawImage(QRectF(rect()), m_canvas);
+}
+
+void CubeFrame::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressInside = true;
+    emit pressed(event->position());
+}
+
+void CubeFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressInside)
+        return;
+    m_pressInside = false;
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void CubeFrame::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The first click of a double click has already come as a click.
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}

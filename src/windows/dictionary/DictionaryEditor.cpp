@@ -1,0 +1,112 @@
+#include "DictionaryEditor.h"
+
+#include "windows/dictionary/Editor.h"
+#include "windows/game/App.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("DictionaryEditor"));
+    setWindowTitle(QStringLiteral("Lettro Dictionary"));
+
+    File = menuBar()->addMenu(tr("File"));
+    File->setObjectName(QStringLiteral("File"));
+    Clear = File->addAction(tr("Clear"));
+    Clear->setObjectName(QStringLiteral("Clear"));
+    Merge = File->addAction(tr("Merge"));
+    Merge->setObjectName(QStringLiteral("Merge"));
+    SaveAs = File->addAction(tr("Save As"));
+    SaveAs->setObjectName(QStringLiteral("SaveAs"));
+    File->addSeparator();
+    Exit = File->addAction(tr("Exit"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+
+    QFont courier(QStringLiteral("Courier New"), 12);
+    courier.setStyleHint(QFont::TypeWriter);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* grid = new QGridLayout(central);
+
+    auto* startLabel = new QLabel(tr("Starting letters"), central);
+    StartingLetters = new QComboBox(central);
+    StartingLetters->setObjectName(QStringLiteral("StartingLetters"));
+    StartingLetters->setFont(courier);
+    StartingLetters->setMaxVisibleItems(20);
+    startLabel->setBuddy(StartingLetters);
+
+    WordList = new QListWidget(central);
+    WordList->setObjectName(QStringLiteral("WordList"));
+    WordList->setFont(courier);
+    WordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    WordList->setUniformItemSizes(true); // thousands of words list quickly
+
+    WordCount = new QLabel(central);
+    WordCount->setObjectName(QStringLiteral("WordCount"));
+
+    auto* newLabel = new QLabel(tr("New word"), central);
+    NewWord = new QLineEdit(central);
+    NewWord->setObjectName(QStringLiteral("NewWord"));
+    NewWord->setFont(courier);
+    newLabel->setBuddy(NewWord);
+
+    Add = new QPushButton(tr("Add"), central);
+    Add->setObjectName(QStringLiteral("Add"));
+    Remove = new QPushButton(tr("Remove"), central);
+    Remove->setObjectName(QStringLiteral("Remove"));
+    Remove->setAutoDefault(false);
+
+    grid->addWidget(startLabel, 0, 0);
+    grid->addWidget(StartingLetters, 1, 0);
+    grid->addWidget(WordList, 2, 0, 5, 1);
+    grid->addWidget(WordCount, 7, 0);
+    grid->addWidget(newLabel, 0, 1);
+    grid->addWidget(NewWord, 1, 1);
+    grid->addWidget(Add, 2, 1);
+    grid->addWidget(Remove, 3, 1);
+    grid->setRowStretch(6, 1);
+    grid->setColumnStretch(0, 1);
+    resize(420, 440);
+
+    connect(StartingLetters, &QComboBox::currentIndexChanged, this,
+            [this] { Dictionary::ListWords(m_app); });
+    connect(Add, &QPushButton::clicked, this, [this] { Dictionary::AddEditorWord(m_app); });
+    connect(Remove, &QPushButton::clicked, this, [this] { Dictionary::RemoveEditorWord(m_app); });
+    connect(Clear, &QAction::triggered, this, [this] { Dictionary::ClearDictionary(m_app); });
+    connect(Merge, &QAction::triggered, this, [this] { Dictionary::MergeWordFile(m_app); });
+    connect(SaveAs, &QAction::triggered, this, [this] { Dictionary::SaveWordFile(m_app); });
+    connect(Exit, &QAction::triggered, this, [this] { Dictionary::CloseDictionaryEditor(m_app); });
+}
+
+DictionaryEditor::~DictionaryEditor()
+{
+    if (m_app.dictionaryEditor == this)
+        m_app.dictionaryEditor = nullptr;
+}
+
+void DictionaryEditor::closeEvent(QCloseEvent* event)
+{
+    Dictionary::CloseDictionaryEditor(m_app);
+    event->accept();
+}
+
+// Add is the default button: Return anywhere in the editor adds the typed word. A main
+// window has no default button of its own, and the word box and list pass Return on.
+void DictionaryEditor::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Add->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,75 @@
+#include "ProgressWindow.h"
+
+#include "windows/dictionary/Editor.h"
+#include "windows/game/App.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QTimer>
+
+namespace {
+constexpr int kTroughLeft = 20;
+constexpr int kTroughWidth = 320;
+constexpr int kBarHeight = 20;
+} // namespace
+
+ProgressWindow::ProgressWindow(App& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app)
+{
+    setObjectName(QStringLiteral("Progress"));
+    setWindowTitle(QStringLiteral("Lettro"));
+    setFixedSize(kTroughWidth + 2 * kTroughLeft, 100);
+
+    ProgressLabel = new QLabel(this);
+    ProgressLabel->setObjectName(QStringLiteral("ProgressLabel"));
+    ProgressLabel->setGeometry(kTroughLeft, 16, kTroughWidth, 24);
+
+    // The trough is drawn sunken; the bar inside it is placed by hand, not by a layout,
+    // so that its width is exactly what a merge step sets.
+    auto* trough = new QFrame(this);
+    trough->setObjectName(QStringLiteral("ProgressTrough"));
+    trough->setFrameShape(QFrame::Panel);
+    trough->setFrameShadow(QFrame::Sunken);
+    trough->setLineWidth(2);
+    trough->setGeometry(kTroughLeft, 52, kTroughWidth, kBarHeight + 4);
+
+    ProgressIndicator = new QFrame(trough);
+    ProgressIndicator->setObjectName(QStringLiteral("ProgressIndicator"));
+    ProgressIndicator->setAutoFillBackground(true);
+    QPalette bar = ProgressIndicator->palette();
+    bar.setColor(QPalette::Window, palette().color(QPalette::Highlight));
+    ProgressIndicator->setPalette(bar);
+    ProgressIndicator->setGeometry(2, 2, kTroughWidth - 4, kBarHeight);
+
+    DictionaryTimer = new QTimer(this);
+    DictionaryTimer->setObjectName(QStringLiteral("DictionaryTimer"));
+    DictionaryTimer->setInterval(10);
+    connect(DictionaryTimer, &QTimer::timeout, this, [this] { Dictionary::MergeStep(m_app); });
+}
+
+ProgressWindow::~ProgressWindow()
+{
+    if (m_app.progressWindow == this)
+        m_app.progressWindow = nullptr;
+}
+
+void ProgressWindow::Display()
+{
+    show();
+    raise();
+}
+
+void ProgressWindow::HideDisplay()
+{
+    hide();
+}
+
+void ProgressWindow::closeEvent(QCloseEvent* event)
+{
+    if (DictionaryTimer->isActive())
+        event->ignore();
+    else
+        event->accept();
+}

@@ -1,0 +1,262 @@
+#include "MainWindow.h"
+
+#include "core/board/BoardView.h"
+#include "windows/board/CubeFrame.h"
+#include "windows/board/WordEntry.h"
+#include "windows/dictionary/Editor.h"
+#include "windows/game/App.h"
+#include "windows/game/Common.h"
+#include "windows/shell/Help.h"
+
+#include <algorithm>
+
+#include <QApplication>
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+// A key for one of the game's main moves; the tooltip names it. The key belongs to the
+// window, not the button, so it works even when a narrow toolbar tucks the button away.
+void SetShortcut(QWidget* window, QToolButton* button, const QKeySequence& keys)
+{
+    auto* shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(button->toolTip(), keys.toString(QKeySequence::NativeText)));
+}
+
+// Lets the game's keys through a text box that would take them for itself (Ctrl+E is
+// "end of line" in a text box on some desktops).
+class GameKeysFirst : public QObject {
+public:
+    GameKeysFirst(QList<QKeyCombination> keys, QObject* parent)
+        : QObject(parent), m_keys(std::move(keys))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride &&
+            m_keys.contains(static_cast<QKeyEvent*>(event)->keyCombination())) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QList<QKeyCombination> m_keys;
+};
+} // namespace
+
+MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Lettro"));
+    app.main = this;
+
+    ToolBar = addToolBar(QStringLiteral("Game"));
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setMovable(false);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Start = addToolButton(QStringLiteral("Start"), tr("Start Game"),
+                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay);
+    Pause = addToolButton(QStringLiteral("Pause"), tr("Pause Game"), tr("Pause the game"),
+                          QStyle::SP_MediaPause);
+    End = addToolButton(QStringLiteral("End"), tr("End Game"), tr("End the game now"),
+                        QStyle::SP_MediaStop);
+    ToolBar->addSeparator();
+    Options = addToolButton(QStringLiteral("Options"), tr("Options"),
+                            tr("Time, game type, players, word sizes and more"),
+                            QStyle::SP_FileDialogDetailedView);
+    Dictionary = addToolButton(QStringLiteral("Dictionary"), tr("Dictionary Editor"),
+                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon);
+    NetworkButton = addToolButton(QStringLiteral("NetworkButton"), tr("Network Game"),
+                                  tr("Play with others on the local network"),
+                                  QStyle::SP_DriveNetIcon);
+    HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"),
+                               QStyle::SP_DialogHelpButton);
+    Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"),
+                         QStyle::SP_DialogCloseButton);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("MainArea"));
+    setCentralWidget(central);
+
+    cubeFrame = new CubeFrame(central);
+    cubeFrame->move(16, 16);
+    const int boardBottom = cubeFrame->y() + cubeFrame->height();
+    const int boardRight = cubeFrame->x() + cubeFrame->width();
+
+    QFont courier(QStringLiteral("Courier New"), 18);
+    courier.setStyleHint(QFont::TypeWriter);
+
+    NewWord = new QLineEdit(central);
+    NewWord->setObjectName(QStringLiteral("NewWord"));
+    NewWord->setFont(courier);
+    NewWord->setMaxLength(40);
+    NewWord->setGeometry(16, boardBottom + 12, 220, 40);
+
+    Enter = new QPushButton(tr("Enter"), central);
+    Enter->setObjectName(QStringLiteral("Enter"));
+    Enter->setGeometry(244, boardBottom + 12, 76, 40);
+    Enter->setDefault(true);
+    Enter->setAutoDefault(true);
+
+    Clear = new QPushButton(tr("Clear"), central);
+    Clear->setObjectName(QStringLiteral("Clear"));
+    Clear->setGeometry(boardRight - 76, boardBottom + 12, 76, 40);
+    Clear->setAutoDefault(false);
+    Clear->setFocusPolicy(Qt::NoFocus); // typing goes on in the word box
+
+    const int listLeft = boardRight + 24;
+    // The word list takes whatever width the toolbar needs beyond the board, so every
+    // button shows without an overflow menu.
+    const int listWidth = std::max(230, toolBarWidth() - listLeft - 16);
+    TimeRemLabel = new QLabel(tr("Time Remaining"), central);
+    TimeRemLabel->setObjectName(QStringLiteral("TimeRemLabel"));
+    TimeRemLabel->setAlignment(Qt::AlignCenter);
+    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
+
+    TimeLeft = new QLabel(central);
+    TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
+    TimeLeft->setAlignment(Qt::AlignCenter);
+    QFont clockFont = font();
+    clockFont.setPointSize(26);
+    clockFont.setBold(true);
+    TimeLeft->setFont(clockFont);
+    TimeLeft->setAutoFillBackground(false);
+    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
+
+    WordList = new QTableWidget(0, 1, central);
+    WordList->setObjectName(QStringLiteral("WordList"));
+    WordList->horizontalHeader()->hide();
+    WordList->verticalHeader()->hide();
+    WordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    WordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    WordList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    WordList->setFocusPolicy(Qt::NoFocus);
+    WordList->setShowGrid(false);
+    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
+
+    PlayerWordLabel = new QLabel(central);
+    PlayerWordLabel->setObjectName(QStringLiteral("PlayerWordLabel"));
+    PlayerWordLabel->setAlignment(Qt::AlignCenter);
+    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
+
+    DefinedWordCount = new QLabel(central);
+    DefinedWordCount->setObjectName(QStringLiteral("DefinedWordCount"));
+    DefinedWordCount->setAlignment(Qt::AlignCenter);
+    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+
+    central->setFixedSize(listLeft + listWidth + 16, boardBottom + 64);
+
+    // Keys for the main moves of a game; they work while the player types.
+    const QList<QPair<QToolButton*, QKeyCombination>> gameKeys = {{Start, Qt::CTRL | Qt::Key_N},
+                                                                  {Pause, Qt::CTRL | Qt::Key_P},
+                                                                  {End, Qt::CTRL | Qt::Key_E},
+                                                                  {Exit, Qt::CTRL | Qt::Key_Q}};
+    QList<QKeyCombination> keys;
+    for (const auto& [button, key] : gameKeys) {
+        SetShortcut(this, button, QKeySequence(key));
+        keys.append(key);
+    }
+    NewWord->installEventFilter(new GameKeysFirst(keys, NewWord));
+
+    GameClock = new QTimer(this);
+    GameClock->setObjectName(QStringLiteral("GameClock"));
+    GameClock->setInterval(1000);
+
+    connect(GameClock, &QTimer::timeout, this, [this] { Common::ClockTick(m_app); });
+    connect(Start, &QToolButton::clicked, this, [this] { Common::StartGameClick(m_app); });
+    connect(Pause, &QToolButton::clicked, this, [this] { Common::PauseGame(m_app); });
+    connect(End, &QToolButton::clicked, this, [this] { EndGameNow(); });
+    connect(Options, &QToolButton::clicked, this, [this] { Common::OpenOptions(m_app); });
+    connect(NetworkButton, &QToolButton::clicked, this,
+            [this] { Common::EnterNetworkGame(m_app); });
+    connect(Dictionary, &QToolButton::clicked, this,
+            [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
+    connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
+    connect(Exit, &QToolButton::clicked, this, [this] { Common::ExitProgram(m_app); });
+
+    connect(NewWord, &QLineEdit::textChanged, this, [this] { WordEntry::NewWordChanged(m_app); });
+    connect(NewWord, &QLineEdit::returnPressed, this, [this] { WordEntry::EnterWord(m_app); });
+    connect(Enter, &QPushButton::clicked, this, [this] { WordEntry::EnterWord(m_app); });
+    connect(Clear, &QPushButton::clicked, this, [this] { WordEntry::RemoveLastLetter(m_app); });
+    connect(WordList, &QTableWidget::cellClicked, this,
+            [this] { WordEntry::RecallListedWord(m_app); });
+    connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
+        cubeUnderMouse = BoardView::CubeAtPoint(m_app.view, at.x(), at.y());
+    });
+    connect(cubeFrame, &CubeFrame::clicked, this, [this] {
+        if (cubeUnderMouse >= 0)
+            WordEntry::CubeClicked(m_app, cubeUnderMouse);
+    });
+    connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_app.main == this)
+        m_app.main = nullptr;
+}
+
+void MainWindow::EndGame()
+{
+    Common::EndGame(m_app);
+}
+
+void MainWindow::EndGameNow()
+{
+    Common::EndGameNow(m_app);
+}
+
+QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
+                                       const QString& tip, int standardIcon)
+{
+    auto* button = new QToolButton(ToolBar);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(tip);
+    button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFocusPolicy(Qt::NoFocus);
+    ToolBar->addWidget(button);
+    return button;
+}
+
+// Closing by the frame is the same as Exit.
+int MainWindow::toolBarWidth() const
+{
+    const int spacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, ToolBar);
+    const int margin = style()->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, ToolBar) +
+                       style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, ToolBar);
+    const int separator = style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, nullptr, ToolBar);
+    int width = 2 * margin + separator + spacing + 12; // a little air at the end
+    for (const QToolButton* button : ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (!button->objectName().startsWith(QLatin1String("qt_")))
+            width += button->sizeHint().width() + spacing;
+    return width;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_app.exiting && !Common::ExitProgram(m_app)) {
+        event->ignore();
+        return;
+    }
+    GameClock->stop();
+    event->accept();
+}

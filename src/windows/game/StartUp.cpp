@@ -1,0 +1,46 @@
+// Start-up: everything the game needs before the first Start.
+#include "windows/game/App.h"
+#include "windows/game/Common.h"
+#include "windows/game/MainWindow.h"
+#include "windows/game/Settings.h"
+
+#include "windows/board/BoardDrawing.h"
+#include "windows/dictionary/DictionaryStore.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace Common {
+
+void StartUp(App& app)
+{
+    Dictionary::ReadDictionary(app);
+    Dice::InitDice(app.board.DieFaces);
+    BoardView::InitBoardGeometry(app);
+
+    for (int i = 0; i < 16; ++i) {
+        app.board.BoardFaces[i].clear();
+        DrawCube(app, i);
+    }
+    app.entry.BoardClean = true;
+    app.main->WordList->horizontalHeader()->setStretchLastSection(true);
+    app.main->WordList->setColumnWidth(0, app.main->WordList->viewport()->width());
+
+    app.board.BoardWords.clear();
+    app.board.BoardWords.reserve(151);
+
+    GameState& game = app.game;
+    game.TimeRemaining = 0;
+    game.TimeLimit = 180;
+    game.Paused = false;
+    app.options.SoundsOn = true;
+    game.GameInProgress = false;
+
+    // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
+    Settings::ReadSettings(app);
+
+    if (auto* clock = dynamic_cast<Dice::ClockRandom*>(app.random.get()))
+        clock->seedFromClock();
+}
+
+} // namespace Common

@@ -1,0 +1,52 @@
+#include "HelpBrowser.h"
+
+#include "windows/game/App.h"
+#include "windows/shell/Help.h"
+
+#include <QMenuBar>
+#include <QTextDocument>
+
+QVariant HelpPageView::loadResource(int type, const QUrl& name)
+{
+    QVariant resource = QTextBrowser::loadResource(type, name);
+    if (resource.isValid() || type != QTextDocument::HtmlResource)
+        return resource;
+    return Shell::PageNotFoundHtml(name);
+}
+
+HelpBrowser::HelpBrowser(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("HelpBrowser"));
+    setWindowTitle(QStringLiteral("Lettro Help"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // The window's own menu bar holds the four commands directly, without a menu.
+    Contents = menuBar()->addAction(tr("Contents"));
+    Contents->setObjectName(QStringLiteral("Contents"));
+    Back = menuBar()->addAction(tr("Back"));
+    Back->setObjectName(QStringLiteral("Back"));
+    Forward = menuBar()->addAction(tr("Forward"));
+    Forward->setObjectName(QStringLiteral("Forward"));
+    Exit = menuBar()->addAction(tr("Exit"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+
+    // As the central widget the browser always fills the window's inner area.
+    WebBrowser = new HelpPageView(this);
+    WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
+    WebBrowser->setOpenExternalLinks(true);
+    WebBrowser->document()->setDocumentMargin(12);
+    setCentralWidget(WebBrowser);
+    resize(720, 600);
+
+    connect(Contents, &QAction::triggered, this, [this] { Shell::ShowContents(m_app); });
+    // QTextBrowser does nothing at either end of its history.
+    connect(Back, &QAction::triggered, WebBrowser, &QTextBrowser::backward);
+    connect(Forward, &QAction::triggered, WebBrowser, &QTextBrowser::forward);
+    connect(Exit, &QAction::triggered, this, &QWidget::hide);
+}
+
+HelpBrowser::~HelpBrowser()
+{
+    if (m_app.helpBrowser == this)
+        m_app.helpBrowser = nullptr;
+}

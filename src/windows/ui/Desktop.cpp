@@ -1,0 +1,74 @@
+// The real desktop behind ui::Desktop.
+#include "Desktop.h"
+
+#include "windows/ui/WarningSound.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace ui {
+
+struct QtDesktop::Sound {
+    WarningSound warning;
+};
+
+QtDesktop::QtDesktop() : m_sound(new Sound) {}
+
+QtDesktop::~QtDesktop()
+{
+    delete m_sound;
+}
+
+Answer QtDesktop::ask(QWidget* parent, const Prompt& prompt)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(prompt.title);
+    box.setText(prompt.text);
+    if (prompt.buttons == Buttons::YesNo) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int pressed = box.exec();
+    if (prompt.buttons == Buttons::YesNo)
+        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+void QtDesktop::warningSound()
+{
+    m_sound->warning.play();
+}
+
+bool QtDesktop::isForeground(const QWidget* window)
+{
+    return window && QApplication::activeWindow() == window;
+}
+
+QString QtDesktop::openFileName(QWidget* parent, const FileDialog& dialog)
+{
+    QString selected = dialog.selectedFilter;
+    return QFileDialog::getOpenFileName(parent, dialog.caption, dialog.folder, dialog.filter,
+                                        &selected);
+}
+
+QString QtDesktop::saveFileName(QWidget* parent, const FileDialog& dialog)
+{
+    QFileDialog fd(parent, dialog.caption, dialog.folder, dialog.filter);
+    fd.setAcceptMode(QFileDialog::AcceptSave);
+    fd.setFileMode(QFileDialog::AnyFile);
+    if (!dialog.selectedFilter.isEmpty())
+        fd.selectNameFilter(dialog.selectedFilter);
+    if (!dialog.defaultSuffix.isEmpty())
+        fd.setDefaultSuffix(dialog.defaultSuffix);
+    if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
+        return {};
+    return fd.selectedFiles().constFirst();
+}
+
+} // namespace ui
