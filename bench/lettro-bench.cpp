@@ -31,11 +31,7 @@ double secondsSince(Clock::time_point start)
 // The game's own shake, from a fixed seed so every run times the same boards.
 class Shaker {
 public:
-    explicit Shaker(std::uint32_t seed)
-    {
-        Dice::InitDice(m_faces);
-        m_random.seed(seed);
-    }
+    explicit Shaker(std::uint32_t seed) : m_random(seed) { Dice::InitDice(m_faces); }
     std::string operator()() { return *engine::boardFromText(Dice::ShakeDice(m_faces, m_random)); }
 
 private:

@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include <cstdint>
 #include <cstdio>
-#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -27,7 +25,8 @@ int main(int argc, char* argv[])
         QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.process(application);
-    std::optional<std::uint32_t> seed;
+    ui::QtDesktop desktop;
+    App app(desktop);
     if (parser.isSet(seedOption)) {
         bool ok = false;
         const uint value = parser.value(seedOption).toUInt(&ok);
@@ -38,19 +37,13 @@ int main(int argc, char* argv[])
                          qPrintable(parser.value(seedOption)));
             return 2;
         }
-        seed = value;
+        app.Seed = value;
     }
-
-    ui::QtDesktop desktop;
-    App app(desktop);
     app.ProgramFolder = QApplication::applicationDirPath().toStdString();
     app.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow window(app);
     Common::StartUp(app);
-    // Start-up seeds from the clock; a chosen seed replaces that.
-    if (auto* random = dynamic_cast<Dice::ClockRandom*>(app.random.get()); random && seed)
-        random->seed(*seed);
     window.show();
     return QApplication::exec();
 }

@@ -27,8 +27,7 @@ int main(int argc, char** argv)
     }
     Dice::Faces dieFaces;
     Dice::InitDice(dieFaces);
-    Dice::ClockRandom random;
-    random.seed(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
+    Dice::ClockRandom random(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
     const auto lower = [](std::string text) {
         for (char& c : text)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

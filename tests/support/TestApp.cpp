@@ -6,22 +6,6 @@
 
 #include <gtest/gtest.h>
 
-std::string BoardFromText(const std::string& picture)
-{
-    std::string board;
-    for (char c : picture)
-        if (c != '/' && c != ' ')
-            board += c;
-    return board;
-}
-
-float ScriptedRandom::next()
-{
-    const float value = m_values.empty() ? 0.0f : m_values[draws % m_values.size()];
-    ++draws;
-    return value;
-}
-
 TestApp::TestApp(const std::vector<std::string>& words) : app(desktop)
 {
     app.ProgramFolder = folder.path().toStdString();

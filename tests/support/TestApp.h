@@ -12,20 +12,6 @@
 #include <string>
 #include <vector>
 
-// Boards as pictures: "CATS/ODGE/QRIN/TXYZ" (slashes and spaces ignored) -> board text.
-std::string BoardFromText(const std::string& picture);
-
-// Scripted values for RandomIndex: each value is the draw r in [0, 1).
-class ScriptedRandom : public Dice::RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<float> values) : m_values(std::move(values)) {}
-    float next() override;
-    int draws = 0;
-
-private:
-    std::vector<float> m_values;
-};
-
 struct TestApp {
     // Writes `words` as the dictionary file into a temporary program folder.
     explicit TestApp(const std::vector<std::string>& words = {});

@@ -15,11 +15,6 @@ constexpr std::array<const char*, 16> kDieFaces = {
 
 ClockRandom::ClockRandom()
 {
-    seedFromClock();
-}
-
-void ClockRandom::seedFromClock()
-{
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32)};
     m_engine.seed(seq);

@@ -21,8 +21,7 @@ public:
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
-    void seed(std::uint32_t value) { m_engine.seed(value); }
-    void seedFromClock();
+    explicit ClockRandom(std::uint32_t seed) : m_engine(seed) {}
     float next() override;
 
 private:

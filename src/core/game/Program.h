@@ -4,10 +4,13 @@
 
 #include "core/board/BoardView.h"
 #include "core/board/Dice.h"
+#include "core/game/Prompter.h"
+#include "core/network/NetworkState.h"
 #include "engine/Engine.h"
 #include "engine/Settings.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -95,7 +98,12 @@ struct Program {
 
     engine::Engine engine;
     std::unique_ptr<engine::SettingsStore> settings;
-    std::unique_ptr<Dice::RandomSource> random = std::make_unique<Dice::ClockRandom>();
+    // Made at start-up from Seed (the clock when there is none) unless one is given.
+    std::unique_ptr<Dice::RandomSource> random;
+    std::optional<std::uint32_t> Seed;
+    // Answers the game's notices and questions; the windows, a test or a windowless
+    // program installs one.
+    core::Prompter* prompter = nullptr;
 
     BoardState board;
     BoardView::BoardViewState view;
@@ -105,6 +113,7 @@ struct Program {
     Evaluation eval;
     DictionaryState dictionary;
     std::optional<SavedGameSettings> savedForNetwork;
+    NetworkState network;
 };
 
 // Network play (joined player or host): the local-only buttons and windows stand still.
@@ -112,3 +121,11 @@ inline bool IsNetworkGame(const Program& program)
 {
     return program.game.GameMode == NetworkPlayer || program.game.GameMode == NetworkHost;
 }
+
+// Shows a notice or asks a question through the program's prompter.
+core::Answer Ask(Program& program, const QString& text, core::Buttons buttons = core::Buttons::Ok,
+                 const QString& title = QStringLiteral("Lettro"),
+                 core::Owner owner = core::Owner::Main);
+
+// The rejection sound, made only when sounds are on.
+void RejectionSound(Program& program);

@@ -46,7 +46,7 @@ ProgressWindow* ProgressDisplay(App& app)
 // window.
 ui::Answer EditorAsk(App& app, const QString& text, ui::Buttons buttons = ui::Buttons::Ok)
 {
-    return app.desktop.ask(app.dictionaryEditor, ui::Prompt{text, QStringLiteral("Lettro"), buttons});
+    return Ask(app, text, buttons, QStringLiteral("Lettro"), core::Owner::Editor);
 }
 
 QString NativePath(const QString& path)

@@ -2,9 +2,22 @@
 
 #include "windows/game/MainWindow.h"
 
-ui::Answer Ask(App& app, const QString& text, ui::Buttons buttons, const QString& title)
+#include "windows/dictionary/DictionaryEditor.h"
+#include "windows/game/ResultsWindow.h"
+
+core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
 {
-    return app.desktop.ask(app.main, ui::Prompt{text, title, buttons});
+    QWidget* parent = m_app.main;
+    if (prompt.owner == core::Owner::Results && m_app.resultsWindow)
+        parent = m_app.resultsWindow;
+    else if (prompt.owner == core::Owner::Editor && m_app.dictionaryEditor)
+        parent = m_app.dictionaryEditor;
+    return m_app.desktop.ask(parent, prompt);
+}
+
+void WindowsPrompter::warningSound()
+{
+    m_app.desktop.warningSound();
 }
 
 void ReturnToMainWindow(App& app)
@@ -17,10 +30,4 @@ void ReturnToMainWindow(App& app)
     w.show();
     w.raise();
     w.activateWindow();
-}
-
-void RejectionSound(App& app)
-{
-    if (app.options.SoundsOn)
-        app.desktop.warningSound();
 }

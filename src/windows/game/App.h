@@ -10,11 +10,26 @@ class MainWindow;
 class OptionsDialog;
 class ProgressWindow;
 class ResultsWindow;
+struct App;
+
+// Answers the game's prompts with message boxes over the window they belong to.
+class WindowsPrompter : public core::Prompter {
+public:
+    explicit WindowsPrompter(App& app) : m_app(app) {}
+    core::Answer ask(const core::Prompt& prompt) override;
+    void warningSound() override;
+
+private:
+    App& m_app;
+};
 
 struct App : Program {
-    explicit App(ui::Desktop& desktop) : desktop(desktop) {}
+    explicit App(ui::Desktop& desktop) : desktop(desktop) { prompter = &windowsPrompter; }
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
     ui::Desktop& desktop;
+    WindowsPrompter windowsPrompter{*this};
     MainWindow* main = nullptr; // owned by whoever made it (main.cpp or a test)
     // The other windows are made on first use as children of the main window.
     ResultsWindow* resultsWindow = nullptr;
@@ -26,12 +41,5 @@ struct App : Program {
     bool exiting = false;
 };
 
-// Shows a message box owned by the main window; the title defaults to "Lettro".
-ui::Answer Ask(App& app, const QString& text, ui::Buttons buttons = ui::Buttons::Ok,
-               const QString& title = QStringLiteral("Lettro"));
-
 // Shows the main window enabled and in front again, when a dialog or window is done.
 void ReturnToMainWindow(App& app);
-
-// The rejection sound, made only when sounds are on.
-void RejectionSound(App& app);

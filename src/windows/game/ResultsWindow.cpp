@@ -152,7 +152,7 @@ std::size_t Index(int i)
 // Messages from here belong over the results window: the main window is disabled.
 void Notice(App& app, const QString& text)
 {
-    app.desktop.ask(app.resultsWindow, ui::Prompt{text, QStringLiteral("Lettro"), ui::Buttons::Ok});
+    Ask(app, text, core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Results);
 }
 
 void FillSelector(QComboBox* combo, std::vector<int>& codes,

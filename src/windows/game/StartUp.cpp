@@ -39,8 +39,9 @@ void StartUp(App& app)
     // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
     Settings::ReadSettings(app);
 
-    if (auto* clock = dynamic_cast<Dice::ClockRandom*>(app.random.get()))
-        clock->seedFromClock();
+    if (!app.random)
+        app.random = app.Seed ? std::make_unique<Dice::ClockRandom>(*app.Seed)
+                              : std::make_unique<Dice::ClockRandom>();
 }
 
 } // namespace Common

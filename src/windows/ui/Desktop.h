@@ -2,20 +2,17 @@
 // question and file dialogs. The game installs the real one; tests install a script.
 #pragma once
 
+#include "core/game/Prompter.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace ui {
 
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
-
-struct Prompt {
-    QString text;
-    QString title = QStringLiteral("Lettro");
-    Buttons buttons = Buttons::Ok;
-};
+using core::Answer;
+using core::Buttons;
+using core::Prompt;
 
 struct FileDialog {
     QString caption;

@@ -342,7 +342,7 @@ public:
         Dictionary::ReadDictionary(t.app);
         if (t.desktop.shown.size() != before + 1)
             return std::to_string(t.desktop.shown.size() - before) + " messages";
-        const ScriptedDesktop::Shown& shown = t.desktop.shown.back();
+        const core::Prompt& shown = t.desktop.shown.back();
         if (!shown.text.contains(QDir::toNativeSeparators(path)) ||
             !shown.text.contains("could not be loaded") || shown.buttons != ui::Buttons::Ok)
             return "message: " + shown.text.toStdString();

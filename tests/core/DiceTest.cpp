@@ -69,8 +69,7 @@ TEST(Dice, faceDrawPicksThatFaceOfTheChosenDie)
 TEST(Dice, everyShakeUsesEachDieOnce)
 {
     const auto faces = TheDice();
-    Dice::ClockRandom random;
-    random.seed(1234);
+    Dice::ClockRandom random(1234);
     for (int shake = 0; shake < 2000; ++shake) {
         const std::string board = Dice::ShakeDice(faces, random);
         ASSERT_TRUE(Dice::IsBoardText(board)) << board;
@@ -107,8 +106,7 @@ TEST(Dice, randomIndexFloorsAndStaysInRange)
 
 TEST(Dice, clockRandomStaysBelowOne)
 {
-    Dice::ClockRandom random;
-    random.seed(7);
+    Dice::ClockRandom random(7);
     for (int i = 0; i < 100000; ++i) {
         const float r = random.next();
         ASSERT_GE(r, 0.0f);

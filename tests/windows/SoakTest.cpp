@@ -158,8 +158,7 @@ struct Soak {
         ++totals.games;
         chooseOptions(draw);
         // The game's own generator, seeded per game so a failure can be replayed.
-        auto random = std::make_unique<Dice::ClockRandom>();
-        random->seed(static_cast<std::uint32_t>(game));
+        auto random = std::make_unique<Dice::ClockRandom>(static_cast<std::uint32_t>(game));
         t.app.random = std::move(random);
 
         shownBefore = t.desktop.shown.size();

@@ -1,0 +1,31 @@
+// The game's one door to whoever sits in front of it: notices, questions and the warning
+// sound. The windows answer with real message boxes; tests and windowless programs
+// answer from a script.
+#pragma once
+
+#include <QString>
+
+namespace core {
+
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+// The window a message belongs over (the main window is disabled while the others are up).
+enum class Owner { Main, Results, Editor };
+
+struct Prompt {
+    QString text;
+    QString title = QStringLiteral("Lettro");
+    Buttons buttons = Buttons::Ok;
+    Owner owner = Owner::Main;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Shows the prompt until it is answered; returns the button pressed.
+    virtual Answer ask(const Prompt& prompt) = 0;
+    // The desktop's warning ("exclamation") sound.
+    virtual void warningSound() = 0;
+};
+
+} // namespace core
