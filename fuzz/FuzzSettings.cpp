@@ -1,7 +1,7 @@
 // Any text in the settings store: start-up reads it without trouble, and every option
 // ends within its range.
-#include "windows/game/App.h"
-#include "windows/game/Settings.h"
+#include "core/game/Program.h"
+#include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
 
 #include "FuzzFiles.h"
@@ -16,21 +16,18 @@
 namespace {
 
 // Answers questions from the input's bits; never shows anything.
-class FuzzDesktop : public ui::Desktop {
+class FuzzPrompter : public core::Prompter {
 public:
     unsigned bits = 0;
-    ui::Answer ask(QWidget*, const ui::Prompt& prompt) override
+    core::Answer ask(const core::Prompt& prompt) override
     {
-        if (prompt.buttons == ui::Buttons::Ok)
-            return ui::Answer::Ok;
+        if (prompt.buttons == core::Buttons::Ok)
+            return core::Answer::Ok;
         const bool yes = bits & 1u;
         bits >>= 1;
-        return yes ? ui::Answer::Yes : ui::Answer::No;
+        return yes ? core::Answer::Yes : core::Answer::No;
     }
     void warningSound() override {}
-    bool isForeground(const QWidget*) override { return true; }
-    QString openFileName(QWidget*, const ui::FileDialog&) override { return {}; }
-    QString saveFileName(QWidget*, const ui::FileDialog&) override { return {}; }
 };
 
 const char* const kNames[] = {Settings::kTimeLimit,     Settings::kMinWordSize,
@@ -70,9 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (!WriteScratch(folder + "/Lettro.ini", file.data(), file.size()))
         return 0;
 
-    FuzzDesktop desktop;
-    desktop.bits = mode >> 1;
-    App app(desktop);
+    FuzzPrompter prompter;
+    prompter.bits = mode >> 1;
+    Program app;
+    app.prompter = &prompter;
     app.settings = std::make_unique<engine::SettingsStore>(folder);
     app.engine.cSetMaxWordSize(dictionaryLimit);
     for (const char* w : {"ab", "cat", "tree", "house", "garden", "abcdefghijklmnop"})

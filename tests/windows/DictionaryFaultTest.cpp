@@ -4,7 +4,7 @@
 // and a damaged file must be refused with a message, never crash the game.
 #include "TestApp.h"
 
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 #include "engine/WriteFaults.h"
 #include "windows/game/Common.h"
 

@@ -2,7 +2,7 @@
 // atomically and saying so when a save fails.
 #include "TestApp.h"
 
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 
 #include <QDir>
 #include <QFile>

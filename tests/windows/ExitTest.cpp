@@ -2,7 +2,7 @@
 // every window closed.
 #include "TestApp.h"
 
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 #include "windows/game/Common.h"
 #include "windows/game/OptionsDialog.h"
 #include "windows/shell/Help.h"

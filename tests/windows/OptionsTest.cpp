@@ -4,7 +4,7 @@
 #include "windows/board/CubeFrame.h"
 #include "windows/game/Common.h"
 #include "windows/game/OptionsDialog.h"
-#include "windows/game/Settings.h"
+#include "core/game/Settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -443,9 +443,9 @@ TEST(LeftHandedLayout, boardAndWordListChangeSidesWithTheirGroups)
     EXPECT_FALSE(w.cubeFrame->geometry().intersects(w.WordList->geometry()));
 
     // Asking for the layout already shown moves nothing; switching back restores every place.
-    EXPECT_FALSE(Settings::ApplyLeftHandedLayout(t.app, false));
+    w.LayOutForHand(false);
     EXPECT_EQ(w.cubeFrame->x(), WL + WW - CW);
-    t.app.options.LeftHandedDisplay = Settings::ApplyLeftHandedLayout(t.app, true);
+    w.LayOutForHand(true);
     for (const auto& [widget, pos] : before)
         EXPECT_EQ(widget->pos(), pos) << widget->objectName().toStdString();
 }

@@ -75,6 +75,12 @@ struct Evaluation {
     std::vector<int> PlayerScores;
 };
 
+// The results window's state; it mirrors this.
+struct ResultsState {
+    bool Open = false;
+    std::string Words, Score, BadWords; // the three result lines
+};
+
 struct DictionaryState {
     bool DictionaryUpdated = false;
     int LetterBase = 'a';
@@ -111,6 +117,7 @@ struct Program {
     GameState game;
     Options options;
     Evaluation eval;
+    ResultsState results;
     DictionaryState dictionary;
     std::optional<SavedGameSettings> savedForNetwork;
     NetworkState network;

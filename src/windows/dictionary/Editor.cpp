@@ -3,7 +3,7 @@
 #include "Editor.h"
 
 #include "windows/dictionary/DictionaryEditor.h"
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 #include "core/dictionary/EditorRules.h"
 #include "windows/dictionary/ProgressWindow.h"
 #include "windows/game/App.h"

@@ -4,7 +4,7 @@
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
-#include "windows/game/Settings.h"
+#include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
 #include "core/game/TimeFormat.h"
 
@@ -192,8 +192,8 @@ void ApplyOptions(App& app)
         }
     }
 
-    app.options.LeftHandedDisplay =
-        Settings::ApplyLeftHandedLayout(app, d.LeftHandDisplay->isChecked());
+    app.options.LeftHandedDisplay = d.LeftHandDisplay->isChecked();
+    app.main->LayOutForHand(app.options.LeftHandedDisplay);
     Settings::SaveSettings(app);
     ReturnToMain(app);
 }

@@ -6,7 +6,7 @@
 #include "windows/game/ResultsWindow.h"
 
 #include "windows/dictionary/DictionaryEditor.h"
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 #include "windows/dictionary/ProgressWindow.h"
 #include "windows/shell/HelpBrowser.h"
 

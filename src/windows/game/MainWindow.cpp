@@ -26,6 +26,11 @@
 #include <QToolButton>
 
 namespace {
+void MoveBy(QWidget* widget, int dx)
+{
+    widget->move(widget->x() + dx, widget->y());
+}
+
 // A key for one of the game's main moves; the tooltip names it. The key belongs to the
 // window, not the button, so it works even when a narrow toolbar tucks the button away.
 void SetShortcut(QWidget* window, QToolButton* button, const QKeySequence& keys)
@@ -206,6 +211,32 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     });
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
 }
+
+void MainWindow::LayOutForHand(bool leftHanded)
+{
+    if (leftHanded == m_leftHanded)
+        return;
+    m_leftHanded = leftHanded;
+    MainWindow& w = *this;
+    const int boardLeft = w.cubeFrame->x();
+    const int boardWidth = w.cubeFrame->width();
+    const int listLeft = w.WordList->x();
+    const int listWidth = w.WordList->width();
+    // The board and the word list change sides; each takes its group along.
+    const int newBoardLeft = leftHanded ? listLeft : listLeft + listWidth - boardWidth;
+    const int newListLeft = leftHanded ? boardLeft + boardWidth - listWidth : boardLeft;
+    const int boardShift = newBoardLeft - boardLeft;
+    const int listShift = newListLeft - listLeft;
+    for (QWidget* widget : {static_cast<QWidget*>(w.cubeFrame), static_cast<QWidget*>(w.Clear),
+                            static_cast<QWidget*>(w.Enter), static_cast<QWidget*>(w.NewWord)})
+        MoveBy(widget, boardShift);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(w.WordList), static_cast<QWidget*>(w.TimeLeft),
+          static_cast<QWidget*>(w.DefinedWordCount), static_cast<QWidget*>(w.PlayerWordLabel),
+          static_cast<QWidget*>(w.TimeRemLabel)})
+        MoveBy(widget, listShift);
+}
+
 
 MainWindow::~MainWindow()
 {

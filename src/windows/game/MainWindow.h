@@ -44,6 +44,10 @@ public:
     QToolButton* HelpButton = nullptr;
     QToolButton* Exit = nullptr;
 
+    // Puts the board and the word list on the sides for the wanted hand (true: the
+    // left-handed layout, the one the window is built with).
+    void LayOutForHand(bool leftHanded);
+
     // The cube under the mouse at the last press on the board (-1: none).
     int cubeUnderMouse = -1;
 
@@ -56,4 +60,5 @@ private:
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
     App& m_app;
+    bool m_leftHanded = true;
 };

@@ -1,7 +1,7 @@
 #include "ResultsWindow.h"
 
 #include "core/board/CheckCubes.h"
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 #include "windows/game/App.h"
 #include "windows/game/EndOfGame.h"
 #include "windows/game/MainWindow.h"

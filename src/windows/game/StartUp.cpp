@@ -2,10 +2,10 @@
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
-#include "windows/game/Settings.h"
+#include "core/game/Settings.h"
 
 #include "windows/board/BoardDrawing.h"
-#include "windows/dictionary/DictionaryStore.h"
+#include "core/dictionary/DictionaryStore.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -38,6 +38,7 @@ void StartUp(App& app)
 
     // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
     Settings::ReadSettings(app);
+    app.main->LayOutForHand(app.options.LeftHandedDisplay);
 
     if (!app.random)
         app.random = app.Seed ? std::make_unique<Dice::ClockRandom>(*app.Seed)

@@ -1,15 +1,7 @@
 #include "Settings.h"
 
-#include "windows/game/App.h"
-#include "windows/game/MainWindow.h"
+#include "core/game/Program.h"
 #include "core/game/SettingsText.h"
-
-#include "windows/board/CubeFrame.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
 
 #include <optional>
 #include <string>
@@ -22,7 +14,7 @@ std::string Flag(bool value)
     return value ? "1" : "0";
 }
 
-std::optional<std::string> Stored(App& app, const char* name)
+std::optional<std::string> Stored(Program& app, const char* name)
 {
     if (!app.settings)
         return std::nullopt;
@@ -38,13 +30,9 @@ std::optional<int> WordSize(const std::string& text)
     return std::nullopt;
 }
 
-void MoveBy(QWidget* widget, int dx)
-{
-    widget->move(widget->x() + dx, widget->y());
-}
 } // namespace
 
-void ReadSettings(App& app)
+void ReadSettings(Program& app)
 {
     app.game.TimeLimit = 180;
     app.options.SoundsOn = true;
@@ -72,8 +60,8 @@ void ReadSettings(App& app)
                     QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
                                    "to remove the longer words from the dictionary?")
                         .arg(wanted),
-                    ui::Buttons::YesNo);
-            if (answer == ui::Answer::Yes) {
+                    core::Buttons::YesNo);
+            if (answer == core::Answer::Yes) {
                 app.engine.cSetMaxWordSize(wanted);
                 app.engine.cReduceWordSize();
                 app.dictionary.DictionaryUpdated = true;
@@ -93,14 +81,14 @@ void ReadSettings(App& app)
     const auto repeat = Stored(app, kRepeatLetters);
     app.options.RepeatLetters = repeat && *repeat == "1";
     const auto leftHanded = Stored(app, kLeftHandedDisplay);
-    app.options.LeftHandedDisplay = ApplyLeftHandedLayout(app, leftHanded && *leftHanded == "1");
+    app.options.LeftHandedDisplay = leftHanded && *leftHanded == "1";
 
     app.options.LoadedMaxWordSize = app.engine.cMaxWordSize();
     app.game.GameType = Standard;
     app.game.GameMode = SinglePlayer;
 }
 
-void SaveSettings(App& app)
+void SaveSettings(Program& app)
 {
     if (!app.settings)
         return;
@@ -115,31 +103,6 @@ void SaveSettings(App& app)
     store.cSetRegValue(key, kRepeatLetters, Flag(app.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(app.options.LeftHandedDisplay));
     store.sync();
-}
-
-bool ApplyLeftHandedLayout(App& app, bool leftHanded)
-{
-    if (leftHanded == app.options.LeftHandedDisplay || !app.main)
-        return leftHanded;
-    MainWindow& w = *app.main;
-    const int boardLeft = w.cubeFrame->x();
-    const int boardWidth = w.cubeFrame->width();
-    const int listLeft = w.WordList->x();
-    const int listWidth = w.WordList->width();
-    // The board and the word list change sides; each takes its group along.
-    const int newBoardLeft = leftHanded ? listLeft : listLeft + listWidth - boardWidth;
-    const int newListLeft = leftHanded ? boardLeft + boardWidth - listWidth : boardLeft;
-    const int boardShift = newBoardLeft - boardLeft;
-    const int listShift = newListLeft - listLeft;
-    for (QWidget* widget : {static_cast<QWidget*>(w.cubeFrame), static_cast<QWidget*>(w.Clear),
-                            static_cast<QWidget*>(w.Enter), static_cast<QWidget*>(w.NewWord)})
-        MoveBy(widget, boardShift);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(w.WordList), static_cast<QWidget*>(w.TimeLeft),
-          static_cast<QWidget*>(w.DefinedWordCount), static_cast<QWidget*>(w.PlayerWordLabel),
-          static_cast<QWidget*>(w.TimeRemLabel)})
-        MoveBy(widget, listShift);
-    return leftHanded;
 }
 
 } // namespace Settings

@@ -1,7 +1,7 @@
 #include "DictionaryStore.h"
 
-#include "windows/game/App.h"
-#include "windows/game/Settings.h"
+#include "core/game/Program.h"
+#include "core/game/Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,14 +20,14 @@ QString Reason(const engine::FileResult& result)
 }
 } // namespace
 
-std::string DictionaryFilePath(const App& app)
+std::string DictionaryFilePath(const Program& app)
 {
     return QDir(QString::fromStdString(app.ProgramFolder))
         .filePath(QStringLiteral("Dictionary.dat"))
         .toStdString();
 }
 
-void ReadDictionary(App& app)
+void ReadDictionary(Program& app)
 {
     app.dictionary.LetterBase = 'a';
     app.dictionary.DictionaryPath = DictionaryFilePath(app);
@@ -46,7 +46,7 @@ void ReadDictionary(App& app)
                       Reason(result)));
 }
 
-bool WriteDictionary(App& app)
+bool WriteDictionary(Program& app)
 {
     const std::string path = DictionaryFilePath(app);
     const QString nativePath = QDir::toNativeSeparators(QString::fromStdString(path));
@@ -75,14 +75,14 @@ bool WriteDictionary(App& app)
     return false;
 }
 
-bool OfferDictionarySave(App& app)
+bool OfferDictionarySave(Program& app)
 {
     if (!app.dictionary.DictionaryUpdated)
         return true;
-    const ui::Answer answer =
+    const core::Answer answer =
         Ask(app, QStringLiteral("Dictionary has been updated, do you want to save it?"),
-            ui::Buttons::YesNo, QStringLiteral("Save dictionary?"));
-    if (answer == ui::Answer::Yes) {
+            core::Buttons::YesNo, QStringLiteral("Save dictionary?"));
+    if (answer == core::Answer::Yes) {
         // Only a save that worked makes the file match the dictionary in memory.
         if (!WriteDictionary(app))
             return false;
@@ -94,13 +94,13 @@ bool OfferDictionarySave(App& app)
     return true;
 }
 
-void AddDictionaryWord(App& app, const std::string& word)
+void AddDictionaryWord(Program& app, const std::string& word)
 {
     app.engine.cDictionaryAdd(word);
     app.dictionary.DictionaryUpdated = true;
 }
 
-void RemoveDictionaryWord(App& app, const std::string& word)
+void RemoveDictionaryWord(Program& app, const std::string& word)
 {
     app.engine.cDictionaryRemove(word);
     app.dictionary.DictionaryUpdated = true;

@@ -1,7 +1,7 @@
 // The stored settings: names, text formats, reading at start-up and saving.
 #pragma once
 
-struct App;
+struct Program;
 
 namespace Settings {
 
@@ -20,13 +20,9 @@ inline constexpr int kGameValueLength = 10;
 
 // Reads the stored game values once at start-up, after the dictionary is loaded:
 // anything absent or unusable silently takes its default.
-void ReadSettings(App& app);
+void ReadSettings(Program& app);
 
 // Writes the eight game values.
-void SaveSettings(App& app);
-
-// Lays the main window out for the wanted hand (true: left-handed) and returns the
-// wanted value, which the caller keeps as LeftHandedDisplay.
-bool ApplyLeftHandedLayout(App& app, bool leftHanded);
+void SaveSettings(Program& app);
 
 } // namespace Settings
