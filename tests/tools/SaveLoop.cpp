@@ -9,21 +9,16 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-void Say(const std::string& line)
+static void Say(const std::string& line)
 {
     const std::string text = line + '\n';
-    std::size_t done = 0;
-    while (done < text.size()) {
+    for (std::size_t done = 0; done < text.size();) {
         const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
         if (n <= 0)
             return;
         done += static_cast<std::size_t>(n);
     }
 }
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,23 +27,14 @@ int main(int argc, char** argv)
         return 2;
     }
     engine::Engine dictionaries[2];
-    for (int i = 0; i < 2; ++i) {
-        const engine::FileResult loaded = dictionaries[i].cReadBinaryDictionary(argv[2 + i]);
-        if (!loaded.ok()) {
-            std::fprintf(stderr, "dictionary-save-loop: %s: %s\n", argv[2 + i],
-                         engine::describe(loaded.status).c_str());
-            return 1;
-        }
-    }
+    for (int i = 0; i < 2; ++i)
+        if (!dictionaries[i].cReadBinaryDictionary(argv[2 + i]).ok())
+            return std::fprintf(stderr, "dictionary-save-loop: cannot load %s\n", argv[2 + i]), 1;
     Say("ready");
     for (long long n = 1;; ++n) {
         Say("begin " + std::to_string(n));
-        const engine::FileResult saved = dictionaries[n % 2].cWriteBinaryDictionary(argv[1]);
-        if (!saved.ok()) {
-            std::fprintf(stderr, "dictionary-save-loop: %s: %s\n", argv[1],
-                         engine::describe(saved.status).c_str());
-            return 1;
-        }
+        if (!dictionaries[n % 2].cWriteBinaryDictionary(argv[1]).ok())
+            return std::fprintf(stderr, "dictionary-save-loop: cannot save %s\n", argv[1]), 1;
         Say("end " + std::to_string(n));
     }
 }

@@ -18,6 +18,8 @@ public:
     // Shows the window without blocking any other; HideDisplay hides it again.
     void Display();
     void HideDisplay();
+    // The bar at `percent` of its full width, drawn at once.
+    void showPercent(int percent);
 
     QLabel* ProgressLabel = nullptr;
     QFrame* ProgressIndicator = nullptr; // its width shows the percentage
