@@ -1,5 +1,4 @@
-// A program started on a small dictionary file in a temporary folder, with a scripted
-// prompter, for the dictionary's core tests.
+// A program on a small dictionary file in a temporary folder, with a scripted prompter.
 #pragma once
 
 #include "Scripted.h"
@@ -12,34 +11,27 @@
 
 #include <gtest/gtest.h>
 
-inline QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 struct DictionaryProgram {
     explicit DictionaryProgram(const std::vector<std::string>& words, bool start = true)
     {
         p.prompter = &prompter;
         p.ProgramFolder = folder.path().toStdString();
         p.settings = std::make_unique<engine::SettingsStore>(p.ProgramFolder);
-        engine::Engine file;
         for (const std::string& w : words)
-            file.cDictionaryAdd(w);
-        EXPECT_TRUE(file.cWriteBinaryDictionary(path().toStdString()).ok());
-        if (start)
-            startUp();
+            p.engine.cDictionaryAdd(w);
+        EXPECT_TRUE(p.engine.cWriteBinaryDictionary(path().toStdString()).ok());
+        if (start) // as the game starts
+            Dictionary::ReadDictionary(p), Settings::ReadSettings(p);
     }
-    void startUp()
+    QString path(const char* name = "Dictionary.dat") const { return folder.filePath(name); }
+    QByteArray bytes(const char* name = "Dictionary.dat") const
     {
-        Dictionary::ReadDictionary(p);
-        Settings::ReadSettings(p);
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QString path() const { return folder.filePath("Dictionary.dat"); }
-    QString writeFile(const char* name, const QByteArray& bytes)
+    QString write(const char* name, const QByteArray& bytes)
     {
-        QFile file(folder.filePath(name));
+        QFile file(path(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return file.fileName();
     }

@@ -1,5 +1,5 @@
-// The dictionary file: changes remembered, the save question at exit, saving and saying
-// so when a save fails, keeping a file that could not be read.
+// The dictionary file: changes remembered, the save question at exit, a failed save
+// said and the change kept, a file that could not be read kept aside.
 #include "DictionaryProgram.h"
 
 #include <QDir>
@@ -13,106 +13,85 @@ const std::vector<std::string> kWords = {"cat", "cats", "cod", "dig", "dog", "st
 Words AllWords(engine::Engine& dictionary)
 {
     Words words;
-    for (int first = 0; first < 26; ++first)
-        for (int second = 0; second < 26; ++second)
-            if (dictionary.cDictIndex(first, second) >= 0) {
-                dictionary.cStartDecodingWords(first, second);
-                for (std::string w; !(w = dictionary.cDecodeNextWord()).empty();)
-                    words.push_back(w);
-            }
+    for (int pair = 0; pair < 26 * 26; ++pair)
+        if (dictionary.cDictIndex(pair / 26, pair % 26) >= 0) {
+            dictionary.cStartDecodingWords(pair / 26, pair % 26);
+            for (std::string w; !(w = dictionary.cDecodeNextWord()).empty();)
+                words.push_back(w);
+        }
     return words;
 }
 
 std::string Stored(Program& p, const char* name)
 {
-    return p.settings->cGetRegValue(engine::kSettingsKey, name, 10).value_or("<absent>");
+    return p.settings->cGetRegValue(engine::kSettingsKey, name, 10).value_or("-");
 }
 
-TEST(DictionaryStore, yesSavesAFileThatReadsBackIdentically)
+TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWordSize)
 {
     DictionaryProgram t(kWords);
     EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
-    EXPECT_TRUE(t.prompter.shown.empty()) << "no change, no question";
-    EXPECT_EQ(Stored(t.p, "TimeLimit"), "<absent>") << "settings are stored only on No";
-
-    // Adding and removing again still counts as a change.
-    Dictionary::AddDictionaryWord(t.p, "cod");
+    EXPECT_TRUE(t.prompter.shown.empty() && Stored(t.p, "TimeLimit") == "-") << "no change, no question";
+    Dictionary::AddDictionaryWord(t.p, "cod"); // adding and removing again is a change too
     Dictionary::RemoveDictionaryWord(t.p, "cod");
-    Dictionary::AddDictionaryWord(t.p, "quilt");
     t.p.engine.cSetMinWordSize(4);
-    const Words inMemory = AllWords(t.p.engine);
-    ASSERT_EQ(inMemory, (Words{"cat", "cats", "dig", "dog", "quilt", "stag", "tea"}));
     t.prompter.answer(core::Answer::Yes);
-    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
-    ASSERT_EQ(t.prompter.shown.size(), 1u);
-    EXPECT_EQ(t.prompter.shown[0].text, "Dictionary has been updated, do you want to save it?");
-    EXPECT_EQ(t.prompter.shown[0].title, "Save dictionary?");
-    EXPECT_EQ(t.prompter.shown[0].buttons, core::Buttons::YesNo);
-    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p)) << "asked once";
-
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p) && Dictionary::OfferDictionarySave(t.p));
+    ASSERT_EQ(t.prompter.texts(), QStringList{"Dictionary has been updated, do you want to save it?"});
+    EXPECT_EQ(std::pair(t.prompter.shown[0].title, t.prompter.shown[0].buttons),
+              std::pair(QString("Save dictionary?"), core::Buttons::YesNo));
     engine::Engine reread;
     ASSERT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok());
-    EXPECT_EQ(AllWords(reread), inMemory);
+    EXPECT_EQ(AllWords(reread), (Words{"cat", "cats", "dig", "dog", "stag", "tea"}));
     EXPECT_EQ(reread.cMinWordSize(), 4);
     EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files), QStringList{"Dictionary.dat"});
-    t.p.dictionary.DictionaryUpdated = true;
-    Dictionary::ReadDictionary(t.p);
-    EXPECT_FALSE(t.p.dictionary.DictionaryUpdated) << "a fresh load is unchanged";
-    EXPECT_EQ(AllWords(t.p.engine), inMemory);
-}
 
-TEST(DictionaryStore, noKeepsTheFileAndStoresTheStartUpWordSize)
-{
-    DictionaryProgram t(kWords);
-    const QByteArray before = FileBytes(t.path());
+    const QByteArray saved = t.bytes();
     const int loadedMax = t.p.options.LoadedMaxWordSize;
-    ASSERT_GT(loadedMax, 5);
     t.p.engine.cSetMaxWordSize(5);
     t.p.engine.cReduceWordSize();
     t.p.dictionary.DictionaryUpdated = true;
     t.p.game.TimeLimit = 120;
     t.prompter.answer(core::Answer::No);
     EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
-    EXPECT_EQ(FileBytes(t.path()), before);
+    EXPECT_EQ(t.bytes(), saved);
     EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
     EXPECT_EQ(t.p.engine.cMaxWordSize(), loadedMax);
-    EXPECT_EQ(Stored(t.p, "MaxWordSize"), std::to_string(loadedMax));
-    EXPECT_EQ(Stored(t.p, "TimeLimit"), "120");
+    EXPECT_EQ(Stored(t.p, "MaxWordSize") + Stored(t.p, "TimeLimit"), std::to_string(loadedMax) + "120");
 }
 
-TEST(DictionaryStore, aFailedSaveIsReportedAndCanBeDoneOnceThePlaceIsMended)
+TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
 {
     using Change = std::function<void(DictionaryProgram&)>;
-    const auto folderAt = [](const char* name) {
-        return [name](DictionaryProgram& t) { t.p.ProgramFolder = t.folder.filePath(name).toStdString(); };
+    const auto folderAt = [](const char* name) -> Change {
+        return [name](DictionaryProgram& t) { t.p.ProgramFolder = t.path(name).toStdString(); };
     };
-    const std::vector<std::pair<Change, Change>> places = {
-        {[](DictionaryProgram& t) { QFile::remove(t.path()), QDir(t.folder.path()).mkdir("Dictionary.dat"); },
-         [](DictionaryProgram& t) { QDir(t.folder.path()).rmdir("Dictionary.dat"); }},
-        {folderAt("gone"), [](DictionaryProgram& t) { QDir(t.folder.path()).mkdir("gone"); }},
-        {folderAt("Dictionary.dat"), folderAt(".")},
+    const auto mkdir = [](bool make) -> Change {
+        return [make](DictionaryProgram& t) {
+            QFile::remove(t.path());
+            make ? QDir(t.folder.path()).mkdir("Dictionary.dat") : QDir(t.folder.path()).rmdir("Dictionary.dat");
+        };
     };
-    for (const auto& [breakIt, mendIt] : places) {
+    for (const auto& [breakIt, mendIt] : std::vector<std::pair<Change, Change>>{
+             {mkdir(true), mkdir(false)},
+             {folderAt("gone"), [](DictionaryProgram& t) { QDir(t.folder.path()).mkdir("gone"); }},
+             {folderAt("Dictionary.dat"), folderAt(".")}}) {
         DictionaryProgram t(kWords);
         Dictionary::AddDictionaryWord(t.p, "quilt");
         breakIt(t);
-        const QString path = QDir::toNativeSeparators(
-            QString::fromStdString(Dictionary::DictionaryFilePath(t.p)));
         t.prompter.answer(core::Answer::Yes);
         t.prompter.answer(core::Answer::Ok);
         EXPECT_FALSE(Dictionary::OfferDictionarySave(t.p));
-        ASSERT_EQ(t.prompter.shown.size(), 2u);
-        EXPECT_TRUE(t.prompter.shown[1].text.startsWith(
-            "The dictionary could not be saved to " + path + ": the file could not be written"))
-            << t.prompter.shown[1].text.toStdString();
+        EXPECT_TRUE(t.prompter.texts().last().startsWith(
+            "The dictionary could not be saved to " + QDir::toNativeSeparators(QString::fromStdString(
+            Dictionary::DictionaryFilePath(t.p))) + ": the file could not be written"));
         EXPECT_TRUE(t.p.dictionary.DictionaryUpdated) << "the change is still unsaved";
-
         mendIt(t);
         t.prompter.answer(core::Answer::Yes);
         EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
         engine::Engine reread;
-        ASSERT_TRUE(reread.cReadBinaryDictionary(Dictionary::DictionaryFilePath(t.p)).ok());
-        EXPECT_TRUE(reread.contains("quilt"));
+        EXPECT_TRUE(reread.cReadBinaryDictionary(Dictionary::DictionaryFilePath(t.p)).ok() &&
+                    reread.contains("quilt"));
     }
 }
 
@@ -120,18 +99,16 @@ TEST(DictionaryStore, aFailedSaveIsReportedAndCanBeDoneOnceThePlaceIsMended)
 TEST(DictionaryStore, anUnreadableFileIsKeptBeforeTheFirstSave)
 {
     DictionaryProgram t(kWords, false);
-    QByteArray unreadable = FileBytes(t.path());
+    QByteArray unreadable = t.bytes();
     unreadable[unreadable.size() / 2] = static_cast<char>(unreadable[unreadable.size() / 2] ^ 0x40);
-    QFile file(t.path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(unreadable) == unreadable.size());
-    file.close();
+    t.write("Dictionary.dat", unreadable);
     t.prompter.answer(core::Answer::Ok); // the start-up message
-    t.startUp();
+    Dictionary::ReadDictionary(t.p);
     for (const char* word : {"quilt", "quip"}) { // only the file met at start-up is kept
         Dictionary::AddDictionaryWord(t.p, word);
         t.prompter.answer(core::Answer::Yes);
         EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
-        EXPECT_EQ(FileBytes(t.path() + ".unreadable"), unreadable);
+        EXPECT_EQ(t.bytes("Dictionary.dat.unreadable"), unreadable);
     }
     engine::Engine reread;
     ASSERT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok());

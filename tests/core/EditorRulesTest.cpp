@@ -1,153 +1,131 @@
-// The dictionary editor's rules: what is typed, chosen or merged, and the editor state
-// and messages that follow.
+// The dictionary editor's rules as scripts: each step an action, the editor state after
+// it and the message it said.
 #include "DictionaryProgram.h"
 
 #include "core/dictionary/EditorRules.h"
 
 #include <QDir>
 
+#include <functional>
+
 namespace {
 
 using namespace Dictionary;
-using Starts = std::vector<std::string>;
+
+// The editor in one line: the starts, [the selected one], its words, the word count,
+// "changed" once the dictionary differs from its file, the percentage of a running merge.
+std::string State(Program& p)
+{
+    const EditorState& e = p.dictionary.Editor;
+    std::string line;
+    for (int i = 0; i < int(e.StartingLetters.size()); ++i)
+        line += (i == e.SelectedStart ? "[" + e.StartingLetters[i] + "]" : e.StartingLetters[i]) + " ";
+    for (const std::string& word : e.ShownWords)
+        line += word + " ";
+    line += std::to_string(e.WordCount) + (p.dictionary.DictionaryUpdated ? " changed" : "");
+    return e.Merging ? line + " merging " + std::to_string(e.MergePercent) : line;
+}
+
+struct Step {
+    std::function<void(Program&)> act;
+    std::string state;
+    QString message = {}; // an editor message, answered with `answer`
+    core::Answer answer = core::Answer::Ok;
+};
 
 struct Editor : DictionaryProgram {
-    Editor() : DictionaryProgram({"cat", "cats", "cattle", "cow", "dog", "dot", "zebra"})
+    Editor() : DictionaryProgram({"cat", "cats", "cattle", "cow", "dog", "dot", "zebra"}) {}
+    void run(const std::vector<Step>& steps)
     {
-        EXPECT_TRUE(OpenDictionaryEditor(p));
-    }
-    EditorState& e() { return p.dictionary.Editor; }
-    std::string selected() { return e().SelectedStart < 0 ? "" : e().StartingLetters[e().SelectedStart]; }
-    void select(const std::string& start)
-    {
-        const auto& all = e().StartingLetters;
-        SelectStart(p, int(std::find(all.begin(), all.end(), start) - all.begin()));
-    }
-    // Exactly one editor message since the last look, with this text.
-    void expectMessage(const QString& text, core::Buttons buttons = core::Buttons::Ok)
-    {
-        ASSERT_EQ(prompter.shown.size(), 1u) << text.toStdString();
-        const core::Prompt shown = prompter.shown[0];
-        EXPECT_EQ(std::tuple(shown.text, shown.title, shown.buttons, shown.owner),
-                  std::tuple(text, QString("Lettro"), buttons, core::Owner::Editor))
-            << shown.text.toStdString();
-        prompter.shown.clear();
+        for (const Step& step : steps) {
+            if (!step.message.isEmpty())
+                prompter.answer(step.answer);
+            step.act(p);
+            EXPECT_EQ(State(p), step.state);
+            const core::Prompt shown = prompter.shown.empty() ? core::Prompt() : prompter.shown.back();
+            const bool said = !step.message.isEmpty(), question = step.answer != core::Answer::Ok;
+            EXPECT_EQ(std::tuple(prompter.shown.size(), shown.text, shown.title, shown.owner, shown.buttons),
+                      std::tuple(said ? 1u : 0u, step.message, QString("Lettro"),
+                                 said ? core::Owner::Editor : core::Owner::Main,
+                                 question ? core::Buttons::YesNo : core::Buttons::Ok))
+                << step.state << " " << shown.text.toStdString();
+            prompter.shown.clear();
+        }
     }
 };
 
-TEST(EditorRules, opensOnTheFirstStartButNotDuringNetworkPlay)
+std::function<void(Program&)> Add(const char* word)
 {
-    Editor t;
-    EXPECT_EQ(t.e().StartingLetters, (Starts{"CA", "CO", "DO", "ZE"}));
-    EXPECT_EQ(t.e().ShownWords, (Words{"cat", "cats", "cattle"}));
-    EXPECT_EQ(t.e().WordCount, 7);
-    t.select("DO");
-    EXPECT_EQ(t.e().ShownWords, (Words{"dog", "dot"}));
-    CloseDictionaryEditor(t.p);
-    for (int mode : {NetworkPlayer, NetworkHost}) {
-        t.p.game.GameMode = mode;
-        EXPECT_FALSE(OpenDictionaryEditor(t.p) || t.e().Open) << mode;
-    }
-    t.p.game.GameMode = SinglePlayer;
-    EXPECT_TRUE(OpenDictionaryEditor(t.p));
-    EXPECT_EQ(t.selected(), "CA") << "every opening starts on the first start";
+    return [word](Program& p) { AddEditorWord(p, QString::fromUtf8(word)); };
+}
+std::function<void(Program&)> Remove(const char* word)
+{
+    return [word](Program& p) { RemoveEditorWord(p, word); };
+}
+std::function<void(Program&)> Select(int index)
+{
+    return [index](Program& p) { SelectStart(p, index); };
 }
 
-// The bounds are 3 to 16 letters a-z whatever the word-size options say; the length is
-// judged first.
-TEST(EditorRules, refusedWordsAreSaidAndLeaveTheDictionaryAlone)
+// The bounds are 3 to 16 letters a-z whatever the word-size options say, the length
+// judged first; words go in lower case; the starts are refilled keeping the selection.
+TEST(EditorRules, wordsAddedRefusedAndRemoved)
 {
     Editor t;
     t.p.engine.cSetMinWordSize(5);
     t.p.engine.cSetMaxWordSize(6);
     const QString letters = "Word has a non-alphabetic character, no added.";
     const QString length = "Words must be 3 to 16 letters long.";
-    for (const auto& [word, message] :
-         {std::pair{"ca7", letters}, {"ice cream", letters}, {"caf\u00e9", letters}, {"`ab", letters},
-          {"{}~", letters}, {"ox", length}, {"a1", length}, {"abcdefghijklmnopq", length}}) {
-        t.prompter.answer(core::Answer::Ok);
-        AddEditorWord(t.p, QString::fromUtf8(word));
-        t.expectMessage(message);
+    std::vector<Step> steps = {{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
+                               {Select(2), "CA CO [DO] ZE dog dot 7"}};
+    for (const char* word : {"ca7", "ice cream", "caf\u00e9", "`ab", "{}~"})
+        steps.push_back({Add(word), "CA CO [DO] ZE dog dot 7", letters});
+    for (const char* word : {"ox", "a1", "abcdefghijklmnopq"})
+        steps.push_back({Add(word), "CA CO [DO] ZE dog dot 7", length});
+    t.run(steps);
+    t.run({{Remove(""), "CA CO [DO] ZE dog dot 7", "You must select a word to remove."},
+           {Add(""), "CA CO [DO] ZE dog dot 7"},
+           {Add("BEAR"), "BE CA CO [DO] ZE dog dot 8 changed"},
+           {Add("abcdefghijklmnop"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
+           {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
+           {Select(5), "AB BE CA CO DO [ZE] zebra 8 changed"},
+           {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"}});
+}
+
+TEST(EditorRules, clearAsksAndDoesNotMarkAChangeAndNothingOpensDuringNetworkPlay)
+{
+    Editor t;
+    t.run({{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
+           {ClearDictionary, "[CA] CO DO ZE cat cats cattle 7", "Clear the dictionary?", core::Answer::No},
+           {ClearDictionary, "0", "Clear the dictionary?", core::Answer::Yes},
+           {Add("yak"), "[YA] yak 1 changed"},
+           {CloseDictionaryEditor, "[YA] 1 changed"}});
+    for (int mode : {NetworkPlayer, NetworkHost}) {
+        t.p.game.GameMode = mode;
+        EXPECT_FALSE(OpenDictionaryEditor(t.p) || t.p.dictionary.Editor.Open) << mode;
     }
-    t.prompter.answer(core::Answer::Ok);
-    RemoveEditorWord(t.p, "");
-    t.expectMessage("You must select a word to remove.");
-    EXPECT_EQ(t.p.engine.cNumberOfWords(), 7);
-    EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
-    for (const char* word : {"", "ant", "abcdefghijklmnop"})
-        AddEditorWord(t.p, word);
-    EXPECT_TRUE(t.prompter.shown.empty());
-    EXPECT_EQ(t.e().WordCount, 9);
 }
 
-TEST(EditorRules, wordsGoInLowerCaseAndTheStartsAreRefilledKeepingTheSelection)
+TEST(EditorRules, wordFilesCancelledUnopenableUnwritableWrittenAndMergedAtOnce)
 {
     Editor t;
-    t.select("DO");
-    AddEditorWord(t.p, "BEAR"); // a new start before "DO"
-    EXPECT_TRUE(t.p.engine.contains("bear"));
-    EXPECT_TRUE(t.p.dictionary.DictionaryUpdated);
-    EXPECT_EQ(t.e().StartingLetters, (Starts{"BE", "CA", "CO", "DO", "ZE"}));
-    EXPECT_EQ(t.selected(), "DO");
-    EXPECT_EQ(t.e().WordCount, 8);
-    RemoveEditorWord(t.p, "dot");
-    EXPECT_EQ(t.e().ShownWords, Words{"dog"});
-    t.select("ZE");
-    RemoveEditorWord(t.p, "zebra"); // its start is gone: back to the first
-    EXPECT_EQ(t.e().StartingLetters, (Starts{"BE", "CA", "CO", "DO"}));
-    EXPECT_EQ(t.e().ShownWords, Words{"bear"});
-}
-
-TEST(EditorRules, clearAsksFirstAndDoesNotMarkAChange)
-{
-    Editor t;
-    t.prompter.answer(core::Answer::No);
-    ClearDictionary(t.p);
-    t.expectMessage("Clear the dictionary?", core::Buttons::YesNo);
-    EXPECT_EQ(t.p.engine.cNumberOfWords(), 7);
-    t.prompter.answer(core::Answer::Yes);
-    ClearDictionary(t.p);
-    EXPECT_EQ(t.p.engine.cNumberOfWords(), 0);
-    EXPECT_EQ(std::tie(t.e().SelectedStart, t.e().WordCount), std::tuple(-1, 0));
-    EXPECT_TRUE(t.e().StartingLetters.empty() && t.e().ShownWords.empty());
-    EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
-    AddEditorWord(t.p, "yak");
-    EXPECT_EQ(t.e().StartingLetters, Starts{"YA"});
-    EXPECT_EQ(t.e().ShownWords, Words{"yak"});
-}
-
-TEST(EditorRules, wordFilesCancelledUnopenableUnwritableAndWritten)
-{
-    Editor t;
-    MergeWordFile(t.p, "");
-    SaveWordFile(t.p, "");
-    MergeStep(t.p); // no merge runs
-    EXPECT_TRUE(t.prompter.shown.empty());
-    const QString nowhere = t.folder.filePath("no/such/out.txt");
-    for (const QString& name : {t.folder.filePath("gone.txt"), t.folder.path(), nowhere}) {
-        t.prompter.answer(core::Answer::Ok);
-        if (name == nowhere)
-            SaveWordFile(t.p, name);
-        else
-            MergeWordFile(t.p, name);
-        t.expectMessage(QStringLiteral("The word file %1 could not be %2.")
-                            .arg(QDir::toNativeSeparators(name), name == nowhere ? "written" : "opened"));
-    }
-    EXPECT_FALSE(t.e().Merging || t.p.dictionary.DictionaryUpdated);
-    SaveWordFile(t.p, t.folder.filePath("out.txt"));
-    EXPECT_EQ(FileBytes(t.folder.filePath("out.txt")), "cat\ncats\ncattle\ncow\ndog\ndot\nzebra\n");
-}
-
-TEST(EditorRules, aMergeInOneStepRelistsTheWordsButNotTheStarts)
-{
-    Editor t;
-    t.select("CO");
-    MergeWordFile(t.p, t.writeFile("few.txt", "crow\ncod\nAPPLE\nno\nx1y\n"));
-    EXPECT_FALSE(t.e().Merging);
-    EXPECT_TRUE(t.p.dictionary.DictionaryUpdated);
-    EXPECT_EQ(t.e().WordCount, 10);
-    EXPECT_EQ(t.e().ShownWords, (Words{"cod", "cow"}));
-    EXPECT_EQ(t.e().StartingLetters, (Starts{"CA", "CO", "DO", "ZE"}));
+    const QString gone = t.path("gone.txt"), nowhere = t.path("no/such.txt");
+    const auto merge = [](const QString& path) { return [path](Program& p) { MergeWordFile(p, path); }; };
+    const auto save = [](const QString& path) { return [path](Program& p) { SaveWordFile(p, path); }; };
+    const QString cannot = "The word file %1 could not be %2.";
+    t.run({{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
+           {merge(""), "[CA] CO DO ZE cat cats cattle 7"},
+           {save(""), "[CA] CO DO ZE cat cats cattle 7"},
+           {MergeStep, "[CA] CO DO ZE cat cats cattle 7"}, // no merge runs
+           {merge(gone), "[CA] CO DO ZE cat cats cattle 7", cannot.arg(QDir::toNativeSeparators(gone), "opened")},
+           {merge(t.path("")), "[CA] CO DO ZE cat cats cattle 7",
+            cannot.arg(QDir::toNativeSeparators(t.path("")), "opened")},
+           {save(nowhere), "[CA] CO DO ZE cat cats cattle 7", cannot.arg(QDir::toNativeSeparators(nowhere), "written")},
+           {save(t.path("out.txt")), "[CA] CO DO ZE cat cats cattle 7"},
+           {Select(1), "CA [CO] DO ZE cow 7"},
+           // Taken at once: the words are listed again, the starts are not rebuilt.
+           {merge(t.write("few.txt", "crow\ncod\nAPPLE\nno\nx1y\n")), "CA [CO] DO ZE cod cow 10 changed"}});
+    EXPECT_EQ(t.bytes("out.txt"), "cat\ncats\ncattle\ncow\ndog\ndot\nzebra\n");
 }
 
 TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
@@ -160,28 +138,23 @@ TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
             text += char('a' + n % 26);
         text += '\n';
     }
-    const QString path = t.writeFile("many.txt", text);
+    const QString path = t.write("many.txt", text);
     // A second engine reads the same file and tells the percentage of each step.
     engine::Engine reference;
     std::vector<int> percents{reference.cReadTextFile(QFile::encodeName(path).toStdString())};
     while (percents.back() < 100)
         percents.push_back(reference.cReadTextFile("dummy"));
     ASSERT_GE(percents.size(), 3u);
-    t.select("DO");
-    MergeWordFile(t.p, path);
-    for (std::size_t step = 0; step + 1 < percents.size(); ++step, MergeStep(t.p)) {
-        ASSERT_TRUE(t.e().Merging) << step;
-        EXPECT_EQ(t.e().MergePercent, percents[step]) << step;
-        EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
-    }
-    EXPECT_FALSE(t.e().Merging);
-    EXPECT_TRUE(t.p.dictionary.DictionaryUpdated);
-    EXPECT_EQ(t.e().WordCount, reference.cNumberOfWords() + 7);
-    EXPECT_EQ(t.e().StartingLetters, (Starts{"CA", "CO", "DO", "ME", "ZE"}));
-    EXPECT_EQ(t.selected(), "CA") << "a long merge starts the list afresh";
-    // The bar's width, clamped to the bar.
+    std::vector<Step> steps = {{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
+                               {Select(2), "CA CO [DO] ZE dog dot 7"},
+                               {[&](Program& p) { MergeWordFile(p, path); },
+                                "CA CO [DO] ZE dog dot 7 merging " + std::to_string(percents[0])}};
+    for (std::size_t i = 1; i + 1 < percents.size(); ++i)
+        steps.push_back({MergeStep, "CA CO [DO] ZE dog dot 7 merging " + std::to_string(percents[i])});
+    steps.push_back({MergeStep, "[CA] CO DO ME ZE cat cats cattle 150007 changed"});
+    t.run(steps);
     EXPECT_EQ(std::tuple(IndicatorWidth(320, 50), IndicatorWidth(320, 150), IndicatorWidth(320, -5)),
-              std::tuple(160, 320, 0));
+              std::tuple(160, 320, 0)) << "the bar's width, clamped to the bar";
 }
 
 } // namespace

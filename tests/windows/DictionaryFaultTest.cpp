@@ -3,11 +3,9 @@
 // always the old one or the new one, and a damaged one is refused with a message.
 #include "TestApp.h"
 
-#include "core/dictionary/DictionaryStore.h"
 #include "engine/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QToolButton>
 
@@ -27,39 +25,27 @@ QByteArray ReadBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes)
+bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 // The disk, failing on purpose: the write stops after `failAfter` bytes (some of them
-// reach the temporary file), or everything is written and the rename is refused.
-class FaultySaveFile : public engine::SaveFile {
-public:
+// reach the temporary file), or, for -1, everything is written and the rename refused.
+struct FaultySaveFile : engine::SaveFile {
     FaultySaveFile(const std::string& path, std::int64_t failAfter)
-        : m_disk(engine::diskSaveFile(path)), m_failAfter(failAfter) {}
-    bool open() override { return m_disk->open(); }
+        : disk(engine::diskSaveFile(path)), failAfter(failAfter) {}
+    bool open() override { return disk->open(); }
     std::int64_t write(const char* data, std::int64_t size) override
     {
-        if (m_failAfter < 0)
-            return m_disk->write(data, size);
-        m_disk->write(data, std::min(size, m_failAfter));
-        return -1;
+        return failAfter < 0 ? disk->write(data, size) : (disk->write(data, failAfter), -1);
     }
-    bool commit() override
-    {
-        if (m_failAfter < 0)
-            m_disk->cancel();
-        return m_disk->commit();
-    }
-    void cancel() override { m_disk->cancel(); }
-    std::string errorString() const override { return m_disk->errorString(); }
-
-private:
-    std::unique_ptr<engine::SaveFile> m_disk;
-    std::int64_t m_failAfter;
+    bool commit() override { return (failAfter < 0 ? disk->cancel() : void()), disk->commit(); }
+    void cancel() override { disk->cancel(); }
+    std::string errorString() const override { return disk->errorString(); }
+    std::unique_ptr<engine::SaveFile> disk;
+    std::int64_t failAfter;
 };
 
 TEST(DictionarySaveFaults, aSaveCutShortOrRefusedAtTheRenameLeavesExactlyTheOldFile)
@@ -75,23 +61,21 @@ TEST(DictionarySaveFaults, aSaveCutShortOrRefusedAtTheRenameLeavesExactlyTheOldF
         QTemporaryDir side, dir;
         ASSERT_TRUE(save(side.filePath("new")));
         const QByteArray newBytes = ReadBytes(side.filePath("new"));
+        const auto size = static_cast<std::int64_t>(newBytes.size());
         const QString path = dir.filePath("saved");
         for (const QByteArray& old : {QByteArray(), QByteArray("old\n")}) {
-            if (!old.isEmpty())
-                WriteBytes(path, old);
-            const auto size = static_cast<std::int64_t>(newBytes.size());
-            for (const std::int64_t failAfter : {std::int64_t(0), size / 2, size - 1, std::int64_t(-1)}) {
-                SCOPED_TRACE(testing::Message() << "text " << text << ", cut " << failAfter);
-                dictionary.setSaveFileMaker([failAfter](const std::string& p) {
-                    return std::make_unique<FaultySaveFile>(p, failAfter);
+            ASSERT_TRUE(old.isEmpty() || WriteBytes(path, old));
+            for (const std::int64_t cut : {std::int64_t(0), size / 2, size - 1, std::int64_t(-1)}) {
+                dictionary.setSaveFileMaker([cut](const std::string& p) {
+                    return std::make_unique<FaultySaveFile>(p, cut);
                 });
-                EXPECT_FALSE(save(path));
+                EXPECT_FALSE(save(path)) << text << " " << cut;
                 EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                          old.isEmpty() ? QStringList() : QStringList{"saved"});
+                          old.isEmpty() ? QStringList() : QStringList{"saved"}) << text << " " << cut;
                 EXPECT_EQ(ReadBytes(path), old);
             }
         }
-        // The faults were the only obstacle, and the reason travels with a failure.
+        // The reason travels with a failure, and the faults were the only obstacle.
         EXPECT_FALSE(dictionary.cWriteBinaryDictionary(path.toStdString()).detail.empty());
         dictionary.setSaveFileMaker({});
         ASSERT_TRUE(save(path));
@@ -102,20 +86,17 @@ TEST(DictionarySaveFaults, aSaveCutShortOrRefusedAtTheRenameLeavesExactlyTheOldF
 TEST(DictionarySaveFaults, aSaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile)
 {
     QTemporaryDir dir;
-    const QString first = dir.filePath("first.dat"), second = dir.filePath("second.dat");
-    const QString target = dir.filePath("Dictionary.dat");
+    const QString first = dir.filePath("1"), second = dir.filePath("2"), target = dir.filePath("3");
     engine::Engine saving;
     ASSERT_TRUE(saving.cReadBinaryDictionary(kShipped.toStdString()).ok());
     // Kill moments spread over a few saves' time, as this machine takes it now.
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(saving.cWriteBinaryDictionary(first.toStdString()).ok());
-    const auto span = std::clamp<std::int64_t>(
-        3 * std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count(),
-        5000, 500000);
+    const std::chrono::microseconds save = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
     saving.cSetMaxWordSize(7); // the second differs all through: fewer, shorter words
     saving.cReduceWordSize();
-    ASSERT_TRUE(saving.cWriteBinaryDictionary(second.toStdString()).ok());
-    ASSERT_TRUE(QFile::copy(first, target));
+    ASSERT_TRUE(saving.cWriteBinaryDictionary(second.toStdString()).ok() && QFile::copy(first, target));
     const QByteArray firstBytes = ReadBytes(first), secondBytes = ReadBytes(second);
     std::mt19937 draw(11);
     int midSave = 0;
@@ -126,13 +107,14 @@ TEST(DictionarySaveFaults, aSaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile)
         while (!output.contains("ready\n") && saver.waitForReadyRead(30000))
             output += saver.readAllStandardOutput();
         ASSERT_TRUE(output.contains("ready\n")) << saver.readAllStandardError().toStdString();
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<std::int64_t>(0, span)(draw)));
+        std::this_thread::sleep_for(std::uniform_int_distribution<std::int64_t>(
+            0, std::clamp<std::int64_t>(3 * save.count(), 5000, 500000))(draw) * std::chrono::microseconds(1));
         saver.kill();
-        ASSERT_TRUE(saver.waitForFinished(10000));
-        ASSERT_EQ(saver.exitStatus(), QProcess::CrashExit) << "the saver stopped by itself";
-        midSave += (output + saver.readAllStandardOutput()).trimmed().split('\n').last().startsWith("begin");
+        ASSERT_TRUE(saver.waitForFinished(10000) && saver.exitStatus() == QProcess::CrashExit);
+        output += saver.readAllStandardOutput();
+        midSave += output.trimmed().split('\n').last().startsWith("begin");
         const QByteArray now = ReadBytes(target);
-        EXPECT_TRUE(now == firstBytes || now == secondBytes) << "a damaged file of " << now.size() << " bytes";
+        EXPECT_TRUE(now == firstBytes || now == secondBytes) << "damaged, " << now.size() << " bytes";
     }
     EXPECT_GT(midSave, 0) << "without kills inside a save this proves nothing";
 }
@@ -141,22 +123,20 @@ TEST(DictionarySaveFaults, aSaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile)
 // whose board holds no word.
 TEST(DamagedDictionaryAtStartUp, isRefusedWithAMessage)
 {
-    const QByteArray good = ReadBytes(kShipped);
-    QByteArray flipped = good;
+    QByteArray flipped = ReadBytes(kShipped);
     flipped[flipped.size() / 2] = static_cast<char>(flipped[flipped.size() / 2] ^ 0x10);
-    for (const QByteArray& damaged : {good.left(good.size() / 3), flipped}) {
+    for (const QByteArray& damaged : {flipped.left(flipped.size() / 3), flipped}) {
         TestApp t;
-        WriteBytes(t.folder.filePath("Dictionary.dat"), damaged);
+        const QString path = t.folder.filePath("Dictionary.dat");
+        ASSERT_TRUE(WriteBytes(path, damaged));
         t.desktop.answer(ui::Answer::Ok);
         t.startUp();
         ASSERT_EQ(t.desktop.shown.size(), 1u);
         EXPECT_TRUE(t.desktop.shown[0].text.startsWith(
-            "The dictionary file " + QDir::toNativeSeparators(t.folder.filePath("Dictionary.dat"))
-            + " could not be loaded: "));
-        EXPECT_EQ(t.app.engine.cNumberOfWords(), 0);
+            "The dictionary file " + QDir::toNativeSeparators(path) + " could not be loaded: "));
         t.window->Start->click();
-        EXPECT_TRUE(t.app.game.GameInProgress);
-        EXPECT_TRUE(t.app.board.BoardWords.empty());
+        EXPECT_TRUE(t.app.game.GameInProgress && t.app.board.BoardWords.empty());
+        EXPECT_EQ(t.app.engine.cNumberOfWords(), 0);
     }
 }
 
