@@ -31,13 +31,15 @@ TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWor
 {
     DictionaryProgram t(kWords);
     EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
-    EXPECT_TRUE(t.prompter.shown.empty() && Stored(t.p, "TimeLimit") == "-") << "no change, no question";
+    EXPECT_TRUE(t.prompter.shown.empty() && Stored(t.p, "TimeLimit") == "-")
+        << "no change, no question";
     Dictionary::AddDictionaryWord(t.p, "cod"); // adding and removing again is a change too
     Dictionary::RemoveDictionaryWord(t.p, "cod");
     t.p.engine.cSetMinWordSize(4);
     t.prompter.answer(core::Answer::Yes);
     EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p) && Dictionary::OfferDictionarySave(t.p));
-    ASSERT_EQ(t.prompter.texts(), QStringList{"Dictionary has been updated, do you want to save it?"});
+    ASSERT_EQ(t.prompter.texts(),
+              QStringList{"Dictionary has been updated, do you want to save it?"});
     EXPECT_EQ(std::pair(t.prompter.shown[0].title, t.prompter.shown[0].buttons),
               std::pair(QString("Save dictionary?"), core::Buttons::YesNo));
     engine::Engine reread;
@@ -57,7 +59,8 @@ TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWor
     EXPECT_EQ(t.bytes(), saved);
     EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
     EXPECT_EQ(t.p.engine.cMaxWordSize(), loadedMax);
-    EXPECT_EQ(Stored(t.p, "MaxWordSize") + Stored(t.p, "TimeLimit"), std::to_string(loadedMax) + "120");
+    EXPECT_EQ(Stored(t.p, "MaxWordSize") + Stored(t.p, "TimeLimit"),
+              std::to_string(loadedMax) + "120");
 }
 
 TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
@@ -69,7 +72,8 @@ TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
     const auto mkdir = [](bool make) -> Change {
         return [make](DictionaryProgram& t) {
             QFile::remove(t.path());
-            make ? QDir(t.folder.path()).mkdir("Dictionary.dat") : QDir(t.folder.path()).rmdir("Dictionary.dat");
+            make ? QDir(t.folder.path()).mkdir("Dictionary.dat")
+                 : QDir(t.folder.path()).rmdir("Dictionary.dat");
         };
     };
     for (const auto& [breakIt, mendIt] : std::vector<std::pair<Change, Change>>{
@@ -83,8 +87,9 @@ TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
         t.prompter.answer(core::Answer::Ok);
         EXPECT_FALSE(Dictionary::OfferDictionarySave(t.p));
         EXPECT_TRUE(t.prompter.texts().last().startsWith(
-            "The dictionary could not be saved to " + QDir::toNativeSeparators(QString::fromStdString(
-            Dictionary::DictionaryFilePath(t.p))) + ": the file could not be written"));
+            "The dictionary could not be saved to " +
+            QDir::toNativeSeparators(QString::fromStdString(Dictionary::DictionaryFilePath(t.p))) +
+            ": the file could not be written"));
         EXPECT_TRUE(t.p.dictionary.DictionaryUpdated) << "the change is still unsaved";
         mendIt(t);
         t.prompter.answer(core::Answer::Yes);

@@ -19,7 +19,8 @@ std::string State(Program& p)
     const EditorState& e = p.dictionary.Editor;
     std::string line;
     for (int i = 0; i < int(e.StartingLetters.size()); ++i)
-        line += (i == e.SelectedStart ? "[" + e.StartingLetters[i] + "]" : e.StartingLetters[i]) + " ";
+        line +=
+            (i == e.SelectedStart ? "[" + e.StartingLetters[i] + "]" : e.StartingLetters[i]) + " ";
     for (const std::string& word : e.ShownWords)
         line += word + " ";
     line += std::to_string(e.WordCount) + (p.dictionary.DictionaryUpdated ? " changed" : "");
@@ -42,9 +43,11 @@ struct Editor : DictionaryProgram {
                 prompter.answer(step.answer);
             step.act(p);
             EXPECT_EQ(State(p), step.state);
-            const core::Prompt shown = prompter.shown.empty() ? core::Prompt() : prompter.shown.back();
+            const core::Prompt shown =
+                prompter.shown.empty() ? core::Prompt() : prompter.shown.back();
             const bool said = !step.message.isEmpty(), question = step.answer != core::Answer::Ok;
-            EXPECT_EQ(std::tuple(prompter.shown.size(), shown.text, shown.title, shown.owner, shown.buttons),
+            EXPECT_EQ(std::tuple(prompter.shown.size(), shown.text, shown.title, shown.owner,
+                                 shown.buttons),
                       std::tuple(said ? 1u : 0u, step.message, QString("Lettro"),
                                  said ? core::Owner::Editor : core::Owner::Main,
                                  question ? core::Buttons::YesNo : core::Buttons::Ok))
@@ -66,6 +69,15 @@ std::function<void(Program&)> Select(int index)
 {
     return [index](Program& p) { SelectStart(p, index); };
 }
+const auto With = [](auto procedure, const QString& path) {
+    return [=](Program& p) { procedure(p, path); };
+};
+QString Cannot(const QString& path, const char* what)
+{
+    return QStringLiteral("The word file %1 could not be %2.")
+        .arg(QDir::toNativeSeparators(path), what);
+}
+const std::string kOpened = "[CA] CO DO ZE cat cats cattle 7", kDo = "CA CO [DO] ZE dog dot 7";
 
 // The bounds are 3 to 16 letters a-z whatever the word-size options say, the length
 // judged first; words go in lower case; the starts are refilled keeping the selection.
@@ -74,17 +86,14 @@ TEST(EditorRules, wordsAddedRefusedAndRemoved)
     Editor t;
     t.p.engine.cSetMinWordSize(5);
     t.p.engine.cSetMaxWordSize(6);
-    const QString letters = "Word has a non-alphabetic character, no added.";
-    const QString length = "Words must be 3 to 16 letters long.";
-    std::vector<Step> steps = {{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
-                               {Select(2), "CA CO [DO] ZE dog dot 7"}};
+    std::vector<Step> steps = {{OpenDictionaryEditor, kOpened}, {Select(2), kDo}};
     for (const char* word : {"ca7", "ice cream", "caf\u00e9", "`ab", "{}~"})
-        steps.push_back({Add(word), "CA CO [DO] ZE dog dot 7", letters});
+        steps.push_back({Add(word), kDo, "Word has a non-alphabetic character, no added."});
     for (const char* word : {"ox", "a1", "abcdefghijklmnopq"})
-        steps.push_back({Add(word), "CA CO [DO] ZE dog dot 7", length});
+        steps.push_back({Add(word), kDo, "Words must be 3 to 16 letters long."});
     t.run(steps);
-    t.run({{Remove(""), "CA CO [DO] ZE dog dot 7", "You must select a word to remove."},
-           {Add(""), "CA CO [DO] ZE dog dot 7"},
+    t.run({{Remove(""), kDo, "You must select a word to remove."},
+           {Add(""), kDo},
            {Add("BEAR"), "BE CA CO [DO] ZE dog dot 8 changed"},
            {Add("abcdefghijklmnop"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
            {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
@@ -92,11 +101,25 @@ TEST(EditorRules, wordsAddedRefusedAndRemoved)
            {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"}});
 }
 
-TEST(EditorRules, clearAsksAndDoesNotMarkAChangeAndNothingOpensDuringNetworkPlay)
+TEST(EditorRules, wordFilesAndClearAndNothingOpensDuringNetworkPlay)
 {
     Editor t;
-    t.run({{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
-           {ClearDictionary, "[CA] CO DO ZE cat cats cattle 7", "Clear the dictionary?", core::Answer::No},
+    const QString gone = t.path("gone.txt"), nowhere = t.path("no/such.txt");
+    t.run({{OpenDictionaryEditor, kOpened},
+           {With(MergeWordFile, ""), kOpened}, // cancelled dialogs
+           {With(SaveWordFile, ""), kOpened},
+           {MergeStep, kOpened}, // no merge runs
+           {With(MergeWordFile, gone), kOpened, Cannot(gone, "opened")},
+           {With(MergeWordFile, t.path("")), kOpened, Cannot(t.path(""), "opened")},
+           {With(SaveWordFile, nowhere), kOpened, Cannot(nowhere, "written")},
+           {With(SaveWordFile, t.path("out.txt")), kOpened},
+           {Select(1), "CA [CO] DO ZE cow 7"},
+           // Taken at once: the words are listed again, the starts are not rebuilt.
+           {With(MergeWordFile, t.write("few.txt", "crow\ncod\nAPPLE\nno\nx1y\n")),
+            "CA [CO] DO ZE cod cow 10 changed"}});
+    EXPECT_EQ(t.bytes("out.txt"), "cat\ncats\ncattle\ncow\ndog\ndot\nzebra\n");
+    t.p.dictionary.DictionaryUpdated = false; // Clear does not mark a change
+    t.run({{ClearDictionary, "CA [CO] DO ZE cod cow 10", "Clear the dictionary?", core::Answer::No},
            {ClearDictionary, "0", "Clear the dictionary?", core::Answer::Yes},
            {Add("yak"), "[YA] yak 1 changed"},
            {CloseDictionaryEditor, "[YA] 1 changed"}});
@@ -104,28 +127,6 @@ TEST(EditorRules, clearAsksAndDoesNotMarkAChangeAndNothingOpensDuringNetworkPlay
         t.p.game.GameMode = mode;
         EXPECT_FALSE(OpenDictionaryEditor(t.p) || t.p.dictionary.Editor.Open) << mode;
     }
-}
-
-TEST(EditorRules, wordFilesCancelledUnopenableUnwritableWrittenAndMergedAtOnce)
-{
-    Editor t;
-    const QString gone = t.path("gone.txt"), nowhere = t.path("no/such.txt");
-    const auto merge = [](const QString& path) { return [path](Program& p) { MergeWordFile(p, path); }; };
-    const auto save = [](const QString& path) { return [path](Program& p) { SaveWordFile(p, path); }; };
-    const QString cannot = "The word file %1 could not be %2.";
-    t.run({{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
-           {merge(""), "[CA] CO DO ZE cat cats cattle 7"},
-           {save(""), "[CA] CO DO ZE cat cats cattle 7"},
-           {MergeStep, "[CA] CO DO ZE cat cats cattle 7"}, // no merge runs
-           {merge(gone), "[CA] CO DO ZE cat cats cattle 7", cannot.arg(QDir::toNativeSeparators(gone), "opened")},
-           {merge(t.path("")), "[CA] CO DO ZE cat cats cattle 7",
-            cannot.arg(QDir::toNativeSeparators(t.path("")), "opened")},
-           {save(nowhere), "[CA] CO DO ZE cat cats cattle 7", cannot.arg(QDir::toNativeSeparators(nowhere), "written")},
-           {save(t.path("out.txt")), "[CA] CO DO ZE cat cats cattle 7"},
-           {Select(1), "CA [CO] DO ZE cow 7"},
-           // Taken at once: the words are listed again, the starts are not rebuilt.
-           {merge(t.write("few.txt", "crow\ncod\nAPPLE\nno\nx1y\n")), "CA [CO] DO ZE cod cow 10 changed"}});
-    EXPECT_EQ(t.bytes("out.txt"), "cat\ncats\ncattle\ncow\ndog\ndot\nzebra\n");
 }
 
 TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
@@ -145,16 +146,16 @@ TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
     while (percents.back() < 100)
         percents.push_back(reference.cReadTextFile("dummy"));
     ASSERT_GE(percents.size(), 3u);
-    std::vector<Step> steps = {{OpenDictionaryEditor, "[CA] CO DO ZE cat cats cattle 7"},
-                               {Select(2), "CA CO [DO] ZE dog dot 7"},
-                               {[&](Program& p) { MergeWordFile(p, path); },
-                                "CA CO [DO] ZE dog dot 7 merging " + std::to_string(percents[0])}};
-    for (std::size_t i = 1; i + 1 < percents.size(); ++i)
-        steps.push_back({MergeStep, "CA CO [DO] ZE dog dot 7 merging " + std::to_string(percents[i])});
+    std::vector<Step> steps = {{OpenDictionaryEditor, kOpened}, {Select(2), kDo}};
+    for (std::size_t i = 0; i + 1 < percents.size(); ++i)
+        steps.push_back({i ? std::function<void(Program&)>(MergeStep) : With(MergeWordFile, path),
+                         kDo + " merging " + std::to_string(percents[i])});
     steps.push_back({MergeStep, "[CA] CO DO ME ZE cat cats cattle 150007 changed"});
     t.run(steps);
-    EXPECT_EQ(std::tuple(IndicatorWidth(320, 50), IndicatorWidth(320, 150), IndicatorWidth(320, -5)),
-              std::tuple(160, 320, 0)) << "the bar's width, clamped to the bar";
+    EXPECT_EQ(
+        std::tuple(IndicatorWidth(320, 50), IndicatorWidth(320, 150), IndicatorWidth(320, -5)),
+        std::tuple(160, 320, 0))
+        << "the bar's width, clamped to the bar";
 }
 
 } // namespace

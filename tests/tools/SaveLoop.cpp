@@ -1,35 +1,29 @@
 // Test helper: saves two dictionaries over one file, turn about, until it is killed.
 //   dictionary-save-loop TARGET FIRST.dat SECOND.dat
 // Prints "ready" once both are loaded, then "begin N" and "end N" around save N,
-// written straight to the descriptor so that what a killer reads is what happened.
+// written straight to the descriptor (a short line reaches a pipe whole) so that what
+// a killer reads is what happened.
 #include "engine/Engine.h"
 
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 static void Say(const std::string& line)
 {
     const std::string text = line + '\n';
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n <= 0)
-            return;
-        done += static_cast<std::size_t>(n);
-    }
+    if (::write(STDOUT_FILENO, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+        std::_Exit(3);
 }
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: dictionary-save-loop TARGET FIRST.dat SECOND.dat\n");
-        return 2;
-    }
     engine::Engine dictionaries[2];
-    for (int i = 0; i < 2; ++i)
-        if (!dictionaries[i].cReadBinaryDictionary(argv[2 + i]).ok())
-            return std::fprintf(stderr, "dictionary-save-loop: cannot load %s\n", argv[2 + i]), 1;
+    if (argc != 4 || !dictionaries[0].cReadBinaryDictionary(argv[2]).ok() ||
+        !dictionaries[1].cReadBinaryDictionary(argv[3]).ok())
+        return std::fprintf(stderr, "usage: dictionary-save-loop TARGET FIRST.dat SECOND.dat\n"), 2;
     Say("ready");
     for (long long n = 1;; ++n) {
         Say("begin " + std::to_string(n));

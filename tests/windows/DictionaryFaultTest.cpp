@@ -28,14 +28,16 @@ QByteArray ReadBytes(const QString& path)
 bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // The disk, failing on purpose: the write stops after `failAfter` bytes (some of them
 // reach the temporary file), or, for -1, everything is written and the rename refused.
 struct FaultySaveFile : engine::SaveFile {
     FaultySaveFile(const std::string& path, std::int64_t failAfter)
-        : disk(engine::diskSaveFile(path)), failAfter(failAfter) {}
+        : disk(engine::diskSaveFile(path)), failAfter(failAfter)
+    {
+    }
     bool open() override { return disk->open(); }
     std::int64_t write(const char* data, std::int64_t size) override
     {
@@ -71,7 +73,8 @@ TEST(DictionarySaveFaults, aSaveCutShortOrRefusedAtTheRenameLeavesExactlyTheOldF
                 });
                 EXPECT_FALSE(save(path)) << text << " " << cut;
                 EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                          old.isEmpty() ? QStringList() : QStringList{"saved"}) << text << " " << cut;
+                          old.isEmpty() ? QStringList() : QStringList{"saved"})
+                    << text << " " << cut;
                 EXPECT_EQ(ReadBytes(path), old);
             }
         }
@@ -96,7 +99,8 @@ TEST(DictionarySaveFaults, aSaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile)
         std::chrono::steady_clock::now() - start);
     saving.cSetMaxWordSize(7); // the second differs all through: fewer, shorter words
     saving.cReduceWordSize();
-    ASSERT_TRUE(saving.cWriteBinaryDictionary(second.toStdString()).ok() && QFile::copy(first, target));
+    ASSERT_TRUE(saving.cWriteBinaryDictionary(second.toStdString()).ok() &&
+                QFile::copy(first, target));
     const QByteArray firstBytes = ReadBytes(first), secondBytes = ReadBytes(second);
     std::mt19937 draw(11);
     int midSave = 0;
@@ -107,14 +111,17 @@ TEST(DictionarySaveFaults, aSaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile)
         while (!output.contains("ready\n") && saver.waitForReadyRead(30000))
             output += saver.readAllStandardOutput();
         ASSERT_TRUE(output.contains("ready\n")) << saver.readAllStandardError().toStdString();
-        std::this_thread::sleep_for(std::uniform_int_distribution<std::int64_t>(
-            0, std::clamp<std::int64_t>(3 * save.count(), 5000, 500000))(draw) * std::chrono::microseconds(1));
+        std::this_thread::sleep_for(
+            std::uniform_int_distribution<std::int64_t>(
+                0, std::clamp<std::int64_t>(3 * save.count(), 5000, 500000))(draw) *
+            std::chrono::microseconds(1));
         saver.kill();
         ASSERT_TRUE(saver.waitForFinished(10000) && saver.exitStatus() == QProcess::CrashExit);
         output += saver.readAllStandardOutput();
         midSave += output.trimmed().split('\n').last().startsWith("begin");
         const QByteArray now = ReadBytes(target);
-        EXPECT_TRUE(now == firstBytes || now == secondBytes) << "damaged, " << now.size() << " bytes";
+        EXPECT_TRUE(now == firstBytes || now == secondBytes)
+            << "damaged, " << now.size() << " bytes";
     }
     EXPECT_GT(midSave, 0) << "without kills inside a save this proves nothing";
 }

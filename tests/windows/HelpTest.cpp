@@ -33,9 +33,14 @@ TEST(HelpBrowser, opensOnThePageAndFollowsItsHistoryKeptAcrossExit)
     help->WebBrowser->setSource(at("options"));
     EXPECT_GT(help->WebBrowser->verticalScrollBar()->value(), 0) << "a followed anchor scrolls";
     // At either end of the history Back and Forward stay; Contents goes to the page.
-    for (auto [action, anchor] : {std::pair{help->Back, "scoring"}, {help->Back, ""}, {help->Back, ""},
-                                  {help->Forward, "scoring"}, {help->Forward, "options"},
-                                  {help->Forward, "options"}, {help->Contents, ""}, {help->Back, "options"},
+    for (auto [action, anchor] : {std::pair{help->Back, "scoring"},
+                                  {help->Back, ""},
+                                  {help->Back, ""},
+                                  {help->Forward, "scoring"},
+                                  {help->Forward, "options"},
+                                  {help->Forward, "options"},
+                                  {help->Contents, ""},
+                                  {help->Back, "options"},
                                   {help->Exit, "options"}}) {
         action->trigger();
         EXPECT_EQ(help->WebBrowser->source(), at(anchor)) << action->text().toStdString();
@@ -77,7 +82,8 @@ TEST(HelpPage, everyInternalLinkLeadsToAnAnchor)
                 names.insert(name);
         }
     EXPECT_GE(links.size(), 10) << "a table of contents of internal links";
-    EXPECT_TRUE(names.contains(links)) << QStringList(links.subtract(names).values()).join(' ').toStdString();
+    EXPECT_TRUE(names.contains(links))
+        << QStringList(links.subtract(names).values()).join(' ').toStdString();
 }
 
 } // namespace
