@@ -4,8 +4,6 @@
 
 #include <QDir>
 
-#include <functional>
-
 namespace {
 
 const std::vector<std::string> kWords = {"cat", "cats", "cod", "dig", "dog", "stag", "tea"};
@@ -65,24 +63,14 @@ TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWor
 
 TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
 {
-    using Change = std::function<void(DictionaryProgram&)>;
-    const auto folderAt = [](const char* name) -> Change {
-        return [name](DictionaryProgram& t) { t.p.ProgramFolder = t.path(name).toStdString(); };
-    };
-    const auto mkdir = [](bool make) -> Change {
-        return [make](DictionaryProgram& t) {
-            QFile::remove(t.path());
-            make ? QDir(t.folder.path()).mkdir("Dictionary.dat")
-                 : QDir(t.folder.path()).rmdir("Dictionary.dat");
-        };
-    };
-    for (const auto& [breakIt, mendIt] : std::vector<std::pair<Change, Change>>{
-             {mkdir(true), mkdir(false)},
-             {folderAt("gone"), [](DictionaryProgram& t) { QDir(t.folder.path()).mkdir("gone"); }},
-             {folderAt("Dictionary.dat"), folderAt(".")}}) {
+    for (const bool gone : {false, true}) { // the file's name taken by a folder; no folder
         DictionaryProgram t(kWords);
         Dictionary::AddDictionaryWord(t.p, "quilt");
-        breakIt(t);
+        QDir folder(t.folder.path());
+        if (gone)
+            t.p.ProgramFolder = t.path("gone").toStdString();
+        else
+            ASSERT_TRUE(QFile::remove(t.path()) && folder.mkdir("Dictionary.dat"));
         t.prompter.answer(core::Answer::Yes);
         t.prompter.answer(core::Answer::Ok);
         EXPECT_FALSE(Dictionary::OfferDictionarySave(t.p));
@@ -91,7 +79,7 @@ TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
             QDir::toNativeSeparators(QString::fromStdString(Dictionary::DictionaryFilePath(t.p))) +
             ": the file could not be written"));
         EXPECT_TRUE(t.p.dictionary.DictionaryUpdated) << "the change is still unsaved";
-        mendIt(t);
+        ASSERT_TRUE(gone ? folder.mkdir("gone") : folder.rmdir("Dictionary.dat"));
         t.prompter.answer(core::Answer::Yes);
         EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
         engine::Engine reread;
