@@ -1,5 +1,5 @@
 #include "DictionaryFile.h"
-#include "WriteFaults.h"
+#include "SaveFile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -50,20 +50,25 @@ void appendLE32(std::string& out, std::uint32_t v)
 
 FileResult fail(FileStatus status, std::string detail = {}) { return {status, std::move(detail)}; }
 
-thread_local const WriteFaults* tInjectedFaults = nullptr;
+// QSaveFile writes a temporary file beside the target, syncs it and renames it over
+// the old one only when everything was written.
+class QtSaveFile : public SaveFile {
+public:
+    explicit QtSaveFile(const std::string& path) : m_file(QString::fromStdString(path)) {}
+    bool open() override { return m_file.open(QIODevice::WriteOnly); }
+    std::int64_t write(const char* data, std::int64_t size) override
+    {
+        return m_file.write(data, size);
+    }
+    bool commit() override { return m_file.commit(); }
+    void cancel() override { m_file.cancelWriting(); }
+    std::string errorString() const override { return m_file.errorString().toStdString(); }
+
+private:
+    QSaveFile m_file;
+};
 
 } // namespace
-
-ScopedWriteFaults::ScopedWriteFaults(const WriteFaults& faults)
-    : m_faults(faults), m_previous(tInjectedFaults)
-{
-    tInjectedFaults = &m_faults;
-}
-
-ScopedWriteFaults::~ScopedWriteFaults()
-{
-    tInjectedFaults = m_previous;
-}
 
 std::uint32_t crc32(const unsigned char* data, std::size_t size, std::uint32_t crc)
 {
@@ -225,38 +230,32 @@ std::string serializeDictionary(const Trie& trie, int minWordSize, int maxWordSi
     return out;
 }
 
-FileResult writeFileAtomically(const std::string& path, const std::string& bytes)
+FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
+                               const SaveFileMaker& makeFile)
 {
-    // QSaveFile writes a temporary file beside the target, syncs it and renames it over
-    // the old one only when everything was written.
-    QSaveFile file(QString::fromStdString(path));
-    if (QFileInfo(file.fileName()).isDir())
+    if (QFileInfo(QString::fromStdString(path)).isDir())
         return fail(FileStatus::WriteFailed, "it is a folder");
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(FileStatus::WriteFailed, file.errorString().toStdString());
-    const auto size = static_cast<qint64>(bytes.size());
-    const WriteFaults* faults = tInjectedFaults;
-    if (faults && faults->failAfterBytes >= 0 && faults->failAfterBytes < size) {
-        // What a full disk does: some bytes reach the temporary file, then a write fails.
-        file.write(bytes.data(), faults->failAfterBytes);
-        file.flush();
-        file.cancelWriting();
-        return fail(FileStatus::WriteFailed, "injected fault after " +
-                                                 std::to_string(faults->failAfterBytes) + " bytes");
-    }
-    if (file.write(bytes.data(), size) != size) {
-        const std::string why = file.errorString().toStdString();
-        file.cancelWriting();
+    const std::unique_ptr<SaveFile> file = makeFile ? makeFile(path) : diskSaveFile(path);
+    if (!file->open())
+        return fail(FileStatus::WriteFailed, file->errorString());
+    const auto size = static_cast<std::int64_t>(bytes.size());
+    if (file->write(bytes.data(), size) != size) {
+        const std::string why = file->errorString();
+        file->cancel();
         return fail(FileStatus::WriteFailed, why);
     }
-    if (faults && faults->failCommit) {
-        // Everything is written; the replace is what fails, as a refused rename would.
-        file.flush();
-        file.cancelWriting();
-    }
-    if (!file.commit())
-        return fail(FileStatus::WriteFailed, file.errorString().toStdString());
+    if (!file->commit())
+        return fail(FileStatus::WriteFailed, file->errorString());
     return {};
 }
 
 } // namespace engine::detail
+
+namespace engine {
+
+std::unique_ptr<SaveFile> diskSaveFile(const std::string& path)
+{
+    return std::make_unique<detail::QtSaveFile>(path);
+}
+
+} // namespace engine

@@ -60,6 +60,8 @@ struct Engine::Impl {
 
     WordFileReader reader;
     int mergeAdded = 0;
+
+    SaveFileMaker saveFiles; // empty: the disk
     int mergeSkipped = 0;
 
     std::vector<WordKey>& editableList()
@@ -146,9 +148,16 @@ FileResult Engine::cReadBinaryDictionary(const std::string& path)
 
 FileResult Engine::cWriteBinaryDictionary(const std::string& path) const
 {
-    return writeFileAtomically(path, serializeDictionary(d->currentTrie(), d->minWordSize,
-                                                         d->maxWordSize,
-                                                         static_cast<std::uint32_t>(d->wordCount)));
+    return writeFileAtomically(path,
+                               serializeDictionary(d->currentTrie(), d->minWordSize,
+                                                   d->maxWordSize,
+                                                   static_cast<std::uint32_t>(d->wordCount)),
+                               d->saveFiles);
+}
+
+void Engine::setSaveFileMaker(SaveFileMaker make)
+{
+    d->saveFiles = std::move(make);
 }
 
 int Engine::cReadTextFile(const std::string& pathOrDummy)
@@ -189,7 +198,7 @@ bool Engine::cWriteTextFile(const std::string& path) const
         std::for_each(d->list.begin(), d->list.end(), append);
     else
         d->trie.forEachWord(append);
-    return writeFileAtomically(path, text).ok();
+    return writeFileAtomically(path, text, d->saveFiles).ok();
 }
 
 void Engine::cDictionaryAdd(std::string_view word)

@@ -1,6 +1,8 @@
 // The dictionary engine: word storage and lookup, the words of a board, word files.
 #pragma once
 
+#include "SaveFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -91,6 +93,9 @@ public:
 
     // Bytes held by the loaded dictionary (for the benchmark).
     std::size_t memoryBytes() const;
+
+    // How saves reach the disk (SaveFile.h); tests hand in one that fails on purpose.
+    void setSaveFileMaker(SaveFileMaker make);
 
 private:
     struct Impl;

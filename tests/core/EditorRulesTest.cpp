@@ -1,24 +1,161 @@
-// The editor's word rule without windows; the windows' tests cover the messages.
+// The dictionary editor's rules as scripts: each step an action, the editor state after
+// it and the message it said.
+#include "DictionaryProgram.h"
+
 #include "core/dictionary/EditorRules.h"
 
-#include <gtest/gtest.h>
+#include <QDir>
+
+#include <functional>
 
 namespace {
 
-using Dictionary::CheckEditorWord;
-using Dictionary::EditorWordCheck;
+using namespace Dictionary;
 
-TEST(EditorRules, lengthIsJudgedBeforeLetters)
+// The editor in one line: the starts, [the selected one], its words, the word count,
+// "changed" once the dictionary differs from its file, the percentage of a running merge.
+std::string State(Program& p)
 {
-    EXPECT_EQ(CheckEditorWord(""), EditorWordCheck::Empty);
-    EXPECT_EQ(CheckEditorWord("abc"), EditorWordCheck::Ok);
-    EXPECT_EQ(CheckEditorWord("abcdefghijklmnop"), EditorWordCheck::Ok); // 16
-    EXPECT_EQ(CheckEditorWord("a1"), EditorWordCheck::BadLength);
-    EXPECT_EQ(CheckEditorWord("abcdefghijklmno7q"), EditorWordCheck::BadLength);
-    EXPECT_EQ(CheckEditorWord("Cat"), EditorWordCheck::NonAlphabetic)
-        << "the caller lower-cases; a capital here is not a letter a-z";
-    EXPECT_EQ(CheckEditorWord("{}~"), EditorWordCheck::NonAlphabetic) << "just past 'z'";
-    EXPECT_EQ(CheckEditorWord("`ab"), EditorWordCheck::NonAlphabetic) << "just before 'a'";
+    const EditorState& e = p.dictionary.Editor;
+    std::string line;
+    for (int i = 0; i < int(e.StartingLetters.size()); ++i)
+        line +=
+            (i == e.SelectedStart ? "[" + e.StartingLetters[i] + "]" : e.StartingLetters[i]) + " ";
+    for (const std::string& word : e.ShownWords)
+        line += word + " ";
+    line += std::to_string(e.WordCount) + (p.dictionary.DictionaryUpdated ? " changed" : "");
+    return e.Merging ? line + " merging " + std::to_string(e.MergePercent) : line;
+}
+
+struct Step {
+    std::function<void(Program&)> act;
+    std::string state;
+    QString message = {}; // an editor message, answered with `answer`
+    core::Answer answer = core::Answer::Ok;
+};
+
+struct Editor : DictionaryProgram {
+    Editor() : DictionaryProgram({"cat", "cats", "cattle", "cow", "dog", "dot", "zebra"}) {}
+    void run(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps) {
+            if (!step.message.isEmpty())
+                prompter.answer(step.answer);
+            step.act(p);
+            EXPECT_EQ(State(p), step.state);
+            const core::Prompt shown =
+                prompter.shown.empty() ? core::Prompt() : prompter.shown.back();
+            const bool said = !step.message.isEmpty(), question = step.answer != core::Answer::Ok;
+            EXPECT_EQ(std::tuple(prompter.shown.size(), shown.text, shown.title, shown.owner,
+                                 shown.buttons),
+                      std::tuple(said ? 1u : 0u, step.message, QString("Lettro"),
+                                 said ? core::Owner::Editor : core::Owner::Main,
+                                 question ? core::Buttons::YesNo : core::Buttons::Ok))
+                << step.state << " " << shown.text.toStdString();
+            prompter.shown.clear();
+        }
+    }
+};
+
+std::function<void(Program&)> Add(const char* word)
+{
+    return [word](Program& p) { AddEditorWord(p, QString::fromUtf8(word)); };
+}
+std::function<void(Program&)> Remove(const char* word)
+{
+    return [word](Program& p) { RemoveEditorWord(p, word); };
+}
+std::function<void(Program&)> Select(int index)
+{
+    return [index](Program& p) { SelectStart(p, index); };
+}
+const auto With = [](auto procedure, const QString& path) {
+    return [=](Program& p) { procedure(p, path); };
+};
+QString Cannot(const QString& path, const char* what)
+{
+    return QStringLiteral("The word file %1 could not be %2.")
+        .arg(QDir::toNativeSeparators(path), what);
+}
+const std::string kOpened = "[CA] CO DO ZE cat cats cattle 7", kDo = "CA CO [DO] ZE dog dot 7";
+
+// The bounds are 3 to 16 letters a-z whatever the word-size options say, the length
+// judged first; words go in lower case; the starts are refilled keeping the selection.
+TEST(EditorRules, wordsAddedRefusedAndRemoved)
+{
+    Editor t;
+    t.p.engine.cSetMinWordSize(5);
+    t.p.engine.cSetMaxWordSize(6);
+    std::vector<Step> steps = {{OpenDictionaryEditor, kOpened}, {Select(2), kDo}};
+    for (const char* word : {"ca7", "ice cream", "caf\u00e9", "`ab", "{}~"})
+        steps.push_back({Add(word), kDo, "Word has a non-alphabetic character, no added."});
+    for (const char* word : {"ox", "a1", "abcdefghijklmnopq"})
+        steps.push_back({Add(word), kDo, "Words must be 3 to 16 letters long."});
+    t.run(steps);
+    t.run({{Remove(""), kDo, "You must select a word to remove."},
+           {Add(""), kDo},
+           {Add("BEAR"), "BE CA CO [DO] ZE dog dot 8 changed"},
+           {Add("abcdefghijklmnop"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
+           {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
+           {Select(5), "AB BE CA CO DO [ZE] zebra 8 changed"},
+           {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"}});
+}
+
+TEST(EditorRules, wordFilesAndClearAndNothingOpensDuringNetworkPlay)
+{
+    Editor t;
+    const QString gone = t.path("gone.txt"), nowhere = t.path("no/such.txt");
+    t.run({{OpenDictionaryEditor, kOpened},
+           {With(MergeWordFile, ""), kOpened}, // cancelled dialogs
+           {With(SaveWordFile, ""), kOpened},
+           {MergeStep, kOpened}, // no merge runs
+           {With(MergeWordFile, gone), kOpened, Cannot(gone, "opened")},
+           {With(MergeWordFile, t.path("")), kOpened, Cannot(t.path(""), "opened")},
+           {With(SaveWordFile, nowhere), kOpened, Cannot(nowhere, "written")},
+           {With(SaveWordFile, t.path("out.txt")), kOpened},
+           {Select(1), "CA [CO] DO ZE cow 7"},
+           // Taken at once: the words are listed again, the starts are not rebuilt.
+           {With(MergeWordFile, t.write("few.txt", "crow\ncod\nAPPLE\nno\nx1y\n")),
+            "CA [CO] DO ZE cod cow 10 changed"}});
+    EXPECT_EQ(t.bytes("out.txt"), "cat\ncats\ncattle\ncow\ndog\ndot\nzebra\n");
+    t.p.dictionary.DictionaryUpdated = false; // Clear does not mark a change
+    t.run({{ClearDictionary, "CA [CO] DO ZE cod cow 10", "Clear the dictionary?", core::Answer::No},
+           {ClearDictionary, "0", "Clear the dictionary?", core::Answer::Yes},
+           {Add("yak"), "[YA] yak 1 changed"},
+           {CloseDictionaryEditor, "[YA] 1 changed"}});
+    for (int mode : {NetworkPlayer, NetworkHost}) {
+        t.p.game.GameMode = mode;
+        EXPECT_FALSE(OpenDictionaryEditor(t.p) || t.p.dictionary.Editor.Open) << mode;
+    }
+}
+
+TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
+{
+    Editor t;
+    QByteArray text;
+    for (int i = 0; i < 150000; ++i) { // distinct words "mer..." of 6 letters or more
+        text += "mer";
+        for (int n = i, length = 3; n > 0 || length < 6; n /= 26, ++length)
+            text += char('a' + n % 26);
+        text += '\n';
+    }
+    const QString path = t.write("many.txt", text);
+    // A second engine reads the same file and tells the percentage of each step.
+    engine::Engine reference;
+    std::vector<int> percents{reference.cReadTextFile(QFile::encodeName(path).toStdString())};
+    while (percents.back() < 100)
+        percents.push_back(reference.cReadTextFile("dummy"));
+    ASSERT_GE(percents.size(), 3u);
+    std::vector<Step> steps = {{OpenDictionaryEditor, kOpened}, {Select(2), kDo}};
+    for (std::size_t i = 0; i + 1 < percents.size(); ++i)
+        steps.push_back({i ? std::function<void(Program&)>(MergeStep) : With(MergeWordFile, path),
+                         kDo + " merging " + std::to_string(percents[i])});
+    steps.push_back({MergeStep, "[CA] CO DO ME ZE cat cats cattle 150007 changed"});
+    t.run(steps);
+    EXPECT_EQ(
+        std::tuple(IndicatorWidth(320, 50), IndicatorWidth(320, 150), IndicatorWidth(320, -5)),
+        std::tuple(160, 320, 0))
+        << "the bar's width, clamped to the bar";
 }
 
 } // namespace

@@ -1,54 +1,34 @@
 // Test helper: saves two dictionaries over one file, turn about, until it is killed.
 //   dictionary-save-loop TARGET FIRST.dat SECOND.dat
 // Prints "ready" once both are loaded, then "begin N" and "end N" around save N,
-// written straight to the descriptor so that what a killer reads is what happened.
+// written straight to the descriptor (a short line reaches a pipe whole) so that what
+// a killer reads is what happened.
 #include "engine/Engine.h"
 
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
-namespace {
-
-void Say(const std::string& line)
+static void Say(const std::string& line)
 {
     const std::string text = line + '\n';
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n <= 0)
-            return;
-        done += static_cast<std::size_t>(n);
-    }
+    if (::write(STDOUT_FILENO, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+        std::_Exit(3);
 }
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: dictionary-save-loop TARGET FIRST.dat SECOND.dat\n");
-        return 2;
-    }
     engine::Engine dictionaries[2];
-    for (int i = 0; i < 2; ++i) {
-        const engine::FileResult loaded = dictionaries[i].cReadBinaryDictionary(argv[2 + i]);
-        if (!loaded.ok()) {
-            std::fprintf(stderr, "dictionary-save-loop: %s: %s\n", argv[2 + i],
-                         engine::describe(loaded.status).c_str());
-            return 1;
-        }
-    }
+    if (argc != 4 || !dictionaries[0].cReadBinaryDictionary(argv[2]).ok() ||
+        !dictionaries[1].cReadBinaryDictionary(argv[3]).ok())
+        return std::fprintf(stderr, "usage: dictionary-save-loop TARGET FIRST.dat SECOND.dat\n"), 2;
     Say("ready");
     for (long long n = 1;; ++n) {
         Say("begin " + std::to_string(n));
-        const engine::FileResult saved = dictionaries[n % 2].cWriteBinaryDictionary(argv[1]);
-        if (!saved.ok()) {
-            std::fprintf(stderr, "dictionary-save-loop: %s: %s\n", argv[1],
-                         engine::describe(saved.status).c_str());
-            return 1;
-        }
+        if (!dictionaries[n % 2].cWriteBinaryDictionary(argv[1]).ok())
+            return std::fprintf(stderr, "dictionary-save-loop: cannot save %s\n", argv[1]), 1;
         Say("end " + std::to_string(n));
     }
 }

@@ -1,15 +1,10 @@
-// The drawn board: OR-then-AND painting over the tray, centred faces, one paint per
-// change. Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
+// The drawn board: cubes painted OR-then-AND over the tray, centred faces. Runs at the
+// screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
 #include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/game/Common.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,138 +12,52 @@
 
 namespace {
 
-const std::vector<std::string> kWords = {"cat", "cod"};
-
-struct Board : ::testing::Test {
-    void SetUp() override
-    {
-        t.startUp();
-        t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-    }
-    CubeFrame& frame() { return *t.window->cubeFrame; }
-    double ratio() { return frame().canvasRatio(); }
-    // Device-pixel position of a point given in units of cube i.
-    QPoint at(int i, double x, double y)
-    {
-        return QPoint(static_cast<int>(std::lround((97 * (i % 4) + x) * ratio())),
-                      static_cast<int>(std::lround((97 * (i / 4) + y) * ratio())));
-    }
-    QPoint inPicture(double x, double y)
-    {
-        return QPoint(static_cast<int>(std::lround(x * ratio())),
-                      static_cast<int>(std::lround(y * ratio())));
-    }
-    // The box round the pixels of cube i that differ from its bare picture: the face.
-    QRect ink(int i, const QImage& picture)
-    {
-        QRect box;
-        const QPoint origin = at(i, 0, 0);
-        const QImage& mask = frame().OuterMask();
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                if (frame().canvas().pixel(origin + QPoint(x, y)) != picture.pixel(x, y) &&
-                    mask.pixel(x, y) == QColor(Qt::white).rgb())
-                    box |= QRect(origin + QPoint(x, y), QSize(1, 1));
-        return box;
-    }
-    TestApp t{kWords};
-};
-
-TEST_F(Board, canvasMatchesTheScreensPixelDensity)
+TEST(Board, cubesArePaintedOrThenAndOverTheTrayWithCentredFaces)
 {
-    EXPECT_DOUBLE_EQ(ratio(), frame().devicePixelRatioF());
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
-        EXPECT_DOUBLE_EQ(ratio(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    TestApp t({"cat"});
+    t.startUp();
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
+    CubeFrame& frame = *t.window->cubeFrame;
+    const double r = frame.canvasRatio();
+    EXPECT_EQ(std::pair(r, frame.canvas().width()),
+              std::pair(frame.devicePixelRatioF(), int(std::lround(388 * r))));
+    // Device pixel of a point given in a picture's units, placed at cube i.
+    const auto at = [r](int i, double x, double y) {
+        return QPoint(int(std::lround((97 * (i % 4) + x) * r)),
+                      int(std::lround((97 * (i / 4) + y) * r)));
+    };
+    const QImage tray = CubeArt::BoardBackground(frame.canvas().size(), 97 * r);
+    const QImage &canvas = frame.canvas(), &normal = frame.NormalPicture();
+    for (const QImage* picture : {&normal, &frame.SelectedPicture(), &normal}) {
+        (picture == &normal ? BoardView::DrawCube : BoardView::DrawSelectedCube)(t.app, 5);
+        // Outside the outline the tray shows through; inside, away from the face, the picture.
+        for (const QPoint& p : {at(5, 1, 1), at(5, 95, 2), at(5, 2, 48), at(5, 96, 96)})
+            EXPECT_EQ(canvas.pixel(p), tray.pixel(p)) << p.x() << "," << p.y();
+        for (const QPoint& p : {at(0, 11, 48), at(0, 20, 20)})
+            EXPECT_EQ(canvas.pixel(at(5, 0, 0) + p), picture->pixel(p));
+        EXPECT_NE(picture->pixel(at(0, 11, 48)), tray.pixel(at(5, 11, 48)));
     }
-    EXPECT_EQ(frame().canvas().width(), std::lround(388 * ratio()));
-    EXPECT_EQ(frame().NormalPicture().size(), frame().OuterMask().size());
-    EXPECT_EQ(frame().SelectedPicture().size(), frame().OuterMask().size());
-    EXPECT_DOUBLE_EQ(frame().pictureSize().width(), 97.0);
-    EXPECT_EQ(t.app.view.CubeWidth, 97);
-    EXPECT_EQ(t.app.view.CubeHeight, 97);
-}
-
-TEST_F(Board, cubesArePaintedOrThenAndOverTheTray)
-{
-    const QImage tray = CubeArt::BoardBackground(frame().canvas().size(), 97 * ratio());
-    const QImage& canvas = frame().canvas();
-    const int D = 5;
-    // Outside the cube's outline the tray shows through unchanged.
-    for (const QPoint& p : {at(D, 1, 1), at(D, 95, 2), at(D, 2, 48), at(D, 96, 96)})
-        EXPECT_EQ(canvas.pixel(p), tray.pixel(p)) << p.x() << "," << p.y();
-    // Inside it, away from the face, the cube picture replaces the tray.
-    const QPoint body = inPicture(11, 48), corner = inPicture(20, 20);
-    EXPECT_EQ(canvas.pixel(at(D, 11, 48)), frame().NormalPicture().pixel(body));
-    EXPECT_EQ(canvas.pixel(at(D, 20, 20)), frame().NormalPicture().pixel(corner));
-    EXPECT_NE(frame().NormalPicture().pixel(body), tray.pixel(at(D, 11, 48)));
-
-    BoardView::DrawSelectedCube(t.app, D);
-    EXPECT_EQ(canvas.pixel(at(D, 11, 48)), frame().SelectedPicture().pixel(body));
-    EXPECT_NE(frame().SelectedPicture().pixel(body), frame().NormalPicture().pixel(body))
+    EXPECT_NE(frame.SelectedPicture().pixel(at(0, 11, 48)), normal.pixel(at(0, 11, 48)))
         << "a selected cube must look different";
-    EXPECT_EQ(canvas.pixel(at(D, 1, 1)), tray.pixel(at(D, 1, 1)));
-    BoardView::DrawCube(t.app, D);
-    EXPECT_EQ(canvas.pixel(at(D, 11, 48)), frame().NormalPicture().pixel(body))
-        << "and back: nothing of the selected look stays behind";
-}
 
-TEST_F(Board, facesAreCentredAndBlankCubesHaveNone)
-{
+    // The box round the pixels of cube i, inside its outline, that differ from its picture.
+    const auto ink = [&](int i) {
+        QRect box;
+        for (int y = 0; y < normal.height(); ++y)
+            for (int x = 0; x < normal.width(); ++x)
+                if (frame.OuterMask().pixel(x, y) == QColor(Qt::white).rgb() &&
+                    canvas.pixel(at(i, 0, 0) + QPoint(x, y)) != normal.pixel(x, y))
+                    box |= QRect(at(i, 0, 0) + QPoint(x, y), QSize(1, 1));
+        return box;
+    };
     for (int i : {4 /* O */, 9 /* Qu */, 13 /* X */}) {
-        const QRect box = ink(i, frame().NormalPicture());
-        ASSERT_FALSE(box.isEmpty()) << i;
-        const double centre = (97 * (i % 4) + 48.5) * ratio();
-        EXPECT_NEAR(box.center().x(), centre, 3 * ratio()) << i;
-        EXPECT_GT(box.height(), 25 * ratio()) << "48 point letters are large";
+        EXPECT_NEAR(ink(i).center().x(), at(i, 48.5, 0).x(), 3 * r) << i;
+        EXPECT_GT(ink(i).height(), 25 * r) << "48 point letters are large";
     }
-    EXPECT_GT(ink(9, frame().NormalPicture()).width(), ink(4, frame().NormalPicture()).width())
-        << "Qu is two letters wide";
-
+    EXPECT_GT(ink(9).width(), ink(4).width()) << "Qu is two letters wide";
     t.app.board.BoardFaces[4] = "";
     BoardView::DrawCube(t.app, 4);
-    EXPECT_TRUE(ink(4, frame().NormalPicture()).isEmpty());
-}
-
-TEST_F(Board, anUnchangedCubeIsNotPaintedAgain)
-{
-    const int before = frame().paintCount();
-    BoardView::DrawCube(t.app, 3);
-    BoardView::DrawCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before) << "placed unselected already";
-
-    BoardView::DrawSelectedCube(t.app, 3);
-    BoardView::DrawSelectedCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before + 1);
-    BoardView::DrawCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before + 2);
-    t.app.board.BoardFaces[3] = "E";
-    BoardView::DrawCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before + 3) << "a new letter";
-}
-
-TEST_F(Board, typingRepaintsOnlyTheCubesThatChange)
-{
-    Common::BeginPlay(t.app);
-    const int before = frame().paintCount();
-    BoardView::ShowBoardUnselected(t.app);
-    EXPECT_EQ(frame().paintCount(), before) << "a clean board is left alone";
-
-    QTest::keyClicks(t.window->NewWord, "ca");
-    EXPECT_EQ(frame().paintCount(), before + 2);
-    QTest::keyClicks(t.window->NewWord, "t");
-    EXPECT_EQ(frame().paintCount(), before + 3);
-    t.window->Enter->click();
-    EXPECT_EQ(frame().paintCount(), before + 6) << "three cubes back to unselected";
-    EXPECT_TRUE(t.app.entry.BoardClean);
-}
-
-TEST_F(Board, aNewBoardRepaintsTheCubesWhoseLetterChanged)
-{
-    const int before = frame().paintCount();
-    t.placeBoard(BoardFromText("DOGS/CATE/BQIT/LXYZ"));
-    // The first two rows but for S and E.
-    EXPECT_EQ(frame().paintCount(), before + 6);
-    EXPECT_EQ(t.app.view.DrawnFaces[0], "D");
+    EXPECT_TRUE(ink(4).isEmpty()) << "a blank cube has no face";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The dictionary editor's rules, without widgets: which words may be added, which
-// two-letter starts exist, the words of one start, and the progress bar's width.
+// The dictionary editor's rules and state, without widgets: browsing by two-letter
+// starts, single words, Clear, the merge of a word file in steps, saving as text. The
+// editor windows ask for file names and mirror program.dictionary.Editor.
 #pragma once
 
 #include <QString>
@@ -10,6 +11,7 @@
 namespace engine {
 class Engine;
 }
+struct Program;
 
 namespace Dictionary {
 
@@ -23,14 +25,42 @@ enum class EditorWordCheck { Empty, Ok, BadLength, NonAlphabetic };
 EditorWordCheck CheckEditorWord(const QString& word);
 
 // Every two-letter start that has words, as upper-case pairs "AA".."ZZ" in order.
-std::vector<QString> StartingLetterPairs(const engine::Engine& engine);
+std::vector<std::string> StartingLetterPairs(const engine::Engine& engine);
 
 // The words that begin with an upper-case pair such as "CA", in the engine's order;
 // nothing for a text that is not two letters A-Z or a start without words.
-std::vector<std::string> WordsStartingWith(engine::Engine& engine, const QString& pair,
+std::vector<std::string> WordsStartingWith(engine::Engine& engine, const std::string& pair,
                                            int letterBase = 'a');
 
 // The progress bar's width for `percent` of a full bar, clamped to the bar.
 int IndicatorWidth(int fullWidth, int percent);
+
+// The Dictionary button: opens the editor on the first start. False, and nothing opens,
+// during network play.
+bool OpenDictionaryEditor(Program& app);
+// Refills the starts. Unless `reset`, the selected start stays selected while it still
+// has words; otherwise the first start is selected.
+void FillStartingLetters(Program& app, bool reset);
+// The word count and the words of the selected start.
+void ListWords(Program& app);
+void SelectStart(Program& app, int index);
+
+// Add: the typed word, lower-cased, 3 to 16 letters a-z; a refusal is said in a message.
+// Either way the typed word is used up.
+void AddEditorWord(Program& app, const QString& typed);
+// Remove: the selected word ("" when none is selected asks for one).
+void RemoveEditorWord(Program& app, const std::string& selected);
+// Clear, after asking.
+void ClearDictionary(Program& app);
+// Merge: starts merging the word file at `path` ("" is a cancelled dialog). A file the
+// engine takes in one call is done at once; otherwise Merging is set and MergeStep
+// goes on with it.
+void MergeWordFile(Program& app, const QString& path);
+// One step of a running merge; nothing when none runs.
+void MergeStep(Program& app);
+// Save As: every word as text at `path` ("" is a cancelled dialog).
+void SaveWordFile(Program& app, const QString& path);
+// Exit, or closing the editor.
+void CloseDictionaryEditor(Program& app);
 
 } // namespace Dictionary

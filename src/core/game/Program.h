@@ -81,11 +81,23 @@ struct ResultsState {
     std::string Words, Score, BadWords; // the three result lines
 };
 
+// The dictionary editor's state; its window and the progress window mirror this.
+struct EditorState {
+    bool Open = false;
+    std::vector<std::string> StartingLetters; // the two-letter starts with words, "AA".."ZZ"
+    int SelectedStart = -1;                   // into StartingLetters; -1 when there is none
+    Words ShownWords;                         // the words of the selected start
+    int WordCount = 0;                        // of the whole dictionary
+    bool Merging = false;                     // a word-file merge is being stepped
+    int MergePercent = 0;
+};
+
 struct DictionaryState {
     bool DictionaryUpdated = false;
     int LetterBase = 'a';
     std::string DictionaryPath;    // the dictionary file beside the program
     engine::FileResult LoadResult; // how the last load went
+    EditorState Editor;
 };
 
 // The game settings kept aside while a network game overrides them.

@@ -1,5 +1,6 @@
 #include "DictionaryEditor.h"
 
+#include "core/dictionary/EditorRules.h"
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 
@@ -13,6 +14,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+
+namespace {
+const QString kWordFileFilter = QStringLiteral("All Files (*);;Text Files (*.txt)");
+const QString kTextFilesFilter = QStringLiteral("Text Files (*.txt)");
+} // namespace
 
 DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
 {
@@ -78,13 +84,39 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     grid->setColumnStretch(0, 1);
     resize(420, 440);
 
-    connect(StartingLetters, &QComboBox::currentIndexChanged, this,
-            [this] { Dictionary::ListWords(m_app); });
-    connect(Add, &QPushButton::clicked, this, [this] { Dictionary::AddEditorWord(m_app); });
-    connect(Remove, &QPushButton::clicked, this, [this] { Dictionary::RemoveEditorWord(m_app); });
-    connect(Clear, &QAction::triggered, this, [this] { Dictionary::ClearDictionary(m_app); });
-    connect(Merge, &QAction::triggered, this, [this] { Dictionary::MergeWordFile(m_app); });
-    connect(SaveAs, &QAction::triggered, this, [this] { Dictionary::SaveWordFile(m_app); });
+    // Each handler is one call into the core and a look at what it left.
+    connect(StartingLetters, &QComboBox::currentIndexChanged, this, [this](int index) {
+        Dictionary::SelectStart(m_app, index);
+        Dictionary::ShowEditorState(m_app);
+    });
+    connect(Add, &QPushButton::clicked, this, [this] {
+        Dictionary::AddEditorWord(m_app, NewWord->text());
+        NewWord->clear();
+        Dictionary::ShowEditorState(m_app);
+    });
+    connect(Remove, &QPushButton::clicked, this, [this] {
+        const QList<QListWidgetItem*> selected = WordList->selectedItems();
+        Dictionary::RemoveEditorWord(
+            m_app, selected.isEmpty() ? std::string() : selected.constFirst()->text().toStdString());
+        Dictionary::ShowEditorState(m_app);
+    });
+    connect(Clear, &QAction::triggered, this, [this] {
+        Dictionary::ClearDictionary(m_app);
+        Dictionary::ShowEditorState(m_app);
+    });
+    connect(Merge, &QAction::triggered, this, [this] {
+        const ui::FileDialog dialog{QStringLiteral("Merge a Word File"),
+                                    QString::fromStdString(m_app.ProgramFolder), kWordFileFilter,
+                                    kTextFilesFilter, QString()};
+        Dictionary::MergeWordFile(m_app, m_app.desktop.openFileName(this, dialog));
+        Dictionary::ShowMergeState(m_app);
+    });
+    connect(SaveAs, &QAction::triggered, this, [this] {
+        const ui::FileDialog dialog{QStringLiteral("Save the Dictionary as a Word File"),
+                                    QString::fromStdString(m_app.ProgramFolder), kWordFileFilter,
+                                    kTextFilesFilter, QStringLiteral("txt")};
+        Dictionary::SaveWordFile(m_app, m_app.desktop.saveFileName(this, dialog));
+    });
     connect(Exit, &QAction::triggered, this, [this] { Dictionary::CloseDictionaryEditor(m_app); });
 }
 

@@ -1,5 +1,6 @@
 #include "ProgressWindow.h"
 
+#include "core/dictionary/EditorRules.h"
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 
@@ -46,7 +47,12 @@ ProgressWindow::ProgressWindow(App& app, QWidget* parent)
     DictionaryTimer = new QTimer(this);
     DictionaryTimer->setObjectName(QStringLiteral("DictionaryTimer"));
     DictionaryTimer->setInterval(10);
-    connect(DictionaryTimer, &QTimer::timeout, this, [this] { Dictionary::MergeStep(m_app); });
+    // One step per tick; the timer runs again only while the merge goes on.
+    DictionaryTimer->setSingleShot(true);
+    connect(DictionaryTimer, &QTimer::timeout, this, [this] {
+        Dictionary::MergeStep(m_app);
+        Dictionary::ShowMergeState(m_app);
+    });
 }
 
 ProgressWindow::~ProgressWindow()
@@ -66,9 +72,17 @@ void ProgressWindow::HideDisplay()
     hide();
 }
 
+void ProgressWindow::showPercent(int percent)
+{
+    ProgressIndicator->resize(Dictionary::IndicatorWidth(FullIndicatorWidth, percent),
+                              ProgressIndicator->height());
+    if (isVisible())
+        repaint();
+}
+
 void ProgressWindow::closeEvent(QCloseEvent* event)
 {
-    if (DictionaryTimer->isActive())
+    if (m_app.dictionary.Editor.Merging)
         event->ignore();
     else
         event->accept();

@@ -18,10 +18,12 @@ public:
     // Shows the window without blocking any other; HideDisplay hides it again.
     void Display();
     void HideDisplay();
+    // The bar at `percent` of its full width, drawn at once.
+    void showPercent(int percent);
 
     QLabel* ProgressLabel = nullptr;
     QFrame* ProgressIndicator = nullptr; // its width shows the percentage
-    QTimer* DictionaryTimer = nullptr;   // 10 ms, off until a merge runs
+    QTimer* DictionaryTimer = nullptr;   // 10 ms, one step per shot while a merge runs
 
     // The bar's full width, taken from the bar at the first merge of the run and kept,
     // since the bar itself is left narrowed after every merge.

@@ -1,0 +1,111 @@
+// The dictionary file: changes remembered, the save question at exit, a failed save
+// said and the change kept, a file that could not be read kept aside.
+#include "DictionaryProgram.h"
+
+#include <QDir>
+
+namespace {
+
+const std::vector<std::string> kWords = {"cat", "cats", "cod", "dig", "dog", "stag", "tea"};
+
+Words AllWords(engine::Engine& dictionary)
+{
+    Words words;
+    for (int pair = 0; pair < 26 * 26; ++pair)
+        if (dictionary.cDictIndex(pair / 26, pair % 26) >= 0) {
+            dictionary.cStartDecodingWords(pair / 26, pair % 26);
+            for (std::string w; !(w = dictionary.cDecodeNextWord()).empty();)
+                words.push_back(w);
+        }
+    return words;
+}
+
+std::string Stored(Program& p, const char* name)
+{
+    return p.settings->cGetRegValue(engine::kSettingsKey, name, 10).value_or("-");
+}
+
+TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWordSize)
+{
+    DictionaryProgram t(kWords);
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
+    EXPECT_TRUE(t.prompter.shown.empty() && Stored(t.p, "TimeLimit") == "-")
+        << "no change, no question";
+    Dictionary::AddDictionaryWord(t.p, "cod"); // adding and removing again is a change too
+    Dictionary::RemoveDictionaryWord(t.p, "cod");
+    t.p.engine.cSetMinWordSize(4);
+    t.prompter.answer(core::Answer::Yes);
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p) && Dictionary::OfferDictionarySave(t.p));
+    ASSERT_EQ(t.prompter.texts(),
+              QStringList{"Dictionary has been updated, do you want to save it?"});
+    EXPECT_EQ(std::pair(t.prompter.shown[0].title, t.prompter.shown[0].buttons),
+              std::pair(QString("Save dictionary?"), core::Buttons::YesNo));
+    engine::Engine reread;
+    ASSERT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok());
+    EXPECT_EQ(AllWords(reread), (Words{"cat", "cats", "dig", "dog", "stag", "tea"}));
+    EXPECT_EQ(reread.cMinWordSize(), 4);
+    EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files), QStringList{"Dictionary.dat"});
+
+    const QByteArray saved = t.bytes();
+    const int loadedMax = t.p.options.LoadedMaxWordSize;
+    t.p.engine.cSetMaxWordSize(5);
+    t.p.engine.cReduceWordSize();
+    t.p.dictionary.DictionaryUpdated = true;
+    t.p.game.TimeLimit = 120;
+    t.prompter.answer(core::Answer::No);
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
+    EXPECT_EQ(t.bytes(), saved);
+    EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
+    EXPECT_EQ(t.p.engine.cMaxWordSize(), loadedMax);
+    EXPECT_EQ(Stored(t.p, "MaxWordSize") + Stored(t.p, "TimeLimit"),
+              std::to_string(loadedMax) + "120");
+}
+
+TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
+{
+    for (const bool gone : {false, true}) { // the file's name taken by a folder; no folder
+        DictionaryProgram t(kWords);
+        Dictionary::AddDictionaryWord(t.p, "quilt");
+        QDir folder(t.folder.path());
+        if (gone)
+            t.p.ProgramFolder = t.path("gone").toStdString();
+        else
+            ASSERT_TRUE(QFile::remove(t.path()) && folder.mkdir("Dictionary.dat"));
+        t.prompter.answer(core::Answer::Yes);
+        t.prompter.answer(core::Answer::Ok);
+        EXPECT_FALSE(Dictionary::OfferDictionarySave(t.p));
+        EXPECT_TRUE(t.prompter.texts().last().startsWith(
+            "The dictionary could not be saved to " +
+            QDir::toNativeSeparators(QString::fromStdString(Dictionary::DictionaryFilePath(t.p))) +
+            ": the file could not be written"));
+        EXPECT_TRUE(t.p.dictionary.DictionaryUpdated) << "the change is still unsaved";
+        ASSERT_TRUE(gone ? folder.mkdir("gone") : folder.rmdir("Dictionary.dat"));
+        t.prompter.answer(core::Answer::Yes);
+        EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
+        engine::Engine reread;
+        EXPECT_TRUE(reread.cReadBinaryDictionary(Dictionary::DictionaryFilePath(t.p)).ok() &&
+                    reread.contains("quilt"));
+    }
+}
+
+// A file that could not be read at start-up may hold words a mended Lettro can read.
+TEST(DictionaryStore, anUnreadableFileIsKeptBeforeTheFirstSave)
+{
+    DictionaryProgram t(kWords, false);
+    QByteArray unreadable = t.bytes();
+    unreadable[unreadable.size() / 2] = static_cast<char>(unreadable[unreadable.size() / 2] ^ 0x40);
+    t.write("Dictionary.dat", unreadable);
+    t.prompter.answer(core::Answer::Ok); // the start-up message
+    Dictionary::ReadDictionary(t.p);
+    for (const char* word : {"quilt", "quip"}) { // only the file met at start-up is kept
+        Dictionary::AddDictionaryWord(t.p, word);
+        t.prompter.answer(core::Answer::Yes);
+        EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
+        EXPECT_EQ(t.bytes("Dictionary.dat.unreadable"), unreadable);
+    }
+    engine::Engine reread;
+    ASSERT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok());
+    EXPECT_EQ(AllWords(reread), (Words{"quilt", "quip"}));
+}
+
+} // namespace
