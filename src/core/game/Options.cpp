@@ -123,7 +123,8 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
         app.game.TimeLimit = SettingsText::SecondsFromTimeItem(v.Time);
 
     // An empty selection (a stored size the list does not offer) leaves the size alone.
-    if (const auto n = SettingsText::SizeFromItem(v.MinWordSize); n && *n != app.engine.cMinWordSize()) {
+    if (const auto n = SettingsText::SizeFromItem(v.MinWordSize);
+        n && *n != app.engine.cMinWordSize()) {
         if (!GameRunning(app)) {
             app.engine.cSetMinWordSize(*n);
         } else if (Confirm(app, "Changing the minimum word size now will stop the current game.  "
@@ -185,9 +186,9 @@ NetworkEntry EnterNetworkGame(Program& app)
         entry = NetworkEntry::AbortAndEnter;
     }
     // Restored when the network game ends.
-    app.savedForNetwork = SavedGameSettings{app.game.GameMode,     app.game.GameType,
-                                            app.options.RepeatLetters, app.game.TimeLimit,
-                                            app.engine.cMinWordSize(), app.options.NumWordsLimit};
+    app.savedForNetwork =
+        SavedGameSettings{app.game.GameMode,  app.game.GameType,         app.options.RepeatLetters,
+                          app.game.TimeLimit, app.engine.cMinWordSize(), app.options.NumWordsLimit};
     return entry;
 }
 

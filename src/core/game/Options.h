@@ -18,7 +18,7 @@ struct OptionsValues {
     std::string Time;        // "3:00"
     std::string MinWordSize; // "4 letters"
     std::string WordSize;
-    std::string NumWords;    // "More than 50"
+    std::string NumWords; // "More than 50"
     bool Sounds = false;
     bool ShowUnusedWords = false;
     bool RepeatLetters = false;

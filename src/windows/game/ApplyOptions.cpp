@@ -1,10 +1,10 @@
 // The options window's procedures and the way into network play: the controls are read
 // into the core's values and show what the core decides.
+#include "core/game/Options.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
-#include "core/game/Options.h"
 
 #include <QCheckBox>
 #include <QComboBox>
