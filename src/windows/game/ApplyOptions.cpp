@@ -1,13 +1,10 @@
-// The options window's procedures, ending a game for an option, and the way into
-// network play.
+// The options window's procedures and the way into network play: the controls are read
+// into the core's values and show what the core decides.
+#include "core/game/Options.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
-#include "core/game/Settings.h"
-#include "core/game/SettingsText.h"
-#include "core/game/TimeFormat.h"
-
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,20 +12,38 @@
 namespace Common {
 
 namespace {
-bool GameRunning(const App& app)
-{
-    return app.game.TimeRemaining != 0;
-}
-
-void FillCombo(QComboBox* combo, const QStringList& items)
+void FillCombo(QComboBox* combo, const std::vector<std::string>& items)
 {
     combo->clear();
-    combo->addItems(items);
+    for (const std::string& item : items)
+        combo->addItem(QString::fromStdString(item));
 }
 
-QString SizeItem(int size)
+void Select(QComboBox* combo, const std::string& text)
 {
-    return QStringLiteral("%1 letters").arg(size);
+    combo->setCurrentIndex(combo->findText(QString::fromStdString(text)));
+}
+
+std::string Chosen(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? std::string() : combo->currentText().toStdString();
+}
+
+OptionsValues ReadDialog(const OptionsDialog& d)
+{
+    OptionsValues v;
+    v.GameType = d.GameTypeCombo->currentIndex();
+    v.GameMode = d.GameModeCombo->currentIndex();
+    v.Time = Chosen(d.TimeCombo);
+    v.MinWordSize = Chosen(d.MinWordSizeCombo);
+    v.WordSize = Chosen(d.WordSizeCombo);
+    v.NumWords = Chosen(d.NumWordsCombo);
+    v.Sounds = d.SoundsOption->isChecked();
+    v.ShowUnusedWords = d.ShowUnusedWordsOption->isChecked();
+    v.RepeatLetters = d.RepeatLettersOption->isChecked();
+    v.LeftHandDisplay = d.LeftHandDisplay->isChecked();
+    v.TimeEnabled = d.TimeCombo->isEnabled();
+    return v;
 }
 
 // Back to the main window once the dialog is done with.
@@ -37,11 +52,6 @@ void ReturnToMain(App& app)
     if (app.optionsDialog)
         app.optionsDialog->hide();
     ReturnToMainWindow(app);
-}
-
-bool Confirm(App& app, const QString& question)
-{
-    return Ask(app, question, ui::Buttons::YesNo) == ui::Answer::Yes;
 }
 } // namespace
 
@@ -63,138 +73,43 @@ void OpenOptions(App& app)
 void FillOptionsDialog(App& app)
 {
     OptionsDialog& d = *app.optionsDialog;
-    FillCombo(d.GameTypeCombo, {QStringLiteral("Standard"), QStringLiteral("Frantic")});
-    FillCombo(d.GameModeCombo, {QStringLiteral("Single Player"), QStringLiteral("Two Player")});
-    QStringList times;
-    for (int seconds : SettingsText::kTimeLimits)
-        times << QString::fromStdString(TimeFormat::FormatTime(seconds));
-    FillCombo(d.TimeCombo, times);
-    QStringList sizes;
-    for (int size = 3; size <= 16; ++size)
-        sizes << SizeItem(size);
-    FillCombo(d.MinWordSizeCombo, sizes);
-    FillCombo(d.WordSizeCombo, sizes);
-    QStringList limits;
-    for (const char* code : SettingsText::kNumWordsCodes)
-        limits << QString::fromStdString(SettingsText::NumWordsItem(code));
-    FillCombo(d.NumWordsCombo, limits);
+    const OptionsItems& items = OptionsDialogItems();
+    FillCombo(d.GameTypeCombo, items.GameType);
+    FillCombo(d.GameModeCombo, items.GameMode);
+    FillCombo(d.TimeCombo, items.Time);
+    FillCombo(d.MinWordSizeCombo, items.WordSize);
+    FillCombo(d.WordSizeCombo, items.WordSize);
+    FillCombo(d.NumWordsCombo, items.NumWords);
 
-    d.GameTypeCombo->setCurrentIndex(app.game.GameType);
-    // Modes 2 and 3 are not offered: the dialog shows no selection then.
-    d.GameModeCombo->setCurrentIndex(app.game.GameMode <= TwoPlayer ? app.game.GameMode : -1);
-    d.TimeCombo->setCurrentIndex(d.TimeCombo->findText(
-        QString::fromStdString(TimeFormat::FormatTime(app.game.TimeLimit))));
-    d.MinWordSizeCombo->setCurrentIndex(
-        d.MinWordSizeCombo->findText(SizeItem(app.engine.cMinWordSize())));
-    d.WordSizeCombo->setCurrentIndex(d.WordSizeCombo->findText(SizeItem(app.engine.cMaxWordSize())));
-    d.NumWordsCombo->setCurrentIndex(d.NumWordsCombo->findText(
-        QString::fromStdString(SettingsText::NumWordsItem(app.options.NumWordsLimit))));
-    d.TimeCombo->setEnabled(app.game.GameType != Frantic);
-    d.SoundsOption->setChecked(app.options.SoundsOn);
-    d.ShowUnusedWordsOption->setChecked(app.options.ShowUnusedWords);
-    d.RepeatLettersOption->setChecked(app.options.RepeatLetters);
-    d.LeftHandDisplay->setChecked(app.options.LeftHandedDisplay);
+    const OptionsValues v = FillOptionsDialog(static_cast<const Program&>(app));
+    d.GameTypeCombo->setCurrentIndex(v.GameType);
+    d.GameModeCombo->setCurrentIndex(v.GameMode);
+    Select(d.TimeCombo, v.Time);
+    Select(d.MinWordSizeCombo, v.MinWordSize);
+    Select(d.WordSizeCombo, v.WordSize);
+    Select(d.NumWordsCombo, v.NumWords);
+    d.TimeCombo->setEnabled(v.TimeEnabled);
+    d.SoundsOption->setChecked(v.Sounds);
+    d.ShowUnusedWordsOption->setChecked(v.ShowUnusedWords);
+    d.RepeatLettersOption->setChecked(v.RepeatLetters);
+    d.LeftHandDisplay->setChecked(v.LeftHandDisplay);
 }
 
 void GameTypeChanged(App& app)
 {
     OptionsDialog& d = *app.optionsDialog;
-    d.TimeCombo->setEnabled(d.GameTypeCombo->currentText() != QStringLiteral("Frantic"));
+    d.TimeCombo->setEnabled(GameTypeChanged(d.GameTypeCombo->currentIndex()));
 }
 
 void ApplyOptions(App& app)
 {
-    OptionsDialog& d = *app.optionsDialog;
-
-    // Game type and mode: changing either during a game aborts it and ends the dialog.
-    struct Choice {
-        QComboBox* combo;
-        int* value;
-        const char* question;
-    };
-    const Choice choices[] = {
-        {d.GameTypeCombo, &app.game.GameType,
-         "Changing the game type now will abort the current game.  Are you sure you want to "
-         "do this?"},
-        {d.GameModeCombo, &app.game.GameMode,
-         "Changing the game mode now will abort the current game.  Are you sure you want to "
-         "do this?"},
-    };
-    for (const Choice& choice : choices) {
-        const int index = choice.combo->currentIndex();
-        if (index < 0 || index == *choice.value)
-            continue;
-        if (GameRunning(app)) {
-            if (Confirm(app, QString::fromLatin1(choice.question))) {
-                AbortGame(app);
-                *choice.value = index;
-                ReturnToMain(app);
-                return;
-            }
-            FillOptionsDialog(app);
-        } else {
-            *choice.value = index;
-        }
-    }
-
-    if (d.TimeCombo->currentIndex() >= 0)
-        app.game.TimeLimit = SettingsText::SecondsFromTimeItem(d.TimeCombo->currentText().toStdString());
-
-    // An empty selection (a stored size the list does not offer) leaves the size alone.
-    if (const auto n = SettingsText::SizeFromItem(d.MinWordSizeCombo->currentText().toStdString())) {
-        if (*n != app.engine.cMinWordSize()) {
-            if (!GameRunning(app)) {
-                app.engine.cSetMinWordSize(*n);
-            } else if (Confirm(app, QStringLiteral("Changing the minimum word size now will stop "
-                                                   "the current game.  Are you sure you want to "
-                                                   "do this?"))) {
-                app.game.TimeRemaining = 1;
-                app.engine.cSetMinWordSize(*n);
-            } else {
-                FillOptionsDialog(app);
-            }
-        }
-    }
-
-    if (const auto m = SettingsText::SizeFromItem(d.WordSizeCombo->currentText().toStdString())) {
-        if (app.engine.cMaxWordSize() > *m) {
-            if (Confirm(app, QStringLiteral("Are you sure you want to remove words longer than "
-                                            "%1 letters from the dictionary?")
-                                 .arg(*m))) {
-                app.engine.cSetMaxWordSize(*m);
-                app.engine.cReduceWordSize();
-                app.dictionary.DictionaryUpdated = true;
-            } else {
-                FillOptionsDialog(app);
-            }
-        } else {
-            app.engine.cSetMaxWordSize(*m);
-        }
-    }
-
-    if (d.NumWordsCombo->currentIndex() >= 0)
-        app.options.NumWordsLimit =
-            SettingsText::NumWordsCode(d.NumWordsCombo->currentText().toStdString());
-    app.options.SoundsOn = d.SoundsOption->isChecked();
-    app.options.ShowUnusedWords = d.ShowUnusedWordsOption->isChecked();
-
-    const bool repeat = d.RepeatLettersOption->isChecked();
-    if (repeat != app.options.RepeatLetters) {
-        if (!GameRunning(app)) {
-            app.options.RepeatLetters = repeat;
-        } else if (Confirm(app, QStringLiteral("Changing the repeat letters setting now will stop "
-                                               "the current game.  Are you sure you want to do "
-                                               "this?"))) {
-            app.game.TimeRemaining = 1;
-            app.options.RepeatLetters = repeat;
-        } else {
-            FillOptionsDialog(app);
-        }
-    }
-
-    app.options.LeftHandedDisplay = d.LeftHandDisplay->isChecked();
-    app.main->LayOutForHand(app.options.LeftHandedDisplay);
-    Settings::SaveSettings(app);
+    const OptionsOutcome outcome = ApplyOptions(app, ReadDialog(*app.optionsDialog));
+    if (outcome.refill)
+        FillOptionsDialog(app);
+    if (outcome.abortGame)
+        AbortGame(app);
+    else
+        app.main->LayOutForHand(app.options.LeftHandedDisplay);
     ReturnToMain(app);
 }
 
@@ -205,20 +120,12 @@ void CancelOptions(App& app)
 
 void EnterNetworkGame(App& app)
 {
-    if (IsNetworkGame(app))
-        return;
-    if (GameRunning(app)) {
-        if (!Confirm(app, QStringLiteral("Entering a network game now will abort the current "
-                                         "game.  Are you sure you want to do this?")))
-            return;
+    const NetworkEntry entry = EnterNetworkGame(static_cast<Program&>(app));
+    if (entry == NetworkEntry::AbortAndEnter)
         AbortGame(app);
-    }
-    // Restored when the network game ends.
-    app.savedForNetwork = SavedGameSettings{app.game.GameMode,     app.game.GameType,
-                                            app.options.RepeatLetters, app.game.TimeLimit,
-                                            app.engine.cMinWordSize(), app.options.NumWordsLimit};
-    // TODO: open the network lobby here (it disables the main window while it is up);
-    // until network play exists nothing opens, so the main window stays usable.
+    // TODO: open the network lobby here when the entry is not Stay (it disables the main
+    // window while it is up); until network play exists nothing opens, so the main window
+    // stays usable.
 }
 
 } // namespace Common

@@ -1,0 +1,195 @@
+#include "Options.h"
+
+#include "core/game/Program.h"
+#include "core/game/Settings.h"
+#include "core/game/SettingsText.h"
+#include "core/game/TimeFormat.h"
+
+#include <algorithm>
+
+namespace Common {
+
+namespace {
+bool GameRunning(const Program& app)
+{
+    return app.game.TimeRemaining != 0;
+}
+
+bool Confirm(Program& app, const char* question)
+{
+    return Ask(app, QString::fromLatin1(question), core::Buttons::YesNo) == core::Answer::Yes;
+}
+
+std::string SizeItem(int size)
+{
+    return std::to_string(size) + " letters";
+}
+
+// The text when the list offers it, else no selection.
+std::string Offered(const std::vector<std::string>& items, const std::string& text)
+{
+    return std::find(items.begin(), items.end(), text) != items.end() ? text : std::string();
+}
+
+int Offered(const std::vector<std::string>& items, int index)
+{
+    return index >= 0 && index < static_cast<int>(items.size()) ? index : -1;
+}
+
+OptionsItems MakeItems()
+{
+    OptionsItems items;
+    items.GameType = {"Standard", "Frantic"};
+    items.GameMode = {"Single Player", "Two Player"};
+    for (int seconds : SettingsText::kTimeLimits)
+        items.Time.push_back(TimeFormat::FormatTime(seconds));
+    for (int size = 3; size <= 16; ++size)
+        items.WordSize.push_back(SizeItem(size));
+    for (const char* code : SettingsText::kNumWordsCodes)
+        items.NumWords.push_back(SettingsText::NumWordsItem(code));
+    return items;
+}
+} // namespace
+
+const OptionsItems& OptionsDialogItems()
+{
+    static const OptionsItems items = MakeItems();
+    return items;
+}
+
+OptionsValues FillOptionsDialog(const Program& app)
+{
+    const OptionsItems& items = OptionsDialogItems();
+    OptionsValues v;
+    v.GameType = Offered(items.GameType, app.game.GameType);
+    v.GameMode = Offered(items.GameMode, app.game.GameMode);
+    v.Time = Offered(items.Time, TimeFormat::FormatTime(app.game.TimeLimit));
+    v.MinWordSize = Offered(items.WordSize, SizeItem(app.engine.cMinWordSize()));
+    v.WordSize = Offered(items.WordSize, SizeItem(app.engine.cMaxWordSize()));
+    v.NumWords = Offered(items.NumWords, SettingsText::NumWordsItem(app.options.NumWordsLimit));
+    v.Sounds = app.options.SoundsOn;
+    v.ShowUnusedWords = app.options.ShowUnusedWords;
+    v.RepeatLetters = app.options.RepeatLetters;
+    v.LeftHandDisplay = app.options.LeftHandedDisplay;
+    v.TimeEnabled = GameTypeChanged(app.game.GameType);
+    return v;
+}
+
+bool GameTypeChanged(int shownType)
+{
+    return shownType != Frantic;
+}
+
+OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
+{
+    OptionsOutcome outcome;
+    OptionsValues v = dialog;
+    // A declined question shows the current settings again, so the later steps find them
+    // and change nothing.
+    const auto decline = [&] {
+        v = FillOptionsDialog(app);
+        outcome.refill = true;
+    };
+
+    // Game type and mode: changing either during a game aborts it and ends the dialog.
+    const struct {
+        int OptionsValues::*chosen;
+        int GameState::*value;
+        const char* question;
+    } choices[] = {
+        {&OptionsValues::GameType, &GameState::GameType,
+         "Changing the game type now will abort the current game.  Are you sure you want to "
+         "do this?"},
+        {&OptionsValues::GameMode, &GameState::GameMode,
+         "Changing the game mode now will abort the current game.  Are you sure you want to "
+         "do this?"},
+    };
+    for (const auto& choice : choices) {
+        const int index = v.*choice.chosen;
+        if (index < 0 || index == app.game.*choice.value)
+            continue;
+        if (!GameRunning(app)) {
+            app.game.*choice.value = index;
+        } else if (Confirm(app, choice.question)) {
+            app.game.*choice.value = index;
+            outcome.abortGame = true;
+            return outcome;
+        } else {
+            decline();
+        }
+    }
+
+    if (!v.Time.empty())
+        app.game.TimeLimit = SettingsText::SecondsFromTimeItem(v.Time);
+
+    // An empty selection (a stored size the list does not offer) leaves the size alone.
+    if (const auto n = SettingsText::SizeFromItem(v.MinWordSize);
+        n && *n != app.engine.cMinWordSize()) {
+        if (!GameRunning(app)) {
+            app.engine.cSetMinWordSize(*n);
+        } else if (Confirm(app, "Changing the minimum word size now will stop the current game.  "
+                                "Are you sure you want to do this?")) {
+            app.game.TimeRemaining = 1; // ends at the next tick, with results
+            app.engine.cSetMinWordSize(*n);
+        } else {
+            decline();
+        }
+    }
+
+    if (const auto m = SettingsText::SizeFromItem(v.WordSize)) {
+        if (app.engine.cMaxWordSize() <= *m) {
+            app.engine.cSetMaxWordSize(*m);
+        } else if (Ask(app,
+                       QStringLiteral("Are you sure you want to remove words longer than %1 "
+                                      "letters from the dictionary?")
+                           .arg(*m),
+                       core::Buttons::YesNo) == core::Answer::Yes) {
+            app.engine.cSetMaxWordSize(*m);
+            app.engine.cReduceWordSize();
+            app.dictionary.DictionaryUpdated = true;
+        } else {
+            decline();
+        }
+    }
+
+    if (!v.NumWords.empty())
+        app.options.NumWordsLimit = SettingsText::NumWordsCode(v.NumWords);
+    app.options.SoundsOn = v.Sounds;
+    app.options.ShowUnusedWords = v.ShowUnusedWords;
+
+    if (v.RepeatLetters != app.options.RepeatLetters) {
+        if (!GameRunning(app)) {
+            app.options.RepeatLetters = v.RepeatLetters;
+        } else if (Confirm(app, "Changing the repeat letters setting now will stop the current "
+                                "game.  Are you sure you want to do this?")) {
+            app.game.TimeRemaining = 1;
+            app.options.RepeatLetters = v.RepeatLetters;
+        } else {
+            decline();
+        }
+    }
+
+    app.options.LeftHandedDisplay = v.LeftHandDisplay;
+    Settings::SaveSettings(app);
+    return outcome;
+}
+
+NetworkEntry EnterNetworkGame(Program& app)
+{
+    if (IsNetworkGame(app))
+        return NetworkEntry::Stay;
+    NetworkEntry entry = NetworkEntry::Enter;
+    if (GameRunning(app)) {
+        if (!Confirm(app, "Entering a network game now will abort the current game.  Are you "
+                          "sure you want to do this?"))
+            return NetworkEntry::Stay;
+        entry = NetworkEntry::AbortAndEnter;
+    }
+    // Restored when the network game ends.
+    app.savedForNetwork =
+        SavedGameSettings{app.game.GameMode,  app.game.GameType,         app.options.RepeatLetters,
+                          app.game.TimeLimit, app.engine.cMinWordSize(), app.options.NumWordsLimit};
+    return entry;
+}
+
+} // namespace Common

@@ -1,0 +1,253 @@
+// The options' rules on a program without windows: stored settings read at start-up,
+// what the options dialog shows, what OK changes, and the way into network play.
+#include "Scripted.h"
+
+#include "core/game/Options.h"
+#include "core/game/Program.h"
+#include "core/game/Settings.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+namespace {
+
+using Common::OptionsValues;
+using core::Answer;
+
+// The stored settings, and two that must never be stored.
+const char* kNames[] = {"TimeLimit", "MinWordSize",     "MaxWordSize",   "NumWordsLimit",
+                        "Sounds",    "ShowUnusedWords", "RepeatLetters", "LeftHandedDisplay",
+                        "GameType",  "GameMode"};
+
+// A program with a settings store in a temporary folder and a dictionary of words up to
+// `limit` letters.
+struct Machine {
+    explicit Machine(int limit = 16, int timeRemaining = 0, int type = 0, int mode = 0)
+    {
+        app.prompter = &prompter;
+        app.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
+        app.engine.cSetMaxWordSize(limit);
+        for (const char* w : {"cat", "steam", "teamsters", "encyclopaedia"})
+            app.engine.cDictionaryAdd(w);
+        app.game.TimeRemaining = timeRemaining, app.game.GameType = type, app.game.GameMode = mode;
+    }
+    // The eight settings as they are stored, then the game's type, mode and time remaining.
+    std::string settings() const
+    {
+        const Options& o = app.options;
+        std::ostringstream s;
+        s << app.game.TimeLimit << ' ' << app.engine.cMinWordSize() << ' '
+          << app.engine.cMaxWordSize() << ' ' << o.NumWordsLimit << ' ' << o.SoundsOn << ' '
+          << o.ShowUnusedWords << ' ' << o.RepeatLetters << ' ' << o.LeftHandedDisplay << " / "
+          << app.game.GameType << ' ' << app.game.GameMode << ' ' << app.game.TimeRemaining;
+        return s.str();
+    }
+    // The stored values in the order of kNames, "." for an absent one.
+    std::string stored() const
+    {
+        std::string s;
+        for (const char* name : kNames)
+            s += (s.empty() ? "" : " ") +
+                 app.settings->cGetRegValue(engine::kSettingsKey, name, 50).value_or(".");
+        return s;
+    }
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    Program app;
+};
+
+TEST(ReadSettings, eachStoredValueOrItsDefault)
+{
+    const std::vector<std::string> empty(8, ""), text(8, "x"), long_(8, std::string(5000, '1'));
+    // Stored values in the order of kNames ("." not stored), and what start-up makes of them.
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "180 3 16 - 1 0 0 0"},
+        {empty, "180 3 16 - 1 0 0 0"}, // an empty value counts as absent
+        {text, "180 3 16 - 0 0 0 0"},  // only "1" is true
+        {long_, "180 3 16 - 0 0 0 0"},
+        {{"90", "1", "20", ">30", "2", "2", "yes", "2"}, "180 3 16 - 0 0 0 0"},
+        {{"1200", "17", "0", "<50", "0", "1", "1", "1"}, "1200 3 16 <50 0 1 1 1"},
+        {{" 60 ", "4a", ".", ">100", ".", ".", ".", "."}, "60 3 16 >100 1 0 0 0"},
+        {{"15", "2", "16", "-", "1", "0", "0", "0"}, "15 2 16 - 1 0 0 0"},
+        {{"1800", "16", "16", "<25", "1", "0", "0", "0"}, "1800 16 16 <25 1 0 0 0"},
+    };
+    for (const auto& [values, loaded] : cases) {
+        Machine m(16, 0, Frantic, TwoPlayer);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (values[i] != ".")
+                m.app.settings->cSetRegValue(engine::kSettingsKey, kNames[i], values[i]);
+        Settings::ReadSettings(m.app);
+        EXPECT_EQ(m.settings(), loaded + " / 0 0 0") << "Standard, one player, after " << loaded;
+        EXPECT_TRUE(m.prompter.shown.empty()) << loaded;
+    }
+}
+
+TEST(ReadSettings, largestSizeAgainstTheDictionarysLimit)
+{
+    const QString shrink = "Dictionary contains words longer than 8 letters, is it OK to remove "
+                           "the longer words from the dictionary?",
+                  warning = "WARNING - dictionary is limited to words that have no more than 12 "
+                            "letters, resetting Max Word Size option";
+    const struct {
+        const char* stored;
+        std::vector<Answer> answers;
+        QStringList texts;
+        int max;
+    } cases[] = {
+        {"20", {Answer::Ok}, {warning}, 12},
+        {"12", {}, {}, 12},
+        {"8", {Answer::Yes}, {shrink}, 8},
+        {"8", {Answer::No, Answer::Ok}, {shrink, "Setting Max Word Size option to 12 letters"}, 12},
+    };
+    for (const auto& c : cases) {
+        Machine m(12);
+        for (Answer a : c.answers)
+            m.prompter.answer(a);
+        m.app.settings->cSetRegValue(engine::kSettingsKey, "MaxWordSize", c.stored);
+        Settings::ReadSettings(m.app);
+        EXPECT_EQ(m.prompter.texts(), c.texts) << c.stored;
+        EXPECT_EQ(std::tuple(m.app.engine.cMaxWordSize(), m.app.options.LoadedMaxWordSize,
+                             m.app.dictionary.DictionaryUpdated, m.app.engine.contains("teamsters"),
+                             m.app.engine.contains("steam")),
+                  std::tuple(c.max, c.max, c.max == 8, c.max > 8, true))
+            << c.stored;
+    }
+}
+
+QString Changing(const char* what, const char* ending)
+{
+    return QStringLiteral("Changing the %1 now will %2 the current game.  Are you sure you want "
+                          "to do this?")
+        .arg(what, ending);
+}
+
+TEST(ApplyOptions, eachChangeWithYesAndNo)
+{
+    using Edit = std::function<void(OptionsValues&)>;
+    const Edit all = [](OptionsValues& v) {
+        v = {1, 1, "10:00", "4 letters", "16 letters", "Less than 100", false, true, true, false};
+    };
+    // Each edit of the dialog, from the given sizes, is applied without a question, or with Yes
+    // and with No. Yes gives `settings` (the type and mode abort the game and drop the rest of
+    // the dialog); No refills the dialog and nothing changes.
+    const struct {
+        int timeRemaining, min, max;
+        Edit edit;
+        QString question; // empty: none
+        const char* settings;
+    } cases[] = {
+        {0, 3, 16, all, "", "600 4 16 <100 0 1 1 0 / 1 1 0"},
+        {9, 3, 16, all, Changing("game type", "abort"), "180 3 16 - 1 0 0 1 / 1 0 9"},
+        {9, 3, 16, [](OptionsValues& v) { v.GameMode = 1, v.Time = "5:00"; },
+         Changing("game mode", "abort"), "180 3 16 - 1 0 0 1 / 0 1 9"},
+        {9, 3, 16, [](OptionsValues& v) { v.MinWordSize = "5 letters", v.Sounds = false; },
+         Changing("minimum word size", "stop"), "180 5 16 - 0 0 0 1 / 0 0 1"},
+        {9, 3, 16, [](OptionsValues& v) { v.RepeatLetters = true, v.LeftHandDisplay = false; },
+         Changing("repeat letters setting", "stop"), "180 3 16 - 1 0 1 0 / 0 0 1"},
+        {9, 3, 16, [](OptionsValues& v) { v.WordSize = "10 letters", v.Sounds = false; },
+         "Are you sure you want to remove words longer than 10 letters from the dictionary?",
+         "180 3 10 - 0 0 0 1 / 0 0 9"},
+        // An empty size selection (a stored size the lists do not offer) leaves it alone.
+        {9, 2, 9, [](OptionsValues& v) { v.MinWordSize = v.WordSize = ""; }, "",
+         "180 2 9 - 1 0 0 1 / 0 0 9"},
+        {0, 3, 12, [](OptionsValues& v) { v.WordSize = "12 letters"; }, "",
+         "180 3 12 - 1 0 0 1 / 0 0 0"},
+        {0, 3, 12, [](OptionsValues& v) { v.WordSize = "14 letters"; }, "",
+         "180 3 14 - 1 0 0 1 / 0 0 0"},
+    };
+    for (const auto& c : cases) {
+        const bool asked = !c.question.isEmpty();
+        for (Answer answer :
+             asked ? std::vector{Answer::Yes, Answer::No} : std::vector{Answer::Ok}) {
+            Machine m(16, c.timeRemaining);
+            m.app.engine.cSetMinWordSize(c.min);
+            m.app.engine.cSetMaxWordSize(c.max);
+            OptionsValues v = Common::FillOptionsDialog(m.app);
+            c.edit(v);
+            const std::string before = m.settings();
+            if (asked)
+                m.prompter.answer(answer);
+            const auto outcome = Common::ApplyOptions(m.app, v);
+            const bool no = answer == Answer::No, abort = !no && c.question.contains("abort");
+            const std::string now = no ? before : c.settings, what = now + (no ? " No" : "");
+            EXPECT_EQ(m.prompter.texts().join(""), c.question) << what;
+            EXPECT_EQ(m.settings(), now) << what;
+            EXPECT_EQ(std::pair(outcome.abortGame, outcome.refill), std::pair(abort, no)) << what;
+            EXPECT_EQ(m.app.dictionary.DictionaryUpdated, !m.app.engine.contains("encyclopaedia"));
+            // Saved unless the game was aborted; the type and mode never are.
+            EXPECT_EQ(m.stored(),
+                      abort ? ". . . . . . . . . ." : now.substr(0, now.find(" /")) + " . .");
+        }
+    }
+}
+
+TEST(FillOptionsDialog, showsTheSettingsAndOnlyWhatTheListsOffer)
+{
+    const auto& items = Common::OptionsDialogItems();
+    EXPECT_EQ(items.Time, (std::vector<std::string>{"0:15", "0:30", "1:00", "2:00", "3:00", "4:00",
+                                                    "5:00", "10:00", "20:00", "30:00"}));
+    EXPECT_EQ(items.NumWords,
+              (std::vector<std::string>{"No limits", "More than 25", "More than 50", "More than 75",
+                                        "More than 100", "Less than 100", "Less than 75",
+                                        "Less than 50", "Less than 25"}));
+    EXPECT_EQ(items.WordSize.front() + "/" + items.WordSize.back() + "/" +
+                  std::to_string(items.WordSize.size()),
+              "3 letters/16 letters/14");
+    EXPECT_EQ(items.GameType[1] + "/" + items.GameMode[1], "Frantic/Two Player");
+    Machine m;
+    EXPECT_EQ(Common::FillOptionsDialog(m.app),
+              (OptionsValues{0, 0, "3:00", "3 letters", "16 letters", "No limits", true, false,
+                             false, true, true}));
+    Machine n(12, 0, Frantic, NetworkHost);
+    n.app.game.TimeLimit = 1200, n.app.options.NumWordsLimit = "<50";
+    n.app.options.RepeatLetters = n.app.options.ShowUnusedWords = true;
+    n.app.options.SoundsOn = n.app.options.LeftHandedDisplay = false;
+    n.app.engine.cSetMinWordSize(2);
+    // No item for a size of 2 or a network mode; Frantic disables the time list.
+    EXPECT_EQ(Common::FillOptionsDialog(n.app),
+              (OptionsValues{1, -1, "20:00", "", "12 letters", "Less than 50", false, true, true,
+                             false, false}));
+    EXPECT_TRUE(!Common::GameTypeChanged(Frantic) && Common::GameTypeChanged(Standard));
+}
+
+TEST(EnterNetworkGame, questionAndSavedSettings)
+{
+    using Common::NetworkEntry;
+    const struct {
+        int mode, timeRemaining;
+        Answer answer; // Ok: no question
+        NetworkEntry entry;
+    } cases[] = {
+        {SinglePlayer, 0, Answer::Ok, NetworkEntry::Enter},
+        {TwoPlayer, 9, Answer::No, NetworkEntry::Stay},
+        {TwoPlayer, 9, Answer::Yes, NetworkEntry::AbortAndEnter},
+        {NetworkPlayer, 9, Answer::Ok, NetworkEntry::Stay},
+        {NetworkHost, 0, Answer::Ok, NetworkEntry::Stay},
+    };
+    for (const auto& c : cases) {
+        Machine m(16, c.timeRemaining, Frantic, c.mode);
+        m.app.game.TimeLimit = 300;
+        m.app.options = {.RepeatLetters = true, .NumWordsLimit = "<75"};
+        m.app.engine.cSetMinWordSize(5);
+        if (c.answer != Answer::Ok)
+            m.prompter.answer(c.answer);
+        EXPECT_EQ(Common::EnterNetworkGame(m.app), c.entry) << c.mode;
+        EXPECT_EQ(m.prompter.texts().join(""),
+                  c.answer == Answer::Ok ? ""
+                                         : "Entering a network game now will abort the "
+                                           "current game.  Are you sure you want to do this?");
+        EXPECT_EQ(m.app.game.TimeRemaining, c.timeRemaining) << "the window aborts the game";
+        const auto s = m.app.savedForNetwork.value_or(SavedGameSettings{.TimeLimit = -1});
+        EXPECT_EQ(std::tie(s.GameMode, s.GameType, s.RepeatLetters, s.TimeLimit, s.MinWordSize,
+                           s.NumWordsLimit),
+                  c.entry == NetworkEntry::Stay ? std::tuple(0, 0, false, -1, 3, "-")
+                                                : std::tuple(c.mode, 1, true, 300, 5, "<75"))
+            << c.mode;
+    }
+}
+
+} // namespace
