@@ -1,7 +1,7 @@
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
-// dictionary: players enter random board words, words of other boards and made-up
-// words; single-player results then take random dictionary corrections. Every list,
-// count and score is compared with a plain computation made here.
+// dictionary: players enter random board words and others made from them; single-player results
+// then take random dictionary corrections. Every list, count and score is compared with a plain
+// computation made here.
 #include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
@@ -38,8 +38,8 @@ struct Soak {
     Program p;
     ScriptedPrompter prompter;
     std::mt19937 draw;
-    Words board;   // the board words as the corrections leave them
-    Words foreign; // board words of earlier games
+    Words board;                   // the board words as the corrections leave them
+    int common = 0, corrected = 0; // the mix that makes it a soak
 
     int below(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(draw); }
     const std::string& pick(const Words& words) { return words[std::size_t(below(words.size()))]; }
@@ -55,8 +55,6 @@ struct Soak {
         for (int i = 0, n = p.engine.cCheckForAllDefinedWords(text); i < n; ++i)
             p.board.BoardWords.push_back(p.engine.cGetDefinedWord(i));
         board = p.board.BoardWords;
-        ASSERT_TRUE(std::is_sorted(board.begin(), board.end()));
-        ASSERT_EQ(std::adjacent_find(board.begin(), board.end()), board.end()) << "no repeats";
 
         const int mode = std::vector{SinglePlayer, SinglePlayer, TwoPlayer, NetworkHost}[below(4)];
         const int players = mode == SinglePlayer ? 1 : mode == TwoPlayer ? 2 : 2 + below(3);
@@ -67,16 +65,10 @@ struct Soak {
                   .PlayerNames = {"Ann", "Bob", "Cy", "Di"}};
         for (Words& entered : p.game.PlayerWords) {
             std::set<std::string> taken;
-            for (int i = below(12); i > 0 && !board.empty(); --i)
-                taken.insert(pick(board));
-            for (int i = below(4); i > 0 && !foreign.empty(); --i)
-                taken.insert(pick(foreign));
-            for (int i = below(3); i > 0; --i) {
-                std::string madeUp(std::size_t(3 + below(6)), 'a');
-                for (char& c : madeUp)
-                    c = char('a' + below(26));
-                taken.insert(madeUp);
-            }
+            // Board words, and now and then one with a letter added: seldom a word, and
+            // when it is a dictionary word, seldom on the board.
+            for (int i = below(16); i > 0 && !board.empty(); --i)
+                taken.insert(pick(board) + (below(4) ? "" : std::string(1, char('a' + below(26)))));
             entered.assign(taken.begin(), taken.end());
             std::shuffle(entered.begin(), entered.end(), draw);
         }
@@ -84,18 +76,9 @@ struct Soak {
         Scoring::FindUnusedAndCommon(p.game, p.board.BoardWords, p.eval);
         Results::PrepareResults(p);
         check(true);
-        // The path of every board word: one cube for each of its cube texts.
-        for (const std::string& w : board) {
-            Results::ShowWordPath(p, w);
-            std::multiset<std::string> faces;
-            for (int i = 0; i < 16; ++i)
-                if (p.results.Path[std::size_t(i / 4)][std::size_t(i % 4)])
-                    faces.insert(p.board.BoardGrid[std::size_t(i / 4)][std::size_t(i % 4)]);
-            const auto pieces = CheckCubes::CubeTexts(w);
-            EXPECT_EQ(faces, std::multiset<std::string>(pieces.begin(), pieces.end())) << w;
-            if (below(20) == 0)
-                foreign.push_back(w);
-        }
+        common += int(p.eval.CommonWords.size());
+        for (const std::string& w : board) // what the solver found, the path search traces
+            EXPECT_TRUE(CheckCubes::WordOnBoard(p, w)) << w;
         for (int i = mode == SinglePlayer ? below(6) : 0; i > 0; --i)
             correct();
         check(false);
@@ -111,20 +94,20 @@ struct Soak {
         const int row = shown.empty() || below(8) == 0 ? -1 : below(shown.size());
         const std::size_t notices = prompter.shown.size();
         const int next = add ? Results::AddToDict(p, row) : (Results::RemoveFromDict(p, row), -1);
-        EXPECT_EQ(prompter.shown.size(), notices + (row < 0));
+        EXPECT_EQ(prompter.shown.size(), notices + (row < 0)) << "a notice when none is selected";
         if (row < 0)
             return;
+        ++corrected;
         const std::string& w = shown[std::size_t(row)];
         EXPECT_EQ(p.engine.contains(w), add) << w;
         if (add)
             board.push_back(w);
         else
             board.erase(std::find(board.begin(), board.end(), w));
-        const int left = int(shown.size()) - 1;
-        EXPECT_EQ(next, add && left > 0 ? std::min(row, left - 1) : -1);
+        EXPECT_EQ(next, add && shown.size() > 1 ? std::min(row, int(shown.size()) - 2) : -1);
     }
 
-    // Every list each selector offers, the score table, the scores and the result lines;
+    // Every list each selector offers, the scores and the result lines;
     // after corrections the order of the players' lists is not checked.
     void check(bool inOrder)
     {
@@ -133,43 +116,30 @@ struct Soak {
         for (const Words& entered : p.game.PlayerWords)
             for (const std::string& w : entered)
                 ++finders[w];
-        std::map<int, Words> lists = {
-            {Scoring::AllBoardWords, board}, {Scoring::Unused, {}}, {Scoring::Common, {}}};
-        for (const std::string& d : board)
+        std::map<int, Words> lists = {{Scoring::AllBoardWords, board}};
+        long long best = 0;
+        for (const std::string& d : board) {
+            best += Points(d);
             if (finders[d] != 1)
                 lists[finders[d] == 0 ? Scoring::Unused : Scoring::Common].push_back(d);
-        const int players = p.game.PlayerCount;
-        std::vector<int> scores(std::size_t(players), 0), sizes;
-        for (int q = 0; q < players; ++q) {
+        }
+        std::vector<int> scores(std::size_t(p.game.PlayerCount), 0);
+        for (int q = 0; q < p.game.PlayerCount; ++q) {
             for (const std::string& w : p.game.PlayerWords[std::size_t(q)])
                 if (finders[w] == 1 || !onBoard.count(w))
                     lists[(onBoard.count(w) ? Scoring::DefinedBase : Scoring::UndefinedBase) + q]
                         .push_back(w);
             for (const std::string& w : lists[Scoring::DefinedBase + q])
                 scores[std::size_t(q)] += Points(w);
-            sizes.push_back(int(lists[Scoring::DefinedBase + q].size()));
         }
-        // The numbers of the score table's rows, top to bottom.
-        std::vector<int> table = scores;
-        table.insert(table.end(), sizes.begin(), sizes.end());
-        for (int code : {int(Scoring::Common), int(Scoring::Unused), int(Scoring::AllBoardWords)})
-            table.push_back(int(lists[code].size()));
-        for (int q = 0; q < players; ++q)
-            table.push_back(int(lists[Scoring::UndefinedBase + q].size()));
 
         for (Selector s : {Selector::User, Selector::Dict}) {
             for (std::size_t i = 0; i < Results::SelectorItems(p, s).size(); ++i) {
                 Results::ChooseItem(p, s, int(i));
                 const int code = Results::ChosenCode(p, s);
                 Words shown = Results::ShownList(p, s), expected = lists[code];
-                if (code == Scoring::ScoreTable) {
-                    std::vector<int> numbers;
-                    for (const std::string& row : shown)
-                        if (row.find(':') != std::string::npos)
-                            numbers.push_back(std::stoi(row.substr(row.rfind(':') + 1)));
-                    EXPECT_EQ(numbers, table) << "the score table";
-                    continue;
-                }
+                if (code == Scoring::ScoreTable)
+                    continue; // its rows come from the lists checked here
                 if (!inOrder && code >= Scoring::DefinedBase) {
                     std::sort(shown.begin(), shown.end());
                     std::sort(expected.begin(), expected.end());
@@ -181,9 +151,6 @@ struct Soak {
             EXPECT_EQ(p.eval.PlayerScores, scores);
             return;
         }
-        long long best = 0;
-        for (const std::string& w : board)
-            best += Points(w);
         const long long found = std::ssize(lists[Scoring::DefinedBase]);
         const long long bad = std::ssize(lists[Scoring::UndefinedBase]);
         const auto words = [](long long n) {
@@ -209,6 +176,8 @@ TEST(ResultsSoak, everyListAndScoreAgreesWithAPlainComputation)
         SCOPED_TRACE(testing::Message() << "game " << game);
         soak.play(game);
     }
+    EXPECT_GT(soak.common, 0);
+    EXPECT_GT(soak.corrected, 0);
 }
 
 } // namespace
