@@ -98,7 +98,7 @@ TEST(Dice, randomIndexFloorsAndStaysInRange)
 {
     Draws draws({0.0f, 0.49f, 0.5f, 0.9999999f, 1.0f});
     EXPECT_EQ(Dice::RandomIndex(draws, 6), 0);
-    EXPECT_EQ(Dice::RandomIndex(draws, 6), 2);  // 2.94
+    EXPECT_EQ(Dice::RandomIndex(draws, 6), 2); // 2.94
     EXPECT_EQ(Dice::RandomIndex(draws, 6), 3);
     EXPECT_EQ(Dice::RandomIndex(draws, 16), 15);
     EXPECT_EQ(Dice::RandomIndex(draws, 16), 15) << "a source that returns 1 must not overrun";

@@ -90,8 +90,8 @@ TEST(EndToEnd, aWholeGameAndTheNextStartUp)
     EXPECT_EQ(r.WordsLabel->text(), "3 words found out of 6 (50%)");
     EXPECT_EQ(r.BadWordsLabel->text(), "");
 
-    // OK counts only after the first second; move the clock of the window back.
-    r.ResultsShownAt -= std::chrono::seconds(2);
+    // OK counts only after the first second; move the results' clock back.
+    t.app.results.ShownAt -= std::chrono::seconds(2);
     r.ResultsOK->click();
     EXPECT_FALSE(r.isVisible());
     EXPECT_TRUE(t.window->isEnabled());

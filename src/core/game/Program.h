@@ -10,6 +10,7 @@
 #include "engine/Settings.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -75,10 +76,22 @@ struct Evaluation {
     std::vector<int> PlayerScores;
 };
 
-// The results window's state; it mirrors this.
+// One item of a results selector: its text and the list code it stands for.
+struct SelectorItem {
+    std::string text;
+    int code = 0;
+    bool operator==(const SelectorItem&) const = default;
+};
+
+// The results window's state; it mirrors this. The lists it shows are derived from the
+// evaluation by the chosen items' codes.
 struct ResultsState {
     bool Open = false;
-    std::string Words, Score, BadWords; // the three result lines
+    std::string Words, Score, BadWords;             // the three result lines
+    std::vector<SelectorItem> UserItems, DictItems; // the two selectors
+    int UserChoice = 0, DictChoice = 0;             // their chosen items
+    std::array<std::array<bool, 4>, 4> Path{};      // the clicked word's cubes
+    std::chrono::steady_clock::time_point ShownAt{};
 };
 
 // The dictionary editor's state; its window and the progress window mirror this.

@@ -1,15 +1,59 @@
-// The end of a game as the results window shows it: its lists, the result lines, and
-// the dictionary corrections of a single-player game.
+// The end of a game as the results window shows it: its selectors and the lists they
+// choose, the result lines, the path of a clicked word, the dictionary corrections of a
+// single-player game, and closing.
 #pragma once
 
-struct Program;
+#include "core/game/Program.h"
+
+#include <chrono>
+#include <string>
 
 namespace Results {
 
-// Sets the results up for the game just evaluated and opens them.
-void PrepareResults(Program& program);
+using Clock = std::chrono::steady_clock;
+
+// The two selectors: UserWordsCombo over UserWords, DictWordsCombo over DictWords.
+enum class Selector { User, Dict };
+
+// Sets the results up for the game just evaluated and opens them: the selectors' items
+// for the game mode and their first choices, the result lines, no path; `now` starts the
+// second in which OK is ignored.
+void PrepareResults(Program& program, Clock::time_point now = Clock::now());
 
 // Recomputes the scores and the three result lines from the current lists.
 void ShowScores(Program& program);
+
+const std::vector<SelectorItem>& SelectorItems(const Program& program, Selector selector);
+int ChosenItem(const Program& program, Selector selector);
+// Chooses item `item` of a selector; an index it does not have changes nothing.
+void ChooseItem(Program& program, Selector selector, int item);
+// The code of the chosen item, or -1 when the selector has none.
+int ChosenCode(const Program& program, Selector selector);
+
+// The rows the selector's list shows: the words of the list its code names, or the
+// score table's rows.
+Words ShownList(const Program& program, Selector selector);
+// Whether the score table stands in the place of DictWords.
+bool ShowsScoreTable(const Program& program);
+// Whether the dictionary corrections and the lists' titles show (single-player games).
+bool CorrectionsShown(const Program& program);
+// Whether "Add to Dictionary" shows: beside the player's undefined words only.
+bool AddToDictShown(const Program& program);
+
+// Adds the word in row `selectedRow` of the user list (-1: none selected) to the
+// dictionary and moves it into the defined words. Returns the row to select next, or -1.
+int AddToDict(Program& program, int selectedRow);
+// Removes the word in row `selectedRow` of the dictionary list (-1: none) from the
+// dictionary; a word of the player's moves into the undefined words.
+void RemoveFromDict(Program& program, int selectedRow);
+
+// Marks the cubes of `word`'s path in `program.results.Path`.
+void ShowWordPath(Program& program, const std::string& word);
+
+// OK: ignored within the first second after the results were prepared; otherwise closes
+// them as ResultsWindowClosed does. True when closed.
+bool CloseResults(Program& program, Clock::time_point now = Clock::now());
+// Closing by the frame: always closes. The game is over; the lists stay until the next.
+void ResultsWindowClosed(Program& program);
 
 } // namespace Results

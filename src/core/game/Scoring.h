@@ -55,13 +55,6 @@ struct ResultTexts {
 // Computes `eval.PlayerScores` (two-player and network games) and the result lines.
 ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluation& eval);
 
-// One item of a results selector: its text and the list code it stands for.
-struct SelectorItem {
-    std::string text;
-    int code = 0;
-    bool operator==(const SelectorItem&) const = default;
-};
-
 std::vector<SelectorItem> UserSelectorItems(const GameState& game);
 std::vector<SelectorItem> DictSelectorItems(const GameState& game);
 

@@ -1,11 +1,8 @@
 #include "ResultsWindow.h"
 
-#include "core/board/CheckCubes.h"
-#include "core/dictionary/DictionaryStore.h"
+#include "core/game/Results.h"
 #include "windows/game/App.h"
-#include "windows/game/EndOfGame.h"
 #include "windows/game/MainWindow.h"
-#include "core/game/Scoring.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -49,6 +46,40 @@ void SetCubeColour(QLabel* cube, const QColor& colour)
     cube->setPalette(palette);
 }
 
+std::size_t Index(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+
+int SelectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void FillSelector(QComboBox* combo, const std::vector<SelectorItem>& items, int chosen)
+{
+    // Filling must not be taken for the user's choice.
+    const QSignalBlocker block(combo);
+    combo->clear();
+    for (const SelectorItem& item : items)
+        combo->addItem(QString::fromStdString(item.text));
+    combo->setCurrentIndex(chosen);
+}
+
+void FillList(QListWidget* list, const Words& rows, bool keepSelection)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    const QString kept =
+        keepSelection && !selected.isEmpty() ? selected.first()->text() : QString();
+    list->clear();
+    for (const std::string& row : rows)
+        list->addItem(QString::fromStdString(row));
+    const auto found = list->findItems(kept, Qt::MatchExactly);
+    if (!kept.isEmpty() && !found.isEmpty())
+        list->setCurrentItem(found.first());
+}
+
 } // namespace
 
 ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
@@ -59,8 +90,8 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
 
     const int listTop = 56;
     const int listHeight = 250;
-    UserWordsLabel = MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"),
-                               QRect(12, 8, 180, 20));
+    UserWordsLabel =
+        MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"), QRect(12, 8, 180, 20));
     UserWordsCombo = new QComboBox(this);
     UserWordsCombo->setObjectName(QStringLiteral("UserWordsCombo"));
     UserWordsCombo->setGeometry(12, 28, 180, 24);
@@ -92,10 +123,10 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
     }
 
     const int textTop = listTop + 4 * cubeSize + 16;
-    WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"), {},
-                           QRect(boardLeft, textTop, 260, 22));
-    ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"), {},
-                           QRect(boardLeft, textTop + 24, 260, 22));
+    WordsLabel =
+        MakeLabel(this, QStringLiteral("WordsLabel"), {}, QRect(boardLeft, textTop, 260, 22));
+    ScoreLabel =
+        MakeLabel(this, QStringLiteral("ScoreLabel"), {}, QRect(boardLeft, textTop + 24, 260, 22));
     BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"), {},
                               QRect(boardLeft, textTop + 48, 260, 22));
 
@@ -115,17 +146,33 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
 
     setFixedSize(boardLeft + 4 * cubeSize + 110, buttonTop + 42);
 
-    connect(UserWordsCombo, &QComboBox::currentIndexChanged, this,
-            [this] { Common::FillResultLists(m_app); });
-    connect(DictWordsCombo, &QComboBox::currentIndexChanged, this,
-            [this] { Common::FillResultLists(m_app); });
-    const auto showPath = [this](QListWidgetItem* item) {
-        Common::ShowWordPath(m_app, item->text().toStdString());
+    using Results::Selector;
+    connect(UserWordsCombo, &QComboBox::currentIndexChanged, this, [this](int item) {
+        Results::ChooseItem(m_app, Selector::User, item);
+        showLists(false);
+    });
+    connect(DictWordsCombo, &QComboBox::currentIndexChanged, this, [this](int item) {
+        Results::ChooseItem(m_app, Selector::Dict, item);
+        showLists(false);
+    });
+    const auto clicked = [this](QListWidgetItem* item) {
+        Results::ShowWordPath(m_app, item->text().toStdString());
+        showPath();
     };
-    connect(UserWords, &QListWidget::itemClicked, this, showPath);
-    connect(DictWords, &QListWidget::itemClicked, this, showPath);
-    connect(AddToDict, &QPushButton::clicked, this, [this] { Common::AddToDict(m_app); });
-    connect(RemoveFromDict, &QPushButton::clicked, this, [this] { Common::RemoveFromDict(m_app); });
+    connect(UserWords, &QListWidget::itemClicked, this, clicked);
+    connect(DictWords, &QListWidget::itemClicked, this, clicked);
+    connect(AddToDict, &QPushButton::clicked, this, [this] {
+        const int next = Results::AddToDict(m_app, SelectedRow(UserWords));
+        refresh(true);
+        if (next >= 0)
+            UserWords->setCurrentRow(next);
+    });
+    connect(RemoveFromDict, &QPushButton::clicked, this, [this] {
+        Results::RemoveFromDict(m_app, SelectedRow(DictWords));
+        // The removed word is gone from the list, so nothing stays selected for a
+        // second press to remove.
+        refresh(true);
+    });
     connect(ResultsOK, &QPushButton::clicked, this, [this] { Common::CloseResults(m_app); });
 }
 
@@ -140,72 +187,64 @@ void ResultsWindow::reject()
     Common::ResultsWindowClosed(m_app);
 }
 
+void ResultsWindow::refresh(bool keepSelection)
+{
+    using Results::Selector;
+    FillSelector(UserWordsCombo, Results::SelectorItems(m_app, Selector::User),
+                 Results::ChosenItem(m_app, Selector::User));
+    FillSelector(DictWordsCombo, Results::SelectorItems(m_app, Selector::Dict),
+                 Results::ChosenItem(m_app, Selector::Dict));
+    showLists(keepSelection);
+    WordsLabel->setText(QString::fromStdString(m_app.results.Words));
+    ScoreLabel->setText(QString::fromStdString(m_app.results.Score));
+    BadWordsLabel->setText(QString::fromStdString(m_app.results.BadWords));
+    for (int i = 0; i < 16; ++i) {
+        const std::string& face = m_app.board.BoardGrid[Index(i / 4)][Index(i % 4)];
+        ResultCubes[Index(i)]->setText(face == "qu" ? QStringLiteral("Qu")
+                                                    : QString::fromStdString(face).toUpper());
+    }
+    showPath();
+}
+
+void ResultsWindow::showLists(bool keepSelection)
+{
+    using Results::Selector;
+    const bool corrections = Results::CorrectionsShown(m_app);
+    AddToDict->setVisible(Results::AddToDictShown(m_app));
+    RemoveFromDict->setVisible(corrections);
+    UserWordsLabel->setVisible(corrections);
+    DictWordsLabel->setVisible(corrections);
+    if (!m_app.results.Open) {
+        UserWords->clear();
+        DictWords->clear();
+        ScoreList->clear();
+        return;
+    }
+    FillList(UserWords, Results::ShownList(m_app, Selector::User), keepSelection);
+    const bool table = Results::ShowsScoreTable(m_app);
+    FillList(table ? ScoreList : DictWords, Results::ShownList(m_app, Selector::Dict),
+             keepSelection);
+    ScoreList->setVisible(table);
+    DictWords->setVisible(!table);
+}
+
+void ResultsWindow::showPath()
+{
+    for (int i = 0; i < 16; ++i)
+        SetCubeColour(ResultCubes[Index(i)],
+                      m_app.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
+}
+
 namespace Common {
 
 namespace {
 
-std::size_t Index(int i)
-{
-    return static_cast<std::size_t>(i);
-}
-
-// Messages from here belong over the results window: the main window is disabled.
-void Notice(App& app, const QString& text)
-{
-    Ask(app, text, core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Results);
-}
-
-void FillSelector(QComboBox* combo, std::vector<int>& codes,
-                  const std::vector<Scoring::SelectorItem>& items)
-{
-    combo->clear();
-    codes.clear();
-    for (const Scoring::SelectorItem& item : items) {
-        combo->addItem(QString::fromStdString(item.text));
-        codes.push_back(item.code);
-    }
-}
-
-// The code of the selector's current item, or -1 when nothing is selected.
-int SelectedCode(const QComboBox* combo, const std::vector<int>& codes)
-{
-    const int index = combo->currentIndex();
-    return index >= 0 && Index(index) < codes.size() ? codes[Index(index)] : -1;
-}
-
-Words& PlayerList(std::vector<Words>& lists, int p)
-{
-    if (Index(p) >= lists.size())
-        lists.resize(Index(p) + 1);
-    return lists[Index(p)];
-}
-
-const Words& LocalPlayerWords(App& app)
-{
-    return PlayerList(app.game.PlayerWords, std::max(app.game.LocalPlayerIndex, 0));
-}
-
-void RemoveFirstItem(QListWidget* list, const QString& text)
-{
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
-            delete list->takeItem(row);
-            return;
-        }
-    }
-}
-
-// The window and its lists are emptied whichever way it was closed.
+// The window is emptied and the main window given back, whichever way it was closed.
 void CloseAndReturn(App& app)
 {
-    ResultsWindow& r = *app.resultsWindow;
+    ResultsWindow& r = ResultsWindowFor(app);
     r.hide();
-    r.UserWords->clear();
-    r.DictWords->clear();
-    r.WordsLabel->clear();
-    r.ScoreLabel->clear();
-    r.BadWordsLabel->clear();
-    app.game.GameInProgress = false;
+    r.refresh();
     // TODO: a network game goes back to the lobby (ReturnToLobby) once network play
     // exists; until then every game gives the main window back so nobody is locked out.
     ReturnToMainWindow(app);
@@ -222,151 +261,23 @@ ResultsWindow& ResultsWindowFor(App& app)
 
 void PrepareResultsWindow(App& app)
 {
-    ResultsWindow& r = ResultsWindowFor(app);
-    const GameState& game = app.game;
-    const bool single = game.GameMode == SinglePlayer;
-    {
-        // Filling the selectors must not refill the lists at every item.
-        const QSignalBlocker userBlock(r.UserWordsCombo);
-        const QSignalBlocker dictBlock(r.DictWordsCombo);
-        FillSelector(r.UserWordsCombo, r.UserListCodes, Scoring::UserSelectorItems(game));
-        FillSelector(r.DictWordsCombo, r.DictListCodes, Scoring::DictSelectorItems(game));
-        r.UserWordsCombo->setCurrentIndex(0);
-        r.DictWordsCombo->setCurrentIndex(single && app.options.ShowUnusedWords ? 1 : 0);
-    }
-    r.AddToDict->setVisible(single);
-    r.RemoveFromDict->setVisible(single);
-    r.UserWordsLabel->setVisible(single);
-    r.DictWordsLabel->setVisible(single);
-    FillResultLists(app);
-    r.ResultsShownAt = std::chrono::steady_clock::now();
-    for (int i = 0; i < 16; ++i) {
-        const std::string& face = app.board.BoardGrid[Index(i / 4)][Index(i % 4)];
-        QLabel* cube = r.ResultCubes[Index(i)];
-        cube->setText(face == "qu" ? QStringLiteral("Qu") : QString::fromStdString(face).toUpper());
-        SetCubeColour(cube, kOffPath);
-    }
-}
-
-void FillResultLists(App& app)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    const int userCode = SelectedCode(r.UserWordsCombo, r.UserListCodes);
-    if (userCode >= 0)
-        FillList(app, userCode, r.UserWords);
-    const int dictCode = SelectedCode(r.DictWordsCombo, r.DictListCodes);
-    if (dictCode >= 0)
-        FillList(app, dictCode, r.DictWords);
-    if (app.game.GameMode == SinglePlayer)
-        r.AddToDict->setVisible(userCode == Scoring::UndefinedBase + app.game.LocalPlayerIndex);
-}
-
-void FillList(App& app, int code, QListWidget* target)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    if (target == r.DictWords)
-        r.ScoreList->hide();
-    target->hide();
-    QListWidget* list = code == Scoring::ScoreTable ? r.ScoreList : target;
-    list->clear();
-    if (code == Scoring::ScoreTable) {
-        const auto rows = Scoring::ScoreTableRows(app.game, app.board.BoardWords, app.eval);
-        for (const std::string& row : rows)
-            list->addItem(QString::fromStdString(row));
-    } else if (const Words* words = Scoring::ListForCode(app.board.BoardWords, app.eval, code)) {
-        for (const std::string& w : *words)
-            list->addItem(QString::fromStdString(w));
-    }
-    list->show();
-}
-
-void ShowWordPath(App& app, const std::string& word)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    CheckCubes::WordOnBoard(app.board, app.options.RepeatLetters, word);
-    for (int i = 0; i < 16; ++i)
-        SetCubeColour(r.ResultCubes[Index(i)],
-                      app.board.UsedCubes[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
-}
-
-void AddToDict(App& app)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    const QList<QListWidgetItem*> selected = r.UserWords->selectedItems();
-    if (selected.isEmpty()) {
-        Notice(app, QStringLiteral("You must select a word in the 'undefined' list first"));
-        return;
-    }
-    const int L = std::max(app.game.LocalPlayerIndex, 0);
-    const std::string w = selected.first()->text().toStdString();
-    Dictionary::AddDictionaryWord(app, w);
-
-    const int row = r.UserWords->row(selected.first());
-    delete r.UserWords->takeItem(row);
-    r.UserWords->clearSelection();
-    if (r.UserWords->count() > 0)
-        r.UserWords->setCurrentRow(std::min(row, r.UserWords->count() - 1));
-
-    Scoring::RemoveWord(PlayerList(app.eval.PlayerUndefinedWords, L), w);
-    const bool playerWord = Scoring::Contains(LocalPlayerWords(app), w);
-    if (playerWord)
-        Scoring::AppendWord(PlayerList(app.eval.PlayerDefinedWords, L), w);
-    const int dictCode = SelectedCode(r.DictWordsCombo, r.DictListCodes);
-    Scoring::AppendWord(app.board.BoardWords, w);
-    if (dictCode == Scoring::AllBoardWords)
-        r.DictWords->addItem(QString::fromStdString(w));
-    if (!playerWord) {
-        Scoring::AppendWord(app.eval.UnusedWords, w);
-        if (dictCode == Scoring::Unused)
-            r.DictWords->addItem(QString::fromStdString(w));
-    }
-    ShowScores(app);
-}
-
-void RemoveFromDict(App& app)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    const QList<QListWidgetItem*> selected = r.DictWords->selectedItems();
-    if (selected.isEmpty()) {
-        Notice(app, QStringLiteral("You must select a word in the 'dictionary' list first"));
-        return;
-    }
-    const int L = std::max(app.game.LocalPlayerIndex, 0);
-    const std::string w = selected.first()->text().toStdString();
-    Dictionary::RemoveDictionaryWord(app, w);
-    delete r.DictWords->takeItem(r.DictWords->row(selected.first()));
-    // The list would select the next word by itself; a second press must not remove it.
-    r.DictWords->clearSelection();
-
-    Scoring::RemoveWord(app.board.BoardWords, w);
-    Scoring::RemoveWord(app.eval.UnusedWords, w);
-    Scoring::RemoveWord(PlayerList(app.eval.PlayerDefinedWords, L), w);
-    const int userCode = SelectedCode(r.UserWordsCombo, r.UserListCodes);
-    if (userCode == Scoring::DefinedBase + L)
-        RemoveFirstItem(r.UserWords, QString::fromStdString(w));
-    if (Scoring::Contains(LocalPlayerWords(app), w)) {
-        Scoring::AppendWord(PlayerList(app.eval.PlayerUndefinedWords, L), w);
-        if (userCode == Scoring::UndefinedBase + L)
-            r.UserWords->addItem(QString::fromStdString(w));
-    }
-    ShowScores(app);
+    // FinishTurn prepares the results in the core; results it left unprepared are
+    // prepared here so that the window never shows those of an earlier game.
+    if (!app.results.Open)
+        Results::PrepareResults(app);
+    ResultsWindowFor(app).refresh();
 }
 
 void CloseResults(App& app)
 {
-    if (!app.resultsWindow)
-        return;
-    // A word typed with Return just as the game ended must not close the results unseen.
-    if (std::chrono::steady_clock::now() - app.resultsWindow->ResultsShownAt <=
-        std::chrono::seconds(1))
-        return;
-    CloseAndReturn(app);
+    if (Results::CloseResults(app))
+        CloseAndReturn(app);
 }
 
 void ResultsWindowClosed(App& app)
 {
-    if (app.resultsWindow)
-        CloseAndReturn(app);
+    Results::ResultsWindowClosed(app);
+    CloseAndReturn(app);
 }
 
 } // namespace Common

@@ -5,9 +5,6 @@
 #include <QDialog>
 
 #include <array>
-#include <chrono>
-#include <string>
-#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -15,6 +12,7 @@ class QListWidget;
 class QPushButton;
 struct App;
 
+// Mirrors program.results; every handler is one call into Results and a refresh.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -36,17 +34,20 @@ public:
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* ResultsOK = nullptr;
 
-    // The list code of each selector item, by item index.
-    std::vector<int> UserListCodes;
-    std::vector<int> DictListCodes;
-    // When the window was prepared; OK is ignored for a second after it.
-    std::chrono::steady_clock::time_point ResultsShownAt{};
+    // Shows program.results: selectors, lists, texts, buttons, the small board and its
+    // path. A word selected in a list stays selected when `keepSelection` and it is
+    // still there.
+    void refresh(bool keepSelection = false);
 
 protected:
     // The frame's close box and Escape.
     void reject() override;
 
 private:
+    // The buttons and titles that go with the chosen lists, and the lists.
+    void showLists(bool keepSelection);
+    void showPath();
+
     App& m_app;
 };
 
@@ -55,17 +56,8 @@ namespace Common {
 // The results window, made on first use as a child of the main window.
 ResultsWindow& ResultsWindowFor(App& app);
 
-// Fills the selectors for the game mode, the lists, the small board; starts the guard.
+// Makes the window mirror program.results (prepared for the game just evaluated).
 void PrepareResultsWindow(App& app);
-// Fills both word lists from the selectors' codes.
-void FillResultLists(App& app);
-// Fills `target` (or, for the score table, ScoreList in its place) with a code's list.
-void FillList(App& app, int code, QListWidget* target);
-// Colours the small board: the word's path light green, the other cubes light orange.
-void ShowWordPath(App& app, const std::string& word);
-// Dictionary corrections of a single-player game.
-void AddToDict(App& app);
-void RemoveFromDict(App& app);
 // OK: ignored within the first second, then gives the main window back.
 void CloseResults(App& app);
 // Closing by the frame: always closes, so the main window is never left disabled.
