@@ -15,11 +15,7 @@ TEST(Settings, ValuesAreCutToTheLengthWithoutSplittingACharacter)
     SettingsStore store(dir.dir().string());
     EXPECT_FALSE(store.cGetRegValue(kSettingsKey, "Player", 64)) << "absent";
     // Each case: the stored value, the longest value read, what is read (nothing: "").
-    const struct {
-        const char* value;
-        int length;
-        const char* read;
-    } cases[] = {{"", 64, ""}, {"Ann", 0, ""}, {"Ann", -3, ""}, {"Bartholomew", 4, "Bart"},
+    const struct { const char* value; int length; const char* read; } cases[] = {{"", 64, ""}, {"Ann", 0, ""}, {"Ann", -3, ""}, {"Bartholomew", 4, "Bart"},
                  {"Bartholomew", 11, "Bartholomew"}, {"Bartholomew", 100, "Bartholomew"},
                  {"Z\xc3\xb3\xc3\xa9", 2, "Z"}, {"Z\xc3\xb3\xc3\xa9", 4, "Z\xc3\xb3"},
                  {"\xe2\x82\xac", 2, ""}};

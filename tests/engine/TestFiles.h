@@ -24,9 +24,6 @@ public:
         std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all, ec);
         std::filesystem::remove_all(m_dir, ec);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
     const std::filesystem::path& dir() const { return m_dir; }
 

@@ -22,11 +22,7 @@ TEST(Tool, CommandsOutputAndExitCodes)
     const std::string words = "act\ncat\nequip\nquit\nquite\ntac\n";
     // Each case: the arguments, the exit code, what is printed ("*" when not checked).
     // Exit 1 is a bad file or board, with one line on stderr; 2 is a usage error.
-    const struct {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string out;
-    } cases[] = {
+    const struct { std::vector<std::string> args; int exitCode; std::string out; } cases[] = {
         {{"build", dict, dir.path("words.txt")}, 0, "words added: 6\nlines skipped: 1\nwords: 6\n"},
         {{"info", dict}, 0, "words: 6\nmin_word_size: 3\nmax_word_size: 16\n"},
         {{"export", dict}, 0, words},
