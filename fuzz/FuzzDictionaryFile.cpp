@@ -3,10 +3,10 @@
 #include "engine/DictionaryFile.h"
 #include "engine/Engine.h"
 
+#include "../tests/support/PlainWords.h"
 #include "FuzzFiles.h"
 
 #include <cstdlib>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
 {
@@ -17,34 +17,19 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     static const std::string path = ScratchPath("dict", ".dat");
     if (!WriteScratch(path, data, size))
         return 0;
-
     engine::Engine dict;
     const auto loaded = dict.cReadBinaryDictionary(path);
     if (loaded.status != parsed.status)
         std::abort();
-    if (!loaded.ok()) {
-        if (dict.cNumberOfWords() != 0)
-            std::abort(); // a refused file leaves the dictionary empty
-        return 0;
-    }
-    // A dictionary that loads must behave: every listed word is a real word of it.
-    int listed = 0;
-    for (int i = 0; i < 26; ++i)
-        for (int j = 0; j < 26; ++j) {
-            if (dict.cDictIndex(i, j) < 0)
-                continue;
-            dict.cStartDecodingWords(i, j);
-            for (std::string w = dict.cDecodeNextWord(); !w.empty(); w = dict.cDecodeNextWord()) {
-                if (!dict.contains(w) || w.size() > 16)
-                    std::abort();
-                ++listed;
-            }
-        }
-    if (listed != dict.cNumberOfWords())
+    // A refused file leaves the dictionary empty; one that loads lists only its words.
+    const std::vector<std::string> words = EveryWord(dict);
+    if (int(words.size()) != dict.cNumberOfWords() || (!loaded.ok() && !words.empty()))
         std::abort();
-    const int found = dict.cCheckForAllDefinedWords("etissoywooivaati");
-    for (int i = 0; i < found; ++i)
-        if (!dict.contains(dict.cGetDefinedWord(i)))
+    for (const std::string& w : words)
+        if (!dict.contains(w) || w.size() > 16)
+            std::abort();
+    for (const std::string& w : FoundWords(dict, "etissoywooivaati"))
+        if (!dict.contains(w))
             std::abort();
     return 0;
 }

@@ -21,11 +21,11 @@ public:
     unsigned bits = 0;
     core::Answer ask(const core::Prompt& prompt) override
     {
-        if (prompt.buttons == core::Buttons::Ok)
-            return core::Answer::Ok;
         const bool yes = bits & 1u;
-        bits >>= 1;
-        return yes ? core::Answer::Yes : core::Answer::No;
+        bits >>= prompt.buttons == core::Buttons::Ok ? 0 : 1;
+        return prompt.buttons == core::Buttons::Ok ? core::Answer::Ok
+            : yes                                  ? core::Answer::Yes
+                                                   : core::Answer::No;
     }
     void warningSound() override {}
 };
@@ -77,14 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         app.engine.cDictionaryAdd(w);
     Settings::ReadSettings(app);
 
-    const bool ok =
-        SettingsText::IsTimeLimit(app.game.TimeLimit) &&
-        app.engine.cMinWordSize() >= 2 && app.engine.cMinWordSize() <= 16 &&
-        app.engine.cMaxWordSize() >= 2 && app.engine.cMaxWordSize() <= dictionaryLimit &&
-        SettingsText::IsNumWordsCode(app.options.NumWordsLimit) &&
-        app.options.LoadedMaxWordSize == app.engine.cMaxWordSize() &&
-        app.game.GameType == Standard && app.game.GameMode == SinglePlayer;
-    if (!ok)
+    if (!SettingsText::IsTimeLimit(app.game.TimeLimit) || app.engine.cMinWordSize() < 2
+        || app.engine.cMinWordSize() > 16
+        || app.engine.cMaxWordSize() < 2 || app.engine.cMaxWordSize() > dictionaryLimit
+        || !SettingsText::IsNumWordsCode(app.options.NumWordsLimit)
+        || app.options.LoadedMaxWordSize != app.engine.cMaxWordSize()
+        || app.game.GameType != Standard || app.game.GameMode != SinglePlayer)
         std::abort();
     return 0;
 }

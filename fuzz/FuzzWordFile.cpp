@@ -2,41 +2,29 @@
 // proper words.
 #include "engine/Engine.h"
 
+#include "../tests/support/PlainWords.h"
 #include "FuzzFiles.h"
 
 #include <cstdlib>
-#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
 {
     static const std::string path = ScratchPath("words", ".txt");
     if (!WriteScratch(path, data, size))
         return 0;
-
     engine::Engine dict;
     // The first byte picks the largest word size, so short limits get exercised too.
     dict.cSetMaxWordSize(size ? 3 + data[0] % 14 : 16);
-    int percent = dict.cReadTextFile(path);
-    int steps = 0;
-    int last = percent;
-    while (percent < 100) {
-        percent = dict.cReadTextFile("dummy");
-        if (percent < last || ++steps > 10000)
+    int last = dict.cReadTextFile(path);
+    for (int steps = 0; last < 100; ++steps) {
+        const int percent = dict.cReadTextFile("dummy");
+        if (percent < last || steps > 10000)
             std::abort(); // percentages only rise, and the merge always ends
         last = percent;
     }
-    for (int i = 0; i < 26; ++i)
-        for (int j = 0; j < 26; ++j) {
-            if (dict.cDictIndex(i, j) < 0)
-                continue;
-            dict.cStartDecodingWords(i, j);
-            for (std::string w = dict.cDecodeNextWord(); !w.empty(); w = dict.cDecodeNextWord()) {
-                if (w.size() < 3 || static_cast<int>(w.size()) > dict.cMaxWordSize())
-                    std::abort();
-                for (char c : w)
-                    if (c < 'a' || c > 'z')
-                        std::abort();
-            }
-        }
+    for (const std::string& w : EveryWord(dict))
+        if (w.size() < 3 || int(w.size()) > dict.cMaxWordSize()
+            || w.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos)
+            std::abort();
     return 0;
 }

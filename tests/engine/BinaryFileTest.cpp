@@ -1,16 +1,12 @@
 // The binary dictionary file: round trips, every kind of bad file, safe writing.
+#include "../support/PlainWords.h"
 #include "TestFiles.h"
 #include "engine/DictionaryFile.h"
-#include "engine/Engine.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -19,314 +15,159 @@ using engine::FileStatus;
 using enginetest::readFile;
 using enginetest::TempDir;
 using enginetest::writeFile;
+using Words = std::vector<std::string>;
 
-const std::vector<std::string> kSmall = {"ab", "abc", "abd", "be", "bed", "beds", "quit",
-                                         "zyzzyva", "abcdefghijklmnop"};
+const Words kSmall = {"ab", "abc", "abcdefghijklmnop", "abd", "be", "bed", "quit", "zyzzyva"};
 
-std::vector<std::string> exportWords(const Engine& e, const TempDir& dir)
-{
-    EXPECT_TRUE(e.cWriteTextFile(dir.path("export.txt")));
-    std::vector<std::string> out;
-    std::ifstream in(dir.path("export.txt"));
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
+class BinaryFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Engine e;
+        for (const auto& w : kSmall)
+            e.cDictionaryAdd(w);
+        e.cSetMinWordSize(4);
+        e.cSetMaxWordSize(12);
+        ASSERT_TRUE(e.cWriteBinaryDictionary(dir.path("small.dat")).ok());
+        good = readFile(dir.path("small.dat"));
+    }
+    // Loads `bytes` into an engine that had words and other limits; a failed read must
+    // leave it empty with the default limits.
+    FileStatus statusOf(const std::string& bytes)
+    {
+        Engine e;
+        e.cDictionaryAdd("abc");
+        writeFile(dir.path("bad.dat"), bytes);
+        const FileStatus s = e.cReadBinaryDictionary(dir.path("bad.dat")).status;
+        EXPECT_TRUE(s == FileStatus::Ok
+                    || (e.cNumberOfWords() == 0 && e.cMinWordSize() == 3 && e.cMaxWordSize() == 16));
+        return s;
+    }
+    static std::uint32_t get(const std::string& b, std::size_t at)
+    {
+        std::uint32_t v;
+        std::memcpy(&v, b.data() + at, 4); // the file is little-endian, like this machine
+        return v;
+    }
+    static void set(std::string& b, std::size_t at, std::uint32_t v) { std::memcpy(b.data() + at, &v, 4); }
+    // Patches the checksum so only the structure is wrong.
+    static std::string withGoodChecksum(std::string b)
+    {
+        set(b, b.size() - 4, engine::detail::crc32(reinterpret_cast<const unsigned char*>(b.data()), b.size() - 4));
+        return b;
+    }
 
-std::string smallDictionaryBytes(const TempDir& dir)
-{
-    Engine e;
-    for (const auto& w : kSmall)
-        e.cDictionaryAdd(w);
-    EXPECT_TRUE(e.cWriteBinaryDictionary(dir.path("small.dat")).ok());
-    return readFile(dir.path("small.dat"));
-}
-
-// A loaded engine after a failed read: no words, default limits.
-void expectEmpty(const Engine& e)
-{
-    EXPECT_EQ(e.cNumberOfWords(), 0);
-    EXPECT_FALSE(e.contains("abc"));
-    EXPECT_EQ(e.cMinWordSize(), 3);
-    EXPECT_EQ(e.cMaxWordSize(), 16);
-}
-
-// Loads `bytes` into an engine that had words and other limits before.
-FileStatus statusOf(const TempDir& dir, const std::string& bytes, Engine& e)
-{
-    e.cDictionaryAdd("abc");
-    e.cSetMinWordSize(5);
-    e.cSetMaxWordSize(9);
-    writeFile(dir.path("bad.dat"), bytes);
-    return e.cReadBinaryDictionary(dir.path("bad.dat")).status;
-}
-
-// Patches the checksum so only the structure is wrong.
-std::string withGoodChecksum(std::string bytes)
-{
-    const std::size_t body = bytes.size() - 4;
-    const std::uint32_t crc =
-        engine::detail::crc32(reinterpret_cast<const unsigned char*>(bytes.data()), body);
-    for (int i = 0; i < 4; ++i)
-        bytes[body + i] = static_cast<char>((crc >> (8 * i)) & 0xff);
-    return bytes;
-}
-
-void setLE32(std::string& bytes, std::size_t offset, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<char>((v >> (8 * i)) & 0xff);
-}
-
-std::uint32_t getLE32(const std::string& bytes, std::size_t offset)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(bytes[offset + i]);
-    return v;
-}
-
-TEST(BinaryFile, ChecksumIsStandardCrc32)
-{
-    const std::string check = "123456789";
-    EXPECT_EQ(engine::detail::crc32(reinterpret_cast<const unsigned char*>(check.data()),
-                                    check.size()),
-              0xCBF43926u);
-    EXPECT_EQ(engine::detail::crc32(nullptr, 0), 0u);
-}
-
-TEST(BinaryFile, RoundTripKeepsWordsAndLimits)
-{
     TempDir dir;
-    Engine e;
-    for (const auto& w : kSmall)
-        e.cDictionaryAdd(w);
-    e.cSetMinWordSize(4);
-    e.cSetMaxWordSize(12);
-    ASSERT_TRUE(e.cWriteBinaryDictionary(dir.path("d.dat")).ok());
+    std::string good;
+};
 
-    Engine loaded;
-    const auto r = loaded.cReadBinaryDictionary(dir.path("d.dat"));
-    ASSERT_TRUE(r.ok()) << engine::describe(r.status) << " " << r.detail;
-    EXPECT_EQ(loaded.cNumberOfWords(), static_cast<int>(kSmall.size()));
-    EXPECT_EQ(loaded.cMinWordSize(), 4);
-    EXPECT_EQ(loaded.cMaxWordSize(), 12);
-    auto sorted = kSmall;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(exportWords(loaded, dir), sorted);
-}
-
-TEST(BinaryFile, RoundTripAfterEditsAndOfAnEmptyDictionary)
+TEST_F(BinaryFile, RoundTripsKeepWordsAndLimits)
 {
-    TempDir dir;
+    const std::string check = "123456789"; // the standard CRC-32
+    EXPECT_EQ(engine::detail::crc32(reinterpret_cast<const unsigned char*>(check.data()), 9), 0xCBF43926u);
     Engine e;
-    for (const auto& w : kSmall)
-        e.cDictionaryAdd(w);
-    ASSERT_TRUE(e.cWriteBinaryDictionary(dir.path("d.dat")).ok());
-    ASSERT_TRUE(e.cReadBinaryDictionary(dir.path("d.dat")).ok());
+    ASSERT_TRUE(e.cReadBinaryDictionary(dir.path("small.dat")).ok());
+    EXPECT_EQ(EveryWord(e), kSmall);
+    EXPECT_EQ(e.cMinWordSize(), 4);
+    EXPECT_EQ(e.cMaxWordSize(), 12);
     e.cDictionaryRemove("bed");
     e.cDictionaryAdd("cab");
-    ASSERT_TRUE(e.cWriteBinaryDictionary(dir.path("d2.dat")).ok());
+    ASSERT_TRUE(e.cWriteBinaryDictionary(dir.path("small.dat")).ok()); // replaces the old one
     Engine loaded;
-    ASSERT_TRUE(loaded.cReadBinaryDictionary(dir.path("d2.dat")).ok());
-    EXPECT_TRUE(loaded.contains("cab"));
-    EXPECT_FALSE(loaded.contains("bed"));
-    EXPECT_EQ(loaded.cNumberOfWords(), static_cast<int>(kSmall.size()));
-
-    Engine empty;
-    ASSERT_TRUE(empty.cWriteBinaryDictionary(dir.path("empty.dat")).ok());
+    ASSERT_TRUE(loaded.cReadBinaryDictionary(dir.path("small.dat")).ok());
+    EXPECT_TRUE(loaded.contains("cab") && !loaded.contains("bed"));
+    EXPECT_EQ(loaded.cNumberOfWords(), int(kSmall.size()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 1)
+        << "no temporary files left";
+    ASSERT_TRUE(Engine().cWriteBinaryDictionary(dir.path("empty.dat")).ok());
     ASSERT_TRUE(loaded.cReadBinaryDictionary(dir.path("empty.dat")).ok());
     EXPECT_EQ(loaded.cNumberOfWords(), 0);
     EXPECT_EQ(loaded.cCheckForAllDefinedWords("abcdefghijklmnop"), 0);
 }
 
-TEST(BinaryFile, MissingAndUnreadableFiles)
+TEST_F(BinaryFile, BadFilesAreRefusedWithTheirReason)
 {
-    TempDir dir;
     Engine e;
-    e.cDictionaryAdd("abc");
     EXPECT_EQ(e.cReadBinaryDictionary(dir.path("none.dat")).status, FileStatus::Missing);
-    expectEmpty(e);
-    e.cDictionaryAdd("abc");
     EXPECT_EQ(e.cReadBinaryDictionary(dir.path("")).status, FileStatus::Unreadable);
-    expectEmpty(e);
-}
-
-TEST(BinaryFile, EmptyForeignAndOtherVersionFiles)
-{
-    TempDir dir;
-    const std::string good = smallDictionaryBytes(dir);
-    Engine e;
-    EXPECT_EQ(statusOf(dir, "", e), FileStatus::Truncated);
-    expectEmpty(e);
-    EXPECT_EQ(statusOf(dir, "hello, this is a text file\n", e), FileStatus::NotADictionary);
-    expectEmpty(e);
-    std::string foreign = good;
-    foreign[0] = 'X';
-    EXPECT_EQ(statusOf(dir, foreign, e), FileStatus::NotADictionary);
-    expectEmpty(e);
-    std::string newer = good;
-    setLE32(newer, 8, 2);
-    EXPECT_EQ(statusOf(dir, withGoodChecksum(newer), e), FileStatus::WrongVersion);
-    expectEmpty(e);
-}
-
-TEST(BinaryFile, EveryTruncationIsReported)
-{
-    TempDir dir;
-    const std::string good = smallDictionaryBytes(dir);
-    for (std::size_t len = 0; len < good.size(); ++len) {
-        Engine e;
-        EXPECT_EQ(statusOf(dir, good.substr(0, len), e), FileStatus::Truncated) << len;
-        expectEmpty(e);
-    }
-    Engine e;
-    EXPECT_EQ(statusOf(dir, good + "x", e), FileStatus::Damaged);
-    expectEmpty(e);
-}
-
-TEST(BinaryFile, EveryFlippedByteIsCaught)
-{
-    TempDir dir;
-    const std::string good = smallDictionaryBytes(dir);
-    for (std::size_t i = 0; i < good.size(); ++i) {
+    std::string newer = good, huge = good;
+    set(newer, 8, 2);
+    set(huge, 20, 0xffffffffu); // a node count to allocate for: must not be believed
+    EXPECT_EQ(statusOf("hello, this is a text file\n"), FileStatus::NotADictionary);
+    EXPECT_EQ(statusOf(withGoodChecksum(newer)), FileStatus::WrongVersion);
+    EXPECT_EQ(statusOf(huge), FileStatus::Truncated);
+    EXPECT_EQ(statusOf(good + "x"), FileStatus::Damaged);
+    // Truncations and flips of single bits and whole bytes: every byte of the header,
+    // samples of the nodes and the checksum.
+    for (std::size_t i = 0; i < good.size(); i += i < 28 ? 1 : 5) {
+        EXPECT_EQ(statusOf(good.substr(0, i)), FileStatus::Truncated) << i;
         for (const unsigned char flip : {0x01, 0x80, 0xff}) {
             std::string bad = good;
-            bad[i] = static_cast<char>(bad[i] ^ flip);
-            Engine e;
-            const FileStatus s = statusOf(dir, bad, e);
-            if (i < 8)
-                EXPECT_EQ(s, FileStatus::NotADictionary) << i;
-            else if (i < 12)
-                EXPECT_EQ(s, FileStatus::WrongVersion) << i;
-            else if (i >= 20 && i < 24) // the node count: the size no longer fits
-                EXPECT_TRUE(s == FileStatus::Truncated || s == FileStatus::Damaged) << i;
-            else
-                EXPECT_EQ(s, FileStatus::Damaged) << i;
-            expectEmpty(e);
+            bad[i] = char(bad[i] ^ flip);
+            const FileStatus s = statusOf(bad);
+            const FileStatus want = i < 8 ? FileStatus::NotADictionary
+                : i < 12                  ? FileStatus::WrongVersion
+                                          : FileStatus::Damaged;
+            // A changed node count no longer fits the size: also truncated.
+            EXPECT_TRUE(s == want || (i >= 20 && i < 24 && s == FileStatus::Truncated)) << i;
         }
     }
 }
 
-TEST(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)
+TEST_F(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)
 {
-    TempDir dir;
-    const std::string good = smallDictionaryBytes(dir);
-    const std::size_t nodes = getLE32(good, 20);
-    const auto mask = [&](std::size_t node) { return std::size_t(24 + 4 * node); };
-    const std::size_t lastNode = nodes - 1; // a leaf: the last letter of the longest word
-
-    std::vector<std::pair<std::string, std::string>> cases;
-    auto patch = [&](const std::string& name, auto change) {
-        std::string bytes = good;
-        change(bytes);
-        cases.emplace_back(name, withGoodChecksum(bytes));
+    const std::uint32_t nodes = get(good, 20);
+    const auto mask = [](std::size_t node) { return 24 + 4 * node; };
+    const std::size_t leaf = nodes - 1; // the last letter of the longest word
+    const std::uint32_t root = get(good, mask(0));
+    const struct { const char* name; std::size_t at; std::uint32_t value; } cases[] = {
+        {"min size 1", 12, (get(good, 12) & ~0xffu) | 1},
+        {"max size 17", 12, (get(good, 12) & ~0xff00u) | 17 << 8},
+        {"reserved", 12, get(good, 12) | 1 << 16},
+        {"word count", 16, get(good, 16) + 1},
+        {"letter past z", mask(0), root | 1u << 27},
+        {"one-letter word", mask(1), get(good, mask(1)) | 1u << 26},
+        {"empty word", mask(0), root | 1u << 26},
+        {"dead end", mask(leaf), 0},
+        {"child past the end", mask(leaf), 1u << 26 | 1},
+        {"orphan node", mask(0), root & (root - 1)},
     };
-    patch("min size 1", [](std::string& b) { b[12] = 1; });
-    patch("max size 17", [](std::string& b) { b[13] = 17; });
-    patch("reserved", [](std::string& b) { b[14] = 1; });
-    patch("word count", [](std::string& b) { setLE32(b, 16, getLE32(b, 16) + 1); });
-    patch("letter past z", [&](std::string& b) { setLE32(b, mask(0), getLE32(b, mask(0)) | 1u << 27); });
-    patch("one-letter word", [&](std::string& b) { setLE32(b, mask(1), getLE32(b, mask(1)) | 1u << 26); });
-    patch("empty word", [&](std::string& b) { setLE32(b, mask(0), getLE32(b, mask(0)) | 1u << 26); });
-    patch("dead end", [&](std::string& b) { setLE32(b, mask(lastNode), 0); });
-    patch("child past the end", [&](std::string& b) { setLE32(b, mask(lastNode), (1u << 26) | 1u); });
-    patch("orphan node", [&](std::string& b) {
-        // The root loses a child: the nodes no longer add up to the tree.
-        const std::uint32_t m = getLE32(b, mask(0));
-        setLE32(b, mask(0), m & (m - 1));
-    });
-    patch("seventeen letters", [&](std::string& b) {
-        // Give the 16-letter word's last node a child: the node count grows by one.
-        std::string extended = b.substr(0, b.size() - 4);
-        setLE32(extended, mask(lastNode), (1u << 26) | 1u);
-        setLE32(extended, 20, static_cast<std::uint32_t>(nodes + 1));
-        setLE32(extended, 16, getLE32(extended, 16) + 1);
-        extended.append("\x00\x00\x00\x04", 4); // a word ends at the new node
-        extended.append(4, '\0');
-        b = extended;
-    });
-    for (const auto& [name, bytes] : cases) {
-        Engine e;
-        EXPECT_EQ(statusOf(dir, bytes, e), FileStatus::Damaged) << name;
-        expectEmpty(e);
+    for (const auto& c : cases) {
+        std::string bytes = good;
+        set(bytes, c.at, c.value);
+        EXPECT_EQ(statusOf(withGoodChecksum(bytes)), FileStatus::Damaged) << c.name;
     }
+    // Seventeen letters: the 16-letter word's last node gets a child that ends a word.
+    std::string longer = good.substr(0, good.size() - 4);
+    set(longer, mask(leaf), 1u << 26 | 1);
+    set(longer, 20, nodes + 1);
+    set(longer, 16, get(good, 16) + 1);
+    longer.append("\x00\x00\x00\x04\0\0\0\0", 8);
+    EXPECT_EQ(statusOf(withGoodChecksum(longer)), FileStatus::Damaged);
 }
 
-TEST(BinaryFile, HeaderClaimingHugeSizeIsTruncatedNotAllocated)
+TEST_F(BinaryFile, FailedWritesKeepTheOldFile)
 {
-    TempDir dir;
-    std::string bytes = smallDictionaryBytes(dir);
-    setLE32(bytes, 20, 0xffffffffu);
     Engine e;
-    EXPECT_EQ(statusOf(dir, bytes, e), FileStatus::Truncated);
-    expectEmpty(e);
-}
-
-TEST(BinaryFile, FailedWriteIntoAFolderOrAFileKeepsTheOldFile)
-{
-    TempDir dir;
-    Engine e;
-    for (const auto& w : kSmall)
-        e.cDictionaryAdd(w);
-    // The target is a folder.
+    e.cDictionaryAdd("different");
     std::filesystem::create_directory(dir.path("folder.dat"));
-    auto r = e.cWriteBinaryDictionary(dir.path("folder.dat"));
-    EXPECT_EQ(r.status, FileStatus::WriteFailed);
+    EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("folder.dat")).status, FileStatus::WriteFailed);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path("folder.dat")));
-    // The "folder" of the target is a file.
     writeFile(dir.path("plain"), "keep me");
     EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("plain/d.dat")).status, FileStatus::WriteFailed);
     EXPECT_EQ(readFile(dir.path("plain")), "keep me");
-    EXPECT_FALSE(engine::describe(FileStatus::WriteFailed).empty());
-}
-
-TEST(BinaryFile, FailedWriteIntoAReadOnlyFolderKeepsTheOldFile)
-{
-    TempDir dir;
-    const std::string old = smallDictionaryBytes(dir);
-    const auto folder = dir.dir();
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read
-                                             | std::filesystem::perms::owner_exec);
-    {
-        std::ofstream probe(dir.path("probe"));
-        if (probe) {
-            std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-            GTEST_SKIP() << "this user can write into read-only folders (root?)";
-        }
-    }
-    Engine e;
-    e.cDictionaryAdd("different");
+    std::filesystem::permissions(dir.dir(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (std::ofstream(dir.path("probe")))
+        GTEST_SKIP() << "this user can write into read-only folders (root?)";
     EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("small.dat")).status, FileStatus::WriteFailed);
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    EXPECT_EQ(readFile(dir.path("small.dat")), old);
-    Engine reread;
-    EXPECT_TRUE(reread.cReadBinaryDictionary(dir.path("small.dat")).ok());
-    EXPECT_EQ(reread.cNumberOfWords(), static_cast<int>(kSmall.size()));
+    EXPECT_EQ(readFile(dir.path("small.dat")), good);
 }
 
-TEST(BinaryFile, SuccessfulWriteReplacesTheOldFileAndLeavesNoTemporaryFiles)
-{
-    TempDir dir;
-    smallDictionaryBytes(dir);
-    Engine e;
-    e.cDictionaryAdd("replaced");
-    ASSERT_TRUE(e.cWriteBinaryDictionary(dir.path("small.dat")).ok());
-    Engine reread;
-    ASSERT_TRUE(reread.cReadBinaryDictionary(dir.path("small.dat")).ok());
-    EXPECT_EQ(reread.cNumberOfWords(), 1);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-TEST(BinaryFile, EveryStatusHasItsOwnDescription)
+TEST(FileStatus, EveryStatusHasItsOwnDescription)
 {
     std::set<std::string> seen;
-    for (FileStatus s : {FileStatus::Ok, FileStatus::Missing, FileStatus::Unreadable,
-                         FileStatus::NotADictionary, FileStatus::WrongVersion,
-                         FileStatus::Truncated, FileStatus::Damaged, FileStatus::WriteFailed})
-        EXPECT_TRUE(seen.insert(engine::describe(s)).second) << engine::describe(s);
+    for (int s = 0; s <= int(FileStatus::WriteFailed); ++s)
+        EXPECT_TRUE(seen.insert(engine::describe(FileStatus(s))).second) << s;
     EXPECT_EQ(engine::describe(FileStatus::Missing), "the file does not exist");
     EXPECT_EQ(engine::describe(FileStatus::Damaged), "the file is damaged");
 }

@@ -1,202 +1,185 @@
-// Word storage: adding, removing, looking up, listing and the word-size limits.
+// Word storage: adding, removing, looking up, listing, the word-size limits, word files.
+#include "../support/PlainWords.h"
 #include "TestFiles.h"
 #include "engine/Engine.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
 using engine::Engine;
+using enginetest::TempDir;
+using enginetest::writeFile;
+using Words = std::vector<std::string>;
 
-int idx(char c) { return c - 'a'; }
-
-std::vector<std::string> listing(Engine& e, char a, char b)
+std::string RandomWord(std::mt19937& rng, std::size_t length, unsigned letters)
 {
-    std::vector<std::string> out;
-    e.cStartDecodingWords(idx(a), idx(b));
-    for (std::string w = e.cDecodeNextWord(); !w.empty(); w = e.cDecodeNextWord())
-        out.push_back(w);
-    return out;
+    std::string w(length, 'a');
+    for (char& c : w)
+        c = char('a' + rng() % letters);
+    return w;
 }
 
-std::vector<std::string> allWords(Engine& e)
+TEST(Dictionary, AgreesWithASetThroughManyEdits)
 {
-    std::vector<std::string> out;
-    for (char a = 'a'; a <= 'z'; ++a)
-        for (char b = 'a'; b <= 'z'; ++b) {
-            auto part = listing(e, a, b);
-            out.insert(out.end(), part.begin(), part.end());
-        }
-    return out;
-}
-
-TEST(Dictionary, EmptyEngineHasDefaultsAndNoWords)
-{
-    Engine e;
-    EXPECT_EQ(e.cNumberOfWords(), 0);
-    EXPECT_EQ(e.cMinWordSize(), 3);
-    EXPECT_EQ(e.cMaxWordSize(), 16);
-    EXPECT_FALSE(e.contains("cat"));
-    EXPECT_EQ(e.cDictIndex(0, 0), -1);
-    EXPECT_TRUE(allWords(e).empty());
-}
-
-TEST(Dictionary, AddRemoveContainsAndCount)
-{
-    Engine e;
-    e.cDictionaryAdd("cat");
-    e.cDictionaryAdd("cart");
-    e.cDictionaryAdd("ca");
-    EXPECT_EQ(e.cNumberOfWords(), 3);
-    EXPECT_TRUE(e.contains("cat"));
-    EXPECT_TRUE(e.contains("ca"));
-    EXPECT_FALSE(e.contains("car")); // a prefix of a word is not a word
-    EXPECT_FALSE(e.contains("cats"));
-
-    e.cDictionaryAdd("cat"); // already there
-    EXPECT_EQ(e.cNumberOfWords(), 3);
-    e.cDictionaryRemove("dog"); // not there
-    e.cDictionaryRemove("car"); // only a prefix
-    EXPECT_EQ(e.cNumberOfWords(), 3);
-
-    e.cDictionaryRemove("cat");
-    EXPECT_FALSE(e.contains("cat"));
-    EXPECT_TRUE(e.contains("cart"));
-    EXPECT_EQ(e.cNumberOfWords(), 2);
-
-    e.cDictionaryClear();
-    EXPECT_EQ(e.cNumberOfWords(), 0);
-    EXPECT_FALSE(e.contains("cart"));
-}
-
-TEST(Dictionary, AddIgnoresAnythingButTwoToSixteenLowerCaseLetters)
-{
-    Engine e;
-    for (const char* bad : {"", "a", "Cat", "CAT", "ca t", "cat1", "don't", "caf\xc3\xa9",
-                            "abcdefghijklmnopq", "\n", "cat\n"})
-        e.cDictionaryAdd(bad);
-    EXPECT_EQ(e.cNumberOfWords(), 0);
-    e.cDictionaryAdd("ab");
-    e.cDictionaryAdd("abcdefghijklmnop");
-    EXPECT_EQ(e.cNumberOfWords(), 2);
-    EXPECT_TRUE(e.contains("abcdefghijklmnop"));
-    EXPECT_FALSE(e.contains("Ab"));
-}
-
-TEST(Dictionary, LookupsAgreeWithASetThroughManyEdits)
-{
-    // Interleave edits with the questions that need the compact form, so both forms of
+    // Edits interleaved with the questions that need the compact form, so both forms of
     // the word store are exercised and converted back and forth.
     std::mt19937 rng(7);
-    std::uniform_int_distribution<int> len(2, 6), letter(0, 3), op(0, 9);
     Engine e;
+    EXPECT_EQ(e.cMinWordSize(), 3);
+    EXPECT_EQ(e.cMaxWordSize(), 16);
     std::set<std::string> model;
     for (int step = 0; step < 3000; ++step) {
-        std::string w(static_cast<std::size_t>(len(rng)), 'a');
-        for (char& c : w)
-            c = static_cast<char>('a' + letter(rng));
-        const int o = op(rng);
-        if (o < 5) {
+        const std::string w = RandomWord(rng, 2 + rng() % 5, 4);
+        const unsigned op = rng() % 10;
+        if (op < 5) {
             e.cDictionaryAdd(w);
             model.insert(w);
-        } else if (o < 8) {
-            e.cDictionaryRemove(w);
-            model.erase(w);
-        } else if (o == 8) {
-            ASSERT_EQ(e.cDictIndex(idx(w[0]), idx(w[1])) >= 0,
-                      std::any_of(model.begin(), model.end(),
-                                  [&](const std::string& m) { return m.compare(0, 2, w, 0, 2) == 0; }));
+        } else if (op < 8) {
+            e.cDictionaryRemove(op == 7 ? w.substr(0, 2) : w); // also a prefix of words
+            model.erase(op == 7 ? w.substr(0, 2) : w);
+        } else if (op == 8) {
+            const auto next = model.lower_bound(w.substr(0, 2));
+            ASSERT_EQ(e.cDictIndex(w[0] - 'a', w[1] - 'a') >= 0,
+                      next != model.end() && next->starts_with(w.substr(0, 2)));
+        } else {
+            ASSERT_EQ(EveryWord(e), Words(model.begin(), model.end()));
         }
         ASSERT_EQ(e.contains(w), model.count(w) == 1) << w;
-        ASSERT_EQ(e.cNumberOfWords(), static_cast<int>(model.size()));
+        ASSERT_EQ(e.cNumberOfWords(), int(model.size()));
     }
-    EXPECT_EQ(allWords(e), std::vector<std::string>(model.begin(), model.end()));
+    e.cDictionaryClear();
+    EXPECT_EQ(e.cNumberOfWords(), 0);
+    EXPECT_TRUE(EveryWord(e).empty());
 }
 
-TEST(Dictionary, ListingGivesThePrefixWordsAlphabetically)
+TEST(Dictionary, OnlyTwoToSixteenLowerCaseLettersAreWords)
 {
     Engine e;
-    for (const char* w : {"cats", "cat", "cab", "ca", "cz", "cabbage", "dog", "bca", "czar"})
-        e.cDictionaryAdd(w);
-    EXPECT_EQ(listing(e, 'c', 'a'),
-              (std::vector<std::string>{"ca", "cab", "cabbage", "cat", "cats"}));
-    EXPECT_EQ(listing(e, 'c', 'z'), (std::vector<std::string>{"cz", "czar"}));
-    EXPECT_TRUE(listing(e, 'c', 'b').empty());
-    // After the end the listing keeps answering "".
-    e.cStartDecodingWords(idx('d'), idx('o'));
-    EXPECT_EQ(e.cDecodeNextWord(), "dog");
-    EXPECT_EQ(e.cDecodeNextWord(), "");
-    EXPECT_EQ(e.cDecodeNextWord(), "");
-}
-
-TEST(Dictionary, DictIndexTellsWhetherAnyWordStartsWithTwoLetters)
-{
-    Engine e;
-    e.cDictionaryAdd("ox"); // a two-letter word counts for its own two letters
-    e.cDictionaryAdd("zebra");
-    EXPECT_GE(e.cDictIndex(idx('o'), idx('x')), 0);
-    EXPECT_GE(e.cDictIndex(idx('z'), idx('e')), 0);
-    EXPECT_EQ(e.cDictIndex(idx('z'), idx('a')), -1);
-    EXPECT_EQ(e.cDictIndex(idx('e'), idx('z')), -1);
-    for (auto [a, b] : {std::pair{-1, 0}, {0, -1}, {26, 4}, {25, 26}, {1000, 1000}})
+    for (const char* bad : {"", "a", "Cat", "ca t", "cat1", "don't", "caf\xc3\xa9",
+                            "abcdefghijklmnopq", "cat\n"})
+        e.cDictionaryAdd(bad);
+    e.cDictionaryAdd("ox");
+    e.cDictionaryAdd("abcdefghijklmnop");
+    EXPECT_EQ(EveryWord(e), (Words{"abcdefghijklmnop", "ox"}));
+    EXPECT_GE(e.cDictIndex('o' - 'a', 'x' - 'a'), 0); // a two-letter word counts too
+    for (auto [a, b] : {std::pair{-1, 0}, {0, -1}, {26, 4}, {25, 26}})
         EXPECT_EQ(e.cDictIndex(a, b), -1) << a << "," << b;
-    e.cStartDecodingWords(-1, 30); // out of range: an empty listing, no crash
+    e.cStartDecodingWords(-1, 30); // out of range: an empty listing
     EXPECT_EQ(e.cDecodeNextWord(), "");
+    e.cStartDecodingWords('o' - 'a', 'x' - 'a');
+    EXPECT_EQ(e.cDecodeNextWord(), "ox");
+    EXPECT_EQ(e.cDecodeNextWord(), "");
+    EXPECT_EQ(e.cDecodeNextWord(), "") << "after the end the listing keeps answering \"\"";
 }
 
-TEST(Dictionary, WordSizeSettersClamp)
+TEST(Dictionary, WordSizesClampAndReduceRemovesOnlyLongerWords)
 {
     Engine e;
-    e.cSetMinWordSize(1);
-    EXPECT_EQ(e.cMinWordSize(), 2);
-    e.cSetMinWordSize(99);
-    EXPECT_EQ(e.cMinWordSize(), 16);
-    e.cSetMaxWordSize(-5);
-    EXPECT_EQ(e.cMaxWordSize(), 2);
-    e.cSetMaxWordSize(17);
-    EXPECT_EQ(e.cMaxWordSize(), 16);
-    e.cSetMaxWordSize(8);
-    e.cSetMinWordSize(4);
-    EXPECT_EQ(e.cMinWordSize(), 4);
-    EXPECT_EQ(e.cMaxWordSize(), 8);
-}
-
-TEST(Dictionary, ReduceWordSizeRemovesOnlyLongerWords)
-{
-    Engine e;
+    for (auto [min, max, wantMin, wantMax] : {std::array{1, -5, 2, 2}, {99, 17, 16, 16}, {4, 8, 4, 8}}) {
+        e.cSetMinWordSize(min);
+        e.cSetMaxWordSize(max);
+        EXPECT_TRUE(e.cMinWordSize() == wantMin && e.cMaxWordSize() == wantMax) << min << " " << max;
+    }
     for (const char* w : {"ab", "abcde", "abcdef", "abcdefg", "zzzzzzzzzzzzzzzz"})
         e.cDictionaryAdd(w);
-    e.cSetMaxWordSize(16);
-    e.cReduceWordSize();
-    EXPECT_EQ(e.cNumberOfWords(), 5);
     e.cSetMaxWordSize(6);
-    EXPECT_EQ(e.cNumberOfWords(), 5); // lowering the limit alone keeps the words
+    EXPECT_EQ(e.cNumberOfWords(), 5) << "lowering the limit alone keeps the words";
     e.cReduceWordSize();
-    EXPECT_EQ(allWords(e), (std::vector<std::string>{"ab", "abcde", "abcdef"}));
+    EXPECT_EQ(EveryWord(e), (Words{"ab", "abcde", "abcdef"}));
     EXPECT_EQ(e.cNumberOfWords(), 3);
 }
 
-TEST(Dictionary, WriteTextFileListsEveryWordAlphabetically)
+// Runs a merge to the end; returns the percentages, failing on a runaway loop.
+std::vector<int> Merge(Engine& e, const std::string& path)
 {
-    enginetest::TempDir dir;
-    Engine e;
-    for (const char* w : {"pear", "apple", "ox", "apples", "zoo"})
-        e.cDictionaryAdd(w);
-    ASSERT_TRUE(e.cWriteTextFile(dir.path("out.txt")));
-    EXPECT_EQ(enginetest::readFile(dir.path("out.txt")), "apple\napples\nox\npear\nzoo\n");
-    // After an edit the new word is written too.
-    e.cDictionaryAdd("banana");
-    ASSERT_TRUE(e.cWriteTextFile(dir.path("out.txt")));
-    EXPECT_EQ(enginetest::readFile(dir.path("out.txt")), "apple\napples\nbanana\nox\npear\nzoo\n");
+    std::vector<int> percents{e.cReadTextFile(path)};
+    while (percents.back() < 100 && percents.size() < 100000)
+        percents.push_back(e.cReadTextFile("dummy"));
+    EXPECT_GE(percents.back(), 100) << "the merge did not finish";
+    return percents;
+}
 
-    EXPECT_FALSE(e.cWriteTextFile(dir.path("")));                   // the folder itself
-    EXPECT_FALSE(e.cWriteTextFile(dir.path("no/such/folder/x.txt")));
+// Each case: the file, the largest word size, the words before, then after the merge,
+// and the counts of new words and of skipped lines.
+TEST(WordFile, MergedWordsAndSkippedLines)
+{
+    const struct { std::string text; int max; Words before, after; int added, skipped; } cases[] = {
+        // Trimmed, lower-cased, no final newline needed.
+        {"  Cat\t\r\nDOG\r\n\tmouse  \nHorse", 16, {}, {"cat", "dog", "horse", "mouse"}, 4, 0},
+        // Too short, 17 letters, not letters; blank lines are neither; a repeat is not new.
+        {"good\nab\nabcdefghijklmnopq\nabcdefghijklmnop\nr2d2\ndon't\ntwo words\ncaf\xc3\xa9\n"
+         "\n   \n\t\r\ngood\n",
+         16, {}, {"abcdefghijklmnop", "good"}, 2, 6},
+        {"tree\ntrees\ntreetop\n", 5, {}, {"tree", "trees"}, 2, 1},
+        {"apple\nbanana\napple\ncherry\n", 16, {"banana", "zz"}, {"apple", "banana", "cherry", "zz"}, 2, 0},
+        {"\xEF\xBB\xBFzebra\nyak\n", 16, {}, {"yak", "zebra"}, 2, 0}, // a byte order mark
+        {"", 16, {"keep"}, {"keep"}, 0, 0},
+        {"before\n" + std::string(10 << 20, 'x') + "\nafter\n", 16, {}, {"after", "before"}, 2, 1},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        writeFile(dir.path("w.txt"), c.text);
+        Engine e;
+        e.cSetMaxWordSize(c.max);
+        for (const std::string& w : c.before)
+            e.cDictionaryAdd(w);
+        const std::vector<int> percents = Merge(e, dir.path("w.txt"));
+        EXPECT_EQ(EveryWord(e), c.after) << c.text.substr(0, 20);
+        EXPECT_EQ(e.lastMergeAdded(), c.added) << c.text.substr(0, 20);
+        EXPECT_EQ(e.lastMergeSkipped(), c.skipped) << c.text.substr(0, 20);
+        EXPECT_EQ(percents.size() > 5, c.text.size() > 1000) << "big files take steps";
+    }
+}
+
+TEST(WordFile, LargeFilesMergeInRisingStepsAndAnotherNameRestarts)
+{
+    TempDir dir;
+    std::mt19937 rng(1);
+    std::set<std::string> words;
+    std::string text;
+    for (int i = 0; i < 400000; ++i)
+        text += *words.insert(RandomWord(rng, 3 + rng() % 10, 26)).first + '\n';
+    writeFile(dir.path("big.txt"), text);
+    Engine e;
+    const std::vector<int> percents = Merge(e, dir.path("big.txt"));
+    EXPECT_GE(percents.size(), 10u) << "a few megabytes should take many small steps";
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_LE(percents.end()[-2], 99);
+    EXPECT_GT(percents[percents.size() / 2], 20);
+    EXPECT_EQ(EveryWord(e), Words(words.begin(), words.end()));
+    EXPECT_EQ(e.lastMergeAdded(), int(words.size()));
+
+    // Naming another file midway drops the first.
+    writeFile(dir.path("second.txt"), "second\nfile\n");
+    Engine other;
+    ASSERT_LT(other.cReadTextFile(dir.path("big.txt")), 100);
+    const int before = other.cNumberOfWords();
+    EXPECT_GT(before, 0); // the first step already merged some
+    EXPECT_LT(before, 190000);
+    EXPECT_GE(other.cReadTextFile(dir.path("second.txt")), 100);
+    EXPECT_EQ(other.lastMergeAdded(), 2);
+    EXPECT_EQ(other.cNumberOfWords(), before + 2);
+    EXPECT_GE(other.cReadTextFile("dummy"), 100) << "the first file is no longer read";
+}
+
+TEST(WordFile, UnopenableAndBinaryFilesEndWithoutTrouble)
+{
+    TempDir dir;
+    std::mt19937 rng(3);
+    writeFile(dir.path("noise.bin"), RandomWord(rng, 3 << 20, 256)); // any bytes
+    Engine e;
+    e.cDictionaryAdd("keep");
+    EXPECT_GE(e.cReadTextFile(dir.path("missing.txt")), 100);
+    EXPECT_GE(e.cReadTextFile(dir.path("")), 100); // a folder
+    EXPECT_EQ(e.cNumberOfWords(), 1);
+    EXPECT_EQ(e.lastMergeAdded(), 0);
+    Merge(e, dir.path("noise.bin"));
+    EXPECT_GE(e.lastMergeSkipped(), 1000);
+    EXPECT_EQ(e.lastMergeAdded(), e.cNumberOfWords() - 1);
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 //   lettro-seed-board DICTIONARY.dat N
 // Prints the board text on the first line, then its dictionary words, longest first.
 #include "core/board/Dice.h"
+#include "engine/BoardText.h"
 #include "engine/Engine.h"
 #include "core/game/BoardSelection.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -28,23 +28,16 @@ int main(int argc, char** argv)
     Dice::Faces dieFaces;
     Dice::InitDice(dieFaces);
     Dice::ClockRandom random(static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10)));
-    const auto lower = [](std::string text) {
-        for (char& c : text)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return text;
-    };
     // No stored settings in the smoke test: no word-count limit.
     const BoardSelection::Choice choice = BoardSelection::ChooseBoard(
         "-", [&] { return Dice::ShakeDice(dieFaces, random); },
         [&](const std::string& board) {
-            return dictionary.cCheckForAllDefinedWords(lower(board));
+            return dictionary.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
         });
     std::vector<std::string> words;
     for (int i = 0; i < choice.wordCount; ++i)
         words.push_back(dictionary.cGetDefinedWord(i));
-    std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
-        return a.size() > b.size();
-    });
+    std::ranges::stable_sort(words, std::greater{}, &std::string::size);
     std::cout << choice.board << '\n';
     for (const std::string& w : words)
         std::cout << w << '\n';
