@@ -62,10 +62,8 @@ QStringList AsList(const Words& words)
 // The words as if entered, the last one newest (row 0).
 void EnterWords(TestApp& t, const QStringList& words)
 {
-    for (const QString& word : words) {
-        t.window->WordList->insertRow(0);
-        t.window->WordList->setItem(0, 0, new QTableWidgetItem(word));
-    }
+    for (const QString& word : words)
+        t.app.entry.ListedWords.insert(t.app.entry.ListedWords.begin(), ListedWord{word});
 }
 
 // A running game on kBoard in the given mode, its "Hit OK" boxes answered.

@@ -9,7 +9,6 @@
 #include "windows/game/Common.h"
 #include "windows/game/ResultsWindow.h"
 #include "core/game/Scoring.h"
-#include "core/game/WordLists.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -372,7 +371,7 @@ struct Soak {
                    std::find(listed.begin(), listed.end(), box) == listed.end()) {
             listed.insert(listed.begin(), box);
             ++totals.entered;
-            const bool boardWord = WordLists::IsBoardWord(t.app.board.BoardWords, box);
+            const bool boardWord = Scoring::Contains(t.app.board.BoardWords, box);
             totals.boardWordsFound += boardWord;
             const QTableWidgetItem* top = w.WordList->item(0, 0);
             ASSERT_NE(top, nullptr);
@@ -416,7 +415,7 @@ struct Soak {
                 const std::size_t places = CountIn(defined, word) + CountIn(undefined, word) +
                                            CountIn(eval.CommonWords, word);
                 EXPECT_EQ(places, 1u) << "player " << p + 1 << ": " << word;
-                EXPECT_EQ(CountIn(undefined, word), WordLists::IsBoardWord(board, word) ? 0u : 1u)
+                EXPECT_EQ(CountIn(undefined, word), Scoring::Contains(board, word) ? 0u : 1u)
                     << word;
                 inCommon += CountIn(eval.CommonWords, word);
             }
