@@ -7,8 +7,6 @@
 
 namespace {
 
-using TimeFormat::ClockColour;
-
 TEST(TimeFormat, minutesColonTwoDigitSeconds)
 {
     const std::vector<std::pair<int, const char*>> cases = {
@@ -16,18 +14,6 @@ TEST(TimeFormat, minutesColonTwoDigitSeconds)
         {61, "1:01"}, {75, "1:15"}, {180, "3:00"}, {600, "10:00"}, {1800, "30:00"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(TimeFormat::FormatTime(seconds), text) << seconds;
-}
-
-TEST(TimeFormat, lastTenSecondsBlink)
-{
-    const std::vector<ClockColour> expected = {
-        ClockColour::Black, ClockColour::Yellow, ClockColour::Black, ClockColour::Yellow,
-        ClockColour::Black, ClockColour::Yellow, ClockColour::Black, ClockColour::Red,
-        ClockColour::Black, ClockColour::Red,    ClockColour::Black, ClockColour::Red};
-    for (int t = 11; t >= 0; --t)
-        EXPECT_EQ(TimeFormat::TimeLeftColour(t), expected[11 - t]) << t;
-    EXPECT_EQ(TimeFormat::TimeLeftColour(12), ClockColour::Black);
-    EXPECT_EQ(TimeFormat::TimeLeftColour(100), ClockColour::Black);
 }
 
 // Shakes numbered boards and reports chosen word counts for them.
@@ -73,18 +59,6 @@ TEST(BoardSelection, shakesUntilTheLimitIsMet)
     choice = fewer.choose("<25");
     EXPECT_EQ(choice.board, "board1");
     EXPECT_EQ(choice.wordCount, 24);
-}
-
-TEST(BoardSelection, hundredShakesThenTheLastBoardIsPlayed)
-{
-    ScriptedShakes none({0});
-    const auto choice = none.choose("-");
-    EXPECT_EQ(choice.shakes, 100);
-    EXPECT_EQ(none.shaken, 100);
-    EXPECT_EQ(choice.board, "board99");
-    EXPECT_EQ(choice.wordCount, 0);
-    ASSERT_EQ(none.counted.size(), 100u);
-    EXPECT_EQ(none.counted.back(), choice.board) << "the words fetched belong to the last board";
 }
 
 } // namespace

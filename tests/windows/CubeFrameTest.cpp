@@ -1,15 +1,10 @@
-// The drawn board: OR-then-AND painting over the tray, centred faces, one paint per
-// change. Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
+// The drawn board: OR-then-AND painting over the tray, centred faces. Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
 #include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/game/Common.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +46,12 @@ struct Board : ::testing::Test {
                     box |= QRect(origin + QPoint(x, y), QSize(1, 1));
         return box;
     }
+    // Cube i drawn in `look`, as the main window paints what the core wants.
+    void show(int i, BoardView::CubeLook look)
+    {
+        t.app.view.WantedLooks[static_cast<std::size_t>(i)] = look;
+        BoardView::PaintChangedCubes(t.app);
+    }
     TestApp t{kWords};
 };
 
@@ -82,12 +83,12 @@ TEST_F(Board, cubesArePaintedOrThenAndOverTheTray)
     EXPECT_EQ(canvas.pixel(at(D, 20, 20)), frame().NormalPicture().pixel(corner));
     EXPECT_NE(frame().NormalPicture().pixel(body), tray.pixel(at(D, 11, 48)));
 
-    BoardView::DrawSelectedCube(t.app, D);
+    show(D, BoardView::Selected);
     EXPECT_EQ(canvas.pixel(at(D, 11, 48)), frame().SelectedPicture().pixel(body));
     EXPECT_NE(frame().SelectedPicture().pixel(body), frame().NormalPicture().pixel(body))
         << "a selected cube must look different";
     EXPECT_EQ(canvas.pixel(at(D, 1, 1)), tray.pixel(at(D, 1, 1)));
-    BoardView::DrawCube(t.app, D);
+    show(D, BoardView::Unselected);
     EXPECT_EQ(canvas.pixel(at(D, 11, 48)), frame().NormalPicture().pixel(body))
         << "and back: nothing of the selected look stays behind";
 }
@@ -105,50 +106,8 @@ TEST_F(Board, facesAreCentredAndBlankCubesHaveNone)
         << "Qu is two letters wide";
 
     t.app.board.BoardFaces[4] = "";
-    BoardView::DrawCube(t.app, 4);
+    BoardView::PaintChangedCubes(t.app);
     EXPECT_TRUE(ink(4, frame().NormalPicture()).isEmpty());
-}
-
-TEST_F(Board, anUnchangedCubeIsNotPaintedAgain)
-{
-    const int before = frame().paintCount();
-    BoardView::DrawCube(t.app, 3);
-    BoardView::DrawCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before) << "placed unselected already";
-
-    BoardView::DrawSelectedCube(t.app, 3);
-    BoardView::DrawSelectedCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before + 1);
-    BoardView::DrawCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before + 2);
-    t.app.board.BoardFaces[3] = "E";
-    BoardView::DrawCube(t.app, 3);
-    EXPECT_EQ(frame().paintCount(), before + 3) << "a new letter";
-}
-
-TEST_F(Board, typingRepaintsOnlyTheCubesThatChange)
-{
-    Common::BeginPlay(t.app);
-    const int before = frame().paintCount();
-    BoardView::ShowBoardUnselected(t.app);
-    EXPECT_EQ(frame().paintCount(), before) << "a clean board is left alone";
-
-    QTest::keyClicks(t.window->NewWord, "ca");
-    EXPECT_EQ(frame().paintCount(), before + 2);
-    QTest::keyClicks(t.window->NewWord, "t");
-    EXPECT_EQ(frame().paintCount(), before + 3);
-    t.window->Enter->click();
-    EXPECT_EQ(frame().paintCount(), before + 6) << "three cubes back to unselected";
-    EXPECT_TRUE(t.app.entry.BoardClean);
-}
-
-TEST_F(Board, aNewBoardRepaintsTheCubesWhoseLetterChanged)
-{
-    const int before = frame().paintCount();
-    t.placeBoard(BoardFromText("DOGS/CATE/BQIT/LXYZ"));
-    // The first two rows but for S and E.
-    EXPECT_EQ(frame().paintCount(), before + 6);
-    EXPECT_EQ(t.app.view.DrawnFaces[0], "D");
 }
 
 } // namespace

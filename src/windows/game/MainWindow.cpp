@@ -7,6 +7,7 @@
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
+#include "windows/game/EndOfGame.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
 
@@ -317,6 +318,7 @@ void MainWindow::sync()
     const bool resultsOpened = p.results.Open && !m_resultsWereOpen;
     m_resultsWereOpen = p.results.Open;
     if (resultsOpened && !(m_app.resultsWindow && m_app.resultsWindow->isVisible())) {
+        Common::ShowScores(m_app);
         Common::PrepareResultsWindow(m_app);
         ResultsWindow& results = Common::ResultsWindowFor(m_app);
         setEnabled(false);
