@@ -1,4 +1,5 @@
-// The drawn board: OR-then-AND painting over the tray, centred faces. Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
+// The drawn board: OR-then-AND painting over the tray, centred faces. Runs at the
+// screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
 #include "windows/board/BoardDrawing.h"

@@ -12,7 +12,7 @@ namespace BoardView {
 enum CubeLook { NotDrawn = 0, Unselected = 1, Selected = 2 };
 
 struct BoardViewState {
-    int CubeWidth = 0;  // the cube picture's size in window units
+    int CubeWidth = 0; // the cube picture's size in window units
     int CubeHeight = 0;
     std::array<int, 16> CubeLeft{};
     std::array<int, 16> CubeTop{};
