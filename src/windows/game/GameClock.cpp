@@ -4,8 +4,6 @@
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
 
-#include <QLineEdit>
-
 namespace Common {
 
 namespace {
@@ -16,14 +14,14 @@ void ShowInFront(App& app)
     w.raise();
     w.activateWindow();
 }
-
 } // namespace
 
 void StartGameClick(App& app)
 {
-    Game::StartGameClick(app);
+    // In front before a "Hit OK" box can ask for the start.
     if (!IsNetworkGame(app))
         ShowInFront(app);
+    Game::StartGameClick(app);
     app.main->showGameState();
 }
 
