@@ -1,13 +1,13 @@
+// The clock's text and the limits a shaken board must meet.
 #include "core/game/BoardSelection.h"
 #include "core/game/TimeFormat.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
-
-using TimeFormat::ClockColour;
 
 TEST(TimeFormat, minutesColonTwoDigitSeconds)
 {
@@ -18,73 +18,27 @@ TEST(TimeFormat, minutesColonTwoDigitSeconds)
         EXPECT_EQ(TimeFormat::FormatTime(seconds), text) << seconds;
 }
 
-TEST(TimeFormat, lastTenSecondsBlink)
+TEST(BoardSelection, limitsAreStrictAndShakingStopsAtTheFirstBoardThatMeetsOne)
 {
-    const std::vector<ClockColour> expected = {
-        ClockColour::Black, ClockColour::Yellow, ClockColour::Black, ClockColour::Yellow,
-        ClockColour::Black, ClockColour::Yellow, ClockColour::Black, ClockColour::Red,
-        ClockColour::Black, ClockColour::Red,    ClockColour::Black, ClockColour::Red};
-    for (int t = 11; t >= 0; --t)
-        EXPECT_EQ(TimeFormat::TimeLeftColour(t), expected[11 - t]) << t;
-    EXPECT_EQ(TimeFormat::TimeLeftColour(12), ClockColour::Black);
-    EXPECT_EQ(TimeFormat::TimeLeftColour(100), ClockColour::Black);
-}
+    const std::vector<std::tuple<const char*, int, bool>> limits = {
+        {">25", 25, false}, {">25", 26, true},
+        {"<25", 25, false}, {"<25", 24, true},
+        {"<100", 0, true},  {"-", 0, false} /* a board without words is never played */,
+        {"-", 1, true},     {">100", 101, true}};
+    for (const auto& [limit, count, meets] : limits)
+        EXPECT_EQ(BoardSelection::MeetsLimit(limit, count), meets) << limit << " " << count;
 
-// Shakes numbered boards and reports chosen word counts for them.
-struct ScriptedShakes {
-    explicit ScriptedShakes(std::vector<int> c) : counts(std::move(c)) {}
-    std::vector<int> counts;
-    int shaken = 0;
-    std::vector<std::string> counted;
-
-    BoardSelection::Choice choose(const std::string& limit)
-    {
-        return BoardSelection::ChooseBoard(
+    // Boards "board0", "board1", ... holding these numbers of words.
+    for (const auto& [limit, counts] : std::vector<std::pair<const char*, std::vector<int>>>{
+             {">25", {25, 26, 27}}, {"<25", {30, 24, 23}}}) {
+        int shaken = 0;
+        const auto choice = BoardSelection::ChooseBoard(
             limit, [&] { return "board" + std::to_string(shaken++); },
-            [&](const std::string& board) {
-                counted.push_back(board);
-                const auto i = counted.size() - 1;
-                return i < counts.size() ? counts[i] : counts.back();
-            });
+            [&](const std::string&) { return counts[static_cast<std::size_t>(shaken - 1)]; });
+        EXPECT_EQ(choice.board, "board1") << limit;
+        EXPECT_EQ(choice.wordCount, counts[1]) << limit;
+        EXPECT_EQ(choice.shakes, 2) << limit;
     }
-};
-
-TEST(BoardSelection, limitsAreStrict)
-{
-    EXPECT_FALSE(BoardSelection::MeetsLimit(">25", 25));
-    EXPECT_TRUE(BoardSelection::MeetsLimit(">25", 26));
-    EXPECT_FALSE(BoardSelection::MeetsLimit("<25", 25));
-    EXPECT_TRUE(BoardSelection::MeetsLimit("<25", 24));
-    EXPECT_TRUE(BoardSelection::MeetsLimit("<100", 0));
-    EXPECT_FALSE(BoardSelection::MeetsLimit("-", 0)) << "a board without words is never played";
-    EXPECT_TRUE(BoardSelection::MeetsLimit("-", 1));
-    EXPECT_TRUE(BoardSelection::MeetsLimit(">100", 101));
-}
-
-TEST(BoardSelection, shakesUntilTheLimitIsMet)
-{
-    ScriptedShakes more({25, 26});
-    auto choice = more.choose(">25");
-    EXPECT_EQ(choice.board, "board1");
-    EXPECT_EQ(choice.wordCount, 26);
-    EXPECT_EQ(choice.shakes, 2);
-
-    ScriptedShakes fewer({30, 24});
-    choice = fewer.choose("<25");
-    EXPECT_EQ(choice.board, "board1");
-    EXPECT_EQ(choice.wordCount, 24);
-}
-
-TEST(BoardSelection, hundredShakesThenTheLastBoardIsPlayed)
-{
-    ScriptedShakes none({0});
-    const auto choice = none.choose("-");
-    EXPECT_EQ(choice.shakes, 100);
-    EXPECT_EQ(none.shaken, 100);
-    EXPECT_EQ(choice.board, "board99");
-    EXPECT_EQ(choice.wordCount, 0);
-    ASSERT_EQ(none.counted.size(), 100u);
-    EXPECT_EQ(none.counted.back(), choice.board) << "the words fetched belong to the last board";
 }
 
 } // namespace

@@ -28,8 +28,13 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTrayWithCentredFaces)
     };
     const QImage tray = CubeArt::BoardBackground(frame.canvas().size(), 97 * r);
     const QImage &canvas = frame.canvas(), &normal = frame.NormalPicture();
+    // Cube i drawn in `look`, as the main window paints what the core wants.
+    const auto show = [&](int i, BoardView::CubeLook look) {
+        t.app.view.WantedLooks[static_cast<std::size_t>(i)] = look;
+        BoardView::PaintChangedCubes(t.app);
+    };
     for (const QImage* picture : {&normal, &frame.SelectedPicture(), &normal}) {
-        (picture == &normal ? BoardView::DrawCube : BoardView::DrawSelectedCube)(t.app, 5);
+        show(5, picture == &normal ? BoardView::Unselected : BoardView::Selected);
         // Outside the outline the tray shows through; inside, away from the face, the picture.
         for (const QPoint& p : {at(5, 1, 1), at(5, 95, 2), at(5, 2, 48), at(5, 96, 96)})
             EXPECT_EQ(canvas.pixel(p), tray.pixel(p)) << p.x() << "," << p.y();
@@ -56,7 +61,7 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTrayWithCentredFaces)
     }
     EXPECT_GT(ink(9).width(), ink(4).width()) << "Qu is two letters wide";
     t.app.board.BoardFaces[4] = "";
-    BoardView::DrawCube(t.app, 4);
+    show(4, BoardView::Unselected);
     EXPECT_TRUE(ink(4).isEmpty()) << "a blank cube has no face";
 }
 

@@ -1,5 +1,7 @@
 #include "BoardView.h"
 
+#include "core/game/Program.h"
+
 #include <cmath>
 
 namespace BoardView {
@@ -38,6 +40,22 @@ void RecordDrawn(BoardViewState& view, int i, const std::string& face, CubeLook 
         return;
     view.DrawnFaces[i] = face;
     view.CubeDrawState[i] = look;
+}
+
+void ShowBoardUnselected(Program& program)
+{
+    if (program.entry.BoardClean)
+        return;
+    program.view.WantedLooks.fill(Unselected);
+    program.entry.LastNewWordText.clear();
+    program.entry.BoardClean = true;
+}
+
+void ShowUsedCubes(Program& program)
+{
+    program.entry.BoardClean = false;
+    for (std::size_t i = 0; i < 16; ++i)
+        program.view.WantedLooks[i] = program.board.UsedCubes[i / 4][i % 4] ? Selected : Unselected;
 }
 
 } // namespace BoardView

@@ -1,5 +1,6 @@
 #include "CheckCubes.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <map>
@@ -32,16 +33,6 @@ void ClearMarks(Marks& usedCubes, std::uint32_t cubes)
             usedCubes[k / 4][k % 4] = false;
 }
 } // namespace
-
-int MinInt(int a, int b)
-{
-    return a < b ? a : b;
-}
-
-int MaxInt(int a, int b)
-{
-    return a > b ? a : b;
-}
 
 void ClearUsedCubes(Marks& usedCubes)
 {
@@ -150,8 +141,8 @@ bool PathSearch::FindPathFrom(int row, int column, std::size_t piece)
     if (piece >= m_pieces.size())
         return true;
     const std::uint16_t cubes = m_repeat ? m_cubes[piece] : m_canRun[piece];
-    for (int r = MaxInt(row - 1, 0); r <= MinInt(row + 1, 3); ++r) {
-        for (int c = MaxInt(column - 1, 0); c <= MinInt(column + 1, 3); ++c) {
+    for (int r = std::max(row - 1, 0); r <= std::min(row + 1, 3); ++r) {
+        for (int c = std::max(column - 1, 0); c <= std::min(column + 1, 3); ++c) {
             if (m_used[r][c] && !m_repeat)
                 continue;
             if (!(cubes & Bit(r, c)))

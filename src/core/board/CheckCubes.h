@@ -12,9 +12,6 @@ namespace CheckCubes {
 
 using Marks = std::array<std::array<bool, 4>, 4>;
 
-int MinInt(int a, int b);
-int MaxInt(int a, int b);
-
 // Sets every mark to false.
 void ClearUsedCubes(Marks& usedCubes);
 

@@ -5,6 +5,7 @@
 #include "core/board/BoardView.h"
 #include "core/board/Dice.h"
 #include "core/game/Prompter.h"
+#include "core/game/TimeFormat.h"
 #include "core/network/NetworkState.h"
 #include "engine/Engine.h"
 #include "engine/Settings.h"
@@ -34,14 +35,35 @@ struct BoardState {
     std::string BoardText;                         // the board being played
 };
 
-// Word entry bookkeeping (the word box, clicked cubes).
+// A word of the turn's list; one that is no board word is shown struck through.
+struct ListedWord {
+    QString Word;
+    bool BoardWord = false;
+    bool operator==(const ListedWord&) const = default;
+};
+
+// Word entry: the word box, the turn's list, clicked cubes. The main window mirrors it.
 struct EntryState {
     std::string LastNewWordText;
-    bool InWordChange = false;
     std::string ClickedWord;
     std::array<int, 18> ClickedPath{}; // entries 1 to 17 are used
     int ClickedCount = 0;
     bool BoardClean = true;
+    QString NewWordText; // the word box
+    bool NewWordEnabled = true;
+    std::vector<ListedWord> ListedWords; // newest first
+    int SelectedRow = 0;                 // the list's current row
+};
+
+// The rest of what the main window shows; it mirrors this.
+struct ScreenState {
+    bool BoardHidden = false; // paused, another window in front, or a "Hit OK" box up
+    bool ClockRunning = false;
+    QString ClockCaption = QStringLiteral("Time Remaining");
+    QString ClockText;
+    TimeFormat::ClockColour ClockColour = TimeFormat::ClockColour::Black;
+    QString PlayerWordText;  // "N words entered"
+    QString DefinedWordText; // "Lettro found N words"
 };
 
 struct GameState {
@@ -139,6 +161,7 @@ struct Program {
     BoardState board;
     BoardView::BoardViewState view;
     EntryState entry;
+    ScreenState screen;
     GameState game;
     Options options;
     Evaluation eval;

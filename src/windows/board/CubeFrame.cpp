@@ -42,7 +42,6 @@ void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool se
 {
     if (i < 0 || i > 15)
         return;
-    ++m_paintCount;
     m_drawn[static_cast<std::size_t>(i)] = Drawn{true, left, top, face, selected};
     render(m_drawn[static_cast<std::size_t>(i)]);
     update(QRect(left, top, static_cast<int>(std::ceil(pictureSize().width())),

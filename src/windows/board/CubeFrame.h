@@ -23,8 +23,6 @@ public:
     // Paints a cube at (left, top) in window units: the mask ORed onto the board, then
     // the cube picture ANDed, then `face` centred on it.
     void paintCube(int i, int left, int top, const QString& face, bool selected);
-    // Cube paints so far (each one costs; an unchanged cube must not be painted again).
-    int paintCount() const { return m_paintCount; }
     // The canvas in device pixels (what the player sees, before it reaches the screen).
     const QImage& canvas() const { return m_canvas; }
     double canvasRatio() const { return m_ratio; }
@@ -57,6 +55,5 @@ private:
     QImage m_mask;
     QImage m_canvas;
     std::array<Drawn, 16> m_drawn{}; // to paint the board again at another pixel density
-    int m_paintCount = 0;
     bool m_pressInside = false;
 };

@@ -7,6 +7,9 @@
 
 core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
 {
+    // The box shows over the game as the core left it (a "Hit OK" box over a hidden board).
+    if (m_app.main)
+        m_app.main->sync();
     QWidget* parent = m_app.main;
     if (prompt.owner == core::Owner::Results && m_app.resultsWindow)
         parent = m_app.resultsWindow;

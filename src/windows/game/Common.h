@@ -8,24 +8,17 @@ struct App;
 
 namespace Common {
 
-// Start-up: dictionary, dice, blank board, defaults, random seed.
+// The game as the main window plays it: each calls the core procedure of the same name
+// (core/game/Game.h), then the main window shows the new state.
 void StartUp(App& app);
-
-// A game from Start to "Game Over".
 void StartGameClick(App& app);
 void BeginPlay(App& app);
 void ClockTick(App& app);
 void PauseGame(App& app);
 void EndGameNow(App& app);
 void EndGame(App& app);
-void SetClockLabels(App& app, const QString& caption, const QString& timeText);
-
-// Chooses (or, for a joined network player, takes) the board, places it and fetches
-// its dictionary words. `board` is the board text in and out.
+void AbortGame(App& app); // ends a running game without evaluating it
 void SetUpBoard(App& app, std::string& board);
-
-// Draws cube i without selection; the blank board before the first game too.
-void DrawCube(App& app, int i);
 
 // The options window (shown modally over the main window) and what it changes.
 void OpenOptions(App& app);
@@ -33,8 +26,6 @@ void FillOptionsDialog(App& app);
 void GameTypeChanged(App& app);
 void ApplyOptions(App& app);
 void CancelOptions(App& app);
-// Ends a running game without evaluating it.
-void AbortGame(App& app);
 // The network button: keeps the game settings and opens network play.
 void EnterNetworkGame(App& app);
 

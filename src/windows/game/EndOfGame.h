@@ -1,16 +1,10 @@
-// The end of a turn or a game: the second player's turn, evaluation and scores.
+// The end of a turn on the main window.
 #pragma once
 
 struct App;
 
 namespace Common {
 
-// After a turn: in a two-player game after player 1, hands the board to player 2;
-// otherwise evaluates every player's words and opens the results window.
+// The core's FinishTurn (core/game/Game.h); the main window then shows the results.
 void FinishTurn(App& app);
-// Unused and common words, then the scores.
-void EvaluateWords(App& app);
-// Writes the three result texts of the results window from the current lists.
-void ShowScores(App& app);
-
 } // namespace Common

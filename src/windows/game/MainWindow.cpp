@@ -1,11 +1,14 @@
 #include "MainWindow.h"
 
 #include "core/board/BoardView.h"
+#include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeFrame.h"
 #include "windows/board/WordEntry.h"
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
+#include "windows/game/EndOfGame.h"
+#include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
 
 #include <algorithm>
@@ -196,12 +199,15 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
     connect(Exit, &QToolButton::clicked, this, [this] { Common::ExitProgram(m_app); });
 
-    connect(NewWord, &QLineEdit::textChanged, this, [this] { WordEntry::NewWordChanged(m_app); });
+    connect(NewWord, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_mirroring)
+            WordEntry::NewWordChanged(m_app, text);
+    });
     connect(NewWord, &QLineEdit::returnPressed, this, [this] { WordEntry::EnterWord(m_app); });
     connect(Enter, &QPushButton::clicked, this, [this] { WordEntry::EnterWord(m_app); });
     connect(Clear, &QPushButton::clicked, this, [this] { WordEntry::RemoveLastLetter(m_app); });
     connect(WordList, &QTableWidget::cellClicked, this,
-            [this] { WordEntry::RecallListedWord(m_app); });
+            [this](int row) { WordEntry::RecallListedWord(m_app, row); });
     connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
         cubeUnderMouse = BoardView::CubeAtPoint(m_app.view, at.x(), at.y());
     });
@@ -254,6 +260,82 @@ void MainWindow::EndGameNow()
     Common::EndGameNow(m_app);
 }
 
+void MainWindow::sync()
+{
+    const Program& p = m_app;
+    BoardView::PaintChangedCubes(m_app);
+    if (cubeFrame->isVisible() == p.screen.BoardHidden)
+        cubeFrame->setVisible(!p.screen.BoardHidden);
+
+    NewWord->setEnabled(p.entry.NewWordEnabled);
+    if (NewWord->text() != p.entry.NewWordText) {
+        m_mirroring = true;
+        NewWord->setText(p.entry.NewWordText);
+        NewWord->setCursorPosition(static_cast<int>(NewWord->text().size()));
+        m_mirroring = false;
+    }
+    if (m_shownWords != p.entry.ListedWords) {
+        m_shownWords = p.entry.ListedWords;
+        WordList->setUpdatesEnabled(false);
+        WordList->setRowCount(static_cast<int>(m_shownWords.size()));
+        QFont font(QStringLiteral("Courier New"), 18);
+        font.setStyleHint(QFont::TypeWriter);
+        for (std::size_t row = 0; row < m_shownWords.size(); ++row) {
+            const ListedWord& listed = m_shownWords[row];
+            auto* item = new QTableWidgetItem(listed.Word);
+            font.setStrikeOut(!listed.BoardWord);
+            item->setFont(font);
+            if (!listed.BoardWord)
+                item->setForeground(QColor(150, 40, 40));
+            WordList->setItem(static_cast<int>(row), 0, item);
+        }
+        WordList->scrollToTop();
+        WordList->setUpdatesEnabled(true);
+    }
+    if (WordList->rowCount() > 0 && WordList->currentRow() != p.entry.SelectedRow)
+        WordList->setCurrentCell(p.entry.SelectedRow, 0);
+    const QString caption = WordEntry::EnterCaption(p);
+    if (Enter->text() != caption)
+        Enter->setText(caption);
+
+    PlayerWordLabel->setText(p.screen.PlayerWordText);
+    DefinedWordCount->setText(p.screen.DefinedWordText);
+    TimeRemLabel->setText(p.screen.ClockCaption);
+    TimeLeft->setText(p.screen.ClockText);
+    QColor colour(Qt::black);
+    if (p.screen.ClockColour == TimeFormat::ClockColour::Yellow)
+        colour = QColor(255, 255, 0);
+    else if (p.screen.ClockColour == TimeFormat::ClockColour::Red)
+        colour = QColor(255, 0, 0);
+    QPalette palette = TimeLeft->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    TimeLeft->setPalette(palette);
+    if (p.screen.ClockRunning && !GameClock->isActive())
+        GameClock->start();
+    else if (!p.screen.ClockRunning && GameClock->isActive())
+        GameClock->stop();
+
+    // Results prepared since the window last opened them: a game has just been evaluated.
+    if (p.results.Open && p.results.ShownAt != m_resultsShownAt) {
+        m_resultsShownAt = p.results.ShownAt;
+        Common::PrepareResultsWindow(m_app);
+        ResultsWindow& results = Common::ResultsWindowFor(m_app);
+        setEnabled(false);
+        // A child window follows its parent into the disabled state; this one must not.
+        results.setEnabled(true);
+        results.show();
+        results.raise();
+        results.activateWindow();
+    }
+}
+
+void MainWindow::showGameState()
+{
+    sync();
+    if (m_app.entry.NewWordEnabled)
+        NewWord->setFocus();
+}
+
 QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
                                        const QString& tip, int standardIcon)
 {
@@ -268,7 +350,6 @@ QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
     return button;
 }
 
-// Closing by the frame is the same as Exit.
 int MainWindow::toolBarWidth() const
 {
     const int spacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, ToolBar);
@@ -282,6 +363,7 @@ int MainWindow::toolBarWidth() const
     return width;
 }
 
+// Closing by the frame is the same as Exit.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_app.exiting && !Common::ExitProgram(m_app)) {

@@ -2,7 +2,13 @@
 // Every event goes straight to a game procedure.
 #pragma once
 
+#include "core/game/Program.h"
+
 #include <QMainWindow>
+
+#include <chrono>
+
+#include <vector>
 
 class CubeFrame;
 class QLabel;
@@ -23,6 +29,13 @@ public:
     // Public so that other windows can end the game through the main window.
     void EndGame();
     void EndGameNow();
+
+    // Shows the core's state: cubes whose look changed, the hidden board, the word box
+    // (without running the typing filter), the list, labels and clock; starts or stops
+    // the clock's timer; opens the results when the core opened them.
+    void sync();
+    // sync(), then typing goes on in the word box when it takes words.
+    void showGameState();
 
     CubeFrame* cubeFrame = nullptr; // objectName "CubeFrame"
     QLineEdit* NewWord = nullptr;
@@ -61,4 +74,7 @@ private:
     int toolBarWidth() const;
     App& m_app;
     bool m_leftHanded = true;
+    bool m_mirroring = false;            // sync() is writing the word box
+    std::vector<ListedWord> m_shownWords; // what the list rows show
+    std::chrono::steady_clock::time_point m_resultsShownAt{};
 };

@@ -261,10 +261,6 @@ ResultsWindow& ResultsWindowFor(App& app)
 
 void PrepareResultsWindow(App& app)
 {
-    // FinishTurn prepares the results in the core; results it left unprepared are
-    // prepared here so that the window never shows those of an earlier game.
-    if (!app.results.Open)
-        Results::PrepareResults(app);
     ResultsWindowFor(app).refresh();
 }
 

@@ -1,11 +1,9 @@
-// Start-up: everything the game needs before the first Start.
+// Start-up on the main window: the core's start-up, then the board and list are laid out.
+#include "core/game/Game.h"
+#include "windows/board/BoardDrawing.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
-#include "core/game/Settings.h"
-
-#include "windows/board/BoardDrawing.h"
-#include "core/dictionary/DictionaryStore.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -14,35 +12,13 @@ namespace Common {
 
 void StartUp(App& app)
 {
-    Dictionary::ReadDictionary(app);
-    Dice::InitDice(app.board.DieFaces);
+    Game::StartUp(app);
+    MainWindow& w = *app.main;
     BoardView::InitBoardGeometry(app);
-
-    for (int i = 0; i < 16; ++i) {
-        app.board.BoardFaces[i].clear();
-        DrawCube(app, i);
-    }
-    app.entry.BoardClean = true;
-    app.main->WordList->horizontalHeader()->setStretchLastSection(true);
-    app.main->WordList->setColumnWidth(0, app.main->WordList->viewport()->width());
-
-    app.board.BoardWords.clear();
-    app.board.BoardWords.reserve(151);
-
-    GameState& game = app.game;
-    game.TimeRemaining = 0;
-    game.TimeLimit = 180;
-    game.Paused = false;
-    app.options.SoundsOn = true;
-    game.GameInProgress = false;
-
-    // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
-    Settings::ReadSettings(app);
-    app.main->LayOutForHand(app.options.LeftHandedDisplay);
-
-    if (!app.random)
-        app.random = app.Seed ? std::make_unique<Dice::ClockRandom>(*app.Seed)
-                              : std::make_unique<Dice::ClockRandom>();
+    w.WordList->horizontalHeader()->setStretchLastSection(true);
+    w.WordList->setColumnWidth(0, w.WordList->viewport()->width());
+    w.LayOutForHand(app.options.LeftHandedDisplay);
+    w.sync();
 }
 
 } // namespace Common

@@ -1,0 +1,268 @@
+#include "Game.h"
+
+#include "core/board/BoardView.h"
+#include "core/board/WordEntry.h"
+#include "core/dictionary/DictionaryStore.h"
+#include "core/game/BoardSelection.h"
+#include "core/game/Program.h"
+#include "core/game/Results.h"
+#include "core/game/Scoring.h"
+#include "core/game/Settings.h"
+
+#include <algorithm>
+
+namespace Game {
+
+namespace {
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+int StartingTime(const GameState& game)
+{
+    return game.GameType == Frantic ? 15 : game.TimeLimit;
+}
+
+void ShowFullClock(Program& program)
+{
+    SetClockLabels(program, QStringLiteral("Time Remaining"),
+                   QString::fromStdString(TimeFormat::FormatTime(program.game.TimeRemaining)));
+}
+
+// The board is hidden while a "Hit OK" box is up, so nobody gets a head start.
+void HitOkBehindHiddenBoard(Program& program, const QString& text,
+                            const QString& title = QStringLiteral("Lettro"))
+{
+    program.screen.BoardHidden = true;
+    Ask(program, text, core::Buttons::Ok, title);
+    program.screen.BoardHidden = false;
+}
+
+// Player 2 plays the same board with a fresh word list and a full clock.
+void HandOverToPlayerTwo(Program& program)
+{
+    GameState& game = program.game;
+    game.LocalPlayerIndex = 1;
+    WordEntry::ClearEntry(program);
+    game.TimeRemaining = StartingTime(game);
+    HitOkBehindHiddenBoard(program, QStringLiteral("Player 2 - Hit OK when ready to start game."));
+    ShowFullClock(program);
+    program.screen.ClockRunning = true;
+}
+} // namespace
+
+void StartUp(Program& program)
+{
+    Dictionary::ReadDictionary(program);
+    Dice::InitDice(program.board.DieFaces);
+    for (std::string& face : program.board.BoardFaces)
+        face.clear();
+    program.view.WantedLooks.fill(BoardView::Unselected);
+    program.entry.BoardClean = true;
+
+    program.board.BoardWords.clear();
+    program.board.BoardWords.reserve(151);
+
+    GameState& game = program.game;
+    game.TimeRemaining = 0;
+    game.TimeLimit = 180;
+    game.Paused = false;
+    program.options.SoundsOn = true;
+    game.GameInProgress = false;
+
+    // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
+    Settings::ReadSettings(program);
+
+    if (!program.random)
+        program.random = program.Seed ? std::make_unique<Dice::ClockRandom>(*program.Seed)
+                                      : std::make_unique<Dice::ClockRandom>();
+}
+
+void SetUpBoard(Program& program, std::string& board)
+{
+    WordEntry::ClearEntry(program);
+    const bool joinedPlayer = program.game.GameMode == NetworkPlayer;
+    if (!joinedPlayer) {
+        const auto choice = BoardSelection::ChooseBoard(
+            program.options.NumWordsLimit,
+            [&] { return Dice::ShakeDice(program.board.DieFaces, *program.random); },
+            [&](const std::string& text) {
+                return program.engine.cCheckForAllDefinedWords(Lower(text));
+            });
+        board = choice.board;
+        program.board.EngineWordCount = choice.wordCount;
+    }
+    program.board.BoardText = board;
+
+    Dice::PlaceBoard(board, program.board.BoardFaces, program.board.BoardGrid, [&](int k) {
+        if (k >= 0 && k < 16)
+            program.view.WantedLooks[static_cast<std::size_t>(k)] = BoardView::Unselected;
+    });
+    program.entry.BoardClean = true;
+    if (!program.entry.NewWordText.isEmpty())
+        WordEntry::NewWordChanged(program, QString());
+    program.entry.LastNewWordText.clear();
+
+    if (!joinedPlayer) {
+        // cGetDefinedWord refers to the last board counted, which is the one played.
+        Words& words = program.board.BoardWords;
+        words.clear();
+        words.reserve(static_cast<std::size_t>(program.board.EngineWordCount));
+        for (int i = 0; i < program.board.EngineWordCount; ++i)
+            words.push_back(program.engine.cGetDefinedWord(i));
+    }
+    program.screen.DefinedWordText =
+        QStringLiteral("Lettro found %1 words").arg(program.board.BoardWords.size());
+}
+
+void StartGameClick(Program& program)
+{
+    if (IsNetworkGame(program))
+        return;
+    // A running game is dropped without evaluation.
+    program.screen.ClockRunning = false;
+    std::string board;
+    SetUpBoard(program, board);
+    BeginPlay(program);
+}
+
+void BeginPlay(Program& program)
+{
+    GameState& game = program.game;
+    game.GameInProgress = true;
+    // The last game's results are closed before a new game can start.
+    program.results.Open = false;
+    game.TimeRemaining = StartingTime(game);
+    switch (game.GameMode) {
+    case SinglePlayer:
+        game.PlayerCount = 1;
+        game.LocalPlayerIndex = 0;
+        break;
+    case TwoPlayer:
+        game.PlayerCount = 2;
+        HitOkBehindHiddenBoard(program,
+                               QStringLiteral("Player 1 - Hit OK when ready to start game."));
+        game.LocalPlayerIndex = 0;
+        break;
+    default:
+        HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
+        break;
+    }
+
+    const auto players = static_cast<std::size_t>(std::max(game.PlayerCount, 1));
+    game.PlayerWords.assign(players, {});
+    Evaluation& eval = program.eval;
+    eval.PlayerDefinedWords.assign(players, {});
+    eval.PlayerUndefinedWords.assign(players, {});
+    eval.PlayerScores.assign(players, 0);
+    eval.UnusedWords.clear();
+    eval.CommonWords.clear();
+
+    program.screen.ClockColour = TimeFormat::ClockColour::Black;
+    ShowFullClock(program);
+    program.screen.ClockRunning = true;
+}
+
+void ClockTick(Program& program, bool mainInForeground)
+{
+    GameState& game = program.game;
+    if (game.Paused)
+        return;
+    if (!IsNetworkGame(program)) {
+        program.screen.BoardHidden = !mainInForeground;
+        if (!mainInForeground)
+            return;
+    }
+    if (game.TimeRemaining <= 0) {
+        // A tick that arrives after the game ended must not count below zero.
+        program.screen.ClockRunning = false;
+        return;
+    }
+    game.TimeRemaining -= 1;
+    program.screen.ClockColour = TimeFormat::TimeLeftColour(game.TimeRemaining);
+    program.screen.ClockText = QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining));
+    if (game.TimeRemaining == 0)
+        EndGame(program);
+}
+
+void PauseGame(Program& program)
+{
+    if (IsNetworkGame(program))
+        return;
+    program.game.Paused = true;
+    HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to resume."),
+                           QStringLiteral("Game paused"));
+    program.game.Paused = false;
+}
+
+void EndGameNow(Program& program)
+{
+    // A game aborted by an option change is still "in progress" until the next start, but
+    // it has no turn left to end: ending it again would evaluate a game nobody finished.
+    if (!program.game.GameInProgress || program.game.TimeRemaining == 0)
+        return;
+    program.game.TimeRemaining = 0;
+    EndGame(program);
+}
+
+void AbortGame(Program& program)
+{
+    program.game.TimeRemaining = 0;
+    program.screen.ClockRunning = false;
+    program.entry.NewWordEnabled = false;
+    if (!program.entry.NewWordText.isEmpty())
+        WordEntry::NewWordChanged(program, QString());
+    program.screen.ClockColour = TimeFormat::ClockColour::Black;
+    SetClockLabels(program, QStringLiteral("Game Over"), QString());
+}
+
+void EndGame(Program& program)
+{
+    // The clock stops as for an aborted game; then the turn's words are collected.
+    AbortGame(program);
+    GameState& game = program.game;
+    const auto index = static_cast<std::size_t>(std::max(game.LocalPlayerIndex, 0));
+    if (index >= game.PlayerWords.size())
+        game.PlayerWords.resize(index + 1);
+    Words& words = game.PlayerWords[index];
+    words.clear();
+    for (const ListedWord& listed : program.entry.ListedWords)
+        words.push_back(listed.Word.toStdString());
+    if (IsNetworkGame(program)) {
+        // TODO: network play hands the words to the network game's end (sending them to
+        // the host, or waiting for the players' words); it calls FinishTurn once every
+        // player's words are in. That code arrives with network play.
+        return;
+    }
+    FinishTurn(program);
+}
+
+void SetClockLabels(Program& program, const QString& caption, const QString& timeText)
+{
+    program.screen.ClockCaption = caption;
+    program.screen.ClockText = timeText;
+}
+
+void FinishTurn(Program& program)
+{
+    GameState& game = program.game;
+    if (game.GameMode == TwoPlayer && game.LocalPlayerIndex == 0) {
+        HandOverToPlayerTwo(program);
+        return;
+    }
+    Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
+    SetClockLabels(program, QStringLiteral("Game Over"), QString());
+    EvaluateWords(program);
+    Results::PrepareResults(program);
+}
+
+void EvaluateWords(Program& program)
+{
+    Scoring::FindUnusedAndCommon(program.game, program.board.BoardWords, program.eval);
+    Results::ShowScores(program);
+}
+
+} // namespace Game

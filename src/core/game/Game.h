@@ -1,0 +1,40 @@
+// A game without windows: start-up, the board, the clock, pause, the end of a turn and
+// its evaluation. The main window mirrors `program.screen`, `program.entry` and the
+// cubes' wanted looks after each of these.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+struct Program;
+
+namespace Game {
+
+// Start-up: dictionary, dice, blank board, defaults, stored settings, the generator.
+void StartUp(Program& program);
+
+// Chooses (or, for a joined network player, takes) the board, places it and fetches
+// its dictionary words. `board` is the board text in and out.
+void SetUpBoard(Program& program, std::string& board);
+
+// A game from Start to "Game Over". Start and Pause do nothing in network play.
+void StartGameClick(Program& program);
+void BeginPlay(Program& program);
+// One second of the clock; it stands still, and the board is hidden, while the main
+// window is not in the foreground (outside network play).
+void ClockTick(Program& program, bool mainInForeground);
+void PauseGame(Program& program);
+void EndGameNow(Program& program);
+void EndGame(Program& program);
+// Ends a running game without evaluating it.
+void AbortGame(Program& program);
+void SetClockLabels(Program& program, const QString& caption, const QString& timeText);
+
+// After a turn: in a two-player game after player 1, hands the board to player 2;
+// otherwise evaluates every player's words and opens the results.
+void FinishTurn(Program& program);
+// Unused and common words, then the scores.
+void EvaluateWords(Program& program);
+
+} // namespace Game

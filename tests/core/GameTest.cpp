@@ -1,0 +1,333 @@
+// Whole games without windows: word entry, the board's looks, the clock, turns and the
+// evaluation, driven as the windows drive them.
+#include "Scripted.h"
+
+#include "core/board/WordEntry.h"
+#include "core/dictionary/DictionaryStore.h"
+#include "core/game/Game.h"
+#include "core/game/Program.h"
+#include "core/game/Results.h"
+#include "core/game/Scoring.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <map>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using core::Answer;
+
+// C  A  T  S
+// O  D  G  E
+// B  Qu I  T
+// L  X  Y  Z
+const char* const kBoard = "CATS/ODGE/BQIT/LXYZ";
+// Every draw 0 shakes ETIS/SOYW/OOIV/AATI: its, set, site, soot and toys lie on it.
+
+struct Play : ::testing::Test {
+    void SetUp() override
+    {
+        p.ProgramFolder = folder.path().toStdString();
+        p.settings = std::make_unique<engine::SettingsStore>(p.ProgramFolder);
+        p.prompter = &prompter;
+        engine::Engine dict;
+        for (const char* w : {"cat", "cats", "cod", "coda", "stag", "stage", "quit", "dog", "zebra",
+                              "its", "set", "site", "soot", "toys"})
+            dict.cDictionaryAdd(w);
+        ASSERT_TRUE(dict.cWriteBinaryDictionary(
+                            QDir(folder.path()).filePath("Dictionary.dat").toStdString())
+                        .ok());
+        p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
+        Game::StartUp(p);
+    }
+    // A running game on a chosen board, placed as a joined network player is given one.
+    void start(const char* picture = kBoard)
+    {
+        const int mode = std::exchange(p.game.GameMode, NetworkPlayer);
+        std::string board = BoardFromText(picture), lower = board;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(c));
+        p.board.BoardWords.clear();
+        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(lower); i < n; ++i)
+            p.board.BoardWords.push_back(p.engine.cGetDefinedWord(i));
+        Game::SetUpBoard(p, board);
+        p.game.GameMode = mode;
+        Game::BeginPlay(p);
+    }
+    // Keys one by one, as the box reports each change.
+    void type(const QString& keys)
+    {
+        for (const QChar key : keys)
+            WordEntry::NewWordChanged(p, p.entry.NewWordText + key);
+    }
+    void enter(const QString& keys)
+    {
+        type(keys);
+        WordEntry::EnterWord(p);
+    }
+    std::string state() const
+    {
+        QStringList cubes, words;
+        for (int i = 0; i < 16; ++i)
+            if (p.view.WantedLooks[static_cast<std::size_t>(i)] == BoardView::Selected)
+                cubes << QString::number(i);
+        for (const ListedWord& w : p.entry.ListedWords)
+            words << w.Word + (w.BoardWord ? "" : "~");
+        return QStringList{p.entry.NewWordText, cubes.join(' '), words.join(','),
+                           QString::number(prompter.sounds)}
+            .join('|')
+            .toStdString();
+    }
+    // The clock's caption and text, and whether it runs and the board is hidden.
+    std::string clock() const
+    {
+        return (p.screen.ClockCaption + ' ' + p.screen.ClockText).toStdString() +
+               (p.screen.ClockRunning ? " running" : "") + (p.screen.BoardHidden ? " hidden" : "");
+    }
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    Program p;
+};
+
+// One move and the state after it: the box, the selected cubes, the list (newest first,
+// "~" marking a struck-through word) and the rejection sounds so far.
+struct Move {
+    const char* action; // "type KEYS", "paste TEXT", "enter [KEYS]", "clear", "click 0 1", "recall
+                        // 1", "repeat" (toggles repeat letters), "quiet" (sounds off), "end"
+    const char* state;  // "box|cubes|list|sounds"
+};
+
+TEST_F(Play, wordEntryMoves)
+{
+    // clang-format off
+    const std::vector<std::vector<Move>> games = {
+        {{"type CAt", "cat|0 1 2||0"},          {"type z", "cat|0 1 2||1"}, // no Z touches the T
+         {"paste catzqy", "cat|0 1 2||4"},      {"paste ", "|||4"},
+         {"type q", "q|9||4"} /* a lone q */,   {"type uit", "quit|9 10 11||4"},
+         {"paste qi", "q|9||5"}},
+        {{"enter", "|||0"},                     {"enter cat", "||cat|0"},
+         {"enter stag", "||stag,cat|0"},        {"enter cat", "||stag,cat|0"}, // a duplicate
+         {"enter tac", "||tac~,stag,cat|1"},    {"enter ca", "ca|0 1|tac~,stag,cat|1"}, // short
+         {"paste ", "||tac~,stag,cat|1"},       {"enter", "tac|0 1 2|tac~,stag,cat|1"}, // Last
+         {"recall 2", "cat|0 1 2|tac~,stag,cat|1"}, {"repeat", "cat|0 1 2|tac~,stag,cat|1"},
+         {"paste tat", "tat|1 2|tac~,stag,cat|1"},  {"repeat", "tat|1 2|tac~,stag,cat|1"},
+         {"enter", "||tac~,stag,cat|1"}}, // no longer traced: dropped
+        {{"type qui", "qui|9 10||0"},           {"clear", "qu|9||0"},
+         {"clear", "|||0"} /* qu as one */,     {"clear", "|||0"},
+         {"type c", "c|0||0"},                  {"clear", "|||0"},
+         {"click 0 1 2", "cat|0 1 2||0"},       {"clear", "ca|0 1||0"}, // unclicks the last cube
+         {"click 2", "cat|0 1 2||0"},           {"click 2", "||cat|0"}, // the last cube again
+         {"click 9 10 11", "quit|9 10 11|cat|0"}, {"enter", "||quit,cat|0"},
+         {"type ca", "ca|0 1|quit,cat|0"},      {"click 2 15", "cat|0 1 2|quit,cat|1"},
+         {"enter", "||quit,cat|1"},             {"repeat", "||quit,cat|1"},
+         {"click 7 7", "ee|7|quit,cat|1"} /* a second click adds */,
+         {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeeee|7|quit,cat|1"},
+         {"click 7", "eeeeeeeeeeeeeeeee|7|quit,cat|2"}, // the 18th click is refused
+         {"enter", "||quit,cat|2"} /* too long */, {"end", "||quit,cat|2"},
+         {"click 0", "||quit,cat|2"} /* no game */,
+         {"enter cat", "cat|0 1 2|quit,cat|2"}, {"recall 0", "cat|0 1 2|quit,cat|2"}},
+        {{"quiet", "|||0"},                     {"enter catz", "||cat|0"},
+         {"enter tac", "||tac~,cat|0"},         {"click 0 15", "c|0|tac~,cat|0"},
+         {"paste ", "||tac~,cat|0"},            {"repeat", "||tac~,cat|0"},
+         {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeee|7|tac~,cat|0"}},
+    };
+    // clang-format on
+    for (const auto& moves : games) {
+        p.options.RepeatLetters = false;
+        p.options.SoundsOn = true;
+        prompter.sounds = 0;
+        start();
+        for (const Move& m : moves) {
+            const QString verb = QString(m.action).section(' ', 0, 0);
+            const QString arg = QString(m.action).section(' ', 1);
+            const std::map<QString, std::function<void()>> act = {
+                {"type", [&] { type(arg); }},
+                {"paste", [&] { WordEntry::NewWordChanged(p, arg); }},
+                {"enter", [&] { enter(arg); }},
+                {"clear", [&] { WordEntry::RemoveLastLetter(p); }},
+                {"recall", [&] { WordEntry::RecallListedWord(p, arg.toInt()); }},
+                {"repeat", [&] { p.options.RepeatLetters = !p.options.RepeatLetters; }},
+                {"quiet", [&] { p.options.SoundsOn = false; }},
+                {"end", [&] { Game::AbortGame(p); }},
+                {"click", [&] {
+                     for (const QString& i : arg.split(' '))
+                         WordEntry::CubeClicked(p, i.toInt());
+                 }}};
+            act.at(verb)();
+            EXPECT_EQ(state(), m.state) << m.action;
+        }
+    }
+}
+
+TEST_F(Play, cubesAreRepaintedOnlyWhenTheirLookOrFaceChanges)
+{
+    start();
+    for (int i = 0; i < 16; ++i) // as the window paints them
+        BoardView::RecordDrawn(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]);
+    const auto toPaint = [&] {
+        int n = 0;
+        for (int i = 0; i < 16; ++i)
+            n += BoardView::NeedsDrawing(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]);
+        return n;
+    };
+    type("ca");
+    EXPECT_EQ(toPaint(), 2);
+    start("DOGS/CATE/BQIT/LXYZ");
+    EXPECT_EQ(toPaint(), 6) << "the first two rows but for S and E";
+}
+
+TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForeground)
+{
+    EXPECT_TRUE(prompter.shown.empty() && p.board.BoardFaces[0].empty())
+        << "a good dictionary loads silently; blank cubes before the first game";
+    Game::StartGameClick(p);
+    EXPECT_EQ(p.board.BoardText, "ETISSOYWOOIVAATI");
+    EXPECT_EQ(p.board.BoardWords, (Words{"its", "set", "site", "soot", "toys"}));
+    EXPECT_TRUE(p.game.GameInProgress && p.entry.NewWordEnabled &&
+                p.screen.DefinedWordText == "Lettro found 5 words");
+    Game::ClockTick(p, false);
+    EXPECT_EQ(clock(), "Time Remaining 3:00 running hidden") << "behind other windows";
+    Game::ClockTick(p, true);
+    EXPECT_EQ(clock(), "Time Remaining 2:59 running");
+
+    using enum TimeFormat::ClockColour;
+    const std::vector<TimeFormat::ClockColour> blink = {
+        Black, Black, Yellow, Black, Yellow, Black, Yellow, Black, Red, Black, Red, Black};
+    p.game.TimeRemaining = 13;
+    for (std::size_t k = 0; k < blink.size(); ++k) {
+        Game::ClockTick(p, true);
+        EXPECT_EQ(p.screen.ClockColour, blink[k]) << 12 - k;
+    }
+    Game::ClockTick(p, true);
+    Game::ClockTick(p, true); // a tick after the end does nothing
+    EXPECT_EQ(clock(), "Game Over ") << "and black again";
+    EXPECT_FALSE(p.game.TimeRemaining != 0 || p.screen.ClockColour != Black ||
+                 p.entry.NewWordEnabled);
+}
+
+TEST_F(Play, noBoardMeetsTheLimitAfterAHundredShakes)
+{
+    auto* draws = new ScriptedRandom({0.3f, 0.6f, 0.1f});
+    p.random.reset(draws);
+    p.options.NumWordsLimit = ">99";
+    std::string board;
+    Game::SetUpBoard(p, board);
+    EXPECT_EQ(draws->draws, 100 * 32);
+    EXPECT_EQ(board, p.board.BoardText) << "the last board shaken is played, with its words";
+    EXPECT_EQ(p.board.EngineWordCount, static_cast<int>(p.board.BoardWords.size()));
+}
+
+TEST_F(Play, pauseAndEndWithoutAGameANewStartAndAnAbortedGame)
+{
+    prompter.answer(Answer::Ok);
+    Game::PauseGame(p);
+    Game::EndGameNow(p);
+    EXPECT_EQ(clock(), "Time Remaining ") << "End did nothing";
+    start();
+    enter("cat");
+    Game::StartGameClick(p);
+    EXPECT_TRUE(p.entry.ListedWords.empty() && p.game.PlayerWords[0].empty())
+        << "the dropped game's words are never evaluated";
+    enter("its");
+    Game::AbortGame(p); // an option change
+    Game::EndGameNow(p);
+    EXPECT_TRUE(!p.results.Open && p.game.PlayerWords[0].empty());
+}
+
+TEST_F(Play, networkPlayIgnoresStartPauseAndTheForegroundAndEvaluatesNothing)
+{
+    for (const int mode : {NetworkPlayer, NetworkHost}) {
+        p.game.GameMode = mode;
+        p.game.GameInProgress = false;
+        Game::StartGameClick(p);
+        Game::PauseGame(p);
+        EXPECT_FALSE(p.game.GameInProgress || !prompter.shown.empty()) << mode;
+        prompter.answer(Answer::Ok);
+        start();
+        enter("cat");
+        Game::ClockTick(p, false);
+        EXPECT_EQ(clock(), "Time Remaining 2:59 running") << mode;
+        Game::EndGameNow(p);
+        EXPECT_TRUE(p.game.PlayerWords[0] == Words{"cat"} && !p.results.Open) << mode;
+        prompter.shown.clear();
+    }
+}
+
+TEST_F(Play, aWholeSinglePlayerGameWithADictionaryCorrection)
+{
+    Game::StartGameClick(p);
+    EXPECT_EQ(WordEntry::EnterCaption(p), "Enter") << "nothing to recall yet";
+    enter("site");
+    EXPECT_EQ(p.screen.PlayerWordText + WordEntry::EnterCaption(p), "1 word enteredLast");
+    enter("toy");                 // no dictionary word
+    for (int i : {1, 5, 6, 3, 3}) // t o y s, then s again enters it
+        WordEntry::CubeClicked(p, i);
+    EXPECT_EQ(p.screen.PlayerWordText, "3 words entered");
+    WordEntry::RecallListedWord(p, 1);
+    EXPECT_EQ(QString::number(p.entry.SelectedRow) + WordEntry::EnterCaption(p), "1Enter");
+    WordEntry::NewWordChanged(p, QString());
+    for (int k = 0; k < 30; ++k)
+        Game::ClockTick(p, true);
+    prompter.answer(Answer::Ok, [&] {
+        EXPECT_TRUE(p.game.Paused);
+        Game::ClockTick(p, true); // ticks keep coming while the box is up
+        EXPECT_EQ(clock(), "Time Remaining 2:30 running hidden");
+    });
+    Game::PauseGame(p);
+    EXPECT_EQ(prompter.shown.back().text + prompter.shown.back().title,
+              "Hit OK when ready to resume.Game paused");
+    EXPECT_EQ(clock(), "Time Remaining 2:30 running") << "a standard game gives no time";
+    Game::EndGameNow(p);
+    EXPECT_EQ(p.game.PlayerWords[0], (Words{"toys", "toy", "site"}));
+    EXPECT_TRUE(p.results.Open && p.eval.UnusedWords == (Words{"its", "set", "soot"}));
+    EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords,
+              "2 words found out of 5 (40%)Score is 2 out of 5 (40%)1 word not in dictionary");
+
+    Dictionary::AddDictionaryWord(p, "toy");
+    Scoring::RemoveWord(p.eval.PlayerUndefinedWords[0], "toy");
+    Scoring::AppendWord(p.eval.PlayerDefinedWords[0], "toy");
+    Scoring::AppendWord(p.board.BoardWords, "toy");
+    Results::ShowScores(p);
+    EXPECT_EQ(p.results.Words + p.results.BadWords, "3 words found out of 6 (50%)");
+}
+
+TEST_F(Play, aWholeFranticTwoPlayerGameOnOneBoard)
+{
+    p.game.GameMode = TwoPlayer;
+    p.game.GameType = Frantic;
+    prompter.answer(Answer::Ok, [&] { EXPECT_EQ(clock(), "Time Remaining  hidden"); });
+    Game::StartGameClick(p);
+    EXPECT_EQ(clock(), "Time Remaining 0:15 running");
+    enter("site"); // four letters: 2 * 4 - 4 seconds
+    enter("toy");  // no board word: no time
+    enter("set");  // three letters: 2
+    EXPECT_EQ(clock(), "Time Remaining 0:21 running");
+    type("so");
+    prompter.answer(Answer::Ok, [&] {
+        EXPECT_EQ(clock(), "Game Over  hidden") << "player 2 may not study the board";
+        EXPECT_EQ(p.game.LocalPlayerIndex, 1);
+    });
+    Game::EndGameNow(p);
+    EXPECT_EQ(prompter.shown.back().text, "Player 2 - Hit OK when ready to start game.");
+    EXPECT_FALSE(p.results.Open) << "nothing is evaluated after player 1";
+    EXPECT_EQ(state() + p.screen.PlayerWordText.toStdString(), "|||1");
+    EXPECT_TRUE(p.entry.NewWordEnabled && p.entry.ClickedCount == 0);
+    EXPECT_EQ(clock(), "Time Remaining 0:15 running");
+
+    for (const char* w : {"site", "soot", "toys"})
+        enter(w);
+    for (int k = 0; k < 180; ++k)
+        Game::ClockTick(p, true);
+    EXPECT_EQ(p.game.PlayerWords,
+              (std::vector<Words>{{"set", "toy", "site"}, {"toys", "soot", "site"}}));
+    EXPECT_EQ(p.eval.CommonWords, Words{"site"});
+    EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords,
+              "1 = Player 1 score2 = Player 2 scorePlayer 2 Wins");
+    EXPECT_EQ(prompter.pending(), 0);
+}
+
+} // namespace
