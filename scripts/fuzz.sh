@@ -22,8 +22,9 @@ fi
 seconds=${1:-15}
 shift || true
 targets=("$@")
-# Every target has its seed folder.
-[ ${#targets[@]} -gt 0 ] || targets=($(ls fuzz/corpus))
+if [ ${#targets[@]} -eq 0 ]; then # every target has its seed folder
+    for d in fuzz/corpus/*/; do targets+=("$(basename "$d")"); done
+fi
 cmake --build build-fuzz -j"$jobs" --target $(printf 'fuzz_%s ' "${targets[@]}")
 
 findings=build-fuzz/findings
