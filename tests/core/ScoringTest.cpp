@@ -49,14 +49,6 @@ struct Game {
 };
 
 // Points by length are compared on the words of random boards in the soak.
-TEST(Scoring, removeTakesOnlyTheFirstMatch)
-{
-    Words list = {"tea", "eat", "tea", "ate"};
-    Scoring::RemoveWord(list, "tea");
-    Scoring::RemoveWord(list, "sea");
-    EXPECT_EQ(list, (Words{"eat", "tea", "ate"})) << "only the first match goes";
-}
-
 TEST(Scoring, resultLinesOfEveryMode)
 {
     const Words four = {"act", "cat", "cats", "stacks"}, six = {"act", "cat", "cats", "eat", "tea"};
@@ -85,7 +77,7 @@ TEST(Scoring, resultLinesOfEveryMode)
         EXPECT_EQ(Game(c.mode, c.entered, c.board, c.local).texts(), c.texts);
 }
 
-TEST(Scoring, largeCountsDoNotOverflow)
+TEST(Scoring, largeCountsDoNotOverflowAndRemoveTakesOnlyTheFirstMatch)
 {
     // 40000 eight-character board words: counts beyond 16 bits and scores of 440000.
     Words board;
@@ -96,6 +88,11 @@ TEST(Scoring, largeCountsDoNotOverflow)
                          "440000 (50%) | ");
     // The percentage's product 100 x part is taken in 64 bits.
     EXPECT_EQ(Scoring::Percent(2'000'000'000, 2'000'000'001), 99);
+
+    Words list = {"tea", "eat", "tea", "ate"};
+    Scoring::RemoveWord(list, "tea");
+    Scoring::RemoveWord(list, "sea");
+    EXPECT_EQ(list, (Words{"eat", "tea", "ate"})) << "only the first match goes";
 }
 
 TEST(Results, selectorsOfEveryMode)
@@ -190,19 +187,7 @@ TEST(Results, correctionsAppendToTheLists)
     EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat", "zebra"}));
 }
 
-TEST(Results, okIsIgnoredInTheFirstSecond)
-{
-    Game g(SinglePlayer, {{"cat"}});
-    for (auto after : {0ms, 500ms, 1000ms})
-        EXPECT_FALSE(Results::CloseResults(g.p, kShown + after)) << after.count();
-    EXPECT_TRUE(g.p.results.Open && g.p.game.GameInProgress);
-    EXPECT_TRUE(Results::CloseResults(g.p, kShown + 1001ms));
-    EXPECT_FALSE(g.p.results.Open || g.p.game.GameInProgress);
-    EXPECT_EQ(g.texts(), " |  | ");
-    EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat"})) << "the lists stay until next time";
-}
-
-TEST(Results, aClickedWordShowsItsPath)
+TEST(Results, aClickedWordShowsItsPathAndOkIsIgnoredInTheFirstSecond)
 {
     Game g(SinglePlayer, {{"cat"}});
     const std::vector<std::pair<std::string, std::vector<int>>> cases = {{"quit", {8, 9, 12}},
@@ -218,6 +203,14 @@ TEST(Results, aClickedWordShowsItsPath)
                 marked.push_back(i);
         EXPECT_EQ(marked, cubes) << word;
     }
+
+    for (auto after : {0ms, 500ms, 1000ms})
+        EXPECT_FALSE(Results::CloseResults(g.p, kShown + after)) << after.count();
+    EXPECT_TRUE(g.p.results.Open && g.p.game.GameInProgress);
+    EXPECT_TRUE(Results::CloseResults(g.p, kShown + 1001ms));
+    EXPECT_FALSE(g.p.results.Open || g.p.game.GameInProgress);
+    EXPECT_EQ(g.texts(), " |  | ");
+    EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat"})) << "the lists stay until next time";
 }
 
 } // namespace

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-std::string BoardFromText(const std::string& picture)
+std::string BoardFromText(std::string picture)
 {
-    std::string board;
-    for (char c : picture)
-        if (c != '/' && c != ' ')
-            board += c;
-    return board;
+    std::erase_if(picture, [](char c) { return c == '/' || c == ' '; });
+    return picture;
 }
 
 float ScriptedRandom::next()

@@ -13,7 +13,7 @@
 #include <vector>
 
 // Boards as pictures: "CATS/ODGE/QRIN/TXYZ" (slashes and spaces ignored) -> board text.
-std::string BoardFromText(const std::string& picture);
+std::string BoardFromText(std::string picture);
 
 // Scripted values for RandomIndex: each value is the draw r in [0, 1), repeated in turn.
 class ScriptedRandom : public Dice::RandomSource {

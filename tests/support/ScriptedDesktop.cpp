@@ -13,13 +13,3 @@ QString ScriptedDesktop::fileName(const ui::FileDialog& dialog, const char* kind
     fileNames.pop_front();
     return name;
 }
-
-QString ScriptedDesktop::openFileName(QWidget*, const ui::FileDialog& dialog)
-{
-    return fileName(dialog, "open");
-}
-
-QString ScriptedDesktop::saveFileName(QWidget*, const ui::FileDialog& dialog)
-{
-    return fileName(dialog, "save");
-}

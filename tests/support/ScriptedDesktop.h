@@ -16,8 +16,8 @@ public:
     ui::Answer ask(QWidget*, const ui::Prompt& prompt) override { return ask(prompt); }
     void warningSound() override { ScriptedPrompter::warningSound(); }
     bool isForeground(const QWidget*) override { return foreground; }
-    QString openFileName(QWidget*, const ui::FileDialog& dialog) override;
-    QString saveFileName(QWidget*, const ui::FileDialog& dialog) override;
+    QString openFileName(QWidget*, const ui::FileDialog& d) override { return fileName(d, "open"); }
+    QString saveFileName(QWidget*, const ui::FileDialog& d) override { return fileName(d, "save"); }
 
     bool foreground = true;
     std::deque<QString> fileNames; // answers to file dialogs; "" is a cancel

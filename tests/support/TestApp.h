@@ -15,15 +15,14 @@
 struct TestApp {
     // Writes `words` as the dictionary file into a temporary program folder.
     explicit TestApp(const std::vector<std::string>& words = {});
-    ~TestApp();
 
     // Runs start-up as the game does.
     void startUp();
     // Places a chosen board as if it had been shaken (board words from the engine).
-    void placeBoard(const std::string& boardText);
+    void placeBoard(std::string board);
 
     QTemporaryDir folder;
     ScriptedDesktop desktop;
     App app;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MainWindow> window; // destroyed first, before the app it shows
 };
