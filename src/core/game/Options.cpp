@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
@@ -112,6 +113,7 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
             app.game.*choice.value = index;
         } else if (Confirm(app, choice.question)) {
             app.game.*choice.value = index;
+            Game::AbortGame(app);
             outcome.abortGame = true;
             return outcome;
         } else {
@@ -183,6 +185,7 @@ NetworkEntry EnterNetworkGame(Program& app)
         if (!Confirm(app, "Entering a network game now will abort the current game.  Are you "
                           "sure you want to do this?"))
             return NetworkEntry::Stay;
+        Game::AbortGame(app);
         entry = NetworkEntry::AbortAndEnter;
     }
     // Restored when the network game ends.

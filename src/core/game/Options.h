@@ -42,8 +42,8 @@ bool GameTypeChanged(int shownType);
 
 // What the window does after OK.
 struct OptionsOutcome {
-    // The game type or mode was changed during a game and the user agreed: the game is to
-    // be aborted; nothing else of the dialog was applied or saved.
+    // The game type or mode was changed during a game and the user agreed: the game was
+    // aborted; nothing else of the dialog was applied or saved.
     bool abortGame = false;
     // A question was declined: the dialog is to show the current settings again.
     bool refill = false;
@@ -55,7 +55,7 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog);
 enum class NetworkEntry {
     Stay,          // network play is already on, or the user kept the running game
     Enter,         // the settings are kept aside; network play opens
-    AbortAndEnter, // the same after aborting the running game
+    AbortAndEnter, // the same, the running game aborted
 };
 // The network button: asks before abandoning a running game, then keeps the six game
 // settings that network play overrides in savedForNetwork.

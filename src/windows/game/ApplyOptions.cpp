@@ -106,10 +106,9 @@ void ApplyOptions(App& app)
     const OptionsOutcome outcome = ApplyOptions(app, ReadDialog(*app.optionsDialog));
     if (outcome.refill)
         FillOptionsDialog(app);
-    if (outcome.abortGame)
-        AbortGame(app);
-    else
+    if (!outcome.abortGame)
         app.main->LayOutForHand(app.options.LeftHandedDisplay);
+    app.main->sync();
     ReturnToMain(app);
 }
 
@@ -120,12 +119,11 @@ void CancelOptions(App& app)
 
 void EnterNetworkGame(App& app)
 {
-    const NetworkEntry entry = EnterNetworkGame(static_cast<Program&>(app));
-    if (entry == NetworkEntry::AbortAndEnter)
-        AbortGame(app);
-    // TODO: open the network lobby here when the entry is not Stay (it disables the main
-    // window while it is up); until network play exists nothing opens, so the main window
-    // stays usable.
+    EnterNetworkGame(static_cast<Program&>(app));
+    app.main->sync();
+    // TODO: open the network lobby here unless the user stayed (it disables the main
+    // window while it is up); until network play exists nothing opens, so the main
+    // window stays usable.
 }
 
 } // namespace Common
