@@ -8,18 +8,6 @@ namespace {
 
 const std::vector<std::string> kWords = {"cat", "cats", "cod", "dig", "dog", "stag", "tea"};
 
-Words AllWords(engine::Engine& dictionary)
-{
-    Words words;
-    for (int pair = 0; pair < 26 * 26; ++pair)
-        if (dictionary.cDictIndex(pair / 26, pair % 26) >= 0) {
-            dictionary.cStartDecodingWords(pair / 26, pair % 26);
-            for (std::string w; !(w = dictionary.cDecodeNextWord()).empty();)
-                words.push_back(w);
-        }
-    return words;
-}
-
 std::string Stored(Program& p, const char* name)
 {
     return p.settings->cGetRegValue(engine::kSettingsKey, name, 10).value_or("-");
@@ -42,8 +30,8 @@ TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWor
               std::pair(QString("Save dictionary?"), core::Buttons::YesNo));
     engine::Engine reread;
     ASSERT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok());
-    EXPECT_EQ(AllWords(reread), (Words{"cat", "cats", "dig", "dog", "stag", "tea"}));
-    EXPECT_EQ(reread.cMinWordSize(), 4);
+    EXPECT_TRUE(reread.cNumberOfWords() == 6 && reread.contains("dig") && !reread.contains("cod") &&
+                reread.cMinWordSize() == 4);
     EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files), QStringList{"Dictionary.dat"});
 
     const QByteArray saved = t.bytes();
@@ -55,8 +43,7 @@ TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWor
     t.prompter.answer(core::Answer::No);
     EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
     EXPECT_EQ(t.bytes(), saved);
-    EXPECT_FALSE(t.p.dictionary.DictionaryUpdated);
-    EXPECT_EQ(t.p.engine.cMaxWordSize(), loadedMax);
+    EXPECT_TRUE(!t.p.dictionary.DictionaryUpdated && t.p.engine.cMaxWordSize() == loadedMax);
     EXPECT_EQ(Stored(t.p, "MaxWordSize") + Stored(t.p, "TimeLimit"),
               std::to_string(loadedMax) + "120");
 }
@@ -95,8 +82,12 @@ TEST(DictionaryStore, anUnreadableFileIsKeptBeforeTheFirstSave)
     QByteArray unreadable = t.bytes();
     unreadable[unreadable.size() / 2] = static_cast<char>(unreadable[unreadable.size() / 2] ^ 0x40);
     t.write("Dictionary.dat", unreadable);
+    t.write("Dictionary.dat.unreadable", "stale"); // one kept before is replaced
     t.prompter.answer(core::Answer::Ok); // the start-up message
     Dictionary::ReadDictionary(t.p);
+    ASSERT_TRUE(t.prompter.texts().value(0).startsWith(
+        "The dictionary file " + QDir::toNativeSeparators(t.path()) + " could not be loaded: "));
+    EXPECT_EQ(t.p.engine.cNumberOfWords(), 0) << "an empty dictionary after a damaged file";
     for (const char* word : {"quilt", "quip"}) { // only the file met at start-up is kept
         Dictionary::AddDictionaryWord(t.p, word);
         t.prompter.answer(core::Answer::Yes);
@@ -105,7 +96,8 @@ TEST(DictionaryStore, anUnreadableFileIsKeptBeforeTheFirstSave)
     }
     engine::Engine reread;
     ASSERT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok());
-    EXPECT_EQ(AllWords(reread), (Words{"quilt", "quip"}));
+    EXPECT_TRUE(reread.cNumberOfWords() == 2 && reread.contains("quilt") &&
+                reread.contains("quip"));
 }
 
 } // namespace

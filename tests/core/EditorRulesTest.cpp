@@ -27,8 +27,10 @@ std::string State(Program& p)
     return e.Merging ? line + " merging " + std::to_string(e.MergePercent) : line;
 }
 
+using Act = std::function<void(Program&)>;
+
 struct Step {
-    std::function<void(Program&)> act;
+    Act act;
     std::string state;
     QString message = {}; // an editor message, answered with `answer`
     core::Answer answer = core::Answer::Ok;
@@ -57,21 +59,13 @@ struct Editor : DictionaryProgram {
     }
 };
 
-std::function<void(Program&)> Add(const char* word)
-{
-    return [word](Program& p) { AddEditorWord(p, QString::fromUtf8(word)); };
-}
-std::function<void(Program&)> Remove(const char* word)
-{
-    return [word](Program& p) { RemoveEditorWord(p, word); };
-}
-std::function<void(Program&)> Select(int index)
-{
-    return [index](Program& p) { SelectStart(p, index); };
-}
-const auto With = [](auto procedure, const QString& path) {
-    return [=](Program& p) { procedure(p, path); };
+// A handler's call: `procedure` with `arg`.
+const auto With = [](auto procedure, auto arg) -> Act {
+    return [=](Program& p) { procedure(p, arg); };
 };
+const auto Add = [](const char* word) { return With(AddEditorWord, QString::fromUtf8(word)); };
+const auto Remove = [](const char* word) { return With(RemoveEditorWord, std::string(word)); };
+const auto Select = [](int index) { return With(SelectStart, index); };
 QString Cannot(const QString& path, const char* what)
 {
     return QStringLiteral("The word file %1 could not be %2.")
@@ -148,7 +142,7 @@ TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
     ASSERT_GE(percents.size(), 3u);
     std::vector<Step> steps = {{OpenDictionaryEditor, kOpened}, {Select(2), kDo}};
     for (std::size_t i = 0; i + 1 < percents.size(); ++i)
-        steps.push_back({i ? std::function<void(Program&)>(MergeStep) : With(MergeWordFile, path),
+        steps.push_back({i ? Act(MergeStep) : With(MergeWordFile, path),
                          kDo + " merging " + std::to_string(percents[i])});
     steps.push_back({MergeStep, "[CA] CO DO ME ZE cat cats cattle 150007 changed"});
     t.run(steps);

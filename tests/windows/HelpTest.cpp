@@ -4,9 +4,8 @@
 #include "windows/shell/HelpBrowser.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QScrollBar>
-#include <QSet>
-#include <QTextBlock>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -70,20 +69,15 @@ TEST(HelpPage, everyInternalLinkLeadsToAnAnchor)
 {
     QFile installed(kInstalledPage);
     ASSERT_TRUE(installed.open(QIODevice::ReadOnly)) << "the build installs Lettro.htm";
-    QTextDocument doc;
-    doc.setHtml(QString::fromUtf8(installed.readAll()));
-    QSet<QString> links, names;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isAnchor() && format.anchorHref().startsWith('#'))
-                links.insert(format.anchorHref().mid(1));
-            for (const QString& name : format.anchorNames())
-                names.insert(name);
-        }
+    const QString html = QString::fromUtf8(installed.readAll());
+    QStringList links;
+    for (const QRegularExpressionMatch& link :
+         QRegularExpression("href=\"#([^\"]+)\"").globalMatch(html))
+        links << link.captured(1);
     EXPECT_GE(links.size(), 10) << "a table of contents of internal links";
-    EXPECT_TRUE(names.contains(links))
-        << QStringList(links.subtract(names).values()).join(' ').toStdString();
+    for (const QString& link : links)
+        EXPECT_TRUE(html.contains("name=\"" + link + '"') || html.contains("id=\"" + link + '"'))
+            << link.toStdString();
 }
 
 } // namespace
