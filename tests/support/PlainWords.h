@@ -21,21 +21,6 @@ inline std::vector<std::string> EveryWord(engine::Engine& e)
     return words;
 }
 
-// Whether `word` can be traced on `board` (16 letters, 'q' for the Qu cube, which only
-// ever spells "qu"), each cube once: 1 yes, 0 no, -1 unknown once `budget` steps are spent.
-inline int PlainOnBoard(const std::string& board, const std::string& word, long budget = -1)
-{
-    if (word.ends_with('q') && !word.ends_with("qu"))
-        return 0;
-    PlainPathSearch::Grid grid;
-    for (int k = 0; k < 16; ++k)
-        grid[k / 4][k % 4] = board[k] == 'q' ? "qu" : board.substr(k, 1);
-    PlainPathSearch::Marks used{};
-    PlainPathSearch search{grid, used, false, budget};
-    const bool found = search.wordOnBoard(word);
-    return search.gaveUp() ? -1 : found;
-}
-
 // The engine's words of a board, alphabetically.
 inline std::vector<std::string> FoundWords(engine::Engine& e, const std::string& board)
 {
@@ -46,20 +31,24 @@ inline std::vector<std::string> FoundWords(engine::Engine& e, const std::string&
 }
 
 // What FoundWords must give: the words of `dictionary` (sorted) of min..max letters that
-// a plain trace finds. A word whose trace runs out of `budget` steps counts as the engine
-// says, so a slow trace is not compared but nothing else is let through.
-inline std::vector<std::string> TracedWords(const std::string& board,
-                                            const std::vector<std::string>& dictionary,
-                                            int min, int max,
-                                            const std::vector<std::string>& found,
+// a plain trace finds on `board` (16 letters, 'q' for the Qu cube, which only ever spells
+// "qu"). A word whose trace runs out of `budget` steps counts as the engine says, so a
+// slow trace is not compared but nothing else is let through.
+inline std::vector<std::string> TracedWords(const std::string& board, const std::vector<std::string>& dictionary,
+                                            int min, int max, const std::vector<std::string>& found,
                                             long budget = -1)
 {
+    PlainPathSearch::Grid grid;
+    for (int k = 0; k < 16; ++k)
+        grid[k / 4][k % 4] = board[k] == 'q' ? "qu" : board.substr(k, 1);
     std::vector<std::string> words;
     for (const std::string& w : dictionary) {
-        if (int(w.size()) < min || int(w.size()) > max)
+        if (int(w.size()) < min || int(w.size()) > max || (w.ends_with('q') && !w.ends_with("qu")))
             continue;
-        const int traced = PlainOnBoard(board, w, budget);
-        if (traced == 1 || (traced < 0 && std::binary_search(found.begin(), found.end(), w)))
+        PlainPathSearch::Marks used{};
+        PlainPathSearch search{grid, used, false, budget};
+        const bool traced = search.wordOnBoard(w);
+        if (search.gaveUp() ? std::binary_search(found.begin(), found.end(), w) : traced)
             words.push_back(w);
     }
     return words;
