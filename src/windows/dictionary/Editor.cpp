@@ -103,7 +103,9 @@ void ShowMergeState(App& app)
             progress = ProgressDisplay(app);
             progress->ProgressLabel->setText(QStringLiteral("Merging words..."));
             progress->setEnabled(true); // see ShowOverMain
-            progress->Display();
+            // Shown without blocking any other window.
+            progress->show();
+            progress->raise();
             // The bar is left narrowed after a merge: its full width is the first one seen.
             if (progress->FullIndicatorWidth == 0)
                 progress->FullIndicatorWidth = progress->ProgressIndicator->width();
@@ -114,7 +116,7 @@ void ShowMergeState(App& app)
     }
     if (progress && progress->isVisible()) {
         progress->showPercent(0);
-        progress->HideDisplay();
+        progress->hide();
         // Back without modality; the main window stays disabled until the editor closes.
         editor->setWindowModality(Qt::NonModal);
         ShowOverMain(editor);

@@ -61,17 +61,6 @@ ProgressWindow::~ProgressWindow()
         m_app.progressWindow = nullptr;
 }
 
-void ProgressWindow::Display()
-{
-    show();
-    raise();
-}
-
-void ProgressWindow::HideDisplay()
-{
-    hide();
-}
-
 void ProgressWindow::showPercent(int percent)
 {
     ProgressIndicator->resize(Dictionary::IndicatorWidth(FullIndicatorWidth, percent),

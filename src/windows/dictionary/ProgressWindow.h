@@ -15,9 +15,6 @@ public:
     explicit ProgressWindow(App& app, QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // Shows the window without blocking any other; HideDisplay hides it again.
-    void Display();
-    void HideDisplay();
     // The bar at `percent` of its full width, drawn at once.
     void showPercent(int percent);
 
