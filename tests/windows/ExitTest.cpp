@@ -1,32 +1,15 @@
 // Leaving the game by the Exit button or the window's frame: the save question at most once,
-// every window closed, a game left unevaluated, a failed save keeping the game open. The
-// saving itself is the dictionary store's to test.
+// a failed save keeping the game open. The saving itself is the dictionary store's to test.
 #include "TestApp.h"
 
 #include "core/dictionary/DictionaryStore.h"
 #include "windows/game/Common.h"
-#include "windows/shell/HelpBrowser.h"
 
 #include <QtWidgets>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(Exit, theFrameDuringAGameAsksNothingAndClosesEveryWindow)
-{
-    TestApp t({"cat"});
-    t.startUp();
-    t.window->show();
-    t.window->Start->click();
-    t.window->HelpButton->click();
-    ASSERT_TRUE(t.app.helpBrowser && t.app.helpBrowser->isVisible());
-    t.window->close();
-    EXPECT_FALSE(t.window->GameClock->isActive());
-    EXPECT_EQ(t.app.resultsWindow, nullptr) << "no results for a game left by Exit";
-    EXPECT_FALSE(t.app.helpBrowser->isVisible() || t.window->isVisible());
-    EXPECT_FALSE(t.app.settings->cGetRegValue(engine::kSettingsKey, "TimeLimit", 10));
-}
 
 TEST(Exit, aFailedSaveKeepsTheGameOpenAndTheButtonAsksAgainOnce)
 {
