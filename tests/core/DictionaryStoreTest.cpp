@@ -50,29 +50,24 @@ TEST(DictionaryStore, yesSavesAFileThatReadsBackAndNoKeepsItStoringTheStartUpWor
 
 TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
 {
-    for (const bool gone : {false, true}) { // the file's name taken by a folder; no folder
-        DictionaryProgram t(kWords);
-        Dictionary::AddDictionaryWord(t.p, "quilt");
-        QDir folder(t.folder.path());
-        if (gone)
-            t.p.ProgramFolder = t.path("gone").toStdString();
-        else
-            ASSERT_TRUE(QFile::remove(t.path()) && folder.mkdir("Dictionary.dat"));
-        t.prompter.answer(core::Answer::Yes);
-        t.prompter.answer(core::Answer::Ok);
-        EXPECT_FALSE(Dictionary::OfferDictionarySave(t.p));
-        EXPECT_TRUE(t.prompter.texts().last().startsWith(
-            "The dictionary could not be saved to " +
-            QDir::toNativeSeparators(QString::fromStdString(Dictionary::DictionaryFilePath(t.p))) +
-            ": the file could not be written"));
-        EXPECT_TRUE(t.p.dictionary.DictionaryUpdated) << "the change is still unsaved";
-        ASSERT_TRUE(gone ? folder.mkdir("gone") : folder.rmdir("Dictionary.dat"));
-        t.prompter.answer(core::Answer::Yes);
-        EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
-        engine::Engine reread;
-        EXPECT_TRUE(reread.cReadBinaryDictionary(Dictionary::DictionaryFilePath(t.p)).ok() &&
-                    reread.contains("quilt"));
-    }
+    // The file's name taken by a folder.
+    DictionaryProgram t(kWords);
+    Dictionary::AddDictionaryWord(t.p, "quilt");
+    QDir folder(t.folder.path());
+    ASSERT_TRUE(QFile::remove(t.path()) && folder.mkdir("Dictionary.dat"));
+    t.prompter.answer(core::Answer::Yes);
+    t.prompter.answer(core::Answer::Ok);
+    EXPECT_FALSE(Dictionary::OfferDictionarySave(t.p));
+    EXPECT_TRUE(t.prompter.texts().last().startsWith("The dictionary could not be saved to " +
+                                                     QDir::toNativeSeparators(t.path()) +
+                                                     ": the file could not be written"));
+    EXPECT_TRUE(t.p.dictionary.DictionaryUpdated) << "the change is still unsaved";
+    ASSERT_TRUE(folder.rmdir("Dictionary.dat"));
+    t.prompter.answer(core::Answer::Yes);
+    EXPECT_TRUE(Dictionary::OfferDictionarySave(t.p));
+    engine::Engine reread;
+    EXPECT_TRUE(reread.cReadBinaryDictionary(t.path().toStdString()).ok() &&
+                reread.contains("quilt"));
 }
 
 // A file that could not be read at start-up may hold words a mended Lettro can read.

@@ -87,7 +87,6 @@ TEST(EditorRules, wordsAddedRefusedAndRemoved)
         steps.push_back({Add(word), kDo, "Words must be 3 to 16 letters long."});
     t.run(steps);
     t.run({{Remove(""), kDo, "You must select a word to remove."},
-           {Add(""), kDo},
            {Add("BEAR"), "BE CA CO [DO] ZE dog dot 8 changed"},
            {Add("abcdefghijklmnop"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
            {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
@@ -104,7 +103,6 @@ TEST(EditorRules, wordFilesAndClearAndNothingOpensDuringNetworkPlay)
            {With(SaveWordFile, ""), kOpened},
            {MergeStep, kOpened}, // no merge runs
            {With(MergeWordFile, gone), kOpened, Cannot(gone, "opened")},
-           {With(MergeWordFile, t.path("")), kOpened, Cannot(t.path(""), "opened")},
            {With(SaveWordFile, nowhere), kOpened, Cannot(nowhere, "written")},
            {With(SaveWordFile, t.path("out.txt")), kOpened},
            {Select(1), "CA [CO] DO ZE cow 7"},
@@ -121,35 +119,6 @@ TEST(EditorRules, wordFilesAndClearAndNothingOpensDuringNetworkPlay)
         t.p.game.GameMode = mode;
         EXPECT_FALSE(OpenDictionaryEditor(t.p) || t.p.dictionary.Editor.Open) << mode;
     }
-}
-
-TEST(EditorRules, aLongMergeStepsThroughTheEnginesPercentages)
-{
-    Editor t;
-    QByteArray text;
-    for (int i = 0; i < 150000; ++i) { // distinct words "mer..." of 6 letters or more
-        text += "mer";
-        for (int n = i, length = 3; n > 0 || length < 6; n /= 26, ++length)
-            text += char('a' + n % 26);
-        text += '\n';
-    }
-    const QString path = t.write("many.txt", text);
-    // A second engine reads the same file and tells the percentage of each step.
-    engine::Engine reference;
-    std::vector<int> percents{reference.cReadTextFile(QFile::encodeName(path).toStdString())};
-    while (percents.back() < 100)
-        percents.push_back(reference.cReadTextFile("dummy"));
-    ASSERT_GE(percents.size(), 3u);
-    std::vector<Step> steps = {{OpenDictionaryEditor, kOpened}, {Select(2), kDo}};
-    for (std::size_t i = 0; i + 1 < percents.size(); ++i)
-        steps.push_back({i ? Act(MergeStep) : With(MergeWordFile, path),
-                         kDo + " merging " + std::to_string(percents[i])});
-    steps.push_back({MergeStep, "[CA] CO DO ME ZE cat cats cattle 150007 changed"});
-    t.run(steps);
-    EXPECT_EQ(
-        std::tuple(IndicatorWidth(320, 50), IndicatorWidth(320, 150), IndicatorWidth(320, -5)),
-        std::tuple(160, 320, 0))
-        << "the bar's width, clamped to the bar";
 }
 
 } // namespace

@@ -12,8 +12,7 @@ namespace {
 TEST(TimeFormat, minutesColonTwoDigitSeconds)
 {
     const std::vector<std::pair<int, const char*>> cases = {
-        {0, "0:00"},  {5, "0:05"},  {9, "0:09"},   {10, "0:10"},   {59, "0:59"},   {60, "1:00"},
-        {61, "1:01"}, {75, "1:15"}, {180, "3:00"}, {600, "10:00"}, {1800, "30:00"}};
+        {0, "0:00"}, {9, "0:09"}, {10, "0:10"}, {59, "0:59"}, {75, "1:15"}, {600, "10:00"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(TimeFormat::FormatTime(seconds), text) << seconds;
 }
