@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -27,6 +28,10 @@ public:
     void warningSound() override {}
 };
 
+const char* const kNames[] = {Settings::kTimeLimit,     Settings::kMinWordSize,     Settings::kMaxWordSize,
+                              Settings::kNumWordsLimit, Settings::kSounds,          Settings::kShowUnusedWords,
+                              Settings::kRepeatLetters, Settings::kLeftHandedDisplay};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
@@ -40,12 +45,27 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     }();
     const unsigned char mode = data[0];
     const int dictionaryLimit = 2 + data[1] % 15;
-    // The whole settings file is the input.
-    if (!WriteScratch(folder + "/Lettro.ini", data + 2, size - 2))
+    const std::string text(reinterpret_cast<const char*>(data + 2), size - 2);
+
+    // Either the whole settings file is the input, or the input gives the eight values.
+    std::string file;
+    if (mode & 1) {
+        file = text;
+    } else {
+        file = "[Default]\n";
+        std::size_t start = 0;
+        for (const char* name : kNames) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            if (start <= text.size())
+                file += std::string(name) + "=" + text.substr(start, end - start) + "\n";
+            start = end + 1;
+        }
+    }
+    if (!WriteScratch(folder + "/Lettro.ini", file.data(), file.size()))
         return 0;
 
     FuzzPrompter prompter;
-    prompter.bits = mode; // the bits answer questions
+    prompter.bits = mode; // bit 0 picks the file's form, the rest answer questions
     Program app;
     app.prompter = &prompter;
     app.settings = std::make_unique<engine::SettingsStore>(folder);
