@@ -28,8 +28,9 @@ TEST(BoardSelection, limitsAreStrictAndShakingStopsAtTheFirstBoardThatMeetsOne)
         EXPECT_EQ(BoardSelection::MeetsLimit(limit, count), meets) << limit << " " << count;
 
     // Boards "board0", "board1", ... holding these numbers of words.
-    for (const auto& [limit, counts] : std::vector<std::pair<const char*, std::vector<int>>>{
+    for (const auto& [limit, wordCounts] : std::vector<std::pair<const char*, std::vector<int>>>{
              {">25", {25, 26, 27}}, {"<25", {30, 24, 23}}}) {
+        const std::vector<int>& counts = wordCounts; // a lambda may not capture a binding in clang 14
         int shaken = 0;
         const auto choice = BoardSelection::ChooseBoard(
             limit, [&] { return "board" + std::to_string(shaken++); },
