@@ -2,8 +2,8 @@
 // core, and closing it gives the main window back.
 #include "TestApp.h"
 
+#include "core/game/Game.h"
 #include "core/game/Results.h"
-#include "windows/game/EndOfGame.h"
 #include "windows/game/ResultsWindow.h"
 
 #include <QTest>
@@ -40,7 +40,8 @@ TEST(ResultsWindow, mirrorsTheCorePassesClicksOnAndGivesTheMainWindowBack)
     t.placeBoard(BoardFromText("CATS/ODGE/QINR/TXYZ"));
     t.app.game.PlayerWords = {{"cat", "quit", "dog", "zebra"}};
     t.app.game.GameInProgress = true;
-    Common::FinishTurn(t.app);
+    Game::FinishTurn(t.app);
+    t.window->showGameState();
     ASSERT_TRUE(t.app.resultsWindow && t.app.resultsWindow->isVisible());
     EXPECT_FALSE(t.window->isEnabled());
     ResultsWindow& r = *t.app.resultsWindow;

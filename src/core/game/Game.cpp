@@ -9,18 +9,13 @@
 #include "core/game/Scoring.h"
 #include "core/game/Settings.h"
 
+#include "engine/BoardText.h"
+
 #include <algorithm>
 
 namespace Game {
 
 namespace {
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 int StartingTime(const GameState& game)
 {
     return game.GameType == Frantic ? 15 : game.TimeLimit;
@@ -90,17 +85,16 @@ void SetUpBoard(Program& program, std::string& board)
             program.options.NumWordsLimit,
             [&] { return Dice::ShakeDice(program.board.DieFaces, *program.random); },
             [&](const std::string& text) {
-                return program.engine.cCheckForAllDefinedWords(Lower(text));
+                return program.engine.cCheckForAllDefinedWords(
+                    engine::boardFromText(text).value_or(std::string()));
             });
         board = choice.board;
         program.board.EngineWordCount = choice.wordCount;
     }
     program.board.BoardText = board;
 
-    Dice::PlaceBoard(board, program.board.BoardFaces, program.board.BoardGrid, [&](int k) {
-        if (k >= 0 && k < 16)
-            program.view.WantedLooks[static_cast<std::size_t>(k)] = BoardView::Unselected;
-    });
+    Dice::PlaceBoard(board, program.board.BoardFaces, program.board.BoardGrid);
+    program.view.WantedLooks.fill(BoardView::Unselected);
     program.entry.BoardClean = true;
     if (!program.entry.NewWordText.isEmpty())
         WordEntry::NewWordChanged(program, QString());

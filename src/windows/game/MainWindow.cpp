@@ -7,7 +7,6 @@
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
-#include "windows/game/EndOfGame.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
 
