@@ -50,23 +50,23 @@ public:
     }
 
     // Every word below `node` (whose own letters are `prefix`) in alphabetical order.
-    template <class Emit>
-    void forEachWord(std::uint32_t node, WordKey prefix, int depth, Emit&& emit) const
+    template <class Visit>
+    void forEachWord(std::uint32_t node, WordKey prefix, int depth, Visit&& visit) const
     {
         const TrieNode n = m_nodes[node];
         if (n.mask & kTerminal)
-            emit(prefix);
+            visit(prefix);
         std::uint32_t children = n.mask & kChildBits;
         std::uint32_t child = n.first;
         while (children) {
             const int letter = std::countr_zero(children);
             children &= children - 1;
             forEachWord(child++, withChar(prefix, depth, static_cast<unsigned char>('a' + letter)),
-                        depth + 1, emit);
+                        depth + 1, visit);
         }
     }
-    template <class Emit>
-    void forEachWord(Emit&& emit) const { forEachWord(0, WordKey{}, 0, emit); }
+    template <class Visit>
+    void forEachWord(Visit&& visit) const { forEachWord(0, WordKey{}, 0, visit); }
 
     std::vector<WordKey> words(std::size_t expected = 0) const;
 

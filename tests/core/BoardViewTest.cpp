@@ -9,7 +9,7 @@ namespace {
 
 using BoardView::BoardViewState;
 
-TEST(BoardGeometry, cubesTouchFromTheTopLeftCorner)
+TEST(BoardGeometry, cubesTouchFromTheTopLeftCornerAndTheHitTestCutsToWholeUnits)
 {
     BoardViewState view;
     BoardView::InitBoardGeometry(view, 96.6, 97.4); // rounded to whole units
@@ -19,12 +19,6 @@ TEST(BoardGeometry, cubesTouchFromTheTopLeftCorner)
         EXPECT_EQ(view.CubeLeft[cube], left) << cube;
         EXPECT_EQ(view.CubeTop[cube], top) << cube;
     }
-}
-
-TEST(BoardGeometry, hitTestCutsToWholeUnitsAndMissesOutside)
-{
-    BoardViewState view;
-    BoardView::InitBoardGeometry(view, 97, 97);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     // Each case: x, y and the cube hit (-1 for none).
     const struct { double x, y; int cube; } cases[] = {

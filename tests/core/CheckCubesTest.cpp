@@ -2,6 +2,7 @@
 #include "core/board/CheckCubes.h"
 
 #include "PlainPathSearch.h"
+#include "Scripted.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +16,8 @@ using CheckCubes::Marks;
 
 BoardState Board(const std::string& picture)
 {
-    std::string text = picture;
-    std::erase(text, '/');
     BoardState board;
-    Dice::PlaceBoard(text, board.BoardFaces, board.BoardGrid);
+    Dice::PlaceBoard(BoardFromText(picture), board.BoardFaces, board.BoardGrid);
     return board;
 }
 

@@ -1,16 +1,14 @@
 // Whole games without windows: word entry, the board's looks, the clock, turns and the
 // evaluation, driven as the windows drive them.
-#include "Scripted.h"
+#include "DictionaryProgram.h"
 
 #include "core/board/WordEntry.h"
+#include "engine/BoardText.h"
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <map>
@@ -28,19 +26,12 @@ using core::Answer;
 const char* const kBoard = "CATS/ODGE/BQIT/LXYZ";
 // Every draw 0 shakes ETIS/SOYW/OOIV/AATI: its, set, site, soot and toys lie on it.
 
-struct Play : ::testing::Test {
-    void SetUp() override
+struct Play : ::testing::Test, DictionaryProgram {
+    Play()
+        : DictionaryProgram({"cat", "cats", "cod", "coda", "stag", "stage", "quit", "dog", "zebra",
+                             "its", "set", "site", "soot", "toys"},
+                            false)
     {
-        p.ProgramFolder = folder.path().toStdString();
-        p.settings = std::make_unique<engine::SettingsStore>(p.ProgramFolder);
-        p.prompter = &prompter;
-        engine::Engine dict;
-        for (const char* w : {"cat", "cats", "cod", "coda", "stag", "stage", "quit", "dog", "zebra",
-                              "its", "set", "site", "soot", "toys"})
-            dict.cDictionaryAdd(w);
-        ASSERT_TRUE(dict.cWriteBinaryDictionary(
-                            QDir(folder.path()).filePath("Dictionary.dat").toStdString())
-                        .ok());
         p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
         Game::StartUp(p);
     }
@@ -48,11 +39,9 @@ struct Play : ::testing::Test {
     void start(const char* picture = kBoard)
     {
         const int mode = std::exchange(p.game.GameMode, NetworkPlayer);
-        std::string board = BoardFromText(picture), lower = board;
-        for (char& c : lower)
-            c = static_cast<char>(std::tolower(c));
+        std::string board = BoardFromText(picture);
         p.board.BoardWords.clear();
-        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(lower); i < n; ++i)
+        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(*engine::boardFromText(board)); i < n; ++i)
             p.board.BoardWords.push_back(p.engine.cGetDefinedWord(i));
         Game::SetUpBoard(p, board);
         p.game.GameMode = mode;
@@ -87,9 +76,6 @@ struct Play : ::testing::Test {
         return (p.screen.ClockCaption + ' ' + p.screen.ClockText).toStdString() +
                (p.screen.ClockRunning ? " running" : "") + (p.screen.BoardHidden ? " hidden" : "");
     }
-    QTemporaryDir folder;
-    ScriptedPrompter prompter;
-    Program p;
 };
 
 // One move and the state after it: the box, the selected cubes, the list (newest first,
@@ -163,19 +149,19 @@ TEST_F(Play, wordEntryMoves)
 
 TEST_F(Play, cubesAreRepaintedOnlyWhenTheirLookOrFaceChanges)
 {
-    start();
-    for (int i = 0; i < 16; ++i) // as the window paints them
-        BoardView::RecordDrawn(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]);
-    const auto toPaint = [&] {
+    const auto paint = [&] { // as the window paints them; the count of cubes painted
         int n = 0;
         for (int i = 0; i < 16; ++i)
-            n += BoardView::NeedsDrawing(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]);
+            if (BoardView::NeedsDrawing(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]))
+                ++n, BoardView::RecordDrawn(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]);
         return n;
     };
+    start();
+    EXPECT_EQ(paint(), 16);
     type("ca");
-    EXPECT_EQ(toPaint(), 2);
+    EXPECT_EQ(paint(), 2);
     start("DOGS/CATE/BQIT/LXYZ");
-    EXPECT_EQ(toPaint(), 6) << "the first two rows but for S and E";
+    EXPECT_EQ(paint(), 6) << "the first two rows but for S and E";
 }
 
 TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)

@@ -1,12 +1,10 @@
 // The options' rules on a program without windows: stored settings read at start-up,
 // what the options dialog shows, what OK changes, and the way into network play.
-#include "Scripted.h"
+#include "DictionaryProgram.h"
 
 #include "core/game/Options.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,14 +23,12 @@ const char* kNames[] = {"TimeLimit", "MinWordSize",     "MaxWordSize",   "NumWor
 
 // A program with a settings store in a temporary folder and a dictionary of words up to
 // `limit` letters.
-struct Machine {
+struct Machine : DictionaryProgram {
     explicit Machine(int limit = 16, int timeRemaining = 0, int type = 0, int mode = 0)
+        : DictionaryProgram({"cat", "steam", "teamsters", "encyclopaedia"}, false)
     {
-        app.prompter = &prompter;
-        app.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
         app.engine.cSetMaxWordSize(limit);
-        for (const char* w : {"cat", "steam", "teamsters", "encyclopaedia"})
-            app.engine.cDictionaryAdd(w);
+        app.engine.cReduceWordSize();
         app.game.TimeRemaining = timeRemaining, app.game.GameType = type, app.game.GameMode = mode;
     }
     // The eight settings as they are stored, then the game's type, mode and time remaining.
@@ -55,60 +51,50 @@ struct Machine {
                  app.settings->cGetRegValue(engine::kSettingsKey, name, 50).value_or(".");
         return s;
     }
-    QTemporaryDir folder;
-    ScriptedPrompter prompter;
-    Program app;
+    Program& app = p;
 };
 
-TEST(ReadSettings, eachStoredValueOrItsDefault)
+TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDictionarysLimit)
 {
-    // Stored values in the order of kNames ("." not stored), and what start-up makes of them.
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
+    const QString shrink = "Dictionary contains words longer than 8 letters, is it OK to remove "
+                           "the longer words from the dictionary?",
+                  warning = "WARNING - dictionary is limited to words that have no more than 12 "
+                            "letters, resetting Max Word Size option";
+    // Stored values in the order of kNames ("." not stored), what start-up makes of them, and
+    // for a dictionary of words up to `limit` letters, the questions asked and their answers.
+    const struct {
+        std::vector<std::string> values;
+        std::string loaded;
+        int limit = 16;
+        std::vector<Answer> answers = {};
+        QStringList texts = {};
+    } cases[] = {
         {{}, "180 3 16 - 1 0 0 0"},
         {{"90", "1", "20", ">30", "2", "2", "yes", "2"}, "180 3 16 - 0 0 0 0"}, // only "1" is true
         {{"1200", "17", "0", "<50", "0", "1", "1", "1"}, "1200 3 16 <50 0 1 1 1"},
         {{" 60 ", "4a", ".", ">100", ".", ".", ".", "."}, "60 3 16 >100 1 0 0 0"},
         {{"15", "2", "16", "-", "1", "0", "0", "0"}, "15 2 16 - 1 0 0 0"},
         {{"1800", "16", "16", "<25", "1", "0", "0", "0"}, "1800 16 16 <25 1 0 0 0"},
-    };
-    for (const auto& [values, loaded] : cases) {
-        Machine m(16, 0, Frantic, TwoPlayer);
-        for (std::size_t i = 0; i < values.size(); ++i)
-            if (values[i] != ".")
-                m.app.settings->cSetRegValue(engine::kSettingsKey, kNames[i], values[i]);
-        Settings::ReadSettings(m.app);
-        EXPECT_EQ(m.settings(), loaded + " / 0 0 0") << "Standard, one player, after " << loaded;
-    }
-}
-
-TEST(ReadSettings, largestSizeAgainstTheDictionarysLimit)
-{
-    const QString shrink = "Dictionary contains words longer than 8 letters, is it OK to remove "
-                           "the longer words from the dictionary?",
-                  warning = "WARNING - dictionary is limited to words that have no more than 12 "
-                            "letters, resetting Max Word Size option";
-    const struct {
-        const char* stored;
-        std::vector<Answer> answers;
-        QStringList texts;
-        int max;
-    } cases[] = {
-        {"20", {Answer::Ok}, {warning}, 12},
-        {"8", {Answer::Yes}, {shrink}, 8},
-        {"8", {Answer::No, Answer::Ok}, {shrink, "Setting Max Word Size option to 12 letters"}, 12},
+        {{".", ".", "20"}, "180 3 12 - 1 0 0 0", 12, {Answer::Ok}, {warning}},
+        {{".", ".", "8"}, "180 3 8 - 1 0 0 0", 12, {Answer::Yes}, {shrink}},
+        {{".", ".", "8"}, "180 3 12 - 1 0 0 0", 12, {Answer::No, Answer::Ok},
+         {shrink, "Setting Max Word Size option to 12 letters"}},
     };
     for (const auto& c : cases) {
-        Machine m(12);
+        Machine m(c.limit, 0, Frantic, TwoPlayer);
+        for (std::size_t i = 0; i < c.values.size(); ++i)
+            if (c.values[i] != ".")
+                m.app.settings->cSetRegValue(engine::kSettingsKey, kNames[i], c.values[i]);
         for (Answer a : c.answers)
             m.prompter.answer(a);
-        m.app.settings->cSetRegValue(engine::kSettingsKey, "MaxWordSize", c.stored);
         Settings::ReadSettings(m.app);
-        EXPECT_EQ(m.prompter.texts(), c.texts) << c.stored;
-        EXPECT_EQ(std::tuple(m.app.engine.cMaxWordSize(), m.app.options.LoadedMaxWordSize,
-                             m.app.dictionary.DictionaryUpdated, m.app.engine.contains("teamsters"),
-                             m.app.engine.contains("steam")),
-                  std::tuple(c.max, c.max, c.max == 8, c.max > 8, true))
-            << c.stored;
+        EXPECT_EQ(m.settings(), c.loaded + " / 0 0 0") << "Standard, one player, after " << c.loaded;
+        EXPECT_EQ(m.prompter.texts(), c.texts) << c.loaded;
+        const int max = m.app.engine.cMaxWordSize();
+        EXPECT_EQ(std::tuple(m.app.options.LoadedMaxWordSize, m.app.dictionary.DictionaryUpdated,
+                             m.app.engine.contains("teamsters"), m.app.engine.contains("steam")),
+                  std::tuple(max, max == 8, max > 8, true))
+            << c.loaded;
     }
 }
 
@@ -174,37 +160,26 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
 
 TEST(EnterNetworkGame, questionAndSavedSettings)
 {
-    using Common::NetworkEntry;
-    const struct {
-        int mode, timeRemaining;
-        Answer answer; // Ok: no question
-        NetworkEntry entry;
-    } cases[] = {
-        {SinglePlayer, 0, Answer::Ok, NetworkEntry::Enter},
-        {TwoPlayer, 9, Answer::No, NetworkEntry::Stay},
-        {TwoPlayer, 9, Answer::Yes, NetworkEntry::AbortAndEnter},
-        {NetworkPlayer, 9, Answer::Ok, NetworkEntry::Stay},
-    };
-    for (const auto& c : cases) {
-        Machine m(16, c.timeRemaining, Frantic, c.mode);
+    using enum Common::NetworkEntry;
+    const QString kEntering = "Entering a network game now will abort the current game.  Are you "
+                              "sure you want to do this?";
+    // Each case: the mode, the time left, the answer (Ok: no question), the way in.
+    const std::tuple<int, int, Answer, Common::NetworkEntry> cases[] = {
+        {SinglePlayer, 0, Answer::Ok, Enter}, {TwoPlayer, 9, Answer::No, Stay},
+        {TwoPlayer, 9, Answer::Yes, AbortAndEnter}, {NetworkPlayer, 9, Answer::Ok, Stay}};
+    for (const auto& [mode, timeRemaining, answer, entry] : cases) {
+        Machine m(16, timeRemaining, Frantic, mode);
         m.app.game.TimeLimit = 300;
         m.app.options = {.RepeatLetters = true, .NumWordsLimit = "<75"};
         m.app.engine.cSetMinWordSize(5);
-        if (c.answer != Answer::Ok)
-            m.prompter.answer(c.answer);
-        EXPECT_EQ(Common::EnterNetworkGame(m.app), c.entry) << c.mode;
-        EXPECT_EQ(m.prompter.texts().join(""),
-                  c.answer == Answer::Ok ? ""
-                                         : "Entering a network game now will abort the "
-                                           "current game.  Are you sure you want to do this?");
-        EXPECT_EQ(m.app.game.TimeRemaining,
-                  c.entry == NetworkEntry::AbortAndEnter ? 0 : c.timeRemaining);
+        if (answer != Answer::Ok)
+            m.prompter.answer(answer);
+        EXPECT_EQ(Common::EnterNetworkGame(m.app), entry) << mode;
+        EXPECT_EQ(m.prompter.texts().join(""), answer == Answer::Ok ? "" : kEntering);
+        EXPECT_EQ(m.app.game.TimeRemaining, entry == AbortAndEnter ? 0 : timeRemaining);
         const auto s = m.app.savedForNetwork.value_or(SavedGameSettings{.TimeLimit = -1});
-        EXPECT_EQ(std::tie(s.GameMode, s.GameType, s.RepeatLetters, s.TimeLimit, s.MinWordSize,
-                           s.NumWordsLimit),
-                  c.entry == NetworkEntry::Stay ? std::tuple(0, 0, false, -1, 3, "-")
-                                                : std::tuple(c.mode, 1, true, 300, 5, "<75"))
-            << c.mode;
+        EXPECT_EQ(std::tie(s.GameMode, s.GameType, s.RepeatLetters, s.TimeLimit, s.MinWordSize, s.NumWordsLimit),
+                  entry == Stay ? std::tuple(0, 0, false, -1, 3, "-") : std::tuple(mode, 1, true, 300, 5, "<75"));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
+#include "engine/BoardText.h"
 
 #include "Scripted.h"
 
@@ -48,11 +49,10 @@ struct Soak {
     {
         draw.seed(seed);
         Dice::ClockRandom dice(seed);
-        std::string text = Dice::ShakeDice(p.board.DieFaces, dice);
+        const std::string text = Dice::ShakeDice(p.board.DieFaces, dice);
         Dice::PlaceBoard(text, p.board.BoardFaces, p.board.BoardGrid);
-        std::transform(text.begin(), text.end(), text.begin(), [](char c) { return c | 0x20; });
         p.board.BoardWords.clear();
-        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(text); i < n; ++i)
+        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(*engine::boardFromText(text)); i < n; ++i)
             p.board.BoardWords.push_back(p.engine.cGetDefinedWord(i));
         board = p.board.BoardWords;
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <cstring>
 
 namespace {
@@ -76,7 +78,7 @@ TEST_F(BinaryFile, RoundTripsKeepWordsAndLimits)
     ASSERT_TRUE(loaded.cReadBinaryDictionary(dir.path("small.dat")).ok());
     EXPECT_TRUE(loaded.contains("cab") && !loaded.contains("bed"));
     EXPECT_EQ(loaded.cNumberOfWords(), int(kSmall.size()));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()), {}), 1)
+    EXPECT_EQ(QDir(dir.QTemporaryDir::path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
         << "no temporary files left";
 }
 
@@ -130,20 +132,6 @@ TEST_F(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)
         set(bytes, c.at, c.value);
         EXPECT_EQ(statusOf(withGoodChecksum(bytes)), FileStatus::Damaged) << c.name;
     }
-}
-
-TEST_F(BinaryFile, FailedWritesKeepTheOldFile)
-{
-    Engine e;
-    e.cDictionaryAdd("different");
-    std::filesystem::create_directory(dir.path("folder.dat"));
-    EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("folder.dat")).status, FileStatus::WriteFailed);
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path("folder.dat")));
-    std::filesystem::permissions(dir.dir(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (std::ofstream(dir.path("probe")))
-        GTEST_SKIP() << "this user can write into read-only folders (root?)";
-    EXPECT_EQ(e.cWriteBinaryDictionary(dir.path("small.dat")).status, FileStatus::WriteFailed);
-    EXPECT_EQ(readFile(dir.path("small.dat")), good);
 }
 
 } // namespace

@@ -95,8 +95,8 @@ std::vector<int> Merge(Engine& e, const std::string& path)
 }
 
 // Each case: the file, the largest word size, the words before, then after the merge,
-// and the counts of new words and of skipped lines.
-TEST(WordFile, MergedWordsAndSkippedLines)
+// and the counts of new words and of skipped lines; then files that cannot be read.
+TEST(WordFile, MergedWordsSkippedLinesAndUnreadableFiles)
 {
     const struct { std::string text; int max; Words before, after; int added, skipped; } cases[] = {
         // Trimmed, lower-cased, no final newline needed.
@@ -108,6 +108,7 @@ TEST(WordFile, MergedWordsAndSkippedLines)
         // A word already held or read before is not new; the largest size holds.
         {"tree\ntrees\ntree\ntreetop\n", 5, {"trees", "zz"}, {"tree", "trees", "zz"}, 1, 1},
         {"\xEF\xBB\xBFzebra\nyak\n", 16, {}, {"yak", "zebra"}, 2, 0}, // a byte order mark
+        {"", 16, {"keep"}, {"keep"}, 0, 0},
         // A line of megabytes is skipped, in steps, and the words after it still count.
         {"before\n" + std::string(10 << 20, 'x') + "\nafter\n", 16, {}, {"after", "before"}, 2, 1},
     };
@@ -125,15 +126,11 @@ TEST(WordFile, MergedWordsAndSkippedLines)
         EXPECT_EQ(percents.size() > 5, c.text.size() > 1000) << "big files take steps";
         EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
     }
-}
-
-TEST(WordFile, UnopenableFilesEndWithoutTrouble)
-{
-    TempDir dir;
+    // Files that cannot be read end the merge at once and change nothing.
     Engine e;
     e.cDictionaryAdd("keep");
-    for (const std::string& bad : {dir.path("missing.txt"), dir.path("")}) // a folder too
-        EXPECT_GE(e.cReadTextFile(bad), 100) << bad;
+    for (const std::string& bad : {dir.path("missing.txt"), dir.path()}) // a folder too
+        EXPECT_EQ(Merge(e, bad).size(), 1u) << bad;
     EXPECT_EQ(EveryWord(e), Words{"keep"});
 }
 

@@ -2,6 +2,8 @@
 #include "TestFiles.h"
 #include "engine/Settings.h"
 
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,11 +14,11 @@ using engine::SettingsStore;
 TEST(Settings, ValuesAreCutToTheLengthWithoutSplittingACharacter)
 {
     enginetest::TempDir dir;
-    SettingsStore store(dir.dir().string());
+    SettingsStore store(dir.path());
     EXPECT_FALSE(store.cGetRegValue(kSettingsKey, "Player", 64)) << "absent";
     // Each case: the stored value, the longest value read, what is read (nothing: "").
     const struct { const char* value; int length; const char* read; } cases[] = {
-        {"", 64, ""}, {"Ann", -3, ""}, {"Bartholomew", 4, "Bart"}, {"Bartholomew", 11, "Bartholomew"},
+        {"", 64, ""}, {"Ann", -3, ""}, {"Ann", 1, "A"}, {"Bartholomew", 4, "Bart"}, {"Bartholomew", 11, "Bartholomew"},
         {"Z\xc3\xb3\xc3\xa9", 2, "Z"}, {"Z\xc3\xb3\xc3\xa9", 4, "Z\xc3\xb3"}, {"\xe2\x82\xac", 2, ""}};
     for (const auto& c : cases) {
         store.cSetRegValue(kSettingsKey, "Player", c.value);
@@ -24,6 +26,10 @@ TEST(Settings, ValuesAreCutToTheLengthWithoutSplittingACharacter)
             << c.value << " " << c.length;
         EXPECT_EQ(store.cGetRegValue(kSettingsKey, "Player", c.length).has_value(), *c.read != 0);
     }
+    // The file keeps the key's last part as its group, as players who edit it expect.
+    ASSERT_TRUE(store.sync());
+    EXPECT_EQ(QSettings(dir.filePath("Lettro.ini"), QSettings::IniFormat).value("Default/Player").toString().toStdString(),
+              "\xe2\x82\xac");
 }
 
 } // namespace

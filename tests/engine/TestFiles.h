@@ -1,34 +1,20 @@
 // Temporary folders and whole-file reads and writes for the engine tests.
 #pragma once
 
-#include <filesystem>
+#include <QTemporaryDir>
+
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 
 namespace enginetest {
 
 // A fresh folder, removed with everything in it when the object goes.
-class TempDir {
-public:
-    TempDir() : m_dir(std::filesystem::temp_directory_path()
-                      / ("lettro-engine-test-" + std::to_string(std::random_device{}())))
+struct TempDir : QTemporaryDir {
+    std::string path(const std::string& name = "") const
     {
-        std::filesystem::create_directories(m_dir);
+        return filePath(QString::fromStdString(name)).toStdString();
     }
-    ~TempDir()
-    {
-        // Tests may have taken write permission away; give it back so everything goes.
-        std::error_code ec;
-        std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(m_dir, ec);
-    }
-    std::string path(const std::string& name) const { return (m_dir / name).string(); }
-    const std::filesystem::path& dir() const { return m_dir; }
-
-private:
-    std::filesystem::path m_dir;
 };
 
 inline void writeFile(const std::string& path, const std::string& bytes)

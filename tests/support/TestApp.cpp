@@ -1,8 +1,7 @@
 #include "TestApp.h"
 
+#include "engine/BoardText.h"
 #include "windows/game/Common.h"
-
-#include <QDir>
 
 #include <utility>
 
@@ -15,9 +14,7 @@ TestApp::TestApp(const std::vector<std::string>& words) : app(desktop)
     engine::Engine dict;
     for (const std::string& w : words)
         dict.cDictionaryAdd(w);
-    EXPECT_TRUE(
-        dict.cWriteBinaryDictionary(QDir(folder.path()).filePath("Dictionary.dat").toStdString())
-            .ok());
+    EXPECT_TRUE(dict.cWriteBinaryDictionary(folder.filePath("Dictionary.dat").toStdString()).ok());
     window = std::make_unique<MainWindow>(app);
 }
 
@@ -30,10 +27,8 @@ void TestApp::placeBoard(std::string board)
 {
     // A joined network player plays the board it is given: the same path for a test.
     const int saved = std::exchange(app.game.GameMode, NetworkPlayer);
-    std::string lower = board;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    app.board.EngineWordCount = app.engine.cCheckForAllDefinedWords(lower);
+    app.board.EngineWordCount =
+        app.engine.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
     app.board.BoardWords.clear();
     for (int i = 0; i < app.board.EngineWordCount; ++i)
         app.board.BoardWords.push_back(app.engine.cGetDefinedWord(i));

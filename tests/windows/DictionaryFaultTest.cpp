@@ -23,18 +23,19 @@ QByteArray ReadBytes(const QString& path)
 }
 
 // The disk, failing on purpose: the write stops after `failAfter` bytes (some of them
-// reach the temporary file), or, for -1, everything is written and the rename refused.
+// reach the temporary file); for -1 everything is written and the rename refused; for -2
+// the file cannot even be opened.
 struct FaultySaveFile : engine::SaveFile {
     FaultySaveFile(const std::string& path, std::int64_t failAfter)
         : disk(engine::diskSaveFile(path)), failAfter(failAfter)
     {
     }
-    bool open() override { return disk->open(); }
+    bool open() override { return failAfter != -2 && disk->open(); }
     std::int64_t write(const char* data, std::int64_t size) override
     {
-        return failAfter < 0 ? disk->write(data, size) : (disk->write(data, failAfter), -1);
+        return failAfter == -1 ? disk->write(data, size) : (disk->write(data, failAfter), -1);
     }
-    bool commit() override { return (failAfter < 0 ? disk->cancel() : void()), disk->commit(); }
+    bool commit() override { return (failAfter == -1 ? disk->cancel() : void()), disk->commit(); }
     void cancel() override { disk->cancel(); }
     std::string errorString() const override { return disk->errorString(); }
     std::unique_ptr<engine::SaveFile> disk;
@@ -53,7 +54,7 @@ TEST(DictionarySaveFaults, aSaveCutShortOrRefusedAtTheRenameLeavesExactlyTheOldF
     QFile file(dir.filePath("saved"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old\n") == 4);
     file.close();
-    for (const std::int64_t cut : {0LL, newBytes.size() / 2LL, newBytes.size() - 1LL, -1LL}) {
+    for (const std::int64_t cut : {0LL, newBytes.size() / 2LL, newBytes.size() - 1LL, -1LL, -2LL}) {
         dictionary.setSaveFileMaker(
             [cut](const std::string& p) { return std::make_unique<FaultySaveFile>(p, cut); });
         // The reason travels with a failure; no temporary file is left behind.

@@ -16,25 +16,20 @@ namespace {
 // C A T S / O D G E / B Qu I T / L X Y Z: cat, cats, cod and stag lie on it.
 const std::vector<std::string> kWords = {"cat", "cats", "cod", "dog", "stag", "tea", "sea"};
 
-struct Window : ::testing::Test {
-    void SetUp() override
-    {
-        t.startUp();
-        t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-        Common::BeginPlay(t.app);
-    }
-    void click(std::initializer_list<int> cubes)
-    {
-        for (const int i : cubes)
-            QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {},
-                              QPoint(97 * (i % 4) + 48, 97 * (i / 4) + 48));
-    }
+// Clicks the middle of each cube.
+void Click(MainWindow& w, std::initializer_list<int> cubes)
+{
+    for (const int i : cubes)
+        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(97 * (i % 4) + 48, 97 * (i / 4) + 48));
+}
+
+TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
+{
     TestApp t{kWords};
     MainWindow& w = *t.window;
-};
-
-TEST_F(Window, eventsReachTheCoreAndTheWindowShowsItsState)
-{
+    t.startUp();
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
+    Common::BeginPlay(t.app);
     w.show();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -42,10 +37,10 @@ TEST_F(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     EXPECT_EQ(w.NewWord->text() + QString::number(w.NewWord->cursorPosition()), "cat3");
     EXPECT_EQ(t.app.view.CubeDrawState[2], BoardView::Selected) << "the path is painted";
     QTest::keyClick(w.NewWord, Qt::Key_Return);
-    click({0, 4});
+    Click(w, {0, 4});
     w.Clear->click();
     EXPECT_EQ(w.NewWord->text(), "c");
-    click({4, 5});
+    Click(w, {4, 5});
     QTest::mouseDClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(97 + 48, 97 + 48));
     EXPECT_EQ(w.WordList->item(0, 0)->text() + w.PlayerWordLabel->text(), "cod2 words entered");
     QTest::mouseClick(w.WordList->viewport(), Qt::LeftButton, {},

@@ -71,8 +71,7 @@ bool IsBoardText(std::string_view text)
            std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid,
-                const std::function<void(int)>& drawCube)
+void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid)
 {
     for (int k = 0; k < 16; ++k) {
         const char c = k < static_cast<int>(boardText.size()) ? boardText[k] : ' ';
@@ -86,8 +85,6 @@ void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid,
             const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
             boardGrid[row][column] = std::string(1, lower);
         }
-        if (drawCube)
-            drawCube(k);
     }
 }
 

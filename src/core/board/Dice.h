@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -44,9 +43,7 @@ std::string ShakeDice(const Faces& dieFaces, RandomSource& random);
 // Whether `text` is a board text: exactly 16 letters A-Z.
 bool IsBoardText(std::string_view text);
 
-// Sets the cube texts ("Qu" for Q) and the lower-case grid ("qu"), calling
-// drawCube(k) right after position k is set.
-void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid,
-                const std::function<void(int)>& drawCube = {});
+// Sets the cube texts ("Qu" for Q) and the lower-case grid ("qu").
+void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid);
 
 } // namespace Dice
