@@ -9,6 +9,7 @@
 #include "core/network/NetworkState.h"
 #include "engine/Engine.h"
 #include "engine/Settings.h"
+#include "engine/Transport.h"
 
 #include <array>
 #include <chrono>
@@ -157,6 +158,8 @@ struct Program {
     // Answers the game's notices and questions; the windows, a test or a windowless
     // program installs one.
     core::Prompter* prompter = nullptr;
+    // Network play's connections; main() installs the Qt Network one, tests an in-memory one.
+    std::unique_ptr<engine::Transport> transport;
 
     BoardState board;
     BoardView::BoardViewState view;
