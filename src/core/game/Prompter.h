@@ -10,7 +10,7 @@ namespace core {
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 // The window a message belongs over (the main window is disabled while the others are up).
-enum class Owner { Main, Results, Editor };
+enum class Owner { Main, Results, Editor, Lobby };
 
 struct Prompt {
     QString text;

@@ -1,25 +1,53 @@
-// Network play's state in the program: the player table and the machine's place in the
-// protocol. Network play itself is not built yet; until it is, only the game mode says
-// whether a game is a network game.
+// Network play's state in the program: the player table, the machine's place in the
+// protocol and what the lobby shows of the game settings.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+struct Program;
+
 struct PlayerEntry {
     int PlayerId = 0;
-    std::string Name;
-    std::string Device;
-    std::string Address;
-    std::string Type;
-    std::string Connection; // "Host" for entry 0
-    std::string Status;     // the host's word for the player's state
-    bool Connected = false; // local connection data
+    std::string Name{};
+    std::string Device{};
+    std::string Address{};
+    std::string Type{};
+    std::string Connection{}; // "Host" for entry 0
+    std::string Status{};     // the host's word for the player's state
+    bool Connected = false; // local connection data, never sent
     int Handle = -1;
 };
 
+// The lobby's settings controls; the lobby window mirrors this.
+struct LobbySettings {
+    bool Shown = false;    // the controls are visible
+    bool Editable = false; // only on the host
+    bool TimeShown = false; // not in a Frantic game
+    std::vector<std::string> GameTypeItems, TimeItems, MinWordSizeItems, NumWordsItems;
+    int GameTypeIndex = -1, TimeIndex = -1, MinWordSizeIndex = -1, NumWordsIndex = -1;
+    bool RepeatLetters = false;
+};
+
+namespace Wire {
+struct ParseResult;
+}
+
+// What the protocol does with the messages the receiving pipeline lets through; the
+// pipeline itself answers acknowledgements.
+class ProtocolHandlers {
+public:
+    virtual ~ProtocolHandlers() = default;
+    virtual void Handle(Program& app, int handle, const Wire::ParseResult& message) = 0;
+    virtual void EndNetworkGame(Program& app) = 0;
+    virtual void CheckPhaseProgress(Program& app) = 0;
+};
+
 struct NetworkState {
+    std::string LocalPlayerName;
+    std::string LocalDeviceName;
+    std::string LocalAddress;
     int GamePhase = -1;     // -1 until a joined player has been admitted
     int LocalPlayerId = 0;
     int HostPlayerId = -1;  // joined player: -1 until a table names the host
@@ -36,4 +64,13 @@ struct NetworkState {
     int LeaveCountdown = 0;
     int SyncCountdown = 0;
     bool SyncStartsGame = false;
+
+    bool SettingsListsPending = true;
+    LobbySettings Lobby;
+
+    ProtocolHandlers* Handlers = nullptr;
+    // A warning about received data is on screen: the poll must not run underneath it,
+    // and a second warning of the same kind is not stacked on it.
+    bool MessageWarningOpen = false;
+    bool AckWarningOpen = false;
 };

@@ -1,0 +1,53 @@
+// Sending and receiving network messages: one sender per message code, built from the
+// program's state; the receiving pipeline every message passes before the protocol sees
+// it; the acknowledgements; the player table's look-ups.
+#pragma once
+
+#include "core/network/Wire.h"
+
+#include <string>
+
+struct Program;
+
+namespace Messages {
+
+// The player table's entry with that id, or with that connection handle; -1 for none.
+int FindPlayerById(const Program& app, int id);
+int FindPlayerByHandle(const Program& app, int handle);
+
+// Sets an entry's Status; a change is a new version of the table.
+void SetStatus(Program& app, int index, const std::string& status);
+
+// Sends one message on a connection. A send on a dead connection is simply lost.
+void SendNetworkMessage(Program& app, int handle, const Wire::Message& message);
+
+// The senders. Game id, own player id, table version, settings, table, board and words
+// come from the program's state.
+void SendAK(Program& app, int handle, const std::string& acknowledgedCode);
+void SendGB(Program& app, int handle);
+void SendGR(Program& app, int handle);
+void SendHA(Program& app, int handle, const std::string& address);
+void SendHI(Program& app, int handle);
+void SendHIByMulticast(Program& app);
+void SendID(Program& app, int handle);
+void SendIR(Program& app, int handle, int playerId);
+void SendNG(Program& app, int handle);
+void SendPR(Program& app, int handle);
+void SendPT(Program& app, int handle);
+void SendWG(Program& app, int handle);
+void SendWR(Program& app, int handle);
+void SendWT(Program& app, int handle);
+
+// Host: the table to every other entry that is connected.
+void BroadcastPlayerTable(Program& app);
+
+// Closes a connection; its table entry, if any, is no longer connected. Then the phase
+// may move on.
+void CloseConnection(Program& app, int handle);
+
+// Reads the message waiting on a connection and takes it through the checks: valid text
+// and fields, the right role, the game id, a leaving player, a player who left; then an
+// acknowledgement is acted on here and every other message goes to the protocol.
+void DispatchMessage(Program& app, int handle, int byteCount);
+
+} // namespace Messages

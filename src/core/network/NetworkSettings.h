@@ -1,0 +1,50 @@
+// The five game settings a network game plays with: the text they travel as, applying
+// a received one, the lobby's settings controls, and the user's own settings kept aside
+// while network play overrides them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct Program;
+
+namespace NetworkSettings {
+
+// A settings text read item by item, before any range check.
+struct SettingsValues {
+    std::string GameType; // "Standard", "Frantic", or another word that changes nothing
+    bool RepeatLetters = false;
+    std::int32_t TimeLimit = 0;
+    std::int32_t MinWordSize = 0;
+    std::string NumWordsLimit;
+};
+
+// "Standard,NoRepeatLetters,180,3,-" from the current settings.
+std::string EncodeSettings(const Program& app);
+
+// The five comma-separated items, the two numbers in their ranges (16 and 32 bits);
+// nothing when the text is not a settings text.
+std::optional<SettingsValues> ParseSettings(std::string_view text);
+
+// Plays with a received settings text, each value brought into the range the options
+// allow (an unknown game type keeps the current one), and shows it in the lobby.
+// Nothing is stored. False, and nothing changed, when the text is not a settings text.
+bool ApplySettings(Program& app, std::string_view text);
+
+// Shows the lobby's settings controls loaded with the current values (editable only on
+// the host), or hides them.
+void ShowLobbySettings(Program& app, bool show);
+
+// The host's lobby controls. Each change is published to the players at once.
+void GameTypeClick(Program& app, int index);
+void GameTimeClick(Program& app, const std::string& item); // "2:00"
+void RepeatLettersClick(Program& app, bool checked);
+void MinWordSizeClick(Program& app, const std::string& item); // "4"
+void NumWordsClick(Program& app, const std::string& item);    // "Any", ">25", ...
+
+// Puts back the six settings kept aside when network play was entered.
+void RestoreSavedSettings(Program& app);
+
+} // namespace NetworkSettings

@@ -1,0 +1,97 @@
+// The network game's settings: their text, applying a received one within the options'
+// ranges, the lobby's controls, the host's changes published, the own settings restored.
+#include "MemoryTransport.h"
+#include "Scripted.h"
+
+#include "core/game/Options.h"
+#include "core/game/Program.h"
+#include "core/network/NetworkSettings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace NetworkSettings;
+
+struct Lobby {
+    explicit Lobby(int mode)
+    {
+        p.transport.reset(net = new MemoryTransport);
+        p.game.GameMode = mode;
+        p.engine.cSetMaxWordSize(12);
+        p.network.Players = {{.PlayerId = 1}, {.PlayerId = 100, .Connected = true, .Handle = 5}};
+    }
+    // The lobby's controls: items chosen, shown or not, editable or not.
+    std::string shown() const
+    {
+        const LobbySettings& l = p.network.Lobby;
+        const auto item = [](const std::vector<std::string>& items, int i) {
+            return i >= 0 && i < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(i)] : "?";
+        };
+        return item(l.GameTypeItems, l.GameTypeIndex) + (l.RepeatLetters ? " repeat " : " ") +
+               (l.TimeShown ? item(l.TimeItems, l.TimeIndex) : "(" + item(l.TimeItems, l.TimeIndex) + ")") +
+               " " + item(l.MinWordSizeItems, l.MinWordSizeIndex) + " " + item(l.NumWordsItems, l.NumWordsIndex) +
+               (l.Shown ? "" : " hidden") + (l.Editable ? " editable" : "");
+    }
+    MemoryTransport* net;
+    Program p;
+};
+
+TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
+{
+    // Each case: the text received, the settings it leaves as text, what the lobby shows.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Frantic,RepeatLetters,300,4,>50", "Frantic,RepeatLetters,300,4,>50", "Frantic repeat (5:00) 4 >50"},
+        {"Standard,NoRepeatLetters,5,99,>30", "Standard,NoRepeatLetters,15,12,-", "Standard 0:15 12 Any"},
+        {"Blitz,repeatletters,32767,-3,<25", "Standard,NoRepeatLetters,1800,3,<25", "Standard 30:00 3 <25"},
+    };
+    Lobby player(NetworkPlayer);
+    for (const auto& [text, applied, shown] : cases) {
+        EXPECT_TRUE(ApplySettings(player.p, text));
+        EXPECT_EQ(EncodeSettings(player.p), applied);
+        EXPECT_EQ(player.shown(), shown);
+    }
+    // Not settings texts: nothing changes.
+    for (const char* bad : {"Standard,NoRepeatLetters,180,3", "Frantic,RepeatLetters,180,3,-,x",
+                            "Frantic,RepeatLetters,40000,3,-", "Frantic,RepeatLetters,3:00,3,-"})
+        EXPECT_FALSE(ApplySettings(player.p, bad)) << bad;
+    EXPECT_EQ(EncodeSettings(player.p), "Standard,NoRepeatLetters,1800,3,<25");
+    EXPECT_TRUE(player.net->sent.empty()) << "a player publishes nothing";
+
+    // A time the list does not offer keeps the list's choice.
+    ASSERT_TRUE(ApplySettings(player.p, "Standard,NoRepeatLetters,100,3,-"));
+    EXPECT_EQ(player.shown(), "Standard 30:00 3 Any");
+}
+
+TEST(NetworkSettings, theHostsChangesArePublishedAndTheOwnSettingsComeBack)
+{
+    Lobby host(SinglePlayer);
+    host.p.options.RepeatLetters = true;
+    Common::EnterNetworkGame(host.p);
+    host.p.game.GameMode = NetworkHost;
+    ShowLobbySettings(host.p, true);
+    EXPECT_EQ(host.shown(), "Standard repeat 3:00 3 Any editable");
+    GameTypeClick(host.p, Frantic);
+    GameTimeClick(host.p, "0:30");
+    RepeatLettersClick(host.p, false);
+    MinWordSizeClick(host.p, "12");
+    NumWordsClick(host.p, "<75");
+    EXPECT_EQ(host.shown(), "Frantic (0:30) 12 <75 editable");
+    EXPECT_EQ(host.p.network.TableVersion, 5) << "every change is a new table";
+    ASSERT_EQ(host.net->sent.size(), 5u);
+    EXPECT_TRUE(host.net->sent.back().second.starts_with("PT|0|5|Frantic,NoRepeatLetters,30,12,<75|2|"));
+    for (const auto& [item, seconds] : {std::pair{"5:00", 300}, {"10:00", 600}}) {
+        GameTimeClick(host.p, item);
+        EXPECT_EQ(host.p.game.TimeLimit, seconds);
+    }
+    NumWordsClick(host.p, "Any");
+    EXPECT_EQ(host.p.options.NumWordsLimit, "-");
+    ShowLobbySettings(host.p, false);
+    EXPECT_EQ(host.shown(), "Frantic (10:00) 12 Any hidden editable");
+
+    RestoreSavedSettings(host.p);
+    EXPECT_EQ(EncodeSettings(host.p) + " " + std::to_string(host.p.game.GameMode),
+              "Standard,RepeatLetters,180,3,- 0");
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+// A transport in memory: messages queued for reading by handle, every send and close
+// recorded, peers named by handle.
+#pragma once
+
+#include "engine/Transport.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class MemoryTransport : public engine::Transport {
+public:
+    int netStartup(int, const std::string& service) override { return service.empty() ? 0 : -1; }
+    void netShutdown() override {}
+    void netClose(int handle) override { closed.push_back(handle); }
+    engine::NetPollResult netPoll() override { return {}; }
+    int netIPConnect(const std::string&, int) override { return -1; }
+    int netIRConnect(const std::string&, const std::string&) override { return -1; }
+    std::vector<std::string> netIRListDevices() override { return {}; }
+    int netMCConnect(const std::string&, int) override { return -1; }
+    void netMCSendMessage(const std::string&, int, const std::string& text) override
+    {
+        sent.emplace_back(-1, text);
+    }
+    engine::PeerInfo netGetLocalInfo() override { return {"here", "127.0.0.2"}; }
+    engine::PeerInfo netGetRemoteInfo(int handle) override
+    {
+        return {"peer" + std::to_string(handle), "127.0.0.9"};
+    }
+    bool netGetData(int handle, std::string& message) override
+    {
+        auto& queue = incoming[handle];
+        if (queue.empty())
+            return false;
+        message = std::move(queue.front());
+        queue.pop_front();
+        return true;
+    }
+    void netSendData(int handle, const std::string& message) override
+    {
+        sent.emplace_back(handle, message);
+    }
+
+    std::map<int, std::deque<std::string>> incoming;
+    std::vector<std::pair<int, std::string>> sent; // handle -1: multicast
+    std::vector<int> closed;
+};
