@@ -87,7 +87,7 @@ protected:
         return s;
     }
 
-    QtTransport a{"127.0.0.2"}, b{"127.0.0.3", 300ms}, c{"127.0.0.4"};
+    QtTransport a{"127.0.0.2"}, b{"127.0.0.3", 500ms}, c{"127.0.0.4"};
 };
 
 TEST_F(Transport, FramedMessagesBetweenThreeCopies)
