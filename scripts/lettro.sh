@@ -16,6 +16,7 @@ TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick python3-xlib
     clang-14 libclang-rt-14-dev
+    iproute2 util-linux
 )
 
 install_missing() {

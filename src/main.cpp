@@ -1,4 +1,5 @@
 // Lettro: wires the application object, the desktop and the main window together.
+#include "engine/QtTransport.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
@@ -8,6 +9,7 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -24,6 +26,13 @@ int main(int argc, char* argv[])
                        "the same order every time, for replays and tests."),
         QStringLiteral("N"));
     parser.addOption(seedOption);
+    const QCommandLineOption addressOption(
+        QStringLiteral("address"),
+        QStringLiteral("Play on the network from IPv4 address <A> (default: $LETTRO_ADDRESS, "
+                       "else every interface); copies on one machine each take their own "
+                       "127.0.0.x."),
+        QStringLiteral("A"));
+    parser.addOption(addressOption);
     parser.process(application);
     ui::QtDesktop desktop;
     App app(desktop);
@@ -39,6 +48,19 @@ int main(int argc, char* argv[])
         }
         app.Seed = value;
     }
+    // The option wins over the environment.
+    const char* fromEnvironment = std::getenv("LETTRO_ADDRESS");
+    const std::string address = parser.isSet(addressOption)
+                                    ? parser.value(addressOption).toStdString()
+                                    : std::string(fromEnvironment ? fromEnvironment : "");
+    if (!engine::QtTransport::isAddress(address)) {
+        std::fprintf(stderr,
+                     "lettro: --address (or LETTRO_ADDRESS) wants an IPv4 address such as "
+                     "127.0.0.2, not \"%s\"\n",
+                     address.c_str());
+        return 2;
+    }
+    app.transport = std::make_unique<engine::QtTransport>(address);
     app.ProgramFolder = QApplication::applicationDirPath().toStdString();
     app.settings = std::make_unique<engine::SettingsStore>();
 

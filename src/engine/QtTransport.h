@@ -1,0 +1,93 @@
+// The network transport on Qt Network: framed TCP connections, the discovery multicast
+// group, all driven by the ordinary Qt event loop. netPoll hands out what the sockets
+// queued; it never waits and never runs the event loop itself.
+//
+// Handles count up from 1, connections and groups alike, and are never reused in a run.
+// Each whole message (a frame's text, or one datagram) is its own DataReady, in order, and
+// netGetData takes the oldest waiting one. After Closed or Failed is handed out the handle
+// is forgotten once its waiting messages are taken; netClose on it does no harm. netClose
+// queues no event, and what was sent before it still goes out. On a group handle
+// netGetRemoteInfo names the sender of the datagram netGetData took last (its address as
+// the name too). Datagrams loop back: a copy that sends to a group it listens on hears
+// itself.
+#pragma once
+
+#include "engine/Transport.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+
+#include <chrono>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QTcpServer;
+class QTcpSocket;
+class QUdpSocket;
+
+namespace engine {
+
+class QtTransport final : public Transport {
+public:
+    // The largest message a frame may announce; a bigger one closes its connection.
+    static constexpr quint32 kMaxMessage = 1024 * 1024;
+
+    // `localAddress` ("" = the default) is the IPv4 address to listen on, connect from and
+    // send multicast through; several copies on one machine each take their own 127.0.0.x.
+    // `stallTime`: how long a partial frame may wait for its next byte.
+    explicit QtTransport(std::string localAddress = {},
+                         std::chrono::milliseconds stallTime = std::chrono::seconds(10));
+    ~QtTransport() override;
+    QtTransport(const QtTransport&) = delete;
+    QtTransport& operator=(const QtTransport&) = delete;
+
+    // Whether `text` will do as a local address: "" or a dotted IPv4 address.
+    static bool isAddress(const std::string& text);
+
+    int netStartup(int port, const std::string& irServiceName) override;
+    void netShutdown() override;
+    void netClose(int handle) override;
+    NetPollResult netPoll() override;
+    int netIPConnect(const std::string& host, int port) override;
+    int netIRConnect(const std::string& device, const std::string& serviceName) override;
+    std::vector<std::string> netIRListDevices() override;
+    int netMCConnect(const std::string& group, int port) override;
+    void netMCSendMessage(const std::string& group, int port, const std::string& text) override;
+    PeerInfo netGetLocalInfo() override;
+    PeerInfo netGetRemoteInfo(int handle) override;
+    bool netGetData(int handle, std::string& message) override;
+    void netSendData(int handle, const std::string& message) override;
+
+private:
+    struct Connection;
+    struct Group;
+
+    void adopt(int handle, QTcpSocket* socket); // wires a socket's signals to its handle
+    void readFrames(int handle);
+    void fail(int handle, NetEvent event); // ends the socket, queues Closed or Failed
+    void push(int handle, NetEvent event, int byteCount = 0);
+    void readDatagrams(int handle);
+    void retire(QTcpSocket* closing); // a closed socket is done: freed at the next netPoll
+
+    std::string m_localAddress;
+    QHostAddress m_bindAddress; // null: the default
+    std::chrono::milliseconds m_stallTime;
+    int m_nextHandle = 1;
+    std::unique_ptr<QTcpServer> m_server;
+    std::map<int, std::unique_ptr<Connection>> m_connections;
+    std::map<int, std::unique_ptr<Group>> m_groups;
+    std::unique_ptr<QUdpSocket> m_sender;
+    std::deque<NetPollResult> m_events;
+    // Closed by netClose, still sending what was written before.
+    std::vector<std::unique_ptr<QTcpSocket>> m_closing;
+    // Sockets ended inside their own signals; freed at the next netPoll, outside them.
+    std::vector<std::unique_ptr<QTcpSocket>> m_ended;
+};
+
+// `text` cut to at most `maxBytes` bytes, never inside a UTF-8 sequence.
+std::string cutUtf8(std::string text, std::size_t maxBytes);
+
+} // namespace engine

@@ -1,0 +1,180 @@
+// The Qt transport between copies on 127.0.0.x, inside a private network namespace.
+#include "engine/QtTransport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTcpSocket>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+#include <net/if.h>
+
+namespace {
+
+using engine::NetEvent;
+using engine::NetPollResult;
+using engine::QtTransport;
+using namespace std::chrono_literals;
+
+// Nothing may leave the machine: only a namespace whose one interface is lo will do.
+bool onlyLoopback()
+{
+    struct if_nameindex* list = if_nameindex();
+    const bool only = list && list[0].if_name && std::string(list[0].if_name) == "lo" &&
+                      !list[1].if_name;
+    if_freenameindex(list);
+    return only;
+}
+
+QByteArray frame(const QByteArray& text, quint32 length)
+{
+    QByteArray header(4, '\0');
+    qToBigEndian(length, header.data());
+    return header + text;
+}
+
+class Transport : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "engine_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv); // kept to the end of the run
+    }
+    void SetUp() override
+    {
+        if (!onlyLoopback())
+            GTEST_SKIP() << "needs a network namespace with only lo; ctest runs it in one";
+        for (QtTransport* t : {&a, &b, &c})
+            ASSERT_EQ(t->netStartup(20000, ""), 0);
+    }
+    // The next event `t` hands out, running the event loop up to a generous deadline.
+    static NetPollResult next(engine::Transport& t)
+    {
+        const QDeadlineTimer deadline(10s);
+        NetPollResult r;
+        while ((r = t.netPoll()).handle < 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        return r;
+    }
+    // Checks the next event is `event`, on `handle` unless that is -1; gives its handle.
+    static int expect(engine::Transport& t, NetEvent event, int handle = -1)
+    {
+        const NetPollResult r = next(t);
+        EXPECT_EQ(r.event, event) << "on handle " << r.handle;
+        EXPECT_TRUE(handle < 0 || r.handle == handle) << r.handle << " is not " << handle;
+        return r.handle;
+    }
+    static std::string receive(engine::Transport& t, int handle)
+    {
+        const NetPollResult r = next(t);
+        EXPECT_EQ(r.handle, handle);
+        EXPECT_EQ(r.event, NetEvent::DataReady);
+        std::string message;
+        EXPECT_TRUE(t.netGetData(handle, message));
+        EXPECT_EQ(static_cast<int>(message.size()), r.byteCount);
+        return message;
+    }
+    // A hand-driven peer from 127.0.0.5 to `b`.
+    static std::unique_ptr<QTcpSocket> raw()
+    {
+        auto s = std::make_unique<QTcpSocket>();
+        EXPECT_TRUE(s->bind(QHostAddress(QStringLiteral("127.0.0.5")), 0));
+        s->connectToHost(QStringLiteral("127.0.0.3"), 20000);
+        EXPECT_TRUE(s->waitForConnected(5000));
+        return s;
+    }
+
+    QtTransport a{"127.0.0.2"}, b{"127.0.0.3", 500ms}, c{"127.0.0.4"};
+};
+
+TEST_F(Transport, FramedMessagesBetweenThreeCopies)
+{
+    EXPECT_EQ(a.netGetLocalInfo().address, "127.0.0.2");
+    const int ab = a.netIPConnect("127.0.0.3", 20000), ac = a.netIPConnect("127.0.0.4", 20000);
+    expect(a, NetEvent::Connected, ab);
+    expect(a, NetEvent::Connected, ac);
+    const int ba = expect(b, NetEvent::Accepted), ca = expect(c, NetEvent::Accepted);
+    EXPECT_EQ(b.netGetRemoteInfo(ba).address, "127.0.0.2") << "connects from its own address";
+    EXPECT_EQ(a.netGetRemoteInfo(ab).address, "127.0.0.3");
+    const std::string texts[] = {"", "HELLO Ann", "Gr\xc3\xbc\xc3\x9f" "e \xe2\x9c\x93"};
+    for (const std::string& text : texts) {
+        a.netSendData(ab, text);
+        a.netSendData(ac, text + "!");
+        EXPECT_EQ(receive(b, ba), text);
+        EXPECT_EQ(receive(c, ca), text + "!");
+        b.netSendData(ba, text);
+        EXPECT_EQ(receive(a, ab), text);
+    }
+    const std::string largest(QtTransport::kMaxMessage, 'x');
+    b.netSendData(ba, largest);
+    EXPECT_EQ(receive(a, ab), largest);
+
+    // Two frames and a half in one read, the rest of the third later.
+    const auto peer = raw();
+    const int br = expect(b, NetEvent::Accepted);
+    const QByteArray three = frame("one", 3) + frame("two", 3) + frame("three", 5);
+    peer->write(three.left(three.size() - 3));
+    EXPECT_EQ(receive(b, br), "one");
+    EXPECT_EQ(receive(b, br), "two");
+    peer->write(three.right(3));
+    EXPECT_EQ(receive(b, br), "three");
+
+    // A close lets the last message through first.
+    a.netSendData(ab, "bye");
+    a.netClose(ab);
+    EXPECT_EQ(receive(b, ba), "bye");
+    expect(b, NetEvent::Closed, ba);
+    std::string none;
+    EXPECT_FALSE(b.netGetData(ba, none));
+}
+
+TEST_F(Transport, FaultsCloseOnlyTheirOwnConnection)
+{
+    const int refused = a.netIPConnect("127.0.0.9", 20000);
+    EXPECT_GT(refused, 0);
+    expect(a, NetEvent::Failed, refused);
+    const int ab = a.netIPConnect("127.0.0.3", 20000);
+    expect(a, NetEvent::Connected, ab);
+    const int ba = expect(b, NetEvent::Accepted);
+    const auto idle = raw();
+    const int bi = expect(b, NetEvent::Accepted);
+
+    // Too big, a header cut short, a body cut short: each costs its own connection.
+    for (const QByteArray& bad : {frame("", QtTransport::kMaxMessage + 1), QByteArray(2, '\0'),
+                                  frame("abc", 10)}) {
+        const auto peer = raw();
+        const int bp = expect(b, NetEvent::Accepted);
+        peer->write(bad);
+        expect(b, NetEvent::Closed, bp);
+    }
+    idle->write(frame("still here", 10));
+    EXPECT_EQ(receive(b, bi), "still here");
+    a.netSendData(ab, "and here");
+    EXPECT_EQ(receive(b, ba), "and here");
+
+    idle->write(frame("last", 4));
+    idle->disconnectFromHost();
+    EXPECT_EQ(receive(b, bi), "last");
+    expect(b, NetEvent::Closed, bi);
+}
+
+TEST_F(Transport, MulticastReachesEveryMemberWithTheSender)
+{
+    const int ma = a.netMCConnect("232.2.3.2", 20001), mb = b.netMCConnect("232.2.3.2", 20001);
+    ASSERT_GT(ma, 0);
+    ASSERT_GT(mb, 0);
+    c.netMCSendMessage("232.2.3.2", 20001, "HI");
+    for (auto [t, m] : {std::pair{&a, ma}, {&b, mb}}) {
+        EXPECT_EQ(receive(*t, m), "HI");
+        EXPECT_EQ(t->netGetRemoteInfo(m).address, "127.0.0.4");
+    }
+    // There is no infra-red: asking for it starts without it.
+    EXPECT_LT(c.netStartup(20000, "Lettro"), 0);
+    EXPECT_TRUE(c.netIRListDevices().empty());
+    EXPECT_LT(c.netIRConnect("any", "Lettro"), 0);
+}
+
+} // namespace
