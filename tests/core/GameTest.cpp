@@ -98,7 +98,7 @@ TEST_F(Play, wordEntryMoves)
          {"enter stag", "||stag,cat|0"},        {"enter cat", "||stag,cat|0"}, // a duplicate
          {"enter tac", "||tac~,stag,cat|1"},    {"enter ca", "ca|0 1|tac~,stag,cat|1"}, // short
          {"paste ", "||tac~,stag,cat|1"},       {"enter", "tac|0 1 2|tac~,stag,cat|1"}, // Last
-         {"recall 2", "cat|0 1 2|tac~,stag,cat|1"}, {"repeat", "cat|0 1 2|tac~,stag,cat|1"},
+         {"recall 9", "cat|0 1 2|tac~,stag,cat|1"} /* past the list: the last */, {"repeat", "cat|0 1 2|tac~,stag,cat|1"},
          {"paste tat", "tat|1 2|tac~,stag,cat|1"},  {"repeat", "tat|1 2|tac~,stag,cat|1"},
          {"enter", "||tac~,stag,cat|1"}}, // no longer traced: dropped
         {{"type qui", "qui|9 10||0"},           {"clear", "qu|9||0"},
