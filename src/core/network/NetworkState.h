@@ -30,6 +30,33 @@ struct LobbySettings {
     bool RepeatLetters = false;
 };
 
+// One row of the lobby's player table as the window shows it.
+enum class Marker { Connected, NotConnected, Plain }; // green, red, the grid's own colour
+
+// The lobby window's state; the window mirrors it.
+struct LobbyState {
+    bool Shown = false;
+    bool TableShown = false;
+    std::string StatusLine;
+    bool ConnectShown = false, StartGameShown = false, BootPlayerShown = false;
+    bool QuitEnabled = true;
+    bool StartGameDefault = false; // Enter starts the game
+    std::string ConnectTag;        // "1st time", "2nd time" while searching
+    int BootSelectedRow = -1;      // a player index, highlighted; -1 none
+    bool PollTimerOn = false;
+    bool MainWindowEnabled = true; // the main window waits while the lobby is in use
+};
+
+// The Prompt window's state: the question, the answer box and the two options.
+struct PromptWindowState {
+    bool Shown = false;
+    std::string Label, Text;
+    std::string Option1, Option2; // captions
+    bool OptionsShown = false;
+    int SelectedOption = 0;       // 1 or 2; 0 none
+    std::string Tag;              // "Network_Initialize", "Network_ConnectClick"
+};
+
 namespace Wire {
 struct ParseResult;
 }
@@ -65,8 +92,17 @@ struct NetworkState {
     int SyncCountdown = 0;
     bool SyncStartsGame = false;
 
+    // Opening network play and finding a host.
+    int StartupPort = 20000;
+    std::string StartupServiceName = "Lettro";
+    bool IRAvailable = false;
+    int HelloCountdown = 0;
+    int QuitEnableCountdown = 0;
+
     bool SettingsListsPending = true;
     LobbySettings Lobby;
+    LobbyState Window;
+    PromptWindowState Prompt;
 
     ProtocolHandlers* Handlers = nullptr;
     // A warning about received data is on screen: the poll must not run underneath it,

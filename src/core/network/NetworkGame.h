@@ -1,0 +1,49 @@
+// Network play as a state machine stepped by the lobby's poll ticks and by its buttons:
+// opening network play, finding and joining a host, the host's and the players' phases,
+// the hand-over to the game and back. Everything here changes only the program's state;
+// the lobby, the Prompt window and the main window mirror it after each call.
+#pragma once
+
+#include <string>
+
+struct Program;
+
+namespace Network {
+
+inline constexpr int kPollMilliseconds = 200; // one tick; every delay counts ticks
+
+// The state number of a Status text; -100 (after "Unknown game state") for any other.
+int StatusToPhase(Program& app, const std::string& status);
+
+// The Network button's continuation, after the own settings were kept aside: the Prompt
+// window asks for name and role (resumed false), then the lobby opens (resumed true).
+void Initialize(Program& app, bool resumed);
+// The lobby's Connect button: the Prompt window asks for a host (resumed false), then
+// the poll connects to it (resumed true).
+void ConnectClick(Program& app, bool resumed);
+
+// The Prompt window: OK (Cancel empties the text first) hides it and resumes the caller
+// its tag names; an option click keeps the two options exclusive.
+void PromptClosed(Program& app, bool ok);
+void SelectPromptOption(Program& app, int option);
+
+// One tick of the lobby's poll timer.
+void PollNetwork(Program& app);
+
+// The lobby's buttons and table.
+void StartHostedGame(Program& app);
+void LeaveNetworkGame(Program& app); // Quit, and closing the lobby window
+void BootPlayer(Program& app);
+void PlayerTableClick(Program& app, int row); // row 0 is the headings
+
+// The game's hand-overs: play of a network game ended; its results window closed.
+void ResumeNetworkAfterGame(Program& app);
+void ReturnToLobby(Program& app);
+
+// Used by the receiving pipeline's handlers and by the hand-overs.
+void CheckPhaseProgress(Program& app);
+void StartNetworkGame(Program& app);
+void FinishNetworkGame(Program& app);
+void EndNetworkGame(Program& app);
+
+} // namespace Network
