@@ -4,6 +4,8 @@
 // the lobby, the Prompt window and the main window mirror it after each call.
 #pragma once
 
+#include "core/network/NetworkState.h"
+
 #include <string>
 
 struct Program;
@@ -29,6 +31,10 @@ void SelectPromptOption(Program& app, int option);
 
 // One tick of the lobby's poll timer.
 void PollNetwork(Program& app);
+
+// The marker of player index i: connected, or not connected where this machine talks to
+// that entry (every other entry on the host, the host's on a player), else plain.
+Marker MarkerOf(const Program& app, int index);
 
 // The lobby's buttons and table.
 void StartHostedGame(Program& app);
