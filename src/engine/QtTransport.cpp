@@ -167,6 +167,9 @@ void QtTransport::netShutdown()
         c->socket->disconnectFromHost();
     }
     m_connections.clear();
+    // A socket destroyed while connected says so; nobody must be listening any more.
+    for (auto& closing : m_closing)
+        closing->disconnect();
     m_closing.clear();
     m_groups.clear();
     m_sender.reset();

@@ -1,6 +1,7 @@
 // Whole games without windows: word entry, the board's looks, the clock, turns and the
 // evaluation, driven as the windows drive them.
 #include "DictionaryProgram.h"
+#include "MemoryTransport.h"
 
 #include "core/board/WordEntry.h"
 #include "engine/BoardText.h"
@@ -211,8 +212,10 @@ TEST_F(Play, pauseEndAndStartWithoutAGameInANewStartAnAbortedGameAndNetworkPlay)
     Game::EndGameNow(p);
     EXPECT_TRUE(!p.results.Open && p.game.PlayerWords[0].empty());
 
-    // Network play ignores Start, Pause and the foreground and evaluates nothing.
+    // Network play ignores Start, Pause and the foreground and evaluates nothing: the
+    // words wait for the other players'.
     prompter.shown.clear();
+    p.transport = std::make_unique<MemoryTransport>();
     p.game.GameMode = NetworkHost;
     p.game.GameInProgress = false;
     Game::StartGameClick(p);

@@ -4,6 +4,7 @@
 #include "core/board/WordEntry.h"
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/BoardSelection.h"
+#include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
@@ -226,9 +227,9 @@ void EndGame(Program& program)
     for (const ListedWord& listed : program.entry.ListedWords)
         words.push_back(listed.Word.toStdString());
     if (IsNetworkGame(program)) {
-        // TODO: network play hands the words to the network game's end (sending them to
-        // the host, or waiting for the players' words); it calls FinishTurn once every
-        // player's words are in. That code arrives with network play.
+        // The words go to the host, or wait for the players'; the results follow when
+        // everybody's are in.
+        Network::ResumeNetworkAfterGame(program);
         return;
     }
     FinishTurn(program);

@@ -83,7 +83,9 @@ int FindPlayerByHandle(const Program& app, int handle)
 
 void SetStatus(Program& app, int index, const std::string& status)
 {
-    PlayerEntry& entry = app.network.Players.at(static_cast<std::size_t>(index));
+    if (index < 0 || index >= static_cast<int>(app.network.Players.size()))
+        return;
+    PlayerEntry& entry = app.network.Players[static_cast<std::size_t>(index)];
     if (entry.Status == status)
         return;
     entry.Status = status;
@@ -224,7 +226,10 @@ void DispatchMessage(Program& app, int handle, int /*byteCount: messages arrive 
         (known && !ForThisRole(app.game.GameMode, received.code)))
         return;
     // A message of another period of hosting is told so and goes no further.
-    if (!IsOneOf(received.code, {"IR", "ID", "WG", "HI", "HA"}) && received.gameId &&
+    // A joiner not yet admitted holds no game id, but must hear the host refuse it.
+    const bool refusal = received.code == "GB" && app.game.GameMode == NetworkPlayer &&
+                         n.LocalPlayerId == 0 && handle == n.HostHandle;
+    if (!IsOneOf(received.code, {"IR", "ID", "WG", "HI", "HA"}) && !refusal && received.gameId &&
         *received.gameId != n.GameId) {
         SendWG(app, handle);
         return;

@@ -104,6 +104,16 @@ struct NetworkState {
     LobbyState Window;
     PromptWindowState Prompt;
 
+    // Host: connections back to searching players; they carry "HA" and nothing else.
+    std::vector<int> AnswerHandles;
+    // Host: connections already answered "WG" once, so two machines never bounce it.
+    std::vector<int> WrongGameAnswered;
+    // Play began or ended, or network play ended, inside this tick: its transport is
+    // gone, so the tick handles nothing more.
+    bool TickEnded = false;
+    // Player: this game's results were shown; a late table does not show them again.
+    bool ResultsShown = false;
+
     ProtocolHandlers* Handlers = nullptr;
     // A warning about received data is on screen: the poll must not run underneath it,
     // and a second warning of the same kind is not stacked on it.

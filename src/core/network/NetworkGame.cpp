@@ -1,0 +1,890 @@
+#include "core/network/NetworkGame.h"
+
+#include "core/game/Game.h"
+#include "core/game/Program.h"
+#include "core/network/Messages.h"
+#include "core/network/NetworkSettings.h"
+
+#include <QTime>
+
+#include <algorithm>
+#include <limits>
+
+namespace Network {
+
+using namespace Messages;
+
+namespace {
+
+const char* const kStatuses[] = {"Waiting for players", "Sending game data",   "Ready to start",
+                                 "Playing game",        "Finished game",       "Waiting for results",
+                                 "Sending results",     "Reviewing results"};
+const std::string kLeft = "Left game";
+constexpr int kLeaveTicks = 50, kGoodbyeTicks = 25, kSyncTicks = 75, kHelloTicks = 25,
+              kQuitTicks = 10;
+
+bool Host(const Program& app)
+{
+    return app.game.GameMode == NetworkHost;
+}
+
+PlayerEntry& Entry(Program& app, int index)
+{
+    return app.network.Players.at(static_cast<std::size_t>(index));
+}
+
+int Count(const Program& app)
+{
+    return static_cast<int>(app.network.Players.size());
+}
+
+void Say(Program& app, const QString& text)
+{
+    Ask(app, text, core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Lobby);
+}
+
+std::optional<std::string> Stored(Program& app, const char* name, int length)
+{
+    return app.settings ? app.settings->cGetRegValue(engine::kSettingsKey, name, length)
+                        : std::nullopt;
+}
+
+void Store(Program& app, const char* name, const std::string& value)
+{
+    if (app.settings)
+        app.settings->cSetRegValue(engine::kSettingsKey, name, value);
+}
+
+// Whether every entry but the host's satisfies `ok` (a "Left game" entry always does).
+template <class Test> bool AllOthers(Program& app, Test ok)
+{
+    for (int i = 1; i < Count(app); ++i)
+        if (Entry(app, i).Status != kLeft && !ok(Entry(app, i)))
+            return false;
+    return true;
+}
+
+// An entry goes: later entries move up; the table has a new version.
+void RemoveEntry(Program& app, int index)
+{
+    auto& players = app.network.Players;
+    players.erase(players.begin() + index);
+    ++app.network.TableVersion;
+}
+
+// A player's id seen in a message; the host's own id never names a player.
+int SenderIndex(Program& app, int id)
+{
+    const int i = FindPlayerById(app, id);
+    return i > 0 ? i : -1;
+}
+
+// "PR" and "WT" may come on a new connection: the entry takes it over. The old one is
+// closed without the phase test, so a moment without a connection starts nothing.
+void TakeOver(Program& app, int index, int handle)
+{
+    PlayerEntry& e = Entry(app, index);
+    if (e.Handle != handle) {
+        if (e.Handle >= 0 && app.transport)
+            app.transport->netClose(e.Handle);
+        e.Handle = handle;
+    }
+    e.Connected = true;
+}
+
+// The table's answer to a report: current, or the whole table.
+void TableAnswer(Program& app, int handle, std::int32_t version)
+{
+    if (version >= app.network.TableVersion)
+        SendWR(app, handle);
+    else
+        SendPT(app, handle);
+}
+
+// Host: every other entry waiting for results gets them.
+void SendResultsToAll(Program& app)
+{
+    for (int i = 1; i < Count(app); ++i) {
+        const PlayerEntry& e = Entry(app, i);
+        if (e.Status == kStatuses[5] && e.Connected && e.Handle >= 0)
+            SendGR(app, e.Handle);
+    }
+}
+
+// Host, phase 5: when every player's words are in, the results go out.
+void AllResultsTest(Program& app)
+{
+    if (!AllOthers(app, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; }))
+        return;
+    app.network.GamePhase = 6;
+    SetStatus(app, 0, kStatuses[6]);
+    BroadcastPlayerTable(app);
+    SendResultsToAll(app);
+}
+
+// The game takes the table: its players, their names and where the local one is.
+void TakeTable(Program& app)
+{
+    GameState& g = app.game;
+    g.PlayerCount = std::max(Count(app), 1);
+    g.PlayerNames.clear();
+    for (const PlayerEntry& e : app.network.Players)
+        g.PlayerNames.push_back(e.Name);
+    g.PlayerWords.resize(static_cast<std::size_t>(g.PlayerCount));
+    g.LocalPlayerIndex = std::max(FindPlayerById(app, app.network.LocalPlayerId), 0);
+}
+
+// Network play stops for play or results, or for good: no transport, no poll, the main
+// window back.
+void StopNetwork(Program& app)
+{
+    NetworkState& n = app.network;
+    if (app.transport)
+        app.transport->netShutdown();
+    n.Window.PollTimerOn = false;
+    n.Window.Shown = false;
+    n.Window.MainWindowEnabled = true;
+    n.AnswerHandles.clear();
+    n.WrongGameAnswered.clear();
+    n.DiscoveryHandle = -1;
+    n.TickEnded = true;
+}
+
+// Every entry loses its connection, as after a transport restart.
+void Disconnected(Program& app)
+{
+    for (PlayerEntry& e : app.network.Players)
+        e.Connected = false, e.Handle = -1;
+}
+
+bool Restart(Program& app, int port)
+{
+    const int result = app.transport ? app.transport->netStartup(port, app.network.StartupServiceName)
+                                     : 1;
+    if (result > 0) {
+        Say(app, "Failure with initialize of Lettro networking service.");
+        app.network.Window.MainWindowEnabled = true;
+        return false;
+    }
+    app.network.Window.PollTimerOn = true;
+    return true;
+}
+
+void BackInLobby(Program& app)
+{
+    LobbyState& w = app.network.Window;
+    w.MainWindowEnabled = false;
+    app.network.QuitEnableCountdown = kQuitTicks;
+    w.QuitEnabled = false;
+    w.Shown = true;
+    w.BootSelectedRow = -1;
+    app.network.SyncCountdown = 0;
+    w.StatusLine.clear();
+}
+
+// What the protocol does with each message the pipeline lets through.
+class Protocol : public ProtocolHandlers {
+public:
+    void Handle(Program& app, int handle, const Wire::ParseResult& m) override
+    {
+        std::visit([&](const auto& message) { on(app, handle, message); }, m.message);
+    }
+    void EndNetworkGame(Program& app) override { Network::EndNetworkGame(app); }
+    void CheckPhaseProgress(Program& app) override { Network::CheckPhaseProgress(app); }
+
+private:
+    static void on(Program& app, int handle, const Wire::Goodbye& m)
+    {
+        NetworkState& n = app.network;
+        if (!Host(app)) {
+            if (n.LocalPlayerId == 0) { // refused before admission: stop trying
+                Say(app, "The host did not let you join its game.");
+                Network::EndNetworkGame(app);
+                return;
+            }
+            n.LeaveCountdown = kGoodbyeTicks;
+            n.Window.StatusLine = "Host is ending your game...";
+            return;
+        }
+        if (const int i = SenderIndex(app, m.PlayerId); i > 0) {
+            n.Window.BootSelectedRow = -1;
+            if (n.GamePhase != 0)
+                SetStatus(app, i, kLeft);
+            else
+                RemoveEntry(app, i);
+            BroadcastPlayerTable(app);
+        }
+        SendAK(app, handle, "GB");
+    }
+    static void on(Program& app, int handle, const Wire::GameResults& m)
+    {
+        if (m.PlayerWords.size() != app.network.Players.size())
+            return; // not this table's results
+        app.game.PlayerWords = m.PlayerWords;
+        SendAK(app, handle, "GR");
+        app.network.SyncCountdown = kSyncTicks;
+        app.network.SyncStartsGame = false;
+        app.network.Window.StatusLine = "Ready - synchronizing with host...";
+    }
+    static void on(Program& app, int handle, const Wire::HostAnswer& m)
+    {
+        NetworkState& n = app.network;
+        // A host that shows no address of its own is where the answer came from.
+        const std::string address =
+            m.Address.empty() && app.transport ? app.transport->netGetRemoteInfo(handle).address
+                                               : m.Address;
+        CloseConnection(app, handle);
+        if (!n.HostAddress.empty() || address.empty())
+            return;
+        n.HostAddress = address;
+        n.HostViaIR = false;
+        n.HostHandle = -1;
+        n.Window.StatusLine = "Found host, connecting to " + address + "...";
+    }
+    static void on(Program& app, int handle, const Wire::Hello&)
+    {
+        NetworkState& n = app.network;
+        if (handle == n.DiscoveryHandle && Host(app)) {
+            if (n.LeaveCountdown > 0 || !app.transport)
+                return;
+            const std::string from = app.transport->netGetRemoteInfo(handle).address;
+            const int back = app.transport->netIPConnect(from, Wire::kStreamPort);
+            if (back >= 0)
+                n.AnswerHandles.push_back(back);
+        } else if (n.HostPlayerId >= 0) {
+            if (const int host = FindPlayerById(app, n.HostPlayerId); host >= 0)
+                SendHA(app, handle, Entry(app, host).Address);
+        }
+    }
+    static void on(Program& app, int handle, const Wire::Identify& m)
+    {
+        NetworkState& n = app.network;
+        if (m.Version != Wire::kProtocolVersion) {
+            SendGB(app, handle);
+            Say(app, "Incompatible Lettro version");
+            CloseConnection(app, handle);
+            return;
+        }
+        if (n.GamePhase != 0) {
+            CloseConnection(app, handle);
+            return;
+        }
+        if (FindPlayerByHandle(app, handle) >= 0)
+            return; // this connection already has its entry
+        int id = m.ProposedId > 1 && FindPlayerById(app, m.ProposedId) < 0 ? m.ProposedId : 0;
+        while (id == 0 && n.NextPlayerId <= std::numeric_limits<std::int16_t>::max()) {
+            if (FindPlayerById(app, n.NextPlayerId) < 0)
+                id = n.NextPlayerId;
+            n.NextPlayerId += 100;
+        }
+        // A full table, or no id left: refused, and nothing changes here.
+        if (id == 0 || Count(app) >= Wire::kMaxPlayers) {
+            SendGB(app, handle);
+            CloseConnection(app, handle);
+            return;
+        }
+        n.Window.BootSelectedRow = -1;
+        n.Players.push_back({id, m.Name, m.Device, m.Address, m.Type, m.Connection, kStatuses[0],
+                             true, handle});
+        ++n.TableVersion;
+        SendIR(app, handle, id);
+        BroadcastPlayerTable(app);
+        n.Window.StartGameShown = n.Window.BootPlayerShown = true;
+    }
+    static void on(Program& app, int handle, const Wire::IdentityReply& m)
+    {
+        NetworkState& n = app.network;
+        if (n.GamePhase != -1 || n.LocalPlayerId != 0)
+            return; // admitted already
+        n.GameId = m.GameId;
+        n.LocalPlayerId = m.PlayerId;
+        SendAK(app, handle, "IR");
+        n.Window.ConnectShown = false;
+        n.Window.StatusLine.clear();
+    }
+    static void on(Program& app, int handle, const Wire::NewGame& m)
+    {
+        NetworkSettings::ApplySettings(app, m.Settings);
+        app.board.BoardWords = m.BoardWords;
+        std::string board = m.Board;
+        Game::SetUpBoard(app, board);
+        app.network.ResultsShown = false;
+        SendAK(app, handle, "NG");
+        app.network.SyncCountdown = kSyncTicks;
+        app.network.SyncStartsGame = true;
+        app.network.Window.StatusLine = "Ready - synchronizing with host...";
+    }
+    static void on(Program& app, int handle, const Wire::PlayerResults& m)
+    {
+        const int i = SenderIndex(app, m.PlayerId);
+        if (i < 0) {
+            SendGB(app, handle);
+            return;
+        }
+        TakeOver(app, i, handle);
+        if (Entry(app, i).Status == kLeft) {
+            SendGB(app, handle);
+            return;
+        }
+        auto& words = app.game.PlayerWords;
+        if (words.size() <= static_cast<std::size_t>(i))
+            words.resize(static_cast<std::size_t>(i) + 1);
+        words[static_cast<std::size_t>(i)] = m.PlayerWords;
+        // A repeated report never moves a player back from waiting for the results.
+        if (StatusToPhase(app, Entry(app, i).Status) < 5)
+            SetStatus(app, i, kStatuses[4]);
+        SendAK(app, handle, "PR");
+        BroadcastPlayerTable(app);
+    }
+    static void on(Program& app, int handle, const Wire::PlayerTable& m)
+    {
+        NetworkState& n = app.network;
+        n.TableVersion = m.TableVersion;
+        NetworkSettings::ApplySettings(app, m.Settings);
+        // Only the host's entry has a connection on a player: it keeps it.
+        const bool first = n.Players.empty() || n.Players[0].PlayerId == 0;
+        const int hostHandle = first ? n.HostHandle : n.Players[0].Handle;
+        const bool hostConnected = first || n.Players[0].Connected;
+        n.Players = m.Players;
+        Disconnected(app);
+        n.Players[0].Handle = hostHandle;
+        n.Players[0].Connected = hostConnected && hostHandle >= 0;
+        for (const PlayerEntry& e : n.Players)
+            if (e.Connection == "Host")
+                n.HostPlayerId = e.PlayerId;
+        const int own = FindPlayerById(app, n.LocalPlayerId);
+        n.GamePhase = own < 0 ? StatusToPhase(app, "") : StatusToPhase(app, Entry(app, own).Status);
+        if (n.GamePhase == 2 || n.GamePhase == 6)
+            CloseConnection(app, handle); // play or results follow without the network
+        else
+            SendAK(app, handle, "PT");
+    }
+    static void on(Program& app, int handle, const Wire::WrongGame&)
+    {
+        NetworkState& n = app.network;
+        if (!Host(app)) {
+            Say(app, "Host is now playing a new game.  Your game is over.");
+            Network::EndNetworkGame(app);
+        } else if (std::find(n.WrongGameAnswered.begin(), n.WrongGameAnswered.end(), handle) ==
+                   n.WrongGameAnswered.end()) {
+            n.WrongGameAnswered.push_back(handle);
+            SendWG(app, handle);
+        }
+    }
+    static void on(Program& app, int handle, const Wire::TableCurrent&) { SendAK(app, handle, "WR"); }
+    static void on(Program& app, int handle, const Wire::StatusReport& m)
+    {
+        NetworkState& n = app.network;
+        const int i = SenderIndex(app, m.PlayerId);
+        if (i < 0) {
+            SendGB(app, handle);
+            return;
+        }
+        TakeOver(app, i, handle);
+        const std::string& status = Entry(app, i).Status;
+        switch (n.GamePhase) {
+        case -2:
+            SendGB(app, handle);
+            break;
+        case 0:
+            if (status == kStatuses[7]) {
+                SetStatus(app, i, kStatuses[0]);
+                BroadcastPlayerTable(app);
+            } else {
+                TableAnswer(app, handle, m.TableVersion);
+            }
+            break;
+        case 1:
+            SendNG(app, handle);
+            break;
+        case 5:
+            if (status == kStatuses[4]) {
+                SetStatus(app, i, kStatuses[5]);
+                BroadcastPlayerTable(app);
+            } else {
+                TableAnswer(app, handle, m.TableVersion);
+            }
+            AllResultsTest(app);
+            break;
+        case 6:
+            if (status == kStatuses[5])
+                SendGR(app, handle);
+            else
+                TableAnswer(app, handle, m.TableVersion);
+            break;
+        default:
+            Say(app, "Received WT message from client in incorrect state, ignored");
+        }
+    }
+    // Acknowledgements are the pipeline's; the rest never reach a handler.
+    template <class Other> static void on(Program&, int, const Other&) {}
+};
+
+Protocol g_protocol;
+
+// Opens the lobby once the name and role are known.
+void OpenLobby(Program& app)
+{
+    NetworkState& n = app.network;
+    LobbyState& w = n.Window;
+    n.Handlers = &g_protocol;
+    n.SettingsListsPending = true;
+    n.QuitEnableCountdown = 0;
+    w = LobbyState{};
+    w.Shown = true;
+    w.MainWindowEnabled = false;
+    n.TableVersion = 0;
+    n.StartupPort = Wire::kStreamPort;
+    n.StartupServiceName = "Lettro";
+    engine::Transport* net = app.transport.get();
+    const int started = net ? net->netStartup(n.StartupPort, n.StartupServiceName) : 1;
+    if (started > 0) {
+        Say(app, "Failure with initialize of Lettro networking service.");
+        w.MainWindowEnabled = true;
+        return;
+    }
+    n.IRAvailable = started == 0;
+    if (started < 0)
+        n.StartupServiceName.clear();
+    const engine::PeerInfo local = net->netGetLocalInfo();
+    n.LocalDeviceName = Wire::CleanName(local.name);
+    n.LocalAddress = Wire::CleanName(local.address);
+    if (n.LocalAddress == "192.168.55.101" || n.LocalAddress == "127.0.0.1")
+        n.LocalAddress.clear();
+    n.Players.clear();
+    n.HostPlayerId = -1;
+    n.HostAddress.clear();
+    n.HostHandle = -1;
+    n.HostViaIR = false;
+    n.SyncCountdown = n.LeaveCountdown = 0;
+    n.AnswerHandles.clear();
+    n.WrongGameAnswered.clear();
+    if (Host(app)) {
+        n.LocalPlayerId = 1;
+        n.NextPlayerId = 100;
+        n.Players.push_back({1, n.LocalPlayerName, n.LocalDeviceName, n.LocalAddress,
+                             app.PlatformType, "Host", kStatuses[0]});
+        n.GamePhase = 0;
+        NetworkSettings::ShowLobbySettings(app, true);
+        n.DiscoveryHandle = net->netMCConnect(Wire::kGroup, Wire::kGroupPort);
+        w.StatusLine = "Listening for players...";
+        n.GameId = QTime(0, 0).secsTo(QTime::currentTime());
+    } else {
+        n.StartupPort = 0;
+        n.StartupServiceName.clear();
+        n.LocalPlayerId = 0;
+        net->netShutdown();
+        n.HelloCountdown = 0;
+        n.GamePhase = -1;
+        NetworkSettings::ShowLobbySettings(app, false);
+        w.ConnectTag = "1st time";
+        w.StatusLine = "Searching for game host...";
+        if (net->netStartup(Wire::kStreamPort, "") > 0) {
+            // Another program holds the port: joining by name still works.
+            net->netStartup(0, "");
+            w.ConnectShown = true;
+            w.ConnectTag.clear();
+            w.StatusLine = "Port 20000 is in use here, so no host can answer a search: use "
+                           "Connect... to name the host";
+        }
+    }
+    w.PollTimerOn = true;
+    w.TableShown = true;
+    w.BootSelectedRow = -1;
+}
+
+// Events of one tick; false when the tick ended inside one.
+bool HandleEvent(Program& app, const engine::NetPollResult& e)
+{
+    NetworkState& n = app.network;
+    const int h = e.handle;
+    switch (e.event) {
+    case engine::NetEvent::Connected: {
+        if (n.LeaveCountdown > 0) {
+            SendGB(app, h);
+            return false;
+        }
+        const auto answer = std::find(n.AnswerHandles.begin(), n.AnswerHandles.end(), h);
+        if (answer != n.AnswerHandles.end()) { // back to a searching player
+            if (n.GamePhase == 0 && !n.Players.empty())
+                SendHA(app, h, n.Players[0].Address);
+            break;
+        }
+        if (Host(app))
+            break;
+        if (n.Window.StatusLine.starts_with("Looking "))
+            n.Window.StatusLine.clear();
+        if (n.GamePhase == -1) {
+            if (!n.HostAddress.empty())
+                SendID(app, h);
+            break;
+        }
+        n.GamePhase == 4 ? SendPR(app, h) : SendWT(app, h);
+        if (const int i = FindPlayerByHandle(app, h); i >= 0)
+            Entry(app, i).Connected = true;
+        break;
+    }
+    case engine::NetEvent::Accepted:
+        if (const int i = FindPlayerByHandle(app, h); i >= 0) {
+            Entry(app, i).Connected = true;
+            if (Entry(app, i).Status == kLeft)
+                SendGB(app, h);
+        }
+        break;
+    case engine::NetEvent::Closed:
+    case engine::NetEvent::Failed:
+        // A first connection to the host that fails is tried again.
+        if (h == n.HostHandle && n.GamePhase == -1)
+            n.HostHandle = -1;
+        std::erase(n.AnswerHandles, h);
+        CloseConnection(app, h);
+        break;
+    case engine::NetEvent::DataReady:
+        DispatchMessage(app, h, e.byteCount);
+        break;
+    case engine::NetEvent::None:
+        break;
+    }
+    return !n.TickEnded;
+}
+
+} // namespace
+
+int StatusToPhase(Program& app, const std::string& status)
+{
+    if (status == kLeft)
+        return -2;
+    for (int i = 0; i < 8; ++i)
+        if (status == kStatuses[i])
+            return i;
+    Say(app, "Unknown game state");
+    return -100;
+}
+
+Marker MarkerOf(const Program& app, int index)
+{
+    const auto& players = app.network.Players;
+    if (index < 0 || index >= static_cast<int>(players.size()))
+        return Marker::Plain;
+    if (players[static_cast<std::size_t>(index)].Connected)
+        return Marker::Connected;
+    const bool talksTo = app.game.GameMode == NetworkHost ? index != 0 : index == 0;
+    return talksTo ? Marker::NotConnected : Marker::Plain;
+}
+
+void Initialize(Program& app, bool resumed)
+{
+    PromptWindowState& prompt = app.network.Prompt;
+    if (!resumed) {
+        prompt = PromptWindowState{};
+        prompt.Shown = true;
+        prompt.Label = "Enter your name";
+        prompt.Text = Stored(app, "NetworkPlayerName", 50).value_or("");
+        prompt.SelectedOption = Stored(app, "NetworkMode", 50).value_or("") == "Host" ? 2 : 1;
+        prompt.Option2 = "Host game";
+        prompt.Option1 = "Join game";
+        prompt.OptionsShown = true;
+        prompt.Tag = "Network_Initialize";
+        app.network.Window.MainWindowEnabled = false;
+        return;
+    }
+    if (prompt.Text.empty()) { // Cancel: network play is not opened
+        app.network.Window.MainWindowEnabled = true;
+        app.savedForNetwork.reset();
+        return;
+    }
+    app.network.LocalPlayerName = Wire::CleanName(prompt.Text);
+    const bool host = prompt.SelectedOption == 2;
+    app.game.GameMode = host ? NetworkHost : NetworkPlayer;
+    Store(app, "NetworkPlayerName", app.network.LocalPlayerName);
+    Store(app, "NetworkMode", host ? "Host" : "Join");
+    OpenLobby(app);
+}
+
+void ConnectClick(Program& app, bool resumed)
+{
+    NetworkState& n = app.network;
+    PromptWindowState& prompt = n.Prompt;
+    if (!resumed) {
+        const std::string device = Stored(app, "NetworkDevice", 50).value_or("");
+        const bool viaIR = Stored(app, "NetworkIR", 10).value_or("1") == "1";
+        prompt = PromptWindowState{};
+        prompt.Shown = true;
+        prompt.Label = "Enter PC network name or IP address";
+        // Without infra-red the options stay hidden and an infra-red device is not offered.
+        prompt.OptionsShown = n.IRAvailable;
+        prompt.Option2 = "TCP/IP";
+        prompt.Option1 = "IR";
+        prompt.SelectedOption = viaIR ? 1 : 2;
+        prompt.Text = viaIR && !n.IRAvailable ? "" : device;
+        prompt.Tag = "Network_ConnectClick";
+        return;
+    }
+    if (prompt.Text.empty())
+        return;
+    n.HostAddress = Wire::CleanName(prompt.Text);
+    n.HostViaIR = n.IRAvailable && prompt.SelectedOption == 1;
+    Store(app, "NetworkDevice", n.HostAddress);
+    Store(app, "NetworkIR", n.HostViaIR ? "1" : "0");
+    n.Window.StatusLine = "Connecting to " + n.HostAddress + "...";
+}
+
+void PromptClosed(Program& app, bool ok)
+{
+    PromptWindowState& prompt = app.network.Prompt;
+    if (!ok)
+        prompt.Text.clear();
+    prompt.Shown = false;
+    if (prompt.Tag == "Network_Initialize")
+        Initialize(app, true);
+    else if (prompt.Tag == "Network_ConnectClick")
+        ConnectClick(app, true);
+}
+
+void SelectPromptOption(Program& app, int option)
+{
+    if (option == 1 || option == 2)
+        app.network.Prompt.SelectedOption = option;
+}
+
+void PollNetwork(Program& app)
+{
+    NetworkState& n = app.network;
+    // A box about received data is open: nothing runs underneath it.
+    if (n.MessageWarningOpen || n.AckWarningOpen || !n.Window.PollTimerOn || !app.transport)
+        return;
+    n.TickEnded = false;
+    if (n.LeaveCountdown > 0) {
+        if (--n.LeaveCountdown == 0) {
+            EndNetworkGame(app);
+            return;
+        }
+    }
+    if (!Host(app) && n.SyncCountdown > 0) {
+        if (--n.SyncCountdown == 0) {
+            n.GamePhase = n.SyncStartsGame ? 2 : 6;
+            CheckPhaseProgress(app);
+            return;
+        }
+    }
+    if (n.QuitEnableCountdown > 0 && --n.QuitEnableCountdown == 0)
+        n.Window.QuitEnabled = true;
+    for (engine::NetPollResult e = app.transport->netPoll(); e.handle >= 0;
+         e = app.transport->netPoll())
+        if (!HandleEvent(app, e))
+            return;
+    if (Host(app))
+        return;
+    if (n.GamePhase == -1 && !n.HostAddress.empty()) {
+        if (n.HostHandle < 0)
+            n.HostHandle = app.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
+    } else if (n.GamePhase == -1) {
+        if (--n.HelloCountdown <= 0) {
+            n.HelloCountdown = kHelloTicks;
+            SendHIByMulticast(app);
+            if (n.Window.ConnectTag == "2nd time")
+                n.Window.ConnectShown = true;
+            else if (!n.Window.ConnectTag.empty())
+                n.Window.ConnectTag = "2nd time";
+        }
+    } else if (const int host = FindPlayerById(app, n.HostPlayerId);
+               host >= 0 && Entry(app, host).Handle < 0) {
+        PlayerEntry& e = Entry(app, host);
+        e.Connected = false;
+        e.Handle = app.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
+        n.Window.StatusLine = "Looking for " + e.Device + "...";
+    }
+}
+
+void StartHostedGame(Program& app)
+{
+    NetworkState& n = app.network;
+    if (Count(app) <= 1) {
+        Say(app, "Can't start the game without another player!");
+        return;
+    }
+    if (app.transport && n.DiscoveryHandle >= 0)
+        app.transport->netClose(n.DiscoveryHandle);
+    n.DiscoveryHandle = -1;
+    Game::SetUpBoard(app, n.NetworkBoard);
+    n.GamePhase = 1;
+    for (int i = 0; i < Count(app); ++i)
+        SetStatus(app, i, kStatuses[1]);
+    BroadcastPlayerTable(app);
+    for (int i = 1; i < Count(app); ++i)
+        if (Entry(app, i).Connected && Entry(app, i).Handle >= 0)
+            SendNG(app, Entry(app, i).Handle);
+    n.Window.StatusLine = "Sending game data to players...";
+    n.Window.StartGameShown = false;
+}
+
+void LeaveNetworkGame(Program& app)
+{
+    NetworkState& n = app.network;
+    if (n.LeaveCountdown > 0)
+        return; // already on the way out
+    if (Count(app) < 2) {
+        EndNetworkGame(app);
+        return;
+    }
+    n.LeaveCountdown = kLeaveTicks;
+    for (int back : n.AnswerHandles)
+        app.transport->netClose(back);
+    n.AnswerHandles.clear();
+    n.Window.StatusLine = Host(app) ? "Notifying game players..." : "Notifying game host...";
+    for (int i = Host(app) ? 1 : 0; i < (Host(app) ? Count(app) : 1); ++i)
+        if (Entry(app, i).Connected && Entry(app, i).Handle >= 0)
+            SendGB(app, Entry(app, i).Handle);
+}
+
+void BootPlayer(Program& app)
+{
+    NetworkState& n = app.network;
+    const int i = n.Window.BootSelectedRow;
+    if (i <= 0 || i >= Count(app)) {
+        Say(app, "Select the player to boot, then press 'Boot Player' again");
+        return;
+    }
+    n.Window.BootSelectedRow = -1;
+    if (Ask(app, QString::fromStdString("Are you sure you want to boot " + Entry(app, i).Name + "?"),
+            core::Buttons::YesNo, QStringLiteral("Lettro"), core::Owner::Lobby) != core::Answer::Yes)
+        return;
+    if (Entry(app, i).Connected && Entry(app, i).Handle >= 0)
+        SendGB(app, Entry(app, i).Handle);
+    if (n.GamePhase != 0)
+        SetStatus(app, i, kLeft);
+    else
+        RemoveEntry(app, i);
+    BroadcastPlayerTable(app);
+    CheckPhaseProgress(app);
+}
+
+void PlayerTableClick(Program& app, int row)
+{
+    LobbyState& w = app.network.Window;
+    w.StartGameDefault = true;
+    if (!Host(app))
+        return;
+    const int index = row - 1;
+    w.BootSelectedRow = index > 0 && index < Count(app) ? index : -1;
+}
+
+void ResumeNetworkAfterGame(Program& app)
+{
+    NetworkState& n = app.network;
+    BackInLobby(app);
+    if (Host(app)) {
+        SetStatus(app, 0, kStatuses[5]);
+        n.GamePhase = 5;
+        n.Window.StatusLine = "Waiting for results from players...";
+    } else {
+        for (int i = 0; i < Count(app); ++i)
+            SetStatus(app, i, kStatuses[3]);
+        if (const int own = FindPlayerById(app, n.LocalPlayerId); own >= 0)
+            SetStatus(app, own, kStatuses[4]);
+        n.GamePhase = 4;
+    }
+    Disconnected(app);
+    n.TickEnded = false;
+    if (Restart(app, n.StartupPort) && Host(app))
+        CheckPhaseProgress(app); // everybody else may have left already
+}
+
+void ReturnToLobby(Program& app)
+{
+    NetworkState& n = app.network;
+    BackInLobby(app);
+    if (Host(app)) {
+        SetStatus(app, 0, kStatuses[0]);
+        n.Window.StartGameShown = true;
+        for (int i = Count(app) - 1; i > 0; --i)
+            if (Entry(app, i).Status == kLeft)
+                RemoveEntry(app, i);
+    } else {
+        for (int i = 0; i < Count(app); ++i)
+            SetStatus(app, i, kStatuses[7]);
+        if (const int own = FindPlayerById(app, n.LocalPlayerId); own >= 0)
+            SetStatus(app, own, kStatuses[0]);
+    }
+    n.GamePhase = 0;
+    Disconnected(app);
+    n.TickEnded = false;
+    if (!Restart(app, Wire::kStreamPort))
+        return;
+    if (Host(app)) {
+        n.DiscoveryHandle = app.transport->netMCConnect(Wire::kGroup, Wire::kGroupPort);
+        n.Window.StatusLine = "Listening for players...";
+    }
+}
+
+void CheckPhaseProgress(Program& app)
+{
+    NetworkState& n = app.network;
+    if (n.Players.empty())
+        return;
+    if (!Host(app)) {
+        if (n.GamePhase == 2)
+            StartNetworkGame(app);
+        else if (n.GamePhase == 6 && !n.ResultsShown)
+            FinishNetworkGame(app);
+        return;
+    }
+    const auto notConnected = [](const char* status) {
+        return [status](const PlayerEntry& e) { return e.Status == status && !e.Connected; };
+    };
+    if (n.GamePhase == 1 && AllOthers(app, notConnected(kStatuses[2]))) {
+        for (int i = 0; i < Count(app); ++i)
+            if (Entry(app, i).Status == kStatuses[2])
+                SetStatus(app, i, kStatuses[3]);
+        StartNetworkGame(app);
+    } else if (n.GamePhase == 5 &&
+               AllOthers(app, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; })) {
+        n.GamePhase = 6;
+        SetStatus(app, 0, kStatuses[6]);
+        n.Window.StatusLine = "Sending results to players...";
+        SendResultsToAll(app);
+        if (AllOthers(app, [](const PlayerEntry&) { return false; }))
+            FinishNetworkGame(app);
+    } else if (n.GamePhase == 6 && AllOthers(app, notConnected(kStatuses[6]))) {
+        for (int i = 0; i < Count(app); ++i)
+            if (Entry(app, i).Status == kStatuses[6])
+                SetStatus(app, i, kStatuses[7]);
+        FinishNetworkGame(app);
+    }
+}
+
+void StartNetworkGame(Program& app)
+{
+    if (app.network.LeaveCountdown > 0) {
+        EndNetworkGame(app);
+        return;
+    }
+    StopNetwork(app);
+    TakeTable(app);
+    for (Words& words : app.game.PlayerWords)
+        words.clear();
+    Game::BeginPlay(app);
+}
+
+void FinishNetworkGame(Program& app)
+{
+    if (app.network.LeaveCountdown > 0) {
+        EndNetworkGame(app);
+        return;
+    }
+    StopNetwork(app);
+    TakeTable(app);
+    app.network.ResultsShown = true;
+    app.game.GameInProgress = true; // the results belong to this game until closed
+    Game::FinishTurn(app);
+}
+
+void EndNetworkGame(Program& app)
+{
+    NetworkSettings::RestoreSavedSettings(app);
+    StopNetwork(app);
+    app.network.LeaveCountdown = app.network.SyncCountdown = 0;
+    app.network.Prompt.Shown = false;
+}
+
+} // namespace Network

@@ -1,0 +1,143 @@
+// Whole network games in one process: a host and two players, each a complete program
+// with its own transport on its own 127.0.0.x, inside a private network namespace (ctest
+// runs it in one), driven by their poll ticks as fast as the sockets allow.
+#include "Scripted.h"
+
+#include "core/board/WordEntry.h"
+#include "core/game/Game.h"
+#include "core/game/Results.h"
+#include "core/network/Messages.h"
+#include "core/network/NetworkGame.h"
+#include "core/network/NetworkSettings.h"
+#include "engine/QtTransport.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <net/if.h>
+
+#include <functional>
+
+namespace {
+
+bool OnlyLoopback()
+{
+    struct if_nameindex* list = if_nameindex();
+    const bool only = list && list[0].if_name && std::string(list[0].if_name) == "lo" && !list[1].if_name;
+    if_freenameindex(list);
+    return only;
+}
+
+// One copy of the game: its dictionary, dice that shake ETIS/SOYW/OOIV/AATI, a prompter
+// that says OK, and network play opened as host or player under `name`.
+struct Copy {
+    Copy(const std::string& address, const std::string& name, bool host)
+    {
+        p.prompter = &prompter;
+        prompter.autoOk = true;
+        p.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
+        for (const char* w : {"its", "set", "site", "soot", "toys"})
+            p.engine.cDictionaryAdd(w);
+        Dice::InitDice(p.board.DieFaces);
+        p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
+        p.transport = std::make_unique<engine::QtTransport>(address);
+        p.savedForNetwork = SavedGameSettings{};
+        Network::Initialize(p, false);
+        p.network.Prompt.Text = name;
+        p.network.Prompt.SelectedOption = host ? 2 : 1;
+        Network::PromptClosed(p, true);
+    }
+    std::string statuses() const
+    {
+        std::string s;
+        for (const PlayerEntry& e : p.network.Players)
+            s += e.Name + ":" + e.Status + " ";
+        return s;
+    }
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    Program p;
+};
+
+class NetworkGame : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "core_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv); // kept to the end of the run
+    }
+    void SetUp() override
+    {
+        if (!OnlyLoopback())
+            GTEST_SKIP() << "needs a network namespace with only lo; ctest runs it in one";
+    }
+    // Poll ticks for every open copy until `done`; false after too many.
+    bool run(const std::function<bool()>& done, int ticks = 2000)
+    {
+        for (int t = 0; t < ticks; ++t) {
+            if (done())
+                return true;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            for (Copy* c : copies)
+                Network::PollNetwork(c->p);
+        }
+        return done();
+    }
+    static void play(Copy& c, const std::vector<std::string>& words)
+    {
+        for (const std::string& w : words) {
+            WordEntry::NewWordChanged(c.p, QString::fromStdString(w));
+            WordEntry::EnterWord(c.p);
+        }
+        Game::EndGame(c.p); // the clock ran out
+    }
+    Copy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
+    std::vector<Copy*> copies{&host, &bob, &cy};
+};
+
+TEST_F(NetworkGame, joinChangeSettingsPlayTwiceAndLeave)
+{
+    const auto lobby = [&] {
+        return host.statuses() == "Ann:Waiting for players Bob:Waiting for players Cy:Waiting for players " &&
+               bob.p.network.GamePhase == 0 && cy.p.network.GamePhase == 0;
+    };
+    ASSERT_TRUE(run(lobby)) << host.statuses();
+    NetworkSettings::GameTimeClick(host.p, "1:00");
+    ASSERT_TRUE(run([&] { return bob.p.game.TimeLimit == 60 && cy.p.game.TimeLimit == 60; }));
+
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Network::StartHostedGame(host.p);
+        ASSERT_TRUE(run([&] { return host.p.game.TimeRemaining > 0 && bob.p.game.TimeRemaining > 0 && cy.p.game.TimeRemaining > 0; }))
+            << host.statuses();
+        EXPECT_EQ(bob.p.board.BoardText, host.p.board.BoardText);
+        play(host, {"site"});
+        play(bob, {"site", "soot", "toys"});
+        play(cy, {round ? "its" : "zzz"});
+        ASSERT_TRUE(run([&] { return host.p.results.Open && bob.p.results.Open && cy.p.results.Open; }))
+            << host.statuses() << "/ " << bob.statuses();
+        for (Copy* c : {&bob, &cy}) {
+            EXPECT_EQ(c->p.game.PlayerWords, host.p.game.PlayerWords);
+            EXPECT_EQ(c->p.eval.PlayerScores, host.p.eval.PlayerScores);
+        }
+        EXPECT_EQ(host.p.eval.PlayerScores, (std::vector<int>{0, 2, round}));
+        EXPECT_EQ(Results::ShownList(cy.p, Results::Selector::Dict)[0], "Ann:          0");
+        for (Copy* c : copies) {
+            Results::ResultsWindowClosed(c->p);
+            Network::ReturnToLobby(c->p);
+        }
+        ASSERT_TRUE(run(lobby)) << host.statuses();
+    }
+
+    // Leaving in the lobby: the row goes; the leaver's own settings come back.
+    Network::LeaveNetworkGame(cy.p);
+    ASSERT_TRUE(run([&] { return host.p.network.Players.size() == 2 && !cy.p.network.Window.Shown; }));
+    EXPECT_EQ(cy.p.game.GameMode, SinglePlayer);
+    EXPECT_EQ(cy.p.game.TimeLimit, 180);
+}
+
+} // namespace
