@@ -95,6 +95,14 @@ protected:
         }
         Game::EndGame(c.p); // the clock ran out
     }
+    // The host's table: `players` entries, all in the lobby, the others connected.
+    bool inLobby(std::size_t players) const
+    {
+        const auto& table = host.p.network.Players;
+        return table.size() == players && std::all_of(table.begin(), table.end(), [&](const PlayerEntry& e) {
+                   return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
+               });
+    }
     Copy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
     std::vector<Copy*> copies{&host, &bob, &cy};
 };
@@ -138,6 +146,37 @@ TEST_F(NetworkGame, joinChangeSettingsPlayTwiceAndLeave)
     ASSERT_TRUE(run([&] { return host.p.network.Players.size() == 2 && !cy.p.network.Window.Shown; }));
     EXPECT_EQ(cy.p.game.GameMode, SinglePlayer);
     EXPECT_EQ(cy.p.game.TimeLimit, 180);
+}
+
+TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
+{
+    ASSERT_TRUE(run([&] { return inLobby(3) && bob.p.network.GamePhase == 0 && cy.p.network.GamePhase == 0; }));
+    // Bob's connection drops as the game starts: the game data reach him when he is back.
+    Messages::CloseConnection(host.p, host.p.network.Players[1].Handle);
+    Network::StartHostedGame(host.p);
+    ASSERT_TRUE(run([&] { return host.p.game.TimeRemaining > 0 && bob.p.game.TimeRemaining > 0 && cy.p.game.TimeRemaining > 0; }));
+    EXPECT_EQ(bob.p.board.BoardText, host.p.board.BoardText);
+    // Cy leaves as soon as his play ends: the others get their results without him.
+    play(host, {"site"});
+    play(bob, {"toys"});
+    play(cy, {"soot"});
+    Network::LeaveNetworkGame(cy.p);
+    ASSERT_TRUE(run([&] { return host.p.results.Open && bob.p.results.Open && !cy.p.network.Window.Shown; }))
+        << host.statuses();
+    EXPECT_EQ(host.statuses(), "Ann:Reviewing results Bob:Reviewing results Cy:Left game ");
+    EXPECT_EQ(bob.p.eval.PlayerScores, (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(cy.p.game.GameMode, SinglePlayer) << "the leaver's own settings are back";
+    for (Copy* c : {&host, &bob}) {
+        Results::ResultsWindowClosed(c->p);
+        Network::ReturnToLobby(c->p);
+    }
+    ASSERT_TRUE(run([&] { return inLobby(2) && bob.p.network.GamePhase == 0; })) << host.statuses();
+
+    // A player still on an old game is told so when he reports, and his network game ends.
+    ++bob.p.network.GameId;
+    Messages::CloseConnection(bob.p, bob.p.network.Players[0].Handle);
+    ASSERT_TRUE(run([&] { return !bob.p.network.Window.Shown; }));
+    EXPECT_EQ(bob.prompter.texts().last(), "Host is now playing a new game.  Your game is over.");
 }
 
 } // namespace

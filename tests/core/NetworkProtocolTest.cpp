@@ -1,0 +1,108 @@
+// The protocol's answers at its edges, on one machine with an in-memory transport: who
+// is admitted, what a repeated or foreign message changes, how a player hears a refusal.
+#include "MemoryTransport.h"
+#include "Scripted.h"
+
+#include "core/game/Program.h"
+#include "core/network/Messages.h"
+#include "core/network/NetworkGame.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A host (Ann) or a searching player in a lobby opened as the Network button does.
+struct Lobby {
+    explicit Lobby(bool host)
+    {
+        p.prompter = &prompter;
+        prompter.autoOk = true;
+        p.transport.reset(net = new MemoryTransport);
+        Network::Initialize(p, false);
+        p.network.Prompt.Text = "Ann";
+        p.network.Prompt.SelectedOption = host ? 2 : 1;
+        Network::PromptClosed(p, true);
+        net->sent.clear();
+    }
+    // A message arriving on a connection; the codes sent back on it, then what was closed.
+    std::string receive(int handle, const std::string& text)
+    {
+        net->sent.clear(), net->closed.clear();
+        net->incoming[handle].push_back(text);
+        Messages::DispatchMessage(p, handle, static_cast<int>(text.size()));
+        std::string out;
+        for (const auto& [h, sent] : net->sent)
+            out += h == handle ? sent.substr(0, 2) + " " : "";
+        for (int h : net->closed)
+            out += "x" + std::to_string(h) + " ";
+        return out;
+    }
+    std::string join(int handle, int proposedId = 0)
+    {
+        return receive(handle, "ID|1|" + std::to_string(proposedId) + "|P" + std::to_string(handle) + "|d|a|PC|->h|");
+    }
+    std::string ids() const
+    {
+        std::string s;
+        for (const PlayerEntry& e : p.network.Players)
+            s += std::to_string(e.PlayerId) + " ";
+        return s;
+    }
+    ScriptedPrompter prompter;
+    MemoryTransport* net;
+    Program p;
+};
+
+TEST(NetworkProtocol, whoIsAdmittedAndWithWhichId)
+{
+    Lobby host(true);
+    EXPECT_EQ(host.join(10, 300), "IR PT ");
+    EXPECT_EQ(host.join(11, 1), "IR PT ") << "1 is the host's";
+    EXPECT_EQ(host.join(11), "") << "a second ID on a connection";
+    host.join(12, 300); // taken: a fresh id, skipping those in use
+    host.join(13);
+    host.join(14);
+    EXPECT_EQ(host.ids(), "1 300 100 200 400 500 ");
+    // The host's own id names no player: told goodbye.
+    const std::string id = std::to_string(host.p.network.GameId);
+    EXPECT_EQ(host.receive(10, "WT|" + id + "|1|0"), "GB ");
+    EXPECT_EQ(host.receive(10, "GB|" + id + "|1"), "AK ");
+    EXPECT_EQ(host.ids(), "1 300 100 200 400 500 ");
+    // A foreign game is told so once per connection.
+    EXPECT_EQ(host.receive(10, "WG"), "WG ");
+    EXPECT_EQ(host.receive(10, "WG"), "");
+    // The table holds the host and 20 players; the 21st is refused and nothing changes.
+    for (int h = 15; h < 30; ++h)
+        host.join(h);
+    const std::int32_t version = host.p.network.TableVersion;
+    EXPECT_EQ(host.join(30), "GB x30 ");
+    EXPECT_EQ(host.p.network.Players.size(), 21u);
+    EXPECT_EQ(host.p.network.TableVersion, version);
+
+    // A repeated result report keeps a player who is already waiting for the results.
+    host.p.network.GamePhase = 5;
+    Messages::SetStatus(host.p, 1, "Waiting for results");
+    EXPECT_EQ(host.receive(10, "PR|" + id + "|300|1|cat"), "AK PT ");
+    EXPECT_EQ(host.p.network.Players[1].Status, "Waiting for results");
+    EXPECT_EQ(host.p.game.PlayerWords[1], Words{"cat"});
+}
+
+TEST(NetworkProtocol, aSearchingPlayerFindsTheHostOrHearsItsRefusal)
+{
+    Lobby player(false);
+    EXPECT_EQ(player.p.network.Window.StatusLine, "Searching for game host...");
+    for (int tick = 0; tick < 26; ++tick)
+        Network::PollNetwork(player.p);
+    EXPECT_EQ(player.net->sent.size(), 2u) << "a hello now and one 25 ticks later";
+    EXPECT_TRUE(player.p.network.Window.ConnectShown) << "Connect at the second search";
+    // A host that shows no address is found where its answer came from.
+    player.receive(7, "HA|");
+    EXPECT_EQ(player.p.network.HostAddress, "127.0.0.9");
+    // Refused before admission: the goodbye carries a game id the player does not hold.
+    player.p.network.HostHandle = 8;
+    player.receive(8, "GB|4242|1");
+    EXPECT_EQ(player.prompter.texts().last(), "The host did not let you join its game.");
+    EXPECT_FALSE(player.p.network.Window.Shown || player.p.network.Window.PollTimerOn);
+}
+
+} // namespace
