@@ -4,6 +4,8 @@
 
 #include "windows/dictionary/DictionaryEditor.h"
 #include "windows/game/ResultsWindow.h"
+#include "windows/network/NetworkDialog.h"
+#include "windows/network/PromptWindow.h"
 
 core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
 {
@@ -15,6 +17,9 @@ core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
         parent = m_app.resultsWindow;
     else if (prompt.owner == core::Owner::Editor && m_app.dictionaryEditor)
         parent = m_app.dictionaryEditor;
+    else if (prompt.owner == core::Owner::Lobby && m_app.networkDialog &&
+             m_app.networkDialog->isVisible())
+        parent = m_app.networkDialog;
     return m_app.desktop.ask(parent, prompt);
 }
 
@@ -33,4 +38,38 @@ void ReturnToMainWindow(App& app)
     w.show();
     w.raise();
     w.activateWindow();
+}
+
+void SyncNetworkWindows(App& app)
+{
+    if (!app.main)
+        return;
+    const NetworkState& n = app.network;
+    if (!n.Window.MainWindowEnabled && !app.mainHeldByNetwork) {
+        app.mainHeldByNetwork = true;
+        app.main->setEnabled(false);
+    } else if (n.Window.MainWindowEnabled && app.mainHeldByNetwork) {
+        app.mainHeldByNetwork = false;
+        ReturnToMainWindow(app);
+    }
+    if (n.Window.Shown && !app.networkDialog)
+        app.networkDialog = new NetworkDialog(app, app.main);
+    if (n.Prompt.Shown && !app.promptWindow)
+        app.promptWindow = new PromptWindow(app, app.main);
+    if (app.networkDialog)
+        app.networkDialog->sync();
+    if (app.promptWindow)
+        app.promptWindow->sync();
+    app.main->sync();
+}
+
+void RunNetworkCall(App& app, const std::function<void()>& call)
+{
+    const bool clockWasRunning = app.screen.ClockRunning;
+    ++app.networkCallDepth;
+    call();
+    --app.networkCallDepth;
+    SyncNetworkWindows(app);
+    if (app.main && app.screen.ClockRunning && !clockWasRunning)
+        app.main->showGameState();
 }

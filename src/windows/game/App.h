@@ -4,11 +4,15 @@
 #include "core/game/Program.h"
 #include "windows/ui/Desktop.h"
 
+#include <functional>
+
 class DictionaryEditor;
 class HelpBrowser;
 class MainWindow;
+class NetworkDialog;
 class OptionsDialog;
 class ProgressWindow;
+class PromptWindow;
 class ResultsWindow;
 struct App;
 
@@ -37,9 +41,25 @@ struct App : Program {
     DictionaryEditor* dictionaryEditor = nullptr;
     ProgressWindow* progressWindow = nullptr;
     HelpBrowser* helpBrowser = nullptr;
+    NetworkDialog* networkDialog = nullptr; // the lobby
+    PromptWindow* promptWindow = nullptr;
+    // Network play has disabled the main window (its MainWindowEnabled went false) and
+    // gives it back when that goes true again; other windows' disabling is left alone.
+    bool mainHeldByNetwork = false;
+    // Network calls under way: a message box of one runs its own event loop, and the
+    // lobby's poll must not step the protocol underneath it.
+    int networkCallDepth = 0;
     // Set once the exit sequence has begun, so closing the main window does not run it twice.
     bool exiting = false;
 };
 
 // Shows the main window enabled and in front again, when a dialog or window is done.
 void ReturnToMainWindow(App& app);
+
+// Makes every window show network play's state: the lobby and the Prompt window (made
+// when first shown), the main window enabled as network play wants, and the main
+// window's own state (a game begun, results opened).
+void SyncNetworkWindows(App& app);
+// One call into network play, then SyncNetworkWindows; a game begun inside it gets the
+// typing at once.
+void RunNetworkCall(App& app, const std::function<void()>& call);

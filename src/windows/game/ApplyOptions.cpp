@@ -1,6 +1,7 @@
 // The options window's procedures and the way into network play: the controls are read
 // into the core's values and show what the core decides.
 #include "core/game/Options.h"
+#include "core/network/NetworkGame.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
@@ -119,11 +120,14 @@ void CancelOptions(App& app)
 
 void EnterNetworkGame(App& app)
 {
-    EnterNetworkGame(static_cast<Program&>(app));
+    const NetworkEntry entry = EnterNetworkGame(static_cast<Program&>(app));
     app.main->sync();
-    // TODO: open the network lobby here unless the user stayed (it disables the main
-    // window while it is up); until network play exists nothing opens, so the main
-    // window stays usable.
+    if (entry == NetworkEntry::Stay)
+        return;
+    // The main window waits while network play asks for a name and runs its lobby.
+    app.mainHeldByNetwork = true;
+    app.main->setEnabled(false);
+    RunNetworkCall(app, [&app] { Network::Initialize(app, false); });
 }
 
 } // namespace Common

@@ -8,6 +8,8 @@
 #include "windows/dictionary/DictionaryEditor.h"
 #include "core/dictionary/DictionaryStore.h"
 #include "windows/dictionary/ProgressWindow.h"
+#include "windows/network/NetworkDialog.h"
+#include "windows/network/PromptWindow.h"
 #include "windows/shell/HelpBrowser.h"
 
 #include <QTimer>
@@ -37,6 +39,12 @@ bool ExitProgram(App& app)
         app.helpBrowser->hide();
     if (app.dictionaryEditor)
         app.dictionaryEditor->hide();
+    if (app.networkDialog) {
+        app.networkDialog->PollTimer->stop();
+        app.networkDialog->hide();
+    }
+    if (app.promptWindow)
+        app.promptWindow->hide();
     if (app.main)
         app.main->close();
     return true;

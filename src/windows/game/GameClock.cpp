@@ -35,7 +35,8 @@ void BeginPlay(App& app)
 void ClockTick(App& app)
 {
     Game::ClockTick(app, app.desktop.isForeground(app.main));
-    app.main->sync();
+    // The tick that ends a network game hands over to the lobby.
+    SyncNetworkWindows(app);
 }
 
 void PauseGame(App& app)
@@ -49,12 +50,14 @@ void PauseGame(App& app)
 void EndGameNow(App& app)
 {
     Game::EndGameNow(app);
+    SyncNetworkWindows(app);
     app.main->showGameState();
 }
 
 void EndGame(App& app)
 {
     Game::EndGame(app);
+    SyncNetworkWindows(app);
     app.main->showGameState();
 }
 

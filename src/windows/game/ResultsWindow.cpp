@@ -1,6 +1,7 @@
 #include "ResultsWindow.h"
 
 #include "core/game/Results.h"
+#include "core/network/NetworkGame.h"
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
 
@@ -245,9 +246,13 @@ void CloseAndReturn(App& app)
     ResultsWindow& r = ResultsWindowFor(app);
     r.hide();
     r.refresh();
-    // TODO: a network game goes back to the lobby (ReturnToLobby) once network play
-    // exists; until then every game gives the main window back so nobody is locked out.
-    ReturnToMainWindow(app);
+    if (!IsNetworkGame(app)) {
+        ReturnToMainWindow(app);
+        return;
+    }
+    // The main window, disabled for the results, is network play's to give back.
+    app.mainHeldByNetwork = true;
+    RunNetworkCall(app, [&app] { Network::ReturnToLobby(app); });
 }
 
 } // namespace

@@ -1,0 +1,313 @@
+#include "NetworkDialog.h"
+
+#include "core/network/NetworkGame.h"
+#include "core/network/NetworkSettings.h"
+#include "windows/game/App.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+// The marker column has no heading. Each column is as wide as its sample text.
+constexpr std::array<const char*, 7> kHeadings = {"",     "Player", "Status",    "Device",
+                                                  "Address", "Type", "Connection"};
+constexpr std::array<const char*, 7> kSamples = {
+    "XX",        "XXXXXXXXXXX", "Sending game dataX", "XXXXXXXXXXX", "888.888.888.888X",
+    "PocketPCX", "->888.888.888.888X"};
+
+QPushButton* Button(const char* name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Return presses only the default button, and only when the core makes one.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QStringList Texts(const std::vector<std::string>& items)
+{
+    QStringList texts;
+    for (const std::string& item : items)
+        texts << Text(item);
+    return texts;
+}
+
+void Fill(QListWidget* list, const std::vector<std::string>& items, int index)
+{
+    const QSignalBlocker quiet(list);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    if (shown != Texts(items)) {
+        list->clear();
+        list->addItems(Texts(items));
+    }
+    if (list->currentRow() != index)
+        list->setCurrentRow(index);
+}
+
+void Fill(QComboBox* combo, const std::vector<std::string>& items, int index)
+{
+    const QSignalBlocker quiet(combo);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    if (shown != Texts(items)) {
+        combo->clear();
+        combo->addItems(Texts(items));
+    }
+    combo->setCurrentIndex(index);
+}
+
+// A list box tall enough for `rows` rows.
+void FitRows(QListWidget* list, int rows)
+{
+    list->setFixedHeight(rows * list->fontMetrics().height() + 2 * list->frameWidth() + 6);
+}
+
+} // namespace
+
+NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("NetworkDialog"));
+    setWindowTitle(QStringLiteral("Lettro Networking"));
+    setModal(false);
+
+    PlayerTable = new QTableWidget(1, static_cast<int>(kHeadings.size()), this);
+    PlayerTable->setObjectName(QStringLiteral("PlayerTable"));
+    PlayerTable->horizontalHeader()->hide();
+    PlayerTable->verticalHeader()->hide();
+    PlayerTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The only highlight is the player chosen for booting, which the core keeps.
+    PlayerTable->setSelectionMode(QAbstractItemView::NoSelection);
+    PlayerTable->setFocusPolicy(Qt::NoFocus);
+    QFont bold = PlayerTable->font();
+    bold.setBold(true);
+    int tableWidth = 2 * PlayerTable->frameWidth();
+    for (int column = 0; column < static_cast<int>(kHeadings.size()); ++column) {
+        const auto c = static_cast<std::size_t>(column);
+        const int width =
+            PlayerTable->fontMetrics().horizontalAdvance(QString::fromLatin1(kSamples[c]));
+        PlayerTable->setColumnWidth(column, width);
+        tableWidth += width;
+        auto* heading = new QTableWidgetItem(QString::fromLatin1(kHeadings[c]));
+        heading->setFont(bold);
+        heading->setFlags(Qt::ItemIsEnabled);
+        PlayerTable->setItem(0, column, heading);
+    }
+    PlayerTable->setMinimumWidth(tableWidth + PlayerTable->verticalScrollBar()->sizeHint().width());
+
+    Status = new QLabel(this);
+    Status->setObjectName(QStringLiteral("Status"));
+
+    GameType = new QListWidget(this);
+    GameType->setObjectName(QStringLiteral("GameType"));
+    FitRows(GameType, 2);
+    GameTime = new QListWidget(this);
+    GameTime->setObjectName(QStringLiteral("GameTime"));
+    FitRows(GameTime, 4);
+    RepeatLetters = new QCheckBox(QStringLiteral("Repeat Letters"), this);
+    RepeatLetters->setObjectName(QStringLiteral("RepeatLetters"));
+    MinWordsLabel = new QLabel(QStringLiteral("Min Word Size"), this);
+    MinWordsLabel->setObjectName(QStringLiteral("MinWordsLabel"));
+    MinWordSizeCombo = new QComboBox(this);
+    MinWordSizeCombo->setObjectName(QStringLiteral("MinWordSizeCombo"));
+    NumWordsLabel = new QLabel(QStringLiteral("Words"), this);
+    NumWordsLabel->setObjectName(QStringLiteral("NumWordsLabel"));
+    NumWordsCombo = new QComboBox(this);
+    NumWordsCombo->setObjectName(QStringLiteral("NumWordsCombo"));
+
+    Connect = Button("Connect", QStringLiteral("Connect..."), this);
+    StartGame = Button("StartGame", QStringLiteral("Start Game"), this);
+    BootPlayer = Button("BootPlayer", QStringLiteral("Boot Player"), this);
+    Quit = Button("Quit", QStringLiteral("Quit"), this);
+
+    auto* sizes = new QGridLayout;
+    sizes->addWidget(RepeatLetters, 0, 0, 1, 2);
+    sizes->addWidget(MinWordsLabel, 1, 0);
+    sizes->addWidget(MinWordSizeCombo, 1, 1);
+    sizes->addWidget(NumWordsLabel, 2, 0);
+    sizes->addWidget(NumWordsCombo, 2, 1);
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(GameType, 0, Qt::AlignTop);
+    settings->addWidget(GameTime, 0, Qt::AlignTop);
+    settings->addLayout(sizes);
+    settings->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Connect);
+    buttons->addWidget(StartGame);
+    buttons->addWidget(BootPlayer);
+    buttons->addStretch();
+    buttons->addWidget(Quit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PlayerTable);
+    layout->addWidget(Status);
+    layout->addLayout(settings);
+    layout->addLayout(buttons);
+
+    PollTimer = new QTimer(this);
+    PollTimer->setObjectName(QStringLiteral("PollTimer"));
+    PollTimer->setInterval(Network::kPollMilliseconds);
+
+    connect(PollTimer, &QTimer::timeout, this, [this] {
+        // A message box of an earlier call is still open: its tick comes later.
+        if (m_app.networkCallDepth == 0)
+            run([this] { Network::PollNetwork(m_app); });
+    });
+    connect(Connect, &QPushButton::clicked, this,
+            [this] { run([this] { Network::ConnectClick(m_app, false); }); });
+    connect(StartGame, &QPushButton::clicked, this,
+            [this] { run([this] { Network::StartHostedGame(m_app); }); });
+    connect(BootPlayer, &QPushButton::clicked, this,
+            [this] { run([this] { Network::BootPlayer(m_app); }); });
+    connect(Quit, &QPushButton::clicked, this,
+            [this] { run([this] { Network::LeaveNetworkGame(m_app); }); });
+    connect(PlayerTable, &QTableWidget::cellClicked, this,
+            [this](int row) { run([this, row] { Network::PlayerTableClick(m_app, row); }); });
+
+    connect(GameType, &QListWidget::currentRowChanged, this, [this](int row) {
+        run([this, row] { NetworkSettings::GameTypeClick(m_app, row); });
+    });
+    connect(GameTime, &QListWidget::currentTextChanged, this, [this](const QString& item) {
+        run([this, item] { NetworkSettings::GameTimeClick(m_app, item.toStdString()); });
+    });
+    connect(RepeatLetters, &QCheckBox::clicked, this, [this](bool checked) {
+        run([this, checked] { NetworkSettings::RepeatLettersClick(m_app, checked); });
+    });
+    connect(MinWordSizeCombo, &QComboBox::textActivated, this, [this](const QString& item) {
+        run([this, item] { NetworkSettings::MinWordSizeClick(m_app, item.toStdString()); });
+    });
+    connect(NumWordsCombo, &QComboBox::textActivated, this, [this](const QString& item) {
+        run([this, item] { NetworkSettings::NumWordsClick(m_app, item.toStdString()); });
+    });
+}
+
+NetworkDialog::~NetworkDialog()
+{
+    if (m_app.networkDialog == this)
+        m_app.networkDialog = nullptr;
+}
+
+void NetworkDialog::run(const std::function<void()>& call)
+{
+    RunNetworkCall(m_app, call);
+}
+
+void NetworkDialog::closeEvent(QCloseEvent* event)
+{
+    if (m_app.exiting) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    run([this] { Network::LeaveNetworkGame(m_app); });
+}
+
+void NetworkDialog::sync()
+{
+    const LobbyState& w = m_app.network.Window;
+    if (w.PollTimerOn && !PollTimer->isActive())
+        PollTimer->start();
+    else if (!w.PollTimerOn && PollTimer->isActive())
+        PollTimer->stop();
+
+    Status->setText(Text(w.StatusLine));
+    Connect->setVisible(w.ConnectShown);
+    StartGame->setVisible(w.StartGameShown);
+    BootPlayer->setVisible(w.BootPlayerShown);
+    Quit->setEnabled(w.QuitEnabled);
+    StartGame->setDefault(w.StartGameDefault);
+    PlayerTable->setVisible(w.TableShown);
+    syncTable();
+    syncSettings();
+
+    if (!w.Shown) {
+        if (isVisible())
+            hide();
+        return;
+    }
+    // Disabling the main window disables its child windows too; the lobby is in use.
+    setEnabled(true);
+    if (!isVisible()) {
+        show();
+        raise();
+        activateWindow();
+    }
+}
+
+void NetworkDialog::syncTable()
+{
+    const auto& players = m_app.network.Players;
+    const int rows = static_cast<int>(players.size()) + 1;
+    if (PlayerTable->rowCount() != rows)
+        PlayerTable->setRowCount(rows);
+    const QPalette& palette = PlayerTable->palette();
+    for (int row = 1; row < rows; ++row) {
+        const PlayerEntry& e = players[static_cast<std::size_t>(row - 1)];
+        const std::array<const std::string*, 6> texts = {&e.Name,    &e.Status, &e.Device,
+                                                         &e.Address, &e.Type,   &e.Connection};
+        for (int column = 0; column < PlayerTable->columnCount(); ++column) {
+            QTableWidgetItem* cell = PlayerTable->item(row, column);
+            if (!cell) {
+                cell = new QTableWidgetItem;
+                cell->setFlags(Qt::ItemIsEnabled);
+                PlayerTable->setItem(row, column, cell);
+            }
+            if (column > 0)
+                cell->setText(Text(*texts[static_cast<std::size_t>(column - 1)]));
+        }
+        QBrush marker;
+        switch (Network::MarkerOf(m_app, row - 1)) {
+        case Marker::Connected: marker = QColor(0, 255, 0); break;
+        case Marker::NotConnected: marker = QColor(255, 0, 0); break;
+        case Marker::Plain: break;
+        }
+        PlayerTable->item(row, 0)->setData(Qt::BackgroundRole,
+                                           marker.style() == Qt::NoBrush ? QVariant() : marker);
+        // An empty colour would draw the text invisible: the plain cell has none at all.
+        QTableWidgetItem* name = PlayerTable->item(row, 1);
+        const bool chosen = row - 1 == m_app.network.Window.BootSelectedRow;
+        name->setData(Qt::BackgroundRole,
+                      chosen ? QVariant(QBrush(palette.color(QPalette::Text))) : QVariant());
+        name->setData(Qt::ForegroundRole,
+                      chosen ? QVariant(QBrush(palette.color(QPalette::Base))) : QVariant());
+    }
+}
+
+void NetworkDialog::syncSettings()
+{
+    const LobbySettings& s = m_app.network.Lobby;
+    Fill(GameType, s.GameTypeItems, s.GameTypeIndex);
+    Fill(GameTime, s.TimeItems, s.TimeIndex);
+    Fill(MinWordSizeCombo, s.MinWordSizeItems, s.MinWordSizeIndex);
+    Fill(NumWordsCombo, s.NumWordsItems, s.NumWordsIndex);
+    RepeatLetters->setChecked(s.RepeatLetters);
+    const std::array<QWidget*, 6> controls = {GameType,      RepeatLetters, MinWordsLabel,
+                                              MinWordSizeCombo, NumWordsLabel, NumWordsCombo};
+    for (QWidget* control : controls) {
+        control->setVisible(s.Shown);
+        control->setEnabled(s.Editable);
+    }
+    GameTime->setVisible(s.Shown && s.TimeShown);
+    GameTime->setEnabled(s.Editable);
+}

@@ -1,0 +1,127 @@
+#include "PromptWindow.h"
+
+#include "core/network/NetworkGame.h"
+#include "windows/game/App.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+PromptWindow::PromptWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("PromptWindow"));
+    setWindowTitle(QStringLiteral("Lettro"));
+    setModal(false);
+
+    Question = new QLabel(this);
+    Question->setObjectName(QStringLiteral("Question"));
+    Text = new QLineEdit(this);
+    Text->setObjectName(QStringLiteral("Text"));
+    Text->setMinimumWidth(260);
+    Option2 = new QRadioButton(this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option1 = new QRadioButton(this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    // The core keeps the two options exclusive; the buttons only show its choice.
+    for (QRadioButton* option : {Option1, Option2}) {
+        option->setAutoExclusive(false);
+        option->setFocusPolicy(Qt::NoFocus);
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    OKButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Question);
+    layout->addWidget(Text);
+    layout->addWidget(Option2);
+    layout->addWidget(Option1);
+    layout->addWidget(buttons);
+
+    connect(OKButton, &QPushButton::clicked, this, [this] { ok(); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(Option1, &QRadioButton::clicked, this, [this] { selectOption(1); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { selectOption(2); });
+}
+
+PromptWindow::~PromptWindow()
+{
+    if (m_app.promptWindow == this)
+        m_app.promptWindow = nullptr;
+}
+
+void PromptWindow::reject()
+{
+    cancel();
+}
+
+void PromptWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_app.exiting) {
+        event->accept();
+        return;
+    }
+    // The core hides the window; closing it here would leave its state saying shown.
+    event->ignore();
+    cancel();
+}
+
+void PromptWindow::ok()
+{
+    PromptWindowState& prompt = m_app.network.Prompt;
+    prompt.Text = Text->text().toStdString();
+    if (Option1->isChecked() != Option2->isChecked())
+        prompt.SelectedOption = Option1->isChecked() ? 1 : 2;
+    RunNetworkCall(m_app, [this] { Network::PromptClosed(m_app, true); });
+}
+
+void PromptWindow::cancel()
+{
+    RunNetworkCall(m_app, [this] { Network::PromptClosed(m_app, false); });
+}
+
+void PromptWindow::selectOption(int option)
+{
+    Text->setFocus();
+    RunNetworkCall(m_app, [this, option] { Network::SelectPromptOption(m_app, option); });
+}
+
+void PromptWindow::sync()
+{
+    const PromptWindowState& prompt = m_app.network.Prompt;
+    if (!prompt.Shown) {
+        if (isVisible())
+            hide();
+        return;
+    }
+    const bool opening = !isVisible();
+    Question->setText(QString::fromStdString(prompt.Label));
+    if (opening || prompt.Text != m_filledText) {
+        Text->setText(QString::fromStdString(prompt.Text));
+        m_filledText = prompt.Text;
+    }
+    Option1->setText(QString::fromStdString(prompt.Option1));
+    Option2->setText(QString::fromStdString(prompt.Option2));
+    Option1->setVisible(prompt.OptionsShown);
+    Option2->setVisible(prompt.OptionsShown);
+    Option1->setChecked(prompt.SelectedOption == 1);
+    Option2->setChecked(prompt.SelectedOption == 2);
+    // Disabling the main window disables its child windows too; this one is in use.
+    setEnabled(true);
+    if (opening) {
+        show();
+        raise();
+        activateWindow();
+        Text->selectAll();
+        Text->setFocus();
+    }
+}

@@ -1,0 +1,43 @@
+// The Prompt window: one question with an answer box and up to two options, asked while
+// entering network play and by the lobby's Connect. It mirrors program.network.Prompt.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct App;
+
+class PromptWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit PromptWindow(App& app, QWidget* parent = nullptr);
+    ~PromptWindow() override;
+
+    QLabel* Question = nullptr;
+    QLineEdit* Text = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    void sync();
+
+protected:
+    // Closing by the frame or Escape counts as Cancel.
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ok();
+    void cancel();
+    void selectOption(int option);
+
+    App& m_app;
+    // The answer text last put into the box: what the user types is kept across syncs.
+    std::string m_filledText;
+};
