@@ -81,7 +81,7 @@ protected:
         for (int t = 0; t < ticks; ++t) {
             if (done())
                 return true;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
             for (Copy* c : copies)
                 Network::PollNetwork(c->p);
         }
@@ -177,6 +177,36 @@ TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
     Messages::CloseConnection(bob.p, bob.p.network.Players[0].Handle);
     ASSERT_TRUE(run([&] { return !bob.p.network.Window.Shown; }));
     EXPECT_EQ(bob.prompter.texts().last(), "Host is now playing a new game.  Your game is over.");
+}
+
+TEST_F(NetworkGame, bootsDuringAGameAndInTheLobby)
+{
+    const auto boot = [&](int index) {
+        host.prompter.answer(core::Answer::Yes);
+        Network::PlayerTableClick(host.p, index + 1);
+        Network::BootPlayer(host.p);
+    };
+    ASSERT_TRUE(run([&] { return inLobby(3); }));
+    Network::StartHostedGame(host.p);
+    ASSERT_TRUE(run([&] { return host.p.game.TimeRemaining > 0 && bob.p.game.TimeRemaining > 0 && cy.p.game.TimeRemaining > 0; }));
+    play(host, {"site"});
+    play(bob, {"set"});
+    // Cy is still playing; the host stops waiting for him.
+    ASSERT_TRUE(run([&] { return host.statuses() == "Ann:Waiting for results Bob:Waiting for results Cy:Playing game "; }));
+    boot(2);
+    ASSERT_TRUE(run([&] { return host.p.results.Open && bob.p.results.Open; })) << host.statuses();
+    // His words come too late: once the host is back in the lobby he is told goodbye.
+    play(cy, {"its"});
+    for (Copy* c : {&host, &bob}) {
+        Results::ResultsWindowClosed(c->p);
+        Network::ReturnToLobby(c->p);
+    }
+    ASSERT_TRUE(run([&] { return inLobby(2) && !cy.p.network.Window.Shown; })) << host.statuses();
+    EXPECT_FALSE(cy.p.results.Open);
+    // In the lobby the row goes at once.
+    boot(1);
+    EXPECT_EQ(host.statuses(), "Ann:Waiting for players ");
+    ASSERT_TRUE(run([&] { return !bob.p.network.Window.Shown; }));
 }
 
 } // namespace
