@@ -85,9 +85,10 @@ TEST(NetworkSettings, theHostsChangesArePublishedAndTheOwnSettingsComeBack)
         EXPECT_EQ(host.p.game.TimeLimit, seconds);
     }
     NumWordsClick(host.p, "Any");
-    EXPECT_EQ(host.p.options.NumWordsLimit, "-");
+    MinWordSizeClick(host.p, "3"); // the first item
+    EXPECT_EQ(host.p.options.NumWordsLimit + std::to_string(host.p.engine.cMinWordSize()), "-3");
     ShowLobbySettings(host.p, false);
-    EXPECT_EQ(host.shown(), "Frantic (10:00) 12 Any hidden editable");
+    EXPECT_EQ(host.shown(), "Frantic (10:00) 3 Any hidden editable");
 
     RestoreSavedSettings(host.p);
     EXPECT_EQ(EncodeSettings(host.p) + " " + std::to_string(host.p.game.GameMode),
