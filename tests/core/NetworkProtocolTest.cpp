@@ -13,11 +13,12 @@ namespace {
 
 // A host (Ann) or a searching player in a lobby opened as the Network button does.
 struct Lobby {
-    explicit Lobby(bool host)
+    explicit Lobby(bool host, const std::string& address = "127.0.0.2")
     {
         p.prompter = &prompter;
         prompter.autoOk = true;
         p.transport.reset(net = new MemoryTransport);
+        net->local.address = address;
         Network::Initialize(p, false);
         p.network.Prompt.Text = "Ann";
         p.network.Prompt.SelectedOption = host ? 2 : 1;
@@ -103,6 +104,40 @@ TEST(NetworkProtocol, aSearchingPlayerFindsTheHostOrHearsItsRefusal)
     player.receive(8, "GB|4242|1");
     EXPECT_EQ(player.prompter.texts().last(), "The host did not let you join its game.");
     EXPECT_FALSE(player.p.network.Window.Shown || player.p.network.Window.PollTimerOn);
+}
+
+TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
+{
+    // A host whose every player left shows its results as soon as its own play ends.
+    Lobby host(true);
+    EXPECT_EQ(host.p.network.Players[0].Address, "127.0.0.2");
+    host.join(10);
+    host.p.network.GamePhase = 1;
+    Messages::SetStatus(host.p, 1, "Left game");
+    host.p.game.GameInProgress = true;
+    Network::ResumeNetworkAfterGame(host.p);
+    EXPECT_TRUE(host.p.results.Open && !host.p.network.Window.PollTimerOn);
+
+    // A connection back to a searching player carries the host's answer and nothing else.
+    Lobby lobby(true);
+    lobby.p.network.DiscoveryHandle = 9;
+    lobby.net->incoming[9].push_back("HI");
+    lobby.net->events = {{9, engine::NetEvent::DataReady, 2}, {101, engine::NetEvent::Connected, 0}};
+    Network::PollNetwork(lobby.p);
+    EXPECT_EQ(lobby.net->sent, (std::vector<std::pair<int, std::string>>{{101, "HA|127.0.0.2"}}));
+
+    // A joiner whose first connection fails tries again; an admitted one ignores "IR".
+    Lobby player(false, "127.0.0.1"); // shown as no address at all
+    EXPECT_EQ(player.p.network.LocalAddress, "");
+    player.p.network.HostAddress = "127.0.0.2";
+    player.p.network.HostHandle = 4;
+    player.net->events.push_back({4, engine::NetEvent::Failed, 0});
+    Network::PollNetwork(player.p);
+    EXPECT_EQ(player.net->connects, std::vector<std::string>{"127.0.0.2"}) << "at once, in the same tick";
+    EXPECT_EQ(player.p.network.HostHandle, 101);
+    player.p.network.LocalPlayerId = 300;
+    EXPECT_EQ(player.receive(5, "IR|77|400|77"), "");
+    EXPECT_EQ(player.p.network.LocalPlayerId, 300);
 }
 
 } // namespace

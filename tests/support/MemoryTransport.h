@@ -15,8 +15,19 @@ public:
     int netStartup(int, const std::string& service) override { return service.empty() ? 0 : -1; }
     void netShutdown() override {}
     void netClose(int handle) override { closed.push_back(handle); }
-    engine::NetPollResult netPoll() override { return {}; }
-    int netIPConnect(const std::string&, int) override { return -1; }
+    engine::NetPollResult netPoll() override
+    {
+        if (events.empty())
+            return {};
+        const engine::NetPollResult e = events.front();
+        events.pop_front();
+        return e;
+    }
+    int netIPConnect(const std::string& host, int) override
+    {
+        connects.push_back(host);
+        return 100 + static_cast<int>(connects.size());
+    }
     int netIRConnect(const std::string&, const std::string&) override { return -1; }
     std::vector<std::string> netIRListDevices() override { return {}; }
     int netMCConnect(const std::string&, int) override { return -1; }
@@ -24,7 +35,7 @@ public:
     {
         sent.emplace_back(-1, text);
     }
-    engine::PeerInfo netGetLocalInfo() override { return {"here", "127.0.0.2"}; }
+    engine::PeerInfo netGetLocalInfo() override { return local; }
     engine::PeerInfo netGetRemoteInfo(int handle) override
     {
         return {"peer" + std::to_string(handle), "127.0.0.9"};
@@ -43,6 +54,9 @@ public:
         sent.emplace_back(handle, message);
     }
 
+    engine::PeerInfo local{"here", "127.0.0.2"};
+    std::deque<engine::NetPollResult> events; // what netPoll hands out
+    std::vector<std::string> connects;        // addresses asked for; handles 101, 102, ...
     std::map<int, std::deque<std::string>> incoming;
     std::vector<std::pair<int, std::string>> sent; // handle -1: multicast
     std::vector<int> closed;
