@@ -525,6 +525,11 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
         break;
     }
     case engine::NetEvent::Accepted:
+        // A player reconnecting to a host on its way out hears the goodbye it missed.
+        if (n.LeaveCountdown > 0) {
+            SendGB(app, h);
+            break;
+        }
         if (const int i = FindPlayerByHandle(app, h); i >= 0) {
             Entry(app, i).Connected = true;
             if (Entry(app, i).Status == kLeft)

@@ -1,0 +1,330 @@
+// lettro-bot: a computer player on the network, without windows. It runs the game's own
+// network and game code, driven by timers as the lobby and the main window drive them,
+// and tells what happens as one JSON object per line on standard output.
+//   lettro-bot join [--host HOST] [--address A] [--name NAME] [--strength 0-100]
+//                   [--games N] [--play-seconds S] [--seed N] [--timeout S]
+//   lettro-bot host [--address A] [--name NAME] [--players N] [--games N]
+//                   [--settings TEXT] [--play-seconds S] [--seed N] [--timeout S]
+// Exit 0 when the run completed (its games played, or the host ended the network game),
+// 1 on a protocol failure or when the time runs out, 2 on a usage error.
+#include "core/board/WordEntry.h"
+#include "core/game/Game.h"
+#include "core/game/Program.h"
+#include "core/game/Results.h"
+#include "core/network/Messages.h"
+#include "core/network/NetworkGame.h"
+#include "core/network/NetworkSettings.h"
+#include "engine/QtTransport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Json(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += std::string("\\") + c;
+        else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else
+            out += c;
+    }
+    return out + "\"";
+}
+
+std::string Json(const std::vector<std::string>& list)
+{
+    std::string out = "[";
+    for (const std::string& item : list)
+        out += (out.size() > 1 ? ", " : "") + Json(item);
+    return out + "]";
+}
+
+void Emit(const std::string& object)
+{
+    std::printf("{%s}\n", object.c_str());
+    std::fflush(stdout);
+}
+
+// Notices go to standard error; every question gets the cautious answer.
+class Console : public core::Prompter {
+public:
+    core::Answer ask(const core::Prompt& prompt) override
+    {
+        if (!prompt.text.startsWith(QStringLiteral("Hit OK"))) {
+            last = prompt.text.toStdString();
+            std::fprintf(stderr, "lettro-bot: %s\n", last.c_str());
+        }
+        return prompt.buttons == core::Buttons::YesNo ? core::Answer::No : core::Answer::Ok;
+    }
+    void warningSound() override {}
+    std::string last;
+};
+
+struct BotOptions {
+    bool host = false;
+    std::string hostName, address, name, settings;
+    int strength = 50, games = 0, players = 1, playSeconds = 0, timeout = 120;
+    std::uint32_t seed = 1;
+};
+
+// The words a player of `strength` finds on a board, in the order it finds them: more and
+// longer words as the strength grows; the weakest also try a few that are no words.
+std::vector<std::string> WordsToFind(const Words& boardWords, int strength, std::uint32_t seed,
+                                     const std::string& board)
+{
+    std::mt19937 draw(seed ^ static_cast<std::uint32_t>(std::hash<std::string>{}(board)));
+    Words words = boardWords;
+    std::shuffle(words.begin(), words.end(), draw);
+    // Short words first: a person spots them sooner.
+    std::stable_sort(words.begin(), words.end(),
+                     [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    const double share = 0.05 + 0.9 * std::clamp(strength, 0, 100) / 100.0;
+    words.resize(static_cast<std::size_t>(share * static_cast<double>(words.size()) + 0.5));
+    if (strength < 30 && !boardWords.empty())
+        for (int i = 0; i < 2; ++i)
+            words.insert(words.begin() + static_cast<long>(draw() % (words.size() + 1)),
+                         boardWords[draw() % boardWords.size()] + "s");
+    return words;
+}
+
+class Bot {
+public:
+    Bot(Program& app, Console& console, const BotOptions& options)
+        : m_app(app), m_console(console), m_options(options)
+    {
+    }
+
+    // One poll tick, then whatever the state asks of a player.
+    void tick()
+    {
+        Network::PollNetwork(m_app);
+        observe();
+    }
+    // One second of play.
+    void second()
+    {
+        if (m_app.game.TimeRemaining <= 0)
+            return;
+        ++m_playSeconds;
+        const int length = m_options.playSeconds > 0 ? m_options.playSeconds
+                                                     : std::max(m_app.game.TimeLimit, 15);
+        // The words come spread over the game.
+        const std::size_t due = m_toFind.size() * static_cast<std::size_t>(m_playSeconds) /
+                                static_cast<std::size_t>(length);
+        for (; m_entered < std::min(due, m_toFind.size()); ++m_entered) {
+            WordEntry::NewWordChanged(m_app, QString::fromStdString(m_toFind[m_entered]));
+            WordEntry::EnterWord(m_app);
+        }
+        if (m_options.playSeconds > 0 && m_playSeconds >= m_options.playSeconds)
+            Game::EndGameNow(m_app); // as a person pressing End Game
+        else
+            Game::ClockTick(m_app, true);
+        observe();
+    }
+    bool finished() const { return m_finished; }
+    int status() const { return m_status; }
+
+private:
+    void observe()
+    {
+        NetworkState& n = m_app.network;
+        if (!m_joined && n.LocalPlayerId != 0 && (m_options.host || n.GamePhase >= 0)) {
+            m_joined = true;
+            Emit("\"event\": \"joined\", \"game_id\": " + std::to_string(n.GameId) +
+                 ", \"player_id\": " + std::to_string(n.LocalPlayerId));
+        }
+        std::string rows;
+        for (const PlayerEntry& e : n.Players)
+            rows += (rows.empty() ? "" : ", ") + std::string("{\"id\": ") + std::to_string(e.PlayerId) +
+                    ", \"name\": " + Json(e.Name) + ", \"status\": " + Json(e.Status) + "}";
+        const std::string table = "\"event\": \"table\", \"version\": " + std::to_string(n.TableVersion) +
+                                  ", \"settings\": " + Json(NetworkSettings::EncodeSettings(m_app)) +
+                                  ", \"rows\": [" + rows + "]";
+        if (m_joined && table != m_lastTable && n.Window.Shown)
+            Emit(m_lastTable = table);
+
+        const bool playing = m_app.game.TimeRemaining > 0;
+        if (playing && !m_playing) {
+            ++m_game;
+            m_playSeconds = 0;
+            m_entered = 0;
+            m_toFind = WordsToFind(m_app.board.BoardWords, m_options.strength,
+                                   m_options.seed + static_cast<std::uint32_t>(m_game),
+                                   m_app.board.BoardText);
+            Emit("\"event\": \"game\", \"game\": " + std::to_string(m_game) + ", \"board\": " +
+                 Json(m_app.board.BoardText) + ", \"settings\": " +
+                 Json(NetworkSettings::EncodeSettings(m_app)) + ", \"board_words\": " +
+                 std::to_string(m_app.board.BoardWords.size()));
+        }
+        m_playing = playing;
+
+        if (m_app.results.Open) {
+            std::string players;
+            for (std::size_t i = 0; i < m_app.game.PlayerWords.size(); ++i) {
+                const std::string name = i < m_app.game.PlayerNames.size() ? m_app.game.PlayerNames[i] : "";
+                const int score = i < m_app.eval.PlayerScores.size() ? m_app.eval.PlayerScores[i] : 0;
+                players += (players.empty() ? "" : ", ") + std::string("{\"name\": ") + Json(name) +
+                           ", \"words\": " + Json(m_app.game.PlayerWords[i]) +
+                           ", \"score\": " + std::to_string(score) + "}";
+            }
+            Emit("\"event\": \"results\", \"game\": " + std::to_string(m_game) + ", \"players\": [" +
+                 players + "], \"labels\": " +
+                 Json(std::vector<std::string>{m_app.results.Words, m_app.results.Score,
+                                               m_app.results.BadWords}));
+            Results::ResultsWindowClosed(m_app);
+            Network::ReturnToLobby(m_app);
+            if (m_options.games > 0 && m_game >= m_options.games)
+                Network::LeaveNetworkGame(m_app);
+        }
+
+        if (m_options.host && n.Window.Shown && n.GamePhase == 0 && n.LeaveCountdown == 0 &&
+            (m_options.games == 0 || m_game < m_options.games) && readyToStart()) {
+            if (!m_options.settings.empty() && m_game == 0 &&
+                NetworkSettings::ApplySettings(m_app, m_options.settings)) {
+                ++n.TableVersion;
+                Messages::BroadcastPlayerTable(m_app);
+            }
+            Network::StartHostedGame(m_app);
+        }
+
+        if (m_joined && !IsNetworkGame(m_app) && !m_finished) { // network play is over
+            const bool done = m_options.games > 0 && m_game >= m_options.games;
+            Emit("\"event\": \"left\", \"reason\": " +
+                 Json(done ? "games played" : m_console.last.empty() ? "the host ended the network game" : m_console.last));
+            m_finished = true;
+            m_status = 0;
+        }
+    }
+    // Host: enough players, all in the lobby and connected.
+    bool readyToStart() const
+    {
+        const auto& players = m_app.network.Players;
+        return static_cast<int>(players.size()) > m_options.players &&
+               std::all_of(players.begin() + 1, players.end(), [](const PlayerEntry& e) {
+                   return e.Connected && e.Status == "Waiting for players";
+               });
+    }
+
+    Program& m_app;
+    Console& m_console;
+    const BotOptions& m_options;
+    bool m_joined = false, m_playing = false, m_finished = false;
+    int m_game = 0, m_playSeconds = 0, m_status = 1;
+    std::size_t m_entered = 0;
+    std::vector<std::string> m_toFind;
+    std::string m_lastTable;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("role"), QStringLiteral("join or host"));
+    const auto option = [&](const char* name, const char* value) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(value)));
+    };
+    for (const auto& [name, value] :
+         {std::pair{"host", "HOST"}, {"address", "A"}, {"name", "NAME"}, {"strength", "0-100"},
+          {"games", "N"}, {"players", "N"}, {"settings", "TEXT"}, {"play-seconds", "S"},
+          {"seed", "N"}, {"timeout", "S"}})
+        option(name, value);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "lettro-bot: %s\nusage: lettro-bot join|host [options], see the README\n",
+                     qPrintable(parser.errorText()));
+        return 2;
+    }
+    BotOptions o;
+    const QString role = parser.positionalArguments()[0];
+    o.host = role == QLatin1String("host");
+    bool ok = o.host || role == QLatin1String("join");
+    const auto number = [&](const char* name, int& into, int low, int high) {
+        if (!parser.isSet(QString::fromLatin1(name)))
+            return;
+        bool read = false;
+        into = parser.value(QString::fromLatin1(name)).toInt(&read);
+        ok = ok && read && into >= low && into <= high;
+    };
+    number("strength", o.strength, 0, 100);
+    number("games", o.games, 0, 1000000);
+    number("players", o.players, 1, 20);
+    number("play-seconds", o.playSeconds, 1, 3600);
+    number("timeout", o.timeout, 1, 86400);
+    int seed = 1;
+    number("seed", seed, 0, 2147483647);
+    o.seed = static_cast<std::uint32_t>(seed);
+    o.hostName = parser.value(QStringLiteral("host")).toStdString();
+    o.address = parser.value(QStringLiteral("address")).toStdString();
+    o.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")).toStdString()
+                                                   : (o.host ? "Bot host" : "Bot");
+    o.settings = parser.value(QStringLiteral("settings")).toStdString();
+    if (!ok || !engine::QtTransport::isAddress(o.address) || o.name.empty() ||
+        (!o.settings.empty() && !NetworkSettings::ParseSettings(o.settings))) {
+        std::fprintf(stderr, "lettro-bot: bad arguments; usage: lettro-bot join|host [options], see the README\n");
+        return 2;
+    }
+
+    // The shipped dictionary beside the program; settings in a folder of its own, so a
+    // person's stored options are never touched.
+    QTemporaryDir settingsFolder;
+    Program app;
+    Console console;
+    app.prompter = &console;
+    app.PlatformType = "Bot";
+    app.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    app.settings = std::make_unique<engine::SettingsStore>(settingsFolder.path().toStdString());
+    app.Seed = o.seed;
+    Game::StartUp(app);
+    if (!app.dictionary.LoadResult.ok())
+        return 1;
+    app.transport = std::make_unique<engine::QtTransport>(o.address);
+    app.savedForNetwork = SavedGameSettings{app.game.GameMode, app.game.GameType, app.options.RepeatLetters,
+                                            app.game.TimeLimit, app.engine.cMinWordSize(),
+                                            app.options.NumWordsLimit};
+    Network::Initialize(app, false);
+    app.network.Prompt.Text = o.name;
+    app.network.Prompt.SelectedOption = o.host ? 2 : 1;
+    Network::PromptClosed(app, true);
+    if (!app.network.Window.PollTimerOn)
+        return 1;
+    if (!o.host && !o.hostName.empty()) {
+        Network::ConnectClick(app, false);
+        app.network.Prompt.Text = o.hostName;
+        Network::PromptClosed(app, true);
+    }
+
+    Bot bot(app, console, o);
+    QTimer poll, clock;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        bot.tick();
+        if (bot.finished())
+            QCoreApplication::exit(bot.status());
+    });
+    QObject::connect(&clock, &QTimer::timeout, [&] { bot.second(); });
+    QTimer::singleShot(o.timeout * 1000, [&] {
+        std::fprintf(stderr, "lettro-bot: %d seconds passed\n", o.timeout);
+        QCoreApplication::exit(1);
+    });
+    poll.start(Network::kPollMilliseconds);
+    clock.start(1000);
+    const int status = QCoreApplication::exec();
+    if (app.transport)
+        app.transport->netShutdown();
+    return status;
+}
