@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QProcess>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +67,16 @@ int main(int argc, char* argv[])
     app.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow window(app);
+    // Computer players are children of the main window: they end with the game at the
+    // latest.
+    app.startComputerPlayer = [&window](const QStringList& arguments) {
+        auto* bot = new QProcess(&window);
+        QObject::connect(bot, &QProcess::finished, bot, &QObject::deleteLater);
+        bot->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        bot->setStandardOutputFile(QProcess::nullDevice());
+        bot->start(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("lettro-bot")),
+                   arguments);
+    };
     Common::StartUp(app);
     window.show();
     return QApplication::exec();

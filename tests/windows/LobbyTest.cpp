@@ -57,6 +57,21 @@ protected:
     LobbyState& w = t.app.network.Window;
 };
 
+TEST_F(Lobby, addComputerPlayerStartsABotThatJoinsThisHost)
+{
+    QStringList started;
+    t.app.startComputerPlayer = [&](const QStringList& arguments) { started = arguments; };
+    t.app.network.GamePhase = 0;
+    NetworkDialog& d = sync();
+    ASSERT_TRUE(d.AddComputerPlayer->isVisibleTo(&d));
+    d.ComputerStrength->setCurrentIndex(2);
+    d.AddComputerPlayer->click();
+    EXPECT_EQ(started.mid(0, 7), (QStringList{"join", "--host", "127.0.0.1", "--name", "Computer 3", "--strength", "90"}))
+        << "a host that shows no address is on this machine's loopback";
+    t.app.network.GamePhase = 1; // a game under way: nobody joins
+    EXPECT_FALSE(sync().AddComputerPlayer->isVisibleTo(&d));
+}
+
 TEST_F(Lobby, showsTheStateAndPassesClicksOn)
 {
     w.StatusLine = "Listening for players...";

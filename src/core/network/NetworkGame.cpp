@@ -701,6 +701,20 @@ void PollNetwork(Program& app)
     }
 }
 
+std::vector<std::string> ComputerPlayerArguments(const Program& app, int strength)
+{
+    const NetworkState& n = app.network;
+    if (app.game.GameMode != NetworkHost || n.GamePhase != 0 || n.LeaveCountdown > 0 ||
+        n.Players.empty())
+        return {};
+    // A host that shows no address of its own is reached on this machine's loopback.
+    const std::string host = n.Players[0].Address.empty() ? "127.0.0.1" : n.Players[0].Address;
+    return {"join", "--host", host, "--name", "Computer " + std::to_string(n.Players.size()),
+            "--strength", std::to_string(std::clamp(strength, 0, 100)),
+            // It plays as long as the person does; the host's goodbye ends it.
+            "--timeout", "86400"};
+}
+
 void StartHostedGame(Program& app)
 {
     NetworkState& n = app.network;

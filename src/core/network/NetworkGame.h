@@ -7,6 +7,7 @@
 #include "core/network/NetworkState.h"
 
 #include <string>
+#include <vector>
 
 struct Program;
 
@@ -35,6 +36,10 @@ void PollNetwork(Program& app);
 // The marker of player index i: connected, or not connected where this machine talks to
 // that entry (every other entry on the host, the host's on a player), else plain.
 Marker MarkerOf(const Program& app, int index);
+
+// The arguments of a computer player (lettro-bot) that joins this host from this
+// machine; strength 0 to 100. Empty when this machine is not hosting in the lobby.
+std::vector<std::string> ComputerPlayerArguments(const Program& app, int strength);
 
 // The lobby's buttons and table.
 void StartHostedGame(Program& app);

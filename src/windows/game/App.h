@@ -4,6 +4,8 @@
 #include "core/game/Program.h"
 #include "windows/ui/Desktop.h"
 
+#include <QStringList>
+
 #include <functional>
 
 class DictionaryEditor;
@@ -49,6 +51,8 @@ struct App : Program {
     // Network calls under way: a message box of one runs its own event loop, and the
     // lobby's poll must not step the protocol underneath it.
     int networkCallDepth = 0;
+    // Starts a computer player with these arguments; a test records them instead.
+    std::function<void(const QStringList&)> startComputerPlayer;
     // Set once the exit sequence has begun, so closing the main window does not run it twice.
     bool exiting = false;
 };

@@ -141,6 +141,11 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     StartGame = Button("StartGame", QStringLiteral("Start Game"), this);
     BootPlayer = Button("BootPlayer", QStringLiteral("Boot Player"), this);
     Quit = Button("Quit", QStringLiteral("Quit"), this);
+    AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("Add Computer Player"), this);
+    ComputerStrength = new QComboBox(this);
+    ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
+    ComputerStrength->addItems({QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard")});
+    ComputerStrength->setCurrentIndex(1);
 
     auto* sizes = new QGridLayout;
     sizes->addWidget(RepeatLetters, 0, 0, 1, 2);
@@ -157,6 +162,8 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     buttons->addWidget(Connect);
     buttons->addWidget(StartGame);
     buttons->addWidget(BootPlayer);
+    buttons->addWidget(AddComputerPlayer);
+    buttons->addWidget(ComputerStrength);
     buttons->addStretch();
     buttons->addWidget(Quit);
     auto* layout = new QVBoxLayout(this);
@@ -180,6 +187,16 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
             [this] { run([this] { Network::StartHostedGame(m_app); }); });
     connect(BootPlayer, &QPushButton::clicked, this,
             [this] { run([this] { Network::BootPlayer(m_app); }); });
+    connect(AddComputerPlayer, &QPushButton::clicked, this, [this] {
+        static constexpr int kStrengths[] = {20, 55, 90};
+        const auto arguments = Network::ComputerPlayerArguments(
+            m_app, kStrengths[std::clamp(ComputerStrength->currentIndex(), 0, 2)]);
+        QStringList list;
+        for (const std::string& a : arguments)
+            list << QString::fromStdString(a);
+        if (!list.isEmpty() && m_app.startComputerPlayer)
+            m_app.startComputerPlayer(list);
+    });
     connect(Quit, &QPushButton::clicked, this,
             [this] { run([this] { Network::LeaveNetworkGame(m_app); }); });
     connect(PlayerTable, &QTableWidget::cellClicked, this,
@@ -236,6 +253,9 @@ void NetworkDialog::sync()
     StartGame->setVisible(w.StartGameShown);
     BootPlayer->setVisible(w.BootPlayerShown);
     Quit->setEnabled(w.QuitEnabled);
+    const bool botsWelcome = !Network::ComputerPlayerArguments(m_app, 0).empty();
+    AddComputerPlayer->setVisible(botsWelcome);
+    ComputerStrength->setVisible(botsWelcome);
     StartGame->setDefault(w.StartGameDefault);
     PlayerTable->setVisible(w.TableShown);
     syncTable();

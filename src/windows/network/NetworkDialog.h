@@ -27,6 +27,8 @@ public:
     QPushButton* StartGame = nullptr;
     QPushButton* BootPlayer = nullptr;
     QPushButton* Quit = nullptr;
+    QPushButton* AddComputerPlayer = nullptr; // host, in the lobby
+    QComboBox* ComputerStrength = nullptr;    // "Easy", "Medium", "Hard"
     QListWidget* GameType = nullptr;
     QListWidget* GameTime = nullptr;
     QCheckBox* RepeatLetters = nullptr;
