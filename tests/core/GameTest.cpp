@@ -67,20 +67,29 @@ struct Play : ::testing::Test, DictionaryProgram {
                 cubes << QString::number(i);
         for (const ListedWord& w : p.entry.ListedWords)
             words << w.Word + (w.BoardWord ? "" : "~");
-        const QString sounds = QString::number(prompter.sounds);
+        // Refusals beyond the sounds are silent ones (a short word, sounds off): "+N".
+        const int silent = p.entry.Refusals - prompter.sounds;
+        const QString sounds = QString::number(prompter.sounds) +
+                               (silent ? QStringLiteral(" +%1").arg(silent) : QString());
         return (p.entry.NewWordText + '|' + cubes.join(' ') + '|' + words.join(',') + '|' + sounds)
             .toStdString();
     }
-    // The clock's caption and text, and whether it runs and the board is hidden.
+    // The clock's caption and text, whether it runs and the board is hidden, and beside
+    // it whose turn it is and a Frantic bonus when they show.
     std::string clock() const
     {
+        QString beside;
+        for (const QString& text : {Game::TurnText(p.game), p.screen.BonusText})
+            beside += text.isEmpty() ? QString() : ' ' + text;
         return (p.screen.ClockCaption + ' ' + p.screen.ClockText).toStdString() +
-               (p.screen.ClockRunning ? " running" : "") + (p.screen.BoardHidden ? " hidden" : "");
+               (p.screen.ClockRunning ? " running" : "") + (p.screen.BoardHidden ? " hidden" : "") +
+               beside.toStdString();
     }
 };
 
 // One move and the state after it: the box, the selected cubes, the list (newest first,
-// "~" marking a struck-through word) and the rejection sounds so far.
+// "~" marking a struck-through word) and the rejection sounds so far, with " +N" for
+// silent refusals.
 struct Move {
     const char* action; // "type KEYS", "paste TEXT", "enter [KEYS]", "clear", "click 0 1", "recall
                         // 1", "repeat" (toggles repeat letters), "quiet" (sounds off), "end"
@@ -97,11 +106,11 @@ TEST_F(Play, wordEntryMoves)
          {"paste qi", "q|9||5"}},
         {{"enter", "|||0"},                     {"enter cat", "||cat|0"},
          {"enter stag", "||stag,cat|0"},        {"enter cat", "||stag,cat|0"}, // a duplicate
-         {"enter tac", "||tac~,stag,cat|1"},    {"enter ca", "ca|0 1|tac~,stag,cat|1"}, // short
-         {"paste ", "||tac~,stag,cat|1"},       {"enter", "tac|0 1 2|tac~,stag,cat|1"}, // Last
-         {"recall 9", "cat|0 1 2|tac~,stag,cat|1"} /* past the list: the last */, {"repeat", "cat|0 1 2|tac~,stag,cat|1"},
-         {"paste tat", "tat|1 2|tac~,stag,cat|1"},  {"repeat", "tat|1 2|tac~,stag,cat|1"},
-         {"enter", "||tac~,stag,cat|1"}}, // no longer traced: dropped
+         {"enter tac", "||tac~,stag,cat|1"},    {"enter ca", "ca|0 1|tac~,stag,cat|1 +1"}, // short
+         {"paste ", "||tac~,stag,cat|1 +1"},    {"enter", "tac|0 1 2|tac~,stag,cat|1 +1"}, // Last
+         {"recall 9", "cat|0 1 2|tac~,stag,cat|1 +1"} /* past the list: the last */, {"repeat", "cat|0 1 2|tac~,stag,cat|1 +1"},
+         {"paste tat", "tat|1 2|tac~,stag,cat|1 +1"},  {"repeat", "tat|1 2|tac~,stag,cat|1 +1"},
+         {"enter", "||tac~,stag,cat|1 +1"}}, // no longer traced: dropped
         {{"type qui", "qui|9 10||0"},           {"clear", "qu|9||0"},
          {"clear", "|||0"} /* qu as one */,     {"clear", "|||0"},
          {"click 0 1 2", "cat|0 1 2||0"},       {"clear", "ca|0 1||0"}, // unclicks the last cube
@@ -115,16 +124,17 @@ TEST_F(Play, wordEntryMoves)
          {"enter", "||quit,cat|2"} /* too long */, {"end", "||quit,cat|2"},
          {"click 0", "||quit,cat|2"} /* no game */,
          {"enter cat", "cat|0 1 2|quit,cat|2"}, {"recall 0", "cat|0 1 2|quit,cat|2"}},
-        {{"quiet", "|||0"},                     {"enter catz", "||cat|0"},
-         {"enter tac", "||tac~,cat|0"},         {"click 0 15", "c|0|tac~,cat|0"},
-         {"paste ", "||tac~,cat|0"},            {"repeat", "||tac~,cat|0"},
-         {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeee|7|tac~,cat|0"}},
+        {{"quiet", "|||0"},                     {"enter catz", "||cat|0 +1"}, // silent, but seen
+         {"enter tac", "||tac~,cat|0 +2"},      {"click 0 15", "c|0|tac~,cat|0 +3"},
+         {"paste ", "||tac~,cat|0 +3"},         {"repeat", "||tac~,cat|0 +3"},
+         {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeee|7|tac~,cat|0 +5"}},
     };
     // clang-format on
     for (const auto& moves : games) {
         p.options.RepeatLetters = false;
         p.options.SoundsOn = true;
         prompter.sounds = 0;
+        p.entry.Refusals = 0;
         start();
         for (const Move& m : moves) {
             const QString verb = QString(m.action).section(' ', 0, 0);
@@ -204,9 +214,12 @@ TEST_F(Play, pauseEndAndStartWithoutAGameInANewStartAnAbortedGameAndNetworkPlay)
     EXPECT_EQ(clock(), "Time Remaining ") << "End did nothing";
     start();
     enter("cat");
+    enter("stage");
+    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 3 points (2 words)");
     Game::StartGameClick(p);
     EXPECT_TRUE(p.entry.ListedWords.empty() && p.game.PlayerWords[0].empty())
         << "the dropped game's words are never evaluated";
+    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 0 points (0 words)");
     enter("its");
     Game::AbortGame(p); // an option change
     Game::EndGameNow(p);
@@ -234,12 +247,15 @@ TEST_F(Play, aWholeSinglePlayerGameWithADictionaryCorrection)
 {
     Game::StartGameClick(p);
     EXPECT_EQ(WordEntry::EnterCaption(p), "Enter") << "nothing to recall yet";
+    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 0 points (0 words)");
     enter("site");
     EXPECT_EQ(p.screen.PlayerWordText + WordEntry::EnterCaption(p), "1 word enteredLast");
+    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 1 point (1 word)");
     enter("toy");                 // no dictionary word
     for (int i : {1, 5, 6, 3, 3}) // t o y s, then s again enters it
         WordEntry::CubeClicked(p, i);
     EXPECT_EQ(p.screen.PlayerWordText, "3 words entered");
+    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 2 points (2 words)") << "toy is struck";
     WordEntry::RecallListedWord(p, 1);
     EXPECT_EQ(QString::number(p.entry.SelectedRow) + WordEntry::EnterCaption(p), "1Enter");
     WordEntry::NewWordChanged(p, QString());
@@ -256,6 +272,7 @@ TEST_F(Play, aWholeSinglePlayerGameWithADictionaryCorrection)
     EXPECT_EQ(clock(), "Time Remaining 2:30 running") << "a standard game gives no time";
     Game::EndGameNow(p);
     EXPECT_EQ(p.game.PlayerWords[0], (Words{"toys", "toy", "site"}));
+    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "") << "only during play";
     EXPECT_TRUE(p.results.Open && p.eval.UnusedWords == (Words{"its", "set", "soot"}));
     EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords,
               "2 words found out of 5 (40%)Score is 2 out of 5 (40%)1 word not in dictionary");
@@ -272,16 +289,23 @@ TEST_F(Play, aWholeFranticTwoPlayerGameOnOneBoard)
 {
     p.game.GameMode = TwoPlayer;
     p.game.GameType = Frantic;
-    prompter.answer(Answer::Ok, [&] { EXPECT_EQ(clock(), "Time Remaining  hidden"); });
+    p.game.LocalPlayerIndex = 1; // as the last game left it
+    prompter.answer(Answer::Ok, [&] { EXPECT_EQ(clock(), "Time Remaining  hidden Player 1"); });
     Game::StartGameClick(p);
-    EXPECT_EQ(clock(), "Time Remaining 0:15 running");
+    EXPECT_EQ(clock(), "Time Remaining 0:15 running Player 1");
     enter("site"); // four letters: 2 * 4 - 4 seconds
+    EXPECT_EQ(clock(), "Time Remaining 0:19 running Player 1 +4 s");
     enter("toy");  // no board word: no time
     enter("set");  // three letters: 2
-    EXPECT_EQ(clock(), "Time Remaining 0:21 running");
+    EXPECT_EQ(clock(), "Time Remaining 0:21 running Player 1 +2 s") << "the latest bonus";
+    Game::ClockTick(p, false); // standing still does not use the bonus's time up
+    Game::ClockTick(p, true);
+    EXPECT_EQ(clock(), "Time Remaining 0:20 running Player 1 +2 s");
+    Game::ClockTick(p, true);
+    EXPECT_EQ(clock(), "Time Remaining 0:19 running Player 1") << "two ticks later";
     type("so");
     prompter.answer(Answer::Ok, [&] {
-        EXPECT_EQ(clock(), "Game Over  hidden") << "player 2 may not study the board";
+        EXPECT_EQ(clock(), "Game Over  hidden Player 2") << "player 2 may not study the board";
         EXPECT_EQ(p.game.LocalPlayerIndex, 1);
     });
     Game::EndGameNow(p);
@@ -289,7 +313,7 @@ TEST_F(Play, aWholeFranticTwoPlayerGameOnOneBoard)
     EXPECT_FALSE(p.results.Open) << "nothing is evaluated after player 1";
     EXPECT_EQ(state() + p.screen.PlayerWordText.toStdString(), "|||1");
     EXPECT_TRUE(p.entry.NewWordEnabled && p.entry.ClickedCount == 0);
-    EXPECT_EQ(clock(), "Time Remaining 0:15 running");
+    EXPECT_EQ(clock(), "Time Remaining 0:15 running Player 2");
 
     for (const char* w : {"site", "soot", "toys"})
         enter(w);
@@ -298,6 +322,7 @@ TEST_F(Play, aWholeFranticTwoPlayerGameOnOneBoard)
     EXPECT_EQ(p.game.PlayerWords,
               (std::vector<Words>{{"set", "toy", "site"}, {"toys", "soot", "site"}}));
     EXPECT_EQ(p.eval.CommonWords, Words{"site"});
+    EXPECT_EQ(clock(), "Game Over ") << "no turn and no bonus after the game";
     EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords,
               "1 = Player 1 score2 = Player 2 scorePlayer 2 Wins");
     EXPECT_EQ(prompter.pending(), 0);

@@ -3,7 +3,9 @@
 #include "TestApp.h"
 
 #include "windows/board/CubeFrame.h"
+#include "core/game/Game.h"
 #include "windows/game/Common.h"
+#include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
 
 #include <QTest>
@@ -33,8 +35,13 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     w.show();
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QColor box = w.NewWord->palette().color(QPalette::Base);
     QTest::keyClicks(w.NewWord, "CAtz");
     EXPECT_EQ(w.NewWord->text() + QString::number(w.NewWord->cursorPosition()), "cat3");
+    EXPECT_NE(w.NewWord->palette().color(QPalette::Base), box) << "the refused z flashes the box";
+    for (int k = 0; k < 50 && w.NewWord->palette().color(QPalette::Base) != box; ++k)
+        QTest::qWait(20);
+    EXPECT_EQ(w.NewWord->palette().color(QPalette::Base), box) << "and fades";
     EXPECT_EQ(t.app.view.CubeDrawState[2], BoardView::Selected) << "the path is painted";
     QTest::keyClick(w.NewWord, Qt::Key_Return);
     Click(w, {0, 4});
@@ -50,6 +57,30 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     t.app.game.TimeRemaining = 11;
     Common::ClockTick(t.app);
     EXPECT_EQ(w.TimeLeft->text(), "0:10");
+
+    // Beside the clock, the turn and a bonus; under the list, the score. All of the clock's
+    // panel reads at 3:1 or better whatever colour the time shows.
+    t.app.game.GameMode = TwoPlayer;
+    Game::ShowBonus(t.app, 4);
+    const auto rgb = [](const QLabel* label, QPalette::ColorRole role) {
+        const QColor c = label->palette().color(role);
+        return TimeFormat::Rgb{c.red(), c.green(), c.blue()};
+    };
+    using TimeFormat::ClockColour;
+    for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red}) {
+        t.app.screen.ClockColour = colour;
+        w.sync();
+        for (const QLabel* label :
+             {w.TimeRemLabel, w.TimeLeft, w.Feedback->Turn, w.Feedback->Bonus})
+            EXPECT_GE(TimeFormat::ContrastRatio(rgb(label, QPalette::WindowText),
+                                                rgb(label, QPalette::Window)),
+                      3.0)
+                << label->objectName().toStdString() << " " << static_cast<int>(colour);
+    }
+    EXPECT_EQ(w.Feedback->Turn->text() + '|' + w.Feedback->Bonus->text() + '|' +
+                  w.Feedback->Score->text(),
+              "Player 1|+4 s|Score so far: 2 points (2 words)");
+    t.app.game.GameMode = SinglePlayer;
     t.desktop.answer(ui::Answer::Ok,
                      [&] { EXPECT_FALSE(w.cubeFrame->isVisible()) << "behind the box"; });
     w.Pause->click();

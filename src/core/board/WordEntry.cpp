@@ -27,6 +27,13 @@ void WriteBox(Program& program, const QString& text)
         NewWordChanged(program, text);
 }
 
+// The box flashes at every refusal, so it is seen with sounds off too.
+void Refuse(Program& program)
+{
+    program.entry.Refusals += 1;
+    RejectionSound(program);
+}
+
 // Empties the box and shows the board without a path: a word was dropped.
 void DropWord(Program& program)
 {
@@ -53,7 +60,7 @@ void NewWordChanged(Program& program, const QString& typed)
         return;
 
     while (!CheckCubes::WordOnBoard(program, word)) {
-        RejectionSound(program);
+        Refuse(program);
         ChopLastCharacter(text);
         word = text.toStdString();
         entry.LastNewWordText = word;
@@ -78,8 +85,10 @@ void EnterWord(Program& program)
         return;
     }
     const auto length = text.size();
-    if (length < program.engine.cMinWordSize())
+    if (length < program.engine.cMinWordSize()) {
+        entry.Refusals += 1; // silent, as ever, but the box flashes
         return;
+    }
     if (length > program.engine.cMaxWordSize()) {
         DropWord(program);
         return;
@@ -97,12 +106,14 @@ void EnterWord(Program& program)
         entry.ListedWords.insert(entry.ListedWords.begin(), ListedWord{text, boardWord});
         entry.SelectedRow = 0;
         if (!boardWord) {
-            RejectionSound(program);
+            Refuse(program);
         } else if (program.game.GameType == Frantic) {
-            program.game.TimeRemaining += 2 * static_cast<int>(length) - 4;
+            const int bonus = 2 * static_cast<int>(length) - 4;
+            program.game.TimeRemaining += bonus;
             Game::SetClockLabels(
                 program, QStringLiteral("Time Remaining"),
                 QString::fromStdString(TimeFormat::FormatTime(program.game.TimeRemaining)));
+            Game::ShowBonus(program, bonus);
         }
         const auto rows = entry.ListedWords.size();
         program.screen.PlayerWordText = rows == 1 ? QStringLiteral("1 word entered")
@@ -182,13 +193,13 @@ void CubeClicked(Program& program, int i)
     }
     // The path table has room for 17 clicks; one more is refused like a wrong cube.
     if (entry.ClickedCount >= static_cast<int>(entry.ClickedPath.size()) - 1) {
-        RejectionSound(program);
+        Refuse(program);
         return;
     }
     const std::string& face =
         program.board.BoardGrid[static_cast<std::size_t>(i / 4)][static_cast<std::size_t>(i % 4)];
     if (!CheckCubes::WordOnBoard(program, typed + face)) {
-        RejectionSound(program);
+        Refuse(program);
         return;
     }
     entry.ClickedCount += 1;
@@ -200,6 +211,21 @@ void CubeClicked(Program& program, int i)
     // The filter must see no change, so that the clicked cubes stay selected.
     entry.NewWordText += QString::fromStdString(face);
     entry.LastNewWordText = entry.NewWordText.toLower().toStdString();
+}
+
+QString ScoreSoFarText(const Program& program)
+{
+    if (program.game.TimeRemaining == 0)
+        return {};
+    int words = 0, points = 0;
+    for (const ListedWord& listed : program.entry.ListedWords)
+        if (listed.BoardWord)
+            words += 1, points += Scoring::ScoreForWord(listed.Word.toStdString());
+    return QStringLiteral("Score so far: %1 %2 (%3 %4)")
+        .arg(points)
+        .arg(points == 1 ? "point" : "points")
+        .arg(words)
+        .arg(words == 1 ? "word" : "words");
 }
 
 void ClearEntry(Program& program)

@@ -31,6 +31,10 @@ void CubeClicked(Program& program, int i);
 // entered, otherwise "Enter".
 QString EnterCaption(const Program& program);
 
+// During play, the points and count of the list's board words (the ones not struck
+// through): "Score so far: 5 points (2 words)"; "" while no game runs.
+QString ScoreSoFarText(const Program& program);
+
 // Empties the box, the list and the clicked path for a fresh turn.
 void ClearEntry(Program& program);
 

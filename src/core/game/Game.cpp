@@ -138,9 +138,9 @@ void BeginPlay(Program& program)
         break;
     case TwoPlayer:
         game.PlayerCount = 2;
+        game.LocalPlayerIndex = 0; // before the box: the window names player 1 behind it
         HitOkBehindHiddenBoard(program,
                                QStringLiteral("Player 1 - Hit OK when ready to start game."));
-        game.LocalPlayerIndex = 0;
         break;
     default:
         HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
@@ -157,6 +157,7 @@ void BeginPlay(Program& program)
     eval.CommonWords.clear();
 
     program.screen.ClockColour = TimeFormat::ClockColour::Black;
+    ShowBonus(program, 0);
     ShowFullClock(program);
     program.screen.ClockRunning = true;
 }
@@ -176,6 +177,9 @@ void ClockTick(Program& program, bool mainInForeground)
         program.screen.ClockRunning = false;
         return;
     }
+    ScreenState& screen = program.screen;
+    if (screen.BonusTicks > 0 && --screen.BonusTicks == 0)
+        screen.BonusText.clear();
     game.TimeRemaining -= 1;
     program.screen.ClockColour = TimeFormat::TimeLeftColour(game.TimeRemaining);
     program.screen.ClockText = QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining));
@@ -211,6 +215,7 @@ void AbortGame(Program& program)
     if (!program.entry.NewWordText.isEmpty())
         WordEntry::NewWordChanged(program, QString());
     program.screen.ClockColour = TimeFormat::ClockColour::Black;
+    ShowBonus(program, 0);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
 }
 
@@ -239,6 +244,20 @@ void SetClockLabels(Program& program, const QString& caption, const QString& tim
 {
     program.screen.ClockCaption = caption;
     program.screen.ClockText = timeText;
+}
+
+void ShowBonus(Program& program, int seconds)
+{
+    // A word of the smallest size may earn nothing; then there is nothing to show.
+    program.screen.BonusText = seconds > 0 ? QStringLiteral("+%1 s").arg(seconds) : QString();
+    program.screen.BonusTicks = seconds > 0 ? 2 : 0;
+}
+
+QString TurnText(const GameState& game)
+{
+    if (game.GameMode != TwoPlayer || game.TimeRemaining == 0)
+        return {};
+    return QStringLiteral("Player %1").arg(game.LocalPlayerIndex + 1);
 }
 
 void FinishTurn(Program& program)

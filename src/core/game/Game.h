@@ -7,6 +7,7 @@
 
 #include <string>
 
+struct GameState;
 struct Program;
 
 namespace Game {
@@ -30,6 +31,11 @@ void EndGame(Program& program);
 // Ends a running game without evaluating it.
 void AbortGame(Program& program);
 void SetClockLabels(Program& program, const QString& caption, const QString& timeText);
+// "+N s" beside the clock for two ticks after a Frantic word adds N seconds.
+void ShowBonus(Program& program, int seconds);
+// Whose turn it is in a two-player game that is being played, "Player 1" or "Player 2";
+// "" otherwise.
+QString TurnText(const GameState& game);
 
 // After a turn: in a two-player game after player 1, hands the board to player 2;
 // otherwise evaluates every player's words and opens the results.

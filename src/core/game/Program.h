@@ -54,6 +54,8 @@ struct EntryState {
     bool NewWordEnabled = true;
     std::vector<ListedWord> ListedWords; // newest first
     int SelectedRow = 0;                 // the list's current row
+    // Refused letters and words so far; only ever grows, so the box can flash at each.
+    int Refusals = 0;
 };
 
 // The rest of what the main window shows; it mirrors this.
@@ -65,6 +67,8 @@ struct ScreenState {
     TimeFormat::ClockColour ClockColour = TimeFormat::ClockColour::Black;
     QString PlayerWordText;  // "N words entered"
     QString DefinedWordText; // "Lettro found N words"
+    QString BonusText;       // "+N s" beside the clock while BonusTicks last
+    int BonusTicks = 0;
 };
 
 struct GameState {

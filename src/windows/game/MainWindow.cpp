@@ -7,6 +7,7 @@
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
+#include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
 
@@ -169,6 +170,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
 
     central->setFixedSize(listLeft + listWidth + 16, boardBottom + 64);
+    Feedback = new PlayFeedback(*this);
 
     // Keys for the main moves of a game; they work while the player types.
     const QList<QPair<QToolButton*, QKeyCombination>> gameKeys = {{Start, Qt::CTRL | Qt::Key_N},
@@ -238,7 +240,7 @@ void MainWindow::LayOutForHand(bool leftHanded)
     for (QWidget* widget :
          {static_cast<QWidget*>(w.WordList), static_cast<QWidget*>(w.TimeLeft),
           static_cast<QWidget*>(w.DefinedWordCount), static_cast<QWidget*>(w.PlayerWordLabel),
-          static_cast<QWidget*>(w.TimeRemLabel)})
+          static_cast<QWidget*>(w.TimeRemLabel), static_cast<QWidget*>(w.Feedback->Score)})
         MoveBy(widget, listShift);
 }
 
@@ -301,14 +303,7 @@ void MainWindow::sync()
     DefinedWordCount->setText(p.screen.DefinedWordText);
     TimeRemLabel->setText(p.screen.ClockCaption);
     TimeLeft->setText(p.screen.ClockText);
-    QColor colour(Qt::black);
-    if (p.screen.ClockColour == TimeFormat::ClockColour::Yellow)
-        colour = QColor(255, 255, 0);
-    else if (p.screen.ClockColour == TimeFormat::ClockColour::Red)
-        colour = QColor(255, 0, 0);
-    QPalette palette = TimeLeft->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    TimeLeft->setPalette(palette);
+    Feedback->sync(p); // also the clock's colours
     if (p.screen.ClockRunning && !GameClock->isActive())
         GameClock->start();
     else if (!p.screen.ClockRunning && GameClock->isActive())

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CubeFrame;
+class PlayFeedback;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,7 @@ public:
     QLabel* DefinedWordCount = nullptr;
     QLabel* TimeRemLabel = nullptr;
     QLabel* TimeLeft = nullptr;
+    PlayFeedback* Feedback = nullptr; // the box's flash, the clock's panel, bonus, turn, score
     QTimer* GameClock = nullptr;
     QToolBar* ToolBar = nullptr;
     QToolButton* Start = nullptr;

@@ -1,0 +1,92 @@
+#include "PlayFeedback.h"
+
+#include "core/board/WordEntry.h"
+#include "core/game/Game.h"
+#include "core/game/Program.h"
+#include "windows/game/MainWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVariantAnimation>
+
+#include <optional>
+
+namespace {
+QColor ToColour(TimeFormat::Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+void Paint(QLabel* label, TimeFormat::Rgb text, std::optional<TimeFormat::Rgb> panel = {})
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ToColour(text));
+    if (panel)
+        palette.setColor(QPalette::Window, ToColour(*panel));
+    if (palette != label->palette())
+        label->setPalette(palette);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, QRect at, Qt::Alignment align, int points)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(at);
+    label->setAlignment(align | Qt::AlignVCenter);
+    if (points > 0) {
+        QFont font = label->font();
+        font.setPointSize(points);
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+} // namespace
+
+PlayFeedback::PlayFeedback(MainWindow& window) : QObject(&window), m_window(window)
+{
+    QLabel* time = window.TimeLeft;
+    Turn = AddLabel(time, "TurnLabel", QRect(6, 0, 80, time->height()), Qt::AlignLeft, 10);
+    Bonus = AddLabel(time, "BonusLabel", QRect(time->width() - 76, 0, 70, time->height()),
+                     Qt::AlignRight, 12);
+    const QRect words = window.PlayerWordLabel->geometry();
+    Score = AddLabel(window.PlayerWordLabel->parentWidget(), "ScoreLabel",
+                     words.translated(0, words.height()), Qt::AlignHCenter, 0);
+    // The caption and the time draw their own panel, whatever the desktop's colours.
+    window.TimeRemLabel->setAutoFillBackground(true);
+    Paint(window.TimeRemLabel, TimeFormat::kCaptionText, TimeFormat::kCaptionPanel);
+    time->setAutoFillBackground(true);
+
+    // The tint fades back into the box's own colour.
+    m_flash = new QVariantAnimation(this);
+    m_flash->setDuration(500);
+    m_flash->setStartValue(QColor(255, 170, 170));
+    m_flash->setEndValue(window.NewWord->palette().color(QPalette::Base));
+    connect(m_flash, &QVariantAnimation::valueChanged, this, [this](const QVariant& colour) {
+        QPalette palette = m_window.NewWord->palette();
+        palette.setColor(QPalette::Base, colour.value<QColor>());
+        m_window.NewWord->setPalette(palette);
+    });
+    connect(m_flash, &QVariantAnimation::finished, this,
+            [this] { m_window.NewWord->setPalette(QPalette()); });
+}
+
+void PlayFeedback::sync(const Program& p)
+{
+    if (p.entry.Refusals != m_refusals) {
+        m_refusals = p.entry.Refusals;
+        m_flash->stop();
+        m_flash->start();
+        // The first frame comes with the next timer event; the tint shows at once.
+        QPalette palette = m_window.NewWord->palette();
+        palette.setColor(QPalette::Base, m_flash->startValue().value<QColor>());
+        m_window.NewWord->setPalette(palette);
+    }
+    const TimeFormat::ClockLook look = TimeFormat::ClockLookFor(p.screen.ClockColour);
+    Paint(m_window.TimeLeft, look.time, look.panel);
+    Paint(Turn, look.text);
+    Paint(Bonus, look.bonus);
+    Turn->setText(Game::TurnText(p.game));
+    Bonus->setText(p.screen.BonusText);
+    Score->setText(WordEntry::ScoreSoFarText(p));
+}
