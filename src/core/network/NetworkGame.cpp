@@ -438,13 +438,14 @@ void OpenLobby(Program& app)
     n.StartupServiceName = "Lettro";
     engine::Transport* net = app.transport.get();
     const int started = net ? net->netStartup(n.StartupPort, n.StartupServiceName) : 1;
-    if (started > 0) {
+    // A joining player starts again below, and can do without a listener.
+    if (started > 0 && (Host(app) || !net)) {
         Say(app, "Failure with initialize of Lettro networking service.");
         w.MainWindowEnabled = true;
         return;
     }
     n.IRAvailable = started == 0;
-    if (started < 0)
+    if (started != 0)
         n.StartupServiceName.clear();
     const engine::PeerInfo local = net->netGetLocalInfo();
     n.LocalDeviceName = Wire::CleanName(local.name);
