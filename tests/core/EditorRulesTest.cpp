@@ -48,11 +48,13 @@ struct Editor : DictionaryProgram {
             const core::Prompt shown =
                 prompter.shown.empty() ? core::Prompt() : prompter.shown.back();
             const bool said = !step.message.isEmpty(), question = step.answer != core::Answer::Ok;
+            // Only clearing destroys words: its No is the default.
             EXPECT_EQ(std::tuple(prompter.shown.size(), shown.text, shown.title, shown.owner,
-                                 shown.buttons),
+                                 shown.buttons, shown.defaultNo),
                       std::tuple(said ? 1u : 0u, step.message, QString("Lettro"),
                                  said ? core::Owner::Editor : core::Owner::Main,
-                                 question ? core::Buttons::YesNo : core::Buttons::Ok))
+                                 question ? core::Buttons::YesNo : core::Buttons::Ok,
+                                 step.message == "Clear the dictionary?"))
                 << step.state << " " << shown.text.toStdString();
             prompter.shown.clear();
         }

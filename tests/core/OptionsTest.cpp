@@ -90,6 +90,8 @@ TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDiction
         Settings::ReadSettings(m.app);
         EXPECT_EQ(m.settings(), c.loaded + " / 0 0 0") << "Standard, one player, after " << c.loaded;
         EXPECT_EQ(m.prompter.texts(), c.texts) << c.loaded;
+        for (const core::Prompt& p : m.prompter.shown)
+            EXPECT_EQ(p.defaultNo, p.text == shrink) << p.text.toStdString();
         const int max = m.app.engine.cMaxWordSize();
         EXPECT_EQ(std::tuple(m.app.options.LoadedMaxWordSize, m.app.dictionary.DictionaryUpdated,
                              m.app.engine.contains("teamsters"), m.app.engine.contains("steam")),
@@ -148,6 +150,9 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
             const bool no = answer == Answer::No, abort = !no && c.question.contains("abort");
             const std::string now = no ? before : c.settings, what = now + (no ? " No" : "");
             EXPECT_EQ(m.prompter.texts().join(""), c.question) << what;
+            // Only the removal of words defaults to No.
+            for (const core::Prompt& p : m.prompter.shown)
+                EXPECT_EQ(p.defaultNo, p.text.contains("remove")) << what;
             EXPECT_EQ(m.settings(), now) << what;
             EXPECT_EQ(std::pair(outcome.abortGame, outcome.refill), std::pair(abort, no)) << what;
             EXPECT_EQ(m.app.dictionary.DictionaryUpdated, !m.app.engine.contains("encyclopaedia"));

@@ -122,8 +122,9 @@ board_area="388x388+270+$((central_top + 16))"
 colours() { convert "$1" -crop "$2" +repage -format '%k' info:; }
 
 import -window "$main" "$work/before.png"
-# Start is the first toolbar button, at the top-left corner of the window.
-xdotool mousemove --window "$main" 24 20 click 1
+# Start is the first toolbar button, at the left end of the toolbar, which lies between
+# the menu bar and the central area.
+xdotool mousemove --window "$main" 24 $((central_top - 24)) click 1
 board_drawn() {
     import -window "$main" "$work/started.png" 2>/dev/null &&
         [ "$(colours "$work/started.png" "$board_area")" -gt \

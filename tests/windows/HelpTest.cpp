@@ -3,7 +3,10 @@
 
 #include "windows/shell/HelpBrowser.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -11,6 +14,28 @@
 namespace {
 
 const QString kInstalledPage = QStringLiteral(LETTRO_INSTALLED_HELP_PAGE);
+
+// Where a link to #anchor lies in the view: the first one shown, else the first one
+// scrolled into view. Empty when the page has none.
+QPoint LinkTo(QTextBrowser& b, const QString& anchor)
+{
+    std::vector<QRect> links;
+    for (QTextBlock block = b.document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorHref() == "#" + anchor) {
+                QTextCursor c(b.document());
+                c.setPosition(it.fragment().position() + 1);
+                links.push_back(b.cursorRect(c));
+                if (b.viewport()->rect().contains(links.back().center()))
+                    return links.back().center();
+            }
+    if (links.empty())
+        return {};
+    QScrollBar* bar = b.verticalScrollBar();
+    const int before = bar->value();
+    bar->setValue(before + links.front().center().y() - b.viewport()->height() / 2);
+    return links.front().center() - QPoint(0, bar->value() - before);
+}
 
 TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
 {
@@ -44,6 +69,48 @@ TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
     QFile::remove(t.folder.filePath("Lettro.htm"));
     t.window->HelpButton->click();
     EXPECT_TRUE(t.app.helpBrowser->WebBrowser->toPlainText().contains("could not be found"));
+}
+
+// The reader follows links, scrolls on each page, and goes back and forward: each step back
+// or forward shows the page at the place the reader left it.
+TEST(HelpBrowser, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
+{
+    TestApp t;
+    ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
+    t.startUp();
+    t.window->HelpButton->click();
+    HelpBrowser& help = *t.app.helpBrowser;
+    QTextBrowser& b = *help.WebBrowser;
+    QApplication::setActiveWindow(&help); // the reader clicks in it
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    const auto place = [&] { return std::pair(b.source().toString(), b.verticalScrollBar()->value()); };
+    std::vector<std::pair<QString, int>> history{place()};
+    std::size_t at = 0;
+    // A link's anchor, or "<" for Back and ">" for Forward, and the anchor shown after it.
+    const std::pair<const char*, const char*> steps[] = {
+        {"scoring", "scoring"}, {"contents", "contents"}, {"options", "options"},
+        {"<", "contents"},      {"<", "scoring"},         {">", "contents"},
+        {">", "options"},       {"<", "contents"},        {"results", "results"},
+        {">", "results"},       {"<", "contents"},        {"<", "scoring"},
+    };
+    for (const auto& [step, anchor] : steps) {
+        const QString what = QStringLiteral("%1 to %2").arg(step, anchor);
+        if (*step == '<' || *step == '>') {
+            history[at] = place();
+            at = *step == '<' ? at - (at > 0) : std::min(at + 1, history.size() - 1);
+            (*step == '<' ? help.Back : help.Forward)->trigger();
+            EXPECT_EQ(place(), history[at]) << what.toStdString();
+        } else {
+            const QPoint link = LinkTo(b, step);
+            ASSERT_FALSE(link.isNull()) << what.toStdString();
+            history[at] = place();
+            QTest::mouseClick(b.viewport(), Qt::LeftButton, {}, link);
+            history.resize(++at);
+            history.push_back(place());
+        }
+        EXPECT_EQ(b.source().fragment(), anchor) << what.toStdString();
+        b.verticalScrollBar()->setValue(b.verticalScrollBar()->value() + 40); // read on a bit
+    }
 }
 
 } // namespace

@@ -62,4 +62,23 @@ TEST(OptionsDialog, changesDuringAGame)
     EXPECT_EQ(t.app.resultsWindow, nullptr);
 }
 
+TEST(OptionsDialog, noToRemovingLongWordsKeepsTheDialogOpenAndTheWords)
+{
+    TestApp t({"cat", "encyclopaedia"});
+    t.startUp();
+    OptionsDialog& d = OpenDialog(t);
+    const QString before = d.WordSizeCombo->currentText();
+    Choose(d.WordSizeCombo, "10 letters");
+    t.desktop.answer(ui::Answer::No);
+    d.OKButton->click();
+    EXPECT_TRUE(t.desktop.shown.back().defaultNo) << "Enter keeps the words";
+    EXPECT_TRUE(d.isVisible() && !t.window->isEnabled());
+    EXPECT_EQ(d.WordSizeCombo->currentText(), before);
+    t.desktop.answer(ui::Answer::Yes);
+    Choose(d.WordSizeCombo, "10 letters");
+    d.OKButton->click();
+    EXPECT_TRUE(!d.isVisible() && t.window->isEnabled());
+    EXPECT_FALSE(t.app.engine.contains("encyclopaedia"));
+}
+
 } // namespace

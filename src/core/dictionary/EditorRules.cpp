@@ -149,8 +149,8 @@ void RemoveEditorWord(Program& app, const std::string& selected)
 
 void ClearDictionary(Program& app)
 {
-    if (EditorAsk(app, QStringLiteral("Clear the dictionary?"), core::Buttons::YesNo)
-        != core::Answer::Yes)
+    if (AskBeforeLosing(app, QStringLiteral("Clear the dictionary?"), core::Owner::Editor) !=
+        core::Answer::Yes)
         return;
     app.engine.cDictionaryClear();
     FillStartingLetters(app, true);

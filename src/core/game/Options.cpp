@@ -141,11 +141,10 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
     if (const auto m = SettingsText::SizeFromItem(v.WordSize)) {
         if (app.engine.cMaxWordSize() <= *m) {
             app.engine.cSetMaxWordSize(*m);
-        } else if (Ask(app,
-                       QStringLiteral("Are you sure you want to remove words longer than %1 "
-                                      "letters from the dictionary?")
-                           .arg(*m),
-                       core::Buttons::YesNo) == core::Answer::Yes) {
+        } else if (AskBeforeLosing(app, QStringLiteral("Are you sure you want to remove words "
+                                                       "longer than %1 letters from the "
+                                                       "dictionary?")
+                                            .arg(*m)) == core::Answer::Yes) {
             app.engine.cSetMaxWordSize(*m);
             app.engine.cReduceWordSize();
             app.dictionary.DictionaryUpdated = true;

@@ -1,13 +1,28 @@
 #include "Program.h"
 
-core::Answer Ask(Program& program, const QString& text, core::Buttons buttons,
-                 const QString& title, core::Owner owner)
+namespace {
+core::Answer AskPrompt(Program& program, const core::Prompt& prompt)
 {
     // Every program installs a prompter before the first question; without one the
     // cautious answer is No.
     if (!program.prompter)
-        return buttons == core::Buttons::YesNo ? core::Answer::No : core::Answer::Ok;
-    return program.prompter->ask(core::Prompt{text, title, buttons, owner});
+        return prompt.buttons == core::Buttons::YesNo ? core::Answer::No : core::Answer::Ok;
+    return program.prompter->ask(prompt);
+}
+} // namespace
+
+core::Answer Ask(Program& program, const QString& text, core::Buttons buttons,
+                 const QString& title, core::Owner owner)
+{
+    return AskPrompt(program, core::Prompt{text, title, buttons, owner});
+}
+
+core::Answer AskBeforeLosing(Program& program, const QString& text, core::Owner owner)
+{
+    return AskPrompt(program, core::Prompt{.text = text,
+                                           .buttons = core::Buttons::YesNo,
+                                           .owner = owner,
+                                           .defaultNo = true});
 }
 
 void RejectionSound(Program& program)

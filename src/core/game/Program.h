@@ -189,5 +189,9 @@ core::Answer Ask(Program& program, const QString& text, core::Buttons buttons = 
                  const QString& title = QStringLiteral("Lettro"),
                  core::Owner owner = core::Owner::Main);
 
+// A Yes/No question whose Yes destroys data (words of the dictionary): No is the default.
+core::Answer AskBeforeLosing(Program& program, const QString& text,
+                             core::Owner owner = core::Owner::Main);
+
 // The rejection sound, made only when sounds are on.
 void RejectionSound(Program& program);

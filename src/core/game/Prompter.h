@@ -17,6 +17,8 @@ struct Prompt {
     QString title = QStringLiteral("Lettro");
     Buttons buttons = Buttons::Ok;
     Owner owner = Owner::Main;
+    // Yes would throw data away: No is the default button, so Enter keeps everything.
+    bool defaultNo = false;
 };
 
 class Prompter {

@@ -55,12 +55,10 @@ void ReadSettings(Program& app)
                                     "than %1 letters, resetting Max Word Size option")
                          .arg(limit));
         } else if (wanted < limit) {
-            const auto answer =
-                Ask(app,
-                    QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
-                                   "to remove the longer words from the dictionary?")
-                        .arg(wanted),
-                    core::Buttons::YesNo);
+            const auto answer = AskBeforeLosing(
+                app, QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
+                                    "to remove the longer words from the dictionary?")
+                         .arg(wanted));
             if (answer == core::Answer::Yes) {
                 app.engine.cSetMaxWordSize(wanted);
                 app.engine.cReduceWordSize();

@@ -110,7 +110,9 @@ void ApplyOptions(App& app)
     if (!outcome.abortGame)
         app.main->LayOutForHand(app.options.LeftHandedDisplay);
     app.main->sync();
-    ReturnToMain(app);
+    // After a No the dialog stays up with the settings as they now are, for another try.
+    if (!outcome.refill)
+        ReturnToMain(app);
 }
 
 void CancelOptions(App& app)

@@ -7,6 +7,7 @@
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
+#include "windows/game/MainMenus.h"
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
@@ -217,6 +218,8 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
             WordEntry::CubeClicked(m_app, cubeUnderMouse);
     });
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
+
+    AddMainMenus(*this, m_app);
 }
 
 void MainWindow::LayOutForHand(bool leftHanded)

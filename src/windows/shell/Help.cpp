@@ -33,6 +33,22 @@ void ShowContents(App& app)
     app.helpBrowser->WebBrowser->setSource(HelpPageUrl(app));
 }
 
+void ShowAbout(App& app)
+{
+#ifdef LETTRO_VERSION
+    const QString name = QStringLiteral("Lettro " LETTRO_VERSION);
+#else
+    const QString name = QStringLiteral("Lettro");
+#endif
+    app.desktop.ask(app.main,
+                    core::Prompt{.text = name + QStringLiteral(
+                                                    "\n\nA word game: find the words hidden in "
+                                                    "a board of shaken letter dice before the "
+                                                    "clock runs out, alone, against a friend or "
+                                                    "over the network."),
+                                 .title = QStringLiteral("About Lettro")});
+}
+
 QString PageNotFoundHtml(const QUrl& page)
 {
     return QStringLiteral("<html><body><h2>Page not found</h2>"

@@ -18,6 +18,9 @@ void OpenHelp(App& app);
 // The Contents command: back to the help page.
 void ShowContents(App& app);
 
+// Help > About: a small box naming the game and its version.
+void ShowAbout(App& app);
+
 // What the browser shows for a page that cannot be read.
 QString PageNotFoundHtml(const QUrl& page);
 

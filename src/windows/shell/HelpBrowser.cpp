@@ -4,6 +4,7 @@
 #include "windows/shell/Help.h"
 
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTextDocument>
 
 QVariant HelpPageView::loadResource(int type, const QUrl& name)
@@ -12,6 +13,18 @@ QVariant HelpPageView::loadResource(int type, const QUrl& name)
     if (resource.isValid() || type != QTextDocument::HtmlResource)
         return resource;
     return Shell::PageNotFoundHtml(name);
+}
+
+void HelpPageView::dropLinkFocus()
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return;
+    const int left = horizontalScrollBar()->value(), top = verticalScrollBar()->value();
+    cursor.clearSelection();
+    setTextCursor(cursor); // scrolls to the cursor
+    horizontalScrollBar()->setValue(left);
+    verticalScrollBar()->setValue(top);
 }
 
 HelpBrowser::HelpBrowser(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
@@ -43,6 +56,7 @@ HelpBrowser::HelpBrowser(App& app, QWidget* parent) : QMainWindow(parent), m_app
     connect(Back, &QAction::triggered, WebBrowser, &QTextBrowser::backward);
     connect(Forward, &QAction::triggered, WebBrowser, &QTextBrowser::forward);
     connect(Exit, &QAction::triggered, this, &QWidget::hide);
+    connect(WebBrowser, &QTextBrowser::historyChanged, WebBrowser, &HelpPageView::dropLinkFocus);
 }
 
 HelpBrowser::~HelpBrowser()

@@ -16,6 +16,12 @@ class HelpPageView : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
     QVariant loadResource(int type, const QUrl& name) override;
+
+    // Takes the text cursor off the link last followed, keeping the view where it is.
+    // The history keeps such a cursor with each place and puts it back, scrolled into
+    // view, when the place is shown again: Forward after Back would show the link (in the
+    // contents) instead of the place Back left.
+    void dropLinkFocus();
 };
 
 class HelpBrowser : public QMainWindow {

@@ -21,19 +21,24 @@ QtDesktop::~QtDesktop()
     delete m_sound;
 }
 
-Answer QtDesktop::ask(QWidget* parent, const Prompt& prompt)
+void FillMessageBox(QMessageBox& box, const Prompt& prompt)
 {
-    QMessageBox box(parent);
     box.setWindowTitle(prompt.title);
     box.setText(prompt.text);
     if (prompt.buttons == Buttons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(prompt.defaultNo ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setIcon(QMessageBox::Information);
         box.setStandardButtons(QMessageBox::Ok);
     }
+}
+
+Answer QtDesktop::ask(QWidget* parent, const Prompt& prompt)
+{
+    QMessageBox box(parent);
+    FillMessageBox(box, prompt);
     const int pressed = box.exec();
     if (prompt.buttons == Buttons::YesNo)
         return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 namespace ui {
@@ -35,6 +36,9 @@ public:
     virtual QString openFileName(QWidget* parent, const FileDialog& dialog) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialog& dialog) = 0;
 };
+
+// Sets up `box` to show `prompt`: title, text, icon, buttons and the default button.
+void FillMessageBox(QMessageBox& box, const Prompt& prompt);
 
 // The real desktop: QMessageBox, the freedesktop sound theme (or a plain beep),
 // QApplication::activeWindow and QFileDialog.

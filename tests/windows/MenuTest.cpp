@@ -1,0 +1,86 @@
+// The main window's menus do what the toolbar does, F1 opens help, and a question whose Yes
+// destroys data has No as the real box's default.
+#include "TestApp.h"
+
+#include "windows/shell/HelpBrowser.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Menus, eachCommandClicksItsButtonFollowsItsStateAndLeavesTheGameKeysWorking)
+{
+    TestApp t;
+    MainWindow& w = *t.window;
+    t.startUp();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const struct {
+        const char* action;
+        QToolButton* button;
+        QKeyCombination key; // the window's key for it; none: Qt::Key_unknown
+    } commands[] = {
+        {"StartAction", w.Start, Qt::CTRL | Qt::Key_N},
+        {"PauseAction", w.Pause, Qt::CTRL | Qt::Key_P},
+        {"EndAction", w.End, Qt::CTRL | Qt::Key_E},
+        {"OptionsAction", w.Options, Qt::Key_unknown},
+        {"NetworkAction", w.NetworkButton, Qt::Key_unknown},
+        {"ExitAction", w.Exit, Qt::CTRL | Qt::Key_Q},
+        {"EditorAction", w.Dictionary, Qt::Key_unknown},
+        {"ContentsAction", w.HelpButton, Qt::Key_F1},
+    };
+    for (const auto& c : commands) {
+        auto* action = w.findChild<QAction*>(c.action);
+        ASSERT_TRUE(action) << c.action;
+        EXPECT_TRUE(action->text().contains('&')) << c.action << ": a mnemonic";
+        // Only the button's own handler is cut off, so whatever still clicks it is counted.
+        QObject::disconnect(c.button, &QToolButton::clicked, &w, nullptr);
+        QSignalSpy clicks(c.button, &QToolButton::clicked);
+        action->trigger();
+        if (c.key.key() != Qt::Key_unknown)
+            QTest::keyClick(&w, c.key.key(), c.key.keyboardModifiers());
+        const int expected = c.key.key() == Qt::Key_unknown ? 1 : 2; // an ambiguous key fires none
+        c.button->setEnabled(false);
+        action->trigger();
+        EXPECT_EQ(std::tuple(clicks.count(), action->isEnabled()), std::tuple(expected, false))
+            << c.action;
+        c.button->setEnabled(true);
+        EXPECT_TRUE(action->isEnabled()) << c.action;
+    }
+}
+
+TEST(Menus, f1OpensHelpAndAboutNamesTheVersion)
+{
+    TestApp t;
+    t.startUp();
+    t.window->show();
+    QApplication::setActiveWindow(t.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
+    QTest::keyClick(t.window->NewWord, Qt::Key_F1);
+    ASSERT_TRUE(t.app.helpBrowser && t.app.helpBrowser->isVisible());
+
+    t.desktop.answer(ui::Answer::Ok);
+    t.window->findChild<QAction*>("AboutAction")->trigger();
+    ASSERT_EQ(t.desktop.shown.size(), 1u);
+    EXPECT_EQ(t.desktop.shown[0].title, "About Lettro");
+    EXPECT_TRUE(t.desktop.shown[0].text.startsWith("Lettro 0.")) << "the version";
+}
+
+TEST(QtDesktop, theBoxOfADestructiveQuestionDefaultsToNo)
+{
+    for (const bool defaultNo : {false, true}) {
+        QMessageBox box;
+        ui::FillMessageBox(box, {.text = "Clear?", .buttons = ui::Buttons::YesNo,
+                                 .defaultNo = defaultNo});
+        EXPECT_EQ(box.defaultButton(),
+                  box.button(defaultNo ? QMessageBox::No : QMessageBox::Yes));
+    }
+}
+
+} // namespace
