@@ -8,6 +8,7 @@
 // Exit 0 when the run completed (its games played, or the host ended the network game),
 // 1 on a protocol failure or when the time runs out, 2 on a usage error.
 #include "core/board/WordEntry.h"
+#include "core/game/ComputerPlayer.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
@@ -82,26 +83,6 @@ struct BotOptions {
     std::uint32_t seed = 1;
 };
 
-// The words a player of `strength` finds on a board, in the order it finds them: more and
-// longer words as the strength grows; the weakest also try a few that are no words.
-std::vector<std::string> WordsToFind(const Words& boardWords, int strength, std::uint32_t seed,
-                                     const std::string& board)
-{
-    std::mt19937 draw(seed ^ static_cast<std::uint32_t>(std::hash<std::string>{}(board)));
-    Words words = boardWords;
-    std::shuffle(words.begin(), words.end(), draw);
-    // Short words first: a person spots them sooner.
-    std::stable_sort(words.begin(), words.end(),
-                     [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
-    const double share = 0.05 + 0.9 * std::clamp(strength, 0, 100) / 100.0;
-    words.resize(static_cast<std::size_t>(share * static_cast<double>(words.size()) + 0.5));
-    if (strength < 30 && !boardWords.empty())
-        for (int i = 0; i < 2; ++i)
-            words.insert(words.begin() + static_cast<long>(draw() % (words.size() + 1)),
-                         boardWords[draw() % boardWords.size()] + "s");
-    return words;
-}
-
 class Bot {
 public:
     Bot(Program& app, Console& console, const BotOptions& options)
@@ -163,7 +144,7 @@ private:
             ++m_game;
             m_playSeconds = 0;
             m_entered = 0;
-            m_toFind = WordsToFind(m_app.board.BoardWords, m_options.strength,
+            m_toFind = ComputerPlayer::WordsToFind(m_app.board.BoardWords, m_options.strength,
                                    m_options.seed + static_cast<std::uint32_t>(m_game),
                                    m_app.board.BoardText);
             Emit("\"event\": \"game\", \"game\": " + std::to_string(m_game) + ", \"board\": " +

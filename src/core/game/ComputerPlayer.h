@@ -1,0 +1,17 @@
+// How a computer player plays a board: which words it finds, in which order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ComputerPlayer {
+
+// The words a player of `strength` (0 to 100) finds among a board's dictionary words, in
+// the order it finds them: more and longer words as the strength grows, short ones
+// first; below 30 it also tries two long words cut short, which are seldom words. The same seed and
+// board give the same words.
+std::vector<std::string> WordsToFind(const std::vector<std::string>& boardWords, int strength,
+                                     std::uint32_t seed, const std::string& board);
+
+} // namespace ComputerPlayer
