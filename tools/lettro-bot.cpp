@@ -191,11 +191,12 @@ private:
             m_status = 0;
         }
     }
-    // Host: enough players, all in the lobby and connected.
+    // Host: enough players for the first game (later ones go on with whoever stayed),
+    // all in the lobby and connected.
     bool readyToStart() const
     {
         const auto& players = m_app.network.Players;
-        return static_cast<int>(players.size()) > m_options.players &&
+        return static_cast<int>(players.size()) > (m_game == 0 ? m_options.players : 1) &&
                std::all_of(players.begin() + 1, players.end(), [](const PlayerEntry& e) {
                    return e.Connected && e.Status == "Waiting for players";
                });

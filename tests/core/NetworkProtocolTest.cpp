@@ -80,6 +80,18 @@ TEST(NetworkProtocol, whoIsAdmittedAndWithWhichId)
     EXPECT_EQ(host.p.network.Players.size(), 21u);
     EXPECT_EQ(host.p.network.TableVersion, version);
 
+    // A player that began by itself and finished is not sent the same game again; one
+    // back in the lobby with its results does not hold up the others'.
+    host.p.network.GamePhase = 1;
+    for (const auto& [status, answer] : {std::pair{"Sending game data", "NG "}, {"Finished game", "WR "}}) {
+        Messages::SetStatus(host.p, 1, status);
+        EXPECT_EQ(host.receive(10, "WT|" + id + "|300|" + std::to_string(host.p.network.TableVersion)), answer);
+    }
+    host.p.network.GamePhase = 6;
+    Messages::SetStatus(host.p, 1, "Sending results");
+    host.receive(10, "WT|" + id + "|300|0");
+    EXPECT_EQ(host.p.network.Players[1].Status, "Reviewing results");
+
     // A repeated result report keeps a player who is already waiting for the results.
     host.p.network.GamePhase = 5;
     Messages::SetStatus(host.p, 1, "Waiting for results");

@@ -395,7 +395,12 @@ private:
             }
             break;
         case 1:
-            SendNG(app, handle);
+            // A player already past the start (it may have begun by itself and even
+            // finished) must not be sent the same game again.
+            if (StatusToPhase(app, status) < 2)
+                SendNG(app, handle);
+            else
+                TableAnswer(app, handle, m.TableVersion);
             break;
         case 5:
             if (status == kStatuses[4]) {
@@ -407,10 +412,17 @@ private:
             AllResultsTest(app);
             break;
         case 6:
-            if (status == kStatuses[5])
+            if (status == kStatuses[5]) {
                 SendGR(app, handle);
-            else
+            } else if (status == kStatuses[6]) {
+                // It has its results and reports from the lobby: it is done, and its
+                // connection must not hold up the others' (it stays connected now).
+                SetStatus(app, i, kStatuses[7]);
+                BroadcastPlayerTable(app);
+                Network::CheckPhaseProgress(app);
+            } else {
                 TableAnswer(app, handle, m.TableVersion);
+            }
             break;
         default:
             Say(app, "Received WT message from client in incorrect state, ignored");
@@ -849,10 +861,11 @@ void CheckPhaseProgress(Program& app)
             FinishNetworkGame(app);
         return;
     }
-    const auto notConnected = [](const char* status) {
-        return [status](const PlayerEntry& e) { return e.Status == status && !e.Connected; };
-    };
-    if (n.GamePhase == 1 && AllOthers(app, notConnected(kStatuses[2]))) {
+    // A player that started by itself and already reported is under way too.
+    if (n.GamePhase == 1 && AllOthers(app, [](const PlayerEntry& e) {
+            return (e.Status == kStatuses[2] && !e.Connected) || e.Status == kStatuses[4] ||
+                   e.Status == kStatuses[5];
+        })) {
         for (int i = 0; i < Count(app); ++i)
             if (Entry(app, i).Status == kStatuses[2])
                 SetStatus(app, i, kStatuses[3]);
@@ -865,7 +878,9 @@ void CheckPhaseProgress(Program& app)
         SendResultsToAll(app);
         if (AllOthers(app, [](const PlayerEntry&) { return false; }))
             FinishNetworkGame(app);
-    } else if (n.GamePhase == 6 && AllOthers(app, notConnected(kStatuses[6]))) {
+    } else if (n.GamePhase == 6 && AllOthers(app, [](const PlayerEntry& e) {
+                   return (e.Status == kStatuses[6] && !e.Connected) || e.Status == kStatuses[7];
+               })) {
         for (int i = 0; i < Count(app); ++i)
             if (Entry(app, i).Status == kStatuses[6])
                 SetStatus(app, i, kStatuses[7]);

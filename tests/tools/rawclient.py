@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""A misbehaving peer for the network soak: malformed and unknown messages, a stale game
+id, a joiner of another version, an oversize frame, a stalled frame, idle connections,
+and a flood of discovery datagrams, all at the host given on the command line (a loopback address).
+    rawclient.py HOST SECONDS"""
+import random, socket, struct, sys, time
+
+host, seconds = sys.argv[1], float(sys.argv[2])
+random.seed(7)
+frame = lambda text: struct.pack(">I", len(text)) + text
+
+def connect():
+    s = socket.socket()
+    s.settimeout(2)
+    s.bind(("127.0.0.99", 0))
+    s.connect((host, 20000))
+    return s
+
+junk = [b"PT|x", b"ZZ|1", b"WT|1|100|0", b"GB|1|1", b"AK|1|1|QQ", b"PR|1|100|9|a", b"\xff\xfe",
+        b"ID|2|0|n|d|a|PC|->h|", b"ID|1|0|n|d|a|PC", b"NG|1|bad|ABC|0", b"", b"HI", b"RC|1"]
+idle, end = [], time.time() + seconds
+mc = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+mc.bind(("127.0.0.99", 0))
+mc.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF, socket.inet_aton("127.0.0.99"))
+mc.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)
+rounds = 0
+while time.time() < end:
+    rounds += 1
+    try:
+        s = connect()
+        for _ in range(5):
+            s.sendall(frame(random.choice(junk)))
+        kind = rounds % 3
+        if kind == 0:
+            s.sendall(struct.pack(">I", 2 << 20) + b"x" * 100)  # more than a megabyte
+        elif kind == 1:
+            s.sendall(struct.pack(">I", 50) + b"half")  # and then nothing
+        if len(idle) < 20:
+            idle.append(s)  # connects, says little, stays
+        else:
+            s.close()
+    except OSError:
+        pass
+    for _ in range(20):
+        mc.sendto(random.choice([b"HI", b"HI", b"WT|1|1|1", b"x" * 300]), ("232.2.3.2", 20001))
+    time.sleep(0.05)
+print(f"raw client: {rounds} rounds")

@@ -1,0 +1,56 @@
+#!/bin/sh
+# Network soak, inside a private network namespace: a bot host on 127.0.0.2 and 20 bot
+# players play three short games while three players leave after the first, two are
+# frozen for a few seconds mid-run, and a raw client sends junk, stalls and floods.
+# Afterwards: every copy that saw a game's results saw the same words and scores, the
+# host and the remaining players ended their run normally, and nothing crashed.
+#   soak.sh LETTRO_BOT RAWCLIENT.py
+bot=$1
+raw=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; [ -n "${SOAK_KEEP:-}" ] && cp -r "$work" "$SOAK_KEEP"; rm -rf "$work"' EXIT
+ip link set lo up || exit 1
+"$bot" host --address 127.0.0.2 --players 20 --games 3 --play-seconds 2 --seed 1 --timeout 100 \
+    >"$work/host" 2>"$work/host.err" &
+host=$!
+pids=""
+i=3
+while [ $i -le 22 ]; do
+    games=""
+    [ $i -le 5 ] && games="--games 1"
+    "$bot" join --address 127.0.0.$i --name "P$i" --strength $((i * 4)) --play-seconds 2 \
+        --seed $i --timeout 100 $games >"$work/p$i" 2>"$work/p$i.err" &
+    pids="$pids $!"
+    i=$((i + 1))
+done
+python3 "$raw" 127.0.0.2 20 >"$work/raw" 2>&1 &
+raw_pid=$!
+# Two players freeze for a while, as a machine that stalls, then go on.
+sleep 6
+set -- $pids
+kill -STOP $6 $7 2>/dev/null
+sleep 4
+kill -CONT $6 $7 2>/dev/null
+failed=0
+wait $host || { echo "host: exit $?"; tail -5 "$work/host.err"; failed=1; }
+for p in $pids; do
+    wait $p || { echo "a player ended with $?"; failed=1; }
+done
+wait $raw_pid
+cat "$work/raw"
+# After the barrage the host holds a bounded number of descriptors and memory.
+if [ -d /proc/$host ]; then
+    fds=$(ls /proc/$host/fd | wc -l)
+    rss=$(awk '/VmRSS/ { print $2 }' /proc/$host/status)
+    echo "host after the raw client: $fds descriptors, $rss kB resident"
+    [ "$fds" -le 120 ] && [ "$rss" -le 1500000 ] || { echo "the host grew"; exit 1; }
+fi
+[ $failed -eq 0 ] || { for f in "$work"/*.err; do tail -3 "$f"; done; exit 1; }
+# The words and scores of each game, as each copy saw them.
+grep -h '"event": "results"' "$work"/host "$work"/p* | sed 's/, "labels".*//' | sort | uniq -c |
+    awk '{ print $1, $4, substr($0, 1, 160) }' >"$work/counts"
+games=$(grep -c '"event": "results"' "$work/host")
+[ "$games" -eq 3 ] || { echo "the host saw $games results"; exit 1; }
+distinct=$(grep -h '"event": "results"' "$work"/host "$work"/p* | sed 's/, "labels".*//' | sort -u | wc -l)
+[ "$distinct" -eq 3 ] || { echo "$distinct different results for 3 games"; cat "$work/counts"; exit 1; }
+echo "soak: 3 games, 21 copies, one result per game everywhere"
