@@ -31,6 +31,12 @@ set -- $pids
 kill -STOP $6 $7 2>/dev/null
 sleep 4
 kill -CONT $6 $7 2>/dev/null
+# Ten seconds into the barrage the host holds a bounded number of descriptors and memory
+# (20 players and the raw client's few idle connections).
+fds=$(ls /proc/$host/fd | wc -l)
+rss=$(awk '/VmRSS/ { print $2 }' /proc/$host/status)
+echo "host under the raw client: $fds descriptors, $rss kB resident"
+[ "$fds" -le 120 ] && [ "$rss" -le 1500000 ] || { echo "the host grew"; exit 1; }
 failed=0
 wait $host || { echo "host: exit $?"; tail -5 "$work/host.err"; failed=1; }
 for p in $pids; do
@@ -38,13 +44,6 @@ for p in $pids; do
 done
 wait $raw_pid
 cat "$work/raw"
-# After the barrage the host holds a bounded number of descriptors and memory.
-if [ -d /proc/$host ]; then
-    fds=$(ls /proc/$host/fd | wc -l)
-    rss=$(awk '/VmRSS/ { print $2 }' /proc/$host/status)
-    echo "host after the raw client: $fds descriptors, $rss kB resident"
-    [ "$fds" -le 120 ] && [ "$rss" -le 1500000 ] || { echo "the host grew"; exit 1; }
-fi
 [ $failed -eq 0 ] || { for f in "$work"/*.err; do tail -3 "$f"; done; exit 1; }
 # The words and scores of each game, as each copy saw them.
 grep -h '"event": "results"' "$work"/host "$work"/p* | sed 's/, "labels".*//' | sort | uniq -c |
