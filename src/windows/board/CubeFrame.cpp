@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 CubeFrame::CubeFrame(QWidget* parent) : QWidget(parent)
@@ -15,27 +16,38 @@ CubeFrame::CubeFrame(QWidget* parent) : QWidget(parent)
     face.setStyleHint(QFont::TypeWriter);
     face.setWeight(QFont::Normal);
     setFont(face);
-    setFixedSize(CubeArt::kCubeSize * 4, CubeArt::kCubeSize * 4);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCubeSize(CubeArt::kCubeSize);
+}
+
+void CubeFrame::setCubeSize(int units)
+{
+    units = std::max(1, units);
+    if (units == m_cube)
+        return;
+    m_cube = units;
+    setFixedSize(units * 4, units * 4);
+    m_drawn = {}; // their places belong to the old size
     makeCanvas(devicePixelRatioF());
+    update();
 }
 
 QSizeF CubeFrame::pictureSize() const
 {
     // In window units, whatever the pixel density (146 pixels at 150% are still 97 units).
-    return QSizeF(CubeArt::kCubeSize, CubeArt::kCubeSize);
+    return QSizeF(m_cube, m_cube);
 }
 
 void CubeFrame::makeCanvas(double ratio)
 {
     m_ratio = ratio > 0 ? ratio : 1.0;
-    const int pixels = static_cast<int>(std::lround(CubeArt::kCubeSize * m_ratio));
+    const int pixels = static_cast<int>(std::lround(m_cube * m_ratio));
     m_normal = CubeArt::CubePicture(pixels, false);
     m_selected = CubeArt::CubePicture(pixels, true);
     m_mask = CubeArt::OuterMask(pixels);
     const QSize size(static_cast<int>(std::lround(width() * m_ratio)),
                      static_cast<int>(std::lround(height() * m_ratio)));
-    m_canvas = CubeArt::BoardBackground(size, CubeArt::kCubeSize * m_ratio);
+    m_canvas = CubeArt::BoardBackground(size, m_cube * m_ratio);
 }
 
 void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool selected)
@@ -44,8 +56,7 @@ void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool se
         return;
     m_drawn[static_cast<std::size_t>(i)] = Drawn{true, left, top, face, selected};
     render(m_drawn[static_cast<std::size_t>(i)]);
-    update(QRect(left, top, static_cast<int>(std::ceil(pictureSize().width())),
-                 static_cast<int>(std::ceil(pictureSize().height()))));
+    update(QRect(left, top, m_cube, m_cube));
 }
 
 void CubeFrame::render(const Drawn& cube)
@@ -64,9 +75,9 @@ void CubeFrame::render(const Drawn& cube)
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont text = font();
-    // Points as the frame sees them, times the pixel density.
+    // Points as the frame sees them, times the pixel density, grown with the cube.
     text.setPixelSize(static_cast<int>(std::lround(font().pointSizeF() * logicalDpiY() / 72.0 *
-                                                   m_ratio)));
+                                                   m_ratio * m_cube / CubeArt::kCubeSize)));
     p.setFont(text);
     const QFontMetricsF metrics(text, &m_canvas);
     const QSizeF box(metrics.horizontalAdvance(cube.face), metrics.height());
