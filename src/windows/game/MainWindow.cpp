@@ -12,6 +12,7 @@
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
+#include "windows/game/WindowPlace.h"
 
 #include <algorithm>
 
@@ -219,6 +220,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
 
     AddMainMenus(*this, m_app);
+    WindowPlace::Remember(m_app, *this, QStringLiteral("Main"));
 }
 
 void MainWindow::LayOutForHand(bool leftHanded)
