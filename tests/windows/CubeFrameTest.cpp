@@ -47,6 +47,36 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
 
 }
 
+// "Qu" keeps inside the cube's face with no less margin than a wide single letter.
+TEST(Board, quIsNoWiderThanAWideLetter)
+{
+    TestApp t({"cat"});
+    t.startUp();
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
+    BoardView::PaintChangedCubes(t.app);
+    const CubeFrame& frame = *t.window->cubeFrame;
+    const double r = frame.canvasRatio();
+    // The first and last column of cube i's face (in units from the cube's left) with ink.
+    const auto ink = [&](int i) {
+        int first = 97, last = -1;
+        for (int x = int(15 * r); x < int(82 * r); ++x)
+            for (int y = int(14 * r); y < int(81 * r); ++y)
+                if (frame.canvas().pixel(int(97 * (i % 4) * r) + x, int(97 * (i / 4) * r) + y) !=
+                    frame.NormalPicture().pixel(x, y)) {
+                    first = std::min(first, int(x / r));
+                    last = std::max(last, int(x / r));
+                }
+        return std::pair(first, last);
+    };
+    const auto [qLeft, qRight] = ink(9);
+    const auto [mLeft, mRight] = ink(15);
+    EXPECT_GE(mLeft, 18);
+    EXPECT_LE(mRight, 79);
+    EXPECT_GE(qLeft, mLeft - 2);
+    EXPECT_LE(qRight, mRight + 2);
+    EXPECT_GT(qRight - qLeft, 20); // drawn, not shrunk away
+}
+
 // The cubes grow with the window and are painted at their new size; clicks still find
 // them, on either hand's side.
 TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)

@@ -12,9 +12,10 @@
 CubeFrame::CubeFrame(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CubeFrame"));
-    QFont face(QStringLiteral("Courier New"), 48);
-    face.setStyleHint(QFont::TypeWriter);
-    face.setWeight(QFont::Normal);
+    // A bold sans face reads at a glance from across the table.
+    QFont face(QStringLiteral("Sans Serif"), 38);
+    face.setStyleHint(QFont::SansSerif);
+    face.setWeight(QFont::Bold);
     setFont(face);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCubeSize(CubeArt::kCubeSize);
@@ -78,6 +79,15 @@ void CubeFrame::render(const Drawn& cube)
     // Points as the frame sees them, times the pixel density, grown with the cube.
     text.setPixelSize(static_cast<int>(std::lround(font().pointSizeF() * logicalDpiY() / 72.0 *
                                                    m_ratio * m_cube / CubeArt::kCubeSize)));
+    {
+        // "Qu" and other long faces are made as narrow as a wide single letter, so they
+        // keep the same margin inside the cube's face.
+        const QFontMetricsF full(text, &m_canvas);
+        const double widest = full.tightBoundingRect(QStringLiteral("M")).width();
+        const double wanted = full.tightBoundingRect(cube.face).width();
+        if (wanted > widest)
+            text.setPixelSize(std::max(1, static_cast<int>(text.pixelSize() * widest / wanted)));
+    }
     p.setFont(text);
     const QFontMetricsF metrics(text, &m_canvas);
     const QSizeF box(metrics.horizontalAdvance(cube.face), metrics.height());

@@ -1,6 +1,7 @@
 // The board: 4 by 4 cubes painted into an image of the frame's own, OR then AND over a
-// tray, each with its face text in the middle. The frame reports presses, clicks and
-// double clicks; what they mean is decided elsewhere.
+// tray, each with its face text in the middle, a long one ("Qu") no wider than a wide
+// letter. The frame reports presses, clicks and double clicks; what they mean is decided
+// elsewhere.
 #pragma once
 
 #include <QImage>
