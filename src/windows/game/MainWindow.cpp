@@ -78,24 +78,26 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     ToolBar->setMovable(false);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Start = addToolButton(QStringLiteral("Start"), tr("Start Game"),
-                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay);
+                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay,
+                          "media-playback-start");
     Pause = addToolButton(QStringLiteral("Pause"), tr("Pause Game"), tr("Pause the game"),
-                          QStyle::SP_MediaPause);
+                          QStyle::SP_MediaPause, "media-playback-pause");
     End = addToolButton(QStringLiteral("End"), tr("End Game"), tr("End the game now"),
-                        QStyle::SP_MediaStop);
+                        QStyle::SP_MediaStop, "media-playback-stop");
     ToolBar->addSeparator();
     Options = addToolButton(QStringLiteral("Options"), tr("Options"),
                             tr("Time, game type, players, word sizes and more"),
-                            QStyle::SP_FileDialogDetailedView);
+                            QStyle::SP_FileDialogDetailedView, "preferences-system");
     Dictionary = addToolButton(QStringLiteral("Dictionary"), tr("Dictionary Editor"),
-                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon);
+                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon,
+                               "accessories-dictionary");
     NetworkButton = addToolButton(QStringLiteral("NetworkButton"), tr("Network Game"),
                                   tr("Play with others on the local network"),
-                                  QStyle::SP_DriveNetIcon);
+                                  QStyle::SP_DriveNetIcon, "network-workgroup");
     HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"),
-                               QStyle::SP_DialogHelpButton);
+                               QStyle::SP_DialogHelpButton, "help-contents");
     Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"),
-                         QStyle::SP_DialogCloseButton);
+                         QStyle::SP_DialogCloseButton, "application-exit");
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainArea"));
@@ -360,13 +362,17 @@ void MainWindow::showGameState()
 }
 
 QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
-                                       const QString& tip, int standardIcon)
+                                       const QString& tip, int standardIcon,
+                                       const char* themeIcon)
 {
     auto* button = new QToolButton(ToolBar);
     button->setObjectName(name);
     button->setText(text);
     button->setToolTip(tip);
-    button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)));
+    // The desktop's own icon where its theme has one, so the toolbar looks at home.
+    button->setIcon(QIcon::fromTheme(
+        QString::fromLatin1(themeIcon),
+        style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon))));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::NoFocus);
     ToolBar->addWidget(button);

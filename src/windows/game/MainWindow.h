@@ -72,7 +72,7 @@ protected:
 
 private:
     QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip,
-                               int standardIcon);
+                               int standardIcon, const char* themeIcon);
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
     // Places the board, the word list and their groups for the area's size and the hand:
