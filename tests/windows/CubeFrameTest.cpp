@@ -5,6 +5,10 @@
 #include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
+#include "windows/game/Common.h"
+
+#include <QtWidgets>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +45,80 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
         EXPECT_NE(picture->pixel(at(0, 11, 48)), tray.pixel(at(5, 11, 48)));
     }
 
+}
+
+// "Qu" keeps inside the cube's face with no less margin than a wide single letter.
+TEST(Board, quIsNoWiderThanAWideLetter)
+{
+    TestApp t({"cat"});
+    t.startUp();
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
+    BoardView::PaintChangedCubes(t.app);
+    const CubeFrame& frame = *t.window->cubeFrame;
+    const double r = frame.canvasRatio();
+    // The first and last column of cube i's face (in units from the cube's left) with ink.
+    const auto ink = [&](int i) {
+        int first = 97, last = -1;
+        for (int x = int(15 * r); x < int(82 * r); ++x)
+            for (int y = int(14 * r); y < int(81 * r); ++y)
+                if (frame.canvas().pixel(int(97 * (i % 4) * r) + x, int(97 * (i / 4) * r) + y) !=
+                    frame.NormalPicture().pixel(x, y)) {
+                    first = std::min(first, int(x / r));
+                    last = std::max(last, int(x / r));
+                }
+        return std::pair(first, last);
+    };
+    const auto [qLeft, qRight] = ink(9);
+    const auto [mLeft, mRight] = ink(15);
+    EXPECT_GE(mLeft, 18);
+    EXPECT_LE(mRight, 79);
+    EXPECT_GE(qLeft, mLeft - 2);
+    EXPECT_LE(qRight, mRight + 2);
+    EXPECT_GT(qRight - qLeft, 20); // drawn, not shrunk away
+}
+
+// The cubes grow with the window and are painted at their new size; clicks still find
+// them, on either hand's side.
+TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
+{
+    TestApp t({"cat"});
+    t.startUp();
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
+    Common::BeginPlay(t.app);
+    MainWindow& w = *t.window;
+    w.show();
+    const QSize smallest = w.size();
+    const int listWidth = w.WordList->width();
+    struct Case {
+        QSize grow;
+        int cube;
+    };
+    for (const Case& c : {Case{{400, 0}, 97}, Case{{0, 400}, 97}, Case{{400, 400}, 197},
+                          Case{{0, 0}, 97}}) {
+        w.resize(smallest + c.grow);
+        QCoreApplication::processEvents();
+        CubeFrame& frame = *w.cubeFrame;
+        EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
+        EXPECT_EQ(t.app.view.CubeWidth, c.cube);
+        EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
+        EXPECT_EQ(frame.NormalPicture().width(), std::lround(c.cube * frame.canvasRatio()));
+        EXPECT_EQ(w.WordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
+    }
+    EXPECT_EQ(w.minimumSizeHint().expandedTo(w.minimumSize()), smallest);
+
+    w.resize(smallest + QSize(400, 400));
+    QCoreApplication::processEvents();
+    for (const bool left : {false, true}) {
+        w.LayOutForHand(left);
+        const int boardLeft = w.cubeFrame->x();
+        EXPECT_EQ(boardLeft < w.WordList->x(), left);
+        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
+        EXPECT_EQ(w.cubeUnderMouse, 6);
+        EXPECT_EQ(t.app.view.WantedLooks[6], BoardView::Selected);
+        EXPECT_EQ(w.NewWord->text(), "g");
+        QTest::mouseClick(w.Clear, Qt::LeftButton);
+        EXPECT_EQ(w.NewWord->text(), "");
+    }
 }
 
 } // namespace

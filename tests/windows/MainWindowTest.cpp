@@ -95,4 +95,29 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     EXPECT_TRUE(t.app.resultsWindow && t.app.resultsWindow->isVisible());
 }
 
+// Toolbar icons come from the desktop's theme; the ones it lacks fall back to the style's.
+TEST(Window, toolbarIconsComeFromTheThemeWithTheStylesAsFallbacks)
+{
+    QTemporaryDir themes;
+    QDir(themes.path()).mkpath(QStringLiteral("plain/16x16"));
+    QFile index(themes.filePath(QStringLiteral("plain/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=plain\nDirectories=16x16\n[16x16]\nSize=16\n");
+    index.close();
+    QPixmap play(16, 16);
+    play.fill(Qt::green);
+    ASSERT_TRUE(play.save(themes.filePath(QStringLiteral("plain/16x16/media-playback-start.png"))));
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName(QStringLiteral("plain"));
+    TestApp t;
+    // Looked at while the theme is in use: a theme's icon follows the theme's changes.
+    EXPECT_EQ(t.window->Start->icon().name(), "media-playback-start");
+    for (const QToolButton* b : {t.window->Pause, t.window->Exit})
+        EXPECT_FALSE(b->icon().isNull() || b->icon().name() == "media-playback-start");
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(theme);
+}
+
 } // namespace

@@ -6,36 +6,49 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 CubeFrame::CubeFrame(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CubeFrame"));
-    QFont face(QStringLiteral("Courier New"), 48);
-    face.setStyleHint(QFont::TypeWriter);
-    face.setWeight(QFont::Normal);
+    // A bold sans face reads at a glance from across the table.
+    QFont face(QStringLiteral("Sans Serif"), 38);
+    face.setStyleHint(QFont::SansSerif);
+    face.setWeight(QFont::Bold);
     setFont(face);
-    setFixedSize(CubeArt::kCubeSize * 4, CubeArt::kCubeSize * 4);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCubeSize(CubeArt::kCubeSize);
+}
+
+void CubeFrame::setCubeSize(int units)
+{
+    units = std::max(1, units);
+    if (units == m_cube)
+        return;
+    m_cube = units;
+    setFixedSize(units * 4, units * 4);
+    m_drawn = {}; // their places belong to the old size
     makeCanvas(devicePixelRatioF());
+    update();
 }
 
 QSizeF CubeFrame::pictureSize() const
 {
     // In window units, whatever the pixel density (146 pixels at 150% are still 97 units).
-    return QSizeF(CubeArt::kCubeSize, CubeArt::kCubeSize);
+    return QSizeF(m_cube, m_cube);
 }
 
 void CubeFrame::makeCanvas(double ratio)
 {
     m_ratio = ratio > 0 ? ratio : 1.0;
-    const int pixels = static_cast<int>(std::lround(CubeArt::kCubeSize * m_ratio));
+    const int pixels = static_cast<int>(std::lround(m_cube * m_ratio));
     m_normal = CubeArt::CubePicture(pixels, false);
     m_selected = CubeArt::CubePicture(pixels, true);
     m_mask = CubeArt::OuterMask(pixels);
     const QSize size(static_cast<int>(std::lround(width() * m_ratio)),
                      static_cast<int>(std::lround(height() * m_ratio)));
-    m_canvas = CubeArt::BoardBackground(size, CubeArt::kCubeSize * m_ratio);
+    m_canvas = CubeArt::BoardBackground(size, m_cube * m_ratio);
 }
 
 void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool selected)
@@ -44,8 +57,7 @@ void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool se
         return;
     m_drawn[static_cast<std::size_t>(i)] = Drawn{true, left, top, face, selected};
     render(m_drawn[static_cast<std::size_t>(i)]);
-    update(QRect(left, top, static_cast<int>(std::ceil(pictureSize().width())),
-                 static_cast<int>(std::ceil(pictureSize().height()))));
+    update(QRect(left, top, m_cube, m_cube));
 }
 
 void CubeFrame::render(const Drawn& cube)
@@ -64,9 +76,18 @@ void CubeFrame::render(const Drawn& cube)
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont text = font();
-    // Points as the frame sees them, times the pixel density.
+    // Points as the frame sees them, times the pixel density, grown with the cube.
     text.setPixelSize(static_cast<int>(std::lround(font().pointSizeF() * logicalDpiY() / 72.0 *
-                                                   m_ratio)));
+                                                   m_ratio * m_cube / CubeArt::kCubeSize)));
+    {
+        // "Qu" and other long faces are made as narrow as a wide single letter, so they
+        // keep the same margin inside the cube's face.
+        const QFontMetricsF full(text, &m_canvas);
+        const double widest = full.tightBoundingRect(QStringLiteral("M")).width();
+        const double wanted = full.tightBoundingRect(cube.face).width();
+        if (wanted > widest)
+            text.setPixelSize(std::max(1, static_cast<int>(text.pixelSize() * widest / wanted)));
+    }
     p.setFont(text);
     const QFontMetricsF metrics(text, &m_canvas);
     const QSizeF box(metrics.horizontalAdvance(cube.face), metrics.height());

@@ -1,6 +1,7 @@
 // The board: 4 by 4 cubes painted into an image of the frame's own, OR then AND over a
-// tray, each with its face text in the middle. The frame reports presses, clicks and
-// double clicks; what they mean is decided elsewhere.
+// tray, each with its face text in the middle, a long one ("Qu") no wider than a wide
+// letter. The frame reports presses, clicks and double clicks; what they mean is decided
+// elsewhere.
 #pragma once
 
 #include <QImage>
@@ -19,6 +20,10 @@ public:
     const QImage& OuterMask() const { return m_mask; }
     // The pictures' size in window units.
     QSizeF pictureSize() const;
+    // Makes every cube `units` window units square and the frame four cubes wide; the
+    // board is then blank until its cubes are painted again at their new places.
+    void setCubeSize(int units);
+    int cubeSize() const { return m_cube; }
 
     // Paints a cube at (left, top) in window units: the mask ORed onto the board, then
     // the cube picture ANDed, then `face` centred on it.
@@ -50,6 +55,7 @@ private:
     void render(const Drawn& cube);
 
     double m_ratio = 1.0;
+    int m_cube = 0; // window units
     QImage m_normal;
     QImage m_selected;
     QImage m_mask;

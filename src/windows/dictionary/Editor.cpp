@@ -6,6 +6,7 @@
 #include "windows/dictionary/ProgressWindow.h"
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
+#include "windows/game/WindowPlace.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -22,15 +23,19 @@ namespace {
 
 DictionaryEditor* EditorWindow(App& app)
 {
-    if (!app.dictionaryEditor)
+    if (!app.dictionaryEditor) {
         app.dictionaryEditor = new DictionaryEditor(app, app.main);
+        WindowPlace::Remember(app, *app.dictionaryEditor, QStringLiteral("Dictionary"));
+    }
     return app.dictionaryEditor;
 }
 
 ProgressWindow* ProgressDisplay(App& app)
 {
-    if (!app.progressWindow)
+    if (!app.progressWindow) {
         app.progressWindow = new ProgressWindow(app, app.main);
+        WindowPlace::Remember(app, *app.progressWindow, QStringLiteral("Progress"));
+    }
     return app.progressWindow;
 }
 

@@ -6,6 +6,7 @@
 #include "windows/game/ResultsWindow.h"
 #include "windows/network/NetworkDialog.h"
 #include "windows/network/PromptWindow.h"
+#include "windows/game/WindowPlace.h"
 
 core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
 {
@@ -52,10 +53,14 @@ void SyncNetworkWindows(App& app)
         app.mainHeldByNetwork = false;
         ReturnToMainWindow(app);
     }
-    if (n.Window.Shown && !app.networkDialog)
+    if (n.Window.Shown && !app.networkDialog) {
         app.networkDialog = new NetworkDialog(app, app.main);
-    if (n.Prompt.Shown && !app.promptWindow)
+        WindowPlace::Remember(app, *app.networkDialog, QStringLiteral("Network"));
+    }
+    if (n.Prompt.Shown && !app.promptWindow) {
         app.promptWindow = new PromptWindow(app, app.main);
+        WindowPlace::Remember(app, *app.promptWindow, QStringLiteral("Prompt"));
+    }
     if (app.networkDialog)
         app.networkDialog->sync();
     if (app.promptWindow)

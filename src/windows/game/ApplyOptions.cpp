@@ -6,6 +6,7 @@
 #include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
+#include "windows/game/WindowPlace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,6 +63,7 @@ void OpenOptions(App& app)
         return;
     if (!app.optionsDialog) {
         app.optionsDialog = new OptionsDialog(app, app.main);
+        WindowPlace::Remember(app, *app.optionsDialog, QStringLiteral("Options"));
         FillOptionsDialog(app);
     }
     app.main->setEnabled(false);

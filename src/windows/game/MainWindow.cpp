@@ -2,6 +2,7 @@
 
 #include "core/board/BoardView.h"
 #include "windows/board/BoardDrawing.h"
+#include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
 #include "windows/board/WordEntry.h"
 #include "windows/dictionary/Editor.h"
@@ -11,6 +12,7 @@
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/shell/Help.h"
+#include "windows/game/WindowPlace.h"
 
 #include <algorithm>
 
@@ -30,11 +32,6 @@
 #include <QToolButton>
 
 namespace {
-void MoveBy(QWidget* widget, int dx)
-{
-    widget->move(widget->x() + dx, widget->y());
-}
-
 // A key for one of the game's main moves; the tooltip names it. The key belongs to the
 // window, not the button, so it works even when a narrow toolbar tucks the button away.
 void SetShortcut(QWidget* window, QToolButton* button, const QKeySequence& keys)
@@ -81,24 +78,26 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     ToolBar->setMovable(false);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Start = addToolButton(QStringLiteral("Start"), tr("Start Game"),
-                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay);
+                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay,
+                          "media-playback-start");
     Pause = addToolButton(QStringLiteral("Pause"), tr("Pause Game"), tr("Pause the game"),
-                          QStyle::SP_MediaPause);
+                          QStyle::SP_MediaPause, "media-playback-pause");
     End = addToolButton(QStringLiteral("End"), tr("End Game"), tr("End the game now"),
-                        QStyle::SP_MediaStop);
+                        QStyle::SP_MediaStop, "media-playback-stop");
     ToolBar->addSeparator();
     Options = addToolButton(QStringLiteral("Options"), tr("Options"),
                             tr("Time, game type, players, word sizes and more"),
-                            QStyle::SP_FileDialogDetailedView);
+                            QStyle::SP_FileDialogDetailedView, "preferences-system");
     Dictionary = addToolButton(QStringLiteral("Dictionary"), tr("Dictionary Editor"),
-                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon);
+                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon,
+                               "accessories-dictionary");
     NetworkButton = addToolButton(QStringLiteral("NetworkButton"), tr("Network Game"),
                                   tr("Play with others on the local network"),
-                                  QStyle::SP_DriveNetIcon);
+                                  QStyle::SP_DriveNetIcon, "network-workgroup");
     HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"),
-                               QStyle::SP_DialogHelpButton);
+                               QStyle::SP_DialogHelpButton, "help-contents");
     Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"),
-                         QStyle::SP_DialogCloseButton);
+                         QStyle::SP_DialogCloseButton, "application-exit");
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainArea"));
@@ -170,8 +169,11 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     DefinedWordCount->setAlignment(Qt::AlignCenter);
     DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
 
-    central->setFixedSize(listLeft + listWidth + 16, boardBottom + 64);
+    // The size it opens at is the smallest; it grows from there.
+    central->setMinimumSize(listLeft + listWidth + 16, boardBottom + 64);
+    m_minListWidth = listWidth;
     Feedback = new PlayFeedback(*this);
+    central->installEventFilter(this);
 
     // Keys for the main moves of a game; they work while the player types.
     const QList<QPair<QToolButton*, QKeyCombination>> gameKeys = {{Start, Qt::CTRL | Qt::Key_N},
@@ -220,6 +222,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
 
     AddMainMenus(*this, m_app);
+    WindowPlace::Remember(m_app, *this, QStringLiteral("Main"));
 }
 
 void MainWindow::LayOutForHand(bool leftHanded)
@@ -227,26 +230,51 @@ void MainWindow::LayOutForHand(bool leftHanded)
     if (leftHanded == m_leftHanded)
         return;
     m_leftHanded = leftHanded;
-    MainWindow& w = *this;
-    const int boardLeft = w.cubeFrame->x();
-    const int boardWidth = w.cubeFrame->width();
-    const int listLeft = w.WordList->x();
-    const int listWidth = w.WordList->width();
-    // The board and the word list change sides; each takes its group along.
-    const int newBoardLeft = leftHanded ? listLeft : listLeft + listWidth - boardWidth;
-    const int newListLeft = leftHanded ? boardLeft + boardWidth - listWidth : boardLeft;
-    const int boardShift = newBoardLeft - boardLeft;
-    const int listShift = newListLeft - listLeft;
-    for (QWidget* widget : {static_cast<QWidget*>(w.cubeFrame), static_cast<QWidget*>(w.Clear),
-                            static_cast<QWidget*>(w.Enter), static_cast<QWidget*>(w.NewWord)})
-        MoveBy(widget, boardShift);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(w.WordList), static_cast<QWidget*>(w.TimeLeft),
-          static_cast<QWidget*>(w.DefinedWordCount), static_cast<QWidget*>(w.PlayerWordLabel),
-          static_cast<QWidget*>(w.TimeRemLabel), static_cast<QWidget*>(w.Feedback->Score)})
-        MoveBy(widget, listShift);
+    layOut();
 }
 
+void MainWindow::layOut()
+{
+    const QSize area = centralWidget()->size();
+    // Margins: 16 round the edges, 24 between the board and the list; 64 under the board
+    // for the word box and its buttons.
+    const int cube = std::max(CubeArt::kCubeSize,
+                              std::min((area.height() - 80) / 4,
+                                       (area.width() - 56 - m_minListWidth) / 4));
+    const int board = 4 * cube;
+    const int listWidth = std::max(m_minListWidth, area.width() - 56 - board);
+    const int boardLeft = m_leftHanded ? 16 : 16 + listWidth + 24;
+    const int listLeft = m_leftHanded ? 16 + board + 24 : 16;
+    const int boardBottom = 16 + board;
+
+    if (cubeFrame->cubeSize() != cube) {
+        cubeFrame->setCubeSize(cube);
+        // The core's geometry follows the drawn size, so clicks find the cubes; then
+        // every cube is painted again at its new place.
+        BoardView::InitBoardGeometry(m_app);
+        m_app.view.CubeDrawState.fill(BoardView::NotDrawn);
+        BoardView::PaintChangedCubes(m_app);
+    }
+    cubeFrame->move(boardLeft, 16);
+    NewWord->setGeometry(boardLeft, boardBottom + 12, board - 168, 40);
+    Enter->setGeometry(boardLeft + board - 160, boardBottom + 12, 76, 40);
+    Clear->setGeometry(boardLeft + board - 76, boardBottom + 12, 76, 40);
+
+    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
+    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
+    Feedback->Bonus->move(listWidth - 76, 0);
+    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
+    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
+    Feedback->Score->setGeometry(PlayerWordLabel->geometry().translated(0, 22));
+    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize && Feedback)
+        layOut();
+    return QMainWindow::eventFilter(watched, event);
+}
 
 MainWindow::~MainWindow()
 {
@@ -334,13 +362,17 @@ void MainWindow::showGameState()
 }
 
 QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
-                                       const QString& tip, int standardIcon)
+                                       const QString& tip, int standardIcon,
+                                       const char* themeIcon)
 {
     auto* button = new QToolButton(ToolBar);
     button->setObjectName(name);
     button->setText(text);
     button->setToolTip(tip);
-    button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon)));
+    // The desktop's own icon where its theme has one, so the toolbar looks at home.
+    button->setIcon(QIcon::fromTheme(
+        QString::fromLatin1(themeIcon),
+        style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon))));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::NoFocus);
     ToolBar->addWidget(button);

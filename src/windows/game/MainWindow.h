@@ -68,12 +68,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip,
-                               int standardIcon);
+                               int standardIcon, const char* themeIcon);
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
+    // Places the board, the word list and their groups for the area's size and the hand:
+    // the cubes grow with the area, the list takes the width that is left.
+    void layOut();
+    int m_minListWidth = 0;
     App& m_app;
     bool m_leftHanded = true;
     bool m_mirroring = false;            // sync() is writing the word box

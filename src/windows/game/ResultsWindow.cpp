@@ -4,6 +4,7 @@
 #include "core/network/NetworkGame.h"
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
+#include "windows/game/WindowPlace.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -259,8 +260,10 @@ void CloseAndReturn(App& app)
 
 ResultsWindow& ResultsWindowFor(App& app)
 {
-    if (!app.resultsWindow)
+    if (!app.resultsWindow) {
         app.resultsWindow = new ResultsWindow(app, app.main);
+        WindowPlace::Remember(app, *app.resultsWindow, QStringLiteral("Results"));
+    }
     return *app.resultsWindow;
 }
 

@@ -3,6 +3,7 @@
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
 #include "windows/shell/HelpBrowser.h"
+#include "windows/game/WindowPlace.h"
 
 #include <QDir>
 
@@ -18,8 +19,10 @@ void OpenHelp(App& app)
 {
     if (IsNetworkGame(app))
         return;
-    if (!app.helpBrowser)
+    if (!app.helpBrowser) {
         app.helpBrowser = new HelpBrowser(app, app.main);
+        WindowPlace::Remember(app, *app.helpBrowser, QStringLiteral("Help"));
+    }
     ShowContents(app);
     app.helpBrowser->show();
     app.helpBrowser->raise();
