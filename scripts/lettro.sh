@@ -60,7 +60,7 @@ test)
         echo "-- $((SECONDS - start)) s: $*"
     }
     # The plain suite: GCC, as the game is built.
-    run build build -DLETTRO_TESTS=ON # on again after a play build turned it off
+    run build build -DLETTRO_TESTS=ON -DLETTRO_WERROR=ON # tests on again after a play build
     run ctest --test-dir build --no-tests=error --output-on-failure -j"$jobs" --timeout 300
     # The same suite built once more with clang-14, ASan, UBSan and LeakSanitizer; the
     # fuzz targets are in the same build.
