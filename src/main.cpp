@@ -12,9 +12,16 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // Before the application object, which needs a display: packagers and scripts ask
+    // for the version where there is none.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("lettro %s\n", LETTRO_VERSION);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Penwick"));
     QApplication::setApplicationName(QStringLiteral("Lettro"));
@@ -22,6 +29,9 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Lettro, a word game with letter dice."));
     parser.addHelpOption();
+    // Answered above; listed here so that --help shows it.
+    parser.addOption(QCommandLineOption(QStringLiteral("version"),
+                                        QStringLiteral("Print the version and exit.")));
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         QStringLiteral("Shake the dice from seed <N> (0 to 4294967295): the same boards in "
