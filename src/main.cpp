@@ -1,4 +1,5 @@
 // Lettro: wires the application object, the desktop and the main window together.
+#include "core/game/DataFolders.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
@@ -8,7 +9,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,7 +76,15 @@ int main(int argc, char* argv[])
         return 2;
     }
     app.transport = std::make_unique<engine::QtTransport>(address);
-    app.ProgramFolder = QApplication::applicationDirPath().toStdString();
+    const QString bin = QApplication::applicationDirPath();
+    const QString share = QDir::cleanPath(bin + QStringLiteral("/../share/lettro"));
+    const bool installed = QFileInfo::exists(share + QStringLiteral("/Dictionary.dat")) &&
+                           QFileInfo::exists(share + QStringLiteral("/Lettro.htm"));
+    const DataFolders::Places places = DataFolders::Choose(
+        bin.toStdString(), share.toStdString(), installed,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    app.ProgramFolder = places.programFolder;
+    app.UserFolder = places.userFolder;
     app.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow window(app);
