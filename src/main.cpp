@@ -28,6 +28,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Penwick"));
     QApplication::setApplicationName(QStringLiteral("Lettro"));
+    // Ties the windows to the installed desktop entry (its icon and name on Wayland).
+    QApplication::setDesktopFileName(QStringLiteral("io.github.lettro.Lettro"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Lettro, a word game with letter dice."));
