@@ -18,7 +18,7 @@ TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick python3-xlib
     clang-14 libclang-rt-14-dev
     iproute2 util-linux
-    desktop-file-utils appstream groff-base
+    desktop-file-utils appstream groff-base dpkg-dev
 )
 
 install_missing() {
