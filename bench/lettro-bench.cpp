@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -167,7 +167,11 @@ int shakenOnce(const std::string& dict, int count)
 
 int main(int argc, char** argv)
 {
-    std::string dict = (programFolder(argv[0]) / "Dictionary.dat").string();
+    // Beside the program in a build folder, under share/lettro when installed.
+    const std::filesystem::path bin = programFolder(argv[0]);
+    std::string dict = (bin / "Dictionary.dat").string();
+    if (std::error_code ec; !std::filesystem::exists(dict, ec))
+        dict = (bin / ".." / "share" / "lettro" / "Dictionary.dat").lexically_normal().string();
     std::string boardsFile;
     int shaken = 0;
     for (int i = 1; i < argc; ++i) {

@@ -13,7 +13,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 # Line tables are enough for the sanitizers' reports and far cheaper than full debug info.
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS_RELEASE="-O1 -gline-tables-only" -DLETTRO_FUZZ=ON \
+    -DCMAKE_CXX_FLAGS_RELEASE="-O1 -gline-tables-only" -DLETTRO_FUZZ=ON -DLETTRO_WERROR=ON \
     -DLETTRO_PCH=ON >/dev/null
 if [ "${1:-}" = --build-all ]; then
     exec cmake --build build-fuzz -j"$jobs"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up for a fresh Debian 12 machine.
 #   scripts/lettro.sh play   installs what is missing, builds, starts the game
+#   scripts/lettro.sh deps   installs what is missing for playing and testing, nothing more
 #   scripts/lettro.sh test   installs what is missing, builds, runs every test: a plain
 #                            GCC build, then one clang build with the sanitizers that
 #                            runs the suite again and fuzzes each target for 15 s
@@ -17,6 +18,7 @@ TEST_PACKAGES=(
     xvfb xauth xdotool imagemagick python3-xlib
     clang-14 libclang-rt-14-dev
     iproute2 util-linux
+    desktop-file-utils appstream groff-base dpkg-dev
 )
 
 install_missing() {
@@ -49,6 +51,9 @@ play)
     build build -DLETTRO_TESTS=OFF
     exec ./build/lettro
     ;;
+deps)
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    ;;
 test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     log=$(mktemp)
@@ -60,7 +65,7 @@ test)
         echo "-- $((SECONDS - start)) s: $*"
     }
     # The plain suite: GCC, as the game is built.
-    run build build -DLETTRO_TESTS=ON # on again after a play build turned it off
+    run build build -DLETTRO_TESTS=ON -DLETTRO_WERROR=ON # tests on again after a play build
     run ctest --test-dir build --no-tests=error --output-on-failure -j"$jobs" --timeout 300
     # The same suite built once more with clang-14, ASan, UBSan and LeakSanitizer; the
     # fuzz targets are in the same build.
@@ -82,7 +87,7 @@ test)
     [ "$broken" -eq 0 ]
     ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|deps|test" >&2
     exit 2
     ;;
 esac

@@ -1,4 +1,5 @@
 // Lettro: wires the application object, the desktop and the main window together.
+#include "core/game/DataFolders.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
@@ -8,20 +9,34 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // Before the application object, which needs a display: packagers and scripts ask
+    // for the version where there is none.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("lettro %s\n", LETTRO_VERSION);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Penwick"));
     QApplication::setApplicationName(QStringLiteral("Lettro"));
+    // Ties the windows to the installed desktop entry (its icon and name on Wayland).
+    QApplication::setDesktopFileName(QStringLiteral("io.github.lettro.Lettro"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Lettro, a word game with letter dice."));
     parser.addHelpOption();
+    // Answered above; listed here so that --help shows it.
+    parser.addOption(QCommandLineOption(QStringLiteral("version"),
+                                        QStringLiteral("Print the version and exit.")));
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
         QStringLiteral("Shake the dice from seed <N> (0 to 4294967295): the same boards in "
@@ -63,7 +78,15 @@ int main(int argc, char* argv[])
         return 2;
     }
     app.transport = std::make_unique<engine::QtTransport>(address);
-    app.ProgramFolder = QApplication::applicationDirPath().toStdString();
+    const QString bin = QApplication::applicationDirPath();
+    const QString share = QDir::cleanPath(bin + QStringLiteral("/../share/lettro"));
+    const bool installed = QFileInfo::exists(share + QStringLiteral("/Dictionary.dat")) &&
+                           QFileInfo::exists(share + QStringLiteral("/Lettro.htm"));
+    const DataFolders::Places places = DataFolders::Choose(
+        bin.toStdString(), share.toStdString(), installed,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    app.ProgramFolder = places.programFolder;
+    app.UserFolder = places.userFolder;
     app.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow window(app);

@@ -9,6 +9,7 @@
 // 1 on a protocol failure or when the time runs out, 2 on a usage error.
 #include "core/board/WordEntry.h"
 #include "core/game/ComputerPlayer.h"
+#include "core/game/DataFolders.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
@@ -20,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -269,7 +271,13 @@ int main(int argc, char** argv)
     Console console;
     app.prompter = &console;
     app.PlatformType = "Bot";
-    app.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    // The shipped dictionary, installed or in the build folder; a bot never saves one.
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QString share = QDir::cleanPath(bin + QStringLiteral("/../share/lettro"));
+    app.ProgramFolder =
+        DataFolders::Choose(bin.toStdString(), share.toStdString(),
+                            QFileInfo::exists(share + QStringLiteral("/Dictionary.dat")), {})
+            .programFolder;
     app.settings = std::make_unique<engine::SettingsStore>(settingsFolder.path().toStdString());
     app.Seed = o.seed;
     Game::StartUp(app);

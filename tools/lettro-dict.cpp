@@ -18,7 +18,8 @@ int usage()
     std::cerr << "usage: lettro-dict build OUT.dat WORDFILE...\n"
                  "       lettro-dict export DICT.dat [OUT.txt]\n"
                  "       lettro-dict solve DICT.dat BOARD\n"
-                 "       lettro-dict info DICT.dat\n";
+                 "       lettro-dict info DICT.dat\n"
+                 "       lettro-dict --version\n";
     return kUsage;
 }
 
@@ -118,6 +119,10 @@ int main(int argc, char** argv)
     if (args.empty())
         return usage();
     const std::string& cmd = args[0];
+    if (cmd == "--version" && args.size() == 1) {
+        std::cout << "lettro-dict " LETTRO_VERSION "\n";
+        return 0;
+    }
     if (cmd == "build" && args.size() >= 3)
         return build(args[1], {args.begin() + 2, args.end()});
     if (cmd == "export" && (args.size() == 2 || args.size() == 3))

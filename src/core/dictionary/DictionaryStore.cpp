@@ -1,5 +1,6 @@
 #include "DictionaryStore.h"
 
+#include "core/game/DataFolders.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 
@@ -20,36 +21,64 @@ QString Reason(const engine::FileResult& result)
 }
 } // namespace
 
+namespace {
+DataFolders::DictionaryFiles Files(const Program& app)
+{
+    const DataFolders::Places places{app.ProgramFolder, app.UserFolder};
+    const bool userCopy =
+        !app.UserFolder.empty() && QFileInfo::exists(QString::fromStdString(app.UserFolder) +
+                                                     QStringLiteral("/Dictionary.dat"));
+    return DataFolders::ChooseDictionary(places, userCopy);
+}
+
+QString Native(const std::string& path)
+{
+    return QDir::toNativeSeparators(QString::fromStdString(path));
+}
+} // namespace
+
 std::string DictionaryFilePath(const Program& app)
 {
-    return QDir(QString::fromStdString(app.ProgramFolder))
-        .filePath(QStringLiteral("Dictionary.dat"))
-        .toStdString();
+    return Files(app).save;
 }
 
 void ReadDictionary(Program& app)
 {
+    const DataFolders::DictionaryFiles files = Files(app);
     app.dictionary.LetterBase = 'a';
-    app.dictionary.DictionaryPath = DictionaryFilePath(app);
-    app.dictionary.LoadResult = app.engine.cReadBinaryDictionary(app.dictionary.DictionaryPath);
+    app.dictionary.DictionaryPath = files.read;
+    app.dictionary.LoadResult = app.engine.cReadBinaryDictionary(files.read);
     app.dictionary.DictionaryUpdated = false;
+    // LoadResult stays the user's copy's: a save keeps that damaged file aside.
     const engine::FileResult& result = app.dictionary.LoadResult;
     if (result.ok())
         return;
+    if (!files.fallback.empty()) {
+        Ask(app, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
+                                "Lettro will start with the dictionary it came with, %3; "
+                                "the damaged file is kept as %1.unreadable when the "
+                                "dictionary is next saved.")
+                     .arg(Native(files.read), Reason(result), Native(files.fallback)));
+        const engine::FileResult shipped = app.engine.cReadBinaryDictionary(files.fallback);
+        if (shipped.ok())
+            return;
+        app.dictionary.DictionaryPath = files.fallback;
+        app.dictionary.LoadResult = shipped;
+    }
     // A game that silently finds no words would look broken; say what happened instead.
     Ask(app, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
                             "Lettro will start with an empty dictionary, so no board will "
                             "hold any words until words are added or merged in the "
                             "Dictionary Editor.")
-                 .arg(QDir::toNativeSeparators(
-                          QString::fromStdString(app.dictionary.DictionaryPath)),
-                      Reason(result)));
+                 .arg(Native(app.dictionary.DictionaryPath), Reason(app.dictionary.LoadResult)));
 }
 
 bool WriteDictionary(Program& app)
 {
     const std::string path = DictionaryFilePath(app);
-    const QString nativePath = QDir::toNativeSeparators(QString::fromStdString(path));
+    const QString nativePath = Native(path);
+    // The user's folder may not be there yet on the first save of an installed game.
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     // A file that could not be read at start-up may still hold words that a newer or a
     // repaired Lettro can read: keep a copy instead of simply writing over it.
     const engine::FileResult& loaded = app.dictionary.LoadResult;

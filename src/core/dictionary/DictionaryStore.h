@@ -1,4 +1,5 @@
-// The dictionary file beside the program: loading it, and remembering changes.
+// The dictionary file: the user's own copy, else the shipped one; loading it, and
+// remembering changes.
 #pragma once
 
 #include <string>
@@ -7,11 +8,12 @@ struct Program;
 
 namespace Dictionary {
 
-// The dictionary file's path: the program's folder and "Dictionary.dat".
+// Where a save writes: the user's folder when there is one, else the program's.
 std::string DictionaryFilePath(const Program& app);
 
 // Loads the dictionary file. When it cannot be used, says so once, naming the file
-// and the reason, and the game goes on with an empty dictionary.
+// and the reason; the game goes on with the shipped dictionary when it was the user's
+// copy that failed, else with an empty one.
 void ReadDictionary(Program& app);
 
 // Saves the dictionary file atomically. A failed save is reported in a message box

@@ -135,8 +135,8 @@ struct EditorState {
 struct DictionaryState {
     bool DictionaryUpdated = false;
     int LetterBase = 'a';
-    std::string DictionaryPath;    // the dictionary file beside the program
-    engine::FileResult LoadResult; // how the last load went
+    std::string DictionaryPath;    // the dictionary file loaded first
+    engine::FileResult LoadResult; // how loading that file went
     EditorState Editor;
 };
 
@@ -153,6 +153,7 @@ struct SavedGameSettings {
 struct Program {
     std::string PlatformType = "PC";
     std::string ProgramFolder = "."; // where Dictionary.dat and Lettro.htm live
+    std::string UserFolder; // the user's own Dictionary.dat when installed; empty: none
 
     engine::Engine engine;
     std::unique_ptr<engine::SettingsStore> settings;

@@ -1,0 +1,32 @@
+#include "DataFolders.h"
+
+namespace DataFolders {
+
+namespace {
+std::string DictionaryIn(const std::string& folder)
+{
+    return folder + "/Dictionary.dat";
+}
+} // namespace
+
+Places Choose(const std::string& binFolder, const std::string& shareFolder, bool shareHoldsData,
+              const std::string& userDataFolder)
+{
+    // An installed program's folders are not the user's to write: saves go to their own.
+    if (shareHoldsData)
+        return {shareFolder, userDataFolder};
+    return {binFolder, {}};
+}
+
+DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists)
+{
+    const std::string shipped = DictionaryIn(places.programFolder);
+    if (places.userFolder.empty())
+        return {shipped, {}, shipped};
+    const std::string own = DictionaryIn(places.userFolder);
+    if (userCopyExists)
+        return {own, shipped, own};
+    return {shipped, {}, own};
+}
+
+} // namespace DataFolders

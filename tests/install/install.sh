@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch DESTDIR (never the machine's own folders) and checks
+# that every file is where a desktop and a packager expect it, that the desktop entry,
+# the AppStream metadata and the man pages are valid, and that the installed programs
+# run and find the shipped dictionary relative to themselves.
+#   install.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1 version=$2
+id=io.github.lettro.Lettro
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+DESTDIR=$scratch cmake --install "$build" --prefix /usr >/dev/null
+root=$scratch/usr
+
+failed=0
+fail() { echo "FAILED: $*"; failed=1; }
+for f in bin/lettro bin/lettro-dict bin/lettro-bench bin/lettro-bot bin/lettro-netcheck; do
+    [ -x "$root/$f" ] || fail "no program $f"
+done
+for f in share/lettro/Dictionary.dat share/lettro/Lettro.htm \
+    share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
+    share/metainfo/$id.metainfo.xml share/man/man6/lettro.6 share/man/man1/lettro-dict.1 \
+    share/man/man1/lettro-bench.1 share/man/man1/lettro-bot.1 share/doc/lettro/LICENSE \
+    share/doc/lettro/words-LICENSE.txt; do
+    [ -s "$root/$f" ] || fail "no file $f"
+done
+
+desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+for page in "$root"/share/man/man*/*; do
+    # groff names a bad request or macro as a warning on standard error.
+    warnings=$(groff -man -ww -z "$page" 2>&1)
+    [ -z "$warnings" ] || fail "man page $page: $warnings"
+    grep -q "@PROJECT_VERSION@" "$page" && fail "man page $page: version not filled in"
+done
+grep -q "version=\"$version\"" "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo version"
+
+[ "$("$root/bin/lettro" --version)" = "lettro $version" ] || fail "lettro --version"
+[ "$("$root/bin/lettro-dict" --version)" = "lettro-dict $version" ] || fail "lettro-dict --version"
+# No Dictionary.dat beside the installed benchmark: it must find share/lettro's.
+"$root/bin/lettro-bench" --shaken 1 >/dev/null || fail "lettro-bench on the installed dictionary"
+[ "$failed" -eq 0 ] && echo "installed files complete and valid"
