@@ -58,9 +58,7 @@ TEST(BoardSelection, limitsAreStrictAndShakingStopsAtTheFirstBoardThatMeetsOne)
         const auto choice = BoardSelection::ChooseBoard(
             limit, [&] { return "board" + std::to_string(shaken++); },
             [&](const std::string&) { return counts[static_cast<std::size_t>(shaken - 1)]; });
-        EXPECT_EQ(choice.board, "board1") << limit;
-        EXPECT_EQ(choice.wordCount, counts[1]) << limit;
-        EXPECT_EQ(choice.shakes, 2) << limit;
+        EXPECT_EQ(std::tuple(choice.board, choice.wordCount, choice.shakes), std::tuple("board1", counts[1], 2)) << limit;
     }
 }
 

@@ -101,7 +101,6 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
         EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
         EXPECT_EQ(t.app.view.CubeWidth, c.cube);
         EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
-        EXPECT_EQ(frame.NormalPicture().width(), std::lround(c.cube * frame.canvasRatio()));
         EXPECT_EQ(w.WordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
     }
     EXPECT_EQ(w.minimumSizeHint().expandedTo(w.minimumSize()), smallest);
@@ -117,7 +116,6 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
         EXPECT_EQ(t.app.view.WantedLooks[6], BoardView::Selected);
         EXPECT_EQ(w.NewWord->text(), "g");
         QTest::mouseClick(w.Clear, Qt::LeftButton);
-        EXPECT_EQ(w.NewWord->text(), "");
     }
 }
 

