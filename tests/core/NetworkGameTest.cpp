@@ -1,6 +1,7 @@
 // Whole network games in one process: a host and two players, each a complete program
 // with its own transport on its own 127.0.0.x, inside a private network namespace (ctest
 // runs it in one), driven by their poll ticks as fast as the sockets allow.
+#include "LoopbackTest.h"
 #include "Scripted.h"
 
 #include "core/board/WordEntry.h"
@@ -15,19 +16,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <net/if.h>
 
 #include <functional>
 
 namespace {
-
-bool OnlyLoopback()
-{
-    struct if_nameindex* list = if_nameindex();
-    const bool only = list && list[0].if_name && std::string(list[0].if_name) == "lo" && !list[1].if_name;
-    if_freenameindex(list);
-    return only;
-}
 
 // One copy of the game: its dictionary, dice that shake ETIS/SOYW/OOIV/AATI, a prompter
 // that says OK, and network play opened as host or player under `name`.
@@ -60,21 +52,8 @@ struct Copy {
     Program p;
 };
 
-class NetworkGame : public testing::Test {
+class NetworkGame : public LoopbackTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "core_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // kept to the end of the run
-    }
-    void SetUp() override
-    {
-        if (!OnlyLoopback())
-            GTEST_SKIP() << "needs a network namespace with only lo; ctest runs it in one";
-    }
     // Poll ticks for every open copy until `done`; false after too many.
     bool run(const std::function<bool()>& done, int ticks = 2000)
     {

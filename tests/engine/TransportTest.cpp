@@ -1,4 +1,5 @@
 // The Qt transport between copies on 127.0.0.x, inside a private network namespace.
+#include "../support/LoopbackTest.h"
 #include "engine/QtTransport.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QtEndian>
 
 #include <gtest/gtest.h>
-#include <net/if.h>
 
 namespace {
 
@@ -16,16 +16,6 @@ using engine::NetPollResult;
 using engine::QtTransport;
 using namespace std::chrono_literals;
 
-// Nothing may leave the machine: only a namespace whose one interface is lo will do.
-bool onlyLoopback()
-{
-    struct if_nameindex* list = if_nameindex();
-    const bool only = list && list[0].if_name && std::string(list[0].if_name) == "lo" &&
-                      !list[1].if_name;
-    if_freenameindex(list);
-    return only;
-}
-
 QByteArray frame(const QByteArray& text, quint32 length)
 {
     QByteArray header(4, '\0');
@@ -33,20 +23,13 @@ QByteArray frame(const QByteArray& text, quint32 length)
     return header + text;
 }
 
-class Transport : public testing::Test {
+class Transport : public LoopbackTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "engine_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // kept to the end of the run
-    }
     void SetUp() override
     {
-        if (!onlyLoopback())
-            GTEST_SKIP() << "needs a network namespace with only lo; ctest runs it in one";
+        LoopbackTest::SetUp();
+        if (IsSkipped())
+            return;
         for (QtTransport* t : {&a, &b, &c})
             ASSERT_EQ(t->netStartup(20000, ""), 0);
     }

@@ -888,27 +888,29 @@ void CheckPhaseProgress(Program& app)
     }
 }
 
-void StartNetworkGame(Program& app)
+// The network steps aside for play or results, unless the user is leaving: then network
+// play ends instead. False in that case.
+static bool HandOverToTheGame(Program& app)
 {
     if (app.network.LeaveCountdown > 0) {
         EndNetworkGame(app);
-        return;
+        return false;
     }
     StopNetwork(app);
     TakeTable(app);
-    for (Words& words : app.game.PlayerWords)
-        words.clear();
-    Game::BeginPlay(app);
+    return true;
+}
+
+void StartNetworkGame(Program& app)
+{
+    if (HandOverToTheGame(app))
+        Game::BeginPlay(app); // which also empties every player's words
 }
 
 void FinishNetworkGame(Program& app)
 {
-    if (app.network.LeaveCountdown > 0) {
-        EndNetworkGame(app);
+    if (!HandOverToTheGame(app))
         return;
-    }
-    StopNetwork(app);
-    TakeTable(app);
     app.network.ResultsShown = true;
     app.game.GameInProgress = true; // the results belong to this game until closed
     Game::FinishTurn(app);
