@@ -5,8 +5,11 @@
 //                   [--games N] [--play-seconds S] [--seed N] [--timeout S]
 //   lettro-bot host [--address A] [--name NAME] [--players N] [--games N]
 //                   [--settings TEXT] [--play-seconds S] [--seed N] [--timeout S]
-// Exit 0 when the run completed (its games played, or the host ended the network game),
-// 1 on a protocol failure or when the time runs out, 2 on a usage error.
+//                   [--boot-random N]
+// Exit 0 when the run completed (its games played, or the host ended the network game,
+// booted it included), 1 on a protocol failure or when the time runs out, 2 on a usage
+// error. Every line carries "t", the system's monotonic clock in milliseconds, so the
+// lines of several copies on one machine can be set side by side.
 #include "core/board/WordEntry.h"
 #include "core/game/ComputerPlayer.h"
 #include "core/game/DataFolders.h"
@@ -26,10 +29,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <time.h>
 
 namespace {
 
@@ -59,44 +66,68 @@ std::string Json(const std::vector<std::string>& list)
 
 void Emit(const std::string& object)
 {
-    std::printf("{%s}\n", object.c_str());
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    std::printf("{%s, \"t\": %lld}\n", object.c_str(),
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
     std::fflush(stdout);
 }
 
-// Notices go to standard error; every question gets the cautious answer.
+// Notices go to standard error; every question gets the cautious answer, but for the
+// boot the bot itself asked for.
 class Console : public core::Prompter {
 public:
     core::Answer ask(const core::Prompt& prompt) override
     {
+        if (prompt.buttons == core::Buttons::YesNo)
+            return confirmBoot && prompt.text.startsWith(QStringLiteral("Are you sure you want to boot "))
+                       ? core::Answer::Yes
+                       : core::Answer::No;
         if (!prompt.text.startsWith(QStringLiteral("Hit OK"))) {
             last = prompt.text.toStdString();
             std::fprintf(stderr, "lettro-bot: %s\n", last.c_str());
         }
-        return prompt.buttons == core::Buttons::YesNo ? core::Answer::No : core::Answer::Ok;
+        return core::Answer::Ok;
     }
     void warningSound() override {}
     std::string last;
+    bool confirmBoot = false;
 };
+
+long long ThreadCpuMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
 
 struct BotOptions {
     bool host = false;
     std::string hostName, address, name, settings;
-    int strength = 50, games = 0, players = 1, playSeconds = 0, timeout = 120;
+    int strength = 50, games = 0, players = 1, playSeconds = 0, timeout = 120, boots = 0;
     std::uint32_t seed = 1;
 };
 
 class Bot {
 public:
     Bot(Program& app, Console& console, const BotOptions& options)
-        : m_app(app), m_console(console), m_options(options)
+        : m_app(app), m_console(console), m_options(options), m_draw(options.seed), m_boots(options.boots)
     {
     }
 
-    // One poll tick, then whatever the state asks of a player.
+    // One poll tick, then whatever the state asks of a player. The lobby's timer runs
+    // only while the network does, so only those ticks are timed.
     void tick()
     {
-        Network::PollNetwork(m_app);
+        if (m_app.network.Window.PollTimerOn) {
+            const long long start = ThreadCpuMicroseconds();
+            Network::PollNetwork(m_app);
+            const long long used = ThreadCpuMicroseconds() - start;
+            ++m_ticks;
+            m_tickCpu += used;
+            m_tickCpuMax = std::max(used, m_tickCpuMax);
+        }
         observe();
+        bootAtRandom();
     }
     // One second of play.
     void second()
@@ -152,7 +183,10 @@ private:
             Emit("\"event\": \"game\", \"game\": " + std::to_string(m_game) + ", \"board\": " +
                  Json(m_app.board.BoardText) + ", \"settings\": " +
                  Json(NetworkSettings::EncodeSettings(m_app)) + ", \"board_words\": " +
-                 std::to_string(m_app.board.BoardWords.size()));
+                 std::to_string(m_app.board.BoardWords.size()) +
+                 ", \"board_word_list\": " + Json(m_app.board.BoardWords));
+        } else if (!playing && m_playing) {
+            Emit("\"event\": \"ended\", \"game\": " + std::to_string(m_game));
         }
         m_playing = playing;
 
@@ -182,13 +216,22 @@ private:
                 ++n.TableVersion;
                 Messages::BroadcastPlayerTable(m_app);
             }
+            Emit("\"event\": \"start\", \"game\": " + std::to_string(m_game + 1) +
+                 ", \"players\": " + std::to_string(n.Players.size()));
             Network::StartHostedGame(m_app);
         }
 
         if (m_joined && !IsNetworkGame(m_app) && !m_finished) { // network play is over
             const bool done = m_options.games > 0 && m_game >= m_options.games;
+            rusage used{};
+            getrusage(RUSAGE_SELF, &used);
+            const long long cpu = (used.ru_utime.tv_sec + used.ru_stime.tv_sec) * 1000000LL +
+                                  used.ru_utime.tv_usec + used.ru_stime.tv_usec;
             Emit("\"event\": \"left\", \"reason\": " +
-                 Json(done ? "games played" : m_console.last.empty() ? "the host ended the network game" : m_console.last));
+                 Json(done ? "games played" : m_console.last.empty() ? "the host ended the network game" : m_console.last) +
+                 ", \"ticks\": " + std::to_string(m_ticks) + ", \"tick_cpu_us\": " + std::to_string(m_tickCpu) +
+                 ", \"tick_cpu_max_us\": " + std::to_string(m_tickCpuMax) +
+                 ", \"cpu_us\": " + std::to_string(cpu));
             m_finished = true;
             m_status = 0;
         }
@@ -204,9 +247,40 @@ private:
                });
     }
 
+    // Host: once the first game has begun, now and then a random player is booted, as
+    // the host's user selects its row and presses Boot Player.
+    void bootAtRandom()
+    {
+        NetworkState& n = m_app.network;
+        if (!m_options.host || m_finished || m_boots == 0 || m_game == 0 || !n.Window.PollTimerOn ||
+            n.LeaveCountdown > 0 || m_draw() % 8 != 0)
+            return;
+        std::vector<int> rows;
+        for (int i = 1; i < static_cast<int>(n.Players.size()); ++i)
+            if (n.Players[static_cast<std::size_t>(i)].Status != "Left game")
+                rows.push_back(i);
+        // The last player stays, so the games can go on.
+        if (rows.size() < 2)
+            return;
+        const int row = rows[m_draw() % rows.size()];
+        const PlayerEntry booted = n.Players[static_cast<std::size_t>(row)];
+        const int phase = n.GamePhase;
+        Network::PlayerTableClick(m_app, row + 1);
+        m_console.confirmBoot = true;
+        Network::BootPlayer(m_app);
+        m_console.confirmBoot = false;
+        --m_boots;
+        Emit("\"event\": \"booted\", \"id\": " + std::to_string(booted.PlayerId) + ", \"name\": " +
+             Json(booted.Name) + ", \"phase\": " + std::to_string(phase));
+        observe();
+    }
+
     Program& m_app;
     Console& m_console;
     const BotOptions& m_options;
+    std::mt19937 m_draw;
+    int m_boots = 0;
+    long long m_ticks = 0, m_tickCpu = 0, m_tickCpuMax = 0;
     bool m_joined = false, m_playing = false, m_finished = false;
     int m_game = 0, m_playSeconds = 0, m_status = 1;
     std::size_t m_entered = 0;
@@ -227,7 +301,7 @@ int main(int argc, char** argv)
     for (const auto& [name, value] :
          {std::pair{"host", "HOST"}, {"address", "A"}, {"name", "NAME"}, {"strength", "0-100"},
           {"games", "N"}, {"players", "N"}, {"settings", "TEXT"}, {"play-seconds", "S"},
-          {"seed", "N"}, {"timeout", "S"}})
+          {"seed", "N"}, {"timeout", "S"}, {"boot-random", "N"}})
         option(name, value);
     if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 1) {
         std::fprintf(stderr, "lettro-bot: %s\nusage: lettro-bot join|host [options], see the README\n",
@@ -250,6 +324,7 @@ int main(int argc, char** argv)
     number("players", o.players, 1, 20);
     number("play-seconds", o.playSeconds, 1, 3600);
     number("timeout", o.timeout, 1, 86400);
+    number("boot-random", o.boots, 0, 1000);
     int seed = 1;
     number("seed", seed, 0, 2147483647);
     o.seed = static_cast<std::uint32_t>(seed);
