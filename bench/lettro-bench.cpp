@@ -3,6 +3,10 @@
 //   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE
 //   lettro-bench [--dict PATH] --shaken N      N shaken boards solved once each, for
 //                                              instruction counts under callgrind
+//   lettro-bench --network [--players N] [--games N]   network hand-over times and the
+//                                              host's CPU per poll tick (lettro-bot copies
+//                                              on 127.0.0.x in a private network namespace)
+#include "NetworkBench.h"
 #include "core/board/Dice.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
@@ -174,6 +178,8 @@ int main(int argc, char** argv)
         dict = (bin / ".." / "share" / "lettro" / "Dictionary.dat").lexically_normal().string();
     std::string boardsFile;
     int shaken = 0;
+    bool network = false;
+    int players = 20, games = 3;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--dict" && i + 1 < argc) {
@@ -186,11 +192,23 @@ int main(int argc, char** argv)
                 std::cerr << "lettro-bench: --shaken needs a positive count\n";
                 return 2;
             }
+        } else if (a == "--network") {
+            network = true;
+        } else if ((a == "--players" || a == "--games") && i + 1 < argc) {
+            int& into = a == "--players" ? players : games;
+            into = std::atoi(argv[++i]);
+            if (into < 1 || into > (a == "--players" ? 20 : 100)) {
+                std::cerr << "lettro-bench: " << a << " is out of range\n";
+                return 2;
+            }
         } else {
-            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE | --shaken N]\n";
+            std::cerr << "usage: lettro-bench [--dict PATH] [--boards FILE | --shaken N]\n"
+                         "       lettro-bench --network [--players N] [--games N]\n";
             return 2;
         }
     }
+    if (network)
+        return networkFigures(bin, players, games, argv);
     if (!boardsFile.empty())
         return boardsFromFile(dict, boardsFile);
     if (shaken > 0)
