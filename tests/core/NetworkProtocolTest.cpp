@@ -150,6 +150,18 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     player.p.network.LocalPlayerId = 300;
     EXPECT_EQ(player.receive(5, "IR|77|400|77"), "");
     EXPECT_EQ(player.p.network.LocalPlayerId, 300);
+
+    // Results in, then the table saying "Sending results" lost with the connection: the
+    // next table, from a host back in its lobby, shows them (they were skipped before).
+    Lobby late(false);
+    late.p.network.HostHandle = 4;
+    late.receive(4, "IR|77|100|77");
+    const std::string table = "PT|77|1|Standard,NoRepeatLetters,180,3,-|2|1|Ann|d|a|PC|Host|";
+    late.receive(4, table + "Waiting for results|100|Bo|d|b|PC|->h|Waiting for results");
+    EXPECT_EQ(late.receive(4, "GR|77|1|cat|1|dog"), "AK ");
+    EXPECT_EQ(late.receive(4, table + "Reviewing results|100|Bo|d|b|PC|->h|Waiting for players"), "x4 ");
+    EXPECT_TRUE(late.p.results.Open);
+    EXPECT_EQ(late.p.game.PlayerWords, (std::vector<std::vector<std::string>>{{"cat"}, {"dog"}}));
 }
 
 } // namespace

@@ -354,6 +354,11 @@ private:
                 n.HostPlayerId = e.PlayerId;
         const int own = FindPlayerById(app, n.LocalPlayerId);
         n.GamePhase = own < 0 ? StatusToPhase(app, "") : StatusToPhase(app, Entry(app, own).Status);
+        // Results that arrived but were never shown: the table saying "Sending results"
+        // went down with a cut connection and the host has moved on. They are shown now,
+        // before a next game could replace them.
+        if (n.SyncCountdown > 0 && !n.SyncStartsGame && n.GamePhase >= 0 && n.GamePhase != 5)
+            n.GamePhase = 6;
         if (n.GamePhase == 2 || n.GamePhase == 6)
             CloseConnection(app, handle); // play or results follow without the network
         else
