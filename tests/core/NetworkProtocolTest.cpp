@@ -152,16 +152,20 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     EXPECT_EQ(player.p.network.LocalPlayerId, 300);
 
     // Results in, then the table saying "Sending results" lost with the connection: the
-    // next table, from a host back in its lobby, shows them (they were skipped before).
+    // next table, from a host back in its lobby without Cy, shows them with the table they
+    // came with (they were skipped before, or shown against the new table).
     Lobby late(false);
     late.p.network.HostHandle = 4;
     late.receive(4, "IR|77|100|77");
-    const std::string table = "PT|77|1|Standard,NoRepeatLetters,180,3,-|2|1|Ann|d|a|PC|Host|";
-    late.receive(4, table + "Waiting for results|100|Bo|d|b|PC|->h|Waiting for results");
-    EXPECT_EQ(late.receive(4, "GR|77|1|cat|1|dog"), "AK ");
-    EXPECT_EQ(late.receive(4, table + "Reviewing results|100|Bo|d|b|PC|->h|Waiting for players"), "x4 ");
+    const std::string table = "PT|77|1|Standard,NoRepeatLetters,180,3,-|";
+    const std::string bo = "|100|Bo|d|b|PC|->h|";
+    late.receive(4, table + "3|1|Ann|d|a|PC|Host|Waiting for results" + bo +
+                        "Waiting for results|200|Cy|d|c|PC|->h|Waiting for results");
+    EXPECT_EQ(late.receive(4, "GR|77|1|cat|1|dog|1|emu"), "AK ");
+    EXPECT_EQ(late.receive(4, table + "2|1|Ann|d|a|PC|Host|Reviewing results" + bo + "Waiting for players"), "x4 ");
     EXPECT_TRUE(late.p.results.Open);
-    EXPECT_EQ(late.p.game.PlayerWords, (std::vector<std::vector<std::string>>{{"cat"}, {"dog"}}));
+    EXPECT_EQ(late.p.game.PlayerNames, (std::vector<std::string>{"Ann", "Bo", "Cy"}));
+    EXPECT_EQ(late.p.game.PlayerWords, (std::vector<std::vector<std::string>>{{"cat"}, {"dog"}, {"emu"}}));
 }
 
 } // namespace

@@ -339,6 +339,21 @@ private:
     static void on(Program& app, int handle, const Wire::PlayerTable& m)
     {
         NetworkState& n = app.network;
+        // Results that arrived but were never shown: the table saying "Sending results"
+        // went down with a cut connection, and this one says the host has moved on. They
+        // are shown now, with the table they belong to (this one may have lost rows),
+        // before a next game could replace them; this table comes again afterwards.
+        if (n.SyncCountdown > 0 && !n.SyncStartsGame) {
+            const auto own = std::find_if(m.Players.begin(), m.Players.end(), [&](const PlayerEntry& e) {
+                return e.PlayerId == n.LocalPlayerId;
+            });
+            if (own != m.Players.end() &&
+                (own->Status == kStatuses[7] || own->Status == kStatuses[0] || own->Status == kStatuses[1])) {
+                n.GamePhase = 6;
+                CloseConnection(app, handle);
+                return;
+            }
+        }
         n.TableVersion = m.TableVersion;
         NetworkSettings::ApplySettings(app, m.Settings);
         // Only the host's entry has a connection on a player: it keeps it.
@@ -354,11 +369,6 @@ private:
                 n.HostPlayerId = e.PlayerId;
         const int own = FindPlayerById(app, n.LocalPlayerId);
         n.GamePhase = own < 0 ? StatusToPhase(app, "") : StatusToPhase(app, Entry(app, own).Status);
-        // Results that arrived but were never shown: the table saying "Sending results"
-        // went down with a cut connection and the host has moved on. They are shown now,
-        // before a next game could replace them.
-        if (n.SyncCountdown > 0 && !n.SyncStartsGame && n.GamePhase >= 0 && n.GamePhase != 5)
-            n.GamePhase = 6;
         if (n.GamePhase == 2 || n.GamePhase == 6)
             CloseConnection(app, handle); // play or results follow without the network
         else
