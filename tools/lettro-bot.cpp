@@ -253,7 +253,7 @@ private:
     {
         NetworkState& n = m_app.network;
         if (!m_options.host || m_finished || m_boots == 0 || m_game == 0 || !n.Window.PollTimerOn ||
-            n.LeaveCountdown > 0 || m_draw() % 8 != 0)
+            n.LeaveCountdown > 0 || m_draw() % 5 != 0)
             return;
         std::vector<int> rows;
         for (int i = 1; i < static_cast<int>(n.Players.size()); ++i)

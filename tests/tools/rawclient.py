@@ -2,10 +2,13 @@
 """A misbehaving peer for the network soak: malformed and unknown messages, a stale game
 id, a joiner of another version, an oversize frame, a stalled frame, idle connections,
 and a flood of discovery datagrams, all at the host given on the command line (a loopback address).
-    rawclient.py HOST SECONDS"""
+    rawclient.py HOST SECONDS
+With "probe" for SECONDS it only asks whether HOST still answers: a report with a game id
+that is never valid must come back as "WG" within 20 seconds (the host may be playing,
+its network down, for a while); exit status 1 if it does not."""
 import random, socket, struct, sys, time
 
-host, seconds = sys.argv[1], float(sys.argv[2])
+host = sys.argv[1]
 random.seed(7)
 frame = lambda text: struct.pack(">I", len(text)) + text
 
@@ -16,6 +19,22 @@ def connect():
     s.connect((host, 20000))
     return s
 
+if sys.argv[2] == "probe":
+    end = time.time() + 20
+    while time.time() < end:
+        try:
+            s = connect()
+            s.sendall(frame(b"WT|-1|100|0"))
+            size = struct.unpack(">I", s.recv(4, socket.MSG_WAITALL))[0]
+            if s.recv(size, socket.MSG_WAITALL) == b"WG":
+                sys.exit(0)
+        except (OSError, struct.error):
+            pass
+        time.sleep(0.2)
+    print(f"{host} does not answer")
+    sys.exit(1)
+
+seconds = float(sys.argv[2])
 junk = [b"PT|x", b"ZZ|1", b"WT|1|100|0", b"GB|1|1", b"AK|1|1|QQ", b"PR|1|100|9|a", b"\xff\xfe",
         b"ID|2|0|n|d|a|PC|->h|", b"ID|1|0|n|d|a|PC", b"NG|1|bad|ABC|0", b"", b"HI", b"RC|1"]
 idle, end = [], time.time() + seconds

@@ -1,9 +1,12 @@
 #!/bin/sh
 # Network soak, inside a private network namespace: a bot host on 127.0.0.2 and 20 bot
-# players play three short games while three players leave after the first, two are
-# frozen for a few seconds mid-run, and a raw client sends junk, stalls and floods.
-# Afterwards: every copy that saw a game's results saw the same words and scores, the
-# host and the remaining players ended their run normally, and nothing crashed.
+# players play three short games while three players leave after the first, the host
+# boots three players at random moments, two are frozen for a few seconds mid-run, the
+# connections of two others are cut under them (ss -K) every 1.3 seconds for 13 seconds,
+# and a raw client sends junk, stalls and floods.
+# Afterwards: every copy that saw a game's results saw the same words and scores, every
+# copy that stayed saw all three, the host still answered after the cuts, the host and
+# every player (booted ones included) ended their run with status 0, nothing crashed.
 #   soak.sh LETTRO_BOT RAWCLIENT.py
 bot=$1
 raw=$2
@@ -11,7 +14,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; [ -n "${SOAK_KEEP:-}" ] && cp -r "$work" "$SOAK_KEEP"; rm -rf "$work"' EXIT
 ip link set lo up || exit 1
 "$bot" host --address 127.0.0.2 --players 20 --games 3 --play-seconds 2 --seed 1 --timeout 100 \
-    >"$work/host" 2>"$work/host.err" &
+    --boot-random 3 >"$work/host" 2>"$work/host.err" &
 host=$!
 pids=""
 i=3
@@ -25,6 +28,12 @@ while [ $i -le 22 ]; do
 done
 python3 "$raw" 127.0.0.2 20 >"$work/raw" 2>&1 &
 raw_pid=$!
+# The connections of P10 and P11 die under them, from either end, as a cable pulled.
+cut() {
+    { ss -K dst 127.0.0.10; ss -K src 127.0.0.11; } 2>/dev/null | grep -c ESTAB >>"$work/cuts"
+}
+(sleep 2; for n in 1 2 3 4 5 6 7 8 9 10; do cut; sleep 1.3; done) &
+cuts=$!
 # Two players freeze for a while, as a machine that stalls, then go on.
 sleep 6
 set -- $pids
@@ -37,6 +46,10 @@ fds=$(ls /proc/$host/fd | wc -l)
 rss=$(awk '/VmRSS/ { print $2 }' /proc/$host/status)
 echo "host under the raw client: $fds descriptors, $rss kB resident"
 [ "$fds" -le 120 ] && [ "$rss" -le 1500000 ] || { echo "the host grew"; exit 1; }
+wait $cuts
+python3 "$raw" 127.0.0.2 probe || exit 1
+echo "connections cut under P10 and P11:" $(cat "$work/cuts")
+[ "$(awk '{ n += $1 } END { print n }' "$work/cuts")" -gt 0 ] || { echo "no connection was cut"; exit 1; }
 failed=0
 wait $host || { echo "host: exit $?"; tail -5 "$work/host.err"; failed=1; }
 for p in $pids; do
@@ -52,4 +65,15 @@ games=$(grep -c '"event": "results"' "$work/host")
 [ "$games" -eq 3 ] || { echo "the host saw $games results"; exit 1; }
 distinct=$(grep -h '"event": "results"' "$work"/host "$work"/p* | sed 's/, "labels".*//' | sort -u | wc -l)
 [ "$distinct" -eq 3 ] || { echo "$distinct different results for 3 games"; cat "$work/counts"; exit 1; }
-echo "soak: 3 games, 21 copies, one result per game everywhere"
+# Who was booted, and whether each player that neither left nor was booted saw every game.
+booted=$(grep '"event": "booted"' "$work/host" | sed 's/.*"name": "\(P[0-9]*\)".*/\1/' | tr '\n' ' ')
+[ "$(echo $booted | wc -w)" -eq 3 ] || { echo "the host booted: $booted"; exit 1; }
+i=6
+while [ $i -le 22 ]; do
+    case " $booted " in *" P$i "*) ;; *)
+        seen=$(grep -c '"event": "results"' "$work/p$i")
+        [ "$seen" -eq 3 ] || { echo "P$i saw $seen results"; exit 1; } ;;
+    esac
+    i=$((i + 1))
+done
+echo "soak: 3 games, 21 copies, one result per game everywhere; booted: $booted"
