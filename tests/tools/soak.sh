@@ -32,7 +32,7 @@ raw_pid=$!
 cut() {
     { ss -K dst 127.0.0.10; ss -K src 127.0.0.11; } 2>/dev/null | grep -c ESTAB >>"$work/cuts"
 }
-(sleep 2; for n in 1 2 3 4 5 6 7 8 9 10; do cut; sleep 1.3; done) &
+(sleep 2; for n in 1 2 3 4 5 6 7 8 9 10; do [ -d "$work" ] || exit; cut; sleep 1.3; done) &
 cuts=$!
 # Two players freeze for a while, as a machine that stalls, then go on.
 sleep 6
@@ -42,6 +42,7 @@ sleep 4
 kill -CONT $6 $7 2>/dev/null
 # Ten seconds into the barrage the host holds a bounded number of descriptors and memory
 # (20 players and the raw client's few idle connections).
+[ -d /proc/$host ] || { echo "the host is gone"; tail -5 "$work/host.err"; exit 1; }
 fds=$(ls /proc/$host/fd | wc -l)
 rss=$(awk '/VmRSS/ { print $2 }' /proc/$host/status)
 echo "host under the raw client: $fds descriptors, $rss kB resident"
