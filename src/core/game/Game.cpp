@@ -4,6 +4,7 @@
 #include "core/board/WordEntry.h"
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/BoardSelection.h"
+#include "core/game/HighScores.h"
 #include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
@@ -71,6 +72,7 @@ void StartUp(Program& program)
 
     // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
     Settings::ReadSettings(program);
+    HighScores::LoadHighScores(program);
 
     if (!program.random)
         program.random = program.Seed ? std::make_unique<Dice::ClockRandom>(*program.Seed)
@@ -267,6 +269,8 @@ void FinishTurn(Program& program)
         HandOverToPlayerTwo(program);
         return;
     }
+    // Entered once its results close, after any corrections to the dictionary.
+    program.highScores.GameToEnter = game.GameMode == SinglePlayer;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
     EvaluateWords(program);
