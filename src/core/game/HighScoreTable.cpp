@@ -152,8 +152,9 @@ ParseResult Parse(const std::string& text)
     if (version < 0)
         return {{}, "it is not a Lettro high-score file"};
     if (version != kVersion)
-        return {{}, "it was written by another version of Lettro (format " +
-                        std::to_string(version) + ")"};
+        return {{},
+                "it was written by another version of Lettro (format " + std::to_string(version) +
+                    ")"};
     ParseResult result;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (lines[i].empty())

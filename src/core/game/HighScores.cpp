@@ -29,8 +29,8 @@ QString Native(const std::string& path)
 QString KeepAside(const QString& path)
 {
     for (int n = 1; n <= 100; ++n) {
-        const QString kept = path + QStringLiteral(".damaged") +
-                             (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        const QString kept =
+            path + QStringLiteral(".damaged") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
         if (QFileInfo::exists(kept))
             continue;
         return QFile::rename(path, kept) ? kept : QString();
@@ -150,8 +150,8 @@ void EnterFinishedGame(Program& program, const std::string& date)
     if (Insert(trial, key, row) < 0)
         return;
     if (row.Name.empty())
-        row.Name = AskName(program, LoginName(), QStringLiteral("New High Score"),
-                           core::Owner::Results);
+        row.Name =
+            AskName(program, LoginName(), QStringLiteral("New High Score"), core::Owner::Results);
     hs.MarkedRow = Insert(hs.Table, key, row);
     hs.Shown = key;
     hs.Open = true;

@@ -18,7 +18,7 @@ public:
     explicit HighScoresWindow(App& app, QWidget* parent = nullptr);
     ~HighScoresWindow() override;
 
-    QComboBox* KeyCombo = nullptr;     // the tables that have rows, and the one shown
+    QComboBox* KeyCombo = nullptr;      // the tables that have rows, and the one shown
     QTableWidget* ScoreTable = nullptr; // the shown table; the row just entered in bold
     QLabel* NameLabel = nullptr;
     QPushButton* ChangeName = nullptr;
