@@ -105,6 +105,8 @@ struct FinishedGame : DictionaryProgram {
     {
         p.highScores.File = path(kFileName).toStdString();
         p.board.BoardWords = {"cat", "cats", "stag", "gets"};
+        p.highScores.GameKey = KeyFor(0, 180);
+        p.game.TimeLimit = 60; // chosen during the game: for the next one
     }
     void finish(const Words& found, int mode = SinglePlayer)
     {

@@ -4,6 +4,7 @@
 #include "TestApp.h"
 
 #include "core/game/Game.h"
+#include "core/game/HighScores.h"
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/ResultsWindow.h"
 
@@ -21,6 +22,7 @@ TEST(HighScoresWindow, aGameThatEntersShowsItsRowMarkedAndTheMenuOpensTheCurrent
     t.placeBoard(BoardFromText("CATS/ODGE/QINR/TXYZ"));
     t.app.game.PlayerWords = {{"cats", "stag"}};
     t.app.game.GameInProgress = true;
+    t.app.highScores.GameKey = HighScores::CurrentKey(t.app); // as BeginPlay leaves it
     Game::FinishTurn(t.app);
     t.window->showGameState();
     t.desktop.typed = {"Ann"};

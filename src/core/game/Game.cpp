@@ -133,6 +133,7 @@ void BeginPlay(Program& program)
     // The last game's results are closed before a new game can start.
     program.results.Open = false;
     game.TimeRemaining = StartingTime(game);
+    program.highScores.GameKey = HighScores::CurrentKey(program);
     switch (game.GameMode) {
     case SinglePlayer:
         game.PlayerCount = 1;

@@ -142,7 +142,7 @@ void EnterFinishedGame(Program& program, const std::string& date)
         program.game.GameMode != SinglePlayer)
         return;
     Row row = FinishedGameRow(program, date);
-    const Key key = CurrentKey(program);
+    const Key key = hs.GameKey;
     // A game without a word scores nothing worth keeping.
     if (row.Points <= 0 || !IsKey(key))
         return;

@@ -157,6 +157,9 @@ struct HighScoreState {
     HighScores::Table Table;
     bool Writable = true;     // false when a damaged file could not be moved out of the way
     bool GameToEnter = false; // a single-player game was evaluated and has not been entered
+    // The table the game being played enters: its settings at its start, since a new time
+    // limit chosen during a game only applies to the next.
+    HighScores::Key GameKey;
     bool Open = false;        // the window
     HighScores::Key Shown;    // the table the window shows
     int MarkedRow = -1;       // the row just entered into that table; -1: none
