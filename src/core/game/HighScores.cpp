@@ -41,6 +41,9 @@ QString KeepAside(const QString& path)
 // Why the file cannot be used; "" when `table` holds what it says.
 std::string ReadFile(const QString& path, Table& table)
 {
+    // A pipe or a device would block the reading, or never end it.
+    if (!QFileInfo(path).isFile())
+        return "it is not a plain file";
     QFile file(path);
     if (file.size() > kMostFileBytes)
         return "it is too large to be a Lettro high-score file";
