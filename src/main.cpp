@@ -1,5 +1,6 @@
 // Lettro: wires the application object, the desktop and the main window together.
 #include "core/game/DataFolders.h"
+#include "core/game/HighScores.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
@@ -82,11 +83,14 @@ int main(int argc, char* argv[])
     const QString share = QDir::cleanPath(bin + QStringLiteral("/../share/lettro"));
     const bool installed = QFileInfo::exists(share + QStringLiteral("/Dictionary.dat")) &&
                            QFileInfo::exists(share + QStringLiteral("/Lettro.htm"));
-    const DataFolders::Places places = DataFolders::Choose(
-        bin.toStdString(), share.toStdString(), installed,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const DataFolders::Places places = DataFolders::Choose(bin.toStdString(), share.toStdString(),
+                                                           installed, userData.toStdString());
     app.ProgramFolder = places.programFolder;
     app.UserFolder = places.userFolder;
+    // High scores are the user's own whether the game is installed or run from its build.
+    if (!userData.isEmpty())
+        app.highScores.File = QDir(userData).filePath(HighScores::kFileName).toStdString();
     app.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow window(app);

@@ -230,6 +230,12 @@ std::string serializeDictionary(const Trie& trie, int minWordSize, int maxWordSi
     return out;
 }
 
+} // namespace engine::detail
+
+namespace engine {
+
+using detail::fail;
+
 FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
                                const SaveFileMaker& makeFile)
 {
@@ -248,10 +254,6 @@ FileResult writeFileAtomically(const std::string& path, const std::string& bytes
         return fail(FileStatus::WriteFailed, file->errorString());
     return {};
 }
-
-} // namespace engine::detail
-
-namespace engine {
 
 std::unique_ptr<SaveFile> diskSaveFile(const std::string& path)
 {

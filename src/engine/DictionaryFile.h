@@ -41,9 +41,4 @@ FileResult parseDictionary(const unsigned char* data, std::size_t size, Dictiona
 std::string serializeDictionary(const Trie& trie, int minWordSize, int maxWordSize,
                                 std::uint32_t wordCount);
 
-// Replaces `path` with `bytes` atomically through the save file `makeFile` makes (the
-// disk when it is empty): the old file survives any failure.
-FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
-                               const SaveFileMaker& makeFile = {});
-
 } // namespace engine::detail

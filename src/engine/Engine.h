@@ -33,6 +33,11 @@ struct FileResult {
     bool ok() const { return status == FileStatus::Ok; }
 };
 
+// Replaces `path` with `bytes` atomically through the save file `makeFile` makes (the
+// disk when it is empty): the old file survives any failure.
+FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
+                               const SaveFileMaker& makeFile = {});
+
 inline constexpr int kAbsoluteMinWordSize = 2;
 inline constexpr int kAbsoluteMaxWordSize = 16;
 inline constexpr int kDefaultMinWordSize = 3;

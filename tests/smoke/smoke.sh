@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The built game in a real X server (Xvfb), driven like a player would: Start is
 # clicked, a word that lies on the board is typed and entered with Return, the game is
-# ended, the results are closed with OK, and the window is closed the way a window
-# manager closes it. The game must exit with status 0. Screenshots of the board during
-# play and of the results are kept beside the build as smoke-board.png and
-# smoke-results.png.
+# ended, the results are closed with OK, the name for the high scores is given and
+# their window closed, and the window is closed the way a window manager closes it.
+# The game must exit with status 0. Screenshots of the board during play, the results
+# and the high scores are kept beside the build as smoke-board.png, smoke-results.png
+# and smoke-high-scores.png.
 #
 #   smoke.sh LETTRO SEED_BOARD BUILD_DIR
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb on this machine).
@@ -154,9 +155,28 @@ sleep 1.5
 import -window "$results" "$build/smoke-results.png"
 xdotool windowfocus "$results"
 xdotool key Return
+# The first game that scores enters the empty high-score table: the name is asked (the
+# login name offered), then the table shows.
+name_asked() { [ -n "$(visible '^New High Score$')" ]; }
+wait_for 10 "the player's name to be asked" name_asked
+xdotool windowfocus "$(visible '^New High Score$' | head -n1)"
+xdotool key Return
 results_gone() { [ -z "$(visible '^Lettro Results$')" ]; }
 wait_for 10 "the results window to close" results_gone
 say "results closed"
+high_scores_shown() { [ -n "$(visible '^Lettro High Scores$')" ]; }
+wait_for 10 "the high-score window" high_scores_shown
+high_scores=$(visible '^Lettro High Scores$' | head -n1)
+sleep 0.3
+import -window "$high_scores" "$build/smoke-high-scores.png"
+xdotool windowfocus "$high_scores"
+xdotool key Escape
+high_scores_gone() { [ -z "$(visible '^Lettro High Scores$')" ]; }
+wait_for 10 "the high-score window to close" high_scores_gone
+scores=$work/home/.local/share/Penwick/Lettro/HighScores.txt
+[ "$(head -n1 "$scores" 2>/dev/null)" = "Lettro high scores 1" ] && [ "$(wc -l <"$scores")" -eq 2 ] ||
+    fail "no high-score file with the game's row at $scores"
+say "the game entered the high scores: $(tail -n1 "$scores" | tr '\t' ' ')"
 
 # Close the main window as a window manager does: WM_DELETE_WINDOW, if it takes it.
 "$python" - "$main" <<'EOF' || fail "could not ask the window to close"

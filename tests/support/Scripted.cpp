@@ -43,3 +43,18 @@ QStringList ScriptedPrompter::texts() const
         list << p.text;
     return list;
 }
+
+std::optional<QString> ScriptedPrompter::askText(const core::Prompt& prompt, const QString& initial)
+{
+    shown.push_back(prompt);
+    initialTexts << initial;
+    if (typed.empty()) {
+        ADD_FAILURE() << "unexpected text question: " << prompt.text.toStdString();
+        return std::nullopt;
+    }
+    const QString answer = typed.front();
+    typed.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}

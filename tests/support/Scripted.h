@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ public:
 
     core::Answer ask(const core::Prompt& prompt) override;
     void warningSound() override { ++sounds; }
+    // Text questions take their answers from `typed` (a null QString: Cancel), recorded
+    // in `shown`.
+    std::optional<QString> askText(const core::Prompt& prompt, const QString& initial) override;
+    std::deque<QString> typed;
+    QStringList initialTexts;
 
     std::vector<core::Prompt> shown;
     int sounds = 0;

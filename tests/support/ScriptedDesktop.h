@@ -13,8 +13,14 @@
 class ScriptedDesktop : public ui::Desktop, public ScriptedPrompter {
 public:
     using ScriptedPrompter::ask;
+    using ScriptedPrompter::askText;
     ui::Answer ask(QWidget*, const ui::Prompt& prompt) override { return ask(prompt); }
     void warningSound() override { ScriptedPrompter::warningSound(); }
+    std::optional<QString> askText(QWidget*, const ui::Prompt& prompt,
+                                   const QString& initial) override
+    {
+        return ScriptedPrompter::askText(prompt, initial);
+    }
     bool isForeground(const QWidget*) override { return foreground; }
     QString openFileName(QWidget*, const ui::FileDialog& d) override { return fileName(d, "open"); }
     QString saveFileName(QWidget*, const ui::FileDialog& d) override { return fileName(d, "save"); }

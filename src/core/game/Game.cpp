@@ -4,6 +4,7 @@
 #include "core/board/WordEntry.h"
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/BoardSelection.h"
+#include "core/game/HighScores.h"
 #include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
@@ -71,6 +72,7 @@ void StartUp(Program& program)
 
     // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
     Settings::ReadSettings(program);
+    HighScores::LoadHighScores(program);
 
     if (!program.random)
         program.random = program.Seed ? std::make_unique<Dice::ClockRandom>(*program.Seed)
@@ -131,6 +133,7 @@ void BeginPlay(Program& program)
     // The last game's results are closed before a new game can start.
     program.results.Open = false;
     game.TimeRemaining = StartingTime(game);
+    program.highScores.GameKey = HighScores::CurrentKey(program);
     switch (game.GameMode) {
     case SinglePlayer:
         game.PlayerCount = 1;
@@ -267,6 +270,8 @@ void FinishTurn(Program& program)
         HandOverToPlayerTwo(program);
         return;
     }
+    // Entered once its results close, after any corrections to the dictionary.
+    program.highScores.GameToEnter = game.GameMode == SinglePlayer;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
     EvaluateWords(program);

@@ -25,6 +25,15 @@ core::Answer AskBeforeLosing(Program& program, const QString& text, core::Owner 
                                            .defaultNo = true});
 }
 
+std::optional<QString> AskText(Program& program, const QString& text, const QString& initial,
+                               const QString& title, core::Owner owner)
+{
+    if (!program.prompter)
+        return std::nullopt;
+    return program.prompter->askText(core::Prompt{.text = text, .title = title, .owner = owner},
+                                     initial);
+}
+
 void RejectionSound(Program& program)
 {
     if (program.options.SoundsOn && program.prompter)

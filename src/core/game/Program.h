@@ -4,6 +4,7 @@
 
 #include "core/board/BoardView.h"
 #include "core/board/Dice.h"
+#include "core/game/HighScoreTable.h"
 #include "core/game/Prompter.h"
 #include "core/game/TimeFormat.h"
 #include "core/network/NetworkState.h"
@@ -150,6 +151,20 @@ struct SavedGameSettings {
     std::string NumWordsLimit = "-";
 };
 
+// The high scores and their window; the window mirrors this.
+struct HighScoreState {
+    std::string File; // where they are kept; empty: none are kept (windowless programs)
+    HighScores::Table Table;
+    bool Writable = true;     // false when a damaged file could not be moved out of the way
+    bool GameToEnter = false; // a single-player game was evaluated and has not been entered
+    // The table the game being played enters: its settings at its start, since a new time
+    // limit chosen during a game only applies to the next.
+    HighScores::Key GameKey;
+    bool Open = false;        // the window
+    HighScores::Key Shown;    // the table the window shows
+    int MarkedRow = -1;       // the row just entered into that table; -1: none
+};
+
 struct Program {
     std::string PlatformType = "PC";
     std::string ProgramFolder = "."; // where Dictionary.dat and Lettro.htm live
@@ -177,6 +192,7 @@ struct Program {
     DictionaryState dictionary;
     std::optional<SavedGameSettings> savedForNetwork;
     NetworkState network;
+    HighScoreState highScores;
 };
 
 // Network play (joined player or host): the local-only buttons and windows stand still.
@@ -189,6 +205,10 @@ inline bool IsNetworkGame(const Program& program)
 core::Answer Ask(Program& program, const QString& text, core::Buttons buttons = core::Buttons::Ok,
                  const QString& title = QStringLiteral("Lettro"),
                  core::Owner owner = core::Owner::Main);
+
+// Asks for one line of text with `initial` filled in; nothing when cancelled.
+std::optional<QString> AskText(Program& program, const QString& text, const QString& initial,
+                               const QString& title, core::Owner owner = core::Owner::Main);
 
 // A Yes/No question whose Yes destroys data (words of the dictionary): No is the default.
 core::Answer AskBeforeLosing(Program& program, const QString& text,

@@ -5,12 +5,14 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace core {
 
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 // The window a message belongs over (the main window is disabled while the others are up).
-enum class Owner { Main, Results, Editor, Lobby };
+enum class Owner { Main, Results, Editor, Lobby, HighScores };
 
 struct Prompt {
     QString text;
@@ -28,6 +30,12 @@ public:
     virtual Answer ask(const Prompt& prompt) = 0;
     // The desktop's warning ("exclamation") sound.
     virtual void warningSound() = 0;
+    // Asks for one line of text, `initial` filled in; nothing when cancelled. A program
+    // without windows has nobody to ask.
+    virtual std::optional<QString> askText(const Prompt& /*prompt*/, const QString& /*initial*/)
+    {
+        return std::nullopt;
+    }
 };
 
 } // namespace core

@@ -2,7 +2,10 @@
 
 #include "core/board/CheckCubes.h"
 #include "core/dictionary/DictionaryStore.h"
+#include "core/game/HighScores.h"
 #include "core/game/Scoring.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <cstddef>
@@ -193,6 +196,8 @@ void ResultsWindowClosed(Program& program)
     r.BadWords.clear();
     r.Path = {};
     program.game.GameInProgress = false;
+    HighScores::EnterFinishedGame(program,
+                                  QDate::currentDate().toString(Qt::ISODate).toStdString());
 }
 
 } // namespace Results

@@ -3,25 +3,39 @@
 #include "windows/game/MainWindow.h"
 
 #include "windows/dictionary/DictionaryEditor.h"
+#include "windows/game/HighScoresWindow.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/network/NetworkDialog.h"
 #include "windows/network/PromptWindow.h"
 #include "windows/game/WindowPlace.h"
+
+QWidget* WindowsPrompter::ownerWindow(core::Owner owner) const
+{
+    QWidget* parent = m_app.main;
+    if (owner == core::Owner::Results && m_app.resultsWindow)
+        parent = m_app.resultsWindow;
+    else if (owner == core::Owner::Editor && m_app.dictionaryEditor)
+        parent = m_app.dictionaryEditor;
+    else if (owner == core::Owner::Lobby && m_app.networkDialog &&
+             m_app.networkDialog->isVisible())
+        parent = m_app.networkDialog;
+    else if (owner == core::Owner::HighScores && m_app.highScoresWindow)
+        parent = m_app.highScoresWindow;
+    return parent;
+}
 
 core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
 {
     // The box shows over the game as the core left it (a "Hit OK" box over a hidden board).
     if (m_app.main)
         m_app.main->sync();
-    QWidget* parent = m_app.main;
-    if (prompt.owner == core::Owner::Results && m_app.resultsWindow)
-        parent = m_app.resultsWindow;
-    else if (prompt.owner == core::Owner::Editor && m_app.dictionaryEditor)
-        parent = m_app.dictionaryEditor;
-    else if (prompt.owner == core::Owner::Lobby && m_app.networkDialog &&
-             m_app.networkDialog->isVisible())
-        parent = m_app.networkDialog;
-    return m_app.desktop.ask(parent, prompt);
+    return m_app.desktop.ask(ownerWindow(prompt.owner), prompt);
+}
+
+std::optional<QString> WindowsPrompter::askText(const core::Prompt& prompt,
+                                                const QString& initial)
+{
+    return m_app.desktop.askText(ownerWindow(prompt.owner), prompt, initial);
 }
 
 void WindowsPrompter::warningSound()

@@ -10,6 +10,7 @@
 
 class DictionaryEditor;
 class HelpBrowser;
+class HighScoresWindow;
 class MainWindow;
 class NetworkDialog;
 class OptionsDialog;
@@ -24,8 +25,10 @@ public:
     explicit WindowsPrompter(App& app) : m_app(app) {}
     core::Answer ask(const core::Prompt& prompt) override;
     void warningSound() override;
+    std::optional<QString> askText(const core::Prompt& prompt, const QString& initial) override;
 
 private:
+    QWidget* ownerWindow(core::Owner owner) const;
     App& m_app;
 };
 
@@ -45,6 +48,7 @@ struct App : Program {
     HelpBrowser* helpBrowser = nullptr;
     NetworkDialog* networkDialog = nullptr; // the lobby
     PromptWindow* promptWindow = nullptr;
+    HighScoresWindow* highScoresWindow = nullptr;
     // Network play has disabled the main window (its MainWindowEnabled went false) and
     // gives it back when that goes true again; other windows' disabling is left alone.
     bool mainHeldByNetwork = false;

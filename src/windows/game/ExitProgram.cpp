@@ -1,6 +1,7 @@
 // Leaving the game: the dictionary question, then every window closes.
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
+#include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
 #include "windows/game/ResultsWindow.h"
@@ -37,6 +38,8 @@ bool ExitProgram(App& app)
         app.resultsWindow->hide();
     if (app.helpBrowser)
         app.helpBrowser->hide();
+    if (app.highScoresWindow)
+        app.highScoresWindow->hide();
     if (app.dictionaryEditor)
         app.dictionaryEditor->hide();
     if (app.networkDialog) {

@@ -1,6 +1,7 @@
 #include "MainMenus.h"
 
 #include "windows/game/App.h"
+#include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/shell/Help.h"
 
@@ -92,6 +93,9 @@ void AddMainMenus(MainWindow& w, App& app)
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), w.Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),
                w.NetworkButton);
+    QAction* highScores = game->addAction(QObject::tr("&High Scores..."));
+    highScores->setObjectName(QStringLiteral("HighScoresAction"));
+    QObject::connect(highScores, &QAction::triggered, &w, [&app] { Common::OpenHighScores(app); });
     game->addSeparator();
     QAction* exit = AddCommand(game, QStringLiteral("ExitAction"), QObject::tr("E&xit"), w.Exit);
     exit->setMenuRole(QAction::QuitRole);

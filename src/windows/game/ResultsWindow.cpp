@@ -3,6 +3,7 @@
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
 #include "windows/game/App.h"
+#include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/WindowPlace.h"
 
@@ -249,6 +250,8 @@ void CloseAndReturn(App& app)
     r.refresh();
     if (!IsNetworkGame(app)) {
         ReturnToMainWindow(app);
+        // A game that entered its high-score table shows it now.
+        ShowHighScoresWhenOpen(app);
         return;
     }
     // The main window, disabled for the results, is network play's to give back.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -48,6 +49,17 @@ Answer QtDesktop::ask(QWidget* parent, const Prompt& prompt)
 void QtDesktop::warningSound()
 {
     m_sound->warning.play();
+}
+
+std::optional<QString> QtDesktop::askText(QWidget* parent, const Prompt& prompt,
+                                          const QString& initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, prompt.title, prompt.text,
+                                               QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 bool QtDesktop::isForeground(const QWidget* window)

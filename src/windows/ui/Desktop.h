@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QMessageBox;
 class QWidget;
 
@@ -30,6 +32,9 @@ public:
     virtual Answer ask(QWidget* parent, const Prompt& prompt) = 0;
     // The desktop's warning ("exclamation") sound.
     virtual void warningSound() = 0;
+    // Asks for one line of text over `parent`, `initial` filled in; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget* parent, const Prompt& prompt,
+                                           const QString& initial) = 0;
     // Whether `window` is the window the user is working in now.
     virtual bool isForeground(const QWidget* window) = 0;
     // File dialogs: the chosen path, or "" when cancelled.
@@ -40,7 +45,7 @@ public:
 // Sets up `box` to show `prompt`: title, text, icon, buttons and the default button.
 void FillMessageBox(QMessageBox& box, const Prompt& prompt);
 
-// The real desktop: QMessageBox, the freedesktop sound theme (or a plain beep),
+// The real desktop: QMessageBox, QInputDialog, the freedesktop sound theme (or a plain beep),
 // QApplication::activeWindow and QFileDialog.
 class QtDesktop : public Desktop {
 public:
@@ -50,6 +55,8 @@ public:
     QtDesktop& operator=(const QtDesktop&) = delete;
     Answer ask(QWidget* parent, const Prompt& prompt) override;
     void warningSound() override;
+    std::optional<QString> askText(QWidget* parent, const Prompt& prompt,
+                                   const QString& initial) override;
     bool isForeground(const QWidget* window) override;
     QString openFileName(QWidget* parent, const FileDialog& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialog& dialog) override;

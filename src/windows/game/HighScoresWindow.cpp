@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HighScoresWindow.h"
+
+#include "core/game/HighScores.h"
+#include "windows/game/App.h"
+#include "windows/game/MainWindow.h"
+#include "windows/game/WindowPlace.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidgetItem* Cell(const QString& text, bool marked, bool number)
+{
+    auto* item = new QTableWidgetItem(text);
+    QFont font = item->font();
+    font.setBold(marked);
+    item->setFont(font);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QString DateText(const std::string& date)
+{
+    const QDate d = QDate::fromString(QString::fromStdString(date), Qt::ISODate);
+    return QLocale().toString(d, QLocale::ShortFormat);
+}
+
+} // namespace
+
+HighScoresWindow::HighScoresWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("HighScores"));
+    setWindowTitle(tr("Lettro High Scores"));
+    setModal(true);
+
+    KeyCombo = new QComboBox(this);
+    KeyCombo->setObjectName(QStringLiteral("KeyCombo"));
+    ScoreTable = new QTableWidget(0, 5, this);
+    ScoreTable->setObjectName(QStringLiteral("ScoreTable"));
+    ScoreTable->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Date"), tr("Points"), tr("Words"), tr("Found")});
+    ScoreTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ScoreTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ScoreTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The name takes what the date and the numbers leave.
+    ScoreTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ScoreTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ScoreTable->setMinimumSize(460, 330);
+    NameLabel = new QLabel(this);
+    NameLabel->setObjectName(QStringLiteral("NameLabel"));
+    ChangeName = new QPushButton(tr("Change &Name..."), this);
+    ChangeName->setObjectName(QStringLiteral("ChangeName"));
+    ChangeName->setAutoDefault(false);
+    CloseButton = new QPushButton(tr("&Close"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton->setDefault(true);
+
+    auto* keyLabel = new QLabel(tr("&Game:"), this);
+    keyLabel->setBuddy(KeyCombo);
+    auto* top = new QHBoxLayout;
+    top->addWidget(keyLabel);
+    top->addWidget(KeyCombo, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(NameLabel, 1);
+    bottom->addWidget(ChangeName);
+    bottom->addWidget(CloseButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(ScoreTable);
+    layout->addLayout(bottom);
+
+    connect(KeyCombo, &QComboBox::activated, this, [this](int item) {
+        const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_app);
+        if (item >= 0 && static_cast<std::size_t>(item) < keys.size())
+            HighScores::ShowKey(m_app, keys[static_cast<std::size_t>(item)]);
+        refresh();
+    });
+    connect(ChangeName, &QPushButton::clicked, this, [this] {
+        HighScores::ChangePlayerName(m_app);
+        refresh();
+    });
+    connect(CloseButton, &QPushButton::clicked, this, [this] { Common::CloseHighScores(m_app); });
+}
+
+HighScoresWindow::~HighScoresWindow()
+{
+    if (m_app.highScoresWindow == this)
+        m_app.highScoresWindow = nullptr;
+}
+
+void HighScoresWindow::reject()
+{
+    Common::CloseHighScores(m_app);
+}
+
+void HighScoresWindow::refresh()
+{
+    const HighScoreState& hs = m_app.highScores;
+    const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_app);
+    {
+        const QSignalBlocker block(KeyCombo);
+        KeyCombo->clear();
+        for (const HighScores::Key& key : keys) {
+            KeyCombo->addItem(QString::fromStdString(HighScores::KeyText(key)));
+            if (key == hs.Shown)
+                KeyCombo->setCurrentIndex(KeyCombo->count() - 1);
+        }
+    }
+    const auto found = hs.Table.find(hs.Shown);
+    const std::vector<HighScores::Row> none;
+    const std::vector<HighScores::Row>& rows = found == hs.Table.end() ? none : found->second;
+    ScoreTable->clearSelection();
+    ScoreTable->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < ScoreTable->rowCount(); ++r) {
+        const HighScores::Row& row = rows[static_cast<std::size_t>(r)];
+        const bool marked = r == hs.MarkedRow;
+        ScoreTable->setItem(r, 0, Cell(QString::fromStdString(row.Name), marked, false));
+        ScoreTable->setItem(r, 1, Cell(DateText(row.Date), marked, false));
+        ScoreTable->setItem(r, 2, Cell(QString::number(row.Points), marked, true));
+        ScoreTable->setItem(r, 3, Cell(QString::number(row.Words), marked, true));
+        ScoreTable->setItem(r, 4, Cell(QStringLiteral("%1%").arg(row.Percent), marked, true));
+    }
+    if (hs.MarkedRow >= 0 && hs.MarkedRow < ScoreTable->rowCount())
+        ScoreTable->selectRow(hs.MarkedRow);
+    const std::string name = HighScores::PlayerName(m_app);
+    NameLabel->setText(name.empty() ? tr("Player: not chosen yet")
+                                    : tr("Player: %1").arg(QString::fromStdString(name)));
+}
+
+namespace Common {
+
+void OpenHighScores(App& app)
+{
+    // The game settings of network play are not the player's own.
+    if (IsNetworkGame(app))
+        return;
+    HighScores::OpenHighScores(app);
+    ShowHighScoresWhenOpen(app);
+}
+
+void ShowHighScoresWhenOpen(App& app)
+{
+    if (!app.highScores.Open)
+        return;
+    if (!app.highScoresWindow) {
+        app.highScoresWindow = new HighScoresWindow(app, app.main);
+        WindowPlace::Remember(app, *app.highScoresWindow, QStringLiteral("HighScores"));
+    }
+    HighScoresWindow& w = *app.highScoresWindow;
+    w.refresh();
+    if (app.main)
+        app.main->setEnabled(false);
+    // A child window follows its parent into the disabled state; this one must not.
+    w.setEnabled(true);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void CloseHighScores(App& app)
+{
+    HighScores::CloseHighScores(app);
+    if (app.highScoresWindow)
+        app.highScoresWindow->hide();
+    ReturnToMainWindow(app);
+}
+
+} // namespace Common
