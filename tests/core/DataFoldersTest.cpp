@@ -63,6 +63,9 @@ TEST(DataFolders, theUsersCopyFirstWhenInstalledAndSavesGoWhereTheUserMayWrite)
         p.ProgramFolder = places.programFolder;
         p.UserFolder = places.userFolder;
         EXPECT_EQ(p.ProgramFolder, (row.installed ? share : bin).toStdString());
+        // Word files are the user's: an installed game's dialogs start at home.
+        EXPECT_EQ(DataFolders::WordFileFolder(places, "/home/u"),
+                  row.installed ? "/home/u" : bin.toStdString());
         for (int i = 0; i < row.messages; ++i)
             prompter.answer(core::Answer::Ok);
         Dictionary::ReadDictionary(p);

@@ -12,19 +12,27 @@ namespace {
 
 using namespace Dictionary;
 
-// The editor in one line: the starts, [the selected one], its words, the word count,
-// "changed" once the dictionary differs from its file, the percentage of a running merge.
+// The editor in one line: the starts, [the selected one], its words with [the one found]
+// and ^ where a missed search would stand, the word count, "missed" after a search that
+// found nothing, "changed" once the dictionary differs from its file, the percentage of a
+// running merge, the status.
 std::string State(Program& p)
 {
     const EditorState& e = p.dictionary.Editor;
     std::string line;
+    const auto mark = [](const std::string& text, bool marked) {
+        return (marked ? "[" + text + "]" : text) + " ";
+    };
     for (int i = 0; i < int(e.StartingLetters.size()); ++i)
-        line +=
-            (i == e.SelectedStart ? "[" + e.StartingLetters[i] + "]" : e.StartingLetters[i]) + " ";
-    for (const std::string& word : e.ShownWords)
-        line += word + " ";
-    line += std::to_string(e.WordCount) + (p.dictionary.DictionaryUpdated ? " changed" : "");
-    return e.Merging ? line + " merging " + std::to_string(e.MergePercent) : line;
+        line += mark(e.StartingLetters[i], i == e.SelectedStart);
+    for (int i = 0; i <= int(e.ShownWords.size()); ++i)
+        line += (i == e.NearWord ? "^" : "") +
+                (i < int(e.ShownWords.size()) ? mark(e.ShownWords[i], i == e.FoundWord) : "");
+    line += std::to_string(e.WordCount) + (e.SearchMissed ? " missed" : "") +
+            (p.dictionary.DictionaryUpdated ? " changed" : "");
+    if (e.Merging)
+        line += " merging " + std::to_string(e.MergePercent);
+    return e.Status.isEmpty() ? line : line + " | " + e.Status.toStdString();
 }
 
 using Act = std::function<void(Program&)>;
@@ -76,7 +84,7 @@ QString Cannot(const QString& path, const char* what)
 const std::string kOpened = "[CA] CO DO ZE cat cats cattle 7", kDo = "CA CO [DO] ZE dog dot 7";
 
 // The bounds are 3 to 16 letters a-z whatever the word-size options say, the length
-// judged first; words go in lower case; the starts are refilled keeping the selection.
+// judged first; words go in lower case; a word added is found and its start selected.
 TEST(EditorRules, wordsAddedRefusedAndRemoved)
 {
     Editor t;
@@ -89,17 +97,36 @@ TEST(EditorRules, wordsAddedRefusedAndRemoved)
         steps.push_back({Add(word), kDo, "Words must be 3 to 16 letters long."});
     t.run(steps);
     t.run({{Remove(""), kDo, "You must select a word to remove."},
-           {Add("BEAR"), "BE CA CO [DO] ZE dog dot 8 changed"},
-           {Add("abcdefghijklmnop"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
+           {Add("BEAR"), "[BE] CA CO DO ZE [bear] 8 changed"},
+           {Add("abcdefghijklmnop"), "[AB] BE CA CO DO ZE [abcdefghijklmnop] 9 changed"},
+           {Select(4), "AB BE CA CO [DO] ZE dog dot 9 changed"},
            {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
            {Select(5), "AB BE CA CO DO [ZE] zebra 8 changed"},
            {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"}});
+}
+
+// Searching selects the exact word, else the first with the typed prefix, else nothing.
+TEST(EditorRules, searchFindsTheWordOrItsPrefixOrSaysItMissed)
+{
+    Editor t;
+    const auto Find = [](const char* s) { return With(FindEditorWord, QString::fromUtf8(s)); };
+    t.run({{OpenDictionaryEditor, kOpened},
+           {Find("cats"), "[CA] CO DO ZE cat [cats] cattle 7"},
+           {Find("CATT"), "[CA] CO DO ZE cat cats [cattle] 7"},
+           {Find(" Dot "), "CA CO [DO] ZE dog [dot] 7"},
+           {Find("c"), "[CA] CO DO ZE [cat] cats cattle 7"},
+           {Find("cab"), "[CA] CO DO ZE ^cat cats cattle 7 missed"}, // where it would stand
+           {Find("zed"), "CA CO DO [ZE] zebra ^7 missed"},
+           {Find("ax"), "CA CO DO [ZE] zebra 7 missed"}, // no start: the list stays
+           {Find("z\u00e9"), "CA CO DO [ZE] zebra 7 missed"},
+           {Find(""), "CA CO DO [ZE] zebra 7"}});
 }
 
 TEST(EditorRules, wordFilesAndClearAndNothingOpensDuringNetworkPlay)
 {
     Editor t;
     const QString gone = t.path("gone.txt"), nowhere = t.path("no/such.txt");
+    const std::string kSummary = " | 3 words added, 2 lines skipped";
     t.run({{OpenDictionaryEditor, kOpened},
            {With(MergeWordFile, ""), kOpened}, // cancelled dialogs
            {With(SaveWordFile, ""), kOpened},
@@ -109,13 +136,17 @@ TEST(EditorRules, wordFilesAndClearAndNothingOpensDuringNetworkPlay)
            {With(SaveWordFile, t.path("out.txt")), kOpened},
            {Select(1), "CA [CO] DO ZE cow 7"},
            // Taken at once: the words are listed again, the starts are not rebuilt.
-           {With(MergeWordFile, t.write("few.txt", "crow\ncod\nAPPLE\nno\nx1y\n")),
-            "CA [CO] DO ZE cod cow 10 changed"}});
+           // Skipped: too short, a digit; a word already there is neither added nor skipped.
+           {With(MergeWordFile, t.write("few.txt", "crow\ncod\nAPPLE\nno\nx1y\ncow\n")),
+            "CA [CO] DO ZE cod cow 10 changed" + kSummary}});
     EXPECT_EQ(t.bytes("out.txt"), "cat\ncats\ncattle\ncow\ndog\ndot\nzebra\n");
     t.p.dictionary.DictionaryUpdated = false; // Clear does not mark a change
-    t.run({{ClearDictionary, "CA [CO] DO ZE cod cow 10", "Clear the dictionary?", core::Answer::No},
-           {ClearDictionary, "0", "Clear the dictionary?", core::Answer::Yes},
-           {Add("yak"), "[YA] yak 1 changed"},
+    t.run({{ClearDictionary, "CA [CO] DO ZE cod cow 10" + kSummary, "Clear the dictionary?",
+            core::Answer::No},
+           {ClearDictionary, "0" + kSummary, "Clear the dictionary?", core::Answer::Yes},
+           {Add("yak"), "[YA] [yak] 1 changed" + kSummary},
+           {CloseDictionaryEditor, "[YA] 1 changed" + kSummary},
+           {OpenDictionaryEditor, "[YA] yak 1 changed"}, // a new visit, no old status
            {CloseDictionaryEditor, "[YA] 1 changed"}});
     for (int mode : {NetworkPlayer, NetworkHost}) {
         t.p.game.GameMode = mode;

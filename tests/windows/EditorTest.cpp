@@ -12,7 +12,8 @@
 
 namespace {
 
-// The starts, the words and the count, as the editor shows them.
+// The starts, the words with [the selected one], the count and a tinted search box, as
+// the editor shows them.
 QString Shown(const DictionaryEditor* e)
 {
     QStringList shown;
@@ -20,12 +21,17 @@ QString Shown(const DictionaryEditor* e)
         shown << e->StartingLetters->itemText(i);
     shown << "[" + e->StartingLetters->currentText() + "]";
     for (const QListWidgetItem* item : e->WordList->findItems("*", Qt::MatchWildcard))
-        shown << item->text();
-    return shown.join(' ') + ", " + e->WordCount->text();
+        shown << (item->isSelected() ? "[" + item->text() + "]" : item->text());
+    const bool tinted = e->FindWord->palette().color(QPalette::Base) !=
+                        e->WordList->palette().color(QPalette::Base);
+    return shown.join(' ') + ", " + e->WordCount->text() + (tinted ? ", tinted" : "");
 }
 
 TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
 {
+    // Counts in the locale's digit grouping.
+    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(QLocale::German));
     TestApp t({"cat", "cats", "dog", "dot"});
     t.startUp();
     t.window->Dictionary->click();
@@ -36,6 +42,10 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     editor->WordList->setCurrentRow(0);
     editor->Remove->click();
     EXPECT_EQ(Shown(editor), "CA DO [DO] dot dove, 4 words");
+    QTest::keyClicks(editor->FindWord, "ca");
+    EXPECT_EQ(Shown(editor), "CA DO [CA] [cat] cats, 4 words");
+    QTest::keyClicks(editor->FindWord, "x");
+    EXPECT_EQ(Shown(editor), "CA DO [CA] cat cats, 4 words, tinted");
     editor->Exit->trigger();
     EXPECT_TRUE(t.window->isEnabled() && !editor->isVisible());
 
@@ -59,7 +69,9 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
         QTest::qWait(10);
     EXPECT_TRUE(editor->isVisible() && !progress->isVisible() && !t.window->isEnabled())
         << "back to the editor; the main window waits for it";
-    EXPECT_EQ(Shown(editor), "CA DO ME [CA] cat cats, 120004 words");
+    EXPECT_EQ(Shown(editor), "CA DO ME [CA] cat cats, 120.004 words");
+    EXPECT_EQ(editor->statusBar()->currentMessage(), "120.000 words added, 0 lines skipped");
+    EXPECT_EQ(t.desktop.fileDialogs.at(0).folder, t.folder.path()) << "a build's own folder";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,17 @@ core::Answer EditorAsk(Program& app, const QString& text,
 EditorState& Editor(Program& app)
 {
     return app.dictionary.Editor;
+}
+
+// The engine counts the merge: a line is skipped when it is not a word the dictionary
+// takes (letters other than a-z, a space inside, fewer than 3 or more than the largest
+// word size letters). Blank lines and words the dictionary or the file already had are
+// neither added nor skipped: a file that overlaps the dictionary is not faulty.
+void MergeDone(Program& app)
+{
+    ListWords(app);
+    app.dictionary.DictionaryUpdated = true;
+    Editor(app).Status = MergeSummary(app.engine.lastMergeAdded(), app.engine.lastMergeSkipped());
 }
 
 } // namespace
@@ -68,6 +80,13 @@ std::vector<std::string> WordsStartingWith(engine::Engine& engine, const std::st
     return words;
 }
 
+QString MergeSummary(int added, int skipped)
+{
+    const QLocale locale;
+    return QStringLiteral("%1 words added, %2 lines skipped")
+        .arg(locale.toString(added), locale.toString(skipped));
+}
+
 int IndicatorWidth(int fullWidth, int percent)
 {
     const int p = std::clamp(percent, 0, 100);
@@ -79,6 +98,7 @@ bool OpenDictionaryEditor(Program& app)
     if (IsNetworkGame(app))
         return false;
     Editor(app).Open = true;
+    Editor(app).Status.clear();
     FillStartingLetters(app, true);
     ListWords(app);
     return true;
@@ -103,6 +123,9 @@ void ListWords(Program& app)
 {
     EditorState& editor = Editor(app);
     editor.WordCount = app.engine.cNumberOfWords();
+    ++editor.Listing;
+    editor.FoundWord = editor.NearWord = -1;
+    editor.SearchMissed = false;
     editor.ShownWords.clear();
     if (editor.SelectedStart >= 0)
         editor.ShownWords = WordsStartingWith(
@@ -115,6 +138,34 @@ void SelectStart(Program& app, int index)
     editor.SelectedStart =
         (index >= 0 && index < static_cast<int>(editor.StartingLetters.size())) ? index : -1;
     ListWords(app);
+}
+
+void FindEditorWord(Program& app, const QString& typed)
+{
+    EditorState& editor = Editor(app);
+    editor.FoundWord = editor.NearWord = -1;
+    const QString text = typed.trimmed().toLower();
+    editor.SearchMissed = !text.isEmpty();
+    if (text.isEmpty() || text.size() > kEditorMaxWordLength ||
+        !std::all_of(text.begin(), text.end(),
+                     [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); }))
+        return;
+    // Both lists are sorted, so each look-up is a binary search: one letter finds the
+    // first start with that letter, more find the start of their first two.
+    const std::string word = text.toStdString();
+    const std::string start = text.left(2).toUpper().toStdString();
+    const std::vector<std::string>& starts = editor.StartingLetters;
+    const auto pair = std::lower_bound(starts.begin(), starts.end(), start);
+    if (pair == starts.end() || !pair->starts_with(start))
+        return;
+    const int index = static_cast<int>(pair - starts.begin());
+    if (index != editor.SelectedStart)
+        SelectStart(app, index);
+    const Words& words = editor.ShownWords;
+    const auto at = std::lower_bound(words.begin(), words.end(), word);
+    const int row = static_cast<int>(at - words.begin());
+    editor.SearchMissed = at == words.end() || !at->starts_with(word);
+    (editor.SearchMissed ? editor.NearWord : editor.FoundWord) = row;
 }
 
 void AddEditorWord(Program& app, const QString& typed)
@@ -135,6 +186,7 @@ void AddEditorWord(Program& app, const QString& typed)
     AddDictionaryWord(app, word.toStdString());
     FillStartingLetters(app, false);
     ListWords(app);
+    FindEditorWord(app, word);
 }
 
 void RemoveEditorWord(Program& app, const std::string& selected)
@@ -161,6 +213,7 @@ void MergeWordFile(Program& app, const QString& path)
 {
     if (path.isEmpty() || Editor(app).Merging)
         return;
+    Editor(app).Status.clear();
     // The engine takes a file it cannot open for an empty merge; say so instead of
     // pretending that the words went in.
     QFile probe(path);
@@ -173,8 +226,7 @@ void MergeWordFile(Program& app, const QString& path)
     const int percent = app.engine.cReadTextFile(QFile::encodeName(path).toStdString());
     if (percent >= 100) {
         // Taken at once: the word count and list change, the starts are not rebuilt.
-        ListWords(app);
-        app.dictionary.DictionaryUpdated = true;
+        MergeDone(app);
         return;
     }
     Editor(app).Merging = true;
@@ -195,8 +247,7 @@ void MergeStep(Program& app)
     editor.Merging = false;
     editor.MergePercent = 0;
     FillStartingLetters(app, true);
-    ListWords(app);
-    app.dictionary.DictionaryUpdated = true;
+    MergeDone(app);
 }
 
 void SaveWordFile(Program& app, const QString& path)

@@ -32,6 +32,9 @@ std::vector<std::string> StartingLetterPairs(const engine::Engine& engine);
 std::vector<std::string> WordsStartingWith(engine::Engine& engine, const std::string& pair,
                                            int letterBase = 'a');
 
+// "N words added, M lines skipped", the numbers in the locale's digit grouping.
+QString MergeSummary(int added, int skipped);
+
 // The progress bar's width for `percent` of a full bar, clamped to the bar.
 int IndicatorWidth(int fullWidth, int percent);
 
@@ -44,9 +47,14 @@ void FillStartingLetters(Program& app, bool reset);
 // The word count and the words of the selected start.
 void ListWords(Program& app);
 void SelectStart(Program& app, int index);
+// The search box: lower-cased like an added word, the typed text selects the exact word,
+// else the first word that starts with it, listing its start first. When no word is or
+// starts with it, nothing is selected, SearchMissed is set and, if the text's start has
+// words, NearWord is where it would stand. An empty text only clears the search.
+void FindEditorWord(Program& app, const QString& typed);
 
 // Add: the typed word, lower-cased, 3 to 16 letters a-z; a refusal is said in a message.
-// Either way the typed word is used up.
+// Either way the typed word is used up. A word added is then found as by the search.
 void AddEditorWord(Program& app, const QString& typed);
 // Remove: the selected word ("" when none is selected asks for one).
 void RemoveEditorWord(Program& app, const std::string& selected);
@@ -54,7 +62,7 @@ void RemoveEditorWord(Program& app, const std::string& selected);
 void ClearDictionary(Program& app);
 // Merge: starts merging the word file at `path` ("" is a cancelled dialog). A file the
 // engine takes in one call is done at once; otherwise Merging is set and MergeStep
-// goes on with it.
+// goes on with it. A finished merge leaves its MergeSummary in Status.
 void MergeWordFile(Program& app, const QString& path);
 // One step of a running merge; nothing when none runs.
 void MergeStep(Program& app);

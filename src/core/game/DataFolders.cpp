@@ -29,4 +29,11 @@ DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists)
     return {shipped, {}, own};
 }
 
+std::string WordFileFolder(const Places& places, const std::string& home)
+{
+    // The installed folder is not the user's to write, and a word file kept in the data
+    // folder beside their dictionary would be hard to find again.
+    return places.userFolder.empty() ? places.programFolder : home;
+}
+
 } // namespace DataFolders

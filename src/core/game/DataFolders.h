@@ -25,4 +25,8 @@ struct DictionaryFiles {
 
 DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists);
 
+// Where the dictionary editor's word-file dialogs start: the program folder in a build
+// folder, the user's `home` when installed.
+std::string WordFileFolder(const Places& places, const std::string& home);
+
 } // namespace DataFolders

@@ -12,6 +12,8 @@
 #include "engine/Settings.h"
 #include "engine/Transport.h"
 
+#include <QString>
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -131,6 +133,13 @@ struct EditorState {
     int WordCount = 0;                        // of the whole dictionary
     bool Merging = false;                     // a word-file merge is being stepped
     int MergePercent = 0;
+    // Counts the refills of StartingLetters and ShownWords: a window redraws its lists
+    // only when they changed, not on every keystroke of a search.
+    int Listing = 0;
+    int FoundWord = -1;        // into ShownWords: the word searched for or just added
+    int NearWord = -1;         // where a searched word that is not there would stand
+    bool SearchMissed = false; // no word is or starts with the searched text
+    QString Status;            // the summary of the last merge
 };
 
 struct DictionaryState {

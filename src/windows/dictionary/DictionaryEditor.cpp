@@ -1,11 +1,13 @@
 #include "DictionaryEditor.h"
 
 #include "core/dictionary/EditorRules.h"
+#include "core/game/DataFolders.h"
 #include "windows/dictionary/Editor.h"
 #include "windows/game/App.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 const QString kWordFileFilter = QStringLiteral("All Files (*);;Text Files (*.txt)");
@@ -72,6 +75,13 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     Remove->setObjectName(QStringLiteral("Remove"));
     Remove->setAutoDefault(false);
 
+    auto* findLabel = new QLabel(tr("Find"), central);
+    FindWord = new QLineEdit(central);
+    FindWord->setObjectName(QStringLiteral("FindWord"));
+    FindWord->setFont(courier);
+    FindWord->setClearButtonEnabled(true);
+    findLabel->setBuddy(FindWord);
+
     grid->addWidget(startLabel, 0, 0);
     grid->addWidget(StartingLetters, 1, 0);
     grid->addWidget(WordList, 2, 0, 5, 1);
@@ -80,13 +90,20 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     grid->addWidget(NewWord, 1, 1);
     grid->addWidget(Add, 2, 1);
     grid->addWidget(Remove, 3, 1);
+    grid->addWidget(findLabel, 4, 1);
+    grid->addWidget(FindWord, 5, 1);
     grid->setRowStretch(6, 1);
     grid->setColumnStretch(0, 1);
-    resize(420, 440);
+    statusBar()->setSizeGripEnabled(false);
+    resize(420, 460);
 
     // Each handler is one call into the core and a look at what it left.
     connect(StartingLetters, &QComboBox::currentIndexChanged, this, [this](int index) {
         Dictionary::SelectStart(m_app, index);
+        Dictionary::ShowEditorState(m_app);
+    });
+    connect(FindWord, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Dictionary::FindEditorWord(m_app, text);
         Dictionary::ShowEditorState(m_app);
     });
     connect(Add, &QPushButton::clicked, this, [this] {
@@ -105,16 +122,15 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
         Dictionary::ShowEditorState(m_app);
     });
     connect(Merge, &QAction::triggered, this, [this] {
-        const ui::FileDialog dialog{QStringLiteral("Merge a Word File"),
-                                    QString::fromStdString(m_app.ProgramFolder), kWordFileFilter,
-                                    kTextFilesFilter, QString()};
+        const ui::FileDialog dialog{QStringLiteral("Merge a Word File"), wordFileFolder(),
+                                    kWordFileFilter, kTextFilesFilter, QString()};
         Dictionary::MergeWordFile(m_app, m_app.desktop.openFileName(this, dialog));
         Dictionary::ShowMergeState(m_app);
     });
     connect(SaveAs, &QAction::triggered, this, [this] {
         const ui::FileDialog dialog{QStringLiteral("Save the Dictionary as a Word File"),
-                                    QString::fromStdString(m_app.ProgramFolder), kWordFileFilter,
-                                    kTextFilesFilter, QStringLiteral("txt")};
+                                    wordFileFolder(), kWordFileFilter, kTextFilesFilter,
+                                    QStringLiteral("txt")};
         Dictionary::SaveWordFile(m_app, m_app.desktop.saveFileName(this, dialog));
     });
     connect(Exit, &QAction::triggered, this, [this] { Dictionary::CloseDictionaryEditor(m_app); });
@@ -124,6 +140,12 @@ DictionaryEditor::~DictionaryEditor()
 {
     if (m_app.dictionaryEditor == this)
         m_app.dictionaryEditor = nullptr;
+}
+
+QString DictionaryEditor::wordFileFolder() const
+{
+    return QString::fromStdString(DataFolders::WordFileFolder(
+        {m_app.ProgramFolder, m_app.UserFolder}, QDir::homePath().toStdString()));
 }
 
 void DictionaryEditor::closeEvent(QCloseEvent* event)

@@ -25,16 +25,22 @@ public:
     QLineEdit* NewWord = nullptr;
     QPushButton* Add = nullptr;
     QPushButton* Remove = nullptr;
+    QLineEdit* FindWord = nullptr; // the search box
     QMenu* File = nullptr;
     QAction* Clear = nullptr;
     QAction* Merge = nullptr;
     QAction* SaveAs = nullptr;
     QAction* Exit = nullptr;
 
+    // The core's Listing count the lists were last filled for.
+    int ShownListing = -1;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QString wordFileFolder() const;
+
     App& m_app;
 };

@@ -13,9 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace Dictionary {
 
@@ -58,6 +63,7 @@ void OpenDictionaryEditor(App& app)
     if (app.main)
         app.main->setEnabled(false);
     editor->Add->setDefault(true);
+    editor->FindWord->clear(); // a search of an earlier visit would select nothing now
     ShowEditorState(app);
     // Modality can only change while the window is hidden; it is, whenever the Dictionary
     // button can be pressed.
@@ -72,29 +78,54 @@ void ShowEditorState(App& app)
 {
     const EditorState& state = app.dictionary.Editor;
     DictionaryEditor* editor = EditorWindow(app);
-    QComboBox* box = editor->StartingLetters;
-    {
-        // The words are listed once, not once per entry added to the box.
-        const QSignalBlocker quiet(box);
-        box->setUpdatesEnabled(false);
-        box->clear();
-        for (const std::string& pair : state.StartingLetters)
-            box->addItem(QString::fromStdString(pair));
-        box->setCurrentIndex(state.SelectedStart);
-        box->setUpdatesEnabled(true);
-    }
-    editor->WordCount->setText(QString::number(state.WordCount) + QStringLiteral(" words"));
     QListWidget* list = editor->WordList;
-    list->setUpdatesEnabled(false);
-    list->clear();
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(state.ShownWords.size()));
-    for (const std::string& word : state.ShownWords)
-        items << QString::fromLatin1(word);
-    list->addItems(items);
-    list->clearSelection();
-    list->setCurrentRow(-1);
-    list->setUpdatesEnabled(true);
+    // A search within the listed start only moves the selection: thousands of words are
+    // not listed again on every keystroke.
+    if (editor->ShownListing != state.Listing) {
+        editor->ShownListing = state.Listing;
+        QComboBox* box = editor->StartingLetters;
+        {
+            // The words are listed once, not once per entry added to the box.
+            const QSignalBlocker quiet(box);
+            box->setUpdatesEnabled(false);
+            box->clear();
+            for (const std::string& pair : state.StartingLetters)
+                box->addItem(QString::fromStdString(pair));
+            box->setCurrentIndex(state.SelectedStart);
+            box->setUpdatesEnabled(true);
+        }
+        list->setUpdatesEnabled(false);
+        list->clear();
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(state.ShownWords.size()));
+        for (const std::string& word : state.ShownWords)
+            items << QString::fromLatin1(word);
+        list->addItems(items);
+        list->setUpdatesEnabled(true);
+    }
+    editor->WordCount->setText(QLocale().toString(state.WordCount) + QStringLiteral(" words"));
+    if (state.FoundWord >= 0) {
+        list->setCurrentRow(state.FoundWord);
+        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
+    } else {
+        list->clearSelection();
+        list->setCurrentRow(-1);
+        if (state.NearWord >= 0 && list->count() > 0)
+            list->scrollToItem(list->item(std::min(state.NearWord, list->count() - 1)),
+                               QAbstractItemView::PositionAtCenter);
+    }
+    // A quiet hint that nothing matches: the box takes a reddish tint, whatever the theme.
+    QPalette tint = editor->palette();
+    if (state.SearchMissed) {
+        const QColor base = tint.color(QPalette::Base);
+        tint.setColor(QPalette::Base, QColor::fromRgbF(base.redF() * 0.8f + 0.2f,
+                                                       base.greenF() * 0.8f, base.blueF() * 0.8f));
+    }
+    editor->FindWord->setPalette(tint);
+    if (state.Status.isEmpty())
+        editor->statusBar()->clearMessage();
+    else
+        editor->statusBar()->showMessage(state.Status);
 }
 
 void ShowMergeState(App& app)
