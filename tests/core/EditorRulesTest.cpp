@@ -84,7 +84,8 @@ QString Cannot(const QString& path, const char* what)
 const std::string kOpened = "[CA] CO DO ZE cat cats cattle 7", kDo = "CA CO [DO] ZE dog dot 7";
 
 // The bounds are 3 to 16 letters a-z whatever the word-size options say, the length
-// judged first; words go in lower case; a word added is found and its start selected.
+// judged first; words go in lower case; the chosen start stays chosen, and a word added
+// under it is selected.
 TEST(EditorRules, wordsAddedRefusedAndRemoved)
 {
     Editor t;
@@ -97,9 +98,10 @@ TEST(EditorRules, wordsAddedRefusedAndRemoved)
         steps.push_back({Add(word), kDo, "Words must be 3 to 16 letters long."});
     t.run(steps);
     t.run({{Remove(""), kDo, "You must select a word to remove."},
-           {Add("BEAR"), "[BE] CA CO DO ZE [bear] 8 changed"},
-           {Add("abcdefghijklmnop"), "[AB] BE CA CO DO ZE [abcdefghijklmnop] 9 changed"},
-           {Select(4), "AB BE CA CO [DO] ZE dog dot 9 changed"},
+           {Add("BEAR"), "BE CA CO [DO] ZE dog dot 8 changed"},
+           {Add("abcdefghijklmnop"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
+           {Add("doe"), "AB BE CA CO [DO] ZE [doe] dog dot 10 changed"},
+           {Remove("doe"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
            {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
            {Select(5), "AB BE CA CO DO [ZE] zebra 8 changed"},
            {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"}});

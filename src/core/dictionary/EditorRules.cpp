@@ -186,7 +186,12 @@ void AddEditorWord(Program& app, const QString& typed)
     AddDictionaryWord(app, word.toStdString());
     FillStartingLetters(app, false);
     ListWords(app);
-    FindEditorWord(app, word);
+    // The chosen start stays chosen; the new word is selected when it is listed under it.
+    EditorState& editor = Editor(app);
+    const auto at = std::find(editor.ShownWords.begin(), editor.ShownWords.end(),
+                              word.toStdString());
+    if (at != editor.ShownWords.end())
+        editor.FoundWord = static_cast<int>(at - editor.ShownWords.begin());
 }
 
 void RemoveEditorWord(Program& app, const std::string& selected)

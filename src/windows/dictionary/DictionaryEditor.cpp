@@ -28,17 +28,19 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     setObjectName(QStringLiteral("DictionaryEditor"));
     setWindowTitle(QStringLiteral("Lettro Dictionary"));
 
-    File = menuBar()->addMenu(tr("File"));
+    File = menuBar()->addMenu(tr("&File"));
     File->setObjectName(QStringLiteral("File"));
-    Clear = File->addAction(tr("Clear"));
+    Clear = File->addAction(tr("&Clear"));
     Clear->setObjectName(QStringLiteral("Clear"));
-    Merge = File->addAction(tr("Merge"));
+    Merge = File->addAction(tr("&Merge"));
     Merge->setObjectName(QStringLiteral("Merge"));
-    SaveAs = File->addAction(tr("Save As"));
+    SaveAs = File->addAction(tr("Save &As"));
     SaveAs->setObjectName(QStringLiteral("SaveAs"));
     File->addSeparator();
-    Exit = File->addAction(tr("Exit"));
+    Exit = File->addAction(tr("E&xit"));
     Exit->setObjectName(QStringLiteral("Exit"));
+    // Mnemonics everywhere, and Escape leaves, so the editor needs no mouse.
+    Exit->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
 
     QFont courier(QStringLiteral("Courier New"), 12);
     courier.setStyleHint(QFont::TypeWriter);
@@ -47,7 +49,7 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     setCentralWidget(central);
     auto* grid = new QGridLayout(central);
 
-    auto* startLabel = new QLabel(tr("Starting letters"), central);
+    auto* startLabel = new QLabel(tr("&Starting letters"), central);
     StartingLetters = new QComboBox(central);
     StartingLetters->setObjectName(QStringLiteral("StartingLetters"));
     StartingLetters->setFont(courier);
@@ -63,19 +65,19 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     WordCount = new QLabel(central);
     WordCount->setObjectName(QStringLiteral("WordCount"));
 
-    auto* newLabel = new QLabel(tr("New word"), central);
+    auto* newLabel = new QLabel(tr("&New word"), central);
     NewWord = new QLineEdit(central);
     NewWord->setObjectName(QStringLiteral("NewWord"));
     NewWord->setFont(courier);
     newLabel->setBuddy(NewWord);
 
-    Add = new QPushButton(tr("Add"), central);
+    Add = new QPushButton(tr("&Add"), central);
     Add->setObjectName(QStringLiteral("Add"));
-    Remove = new QPushButton(tr("Remove"), central);
+    Remove = new QPushButton(tr("&Remove"), central);
     Remove->setObjectName(QStringLiteral("Remove"));
     Remove->setAutoDefault(false);
 
-    auto* findLabel = new QLabel(tr("Find"), central);
+    auto* findLabel = new QLabel(tr("Fin&d"), central);
     FindWord = new QLineEdit(central);
     FindWord->setObjectName(QStringLiteral("FindWord"));
     FindWord->setFont(courier);
