@@ -2,11 +2,14 @@
 // mode, the selectors, the score table, corrections, the OK guard and the path. The
 // soak (ResultsSoakTest) compares the lists and scores of random games.
 #include "core/game/Scoring.h"
+#include "core/game/Game.h"
 #include "core/game/Results.h"
 
 #include "Scripted.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -191,6 +194,71 @@ TEST(Results, aClickedWordShowsItsPathAndOkIsIgnoredInTheFirstSecond)
     EXPECT_FALSE(g.p.results.Open || g.p.game.GameInProgress);
     EXPECT_EQ(g.texts(), " |  | ");
     EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat"})) << "the lists stay until next time";
+}
+
+// The path numbered in the window is the selected word's, and no other: each step selects
+// or changes a list, then the path in order (4 * row + column) is what must show.
+TEST(Results, thePathFollowsTheSelectionThroughSwitchesAndCorrections)
+{
+    Game g(SinglePlayer, {{"cat", "tag", "stag", "nit", "zebra"}});
+    g.prompter.autoOk = true;
+    Program& p = g.p;
+    using V = std::vector<int>;
+    const struct { std::function<void()> step; V path; } steps[] = {
+        {[&] { Results::SelectRow(p, Selector::User, 1); }, {3, 2, 1, 6}},   // stag
+        {[&] { Results::SelectRow(p, Selector::Dict, 6); }, {8, 9, 12}},     // quit: Qu is one step
+        {[&] { Results::ChooseItem(p, Selector::User, 1); }, {8, 9, 12}},    // the other list
+        {[&] { Results::ChooseItem(p, Selector::Dict, 1); }, {}},            // its own list
+        {[&] { Results::SelectRow(p, Selector::User, 0); }, {2, 1, 6}},      // tag, undefined
+        {[&] { Results::AddToDict(p, 0); }, {10, 9, 12}},                    // nit takes its place
+        {[&] { Results::SelectRow(p, Selector::Dict, 0); }, {0, 1, 2, 3}},   // cats, unused
+        {[&] { Results::RemoveFromDict(p, 0); }, {}},                        // gone from the list
+        {[&] { Results::SelectRow(p, Selector::User, 5); }, {}},             // no such row
+        {[&] { Results::SelectRow(p, Selector::User, 0); }, {10, 9, 12}},
+        {[&] { Results::ResultsWindowClosed(p); }, {}},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].step();
+        EXPECT_EQ(p.results.PathOrder, steps[i].path) << "step " << i;
+        int lit = 0;
+        for (int k = 0; k < 16; ++k)
+            lit += p.results.Path[std::size_t(k / 4)][std::size_t(k % 4)] ? 1 : 0;
+        EXPECT_EQ(lit, std::ssize(steps[i].path)) << "step " << i;
+    }
+    // With repeat letters (as they were when the game ended) a cube can be two steps.
+    p.options.RepeatLetters = true;
+    Results::PrepareResults(p, kShown);
+    p.options.RepeatLetters = false;
+    Results::ShowWordPath(p, "tat");
+    EXPECT_EQ(p.results.PathOrder, (V{2, 1, 2}));
+}
+
+TEST(Results, lastResultsShowAgainUnchangedUntilTheNextGame)
+{
+    Game g(SinglePlayer, {{"cat", "zebra"}});
+    Program& p = g.p;
+    EXPECT_FALSE(Results::LastResultsAvailable(p)) << "they are open";
+    const std::string texts = g.texts();
+    const Words all = Results::ShownList(p, Selector::Dict);
+    for (int mode : {SinglePlayer, TwoPlayer}) {
+        Results::ResultsWindowClosed(p);
+        EXPECT_TRUE(Results::LastResultsAvailable(p));
+        p.game.GameMode = mode; // the options may change between games
+        ASSERT_TRUE(Results::ReopenResults(p, kShown + 5s));
+        EXPECT_FALSE(Results::ReopenResults(p, kShown + 6s));
+        EXPECT_EQ(g.texts(), texts);
+        EXPECT_EQ(Results::ShownList(p, Selector::Dict), all);
+        EXPECT_EQ(Results::CorrectionsShown(p), mode == SinglePlayer);
+        EXPECT_FALSE(Results::CloseResults(p, kShown + 5s + 1000ms)) << "OK waits a second again";
+    }
+    EXPECT_EQ(p.eval.PlayerDefinedWords[0], (Words{"cat"}));
+    EXPECT_FALSE(p.dictionary.DictionaryUpdated);
+    Results::ResultsWindowClosed(p);
+    p.game.GameMode = NetworkHost;
+    EXPECT_FALSE(Results::LastResultsAvailable(p)) << "the lobby holds the main window";
+    p.game.GameMode = SinglePlayer;
+    ::Game::BeginPlay(p);
+    EXPECT_FALSE(Results::LastResultsAvailable(p) || Results::ReopenResults(p));
 }
 
 } // namespace
