@@ -63,7 +63,7 @@ TEST(CheckCubes, wordsAndTheMarksOfTheirPaths)
     EXPECT_FALSE(CheckCubes::WordOnBoard(blank, false, "a"));
 }
 
-// Every result and every mark equals the plain search's, on boards full of repeats, with
+// Every result, every mark and the order of the path found equal the plain search's, on boards full of repeats, with
 // dead ends remembered from the first step and as the game does.
 TEST(CheckCubes, sameAnswersAndMarksAsThePlainSearch)
 {
@@ -74,13 +74,16 @@ TEST(CheckCubes, sameAnswersAndMarksAsThePlainSearch)
             start[k / 4][k % 4] = true;
         for (bool repeat : {false, true}) {
             Marks plainMarks = start;
-            const bool expected = PlainPathSearch{board.BoardGrid, plainMarks, repeat}.wordOnBoard(word);
+            PlainPathSearch plain{board.BoardGrid, plainMarks, repeat};
+            const bool expected = plain.wordOnBoard(word);
             (expected ? found : missed) += 1;
             for (std::int64_t stepsBeforeMemo : {0, 256}) {
                 board.UsedCubes = start;
                 CheckCubes::PathSearch search(board.BoardGrid, board.UsedCubes, repeat, word, stepsBeforeMemo);
                 EXPECT_EQ(search.WordOnBoard(), expected) << word << " repeat " << repeat << " memo " << stepsBeforeMemo;
                 EXPECT_EQ(Picture(board.UsedCubes), Picture(plainMarks)) << word << " repeat " << repeat;
+                // The path in order, which the results window numbers.
+                EXPECT_TRUE(!expected || search.order() == plain.order) << word << " repeat " << repeat;
             }
         }
     };

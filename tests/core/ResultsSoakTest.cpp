@@ -1,7 +1,7 @@
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
 // dictionary: players enter random board words and others made from them; single-player results
 // then take random dictionary corrections. Every list, count and score is compared with a plain
-// computation made here.
+// computation made here, and so are the points and found marks shown beside the words.
 #include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
@@ -140,6 +140,14 @@ struct Soak {
                 Words shown = Results::ShownList(p, s), expected = lists[code];
                 if (code == Scoring::ScoreTable)
                     continue; // its rows come from the lists checked here
+                // Points beside each word; "All Words" marks what the side's player entered.
+                const int side = p.game.GameMode == TwoPlayer ? int(s == Selector::Dict) : p.game.LocalPlayerIndex;
+                const Words& mine = p.game.PlayerWords[std::size_t(side)];
+                const bool earns = code != Scoring::Common && code < Scoring::UndefinedBase;
+                for (const Results::ShownRow& row : Results::ShownRows(p, s)) {
+                    EXPECT_EQ(row.points, earns ? Points(row.text) : 0) << row.text;
+                    EXPECT_EQ(row.found, code == Scoring::AllBoardWords && std::ranges::count(mine, row.text) > 0);
+                }
                 if (!inOrder && code >= Scoring::DefinedBase) {
                     std::sort(shown.begin(), shown.end());
                     std::sort(expected.begin(), expected.end());

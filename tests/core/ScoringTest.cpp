@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -171,26 +174,69 @@ TEST(Results, correctionsAppendToTheLists)
     EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat", "zebra"}));
 }
 
-TEST(Results, aClickedWordShowsItsPathAndOkIsIgnoredInTheFirstSecond)
+TEST(Results, okIsIgnoredInTheFirstSecond)
 {
     Game g(SinglePlayer, {{"cat"}});
-    const std::vector<std::pair<std::string, std::vector<int>>> cases = {
-        {"quit", {8, 9, 12}}, {"gets", {2, 3, 6, 7}}, {"bat", {}}, {"stag", {1, 2, 3, 6}}};
-    for (const auto& [word, cubes] : cases) { // "bat" after "gets": no path, not the last one
-        Results::ShowWordPath(g.p, word);
-        std::vector<int> marked;
-        for (int i = 0; i < 16; ++i)
-            if (g.p.results.Path[static_cast<std::size_t>(i / 4)][static_cast<std::size_t>(i % 4)])
-                marked.push_back(i);
-        EXPECT_EQ(marked, cubes) << word;
-    }
-
     EXPECT_FALSE(Results::CloseResults(g.p, kShown + 1000ms));
     EXPECT_TRUE(g.p.results.Open && g.p.game.GameInProgress);
     EXPECT_TRUE(Results::CloseResults(g.p, kShown + 1001ms));
     EXPECT_FALSE(g.p.results.Open || g.p.game.GameInProgress);
     EXPECT_EQ(g.texts(), " |  | ");
     EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat"})) << "the lists stay until next time";
+}
+
+// The path numbered in the window is the selected word's, and no other: each step selects
+// or changes a list, then the path in order (4 * row + column) is what must show.
+TEST(Results, thePathFollowsTheSelectionThroughSwitchesAndCorrections)
+{
+    Game g(SinglePlayer, {{"cat", "tag", "stag", "nit", "zebra"}});
+    g.prompter.autoOk = true;
+    Program& p = g.p;
+    using V = std::vector<int>;
+    const struct { std::function<void()> step; V path; } steps[] = {
+        {[&] { Results::SelectRow(p, Selector::User, 1); }, {3, 2, 1, 6}},   // stag
+        {[&] { Results::SelectRow(p, Selector::Dict, 6); }, {8, 9, 12}},     // quit: Qu is one step
+        {[&] { Results::ChooseItem(p, Selector::User, 1); }, {8, 9, 12}},    // the other list
+        {[&] { Results::ChooseItem(p, Selector::Dict, 1); }, {}},            // its own list
+        {[&] { Results::SelectRow(p, Selector::User, 2); }, {}},             // zebra: not on the board
+        {[&] { Results::SelectRow(p, Selector::User, 0); }, {2, 1, 6}},      // tag, undefined
+        {[&] { Results::AddToDict(p, 0); }, {10, 9, 12}},                    // nit takes its place
+        {[&] { Results::SelectRow(p, Selector::Dict, 0); }, {0, 1, 2, 3}},   // cats, unused
+        {[&] { Results::RemoveFromDict(p, 0); }, {}},                        // gone from the list
+        {[&] { Results::SelectRow(p, Selector::User, 5); }, {}},             // no such row
+        {[&] { Results::SelectRow(p, Selector::User, 0); }, {10, 9, 12}},
+        {[&] { Results::ResultsWindowClosed(p); }, {}},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].step();
+        EXPECT_EQ(p.results.PathOrder, steps[i].path) << "step " << i;
+        long lit = 0; // every cube of the path lit, and no other
+        for (const auto& row : p.results.Path)
+            lit += std::count(row.begin(), row.end(), true);
+        EXPECT_EQ(lit, std::ssize(steps[i].path)) << "step " << i;
+    }
+    // With repeat letters (as they were when the game ended) a cube can be two steps.
+    p.options.RepeatLetters = true;
+    Results::PrepareResults(p, kShown);
+    p.options.RepeatLetters = false;
+    Results::ShowWordPath(p, "tat");
+    EXPECT_EQ(p.results.PathOrder, (V{2, 1, 2}));
+}
+
+// The window test shows them again through the menu; here, what changes meanwhile.
+TEST(Results, lastResultsKeepTheirModeAndWaitForTheLobby)
+{
+    Game g(SinglePlayer, {{"cat", "zebra"}});
+    const std::string texts = g.texts();
+    Results::ResultsWindowClosed(g.p);
+    g.p.game.GameMode = TwoPlayer; // the options changed before the next game
+    ASSERT_TRUE(Results::ReopenResults(g.p, kShown + 5s));
+    EXPECT_EQ(g.texts(), texts);
+    EXPECT_FALSE(Results::CorrectionsShown(g.p)) << "they would be rescored as a two-player game";
+    EXPECT_FALSE(Results::CloseResults(g.p, kShown + 5s + 1000ms)) << "OK waits a second again";
+    Results::ResultsWindowClosed(g.p);
+    g.p.game.GameMode = NetworkHost;
+    EXPECT_FALSE(Results::LastResultsAvailable(g.p)) << "the lobby holds the main window";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 struct PlainPathSearch {
     using Grid = std::array<std::array<std::string, 4>, 4>; // the cube texts, "qu" for Qu
@@ -16,6 +17,8 @@ struct PlainPathSearch {
     bool repeat;
     // Steps left before giving up; below zero afterwards means the answer is unknown.
     long budget = -1;
+    // The path found, first cube first, as 4 * row + column.
+    std::vector<int> order{};
 
     // The cube text `piece` starts with: "qu" for "qu" and for a final lone "q".
     static std::string Head(const std::string& piece)
@@ -38,6 +41,7 @@ struct PlainPathSearch {
                     continue;
                 used = Marks{};
                 used[row][column] = true;
+                order = {row * 4 + column};
                 if (Finished(word) || findPathFrom(row, column, rest))
                     return true;
             }
@@ -56,10 +60,12 @@ struct PlainPathSearch {
                 if ((used[r][c] && !repeat) || grid[r][c] != h)
                     continue;
                 used[r][c] = true;
+                order.push_back(r * 4 + c);
                 // With repeats a failed try deeper down may have cleared this very cube.
                 if (Finished(piece) || findPathFrom(r, c, rest))
                     return used[r][c] = true;
                 used[r][c] = false;
+                order.pop_back();
             }
         return false;
     }

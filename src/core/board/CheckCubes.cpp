@@ -63,6 +63,7 @@ PathSearch::PathSearch(const Dice::Grid& boardGrid, Marks& usedCubes, bool repea
       m_stepsBeforeMemo(stepsBeforeMemo)
 {
     m_cubes.assign(m_pieces.size(), 0);
+    m_order.assign(m_pieces.size(), -1);
     for (std::size_t p = 0; p < m_pieces.size(); ++p)
         for (int k = 0; k < 16; ++k)
             if (m_grid[k / 4][k % 4] == m_pieces[p])
@@ -127,6 +128,7 @@ bool PathSearch::WordOnBoard()
             ClearUsedCubes(m_used);
             m_used[row][column] = true;
             m_path = Bit(row, column);
+            m_order.front() = row * 4 + column;
             if (m_pieces.size() == 1)
                 return true;
             if (FindPathFrom(row, column, 1))
@@ -147,12 +149,13 @@ bool PathSearch::FindPathFrom(int row, int column, std::size_t piece)
                 continue;
             if (!(cubes & Bit(r, c)))
                 continue;
+            const int cube = r * 4 + c;
             if (isLast(piece)) {
                 m_used[r][c] = true;
+                m_order[piece] = cube;
                 return true;
             }
             ++m_steps;
-            const int cube = r * 4 + c;
             if (m_repeat) {
                 // Marks are not consulted, so a try from (piece, cube) always runs the
                 // same way; a failed one is replayed by clearing what it cleared.
@@ -169,6 +172,7 @@ bool PathSearch::FindPathFrom(int row, int column, std::size_t piece)
                 m_cleared = 0;
                 if (FindPathFrom(r, c, piece + 1)) {
                     m_used[r][c] = true;
+                    m_order[piece] = cube;
                     m_cleared = outer;
                     return true;
                 }
@@ -193,6 +197,7 @@ bool PathSearch::FindPathFrom(int row, int column, std::size_t piece)
             if (!known) {
                 if (FindPathFrom(r, c, piece + 1)) {
                     m_used[r][c] = true;
+                    m_order[piece] = cube;
                     return true;
                 }
                 if (!m_deadPaths.empty())

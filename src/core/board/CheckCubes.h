@@ -42,6 +42,10 @@ public:
     // How many cubes the search tried as a step of the path (for tests of its bounds).
     std::int64_t steps() const { return m_steps; }
 
+    // After a search that found the word: the cubes of its path, first letter first, as
+    // 4 * row + column, one per cube text (a cube used twice appears twice).
+    const std::vector<int>& order() const { return m_order; }
+
 private:
     bool isLast(std::size_t piece) const { return piece + 1 == m_pieces.size(); }
     bool failWithoutPath();
@@ -53,6 +57,7 @@ private:
     std::vector<std::uint16_t> m_cubes;   // per piece: the cubes showing its text
     std::vector<std::uint16_t> m_canRun;  // per piece: cubes from which the rest could run
     std::uint32_t m_path = 0;             // repeat letters off: the cubes on the path
+    std::vector<int> m_order;             // per piece: its cube on the path found
     std::int64_t m_steps = 0;
     std::int64_t m_stepsBeforeMemo;
     // Repeat letters off: dead ends by (cube, cubes on the path), one bit each.

@@ -81,6 +81,8 @@ void StartUp(Program& program)
 
 void SetUpBoard(Program& program, std::string& board)
 {
+    // A new board: the last results no longer match it and cannot be shown again.
+    program.results.Available = false;
     WordEntry::ClearEntry(program);
     const bool joinedPlayer = program.game.GameMode == NetworkPlayer;
     if (!joinedPlayer) {
@@ -130,8 +132,10 @@ void BeginPlay(Program& program)
 {
     GameState& game = program.game;
     game.GameInProgress = true;
-    // The last game's results are closed before a new game can start.
+    // The last game's results are closed before a new game can start, and its lists
+    // are emptied below.
     program.results.Open = false;
+    program.results.Available = false;
     game.TimeRemaining = StartingTime(game);
     program.highScores.GameKey = HighScores::CurrentKey(program);
     switch (game.GameMode) {

@@ -120,8 +120,18 @@ struct ResultsState {
     std::string Words, Score, BadWords;             // the three result lines
     std::vector<SelectorItem> UserItems, DictItems; // the two selectors
     int UserChoice = 0, DictChoice = 0;             // their chosen items
-    std::array<std::array<bool, 4>, 4> Path{};      // the clicked word's cubes
+    std::array<std::array<bool, 4>, 4> Path{};      // the selected word's cubes, lit
+    std::vector<int> PathOrder;                     // its path in order, 4 * row + column
+    std::string UserSelected, DictSelected;         // the lists' selected words; "" none
+    int PathFrom = -1; // the list whose selected word the path shows (a Selector); -1 none
     std::chrono::steady_clock::time_point ShownAt{};
+    // What the results were made for, so that showing them again changes nothing: the
+    // game mode and repeat letters may be changed before the next game.
+    int Mode = SinglePlayer;
+    bool RepeatLetters = false;
+    // The last game's results can be shown again until the next game starts.
+    bool Available = false;
+    std::array<std::string, 3> KeptLines; // the result lines while the window is closed
 };
 
 // The dictionary editor's state; its window and the progress window mirror this.

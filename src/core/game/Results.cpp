@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
+#include <unordered_set>
 
 namespace Results {
 
@@ -22,6 +24,21 @@ std::size_t Index(int i)
 int& Choice(Program& program, Selector selector)
 {
     return selector == Selector::User ? program.results.UserChoice : program.results.DictChoice;
+}
+
+std::string& Selected(Program& program, Selector selector)
+{
+    return selector == Selector::User ? program.results.UserSelected
+                                      : program.results.DictSelected;
+}
+
+// The player whose finds "All Words" marks: in a two-player game each selector is one
+// player's side, otherwise the player at this computer.
+int FinderFor(const Program& program, Selector selector)
+{
+    if (program.results.Mode == TwoPlayer)
+        return selector == Selector::User ? 0 : 1;
+    return program.game.LocalPlayerIndex;
 }
 
 // The local player's list; grown when the evaluation did not size it, so that a
@@ -57,6 +74,25 @@ void Notice(Program& program, const QString& text)
     Ask(program, text, core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Results);
 }
 
+// Drops selections whose word has left its list, then shows the path of the word selected
+// last, or none.
+void FollowSelection(Program& program)
+{
+    ResultsState& r = program.results;
+    for (Selector s : {Selector::User, Selector::Dict})
+        if (SelectedRow(program, s) < 0)
+            Selected(program, s).clear();
+    const std::string word =
+        r.PathFrom < 0 ? std::string() : Selected(program, static_cast<Selector>(r.PathFrom));
+    if (!word.empty()) {
+        ShowWordPath(program, word);
+        return;
+    }
+    r.PathFrom = -1;
+    r.Path = {};
+    r.PathOrder.clear();
+}
+
 } // namespace
 
 void PrepareResults(Program& program, Clock::time_point now)
@@ -66,10 +102,17 @@ void PrepareResults(Program& program, Clock::time_point now)
     r.DictItems = Scoring::DictSelectorItems(program.game);
     r.UserChoice = 0;
     r.DictChoice = program.game.GameMode == SinglePlayer && program.options.ShowUnusedWords ? 1 : 0;
+    r.Mode = program.game.GameMode;
+    r.RepeatLetters = program.options.RepeatLetters;
+    r.UserSelected.clear();
+    r.DictSelected.clear();
+    r.PathFrom = -1;
     r.Path = {};
+    r.PathOrder.clear();
     r.ShownAt = now;
     ShowScores(program);
     r.Open = true;
+    r.Available = true;
 }
 
 void ShowScores(Program& program)
@@ -93,8 +136,13 @@ int ChosenItem(const Program& program, Selector selector)
 
 void ChooseItem(Program& program, Selector selector, int item)
 {
-    if (item >= 0 && Index(item) < SelectorItems(program, selector).size())
-        Choice(program, selector) = item;
+    if (item < 0 || Index(item) >= SelectorItems(program, selector).size() ||
+        item == Choice(program, selector))
+        return;
+    Choice(program, selector) = item;
+    // The list is filled anew with nothing selected.
+    Selected(program, selector).clear();
+    FollowSelection(program);
 }
 
 int ChosenCode(const Program& program, Selector selector)
@@ -113,6 +161,47 @@ Words ShownList(const Program& program, Selector selector)
     return words ? *words : Words();
 }
 
+std::vector<ShownRow> ShownRows(const Program& program, Selector selector)
+{
+    const int code = ChosenCode(program, selector);
+    std::unordered_set<std::string_view> found;
+    const auto& entered = program.game.PlayerWords;
+    const int finder = FinderFor(program, selector);
+    if (code == Scoring::AllBoardWords && finder >= 0 && Index(finder) < entered.size())
+        found.insert(entered[Index(finder)].begin(), entered[Index(finder)].end());
+    std::vector<ShownRow> rows;
+    for (std::string& text : ShownList(program, selector)) {
+        ShownRow row{.text = std::move(text)};
+        if (code != Scoring::ScoreTable)
+            row.points = Scoring::ListedWordPoints(code, row.text);
+        row.found = found.contains(row.text);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+void SelectRow(Program& program, Selector selector, int row)
+{
+    std::string word;
+    if (!(selector == Selector::Dict && ShowsScoreTable(program)))
+        WordInRow(program, selector, row, word);
+    Selected(program, selector) = word;
+    if (!word.empty())
+        program.results.PathFrom = static_cast<int>(selector);
+    FollowSelection(program);
+}
+
+int SelectedRow(const Program& program, Selector selector)
+{
+    const std::string& word =
+        selector == Selector::User ? program.results.UserSelected : program.results.DictSelected;
+    if (word.empty() || (selector == Selector::Dict && ShowsScoreTable(program)))
+        return -1;
+    const Words shown = ShownList(program, selector);
+    const auto at = std::find(shown.begin(), shown.end(), word);
+    return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
+}
+
 bool ShowsScoreTable(const Program& program)
 {
     return ChosenCode(program, Selector::Dict) == Scoring::ScoreTable;
@@ -120,7 +209,9 @@ bool ShowsScoreTable(const Program& program)
 
 bool CorrectionsShown(const Program& program)
 {
-    return program.game.GameMode == SinglePlayer;
+    // Shown again after the options turned to another mode, the results of a single-player
+    // game would be rescored for that mode: they stay as they are.
+    return program.results.Mode == SinglePlayer && program.game.GameMode == SinglePlayer;
 }
 
 bool AddToDictShown(const Program& program)
@@ -148,8 +239,11 @@ int AddToDict(Program& program, int selectedRow)
         Scoring::AppendWord(program.eval.UnusedWords, w);
     ShowScores(program);
     // The word now in the removed one's place, or the last when it was the last.
-    const int left = static_cast<int>(ShownList(program, Selector::User).size());
-    return left == 0 ? -1 : std::min(selectedRow, left - 1);
+    const Words left = ShownList(program, Selector::User);
+    const int next = left.empty() ? -1 : std::min(selectedRow, static_cast<int>(left.size()) - 1);
+    program.results.UserSelected = next < 0 ? std::string() : left[Index(next)];
+    FollowSelection(program);
+    return next;
 }
 
 void RemoveFromDict(Program& program, int selectedRow)
@@ -168,14 +262,24 @@ void RemoveFromDict(Program& program, int selectedRow)
     if (EnteredByLocalPlayer(program, w))
         Scoring::AppendWord(LocalList(program, program.eval.PlayerUndefinedWords), w);
     ShowScores(program);
+    // The removed word leaves its list, so nothing there stays selected.
+    program.results.DictSelected.clear();
+    FollowSelection(program);
 }
 
 void ShowWordPath(Program& program, const std::string& word)
 {
+    ResultsState& r = program.results;
+    CheckCubes::PathSearch search(program.board.BoardGrid, program.board.UsedCubes,
+                                  r.RepeatLetters, word);
     // A word that cannot be traced shows no path rather than the marks of an older search.
-    const bool onBoard =
-        CheckCubes::WordOnBoard(program.board, program.options.RepeatLetters, word);
-    program.results.Path = onBoard ? program.board.UsedCubes : CheckCubes::Marks{};
+    const bool onBoard = search.WordOnBoard();
+    r.Path = onBoard ? program.board.UsedCubes : CheckCubes::Marks{};
+    r.PathOrder = onBoard ? search.order() : std::vector<int>();
+    // With repeat letters a failed try may clear the mark of a cube the path comes back
+    // to; the numbered path is lit whole all the same.
+    for (int cube : r.PathOrder)
+        r.Path[Index(cube / 4)][Index(cube % 4)] = true;
 }
 
 bool CloseResults(Program& program, Clock::time_point now)
@@ -190,14 +294,37 @@ bool CloseResults(Program& program, Clock::time_point now)
 void ResultsWindowClosed(Program& program)
 {
     ResultsState& r = program.results;
+    if (r.Open)
+        r.KeptLines = {r.Words, r.Score, r.BadWords};
     r.Open = false;
     r.Words.clear();
     r.Score.clear();
     r.BadWords.clear();
-    r.Path = {};
+    r.UserSelected.clear();
+    r.DictSelected.clear();
+    FollowSelection(program);
     program.game.GameInProgress = false;
     HighScores::EnterFinishedGame(program,
                                   QDate::currentDate().toString(Qt::ISODate).toStdString());
+}
+
+bool LastResultsAvailable(const Program& program)
+{
+    const ResultsState& r = program.results;
+    return r.Available && !r.Open && !program.game.GameInProgress && !IsNetworkGame(program);
+}
+
+bool ReopenResults(Program& program, Clock::time_point now)
+{
+    if (!LastResultsAvailable(program))
+        return false;
+    ResultsState& r = program.results;
+    r.Words = r.KeptLines[0];
+    r.Score = r.KeptLines[1];
+    r.BadWords = r.KeptLines[2];
+    r.ShownAt = now;
+    r.Open = true;
+    return true;
 }
 
 } // namespace Results

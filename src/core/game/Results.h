@@ -33,6 +33,25 @@ int ChosenCode(const Program& program, Selector selector);
 // The rows the selector's list shows: the words of the list its code names, or the
 // score table's rows.
 Words ShownList(const Program& program, Selector selector);
+// One row of a list as the window shows it: the word (or score table row) as it is, the
+// points it scores there (-1 in the score table), and in "All Words" whether the player
+// of that side found it.
+struct ShownRow {
+    std::string text;
+    int points = -1;
+    bool found = false;
+    bool operator==(const ShownRow&) const = default;
+};
+std::vector<ShownRow> ShownRows(const Program& program, Selector selector);
+
+// The user selected row `row` of a selector's list (-1: none): its word becomes the
+// list's selection and the path shows it. Choosing another item of a selector drops that
+// list's selection, and a correction moves the selections as the lists change; the path
+// always shows the last selected word that is still selected, or nothing.
+void SelectRow(Program& program, Selector selector, int row);
+// The selected row of the list, or -1.
+int SelectedRow(const Program& program, Selector selector);
+
 // Whether the score table stands in the place of DictWords.
 bool ShowsScoreTable(const Program& program);
 // Whether the dictionary corrections and the lists' titles show (single-player games).
@@ -47,7 +66,8 @@ int AddToDict(Program& program, int selectedRow);
 // dictionary; a word of the player's moves into the undefined words.
 void RemoveFromDict(Program& program, int selectedRow);
 
-// Marks the cubes of `word`'s path in `program.results.Path`.
+// Marks the cubes of `word`'s path in `program.results.Path` (the marks of the search
+// and every cube of the path found) and its cubes in order in `PathOrder`.
 void ShowWordPath(Program& program, const std::string& word);
 
 // OK: ignored within the first second after the results were prepared; otherwise closes
@@ -55,5 +75,13 @@ void ShowWordPath(Program& program, const std::string& word);
 bool CloseResults(Program& program, Clock::time_point now = Clock::now());
 // Closing by the frame: always closes. The game is over; the lists stay until the next.
 void ResultsWindowClosed(Program& program);
+
+// Game > Last Results: the last game's results were closed, no game has started since
+// and no network game is under way (its lobby holds the main window then).
+bool LastResultsAvailable(const Program& program);
+// Opens the last results again as they were left, without evaluating anything again; the
+// corrections of a single-player game work as before while the options still ask for one.
+// False when they are not available.
+bool ReopenResults(Program& program, Clock::time_point now = Clock::now());
 
 } // namespace Results

@@ -307,6 +307,13 @@ const Words* ListForCode(const Words& boardWords, const Evaluation& eval, int co
     return nullptr;
 }
 
+int ListedWordPoints(int code, const std::string& word)
+{
+    if (code == Common || code >= UndefinedBase)
+        return 0;
+    return ScoreForWord(word);
+}
+
 std::string FormatScoreRow(const std::string& label, int number)
 {
     constexpr std::size_t width = 15;

@@ -61,6 +61,10 @@ std::vector<SelectorItem> DictSelectorItems(const GameState& game);
 // The word list a code names; nullptr for the score table and unknown codes.
 const Words* ListForCode(const Words& boardWords, const Evaluation& eval, int code);
 
+// The points shown beside a word of the list with this code: what the word scores there.
+// Undefined words and, in games of several players, common words score nothing.
+int ListedWordPoints(int code, const std::string& word);
+
 // A score table row of 15 characters: "TOTAL:       42".
 std::string FormatScoreRow(const std::string& label, int number);
 

@@ -1,5 +1,6 @@
 #include "MainMenus.h"
 
+#include "core/game/Results.h"
 #include "windows/game/App.h"
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
@@ -89,6 +90,17 @@ void AddMainMenus(MainWindow& w, App& app)
             Qt::CTRL | Qt::Key_P);
     gameKey(AddCommand(game, QStringLiteral("EndAction"), QObject::tr("&End Game"), w.End),
             Qt::CTRL | Qt::Key_E);
+    // No button of its own: the core says when the last results can be shown again.
+    QAction* last = game->addAction(QObject::tr("&Last Results"));
+    last->setObjectName(QStringLiteral("LastResultsAction"));
+    last->setEnabled(Results::LastResultsAvailable(app));
+    w.LastResultsAction = last;
+    QObject::connect(last, &QAction::triggered, &w, [&w, &app] {
+        Results::ReopenResults(app);
+        w.sync();
+    });
+    QObject::connect(game, &QMenu::aboutToShow, last,
+                     [last, &app] { last->setEnabled(Results::LastResultsAvailable(app)); });
     game->addSeparator();
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), w.Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),

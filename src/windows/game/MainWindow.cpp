@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "core/board/BoardView.h"
+#include "core/game/Results.h"
 #include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 
 #include <QCloseEvent>
@@ -340,7 +342,10 @@ void MainWindow::sync()
     else if (!p.screen.ClockRunning && GameClock->isActive())
         GameClock->stop();
 
-    // Results prepared since the window last opened them: a game has just been evaluated.
+    if (LastResultsAction)
+        LastResultsAction->setEnabled(Results::LastResultsAvailable(p));
+    // Results prepared since the window last opened them: a game has just been evaluated,
+    // or the last results are shown again.
     if (p.results.Open && p.results.ShownAt != m_resultsShownAt) {
         m_resultsShownAt = p.results.ShownAt;
         Common::PrepareResultsWindow(m_app);

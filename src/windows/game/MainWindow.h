@@ -11,6 +11,7 @@
 #include <vector>
 
 class CubeFrame;
+class QAction;
 class PlayFeedback;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,7 @@ public:
     QToolButton* NetworkButton = nullptr;
     QToolButton* HelpButton = nullptr;
     QToolButton* Exit = nullptr;
+    QAction* LastResultsAction = nullptr; // Game > Last Results
 
     // Puts the board and the word list on the sides for the wanted hand (true: the
     // left-handed layout, the one the window is built with).

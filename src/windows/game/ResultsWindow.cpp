@@ -7,15 +7,53 @@
 #include "windows/game/MainWindow.h"
 #include "windows/game/WindowPlace.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 namespace {
 
 const QColor kOffPath(255, 192, 128);
 const QColor kOnPath(128, 255, 128);
+// What a word row shows after its word: the found mark and the points.
+constexpr int kSuffixRole = Qt::UserRole + 1;
+
+// Draws a row's suffix right-aligned after its word, the word shortened when both would
+// not fit: the item's text stays the word itself, for the path and the corrections.
+class SuffixDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        const QString suffix = index.data(kSuffixRole).toString();
+        if (suffix.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const int margin = 4;
+        const int room =
+            item.rect.width() - item.fontMetrics.horizontalAdvance(suffix) - 3 * margin;
+        item.text = item.fontMetrics.elidedText(item.text, Qt::ElideRight, room);
+        const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(item.state & QStyle::State_Selected
+                                               ? QPalette::HighlightedText
+                                               : QPalette::Text));
+        painter->drawText(item.rect.adjusted(0, 0, -margin, 0), Qt::AlignRight | Qt::AlignVCenter,
+                          suffix);
+        painter->restore();
+    }
+};
 
 QFont Courier(int points)
 {
@@ -31,6 +69,7 @@ QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& geometr
     list->setFont(Courier(11));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setGeometry(geometry);
+    list->setItemDelegate(new SuffixDelegate(list));
     return list;
 }
 
@@ -60,6 +99,16 @@ int SelectedRow(const QListWidget* list)
     return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
+// "1", or "2,5" for a cube the path comes back to (repeat letters).
+QString StepsOn(const std::vector<int>& order, int cube)
+{
+    QStringList steps;
+    for (std::size_t i = 0; i < order.size(); ++i)
+        if (order[i] == cube)
+            steps.append(QString::number(i + 1));
+    return steps.join(QLatin1Char(','));
+}
+
 void FillSelector(QComboBox* combo, const std::vector<SelectorItem>& items, int chosen)
 {
     // Filling must not be taken for the user's choice.
@@ -70,17 +119,29 @@ void FillSelector(QComboBox* combo, const std::vector<SelectorItem>& items, int 
     combo->setCurrentIndex(chosen);
 }
 
-void FillList(QListWidget* list, const Words& rows, bool keepSelection)
+void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int selectedRow)
 {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    const QString kept =
-        keepSelection && !selected.isEmpty() ? selected.first()->text() : QString();
+    // Filling and selecting mirror the core; they are no choice of the user's.
+    const QSignalBlocker block(list);
     list->clear();
-    for (const std::string& row : rows)
-        list->addItem(QString::fromStdString(row));
-    const auto found = list->findItems(kept, Qt::MatchExactly);
-    if (!kept.isEmpty() && !found.isEmpty())
-        list->setCurrentItem(found.first());
+    QFont bold = list->font();
+    bold.setBold(true);
+    for (const Results::ShownRow& row : rows) {
+        auto* item = new QListWidgetItem(QString::fromStdString(row.text), list);
+        if (row.points < 0)
+            continue;
+        item->setData(kSuffixRole, QStringLiteral("%1%2")
+                                       .arg(row.found ? QStringLiteral("\u2713 ") : QString())
+                                       .arg(row.points, 2));
+        QString tip = row.points == 1 ? QObject::tr("1 point") : QObject::tr("%1 points").arg(row.points);
+        if (row.found) {
+            item->setFont(bold);
+            tip += QObject::tr(", found");
+        }
+        item->setToolTip(tip);
+    }
+    if (selectedRow >= 0 && selectedRow < list->count())
+        list->setCurrentRow(selectedRow);
 }
 
 } // namespace
@@ -123,6 +184,17 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
                           cubeSize);
         SetCubeColour(cube, kOffPath);
         ResultCubes[static_cast<std::size_t>(i)] = cube;
+        // The step numbers sit in the cube's top left corner, clear of its letter.
+        auto* steps = new QLabel(cube);
+        steps->setObjectName(QStringLiteral("PathSteps%1").arg(i));
+        QFont small = font();
+        small.setPointSize(8);
+        small.setBold(true);
+        steps->setFont(small);
+        steps->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        steps->setGeometry(3, 1, cubeSize - 6, 14);
+        steps->setAttribute(Qt::WA_TransparentForMouseEvents);
+        PathSteps[static_cast<std::size_t>(i)] = steps;
     }
 
     const int textTop = listTop + 4 * cubeSize + 16;
@@ -150,31 +222,31 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
     setFixedSize(boardLeft + 4 * cubeSize + 110, buttonTop + 42);
 
     using Results::Selector;
-    connect(UserWordsCombo, &QComboBox::currentIndexChanged, this, [this](int item) {
-        Results::ChooseItem(m_app, Selector::User, item);
-        showLists(false);
-    });
-    connect(DictWordsCombo, &QComboBox::currentIndexChanged, this, [this](int item) {
-        Results::ChooseItem(m_app, Selector::Dict, item);
-        showLists(false);
-    });
-    const auto clicked = [this](QListWidgetItem* item) {
-        Results::ShowWordPath(m_app, item->text().toStdString());
-        showPath();
-    };
-    connect(UserWords, &QListWidget::itemClicked, this, clicked);
-    connect(DictWords, &QListWidget::itemClicked, this, clicked);
+    for (const Selector selector : {Selector::User, Selector::Dict}) {
+        const bool user = selector == Selector::User;
+        connect(user ? UserWordsCombo : DictWordsCombo, &QComboBox::currentIndexChanged, this,
+                [this, selector](int item) {
+                    Results::ChooseItem(m_app, selector, item);
+                    showLists();
+                    showPath();
+                });
+        // A click shows the word's path even when it was already selected (the other
+        // list's word may be showing); keys that move the selection move the path too.
+        QListWidget* list = user ? UserWords : DictWords;
+        const auto selected = [this, list, selector] {
+            Results::SelectRow(m_app, selector, SelectedRow(list));
+            showPath();
+        };
+        connect(list, &QListWidget::itemClicked, this, selected);
+        connect(list, &QListWidget::itemSelectionChanged, this, selected);
+    }
     connect(AddToDict, &QPushButton::clicked, this, [this] {
-        const int next = Results::AddToDict(m_app, SelectedRow(UserWords));
-        refresh(true);
-        if (next >= 0)
-            UserWords->setCurrentRow(next);
+        Results::AddToDict(m_app, SelectedRow(UserWords));
+        refresh();
     });
     connect(RemoveFromDict, &QPushButton::clicked, this, [this] {
         Results::RemoveFromDict(m_app, SelectedRow(DictWords));
-        // The removed word is gone from the list, so nothing stays selected for a
-        // second press to remove.
-        refresh(true);
+        refresh();
     });
     connect(ResultsOK, &QPushButton::clicked, this, [this] { Common::CloseResults(m_app); });
 }
@@ -190,14 +262,14 @@ void ResultsWindow::reject()
     Common::ResultsWindowClosed(m_app);
 }
 
-void ResultsWindow::refresh(bool keepSelection)
+void ResultsWindow::refresh()
 {
     using Results::Selector;
     FillSelector(UserWordsCombo, Results::SelectorItems(m_app, Selector::User),
                  Results::ChosenItem(m_app, Selector::User));
     FillSelector(DictWordsCombo, Results::SelectorItems(m_app, Selector::Dict),
                  Results::ChosenItem(m_app, Selector::Dict));
-    showLists(keepSelection);
+    showLists();
     WordsLabel->setText(QString::fromStdString(m_app.results.Words));
     ScoreLabel->setText(QString::fromStdString(m_app.results.Score));
     BadWordsLabel->setText(QString::fromStdString(m_app.results.BadWords));
@@ -209,7 +281,7 @@ void ResultsWindow::refresh(bool keepSelection)
     showPath();
 }
 
-void ResultsWindow::showLists(bool keepSelection)
+void ResultsWindow::showLists()
 {
     using Results::Selector;
     const bool corrections = Results::CorrectionsShown(m_app);
@@ -223,19 +295,22 @@ void ResultsWindow::showLists(bool keepSelection)
         ScoreList->clear();
         return;
     }
-    FillList(UserWords, Results::ShownList(m_app, Selector::User), keepSelection);
+    FillList(UserWords, Results::ShownRows(m_app, Selector::User),
+             Results::SelectedRow(m_app, Selector::User));
     const bool table = Results::ShowsScoreTable(m_app);
-    FillList(table ? ScoreList : DictWords, Results::ShownList(m_app, Selector::Dict),
-             keepSelection);
+    FillList(table ? ScoreList : DictWords, Results::ShownRows(m_app, Selector::Dict),
+             Results::SelectedRow(m_app, Selector::Dict));
     ScoreList->setVisible(table);
     DictWords->setVisible(!table);
 }
 
 void ResultsWindow::showPath()
 {
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < 16; ++i) {
         SetCubeColour(ResultCubes[Index(i)],
                       m_app.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
+        PathSteps[Index(i)]->setText(StepsOn(m_app.results.PathOrder, i));
+    }
 }
 
 namespace Common {

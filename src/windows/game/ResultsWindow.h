@@ -1,5 +1,6 @@
-// The results window: the result texts, two word lists chosen by selectors, the board
-// in small with the path of a clicked word, and the dictionary corrections.
+// The results window: the result texts, two word lists chosen by selectors (each word with
+// its points, and the player's finds marked among all words), the board in small with the
+// numbered path of the selected word, and the dictionary corrections.
 #pragma once
 
 #include <QDialog>
@@ -30,14 +31,15 @@ public:
     QLabel* ScoreLabel = nullptr;
     QLabel* BadWordsLabel = nullptr;
     std::array<QLabel*, 16> ResultCubes{}; // element 4 * row + column
+    // On each cube, its steps in the selected word's path ("1", "2,5"); empty off the path.
+    std::array<QLabel*, 16> PathSteps{};
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* ResultsOK = nullptr;
 
-    // Shows program.results: selectors, lists, texts, buttons, the small board and its
-    // path. A word selected in a list stays selected when `keepSelection` and it is
-    // still there.
-    void refresh(bool keepSelection = false);
+    // Shows program.results: selectors, lists and their selections, texts, buttons, the
+    // small board and its path.
+    void refresh();
 
 protected:
     // The frame's close box and Escape.
@@ -45,7 +47,7 @@ protected:
 
 private:
     // The buttons and titles that go with the chosen lists, and the lists.
-    void showLists(bool keepSelection);
+    void showLists();
     void showPath();
 
     App& m_app;
