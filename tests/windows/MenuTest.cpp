@@ -55,7 +55,7 @@ TEST(Menus, eachCommandClicksItsButtonFollowsItsStateAndLeavesTheGameKeysWorking
     }
 }
 
-TEST(Menus, aboutNamesTheVersion)
+TEST(Menus, aboutNamesTheVersionsAndBothLicences)
 {
     TestApp t;
     t.startUp();
@@ -63,17 +63,21 @@ TEST(Menus, aboutNamesTheVersion)
     t.window->findChild<QAction*>("AboutAction")->trigger();
     ASSERT_EQ(t.desktop.shown.size(), 1u);
     EXPECT_EQ(t.desktop.shown[0].title, "About Lettro");
-    EXPECT_TRUE(t.desktop.shown[0].text.startsWith("Lettro 0.")) << "the version";
+    const QString& text = t.desktop.shown[0].text;
+    EXPECT_TRUE(text.startsWith("Lettro 0.")) << "the version";
+    for (const QString part :
+         {"GNU General Public License, version 3 or (at your option) any later", "NO WARRANTY",
+          "SCOWL", "words-LICENSE.txt", qVersion()})
+        EXPECT_TRUE(text.contains(part)) << text.toStdString() << "\nlacks: " << part.toStdString();
 }
 
 TEST(QtDesktop, theBoxOfADestructiveQuestionDefaultsToNo)
 {
     for (const bool defaultNo : {false, true}) {
         QMessageBox box;
-        ui::FillMessageBox(box, {.text = "Clear?", .buttons = ui::Buttons::YesNo,
-                                 .defaultNo = defaultNo});
-        EXPECT_EQ(box.defaultButton(),
-                  box.button(defaultNo ? QMessageBox::No : QMessageBox::Yes));
+        ui::FillMessageBox(
+            box, {.text = "Clear?", .buttons = ui::Buttons::YesNo, .defaultNo = defaultNo});
+        EXPECT_EQ(box.defaultButton(), box.button(defaultNo ? QMessageBox::No : QMessageBox::Yes));
     }
 }
 
