@@ -21,7 +21,7 @@ for f in share/lettro/Dictionary.dat share/lettro/Lettro.htm \
     share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
     share/metainfo/$id.metainfo.xml share/man/man6/lettro.6 share/man/man1/lettro-dict.1 \
     share/man/man1/lettro-bench.1 share/man/man1/lettro-bot.1 share/doc/lettro/LICENSE \
-    share/doc/lettro/words-LICENSE.txt; do
+    share/doc/lettro/words-LICENSE.txt share/doc/lettro/copyright; do
     [ -s "$root/$f" ] || fail "no file $f"
 done
 
