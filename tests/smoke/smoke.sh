@@ -84,7 +84,7 @@ cp "$build/Lettro.htm" "$program/" 2>/dev/null || true
 
 # The board the seed gives, and the longest word on it.
 mapfile -t board_lines < <("$seed_board" "$program/Dictionary.dat" "$seed")
-[ "${#board_lines[@]}" -ge 2 ] || fail "seed $seed gives a board without words"
+[ -n "${board_lines[1]:-}" ] || fail "seed $seed gives a board without words"
 board=${board_lines[0]}
 word=${board_lines[1]}
 say "seed $seed: board $board, typing \"$word\""

@@ -61,14 +61,11 @@ TEST(Menus, aboutNamesTheVersionsAndBothLicences)
     t.startUp();
     t.desktop.answer(ui::Answer::Ok);
     t.window->findChild<QAction*>("AboutAction")->trigger();
-    ASSERT_EQ(t.desktop.shown.size(), 1u);
-    EXPECT_EQ(t.desktop.shown[0].title, "About Lettro");
-    const QString& text = t.desktop.shown[0].text;
-    EXPECT_TRUE(text.startsWith("Lettro 0.")) << "the version";
+    EXPECT_EQ(t.desktop.shown.at(0).title, "About Lettro"); // throws when nothing was shown
     for (const QString part :
-         {"GNU General Public License, version 3 or (at your option) any later", "NO WARRANTY",
-          "SCOWL", "words-LICENSE.txt", qVersion()})
-        EXPECT_TRUE(text.contains(part)) << text.toStdString() << "\nlacks: " << part.toStdString();
+         {"Lettro 0.", "GNU General Public License, version 3 or (at your option) any later",
+          "NO WARRANTY", "SCOWL", "words-LICENSE.txt", qVersion()})
+        EXPECT_TRUE(t.desktop.shown[0].text.contains(part)) << part.toStdString();
 }
 
 TEST(QtDesktop, theBoxOfADestructiveQuestionDefaultsToNo)

@@ -71,8 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip,
-                               int standardIcon, const char* themeIcon);
+    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip);
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
     // Places the board, the word list and their groups for the area's size and the hand:
@@ -81,7 +80,7 @@ private:
     int m_minListWidth = 0;
     App& m_app;
     bool m_leftHanded = true;
-    bool m_mirroring = false;            // sync() is writing the word box
+    bool m_mirroring = false;             // sync() is writing the word box
     std::vector<ListedWord> m_shownWords; // what the list rows show
     std::chrono::steady_clock::time_point m_resultsShownAt{};
 };
