@@ -89,7 +89,9 @@ start_lettro() {
     wait_for 30 "the main window" main_shown
     main=$(visible '^Lettro$')
     [ "$(wc -l <<<"$main")" -eq 1 ] || fail "several windows called Lettro at start-up"
-    [[ $(xprop -id "$main" _NET_WM_WINDOW_TYPE) == *_NET_WM_WINDOW_TYPE_NORMAL* ]] ||
+    # Qt names a dialog's type first and "normal" after it, for window managers that
+    # know no dialogs.
+    [[ $(xprop -id "$main" _NET_WM_WINDOW_TYPE) != *_NET_WM_WINDOW_TYPE_DIALOG* ]] ||
         fail "a message box at start-up instead of the main window"
     xdotool windowfocus "$main"
 }
