@@ -91,18 +91,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
                                   tr("Play with others on the local network"));
     HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"));
     Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"));
-    // The desktop's own icons where its theme has them all, so the toolbar looks at home;
-    // else our own set, one size and style, in the colour of the buttons' text.
-    const QList<QToolButton*> buttons = {Start,      Pause,         End,        Options,
-                                         Dictionary, NetworkButton, HelpButton, Exit};
-    const QList<QIcon> icons = ui::ToolBarIcons(
-        {QStringLiteral("media-playback-start"), QStringLiteral("media-playback-pause"),
-         QStringLiteral("media-playback-stop"), QStringLiteral("preferences-system"),
-         QStringLiteral("accessories-dictionary"), QStringLiteral("network-workgroup"),
-         QStringLiteral("help-contents"), QStringLiteral("application-exit")},
-        ToolBar->palette().color(QPalette::ButtonText));
-    for (qsizetype i = 0; i < buttons.size(); ++i)
-        buttons[i]->setIcon(icons[i]);
+    setToolBarIcons();
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainArea"));
@@ -376,6 +365,30 @@ QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
     button->setFocusPolicy(Qt::NoFocus);
     ToolBar->addWidget(button);
     return button;
+}
+
+// The desktop's own icons where its theme has them all, so the toolbar looks at home;
+// else our own set, one size and style, in the colour of the buttons' text.
+void MainWindow::setToolBarIcons()
+{
+    const QList<QToolButton*> buttons = {Start,      Pause,         End,        Options,
+                                         Dictionary, NetworkButton, HelpButton, Exit};
+    const QList<QIcon> icons = ui::ToolBarIcons(
+        {QStringLiteral("media-playback-start"), QStringLiteral("media-playback-pause"),
+         QStringLiteral("media-playback-stop"), QStringLiteral("preferences-system"),
+         QStringLiteral("accessories-dictionary"), QStringLiteral("network-workgroup"),
+         QStringLiteral("help-contents"), QStringLiteral("application-exit")},
+        palette().color(QPalette::ButtonText)); // the toolbar learns of a new one later
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        buttons[i]->setIcon(icons[i]);
+}
+
+// Our own icons follow the desktop into a dark or light palette, or into an icon theme.
+void MainWindow::changeEvent(QEvent* event)
+{
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) && Exit)
+        setToolBarIcons();
+    QMainWindow::changeEvent(event);
 }
 
 int MainWindow::toolBarWidth() const

@@ -68,10 +68,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip);
+    void setToolBarIcons();
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
     // Places the board, the word list and their groups for the area's size and the hand:
