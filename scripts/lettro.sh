@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-liberation libcanberra-dev sound-theme-freedesktop
 )
 TEST_PACKAGES=(

@@ -19,9 +19,9 @@ for f in bin/lettro bin/lettro-dict bin/lettro-bench bin/lettro-bot bin/lettro-n
 done
 for f in share/lettro/Dictionary.dat share/lettro/Lettro.htm \
     share/applications/$id.desktop share/icons/hicolor/scalable/apps/$id.svg \
-    share/metainfo/$id.metainfo.xml share/man/man6/lettro.6 share/man/man1/lettro-dict.1 \
-    share/man/man1/lettro-bench.1 share/man/man1/lettro-bot.1 share/doc/lettro/LICENSE \
-    share/doc/lettro/words-LICENSE.txt; do
+    share/metainfo/$id.metainfo.xml share/man/man6/lettro.6.gz share/man/man1/lettro-dict.1.gz \
+    share/man/man1/lettro-bench.1.gz share/man/man1/lettro-bot.1.gz share/doc/lettro/LICENSE \
+    share/doc/lettro/words-LICENSE.txt share/doc/lettro/copyright; do
     [ -s "$root/$f" ] || fail "no file $f"
 done
 
@@ -29,9 +29,9 @@ desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop en
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 for page in "$root"/share/man/man*/*; do
     # groff names a bad request or macro as a warning on standard error.
-    warnings=$(groff -man -ww -z "$page" 2>&1)
+    warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
     [ -z "$warnings" ] || fail "man page $page: $warnings"
-    grep -q "@PROJECT_VERSION@" "$page" && fail "man page $page: version not filled in"
+    zgrep -q "@PROJECT_VERSION@" "$page" && fail "man page $page: version not filled in"
 done
 grep -q "version=\"$version\"" "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo version"
 

@@ -1,18 +1,18 @@
 // Test helper for the real-window smoke test: the first board `lettro --seed N` plays
 // with a dictionary, chosen the way the game chooses it, and the words it holds.
 //   lettro-seed-board DICTIONARY.dat N
-// Prints the board text on the first line, then its dictionary words, longest first.
+// Prints the board text on the first line, then its longest dictionary word (the first
+// of them alphabetically), or an empty line when it holds none.
 #include "core/board/Dice.h"
+#include "core/game/BoardSelection.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
-#include "core/game/BoardSelection.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
-#include <vector>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -34,12 +34,10 @@ int main(int argc, char** argv)
         [&](const std::string& board) {
             return dictionary.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
         });
-    std::vector<std::string> words;
+    std::string longest;
     for (int i = 0; i < choice.wordCount; ++i)
-        words.push_back(dictionary.cGetDefinedWord(i));
-    std::ranges::stable_sort(words, std::greater{}, &std::string::size);
-    std::cout << choice.board << '\n';
-    for (const std::string& w : words)
-        std::cout << w << '\n';
+        if (std::string word = dictionary.cGetDefinedWord(i); word.size() > longest.size())
+            longest = std::move(word);
+    std::cout << choice.board << '\n' << longest << '\n';
     return 0;
 }

@@ -2,11 +2,12 @@
 // the toolbar's main moves work while the player types.
 #include "TestApp.h"
 
-#include "windows/board/CubeFrame.h"
 #include "core/game/Game.h"
+#include "windows/board/CubeFrame.h"
 #include "windows/game/Common.h"
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
+#include "windows/ui/Icons.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -22,7 +23,8 @@ const std::vector<std::string> kWords = {"cat", "cats", "cod", "dog", "stag", "t
 void Click(MainWindow& w, std::initializer_list<int> cubes)
 {
     for (const int i : cubes)
-        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(97 * (i % 4) + 48, 97 * (i / 4) + 48));
+        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {},
+                          QPoint(97 * (i % 4) + 48, 97 * (i / 4) + 48));
 }
 
 TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
@@ -95,27 +97,48 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     EXPECT_TRUE(t.app.resultsWindow && t.app.resultsWindow->isVisible());
 }
 
-// Toolbar icons come from the desktop's theme; the ones it lacks fall back to the style's.
-TEST(Window, toolbarIconsComeFromTheThemeWithTheStylesAsFallbacks)
+// The toolbar's icons all come from the desktop's theme when it has every one, else all
+// from our own set in the given colour: one toolbar never mixes two styles.
+TEST(Window, toolbarIconsAllComeFromTheThemeOrAllFromOurOwnSet)
 {
-    QTemporaryDir themes;
-    QDir(themes.path()).mkpath(QStringLiteral("plain/16x16"));
-    QFile index(themes.filePath(QStringLiteral("plain/index.theme")));
-    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.write("[Icon Theme]\nName=plain\nDirectories=16x16\n[16x16]\nSize=16\n");
-    index.close();
-    QPixmap play(16, 16);
-    play.fill(Qt::green);
-    ASSERT_TRUE(play.save(themes.filePath(QStringLiteral("plain/16x16/media-playback-start.png"))));
+    const QStringList names = {"media-playback-start",   "media-playback-pause",
+                               "media-playback-stop",    "preferences-system",
+                               "accessories-dictionary", "network-workgroup",
+                               "help-contents",          "application-exit"};
     const QStringList paths = QIcon::themeSearchPaths();
     const QString theme = QIcon::themeName();
+    QTemporaryDir themes;
+    QDir(themes.path()).mkpath(QStringLiteral("plain/i"));
+    QFile index(themes.filePath(QStringLiteral("plain/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly) &&
+                index.write("[Icon Theme]\nDirectories=i\n[i]\nSize=16\n") && index.flush());
+    QPixmap green(16, 16);
+    green.fill(Qt::green);
+    for (qsizetype i = 0; i + 1 < names.size(); ++i)
+        ASSERT_TRUE(green.save(themes.filePath("plain/i/" + names[i] + ".png")));
     QIcon::setThemeSearchPaths({themes.path()});
     QIcon::setThemeName(QStringLiteral("plain"));
+    const auto inRed = [](const QIcon& icon) { // drawn, every opaque pixel in red
+        const QImage image = icon.pixmap(24).toImage().convertToFormat(QImage::Format_ARGB32);
+        const auto* begin = reinterpret_cast<const QRgb*>(image.constBits());
+        const auto* end = begin + image.width() * image.height();
+        const auto inked = std::count(begin, end, qRgb(255, 0, 0));
+        return inked > 20 &&
+               inked == std::count_if(begin, end, [](QRgb p) { return qAlpha(p) == 255; });
+    };
+    // The theme lacks the last one: every icon is ours, drawn in the given colour alone.
+    for (const QIcon& icon : ui::ToolBarIcons(names, Qt::red))
+        EXPECT_TRUE(icon.name().isEmpty() && inRed(icon));
+    // The window's follow its palette, so that a dark desktop gets light icons.
     TestApp t;
-    // Looked at while the theme is in use: a theme's icon follows the theme's changes.
-    EXPECT_EQ(t.window->Start->icon().name(), "media-playback-start");
-    for (const QToolButton* b : {t.window->Pause, t.window->Exit})
-        EXPECT_FALSE(b->icon().isNull() || b->icon().name() == "media-playback-start");
+    QPalette red = t.window->palette();
+    red.setColor(QPalette::ButtonText, Qt::red);
+    t.window->setPalette(red);
+    EXPECT_TRUE(inRed(t.window->Exit->icon()));
+    // With the last one too, the theme's.
+    ASSERT_TRUE(green.save(themes.filePath("plain/i/" + names.back() + ".png")));
+    QIcon::setThemeName(QStringLiteral("plain")); // forgets what it looked up before
+    EXPECT_EQ(ui::ToolBarIcons(names, Qt::red).back().name(), names.back());
     QIcon::setThemeSearchPaths(paths);
     QIcon::setThemeName(theme);
 }

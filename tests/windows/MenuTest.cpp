@@ -55,25 +55,26 @@ TEST(Menus, eachCommandClicksItsButtonFollowsItsStateAndLeavesTheGameKeysWorking
     }
 }
 
-TEST(Menus, aboutNamesTheVersion)
+TEST(Menus, aboutNamesTheVersionsAndBothLicences)
 {
     TestApp t;
     t.startUp();
     t.desktop.answer(ui::Answer::Ok);
     t.window->findChild<QAction*>("AboutAction")->trigger();
-    ASSERT_EQ(t.desktop.shown.size(), 1u);
-    EXPECT_EQ(t.desktop.shown[0].title, "About Lettro");
-    EXPECT_TRUE(t.desktop.shown[0].text.startsWith("Lettro 0.")) << "the version";
+    EXPECT_EQ(t.desktop.shown.at(0).title, "About Lettro"); // throws when nothing was shown
+    for (const QString part :
+         {"Lettro 0.", "GNU General Public License, version 3 or (at your option) any later",
+          "NO WARRANTY", "SCOWL", "words-LICENSE.txt", qVersion()})
+        EXPECT_TRUE(t.desktop.shown[0].text.contains(part)) << part.toStdString();
 }
 
 TEST(QtDesktop, theBoxOfADestructiveQuestionDefaultsToNo)
 {
     for (const bool defaultNo : {false, true}) {
         QMessageBox box;
-        ui::FillMessageBox(box, {.text = "Clear?", .buttons = ui::Buttons::YesNo,
-                                 .defaultNo = defaultNo});
-        EXPECT_EQ(box.defaultButton(),
-                  box.button(defaultNo ? QMessageBox::No : QMessageBox::Yes));
+        ui::FillMessageBox(
+            box, {.text = "Clear?", .buttons = ui::Buttons::YesNo, .defaultNo = defaultNo});
+        EXPECT_EQ(box.defaultButton(), box.button(defaultNo ? QMessageBox::No : QMessageBox::Yes));
     }
 }
 

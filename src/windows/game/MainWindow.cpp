@@ -12,8 +12,9 @@
 #include "windows/game/MainMenus.h"
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/ResultsWindow.h"
-#include "windows/shell/Help.h"
 #include "windows/game/WindowPlace.h"
+#include "windows/shell/Help.h"
+#include "windows/ui/Icons.h"
 
 #include <algorithm>
 
@@ -80,26 +81,19 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     ToolBar->setMovable(false);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Start = addToolButton(QStringLiteral("Start"), tr("Start Game"),
-                          tr("Shake the dice and start a new game"), QStyle::SP_MediaPlay,
-                          "media-playback-start");
-    Pause = addToolButton(QStringLiteral("Pause"), tr("Pause Game"), tr("Pause the game"),
-                          QStyle::SP_MediaPause, "media-playback-pause");
-    End = addToolButton(QStringLiteral("End"), tr("End Game"), tr("End the game now"),
-                        QStyle::SP_MediaStop, "media-playback-stop");
+                          tr("Shake the dice and start a new game"));
+    Pause = addToolButton(QStringLiteral("Pause"), tr("Pause Game"), tr("Pause the game"));
+    End = addToolButton(QStringLiteral("End"), tr("End Game"), tr("End the game now"));
     ToolBar->addSeparator();
     Options = addToolButton(QStringLiteral("Options"), tr("Options"),
-                            tr("Time, game type, players, word sizes and more"),
-                            QStyle::SP_FileDialogDetailedView, "preferences-system");
+                            tr("Time, game type, players, word sizes and more"));
     Dictionary = addToolButton(QStringLiteral("Dictionary"), tr("Dictionary Editor"),
-                               tr("Browse and edit the dictionary"), QStyle::SP_DirOpenIcon,
-                               "accessories-dictionary");
+                               tr("Browse and edit the dictionary"));
     NetworkButton = addToolButton(QStringLiteral("NetworkButton"), tr("Network Game"),
-                                  tr("Play with others on the local network"),
-                                  QStyle::SP_DriveNetIcon, "network-workgroup");
-    HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"),
-                               QStyle::SP_DialogHelpButton, "help-contents");
-    Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"),
-                         QStyle::SP_DialogCloseButton, "application-exit");
+                                  tr("Play with others on the local network"));
+    HelpButton = addToolButton(QStringLiteral("HelpButton"), tr("Help"), tr("How to play"));
+    Exit = addToolButton(QStringLiteral("Exit"), tr("Exit Lettro"), tr("Leave Lettro"));
+    setToolBarIcons();
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainArea"));
@@ -240,9 +234,9 @@ void MainWindow::layOut()
     const QSize area = centralWidget()->size();
     // Margins: 16 round the edges, 24 between the board and the list; 64 under the board
     // for the word box and its buttons.
-    const int cube = std::max(CubeArt::kCubeSize,
-                              std::min((area.height() - 80) / 4,
-                                       (area.width() - 56 - m_minListWidth) / 4));
+    const int cube =
+        std::max(CubeArt::kCubeSize,
+                 std::min((area.height() - 80) / 4, (area.width() - 56 - m_minListWidth) / 4));
     const int board = 4 * cube;
     const int listWidth = std::max(m_minListWidth, area.width() - 56 - board);
     const int boardLeft = m_leftHanded ? 16 : 16 + listWidth + 24;
@@ -366,22 +360,40 @@ void MainWindow::showGameState()
         NewWord->setFocus();
 }
 
-QToolButton* MainWindow::addToolButton(const QString& name, const QString& text,
-                                       const QString& tip, int standardIcon,
-                                       const char* themeIcon)
+QToolButton* MainWindow::addToolButton(const QString& name, const QString& text, const QString& tip)
 {
     auto* button = new QToolButton(ToolBar);
     button->setObjectName(name);
     button->setText(text);
     button->setToolTip(tip);
-    // The desktop's own icon where its theme has one, so the toolbar looks at home.
-    button->setIcon(QIcon::fromTheme(
-        QString::fromLatin1(themeIcon),
-        style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon))));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFocusPolicy(Qt::NoFocus);
     ToolBar->addWidget(button);
     return button;
+}
+
+// The desktop's own icons where its theme has them all, so the toolbar looks at home;
+// else our own set, one size and style, in the colour of the buttons' text.
+void MainWindow::setToolBarIcons()
+{
+    const QList<QToolButton*> buttons = {Start,      Pause,         End,        Options,
+                                         Dictionary, NetworkButton, HelpButton, Exit};
+    const QList<QIcon> icons = ui::ToolBarIcons(
+        {QStringLiteral("media-playback-start"), QStringLiteral("media-playback-pause"),
+         QStringLiteral("media-playback-stop"), QStringLiteral("preferences-system"),
+         QStringLiteral("accessories-dictionary"), QStringLiteral("network-workgroup"),
+         QStringLiteral("help-contents"), QStringLiteral("application-exit")},
+        palette().color(QPalette::ButtonText)); // the toolbar learns of a new one later
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        buttons[i]->setIcon(icons[i]);
+}
+
+// Our own icons follow the desktop into a dark or light palette, or into an icon theme.
+void MainWindow::changeEvent(QEvent* event)
+{
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) && Exit)
+        setToolBarIcons();
+    QMainWindow::changeEvent(event);
 }
 
 int MainWindow::toolBarWidth() const
@@ -391,7 +403,8 @@ int MainWindow::toolBarWidth() const
                        style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, ToolBar);
     const int separator = style()->pixelMetric(QStyle::PM_ToolBarSeparatorExtent, nullptr, ToolBar);
     int width = 2 * margin + separator + spacing + 12; // a little air at the end
-    for (const QToolButton* button : ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+    for (const QToolButton* button :
+         ToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
         if (!button->objectName().startsWith(QLatin1String("qt_")))
             width += button->sizeHint().width() + spacing;
     return width;

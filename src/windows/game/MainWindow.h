@@ -70,11 +70,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip,
-                               int standardIcon, const char* themeIcon);
+    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip);
+    void setToolBarIcons();
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
     // Places the board, the word list and their groups for the area's size and the hand:
@@ -83,7 +84,7 @@ private:
     int m_minListWidth = 0;
     App& m_app;
     bool m_leftHanded = true;
-    bool m_mirroring = false;            // sync() is writing the word box
+    bool m_mirroring = false;             // sync() is writing the word box
     std::vector<ListedWord> m_shownWords; // what the list rows show
     std::chrono::steady_clock::time_point m_resultsShownAt{};
 };

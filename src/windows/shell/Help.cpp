@@ -2,10 +2,11 @@
 
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
-#include "windows/shell/HelpBrowser.h"
 #include "windows/game/WindowPlace.h"
+#include "windows/shell/HelpBrowser.h"
 
 #include <QDir>
+#include <QtGlobal>
 
 namespace Shell {
 
@@ -43,13 +44,23 @@ void ShowAbout(App& app)
 #else
     const QString name = QStringLiteral("Lettro");
 #endif
-    app.desktop.ask(app.main,
-                    core::Prompt{.text = name + QStringLiteral(
-                                                    "\n\nA word game: find the words hidden in "
-                                                    "a board of shaken letter dice before the "
-                                                    "clock runs out, alone, against a friend or "
-                                                    "over the network."),
-                                 .title = QStringLiteral("About Lettro")});
+    // The word list's notice asks for its copyright lines to be shown where the list is
+    // used; the full texts travel with the program as LICENSE and words-LICENSE.txt.
+    const QString text =
+        name + QStringLiteral(
+                   "\n\nA word game: find the words hidden in a board of shaken letter dice "
+                   "before the clock runs out, alone, against a friend or over the network."
+                   "\n\nLettro is free software: you can redistribute it and/or modify it under "
+                   "the terms of the GNU General Public License, version 3 or (at your option) any "
+                   "later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) "
+                   "for details."
+                   "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
+                   "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
+                   "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
+                   "others, used under their permission notices, which are in words-LICENSE.txt."
+                   "\n\nUsing Qt %1.")
+                   .arg(QString::fromLatin1(qVersion()));
+    app.desktop.ask(app.main, core::Prompt{.text = text, .title = QStringLiteral("About Lettro")});
 }
 
 QString PageNotFoundHtml(const QUrl& page)
@@ -59,7 +70,7 @@ QString PageNotFoundHtml(const QUrl& page)
                           "<p>It is installed beside the Lettro program; reinstalling "
                           "Lettro puts it back.</p></body></html>")
         .arg((page.isLocalFile() ? QDir::toNativeSeparators(page.toLocalFile())
-                                     : page.toDisplayString())
+                                 : page.toDisplayString())
                  .toHtmlEscaped());
 }
 

@@ -18,7 +18,7 @@ void OpenHelp(App& app);
 // The Contents command: back to the help page.
 void ShowContents(App& app);
 
-// Help > About: a small box naming the game and its version.
+// Help > About: the game, its version, its licence and the word list's, and Qt's version.
 void ShowAbout(App& app);
 
 // What the browser shows for a page that cannot be read.
