@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // check-cubes-bench: the path search on its hardest inputs (Google Benchmark).
 // Every case must stay well under a millisecond per word.
 #include "core/board/CheckCubes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lettro-bench: how fast the dictionary engine is on this machine.
 //   lettro-bench [--dict PATH]            every figure, as "name: value" lines
 //   lettro-bench [--dict PATH] --boards FILE   the solver alone on the boards of FILE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any small dictionary and any board: the engine finds exactly the words that a plain
 // trace of each word finds, in alphabetical order.
 #include "engine/Engine.h"

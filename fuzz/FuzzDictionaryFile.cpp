@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a dictionary file: either refused with a reason, or a dictionary that
 // lists, solves and saves without trouble.
 #include "engine/DictionaryFile.h"

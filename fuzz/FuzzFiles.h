@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets read their input through the real file code: each input is written
 // to a scratch file of this process first.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as received messages, on a host and on a joined player: the receiving
 // pipeline never crashes or hangs, what it lets through reads back as it was written,
 // received settings stay within the options' ranges and no table exceeds 21 entries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any board, any word, repeat letters on or off: the path search ends quickly and
 // agrees, in its answer and in every mark it leaves, with the plain recursive search.
 #include "core/board/CheckCubes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the settings store: start-up reads it without trouble, and every option
 // ends within its range.
 #include "core/game/Program.h"

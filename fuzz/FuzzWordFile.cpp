@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a word file to merge: the merge ends, in bounded steps, and adds only
 // proper words.
 #include "engine/Engine.h"

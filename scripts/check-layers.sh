@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers include only downwards: engine <- core <- windows. Prints every include that
 # reaches up a layer (or a widget header in the core) and fails when there is one.
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up for a fresh Debian 12 machine.
 #   scripts/lettro.sh play   installs what is missing, builds, starts the game
 #   scripts/lettro.sh deps   installs what is missing for playing and testing, nothing more

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Test lines against code lines: non-blank C++ lines (.cpp .cc .h .hpp tracked by git)
 # that are not only a // comment. Test lines are those under tests/ and fuzz/ (and
 # files named *_test.* or test_*); code lines are all the others.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lettro: wires the application object, the desktop and the main window together.
 #include "core/game/DataFolders.h"
 #include "core/game/HighScores.h"

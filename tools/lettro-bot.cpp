@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lettro-bot: a computer player on the network, without windows. It runs the game's own
 // network and game code, driven by timers as the lobby and the main window drive them,
 // and tells what happens as one JSON object per line on standard output.

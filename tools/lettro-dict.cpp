@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lettro-dict: builds, exports, inspects and tries out dictionary files.
 // Exit status: 0 done, 1 a file or board could not be used, 2 wrong usage.
 #include "engine/BoardText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lettro-netcheck: can two machines play Lettro together? Run "lettro-netcheck host" on
 // one and "lettro-netcheck join" on the other (or two copies on one machine, each with
 // its own --address 127.0.0.x). The joining copy finds the host by multicast, and the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binary dictionary file: the trie's node masks in breadth-first order, which is
 // all it takes to rebuild the trie in one pass.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary engine: word storage and lookup, the words of a board, word files.
 #pragma once
 

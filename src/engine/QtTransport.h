@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network transport on Qt Network: framed TCP connections, the discovery multicast
 // group, all driven by the ordinary Qt event loop. netPoll hands out what the sockets
 // queued; it never waits and never runs the event loop itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The atomic writer's way to the disk: the bytes go to a temporary file beside the
 // target, which replaces the target only at commit. The engine's own way is QSaveFile;
 // a test hands an engine another one to make a save fail at a chosen point.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings live in QSettings: the registry key on Windows, an INI file elsewhere.
 #include "Settings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the words of a board by walking the board and the trie together.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network transport the protocol talks through: connections by handle, polled for
 // events. A Qt Network implementation and an in-memory one for tests come with network
 // play; the protocol code sees only this interface.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary as a compact array trie: one 8-byte node per prefix, the children of a
 // node stored side by side in letter order, nodes numbered breadth first (so the short,
 // busy prefixes share a few cache lines). A child is found with one popcount.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a plain word file (one word a line) in small steps, so a window can stay
 // responsive while a big file is merged. Memory stays bounded whatever the file holds:
 // lines are scanned byte by byte and only the first 16 letters of a line are kept.

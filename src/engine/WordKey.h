@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A word of up to 16 letters packed into two big-endian integers, zero padded, so that
 // comparing keys compares the words alphabetically ("ab" < "abc" < "abd").
 #pragma once

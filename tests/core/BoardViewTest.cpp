@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board geometry and the hit test, without any window.
 #include "core/board/BoardView.h"
 

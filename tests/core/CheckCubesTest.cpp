@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tracing words on the board: the answer, the marked path, and the bounds of the search.
 #include "core/board/CheckCubes.h"
 

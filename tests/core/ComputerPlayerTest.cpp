@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer player's words: a stronger player finds every word a weaker one finds on the
 // same board and seed, and the same seed finds the same words.
 #include "core/game/ComputerPlayer.h"

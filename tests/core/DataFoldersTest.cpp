@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game finds its dictionary and help page, in a build folder and installed:
 // the user's own copy first, the shipped one when there is none or it is damaged.
 #include "core/game/DataFolders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dice and the shake, with scripted draws, and the two forms of a board.
 #include "Scripted.h"
 

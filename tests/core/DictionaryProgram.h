@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program on a small dictionary file in a temporary folder, with a scripted prompter.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary file: changes remembered, the save question at exit, a failed save
 // said and the change kept, a file that could not be read kept aside.
 #include "DictionaryProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor's rules as scripts: each step an action, the editor state after
 // it and the message it said.
 #include "DictionaryProgram.h"

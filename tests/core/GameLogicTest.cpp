@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's text and the limits a shaken board must meet.
 #include "core/game/BoardSelection.h"
 #include "core/game/TimeFormat.h"

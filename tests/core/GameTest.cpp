@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games without windows: word entry, the board's looks, the clock, turns and the
 // evaluation, driven as the windows drive them.
 #include "DictionaryProgram.h"

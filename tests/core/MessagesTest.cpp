@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receiving pipeline and the acknowledgements, on a host and on a joined player
 // with an in-memory transport: what reaches the protocol, what is sent back, what is
 // closed and what is said.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole network games in one process: a host and two players, each a complete program
 // with its own transport on its own 127.0.0.x, inside a private network namespace (ctest
 // runs it in one), driven by their poll ticks as fast as the sockets allow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol's answers at its edges, on one machine with an in-memory transport: who
 // is admitted, what a repeated or foreign message changes, how a player hears a refusal.
 #include "MemoryTransport.h"

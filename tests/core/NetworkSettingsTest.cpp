@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network game's settings: their text, applying a received one within the options'
 // ranges, the lobby's controls, the host's changes published, the own settings restored.
 #include "MemoryTransport.h"

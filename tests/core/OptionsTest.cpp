@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options' rules on a program without windows: stored settings read at start-up,
 // what the options dialog shows, what OK changes, and the way into network play.
 #include "DictionaryProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
 // dictionary: players enter random board words and others made from them; single-player results
 // then take random dictionary corrections. Every list, count and score is compared with a plain

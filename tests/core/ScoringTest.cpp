@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a game without windows, at its edges: points, the result lines of every
 // mode, the selectors, the score table, corrections, the OK guard and the path. The
 // soak (ResultsSoakTest) compares the lists and scores of random games.

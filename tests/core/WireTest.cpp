@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages' wire form: exact texts at the edges, random messages read back as they
 // were written, and every malformed shape dropped.
 #include "core/network/Wire.h"

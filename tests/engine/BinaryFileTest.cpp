@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binary dictionary file: round trips, every kind of bad file, safe writing.
 #include "../support/PlainWords.h"
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words of a board, checked against a plain trace of every dictionary word.
 #include "../support/PlainWords.h"
 #include "engine/BoardText.h"

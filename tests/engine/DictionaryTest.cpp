@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word storage: adding, removing, looking up, listing, the word-size limits, word files.
 #include "../support/PlainWords.h"
 #include "TestFiles.h"

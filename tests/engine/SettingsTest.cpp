@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store, kept in a temporary folder.
 #include "TestFiles.h"
 #include "engine/Settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lettro-dict, run as a program: what it prints and the status it exits with.
 #include "TestFiles.h"
 

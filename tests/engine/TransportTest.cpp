@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt transport between copies on 127.0.0.x, inside a private network namespace.
 #include "../support/LoopbackTest.h"
 #include "engine/QtTransport.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a scratch folder, unpacks it there (never installs it) and
 # checks that its dependencies were computed, that its copyright file is there, and that
 # the unpacked game runs: `lettro --version`, then, in a real X server (Xvfb) where there

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch DESTDIR (never the machine's own folders) and checks
 # that every file is where a desktop and a packager expect it, that the desktop entry,
 # the AppStream metadata and the man pages are valid, and that the installed programs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper for the real-window smoke test: the first board `lettro --seed N` plays
 // with a dictionary, chosen the way the game chooses it, and the words it holds.
 //   lettro-seed-board DICTIONARY.dat N

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built game in a real X server (Xvfb), driven like a player would: Start is
 # clicked, a word that lies on the board is typed and entered with Return, the window is
 # made larger (the board must grow with it), the game is ended, the results are closed

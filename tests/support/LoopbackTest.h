@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixture for tests between copies on 127.0.0.x: an event loop for the sockets, and a
 // private network namespace whose only interface is lo, so nothing can leave the machine
 // (ctest runs these tests in one; anywhere else they are skipped).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transport in memory: messages queued for reading by handle, every send and close
 // recorded, peers named by handle.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The path search written plainly, step by step and without any shortcut: what the
 // game's search must match in its answer and in every mark it leaves, and (through
 // PlainWords.h) what the engine's board solver must match word for word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain references for the dictionary engine: every word it holds, listed two letters at
 // a time, and the words of a board found by tracing each dictionary word on its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test stand-ins for the game's seams that need no windows: a prompter that answers
 // from a script, dice that draw scripted values, and boards from pictures.
 #pragma once

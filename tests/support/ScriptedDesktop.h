@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A desktop for window tests: message boxes answered from a script (as the scripted
 // prompter does), the foreground question and file dialogs answered from fields.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game in a test: app state, a scripted desktop, the main window (offscreen),
 // a temporary folder for settings and a small dictionary.
 #pragma once

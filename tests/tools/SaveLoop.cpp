@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: saves two dictionaries over one file, turn about, until it is killed.
 //   dictionary-save-loop TARGET FIRST.dat SECOND.dat
 // Prints "ready" once both are loaded, then "begin N" and "end N" around save N,

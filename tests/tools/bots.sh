@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A bot host and two bot players on 127.0.0.2-4 play two short games; run inside a
 # private network namespace. Every copy must end with status 0, and their JSON lines
 # must agree field by field (checkbots.py): ids, tables, boards, words and scores.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A misbehaving peer for the network soak: malformed and unknown messages, a stale game
 id, a joiner of another version, an oversize frame, a stalled frame, idle connections,
 and a flood of discovery datagrams, all at the host given on the command line (a loopback address).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Network soak, inside a private network namespace: a bot host on 127.0.0.2 and 20 bot
 # players play three short games while three players leave after the first, the host
 # boots three players at random moments, two are frozen for a few seconds mid-run, the

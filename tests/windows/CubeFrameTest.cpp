@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn board: cubes painted OR-then-AND over the tray. Runs at the
 // screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"

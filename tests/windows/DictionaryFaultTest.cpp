@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults around the dictionary file: a save cut short or refused at the rename, a saving
 // process killed at random moments. The file on disk is always the old one or the new one.
 #include "engine/Engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor's wiring: its handlers reach the core, and it and the progress
 // window show the core's state.
 #include "TestApp.h"

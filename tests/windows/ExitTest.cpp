@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the game by the Exit button or the window's frame: the save question at most once,
 // a failed save keeping the game open. The saving itself is the dictionary store's to test.
 #include "TestApp.h"

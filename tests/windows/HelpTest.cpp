@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window over the help page the build installs beside the program.
 #include "TestApp.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lobby's and the Prompt window's wiring: they show the network state, their controls
 // reach the core, and the main window waits while they are in use.
 #include "MemoryTransport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window hands its events to the core and shows the core's state; the keys of
 // the toolbar's main moves work while the player types.
 #include "TestApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus do what the toolbar does (F1 included), and a question whose Yes
 // destroys data has No as the real box's default.
 #include "TestApp.h"

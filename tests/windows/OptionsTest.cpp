@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options window's wiring: it shows the core's values, OK applies what it shows, Cancel
 // changes nothing, and an option change can abort a running game.
 #include "TestApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's wiring: it shows the core's results (points, found marks, the
 // numbered path), its controls reach the core, closing it gives the main window back, and
 // Game > Last Results shows it again.

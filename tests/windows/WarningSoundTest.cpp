@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real warning sound: whatever the machine has, nothing reaches the console, and a
 // machine without a sound output beeps.
 #include "windows/ui/WarningSound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows open over the middle of the main window, or where they were left.
 #include "TestApp.h"
 

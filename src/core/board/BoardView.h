@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the cubes lie on the board, which cube a mouse position hits, how each cube is
 // to look and how it was drawn last (so that an unchanged cube is not painted again).
 #pragma once

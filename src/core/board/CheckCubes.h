@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tracing a word across touching cubes, and marking the path that was found.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen letter dice, the shake, and the two in-memory forms of a board.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word entry without windows: the word box, Enter/Last, Clear, the turn's word list and
 // cube clicks. The main window mirrors `program.entry` and the cubes' wanted looks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DictionaryStore.h"
 
 #include "core/game/DataFolders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary file: the user's own copy, else the shipped one; loading it, and
 // remembering changes.
 #pragma once

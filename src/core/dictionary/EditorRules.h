@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor's rules and state, without widgets: browsing by two-letter
 // starts, single words, Clear, the merge of a word file in steps, saving as text. The
 // editor windows ask for file names and mirror program.dictionary.Editor.

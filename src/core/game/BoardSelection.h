@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a board that holds the wanted number of dictionary words.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a computer player plays a board: which words it finds, in which order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the shipped dictionary and help page are found, and where the dictionary is
 // saved: beside the program in a build folder, under share/lettro when installed.
 // Pure: the callers look at the disk and pass what they found.

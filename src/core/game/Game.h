@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game without windows: start-up, the board, the clock, pause, the end of a turn and
 // its evaluation. The main window mirrors `program.screen`, `program.entry` and the
 // cubes' wanted looks after each of these.

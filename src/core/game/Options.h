@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog's rules: what it shows, what OK changes, and the way into network
 // play. The window reads its controls into OptionsValues and shows what comes back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // All state of one run of the game, in plain structs. One Program exists per run
 // (tests make a fresh one); the default values are the start-up values.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one door to whoever sits in front of it: notices, questions and the warning
 // sound. The windows answer with real message boxes; tests and windowless programs
 // answer from a script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Results.h"
 
 #include "core/board/CheckCubes.h"

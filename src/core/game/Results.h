@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a game as the results window shows it: its selectors and the lists they
 // choose, the result lines, the path of a clicked word, the dictionary corrections of a
 // single-player game, and closing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a game without windows: sorting words, finding unused and common words,
 // scores, the result texts, the results window's list codes and its score table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored settings: names, text formats, reading at start-up and saving.
 #pragma once
 

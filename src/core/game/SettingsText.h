@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings as text: what the store holds and what the options dialog shows.
 #pragma once
 

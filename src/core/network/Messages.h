@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sending and receiving network messages: one sender per message code, built from the
 // program's state; the receiving pipeline every message passes before the protocol sees
 // it; the acknowledgements; the player table's look-ups.

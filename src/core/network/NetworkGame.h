@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Network play as a state machine stepped by the lobby's poll ticks and by its buttons:
 // opening network play, finding and joining a host, the host's and the players' phases,
 // the hand-over to the game and back. Everything here changes only the program's state;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five game settings a network game plays with: the text they travel as, applying
 // a received one, the lobby's settings controls, and the user's own settings kept aside
 // while network play overrides them.

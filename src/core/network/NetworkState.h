@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Network play's state in the program: the player table, the machine's place in the
 // protocol and what the lobby shows of the game settings.
 #pragma once

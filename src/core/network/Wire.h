@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network messages as they travel: text fields joined by "|", a two-letter code first.
 // Parse reads a received text strictly into one of the message structs, or says why not;
 // Text writes a message back. Parse(Text(m)) gives m again for every well-formed m.

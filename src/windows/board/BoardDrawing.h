@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the board's cubes in the main window, each only when its look changes.
 #pragma once
 

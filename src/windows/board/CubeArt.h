@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's artwork, drawn in code at any pixel density: ivory cubes on green felt in
 // a walnut tray, a gold look for selected cubes, and the mask that cuts a cube's outline.
 #pragma once

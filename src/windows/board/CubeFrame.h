@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: 4 by 4 cubes painted into an image of the frame's own, OR then AND over a
 // tray, each with its face text in the middle, a long one ("Qu") no wider than a wide
 // letter. The frame reports presses, clicks and double clicks; what they mean is decided

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's word entry: each event goes to the core's word entry
 // (core/board/WordEntry.h), then the window shows the new state.
 #pragma once

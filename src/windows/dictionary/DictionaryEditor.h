@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor window: browse the dictionary by its first two letters, add and
 // remove words, and the File menu. Every event goes straight to a Dictionary procedure.
 #pragma once

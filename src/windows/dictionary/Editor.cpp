@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor's windows: what the core's editor state looks like on screen.
 #include "Editor.h"
 

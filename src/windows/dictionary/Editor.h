@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor's window procedures: each asks the core (Dictionary, in
 // core/dictionary/EditorRules.h) and shows the state it leaves.
 #pragma once

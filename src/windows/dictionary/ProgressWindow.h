@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small window that shows a word-file merge: a caption and a bar, and the timer
 // that steps the merge.
 #pragma once

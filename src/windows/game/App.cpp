@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "App.h"
 
 #include "windows/game/MainWindow.h"

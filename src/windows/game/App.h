@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: the run's state plus its windows and the desktop seam.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options window's procedures and the way into network play: the controls are read
 // into the core's values and show what the core decides.
 #include "core/game/Options.h"

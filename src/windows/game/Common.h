@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's procedures: the windows call these and nothing else decides.
 #pragma once
 

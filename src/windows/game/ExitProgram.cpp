@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving the game: the dictionary question, then every window closes.
 #include "windows/game/App.h"
 #include "windows/game/Common.h"

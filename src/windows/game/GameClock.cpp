@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a game on the main window: start, the clock, pause, and the end of a turn.
 #include "core/game/Game.h"
 #include "windows/game/App.h"

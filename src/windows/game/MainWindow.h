@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the word box and list, the clock and the buttons.
 // Every event goes straight to a game procedure.
 #pragma once

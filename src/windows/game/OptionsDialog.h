@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options window: every option of the game on one modal dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What lets a game be followed without sound, beside the main window's own labels: the
 // word box flashes at every refusal, the clock sits on a panel it can be read on, a
 // Frantic bonus shows beside it, and the turn and the score so far are shown.

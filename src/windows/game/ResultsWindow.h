@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: the result texts, two word lists chosen by selectors (each word with
 // its points, and the player's finds marked among all words), the board in small with the
 // numbered path of the selected word, and the dictionary corrections.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new board on the main window.
 #include "core/game/Game.h"
 #include "windows/game/App.h"

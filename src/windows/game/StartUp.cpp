@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up on the main window: the core's start-up, then the board and list are laid out.
 #include "core/game/Game.h"
 #include "windows/board/BoardDrawing.h"

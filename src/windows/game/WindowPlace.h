@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game's windows open: where the player last left them, this run or an earlier
 // one; otherwise over the middle of the main window, so the eyes need not leave the board.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lobby: the player table, the status line, the host's settings controls and the
 // buttons of network play. It mirrors program.network; each event is one Network call.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Prompt window: one question with an answer box and up to two options, asked while
 // entering network play and by the lobby's Connect. It mirrors program.network.Prompt.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window's procedures: the help page beside the program.
 #pragma once
 

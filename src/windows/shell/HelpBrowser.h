@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help page in a text browser, with Contents, Back, Forward and
 // Exit in its menu bar. Exit only hides it, so its history lasts until the next opening;
 // closing it by its frame destroys it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door to the desktop: message boxes, the warning sound, the foreground
 // question and file dialogs. The game installs the real one; tests install a script.
 #pragma once

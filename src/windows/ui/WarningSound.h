@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's warning sound: the sound theme's "dialog-warning" through libcanberra
 // where there is a sound output, a plain beep otherwise. Never writes to the console.
 #pragma once
