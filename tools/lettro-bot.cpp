@@ -178,6 +178,7 @@ private:
             ++m_game;
             m_playSeconds = 0;
             m_entered = 0;
+            m_console.last.clear(); // a notice before this game is no reason for leaving after it
             m_toFind = ComputerPlayer::WordsToFind(m_app.board.BoardWords, m_options.strength,
                                    m_options.seed + static_cast<std::uint32_t>(m_game),
                                    m_app.board.BoardText);

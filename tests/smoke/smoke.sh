@@ -40,8 +40,8 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 say "main window $main, ${WIDTH}x${HEIGHT}"
 
 # Window coordinates of the fixed layout: the toolbar on top, then the central area
-# (468 high). Without stored settings the word list is on the left at (16, 92), below
-# the clock, and the board on the right at (270, 16).
+# (468 high). Without stored settings the word list is on the left, below the clock, and
+# the board on the right; the regions below lie well inside each.
 central_top=$((HEIGHT - 468))
 list_row="230x40+16+$((central_top + 94))"
 board_area="388x388+270+$((central_top + 16))"
