@@ -496,6 +496,28 @@ void QtTransport::fail(int handle, NetEvent event)
 void QtTransport::push(int handle, NetEvent event, int byteCount)
 {
     m_events.push_back({handle, event, byteCount});
+    // Events are often queued inside a socket's own signal: the notice comes later, from
+    // the event loop, when the caller may safely take them.
+    if (m_arrivalTimer && !m_arrivalTimer->isActive())
+        m_arrivalTimer->start();
+}
+
+void QtTransport::setArrivalNotice(std::function<void()> notice)
+{
+    m_arrivalNotice = std::move(notice);
+    if (!m_arrivalNotice) {
+        m_arrivalTimer.reset();
+        return;
+    }
+    if (!m_arrivalTimer) {
+        m_arrivalTimer = std::make_unique<QTimer>();
+        m_arrivalTimer->setSingleShot(true);
+        m_arrivalTimer->setInterval(0);
+        QObject::connect(m_arrivalTimer.get(), &QTimer::timeout, m_arrivalTimer.get(), [this] {
+            if (!m_events.empty() && m_arrivalNotice)
+                m_arrivalNotice();
+        });
+    }
 }
 
 void QtTransport::readDatagrams(int handle)

@@ -27,6 +27,7 @@
 
 class QTcpServer;
 class QTcpSocket;
+class QTimer;
 class QUdpSocket;
 
 namespace engine {
@@ -61,6 +62,7 @@ public:
     PeerInfo netGetRemoteInfo(int handle) override;
     bool netGetData(int handle, std::string& message) override;
     void netSendData(int handle, const std::string& message) override;
+    void setArrivalNotice(std::function<void()> notice) override;
 
 private:
     struct Connection;
@@ -82,6 +84,8 @@ private:
     std::map<int, std::unique_ptr<Group>> m_groups;
     std::unique_ptr<QUdpSocket> m_sender;
     std::deque<NetPollResult> m_events;
+    std::function<void()> m_arrivalNotice;
+    std::unique_ptr<QTimer> m_arrivalTimer; // single shot: one notice per batch of events
     // Closed by netClose, still sending what was written before.
     std::vector<std::unique_ptr<QTcpSocket>> m_closing;
     // Sockets ended inside their own signals; freed at the next netPoll, outside them.

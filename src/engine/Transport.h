@@ -4,6 +4,7 @@
 // play; the protocol code sees only this interface.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,9 @@ public:
     // The whole waiting message; false when the connection is lost.
     virtual bool netGetData(int handle, std::string& message) = 0;
     virtual void netSendData(int handle, const std::string& message) = 0;
+    // Called from the event loop, once per batch, soon after events were queued, so that
+    // a caller can take them before its next poll tick. Never called inside netPoll.
+    virtual void setArrivalNotice(std::function<void()> notice) { (void)notice; }
 };
 
 } // namespace engine

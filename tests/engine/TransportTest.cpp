@@ -115,6 +115,33 @@ TEST_F(Transport, FramedMessagesBetweenThreeCopies)
     EXPECT_FALSE(b.netGetData(ba, none));
 }
 
+// News is noticed from the event loop, so a caller need not wait for its next poll; a
+// removed notice is not called again.
+TEST_F(Transport, ArrivalsAreNoticedBetweenPolls)
+{
+    int notices = 0;
+    b.setArrivalNotice([&] { ++notices; });
+    const auto noticed = [&](int count) {
+        const QDeadlineTimer deadline(10s);
+        while (notices < count && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        return notices;
+    };
+    const int ab = a.netIPConnect("127.0.0.3", 20000);
+    EXPECT_EQ(noticed(1), 1);
+    const int ba = expect(b, NetEvent::Accepted);
+    a.netSendData(ab, "one");
+    a.netSendData(ab, "two"); // one notice or two, as the bytes come
+    EXPECT_GE(noticed(2), 2);
+    EXPECT_EQ(receive(b, ba), "one");
+    EXPECT_EQ(receive(b, ba), "two");
+    b.setArrivalNotice({});
+    const int before = notices;
+    a.netSendData(ab, "three");
+    EXPECT_EQ(receive(b, ba), "three");
+    EXPECT_EQ(notices, before);
+}
+
 TEST_F(Transport, FaultsCloseOnlyTheirOwnConnection)
 {
     const int refused = a.netIPConnect("127.0.0.9", 20000);

@@ -1,12 +1,12 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Network soak, inside a private network namespace: a bot host on 127.0.0.2 and 20 bot
-# players play three short games while three players leave after the first, the host
+# players play six short games while three players leave after the first, the host
 # boots three players at random moments, two are frozen for a few seconds mid-run, the
 # connections of two others are cut under them (ss -K) every 1.3 seconds for 13 seconds,
 # and a raw client sends junk, stalls and floods.
 # Afterwards: every copy that saw a game's results saw the same words and scores, every
-# copy that stayed saw all three, the host still answered after the cuts, the host and
+# copy that stayed saw all six, the host still answered after the cuts, the host and
 # every player (booted ones included) ended their run with status 0, nothing crashed.
 #   soak.sh LETTRO_BOT RAWCLIENT.py
 bot=$1
@@ -14,16 +14,18 @@ raw=$2
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; [ -n "${SOAK_KEEP:-}" ] && cp -r "$work" "$SOAK_KEEP"; rm -rf "$work"' EXIT
 ip link set lo up || exit 1
-"$bot" host --address 127.0.0.2 --players 20 --games 3 --play-seconds 2 --seed 1 --timeout 100 \
+# Enough games that the host is still playing when the disruptions below are over.
+games=6
+"$bot" host --address 127.0.0.2 --players 20 --games $games --play-seconds 3 --seed 1 --timeout 100 \
     --boot-random 3 >"$work/host" 2>"$work/host.err" &
 host=$!
 pids=""
 i=3
 while [ $i -le 22 ]; do
-    games=""
-    [ $i -le 5 ] && games="--games 1"
-    "$bot" join --address 127.0.0.$i --name "P$i" --strength $((i * 4)) --play-seconds 2 \
-        --seed $i --timeout 100 $games >"$work/p$i" 2>"$work/p$i.err" &
+    leaver=""
+    [ $i -le 5 ] && leaver="--games 1"
+    "$bot" join --address 127.0.0.$i --name "P$i" --strength $((i * 4)) --play-seconds 3 \
+        --seed $i --timeout 100 $leaver >"$work/p$i" 2>"$work/p$i.err" &
     pids="$pids $!"
     i=$((i + 1))
 done
@@ -63,10 +65,10 @@ cat "$work/raw"
 # The words and scores of each game, as each copy saw them.
 grep -h '"event": "results"' "$work"/host "$work"/p* | sed 's/, "labels".*//' | sort | uniq -c |
     awk '{ print $1, $4, substr($0, 1, 160) }' >"$work/counts"
-games=$(grep -c '"event": "results"' "$work/host")
-[ "$games" -eq 3 ] || { echo "the host saw $games results"; exit 1; }
+seen=$(grep -c '"event": "results"' "$work/host")
+[ "$seen" -eq $games ] || { echo "the host saw $seen results"; exit 1; }
 distinct=$(grep -h '"event": "results"' "$work"/host "$work"/p* | sed 's/, "labels".*//' | sort -u | wc -l)
-[ "$distinct" -eq 3 ] || { echo "$distinct different results for 3 games"; cat "$work/counts"; exit 1; }
+[ "$distinct" -eq $games ] || { echo "$distinct different results for $games games"; cat "$work/counts"; exit 1; }
 # Who was booted, and whether each player that neither left nor was booted saw every game.
 booted=$(grep '"event": "booted"' "$work/host" | sed 's/.*"name": "\(P[0-9]*\)".*/\1/' | tr '\n' ' ')
 [ "$(echo $booted | wc -w)" -eq 3 ] || { echo "the host booted: $booted"; exit 1; }
@@ -74,8 +76,8 @@ i=6
 while [ $i -le 22 ]; do
     case " $booted " in *" P$i "*) ;; *)
         seen=$(grep -c '"event": "results"' "$work/p$i")
-        [ "$seen" -eq 3 ] || { echo "P$i saw $seen results"; exit 1; } ;;
+        [ "$seen" -eq $games ] || { echo "P$i saw $seen results"; exit 1; } ;;
     esac
     i=$((i + 1))
 done
-echo "soak: 3 games, 21 copies, one result per game everywhere; booted: $booted"
+echo "soak: $games games, 21 copies, one result per game everywhere; booted: $booted"

@@ -38,9 +38,12 @@ TEST(HighScoresWindow, aGameThatEntersShowsItsRowMarkedAndTheMenuOpensTheCurrent
     w->CloseButton->click();
     EXPECT_TRUE(!w->isVisible() && t.window->isEnabled());
 
-    t.app.game.GameType = Frantic;
     QAction* menu = t.window->findChild<QAction*>("HighScoresAction");
     ASSERT_TRUE(menu && menu->text().contains('&'));
+    menu->trigger(); // the same table again: its row no longer marked
+    EXPECT_FALSE(w->ScoreTable->item(0, 0)->font().bold());
+    w->CloseButton->click();
+    t.app.game.GameType = Frantic;
     menu->trigger();
     ASSERT_TRUE(w->isVisible());
     EXPECT_EQ(

@@ -681,11 +681,39 @@ void SelectPromptOption(Program& app, int option)
         app.network.Prompt.SelectedOption = option;
 }
 
+namespace {
+
+// A box about received data is open, or the network is off: nothing runs underneath.
+bool Receiving(const Program& app)
+{
+    const NetworkState& n = app.network;
+    return !n.MessageWarningOpen && !n.AckWarningOpen && n.Window.PollTimerOn && app.transport;
+}
+
+// Every event the transport holds; false when one of them ended the tick.
+bool HandleEvents(Program& app)
+{
+    for (engine::NetPollResult e = app.transport->netPoll(); e.handle >= 0;
+         e = app.transport->netPoll())
+        if (!HandleEvent(app, e))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void ReceiveNetwork(Program& app)
+{
+    if (!Receiving(app))
+        return;
+    app.network.TickEnded = false;
+    HandleEvents(app);
+}
+
 void PollNetwork(Program& app)
 {
     NetworkState& n = app.network;
-    // A box about received data is open: nothing runs underneath it.
-    if (n.MessageWarningOpen || n.AckWarningOpen || !n.Window.PollTimerOn || !app.transport)
+    if (!Receiving(app))
         return;
     n.TickEnded = false;
     if (n.LeaveCountdown > 0) {
@@ -703,11 +731,7 @@ void PollNetwork(Program& app)
     }
     if (n.QuitEnableCountdown > 0 && --n.QuitEnableCountdown == 0)
         n.Window.QuitEnabled = true;
-    for (engine::NetPollResult e = app.transport->netPoll(); e.handle >= 0;
-         e = app.transport->netPoll())
-        if (!HandleEvent(app, e))
-            return;
-    if (Host(app))
+    if (!HandleEvents(app) || Host(app))
         return;
     if (n.GamePhase == -1 && !n.HostAddress.empty()) {
         if (n.HostHandle < 0)

@@ -33,6 +33,9 @@ void SelectPromptOption(Program& app, int option);
 
 // One tick of the lobby's poll timer.
 void PollNetwork(Program& app);
+// Between ticks, as soon as the transport has news: its events only, no countdowns, so
+// that a message waits for no tick on its way through.
+void ReceiveNetwork(Program& app);
 
 // The marker of player index i: connected, or not connected where this machine talks to
 // that entry (every other entry on the host, the host's on a player), else plain.

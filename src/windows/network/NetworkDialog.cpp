@@ -182,6 +182,13 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
         if (m_app.networkCallDepth == 0)
             run([this] { Network::PollNetwork(m_app); });
     });
+    // Messages are taken as they come, not only on the tick, so that a hand-over between
+    // machines is not a tick per message slower.
+    if (m_app.transport)
+        m_app.transport->setArrivalNotice([this] {
+            if (m_app.networkCallDepth == 0)
+                run([this] { Network::ReceiveNetwork(m_app); });
+        });
     connect(Connect, &QPushButton::clicked, this,
             [this] { run([this] { Network::ConnectClick(m_app, false); }); });
     connect(StartGame, &QPushButton::clicked, this,
@@ -224,6 +231,8 @@ NetworkDialog::~NetworkDialog()
 {
     if (m_app.networkDialog == this)
         m_app.networkDialog = nullptr;
+    if (m_app.transport)
+        m_app.transport->setArrivalNotice({});
 }
 
 void NetworkDialog::run(const std::function<void()>& call)
