@@ -242,7 +242,9 @@ int networkFigures(const std::filesystem::path& bin, int players, int games, cha
     std::printf("network_start_to_all_playing_ms: %.0f (mean %.0f)\n", worst(starts), mean(starts));
     std::printf("network_last_end_to_all_results_ms: %.0f (mean %.0f)\n", worst(results), mean(results));
     std::printf("network_host_ticks: %.0f\n", ticks);
-    std::printf("network_host_tick_cpu_us: %.0f (worst %.0f)\n",
+    // The network's whole CPU time (ticks and the messages taken between them) per tick;
+    // the worst single tick beside it.
+    std::printf("network_host_tick_cpu_us: %.0f (worst tick %.0f)\n",
                 left->value(QLatin1String("tick_cpu_us")).toDouble() / ticks,
                 left->value(QLatin1String("tick_cpu_max_us")).toDouble());
     std::printf("network_host_process_cpu_per_tick_us: %.0f\n", hostCpuUs / ticks);
