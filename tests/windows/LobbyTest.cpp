@@ -193,7 +193,12 @@ TEST(PromptWindow, theNetworkButtonAsksOptionsOkAndCancelReachTheCore)
     EXPECT_TRUE(prompt.Text.empty() && t.window->isEnabled());
 
     t.window->NetworkButton->click();
-    p.Option2->click();
+    // From the keyboard: Tab from the name reaches the options, Space chooses.
+    QApplication::setActiveWindow(&p);
+    p.Text->setFocus();
+    QTest::keyClick(p.Text, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), p.Option2);
+    QTest::keyClick(p.Option2, Qt::Key_Space);
     p.Text->setText("Hana");
     p.OKButton->click();
     EXPECT_EQ(prompt.Text, "Hana");

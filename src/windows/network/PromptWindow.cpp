@@ -27,10 +27,11 @@ PromptWindow::PromptWindow(App& app, QWidget* parent) : QDialog(parent), m_app(a
     Option2->setObjectName(QStringLiteral("Option2"));
     Option1 = new QRadioButton(this);
     Option1->setObjectName(QStringLiteral("Option1"));
-    // The core keeps the two options exclusive; the buttons only show its choice.
+    // The core keeps the two options exclusive; the buttons only show its choice. Tab
+    // reaches them (Space chooses); a click leaves the focus in the text.
     for (QRadioButton* option : {Option1, Option2}) {
         option->setAutoExclusive(false);
-        option->setFocusPolicy(Qt::NoFocus);
+        option->setFocusPolicy(Qt::TabFocus);
     }
 
     auto* buttons = new QDialogButtonBox(this);
