@@ -29,8 +29,7 @@ bool load(engine::Engine& e, const std::string& path)
     const engine::FileResult r = e.cReadBinaryDictionary(path);
     if (r.ok())
         return true;
-    std::cerr << "lettro-dict: " << path << ": " << engine::describe(r.status)
-              << (r.detail.empty() ? "" : " (" + r.detail + ")") << '\n';
+    std::cerr << "lettro-dict: " << path << ": " << engine::describe(r) << '\n';
     return false;
 }
 
@@ -53,8 +52,7 @@ int build(const std::string& out, const std::vector<std::string>& inputs)
     }
     const engine::FileResult r = e.cWriteBinaryDictionary(out);
     if (!r.ok()) {
-        std::cerr << "lettro-dict: " << out << ": " << engine::describe(r.status)
-                  << (r.detail.empty() ? "" : " (" + r.detail + ")") << '\n';
+        std::cerr << "lettro-dict: " << out << ": " << engine::describe(r) << '\n';
         return kFailed;
     }
     std::cout << "words added: " << added << "\nlines skipped: " << skipped

@@ -30,6 +30,12 @@ std::string describe(FileStatus status)
     return "unknown problem";
 }
 
+std::string describe(const FileResult& result)
+{
+    return result.detail.empty() ? describe(result.status)
+                                 : describe(result.status) + " (" + result.detail + ")";
+}
+
 namespace {
 bool isStorableWord(std::string_view word)
 {

@@ -33,6 +33,8 @@ struct FileResult {
     std::string detail; // extra words for the message (OS error text), may be empty
     bool ok() const { return status == FileStatus::Ok; }
 };
+// The reason for a failure, with the system's words when it has any.
+std::string describe(const FileResult& result);
 
 // Replaces `path` with `bytes` atomically through the save file `makeFile` makes (the
 // disk when it is empty): the old file survives any failure.

@@ -91,8 +91,7 @@ cp "$work/large.png" "$build/smoke-main-large.png"
 say "the board grew from $small to $(board_width "$work/large.png") wide"
 
 xdotool key ctrl+e
-results_shown() { [ -n "$(visible '^Lettro Results$')" ]; }
-wait_for 15 "the results window" results_shown
+wait_for 15 "the results window" shown '^Lettro Results$'
 results=$(visible '^Lettro Results$' | head -n1)
 # OK is ignored for a second after the results come up.
 sleep 1.5
@@ -101,22 +100,18 @@ xdotool windowfocus "$results"
 xdotool key Return
 # The first game that scores enters the empty high-score table: the name is asked (the
 # login name offered), then the table shows.
-name_asked() { [ -n "$(visible '^New High Score$')" ]; }
-wait_for 10 "the player's name to be asked" name_asked
+wait_for 10 "the player's name to be asked" shown '^New High Score$'
 xdotool windowfocus "$(visible '^New High Score$' | head -n1)"
 xdotool key Return
-results_gone() { [ -z "$(visible '^Lettro Results$')" ]; }
-wait_for 10 "the results window to close" results_gone
+wait_for 10 "the results window to close" gone '^Lettro Results$'
 say "results closed"
-high_scores_shown() { [ -n "$(visible '^Lettro High Scores$')" ]; }
-wait_for 10 "the high-score window" high_scores_shown
+wait_for 10 "the high-score window" shown '^Lettro High Scores$'
 high_scores=$(visible '^Lettro High Scores$' | head -n1)
 sleep 0.3
 import -window "$high_scores" "$build/smoke-high-scores.png"
 xdotool windowfocus "$high_scores"
 xdotool key Escape
-high_scores_gone() { [ -z "$(visible '^Lettro High Scores$')" ]; }
-wait_for 10 "the high-score window to close" high_scores_gone
+wait_for 10 "the high-score window to close" gone '^Lettro High Scores$'
 scores=$work/home/.local/share/Penwick/Lettro/HighScores.txt
 [ "$(head -n1 "$scores" 2>/dev/null)" = "Lettro high scores 1" ] && [ "$(wc -l <"$scores")" -eq 2 ] ||
     fail "no high-score file with the game's row at $scores"
@@ -125,8 +120,7 @@ say "the game entered the high scores: $(tail -n1 "$scores" | tr '\t' ' ')"
 open_editor
 cp "$work/editor.png" "$build/smoke-editor.png"
 close_window "$editor"
-editor_gone() { [ -z "$(visible '^Lettro Dictionary$')" ]; }
-wait_for 10 "the dictionary editor to close" editor_gone
+wait_for 10 "the dictionary editor to close" gone '^Lettro Dictionary$'
 say "the dictionary editor opened from the keyboard and closed"
 
 end_lettro

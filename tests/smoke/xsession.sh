@@ -85,8 +85,7 @@ start_lettro() {
     HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
         QT_QPA_PLATFORM=xcb "$@" >"$work/lettro.log" 2>&1 &
     lettro_pid=$!
-    main_shown() { [ -n "$(visible '^Lettro$')" ]; }
-    wait_for 30 "the main window" main_shown
+    wait_for 30 "the main window" shown '^Lettro$'
     main=$(visible '^Lettro$')
     [ "$(wc -l <<<"$main")" -eq 1 ] || fail "several windows called Lettro at start-up"
     # Qt names a dialog's type first and "normal" after it, for window managers that
@@ -97,6 +96,10 @@ start_lettro() {
 }
 
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+# shown TITLE, gone TITLE: whether a window of that title (a regular expression) is up,
+# or none is; for wait_for.
+shown() { [ -n "$(visible "$1")" ]; }
+gone() { [ -z "$(visible "$1")" ]; }
 
 # colours IMAGE WxH+X+Y: how many colours that part of the picture has.
 colours() { convert "$1" -crop "$2" +repage -format '%k' info:; }
@@ -130,8 +133,7 @@ open_editor() {
     menu_open() { [ "$(xdotool search --onlyvisible --pid "$lettro_pid" 2>/dev/null | wc -l)" -gt "$shown" ]; }
     wait_for 10 "the Dictionary menu" menu_open
     xdotool key e
-    editor_shown() { [ -n "$(visible '^Lettro Dictionary$')" ]; }
-    wait_for 10 "the dictionary editor" editor_shown
+    wait_for 10 "the dictionary editor" shown '^Lettro Dictionary$'
     editor=$(visible '^Lettro Dictionary$' | head -n1)
     # The word list: on the left, under the starting letters.
     words_listed() {

@@ -12,13 +12,9 @@
 namespace Dictionary {
 
 namespace {
-// The engine's reason for a file failure, with the system's words when it has any.
 QString Reason(const engine::FileResult& result)
 {
-    QString reason = QString::fromStdString(engine::describe(result.status));
-    if (!result.detail.empty())
-        reason += QStringLiteral(" (%1)").arg(QString::fromStdString(result.detail));
-    return reason;
+    return QString::fromStdString(engine::describe(result));
 }
 } // namespace
 

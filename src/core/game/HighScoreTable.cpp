@@ -88,19 +88,29 @@ bool RanksAbove(const Row& a, const Row& b)
     return a.Date < b.Date; // yyyy-mm-dd sorts as text
 }
 
+int Place(const Table& table, const Key& key, const Row& row)
+{
+    const auto found = table.find(key);
+    if (found == table.end())
+        return 0;
+    const std::vector<Row>& rows = found->second;
+    // Below every row it does not rank above: a tie never pushes an older row down.
+    const auto index = std::find_if(rows.begin(), rows.end(),
+                                    [&](const Row& old) { return RanksAbove(row, old); }) -
+                       rows.begin();
+    return static_cast<std::size_t>(index) < kRowsPerKey ? static_cast<int>(index) : -1;
+}
+
 int Insert(Table& table, const Key& key, const Row& row)
 {
-    std::vector<Row>& rows = table[key];
-    // Below every row it does not rank above: a tie never pushes an older row down.
-    const auto place = std::find_if(rows.begin(), rows.end(),
-                                    [&](const Row& old) { return RanksAbove(row, old); });
-    const auto index = place - rows.begin();
-    if (static_cast<std::size_t>(index) >= kRowsPerKey)
+    const int place = Place(table, key, row);
+    if (place < 0)
         return -1;
-    rows.insert(place, row);
+    std::vector<Row>& rows = table[key];
+    rows.insert(rows.begin() + place, row);
     if (rows.size() > kRowsPerKey)
         rows.resize(kRowsPerKey);
-    return static_cast<int>(index);
+    return place;
 }
 
 std::string CleanName(const std::string& name)

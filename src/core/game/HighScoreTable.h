@@ -45,8 +45,10 @@ std::string KeyText(const Key& key);
 
 // Whether `a` ranks above `b`: more points, then more words, then the earlier date.
 bool RanksAbove(const Row& a, const Row& b);
-// Puts `row` into its key's table below every row that ranks as high, and keeps the best
-// ten. Its place (0 at the top), or -1 when it does not make the ten.
+// The place `row` would take in its key's table, below every row that ranks as high (0 at
+// the top), or -1 when it would not make the ten.
+int Place(const Table& table, const Key& key, const Row& row);
+// Puts `row` at its place and keeps the best ten. Its place, or -1 as above.
 int Insert(Table& table, const Key& key, const Row& row);
 
 // A name the file can hold: line breaks, tabs and other invisible characters become

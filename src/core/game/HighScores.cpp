@@ -66,12 +66,9 @@ void Save(Program& program, core::Owner owner)
     const engine::FileResult result = engine::writeFileAtomically(hs.File, Serialize(hs.Table));
     if (result.ok())
         return;
-    std::string reason = engine::describe(result.status);
-    if (!result.detail.empty())
-        reason += " (" + result.detail + ")";
     Ask(program,
         QStringLiteral("The high scores could not be saved to %1: %2.")
-            .arg(Native(hs.File), QString::fromStdString(reason)),
+            .arg(Native(hs.File), QString::fromStdString(engine::describe(result))),
         core::Buttons::Ok, QStringLiteral("Lettro"), owner);
 }
 
@@ -149,8 +146,7 @@ void EnterFinishedGame(Program& program, const std::string& date)
     // A game without a word scores nothing worth keeping.
     if (row.Points <= 0 || !IsKey(key))
         return;
-    Table trial = hs.Table;
-    if (Insert(trial, key, row) < 0)
+    if (Place(hs.Table, key, row) < 0)
         return;
     if (row.Name.empty())
         row.Name =

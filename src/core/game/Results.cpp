@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 namespace Results {
 
@@ -27,10 +28,15 @@ int& Choice(Program& program, Selector selector)
     return selector == Selector::User ? program.results.UserChoice : program.results.DictChoice;
 }
 
-std::string& Selected(Program& program, Selector selector)
+const std::string& Selected(const Program& program, Selector selector)
 {
     return selector == Selector::User ? program.results.UserSelected
                                       : program.results.DictSelected;
+}
+
+std::string& Selected(Program& program, Selector selector)
+{
+    return const_cast<std::string&>(Selected(std::as_const(program), selector));
 }
 
 // The player whose finds "All Words" marks: in a two-player game each selector is one
@@ -194,8 +200,7 @@ void SelectRow(Program& program, Selector selector, int row)
 
 int SelectedRow(const Program& program, Selector selector)
 {
-    const std::string& word =
-        selector == Selector::User ? program.results.UserSelected : program.results.DictSelected;
+    const std::string& word = Selected(program, selector);
     if (word.empty() || (selector == Selector::Dict && ShowsScoreTable(program)))
         return -1;
     const Words shown = ShownList(program, selector);
@@ -274,11 +279,10 @@ void ShowWordPath(Program& program, const std::string& word)
     CheckCubes::PathSearch search(program.board.BoardGrid, program.board.UsedCubes,
                                   r.RepeatLetters, word);
     // A word that cannot be traced shows no path rather than the marks of an older search.
-    const bool onBoard = search.WordOnBoard();
-    r.Path = onBoard ? program.board.UsedCubes : CheckCubes::Marks{};
-    r.PathOrder = onBoard ? search.order() : std::vector<int>();
-    // With repeat letters a failed try may clear the mark of a cube the path comes back
-    // to; the numbered path is lit whole all the same.
+    r.PathOrder = search.WordOnBoard() ? search.order() : std::vector<int>();
+    // Lit from the order, not the search's marks: with repeat letters a failed try may
+    // clear the mark of a cube the path comes back to.
+    r.Path = {};
     for (int cube : r.PathOrder)
         r.Path[Index(cube / 4)][Index(cube % 4)] = true;
 }

@@ -67,8 +67,8 @@ int AddToDict(Program& program, int selectedRow);
 // dictionary; a word of the player's moves into the undefined words.
 void RemoveFromDict(Program& program, int selectedRow);
 
-// Marks the cubes of `word`'s path in `program.results.Path` (the marks of the search
-// and every cube of the path found) and its cubes in order in `PathOrder`.
+// Puts the cubes of `word`'s path in order in `program.results.PathOrder` and marks them
+// in `Path`; both empty when the word cannot be traced.
 void ShowWordPath(Program& program, const std::string& word);
 
 // OK: ignored within the first second after the results were prepared; otherwise closes

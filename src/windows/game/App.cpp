@@ -44,6 +44,17 @@ void WindowsPrompter::warningSound()
     m_app.desktop.warningSound();
 }
 
+void ShowOverMainWindow(App& app, QWidget& window)
+{
+    if (app.main)
+        app.main->setEnabled(false);
+    // A child window follows its parent into the disabled state; this one must not.
+    window.setEnabled(true);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 void ReturnToMainWindow(App& app)
 {
     if (!app.main)

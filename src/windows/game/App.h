@@ -17,6 +17,7 @@ class NetworkDialog;
 class OptionsDialog;
 class ProgressWindow;
 class PromptWindow;
+class QWidget;
 class ResultsWindow;
 struct App;
 
@@ -64,6 +65,8 @@ struct App : Program {
 
 // Shows the main window enabled and in front again, when a dialog or window is done.
 void ReturnToMainWindow(App& app);
+// Disables the main window and brings `window`, one of its children, to the front enabled.
+void ShowOverMainWindow(App& app, QWidget& window);
 
 // Makes every window show network play's state: the lobby and the Prompt window (made
 // when first shown), the main window enabled as network play wants, and the main

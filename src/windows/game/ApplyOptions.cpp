@@ -67,11 +67,7 @@ void OpenOptions(App& app)
         WindowPlace::Remember(app, *app.optionsDialog, QStringLiteral("Options"));
         FillOptionsDialog(app);
     }
-    app.main->setEnabled(false);
-    app.optionsDialog->setEnabled(true);
-    app.optionsDialog->show();
-    app.optionsDialog->raise();
-    app.optionsDialog->activateWindow();
+    ShowOverMainWindow(app, *app.optionsDialog);
 }
 
 void FillOptionsDialog(App& app)

@@ -156,15 +156,8 @@ void ShowHighScoresWhenOpen(App& app)
         app.highScoresWindow = new HighScoresWindow(app, app.main);
         WindowPlace::Remember(app, *app.highScoresWindow, QStringLiteral("HighScores"));
     }
-    HighScoresWindow& w = *app.highScoresWindow;
-    w.refresh();
-    if (app.main)
-        app.main->setEnabled(false);
-    // A child window follows its parent into the disabled state; this one must not.
-    w.setEnabled(true);
-    w.show();
-    w.raise();
-    w.activateWindow();
+    app.highScoresWindow->refresh();
+    ShowOverMainWindow(app, *app.highScoresWindow);
 }
 
 void CloseHighScores(App& app)

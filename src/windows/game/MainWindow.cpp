@@ -344,13 +344,7 @@ void MainWindow::sync()
     if (p.results.Open && p.results.ShownAt != m_resultsShownAt) {
         m_resultsShownAt = p.results.ShownAt;
         Common::PrepareResultsWindow(m_app);
-        ResultsWindow& results = Common::ResultsWindowFor(m_app);
-        setEnabled(false);
-        // A child window follows its parent into the disabled state; this one must not.
-        results.setEnabled(true);
-        results.show();
-        results.raise();
-        results.activateWindow();
+        ShowOverMainWindow(m_app, Common::ResultsWindowFor(m_app));
     }
 }
 
