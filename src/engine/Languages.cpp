@@ -145,6 +145,9 @@ std::optional<std::string> foldWord(const Language& language, std::string_view w
     }
     if (out.size() < std::size_t(kDefaultMinWordSize) || out.size() > std::size_t(kAbsoluteMaxWordSize))
         return std::nullopt;
+    // The lists write some abbreviations in small letters (bzw, lkw, dvd); none has a vowel.
+    if (out.find_first_of("aeiouy") == std::string::npos)
+        return std::nullopt;
     return out;
 }
 

@@ -34,8 +34,8 @@ std::string defaultLanguage(std::string_view localeName);
 
 // A word of the language's word list (UTF-8) in letters a-z: accents and cedillas
 // dropped, German umlauts and ß spelt out; nothing when anything else is left (another
-// character, a capital that marks a name or an abbreviation) or when the result is not
-// 3 to 16 letters long.
+// character, a capital that marks a name or an abbreviation), when the result is not
+// 3 to 16 letters long, or when it has no vowel (an abbreviation in small letters).
 std::optional<std::string> foldWord(const Language& language, std::string_view word);
 
 // The built dictionary of a language for a program started as `argv0`: beside the program

@@ -63,7 +63,7 @@ TEST(Languages, foldingDictionaryDiceAndNoticeOfEach)
          300000, 340000},
         {"de",
          {{"Straße", "strasse"}, {"Ärger", "aerger"}, {"müde", "muede"}, {"Haus", "haus"},
-          {"Café", "cafe"}, {"ABC", "-"}, {"GmbH", "-"}, {"Ab", "-"}},
+          {"Café", "cafe"}, {"ABC", "-"}, {"GmbH", "-"}, {"Ab", "-"}, {"bzw", "-"}},
          290000, 330000},
         {"es", {{"niño", "nino"}, {"pingüino", "pinguino"}, {"canción", "cancion"},
                 {"Madrid", "-"}, {"garçon", "-"}},
