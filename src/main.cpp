@@ -2,6 +2,7 @@
 // Lettro: wires the application object, the desktop and the main window together.
 #include "core/game/DataFolders.h"
 #include "core/game/HighScores.h"
+#include "engine/Languages.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
 #include "windows/game/Common.h"
@@ -52,6 +53,12 @@ int main(int argc, char* argv[])
                        "127.0.0.x."),
         QStringLiteral("A"));
     parser.addOption(addressOption);
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Play in board language <XX> this time: en, fr, de, es, it, pt or nl "
+                       "(default: the one chosen in the options)."),
+        QStringLiteral("XX"));
+    parser.addOption(languageOption);
     parser.process(application);
     ui::QtDesktop desktop;
     App app(desktop);
@@ -66,6 +73,17 @@ int main(int argc, char* argv[])
             return 2;
         }
         app.Seed = value;
+    }
+    if (parser.isSet(languageOption)) {
+        const std::string code = parser.value(languageOption).toStdString();
+        if (!engine::findLanguage(code)) {
+            std::fprintf(stderr,
+                         "lettro: --language wants one of en, fr, de, es, it, pt, nl, not "
+                         "\"%s\"\n",
+                         code.c_str());
+            return 2;
+        }
+        app.CommandLineLanguage = code;
     }
     // The option wins over the environment.
     const char* fromEnvironment = std::getenv("LETTRO_ADDRESS");

@@ -374,7 +374,7 @@ int main(int argc, char** argv)
     app.transport = std::make_unique<engine::QtTransport>(o.address);
     app.savedForNetwork = SavedGameSettings{app.game.GameMode, app.game.GameType, app.options.RepeatLetters,
                                             app.game.TimeLimit, app.engine.cMinWordSize(),
-                                            app.options.NumWordsLimit};
+                                            app.options.NumWordsLimit, app.dictionary.Language};
     Network::Initialize(app, false);
     app.network.Prompt.Text = o.name;
     app.network.Prompt.SelectedOption = o.host ? 2 : 1;

@@ -3,8 +3,11 @@
 // Exit status: 0 done, 1 a file or board could not be used, 2 wrong usage.
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
+#include "engine/Languages.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -20,7 +23,10 @@ int usage()
                  "       lettro-dict export DICT.dat [OUT.txt]\n"
                  "       lettro-dict solve DICT.dat BOARD\n"
                  "       lettro-dict info DICT.dat\n"
-                 "       lettro-dict --version\n";
+                 "       lettro-dict fold --language XX WORDFILE\n"
+                 "       lettro-dict --version\n"
+                 "--language XX in place of DICT.dat uses the built dictionary of language XX\n"
+                 "(en fr de es it pt nl)\n";
     return kUsage;
 }
 
@@ -110,11 +116,45 @@ int info(const std::string& dict)
     return 0;
 }
 
+// Every word of a language's word list (UTF-8, one a line) that folds into a-z, as
+// "folded<TAB>original" lines in the list's order; data/make-language-words.sh sorts them.
+int fold(const engine::Language& language, const std::string& wordFile)
+{
+    std::ifstream in(wordFile, std::ios::binary);
+    if (!in) {
+        std::cerr << "lettro-dict: " << wordFile << ": cannot open the word file\n";
+        return kFailed;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (const auto folded = engine::foldWord(language, line))
+            std::cout << *folded << '\t' << line << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? 0 : kFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // --language XX stands for the built dictionary of that language, wherever it comes.
+    const engine::Language* language = nullptr;
+    if (const auto at = std::find(args.begin(), args.end(), "--language"); at != args.end()) {
+        if (at + 1 == args.end() || !(language = engine::findLanguage(at[1])))
+            return usage();
+        args.erase(at, at + 2);
+        if (args.empty())
+            return usage();
+        if (args[0] == "fold")
+            return args.size() == 2 ? fold(*language, args[1]) : usage();
+        if (args[0] == "build")
+            return usage();
+        args.insert(args.begin() + 1, engine::shippedDictionary(argv[0], language->code));
+    }
     if (args.empty())
         return usage();
     const std::string& cmd = args[0];

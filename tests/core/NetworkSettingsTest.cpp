@@ -53,7 +53,7 @@ TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
         EXPECT_EQ(player.shown(), shown);
     }
     // Not settings texts: nothing changes.
-    for (const char* bad : {"Standard,NoRepeatLetters,180,3", "Frantic,RepeatLetters,180,3,-,x",
+    for (const char* bad : {"Standard,NoRepeatLetters,180,3", "Frantic,RepeatLetters,180,3,-,fr,x",
                             "Frantic,RepeatLetters,40000,3,-", "Frantic,RepeatLetters,3:00,3,-"})
         EXPECT_FALSE(ApplySettings(player.p, bad)) << bad;
     EXPECT_EQ(EncodeSettings(player.p), "Standard,NoRepeatLetters,1800,3,<25");

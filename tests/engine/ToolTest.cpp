@@ -19,6 +19,7 @@ TEST(Tool, CommandsOutputAndExitCodes)
     const std::string dict = dir.path("d.dat"), junk = dir.path("junk.dat");
     enginetest::writeFile(dir.path("words.txt"), "quit\nquite\nCAT\nact\ntac\nx1\nequip\n");
     enginetest::writeFile(junk, "not a dictionary");
+    enginetest::writeFile(dir.path("de.txt"), "Straße\nABC\n");
     // Each case: the arguments, the exit code, what is printed ("*" when not checked).
     // Exit 1 is a bad file or board, with one line on stderr; 2 is a usage error.
     const struct { std::vector<std::string> args; int exitCode; std::string out; } cases[] = {
@@ -31,6 +32,10 @@ TEST(Tool, CommandsOutputAndExitCodes)
         {{"build", dir.path("new.dat"), dir.path("missing.txt")}, 1, ""},
         {{"build", dir.path("no/such/folder/new.dat"), dir.path("words.txt")}, 1, ""},
         {{"info", dict, "extra"}, 2, "*"},
+        // A language's built dictionary is found beside the tool; its word list is folded.
+        {{"--language", "it", "info"}, 0, "*"},
+        {{"fold", "--language", "de", dir.path("de.txt")}, 0, "strasse\tStraße\n"},
+        {{"export", "--language", "xx"}, 2, "*"},
     };
     for (const auto& c : cases) {
         QStringList args;

@@ -25,6 +25,14 @@ for f in share/lettro/Dictionary.dat share/lettro/Lettro.htm \
     share/doc/lettro/words-LICENSE.txt share/doc/lettro/copyright; do
     [ -s "$root/$f" ] || fail "no file $f"
 done
+# Every other board language's dictionary and word-list notice.
+for code in fr de es it pt nl; do
+    for f in share/lettro/Dictionary-$code.dat share/doc/lettro/words-$code-LICENSE.txt; do
+        [ -s "$root/$f" ] || fail "no file $f"
+    done
+    grep -q "^Files: data/words-$code.txt" "$root/share/doc/lettro/copyright" ||
+        fail "copyright lacks words-$code.txt"
+done
 
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
@@ -40,4 +48,5 @@ grep -q "version=\"$version\"" "$root/share/metainfo/$id.metainfo.xml" || fail "
 [ "$("$root/bin/lettro-dict" --version)" = "lettro-dict $version" ] || fail "lettro-dict --version"
 # No Dictionary.dat beside the installed benchmark: it must find share/lettro's.
 "$root/bin/lettro-bench" --shaken 1 >/dev/null || fail "lettro-bench on the installed dictionary"
+"$root/bin/lettro-bench" --language nl --shaken 1 >/dev/null || fail "lettro-bench on installed Dutch"
 [ "$failed" -eq 0 ] && echo "installed files complete and valid"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dice.h"
 
+#include "DiceTables.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -27,10 +29,14 @@ float ClockRandom::next()
     return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f);
 }
 
-void InitDice(Faces& dieFaces)
+void InitDice(Faces& dieFaces, std::string_view language)
 {
-    for (std::size_t i = 0; i < kDieFaces.size(); ++i)
-        dieFaces[i] = kDieFaces[i];
+    const auto* table = &kDieFaces;
+    for (const LanguageDice& dice : kLanguageDice)
+        if (language == dice.language)
+            table = &dice.faces;
+    for (std::size_t i = 0; i < table->size(); ++i)
+        dieFaces[i] = (*table)[i];
 }
 
 int RandomIndex(RandomSource& random, int n)

@@ -31,8 +31,9 @@ private:
 using Faces = std::array<std::string, 16>;
 using Grid = std::array<std::array<std::string, 4>, 4>;
 
-// The dice: sixteen strings of six upper-case faces; 'Q' is the two-letter face "Qu".
-void InitDice(Faces& dieFaces);
+// The dice of a board language ("fr"; English's for a language without dice of its own):
+// sixteen strings of six upper-case faces; 'Q' is the two-letter face "Qu".
+void InitDice(Faces& dieFaces, std::string_view language = "en");
 
 // A whole number from 0 to n - 1: floor(r * n) with n as a float.
 int RandomIndex(RandomSource& random, int n);

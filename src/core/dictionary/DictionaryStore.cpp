@@ -22,10 +22,11 @@ namespace {
 DataFolders::DictionaryFiles Files(const Program& app)
 {
     const DataFolders::Places places{app.ProgramFolder, app.UserFolder};
+    const std::string name = engine::languageFile("Dictionary.dat", app.dictionary.Language);
     const bool userCopy =
-        !app.UserFolder.empty() && QFileInfo::exists(QString::fromStdString(app.UserFolder) +
-                                                     QStringLiteral("/Dictionary.dat"));
-    return DataFolders::ChooseDictionary(places, userCopy);
+        !app.UserFolder.empty() &&
+        QFileInfo::exists(QString::fromStdString(app.UserFolder + '/' + name));
+    return DataFolders::ChooseDictionary(places, userCopy, name);
 }
 
 QString Native(const std::string& path)
@@ -101,7 +102,7 @@ bool WriteDictionary(Program& app)
     return false;
 }
 
-bool OfferDictionarySave(Program& app)
+bool OfferDictionarySave(Program& app, bool atExit)
 {
     if (!app.dictionary.DictionaryUpdated)
         return true;
@@ -112,7 +113,7 @@ bool OfferDictionarySave(Program& app)
         // Only a save that worked makes the file match the dictionary in memory.
         if (!WriteDictionary(app))
             return false;
-    } else {
+    } else if (atExit) {
         app.engine.cSetMaxWordSize(app.options.LoadedMaxWordSize);
         Settings::SaveSettings(app);
     }

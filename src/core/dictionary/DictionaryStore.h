@@ -9,7 +9,8 @@ struct Program;
 
 namespace Dictionary {
 
-// Where a save writes: the user's folder when there is one, else the program's.
+// Where a save writes: the user's folder when there is one, else the program's; the file
+// of the board language in play.
 std::string DictionaryFilePath(const Program& app);
 
 // Loads the dictionary file. When it cannot be used, says so once, naming the file
@@ -21,10 +22,11 @@ void ReadDictionary(Program& app);
 // naming the file and the reason, and leaves the old file as it was. True when saved.
 bool WriteDictionary(Program& app);
 
-// At exit: when the dictionary changed, asks whether to save it. No puts back the
-// largest word size of start-up and stores the settings. False only when the user
-// wanted the dictionary saved and it could not be; it then stays marked as changed.
-bool OfferDictionarySave(Program& app);
+// At exit, or before another language's dictionary is loaded: when the dictionary
+// changed, asks whether to save it. No at exit puts back the largest word size of
+// start-up and stores the settings. False only when the user wanted the dictionary saved
+// and it could not be; it then stays marked as changed.
+bool OfferDictionarySave(Program& app, bool atExit = true);
 
 // One word into or out of the dictionary; either way it now differs from the file.
 void AddDictionaryWord(Program& app, const std::string& word);

@@ -4,9 +4,9 @@
 namespace DataFolders {
 
 namespace {
-std::string DictionaryIn(const std::string& folder)
+std::string DictionaryIn(const std::string& folder, const std::string& name)
 {
-    return folder + "/Dictionary.dat";
+    return folder + '/' + name;
 }
 } // namespace
 
@@ -19,12 +19,13 @@ Places Choose(const std::string& binFolder, const std::string& shareFolder, bool
     return {binFolder, {}};
 }
 
-DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists)
+DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists,
+                                 const std::string& name)
 {
-    const std::string shipped = DictionaryIn(places.programFolder);
+    const std::string shipped = DictionaryIn(places.programFolder, name);
     if (places.userFolder.empty())
         return {shipped, {}, shipped};
-    const std::string own = DictionaryIn(places.userFolder);
+    const std::string own = DictionaryIn(places.userFolder, name);
     if (userCopyExists)
         return {own, shipped, own};
     return {shipped, {}, own};

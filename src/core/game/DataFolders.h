@@ -24,7 +24,9 @@ struct DictionaryFiles {
     std::string save;     // written by a save
 };
 
-DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists);
+// `name`: the file of the board language in play ("Dictionary-fr.dat").
+DictionaryFiles ChooseDictionary(const Places& places, bool userCopyExists,
+                                 const std::string& name = "Dictionary.dat");
 
 // Where the dictionary editor's word-file dialogs start: the program folder in a build
 // folder, the user's `home` when installed.

@@ -4,6 +4,7 @@
 #include "core/board/BoardView.h"
 #include "core/board/WordEntry.h"
 #include "core/dictionary/DictionaryStore.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/BoardSelection.h"
 #include "core/game/HighScores.h"
 #include "core/network/NetworkGame.h"
@@ -54,8 +55,9 @@ void HandOverToPlayerTwo(Program& program)
 
 void StartUp(Program& program)
 {
+    BoardLanguage::ChooseAtStartUp(program);
     Dictionary::ReadDictionary(program);
-    Dice::InitDice(program.board.DieFaces);
+    Dice::InitDice(program.board.DieFaces, program.dictionary.Language);
     for (std::string& face : program.board.BoardFaces)
         face.clear();
     program.view.WantedLooks.fill(BoardView::Unselected);
@@ -124,6 +126,10 @@ void StartGameClick(Program& program)
         return;
     // A running game is dropped without evaluation.
     program.screen.ClockRunning = false;
+    // A language chosen whose dictionary could not be put in play yet (its save failed)
+    // is tried again; the game goes on in the one in play whatever the answer.
+    if (program.dictionary.Language != program.options.BoardLanguage)
+        BoardLanguage::UseLanguage(program, program.options.BoardLanguage);
     std::string board;
     SetUpBoard(program, board);
     BeginPlay(program);

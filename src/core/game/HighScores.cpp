@@ -57,18 +57,26 @@ std::string ReadFile(const QString& path, Table& table)
     return parsed.error;
 }
 
+// Each board language keeps its own: HighScores.txt for English, HighScores-fr.txt ...
+std::string LanguageFile(const Program& program)
+{
+    const std::string& file = program.highScores.File;
+    return file.empty() ? file : engine::languageFile(file, program.dictionary.Language);
+}
+
 void Save(Program& program, core::Owner owner)
 {
     HighScoreState& hs = program.highScores;
-    if (hs.File.empty() || !hs.Writable)
+    const std::string file = LanguageFile(program);
+    if (file.empty() || !hs.Writable)
         return;
-    QDir().mkpath(QFileInfo(QString::fromStdString(hs.File)).absolutePath());
-    const engine::FileResult result = engine::writeFileAtomically(hs.File, Serialize(hs.Table));
+    QDir().mkpath(QFileInfo(QString::fromStdString(file)).absolutePath());
+    const engine::FileResult result = engine::writeFileAtomically(file, Serialize(hs.Table));
     if (result.ok())
         return;
     Ask(program,
         QStringLiteral("The high scores could not be saved to %1: %2.")
-            .arg(Native(hs.File), QString::fromStdString(engine::describe(result))),
+            .arg(Native(file), QString::fromStdString(engine::describe(result))),
         core::Buttons::Ok, QStringLiteral("Lettro"), owner);
 }
 
@@ -95,7 +103,8 @@ void LoadHighScores(Program& program)
     HighScoreState& hs = program.highScores;
     hs.Table.clear();
     hs.Writable = true;
-    const QString path = QString::fromStdString(hs.File);
+    const std::string file = LanguageFile(program);
+    const QString path = QString::fromStdString(file);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     const std::string error = ReadFile(path, hs.Table);
@@ -108,7 +117,7 @@ void LoadHighScores(Program& program)
         Ask(program, QStringLiteral("The high-score file %1 could not be used: %2.\n\nIt has "
                                     "been kept as %3, and the high scores start again "
                                     "from an empty table.")
-                         .arg(Native(hs.File), reason, QDir::toNativeSeparators(kept)));
+                         .arg(Native(file), reason, QDir::toNativeSeparators(kept)));
         return;
     }
     // Never written over: it may still hold scores that a repaired Lettro can read.
@@ -116,7 +125,7 @@ void LoadHighScores(Program& program)
     Ask(program, QStringLiteral("The high-score file %1 could not be used: %2.\n\nIt could not "
                                 "be moved aside either, so it is left as it is and the high "
                                 "scores of this session will not be saved.")
-                     .arg(Native(hs.File), reason));
+                     .arg(Native(file), reason));
 }
 
 Key CurrentKey(const Program& program)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Options.h"
 
+#include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
@@ -49,6 +50,8 @@ OptionsItems MakeItems()
         items.WordSize.push_back(SizeItem(size));
     for (const char* code : SettingsText::kNumWordsCodes)
         items.NumWords.push_back(SettingsText::NumWordsItem(code));
+    for (const engine::Language& language : engine::languages())
+        items.BoardLanguage.push_back(language.name);
     return items;
 }
 } // namespace
@@ -74,6 +77,10 @@ OptionsValues FillOptionsDialog(const Program& app)
     v.RepeatLetters = app.options.RepeatLetters;
     v.LeftHandDisplay = app.options.LeftHandedDisplay;
     v.TimeEnabled = GameTypeChanged(app.game.GameType);
+    const auto languages = engine::languages();
+    for (std::size_t i = 0; i < languages.size(); ++i)
+        if (app.options.BoardLanguage == languages[i].code)
+            v.BoardLanguage = static_cast<int>(i);
     return v;
 }
 
@@ -115,6 +122,25 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
         } else if (Confirm(app, choice.question)) {
             app.game.*choice.value = index;
             Game::AbortGame(app);
+            outcome.abortGame = true;
+            return outcome;
+        } else {
+            decline();
+        }
+    }
+
+    // The board language: asked about as the game type is, and played from the next game.
+    const auto languages = engine::languages();
+    std::string language = app.options.BoardLanguage;
+    if (v.BoardLanguage >= 0 && v.BoardLanguage < static_cast<int>(languages.size()) &&
+        languages[static_cast<std::size_t>(v.BoardLanguage)].code != language) {
+        const std::string chosen = languages[static_cast<std::size_t>(v.BoardLanguage)].code;
+        if (!GameRunning(app)) {
+            language = chosen;
+        } else if (Confirm(app, "Changing the board language now will abort the current game.  "
+                                "Are you sure you want to do this?")) {
+            Game::AbortGame(app);
+            BoardLanguage::ChooseLanguage(app, chosen);
             outcome.abortGame = true;
             return outcome;
         } else {
@@ -173,6 +199,8 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
 
     app.options.LeftHandedDisplay = v.LeftHandDisplay;
     Settings::SaveSettings(app);
+    if (language != app.options.BoardLanguage)
+        BoardLanguage::ChooseLanguage(app, language);
     return outcome;
 }
 
@@ -189,9 +217,10 @@ NetworkEntry EnterNetworkGame(Program& app)
         entry = NetworkEntry::AbortAndEnter;
     }
     // Restored when the network game ends.
-    app.savedForNetwork =
-        SavedGameSettings{app.game.GameMode,  app.game.GameType,         app.options.RepeatLetters,
-                          app.game.TimeLimit, app.engine.cMinWordSize(), app.options.NumWordsLimit};
+    app.savedForNetwork = SavedGameSettings{
+        app.game.GameMode,         app.game.GameType,          app.options.RepeatLetters,
+        app.game.TimeLimit,        app.engine.cMinWordSize(), app.options.NumWordsLimit,
+        app.dictionary.Language};
     return entry;
 }
 

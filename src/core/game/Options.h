@@ -25,12 +25,14 @@ struct OptionsValues {
     bool RepeatLetters = false;
     bool LeftHandDisplay = false;
     bool TimeEnabled = true;
+    int BoardLanguage = -1; // into OptionsItems::BoardLanguage
     bool operator==(const OptionsValues&) const = default;
 };
 
 // The items of the dialog's lists, in order.
 struct OptionsItems {
     std::vector<std::string> GameType, GameMode, Time, WordSize, NumWords;
+    std::vector<std::string> BoardLanguage; // each language's own name, English first
 };
 const OptionsItems& OptionsDialogItems();
 
@@ -50,7 +52,8 @@ struct OptionsOutcome {
     bool refill = false;
 };
 // Applies the dialog's values step by step, asking before a change that ends a running
-// game or shrinks the dictionary, and saves the settings.
+// game or shrinks the dictionary, and saves the settings. A new board language is put in
+// play last, so the other steps work on the dictionary the dialog showed.
 OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog);
 
 enum class NetworkEntry {

@@ -10,6 +10,7 @@
 #include "core/game/TimeFormat.h"
 #include "core/network/NetworkState.h"
 #include "engine/Engine.h"
+#include "engine/Languages.h"
 #include "engine/Settings.h"
 #include "engine/Transport.h"
 
@@ -90,6 +91,7 @@ struct GameState {
 };
 
 struct Options {
+    std::string BoardLanguage = engine::kEnglish; // the chosen board language, stored
     bool RepeatLetters = false;
     std::string NumWordsLimit = "-";
     bool SoundsOn = true;
@@ -154,6 +156,9 @@ struct EditorState {
 };
 
 struct DictionaryState {
+    // The board language in play: its dictionary is the one loaded, its dice are shaken
+    // and its high scores shown. The chosen one outside network play, the host's inside.
+    std::string Language = engine::kEnglish;
     bool DictionaryUpdated = false;
     int LetterBase = 'a';
     std::string DictionaryPath;    // the dictionary file loaded first
@@ -169,11 +174,14 @@ struct SavedGameSettings {
     int TimeLimit = 180;
     int MinWordSize = engine::kDefaultMinWordSize;
     std::string NumWordsLimit = "-";
+    std::string Language = engine::kEnglish;
 };
 
 // The high scores and their window; the window mirrors this.
 struct HighScoreState {
-    std::string File; // where they are kept; empty: none are kept (windowless programs)
+    // Where English's are kept, another board language's beside it (HighScores-fr.txt);
+    // empty: none are kept (windowless programs).
+    std::string File;
     HighScores::Table Table;
     bool Writable = true;     // false when a damaged file could not be moved out of the way
     bool GameToEnter = false; // a single-player game was evaluated and has not been entered
@@ -195,6 +203,8 @@ struct Program {
     // Made at start-up from Seed (the clock when there is none) unless one is given.
     std::unique_ptr<Dice::RandomSource> random;
     std::optional<std::uint32_t> Seed;
+    // The board language asked for on the command line; the stored choice otherwise.
+    std::optional<std::string> CommandLineLanguage;
     // Answers the game's notices and questions; the windows, a test or a windowless
     // program installs one.
     core::Prompter* prompter = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Settings.h"
 
+#include "core/game/BoardLanguage.h"
 #include "core/game/Program.h"
 #include "core/game/SettingsText.h"
 
@@ -101,6 +102,7 @@ void SaveSettings(Program& app)
     store.cSetRegValue(key, kShowUnusedWords, Flag(app.options.ShowUnusedWords));
     store.cSetRegValue(key, kRepeatLetters, Flag(app.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(app.options.LeftHandedDisplay));
+    store.cSetRegValue(key, BoardLanguage::kBoardLanguage, app.options.BoardLanguage);
     store.sync();
 }
 

@@ -23,7 +23,7 @@ inline constexpr int kGameValueLength = 10;
 // anything absent or unusable silently takes its default.
 void ReadSettings(Program& app);
 
-// Writes the eight game values.
+// Writes the eight game values and the board language.
 void SaveSettings(Program& app);
 
 } // namespace Settings

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/network/NetworkSettings.h"
 
+#include "core/game/BoardLanguage.h"
 #include "core/game/Program.h"
 #include "core/game/SettingsText.h"
 #include "core/network/Messages.h"
@@ -40,7 +41,9 @@ std::string EncodeSettings(const Program& app)
     return std::string(app.game.GameType == Frantic ? "Frantic" : "Standard") +
            (app.options.RepeatLetters ? ",RepeatLetters," : ",NoRepeatLetters,") +
            std::to_string(app.game.TimeLimit) + ',' + std::to_string(app.engine.cMinWordSize()) +
-           ',' + app.options.NumWordsLimit;
+           ',' + app.options.NumWordsLimit +
+           // English games stay as every peer has always read them.
+           (app.dictionary.Language == engine::kEnglish ? "" : ',' + app.dictionary.Language);
 }
 
 std::optional<SettingsValues> ParseSettings(std::string_view text)
@@ -53,13 +56,14 @@ std::optional<SettingsValues> ParseSettings(std::string_view text)
             break;
         start = comma + 1;
     }
-    if (items.size() != 5)
+    if (items.size() != 5 && items.size() != 6)
         return std::nullopt;
     const auto time = Wire::ReadNumber(items[2], 16), size = Wire::ReadNumber(items[3], 32);
     if (!time || !size)
         return std::nullopt;
     return SettingsValues{std::string(items[0]), items[1] == "RepeatLetters", *time, *size,
-                          std::string(items[4])};
+                          std::string(items[4]),
+                          items.size() == 6 ? std::string(items[5]) : engine::kEnglish};
 }
 
 bool ApplySettings(Program& app, std::string_view text)
@@ -67,6 +71,9 @@ bool ApplySettings(Program& app, std::string_view text)
     const auto values = ParseSettings(text);
     if (!values)
         return false;
+    // The board words come from the host; the language's dictionary takes the results'
+    // corrections, and a computer player searches it.
+    BoardLanguage::UseLanguage(app, values->Language);
     if (const int type = IndexOf(kGameTypes, values->GameType); type >= 0)
         app.game.GameType = type;
     app.options.RepeatLetters = values->RepeatLetters;
@@ -169,6 +176,7 @@ void RestoreSavedSettings(Program& app)
     app.engine.cSetMinWordSize(saved.MinWordSize);
     app.options.NumWordsLimit = saved.NumWordsLimit;
     app.savedForNetwork.reset();
+    BoardLanguage::UseLanguage(app, saved.Language);
 }
 
 } // namespace NetworkSettings

@@ -20,17 +20,20 @@ struct SettingsValues {
     std::int32_t TimeLimit = 0;
     std::int32_t MinWordSize = 0;
     std::string NumWordsLimit;
+    std::string Language = "en"; // the sixth item: there only when the game is not English
 };
 
-// "Standard,NoRepeatLetters,180,3,-" from the current settings.
+// "Standard,NoRepeatLetters,180,3,-" from the current settings; a game in another board
+// language than English adds it: "Standard,NoRepeatLetters,180,3,-,fr".
 std::string EncodeSettings(const Program& app);
 
-// The five comma-separated items, the two numbers in their ranges (16 and 32 bits);
-// nothing when the text is not a settings text.
+// The five comma-separated items (and the language, when there is a sixth), the two
+// numbers in their ranges (16 and 32 bits); nothing when the text is not a settings text.
 std::optional<SettingsValues> ParseSettings(std::string_view text);
 
 // Plays with a received settings text, each value brought into the range the options
-// allow (an unknown game type keeps the current one), and shows it in the lobby.
+// allow (an unknown game type or language keeps the current one), and shows it in the
+// lobby.
 // Nothing is stored. False, and nothing changed, when the text is not a settings text.
 bool ApplySettings(Program& app, std::string_view text);
 
@@ -45,7 +48,8 @@ void RepeatLettersClick(Program& app, bool checked);
 void MinWordSizeClick(Program& app, const std::string& item); // "4"
 void NumWordsClick(Program& app, const std::string& item);    // "Any", ">25", ...
 
-// Puts back the six settings kept aside when network play was entered.
+// Puts back the settings kept aside when network play was entered, the board language
+// in play among them.
 void RestoreSavedSettings(Program& app);
 
 } // namespace NetworkSettings

@@ -113,7 +113,7 @@ struct ParseResult {
 // Reads a received text. Unknown: a code this program does not know. Malformed: a text
 // that is no valid UTF-8, lacks fields, has text where a number belongs or a number out of
 // its range, a count that is negative or larger than what follows, a table of 0 or more
-// than kMaxPlayers entries, a settings text without its five items, a board that is not
+// than kMaxPlayers entries, a settings text without its five (or six) items, a board that is not
 // 16 letters, or an "IR" handing out an id below 2. Words come back in lower case, the
 // board in capitals, names cut to kMaxNameLength characters.
 ParseResult Parse(std::string_view text);
