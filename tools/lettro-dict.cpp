@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// lettro-dict: builds, exports, inspects and tries out dictionary files.
+// lettro-dict: builds, exports, inspects and tries out dictionary files, and prints
+// what a word means.
 // Exit status: 0 done, 1 a file or board could not be used, 2 wrong usage.
+#include "core/dictionary/Definitions.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
 
@@ -20,6 +22,7 @@ int usage()
                  "       lettro-dict export DICT.dat [OUT.txt]\n"
                  "       lettro-dict solve DICT.dat BOARD\n"
                  "       lettro-dict info DICT.dat\n"
+                 "       lettro-dict define WORD [--language en|fr|de|es|it|pt|nl]\n"
                  "       lettro-dict --version\n";
     return kUsage;
 }
@@ -110,6 +113,29 @@ int info(const std::string& dict)
     return 0;
 }
 
+// The text the game shows for the word; without a definition also its Wiktionary page.
+int define(const std::vector<std::string>& args)
+{
+    QString language = QStringLiteral("en"), word;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--language" && i + 1 < args.size())
+            language = QString::fromStdString(args[++i]);
+        else if (word.isEmpty() && !args[i].starts_with("--"))
+            word = QString::fromStdString(args[i]);
+        else
+            return usage();
+    }
+    if (word.isEmpty() || !Definitions::Languages().contains(language))
+        return usage();
+    Definitions::Library library;
+    const Definitions::Definition d = library.Define(language, {word});
+    std::cout << Definitions::DefinitionText(d, false).toStdString() << '\n';
+    if (d.outcome == Definitions::Outcome::Found)
+        return 0;
+    std::cout << d.link.toStdString() << '\n';
+    return kFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -130,5 +156,7 @@ int main(int argc, char** argv)
         return solve(args[1], args[2]);
     if (cmd == "info" && args.size() == 2)
         return info(args[1]);
+    if (cmd == "define")
+        return define({args.begin() + 1, args.end()});
     return usage();
 }
