@@ -41,9 +41,12 @@ QString fold(QString word, const QString& language)
 {
     word = word.toLower();
     if (language == QLatin1String("de"))
-        word.replace(u'ä', QLatin1String("ae")).replace(u'ö', QLatin1String("oe"))
-            .replace(u'ü', QLatin1String("ue")).replace(u'ß', QLatin1String("ss"));
-    word.replace(u'œ', QLatin1String("oe")).replace(u'æ', QLatin1String("ae"))
+        word.replace(u'ä', QLatin1String("ae"))
+            .replace(u'ö', QLatin1String("oe"))
+            .replace(u'ü', QLatin1String("ue"))
+            .replace(u'ß', QLatin1String("ss"));
+    word.replace(u'œ', QLatin1String("oe"))
+        .replace(u'æ', QLatin1String("ae"))
         .replace(u'ĳ', QLatin1String("ij"));
     QString out;
     for (QChar c : word.normalized(QString::NormalizationForm_D))
@@ -64,7 +67,8 @@ std::vector<QString> sampleHeadwords(const QString& language, const std::string&
     if (!index.open(QIODevice::ReadOnly))
         return words;
     while (!index.atEnd()) {
-        const QString word = fold(QString::fromUtf8(index.readLine().split('\t').value(0)), language);
+        const QString word =
+            fold(QString::fromUtf8(index.readLine().split('\t').value(0)), language);
         if (word.size() >= 3 && word.size() <= 16)
             words.push_back(word);
     }
@@ -85,15 +89,16 @@ void printDefinitionFigures(engine::Engine& english)
             if (english.cDictIndex(a, b) < 0)
                 continue;
             english.cStartDecodingWords(a, b);
-            for (std::string w = english.cDecodeNextWord(); !w.empty(); w = english.cDecodeNextWord())
+            for (std::string w = english.cDecodeNextWord(); !w.empty();
+                 w = english.cDecodeNextWord())
                 englishWords.push_back(QString::fromStdString(w));
         }
     std::shuffle(englishWords.begin(), englishWords.end(), rng);
     englishWords.resize(std::min<std::size_t>(englishWords.size(), 2000));
     samples.emplace_back(QStringLiteral("en"), englishWords);
-    const std::pair<const char*, const char*> others[] = {
-        {"fr", "fra-eng"}, {"de", "deu-eng"}, {"es", "spa-eng"},
-        {"it", "ita-eng"}, {"pt", "por-eng"}, {"nl", "nld-eng"}};
+    const std::pair<const char*, const char*> others[] = {{"fr", "fra-eng"}, {"de", "deu-eng"},
+                                                          {"es", "spa-eng"}, {"it", "ita-eng"},
+                                                          {"pt", "por-eng"}, {"nl", "nld-eng"}};
     for (const auto& [code, dictionary] : others)
         samples.emplace_back(QLatin1String(code),
                              sampleHeadwords(QLatin1String(code), dictionary, rng, 500));

@@ -11,10 +11,11 @@ bool MappedFile::open()
     if (m_data)
         return true;
     m_file.setFileName(QString::fromStdString(m_path));
-    if (!m_file.open(QIODevice::ReadOnly) || m_file.size() <= 0)
+    if (!m_file.open(QIODevice::ReadOnly))
         return false;
     const auto size = m_file.size();
-    m_data = reinterpret_cast<const char*>(m_file.map(0, size));
+    if (size > 0)
+        m_data = reinterpret_cast<const char*>(m_file.map(0, size));
     // A mapping outlives its file handle; only the QFile's end unmaps it.
     m_file.close();
     if (m_data)

@@ -19,9 +19,9 @@ struct Rule {
     std::string_view ending, replacement;
 };
 // WordNet's own rules of detachment, tried in this order.
-constexpr Rule kNounRules[] = {{"s", ""},     {"ses", "s"},   {"xes", "x"},   {"zes", "z"},
+constexpr Rule kNounRules[] = {{"s", ""},      {"ses", "s"},   {"xes", "x"},   {"zes", "z"},
                                {"ches", "ch"}, {"shes", "sh"}, {"men", "man"}, {"ies", "y"}};
-constexpr Rule kVerbRules[] = {{"s", ""},  {"ies", "y"}, {"es", "e"},  {"es", ""},
+constexpr Rule kVerbRules[] = {{"s", ""},   {"ies", "y"}, {"es", "e"},  {"es", ""},
                                {"ed", "e"}, {"ed", ""},   {"ing", "e"}, {"ing", ""}};
 constexpr Rule kAdjectiveRules[] = {{"er", ""}, {"est", ""}, {"er", "e"}, {"est", "e"}};
 
@@ -119,8 +119,8 @@ std::vector<std::string> WordNet::glosses(std::string_view lemma, PartOfSpeech p
     // lemma pos synset_cnt p_cnt [pointer symbol]... sense_cnt tagsense_cnt offset...
     const auto f = fields(lines[0]);
     std::size_t synsets = 0, pointers = 0;
-    if (f.size() < 4 || !number(f[2], synsets) || !number(f[3], pointers) ||
-        pointers > f.size() || f.size() < 6 + pointers)
+    if (f.size() < 4 || !number(f[2], synsets) || !number(f[3], pointers) || pointers > f.size() ||
+        f.size() < 6 + pointers)
         return out;
     const std::size_t first = 6 + pointers;
     synsets = std::min({synsets, f.size() - first, kMaxSenses});

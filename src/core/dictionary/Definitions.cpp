@@ -16,35 +16,38 @@ namespace Definitions {
 
 namespace {
 
-// How a folded board word may have been spelt: folded letters and what they fold from.
-using Unfolding = std::vector<std::pair<std::string, std::string>>;
-
 struct Language {
     const char* code;
     const char* name;     // as Wiktionary names its sections
     const char* freeDict; // the FreeDict dictionary into English; none: WordNet
-    Unfolding unfolding;
+    // How a folded board word may have been spelt: "folded=original" pairs.
+    const char* unfolding;
 };
 
 const Language kLanguages[] = {
-    {"en", "English", nullptr, {}},
+    {"en", "English", nullptr, ""},
     {"fr", "French", "fra-eng",
-     {{"a", "à"}, {"a", "â"}, {"c", "ç"}, {"e", "é"}, {"e", "è"}, {"e", "ê"}, {"e", "ë"},
-      {"i", "î"}, {"i", "ï"}, {"o", "ô"}, {"u", "ù"}, {"u", "û"}, {"u", "ü"}, {"y", "ÿ"},
-      {"oe", "œ"}, {"ae", "æ"}}},
-    {"de", "German", "deu-eng", {{"ae", "ä"}, {"oe", "ö"}, {"ue", "ü"}, {"ss", "ß"}}},
-    {"es", "Spanish", "spa-eng",
-     {{"a", "á"}, {"e", "é"}, {"i", "í"}, {"o", "ó"}, {"u", "ú"}, {"u", "ü"}, {"n", "ñ"}}},
-    {"it", "Italian", "ita-eng",
-     {{"a", "à"}, {"e", "è"}, {"e", "é"}, {"i", "ì"}, {"i", "í"}, {"i", "î"}, {"o", "ò"},
-      {"o", "ó"}, {"u", "ù"}, {"u", "ú"}}},
-    {"pt", "Portuguese", "por-eng",
-     {{"a", "á"}, {"a", "â"}, {"a", "ã"}, {"a", "à"}, {"c", "ç"}, {"e", "é"}, {"e", "ê"},
-      {"i", "í"}, {"o", "ó"}, {"o", "ô"}, {"o", "õ"}, {"u", "ú"}, {"u", "ü"}}},
-    {"nl", "Dutch", "nld-eng",
-     {{"e", "é"}, {"e", "è"}, {"e", "ê"}, {"e", "ë"}, {"i", "ï"}, {"o", "ö"}, {"u", "ü"},
-      {"ij", "ĳ"}}},
+     "a=à a=â c=ç e=é e=è e=ê e=ë i=î i=ï o=ô u=ù u=û u=ü y=ÿ oe=œ ae=æ"},
+    {"de", "German", "deu-eng", "ae=ä oe=ö ue=ü ss=ß"},
+    {"es", "Spanish", "spa-eng", "a=á e=é i=í o=ó u=ú u=ü n=ñ"},
+    {"it", "Italian", "ita-eng", "a=à e=è e=é i=ì i=í i=î o=ò o=ó u=ù u=ú"},
+    {"pt", "Portuguese", "por-eng", "a=á a=â a=ã a=à c=ç e=é e=ê i=í o=ó o=ô o=õ u=ú u=ü"},
+    {"nl", "Dutch", "nld-eng", "e=é e=è e=ê e=ë i=ï o=ö u=ü ij=ĳ"},
 };
+
+using Unfolding = std::vector<std::pair<std::string_view, std::string_view>>;
+
+Unfolding unfoldingOf(const Language& language)
+{
+    Unfolding out;
+    for (std::string_view rest = language.unfolding; !rest.empty();) {
+        const std::string_view pair = rest.substr(0, rest.find(' '));
+        const std::size_t eq = pair.find('=');
+        out.emplace_back(pair.substr(0, eq), pair.substr(eq + 1));
+        rest.remove_prefix(std::min(rest.size(), pair.size() + 1));
+    }
+    return out;
+}
 
 const Language* findLanguage(const QString& code)
 {
@@ -88,10 +91,10 @@ QString partOfSpeech(const QString& marks)
 {
     using Marks = std::span<const std::pair<const char*, const char*>>;
     static const std::pair<const char*, const char*> kClasses[] = {
-        {"n", "noun"},          {"v", "verb"},         {"vt", "verb"},
-        {"vi", "verb"},         {"adj", "adjective"},  {"adv", "adverb"},
-        {"prep", "preposition"}, {"pron", "pronoun"},   {"conj", "conjunction"},
-        {"int", "interjection"}, {"num", "numeral"},    {"art", "article"}};
+        {"n", "noun"},           {"v", "verb"},        {"vt", "verb"},
+        {"vi", "verb"},          {"adj", "adjective"}, {"adv", "adverb"},
+        {"prep", "preposition"}, {"pron", "pronoun"},  {"conj", "conjunction"},
+        {"int", "interjection"}, {"num", "numeral"},   {"art", "article"}};
     static const std::pair<const char*, const char*> kGenders[] = {
         {"masc", "masculine"}, {"fem", "feminine"}, {"neut", "neuter"}};
     const QStringList given = marks.split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -130,7 +133,8 @@ Entry parseArticle(const std::string& article)
         s.remove(kNumber);
         // "avenue <n>Ave,  /ˈɑːvɛ/ , alley <n>": avenue Ave, alley
         s = s.replace(kNoise, QStringLiteral(" ")).simplified();
-        s.replace(QStringLiteral(" ,"), QStringLiteral(",")).replace(QStringLiteral(",,"), QStringLiteral(","));
+        s.replace(QStringLiteral(" ,"), QStringLiteral(","))
+            .replace(QStringLiteral(",,"), QStringLiteral(","));
         while (s.endsWith(QLatin1Char(',')))
             s.chop(1);
         if (!s.isEmpty())
@@ -169,8 +173,10 @@ struct Library::Impl {
             const auto pos = static_cast<engine::WordNet::PartOfSpeech>(p);
             for (const std::string& s : spellings)
                 for (const std::string& lemma : wordNet->lemmas(s, pos)) {
-                    Entry e{QString::fromStdString(lemma).replace(QLatin1Char('_'), QLatin1Char(' ')),
-                            QLatin1String(kNames[p]), {}};
+                    Entry e{
+                        QString::fromStdString(lemma).replace(QLatin1Char('_'), QLatin1Char(' ')),
+                        QLatin1String(kNames[p]),
+                        {}};
                     for (const std::string& g : wordNet->glosses(lemma, pos))
                         e.senses << QString::fromStdString(g);
                     addEntry(entries, std::move(e));
@@ -237,7 +243,7 @@ Definition Library::Define(const QString& language, const QStringList& spellings
                 dict = std::make_unique<engine::DictdFile>(d->folders.freeDict + "/freedict-" +
                                                            lang->freeDict);
             if (dict->open())
-                def.entries = d->translated(*dict, lang->unfolding, lookup);
+                def.entries = d->translated(*dict, unfoldingOf(*lang), lookup);
             else
                 def.outcome = Outcome::NoData;
         }
@@ -271,7 +277,8 @@ QString DefinitionText(const Definition& definition, bool full)
                      .arg(QLatin1String(l->name), definition.package);
     for (const Entry& e : definition.entries) {
         lines << (e.partOfSpeech.isEmpty() ? e.word : e.word + " (" + e.partOfSpeech + ")");
-        const qsizetype shown = full ? e.senses.size() : std::min<qsizetype>(kShortSenses, e.senses.size());
+        const qsizetype shown =
+            full ? e.senses.size() : std::min<qsizetype>(kShortSenses, e.senses.size());
         for (qsizetype i = 0; i < shown; ++i)
             lines << QStringLiteral("%1. %2").arg(i + 1).arg(e.senses[i]);
         if (shown < e.senses.size())

@@ -27,7 +27,6 @@ struct Entry {
     QString word;
     QString partOfSpeech; // may be empty
     QStringList senses;
-    bool operator==(const Entry&) const = default;
 };
 
 enum class Outcome {
@@ -38,10 +37,10 @@ enum class Outcome {
 
 struct Definition {
     Outcome outcome = Outcome::NotFound;
-    QString language;          // the board language asked for: en, fr, de, es, it, pt, nl
+    QString language;           // the board language asked for: en, fr, de, es, it, pt, nl
     std::vector<Entry> entries; // when Found
-    QString package;           // the Debian package with this language's definitions
-    QString link;              // the word's section on Wiktionary, for a click
+    QString package;            // the Debian package with this language's definitions
+    QString link;               // the word's section on Wiktionary, for a click
 };
 
 // The board languages with definitions, in the order of the options.
