@@ -37,6 +37,8 @@ TEST(Definitions, firstLinesByLanguageAndWithoutTheData)
         {true, "fr", {"coeur", "cœur"}, "cœur (noun, masculine)\n1. heart", "", "", "https://en.wiktionary.org/wiki/c%C5%93ur#French"},
         {true, "fr", {"peche"}, "péché (noun, masculine)\n1. sin, transgression", "pêche (noun, feminine)", "", ""},
         {true, "fr", {"chats"}, "No definition here", "", "", "https://en.wiktionary.org/wiki/chats#French"},
+        // Its article spans two chunks of the compressed file.
+        {true, "fr", {"essayer"}, "essayer (verb)\n1. attempt, test, try", "", "", ""},
         // Grammar marks and pronunciations inside a gloss go.
         {true, "de", {"strasse"}, "Straße (noun, feminine)\n1. avenue Ave, alley\n2. road Rd\n", "", "", "https://en.wiktionary.org/wiki/Stra%C3%9Fe#German"},
         {true, "nl", {"zijn"}, "zĳn\n1. existence", "", "", ""},
@@ -65,6 +67,10 @@ TEST(Definitions, damagedFilesGiveNoDefinitionNeverACrash)
     const QByteArray dz = real.readAll();
     const QByteArray synset = "00000000 03 n 01 cat 0 000 | a small animal; \"an example\"\n";
     const QString missing = "No definition here\nDefinitions in French come with the package";
+    // A dictzip file of one chunk that keeps its file name, as dictzip writes small files.
+    const QByteArray deflated = qCompress("chat <n>\ncat\n").mid(6).chopped(4); // raw deflate
+    QByteArray small("\x1f\x8b\x08\x0c\0\0\0\0\0\x03\x0c\0RA\x08\0\x01\0\x40\0\x01\0", 22);
+    small += char(deflated.size()) + QByteArray(1, '\0') + QByteArray("chat.dict", 10) + deflated;
     // WordNet's index.noun and data.noun for "cat", or FreeDict's French index and
     // articles for "chat"; how the text starts.
     const struct {
@@ -81,6 +87,7 @@ TEST(Definitions, damagedFilesGiveNoDefinitionNeverACrash)
         {"fr", "chat\t/////\t9\n", dz, "No definition here"},
         {"fr", "chat\tB\t/////\n", dz, "No definition here"},
         {"fr", "chat\tB\n", dz, "No definition here"},
+        {"fr", "chat\tA\tN\n", small, "chat (noun)\n1. cat\n"},
         {"fr", "chat\tB\t9\n", dz.left(100), missing},                            // chunks cut off
         {"fr", "chat\tB\t9\n", QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03xyz", 13), missing}, // no chunks
     };
