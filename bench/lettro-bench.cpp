@@ -10,6 +10,7 @@
 //   lettro-bench --network [--players N] [--games N]   network hand-over times and the
 //                                              host's CPU per poll tick (lettro-bot copies
 //                                              on 127.0.0.x in a private network namespace)
+#include "DefinitionBench.h"
 #include "NetworkBench.h"
 #include "core/board/Dice.h"
 #include "engine/BoardText.h"
@@ -548,5 +549,6 @@ int main(int argc, char** argv)
     std::cout << "merge_rebuild_ms: " << std::max(rebuildMs, m.rebuildMs) << '\n';
     std::filesystem::remove(shipped);
     std::filesystem::remove(generated);
+    printDefinitionFigures(e);
     return 0;
 }

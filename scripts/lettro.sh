@@ -13,6 +13,10 @@ PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-liberation libcanberra-dev sound-theme-freedesktop
+    zlib1g-dev
+    # Definitions, read at run time (the tests need them too)
+    wordnet-base dict-freedict-fra-eng dict-freedict-deu-eng dict-freedict-spa-eng
+    dict-freedict-ita-eng dict-freedict-por-eng dict-freedict-nld-eng
 )
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// lettro-dict: builds, exports, inspects and tries out dictionary files.
+// lettro-dict: builds, exports, inspects and tries out dictionary files, and prints
+// what a word means.
 // Exit status: 0 done, 1 a file or board could not be used, 2 wrong usage.
+#include "core/dictionary/Definitions.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
 #include "engine/Languages.h"
@@ -24,6 +26,7 @@ int usage()
                  "       lettro-dict solve DICT.dat BOARD\n"
                  "       lettro-dict info DICT.dat\n"
                  "       lettro-dict fold --language XX WORDFILE\n"
+                 "       lettro-dict define WORD [--language XX]\n"
                  "       lettro-dict --version\n"
                  "--language XX in place of DICT.dat uses the built dictionary of language XX\n"
                  "(en fr de es it pt nl)\n";
@@ -136,11 +139,37 @@ int fold(const engine::Language& language, const std::string& wordFile)
     return std::cout ? 0 : kFailed;
 }
 
+// The text the game shows for the word; without a definition also its Wiktionary page.
+int define(const std::vector<std::string>& args)
+{
+    QString language = QStringLiteral("en"), word;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--language" && i + 1 < args.size())
+            language = QString::fromStdString(args[++i]);
+        else if (word.isEmpty() && !args[i].starts_with("--"))
+            word = QString::fromStdString(args[i]);
+        else
+            return usage();
+    }
+    if (word.isEmpty() || !engine::findLanguage(language.toStdString()))
+        return usage();
+    Definitions::Library library;
+    const Definitions::Definition d = library.Define(language, {word});
+    std::cout << Definitions::DefinitionText(d, false).toStdString() << '\n';
+    if (d.outcome == Definitions::Outcome::Found)
+        return 0;
+    std::cout << d.link.toStdString() << '\n';
+    return kFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // A definition needs no dictionary: its --language names where to look the word up.
+    if (!args.empty() && args[0] == "define")
+        return define({args.begin() + 1, args.end()});
     // --language XX stands for the built dictionary of that language, wherever it comes.
     const engine::Language* language = nullptr;
     if (const auto at = std::find(args.begin(), args.end(), "--language"); at != args.end()) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a scratch folder, unpacks it there (never installs it) and
-# checks that its dependencies were computed, that its copyright file is there, and that
+# checks that its dependencies were computed (the definitions' data recommended), that its
+# copyright file is there, and that
 # the unpacked game runs: `lettro --version`, then, in a real X server (Xvfb) where there
 # is one, its main window maps and its dictionary editor lists the shipped dictionary's
 # words (with no dictionary the game would first show a message and list none).
@@ -25,6 +26,9 @@ dpkg-deb -x "${debs[0]}" "$root"
 [ -s "$root/usr/share/lettro/Dictionary.dat" ] || fail "no dictionary in the package"
 grep -q "^License: GPL-3.0+" "$root/usr/share/doc/lettro/copyright" ||
     fail "no copyright file naming the licence"
+[[ $(dpkg-deb -f "${debs[0]}" Recommends) == *wordnet-base*dict-freedict-nld-eng* ]] &&
+    grep -q "^License: WordNet-3.0" "$root/usr/share/doc/lettro/copyright" ||
+    fail "the definitions' packages are not recommended, or their licences not named"
 
 if command -v Xvfb >/dev/null 2>&1; then
     x_begin
