@@ -38,6 +38,11 @@ int build(const std::string& out, const std::vector<std::string>& inputs)
     engine::Engine e;
     long long added = 0, skipped = 0;
     for (const std::string& in : inputs) {
+        // A pipe or a device would block here, or never end.
+        if (const engine::FileResult plain = engine::checkPlainFile(in); !plain.ok()) {
+            std::cerr << "lettro-dict: " << in << ": " << engine::describe(plain) << '\n';
+            return kFailed;
+        }
         std::FILE* probe = std::fopen(in.c_str(), "rb");
         if (!probe) {
             std::cerr << "lettro-dict: " << in << ": cannot open the word file\n";
@@ -47,6 +52,9 @@ int build(const std::string& out, const std::vector<std::string>& inputs)
         int percent = e.cReadTextFile(in);
         while (percent < 100)
             percent = e.cReadTextFile("dummy");
+        if (e.lastMergeCut())
+            std::cerr << "lettro-dict: " << in << ": only its first "
+                      << (engine::kMaxWordFileBytes >> 20) << " MiB were read\n";
         added += e.lastMergeAdded();
         skipped += e.lastMergeSkipped();
     }
