@@ -167,9 +167,8 @@ void FindUnusedAndCommon(const GameState& game, const Words& boardWords, Evaluat
     // lists are filtered once at the end: erasing word by word made a results message of
     // 21 long lists cost seconds.
     std::unordered_map<std::string_view, int> common;
-    int finders = 0;
     for (const std::string& d : boardWords) {
-        finders = 0;
+        int finders = 0;
         for (int p = 0; p < game.PlayerCount && finders < 2; ++p)
             finders += entered[Index(p)].contains(d) ? 1 : 0;
         if (finders == 0) {
