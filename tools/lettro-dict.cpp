@@ -47,6 +47,11 @@ int build(const std::string& out, const std::vector<std::string>& inputs)
     engine::Engine e;
     long long added = 0, skipped = 0;
     for (const std::string& in : inputs) {
+        // A pipe or a device would block here, or never end.
+        if (const engine::FileResult plain = engine::checkPlainFile(in); !plain.ok()) {
+            std::cerr << "lettro-dict: " << in << ": " << engine::describe(plain) << '\n';
+            return kFailed;
+        }
         std::FILE* probe = std::fopen(in.c_str(), "rb");
         if (!probe) {
             std::cerr << "lettro-dict: " << in << ": cannot open the word file\n";
@@ -56,6 +61,9 @@ int build(const std::string& out, const std::vector<std::string>& inputs)
         int percent = e.cReadTextFile(in);
         while (percent < 100)
             percent = e.cReadTextFile("dummy");
+        if (e.lastMergeCut())
+            std::cerr << "lettro-dict: " << in << ": only its first "
+                      << (engine::kMaxWordFileBytes >> 20) << " MiB were read\n";
         added += e.lastMergeAdded();
         skipped += e.lastMergeSkipped();
     }
@@ -123,6 +131,11 @@ int info(const std::string& dict)
 // "folded<TAB>original" lines in the list's order; data/make-language-words.sh sorts them.
 int fold(const engine::Language& language, const std::string& wordFile)
 {
+    // A pipe or a device would block here, or never end.
+    if (const engine::FileResult plain = engine::checkPlainFile(wordFile); !plain.ok()) {
+        std::cerr << "lettro-dict: " << wordFile << ": " << engine::describe(plain) << '\n';
+        return kFailed;
+    }
     std::ifstream in(wordFile, std::ios::binary);
     if (!in) {
         std::cerr << "lettro-dict: " << wordFile << ": cannot open the word file\n";

@@ -52,14 +52,24 @@ void appendLE32(std::string& out, std::uint32_t v)
 FileResult fail(FileStatus status, std::string detail = {}) { return {status, std::move(detail)}; }
 
 // QSaveFile writes a temporary file beside the target, syncs it and renames it over
-// the old one only when everything was written.
+// the old one only when everything was written. Unbuffered: a buffered write that fails
+// only when the file is closed would still be committed, cut short.
 class QtSaveFile : public SaveFile {
 public:
     explicit QtSaveFile(const std::string& path) : m_file(QString::fromStdString(path)) {}
-    bool open() override { return m_file.open(QIODevice::WriteOnly); }
+    bool open() override { return m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
     std::int64_t write(const char* data, std::int64_t size) override
     {
-        return m_file.write(data, size);
+        // A full disk first shows as a short write without a reason; writing on brings the
+        // failure with the system's own words.
+        std::int64_t done = 0;
+        while (done < size) {
+            const qint64 n = m_file.write(data + done, size - done);
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        return done;
     }
     bool commit() override { return m_file.commit(); }
     void cancel() override { m_file.cancelWriting(); }
@@ -170,16 +180,8 @@ FileResult parseDictionary(const unsigned char* data, std::size_t size, Dictiona
 
 FileResult readDictionaryFile(const std::string& path, DictionaryContents& out)
 {
-    std::error_code ec;
-    const auto fsPath = std::filesystem::path(path);
-    const auto st = std::filesystem::status(fsPath, ec);
-    if (st.type() == std::filesystem::file_type::not_found)
-        return fail(FileStatus::Missing);
-    if (ec)
-        return fail(FileStatus::Unreadable, ec.message());
-    if (st.type() == std::filesystem::file_type::directory)
-        return fail(FileStatus::Unreadable, "it is a folder");
-
+    if (FileResult plain = checkPlainFile(path); !plain.ok())
+        return plain;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         return fail(FileStatus::Unreadable, std::strerror(errno));
@@ -236,6 +238,21 @@ std::string serializeDictionary(const Trie& trie, int minWordSize, int maxWordSi
 namespace engine {
 
 using detail::fail;
+
+FileResult checkPlainFile(const std::string& path)
+{
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    if (type == std::filesystem::file_type::not_found)
+        return fail(FileStatus::Missing);
+    if (ec)
+        return fail(FileStatus::Unreadable, ec.message());
+    if (type == std::filesystem::file_type::directory)
+        return fail(FileStatus::Unreadable, "it is a folder");
+    if (type != std::filesystem::file_type::regular)
+        return fail(FileStatus::Unreadable, "it is not a plain file");
+    return {};
+}
 
 FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
                                const SaveFileMaker& makeFile)

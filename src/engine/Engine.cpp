@@ -192,6 +192,10 @@ int Engine::cReadTextFile(const std::string& pathOrDummy)
 
 int Engine::lastMergeAdded() const { return d->mergeAdded; }
 int Engine::lastMergeSkipped() const { return d->mergeSkipped; }
+bool Engine::lastMergeCut() const
+{
+    return d->reader.cut();
+}
 
 bool Engine::cWriteTextFile(const std::string& path) const
 {

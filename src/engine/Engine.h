@@ -36,6 +36,10 @@ struct FileResult {
 // The reason for a failure, with the system's words when it has any.
 std::string describe(const FileResult& result);
 
+// Whether `path` is a plain file, checked before anything opens it: a pipe or a device
+// would block the reading or never end it. Missing, or Unreadable with the reason.
+FileResult checkPlainFile(const std::string& path);
+
 // Replaces `path` with `bytes` atomically through the save file `makeFile` makes (the
 // disk when it is empty): the old file survives any failure.
 FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
@@ -44,6 +48,8 @@ FileResult writeFileAtomically(const std::string& path, const std::string& bytes
 inline constexpr int kAbsoluteMinWordSize = 2;
 inline constexpr int kAbsoluteMaxWordSize = 16;
 inline constexpr int kDefaultMinWordSize = 3;
+// A merge reads at most this much of a word file.
+inline constexpr std::uint64_t kMaxWordFileBytes = 64 << 20;
 
 class Engine {
 public:
@@ -74,6 +80,8 @@ public:
     // words of 3 to cMaxWordSize() letters. Blank lines count as neither.
     int lastMergeAdded() const;
     int lastMergeSkipped() const;
+    // Whether the latest merge stopped at kMaxWordFileBytes before the end of its file.
+    bool lastMergeCut() const;
     // Writes every word, one per line, alphabetically. False when it could not be written.
     bool cWriteTextFile(const std::string& path) const;
 

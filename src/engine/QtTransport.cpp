@@ -109,7 +109,7 @@ bool QtTransport::isAddress(const std::string& text)
 
 struct QtTransport::Connection {
     std::unique_ptr<QTcpSocket> socket; // null once ended
-    QTimer* stall = nullptr;            // the socket's child
+    QTimer* stall = nullptr;            // the socket's child: the frame time of `partial`
     bool established = false;
     bool ended = false; // Closed or Failed is queued
     PeerInfo peer;
@@ -124,8 +124,8 @@ struct QtTransport::Group {
     QHostAddress lastSender;
 };
 
-QtTransport::QtTransport(std::string localAddress, std::chrono::milliseconds stallTime)
-    : m_localAddress(std::move(localAddress)), m_stallTime(stallTime)
+QtTransport::QtTransport(std::string localAddress, std::chrono::milliseconds frameTime)
+    : m_localAddress(std::move(localAddress)), m_frameTime(frameTime)
 {
     if (!m_localAddress.empty() && isAddress(m_localAddress))
         m_bindAddress = QHostAddress(QString::fromStdString(m_localAddress));
@@ -150,6 +150,12 @@ int QtTransport::netStartup(int port, const std::string& irServiceName)
         QTcpServer* s = server.get();
         QObject::connect(s, &QTcpServer::newConnection, s, [this, s] {
             while (QTcpSocket* socket = s->nextPendingConnection()) {
+                // Turned away at once: descriptors stay bounded even while nobody polls.
+                if (m_connections.size() >= kMaxConnections) {
+                    socket->abort();
+                    delete socket;
+                    continue;
+                }
                 socket->setParent(nullptr);
                 const int handle = m_nextHandle++;
                 adopt(handle, socket);
@@ -204,9 +210,9 @@ void QtTransport::netClose(int handle)
     c->stall->disconnect();
     c->stall->stop();
     // Messages sent just before the close still go out; a peer that does not take them
-    // within the stall time is cut off.
+    // within the frame time is cut off.
     QObject::connect(s, &QAbstractSocket::disconnected, s, [this, s] { retire(s); });
-    QTimer::singleShot(m_stallTime, s, [this, s] {
+    QTimer::singleShot(m_frameTime, s, [this, s] {
         s->abort();
         retire(s);
     });
@@ -229,6 +235,8 @@ void QtTransport::retire(QTcpSocket* socket)
 NetPollResult QtTransport::netPoll()
 {
     m_ended.clear(); // safe here: no socket's signal is running
+    if (m_starved)
+        resumeReading(); // closed connections may have made room
     if (m_events.empty())
         return {};
     const NetPollResult event = m_events.front();
@@ -387,6 +395,8 @@ bool QtTransport::netGetData(int handle, std::string& message)
     } else {
         readFrames(handle); // there may be room again for what the socket holds
     }
+    if (m_starved)
+        resumeReading();
     return true;
 }
 
@@ -416,7 +426,7 @@ void QtTransport::adopt(int handle, QTcpSocket* socket)
     socket->setReadBufferSize(kSocketBuffer);
     c->stall = new QTimer(socket);
     c->stall->setSingleShot(true);
-    c->stall->setInterval(m_stallTime);
+    c->stall->setInterval(m_frameTime);
     QObject::connect(c->stall, &QTimer::timeout, socket,
                      [this, handle] { fail(handle, NetEvent::Closed); });
     m_connections[handle] = std::move(c);
@@ -446,8 +456,8 @@ void QtTransport::readFrames(int handle)
         return;
     Connection& c = *it->second;
     QTcpSocket& s = *c.socket;
-    bool progress = false;
-    bool full = false;
+    const auto held = [&c] { return c.partial.capacity() + c.waiting; };
+    const qsizetype others = bufferedBytes() - held();
     for (;;) {
         quint32 length = 0;
         if (c.partial.size() >= 4) {
@@ -464,25 +474,45 @@ void QtTransport::readFrames(int handle)
                 continue;
             }
         }
-        if (c.waiting >= kMaxWaiting) {
-            full = true;
+        if (c.waiting >= kMaxWaiting)
+            break; // taken again once its messages are taken
+        if (others + held() >= kMaxBuffered) {
+            m_starved = true;
             break;
         }
-        // Only what this frame still lacks: the rest stays in the socket for the next.
+        // Only what this frame still lacks, and only what has come: the buffer grows with
+        // the bytes, not with what a header announces.
         const qint64 need = c.partial.size() < 4 ? 4 - c.partial.size()
                                                  : 4 + static_cast<qint64>(length) - c.partial.size();
-        const QByteArray bytes = s.read(need);
-        if (bytes.isEmpty())
+        const qsizetype had = c.partial.size();
+        const qint64 want = std::min(need, s.bytesAvailable());
+        if (want <= 0)
             break;
-        c.partial.append(bytes);
-        progress = true;
+        c.partial.resize(had + static_cast<qsizetype>(want));
+        const qint64 got = s.read(c.partial.data() + had, want);
+        c.partial.resize(had + static_cast<qsizetype>(std::max<qint64>(got, 0)));
+        if (got <= 0)
+            break;
+        if (had == 0)
+            c.stall->start(); // a frame's time runs from its first byte, never restarted
     }
-    // Only a peer that stops part-way through a frame is timed; an idle one is not, nor
-    // one held back because its earlier messages have not been taken yet.
-    if (c.partial.isEmpty() || full)
+    if (c.partial.isEmpty())
         c.stall->stop();
-    else if (progress || !c.stall->isActive())
-        c.stall->start();
+}
+
+void QtTransport::resumeReading()
+{
+    m_starved = false;
+    for (const auto& [handle, c] : m_connections)
+        readFrames(handle);
+}
+
+qsizetype QtTransport::bufferedBytes() const
+{
+    qsizetype total = 0;
+    for (const auto& [handle, c] : m_connections)
+        total += c->partial.capacity() + c->waiting;
+    return total;
 }
 
 void QtTransport::fail(int handle, NetEvent event)

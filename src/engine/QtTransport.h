@@ -11,6 +11,10 @@
 // netGetRemoteInfo names the sender of the datagram netGetData took last (its address as
 // the name too). Datagrams loop back: a copy that sends to a group it listens on hears
 // itself.
+//
+// What a peer can make it hold is bounded: a frame must be whole within the frame time of
+// its first byte; unread and unfinished input of all connections together stops being
+// read at kMaxBuffered until some is taken; past kMaxConnections a newcomer is turned away.
 #pragma once
 
 #include "engine/Transport.h"
@@ -36,12 +40,17 @@ class QtTransport final : public Transport {
 public:
     // The largest message a frame may announce; a bigger one closes its connection.
     static constexpr quint32 kMaxMessage = 1024 * 1024;
+    // Received bytes held at most, for all connections together (see bufferedBytes).
+    static constexpr qsizetype kMaxBuffered = 8 * 1024 * 1024;
+    // Open connections at most; 21 players and a few peers still looking need far fewer.
+    static constexpr std::size_t kMaxConnections = 128;
 
     // `localAddress` ("" = the default) is the IPv4 address to listen on, connect from and
     // send multicast through; several copies on one machine each take their own 127.0.0.x.
-    // `stallTime`: how long a partial frame may wait for its next byte.
+    // `frameTime`: how long a frame may take from its first byte to its last, and how long
+    // a closed connection may take to send what was written before the close.
     explicit QtTransport(std::string localAddress = {},
-                         std::chrono::milliseconds stallTime = std::chrono::seconds(10));
+                         std::chrono::milliseconds frameTime = std::chrono::seconds(10));
     ~QtTransport() override;
     QtTransport(const QtTransport&) = delete;
     QtTransport& operator=(const QtTransport&) = delete;
@@ -67,12 +76,17 @@ public:
     void netSendData(int handle, const std::string& message) override;
     void setArrivalNotice(std::function<void()> notice) override;
 
+    // The memory that received input holds here: unfinished frames and whole messages not
+    // yet taken. Never much above kMaxBuffered.
+    qsizetype bufferedBytes() const;
+
 private:
     struct Connection;
     struct Group;
 
     void adopt(int handle, QTcpSocket* socket); // wires a socket's signals to its handle
     void readFrames(int handle);
+    void resumeReading();                  // reads again where the cap on held input stopped it
     void fail(int handle, NetEvent event); // ends the socket, queues Closed or Failed
     void push(int handle, NetEvent event, int byteCount = 0);
     void readDatagrams(int handle);
@@ -80,7 +94,8 @@ private:
 
     std::string m_localAddress;
     QHostAddress m_bindAddress; // null: the default
-    std::chrono::milliseconds m_stallTime;
+    std::chrono::milliseconds m_frameTime;
+    bool m_starved = false; // some connection waits for room under kMaxBuffered
     int m_nextHandle = 1;
     std::unique_ptr<QTcpServer> m_server;
     std::map<int, std::unique_ptr<Connection>> m_connections;

@@ -3,7 +3,9 @@
 #include "Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace engine {
 
@@ -24,18 +26,34 @@ QString cleanName(const std::string& name)
     n.remove(QLatin1Char('\\'));
     return n;
 }
+
+// The settings of an INI file; none when the file is there but is not a plain file, which
+// QSettings would wait on for ever: every value then reads as absent and nothing is stored.
+std::unique_ptr<QSettings> iniSettings(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile())
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
 } // namespace
 
 SettingsStore::SettingsStore()
+#ifdef Q_OS_WIN
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Penwick"), QStringLiteral("Lettro")))
+#else
+    // The file the native format uses here, read alone, so that its kind is checked first.
+    : m_settings(
+          iniSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                      QStringLiteral("/Penwick/Lettro.conf")))
+#endif
 {
 }
 
 SettingsStore::SettingsStore(const std::string& folder)
-    : m_settings(std::make_unique<QSettings>(
-          QDir(QString::fromStdString(folder)).filePath(QStringLiteral("Lettro.ini")),
-          QSettings::IniFormat))
+    : m_settings(
+          iniSettings(QDir(QString::fromStdString(folder)).filePath(QStringLiteral("Lettro.ini"))))
 {
 }
 
@@ -45,7 +63,7 @@ std::optional<std::string> SettingsStore::cGetRegValue(const std::string& key,
                                                        const std::string& name,
                                                        int maxLength) const
 {
-    if (maxLength <= 0)
+    if (maxLength <= 0 || !m_settings)
         return std::nullopt;
     m_settings->beginGroup(groupFor(key));
     const QVariant value = m_settings->value(cleanName(name));
@@ -72,6 +90,8 @@ std::optional<std::string> SettingsStore::cGetRegValue(const std::string& key,
 void SettingsStore::cSetRegValue(const std::string& key, const std::string& name,
                                  const std::string& value)
 {
+    if (!m_settings)
+        return;
     m_settings->beginGroup(groupFor(key));
     m_settings->setValue(cleanName(name), QString::fromStdString(value));
     m_settings->endGroup();
@@ -79,6 +99,8 @@ void SettingsStore::cSetRegValue(const std::string& key, const std::string& name
 
 bool SettingsStore::sync()
 {
+    if (!m_settings)
+        return false;
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }

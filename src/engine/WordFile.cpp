@@ -20,17 +20,18 @@ bool WordFileReader::open(const std::string& path)
     m_size = m_read = 0;
     m_skipped = 0;
     m_atStart = true;
+    m_cut = false;
     m_state = State::Leading;
     m_length = 0;
 
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (!checkPlainFile(path).ok())
         return false;
+    std::error_code ec;
     m_file = std::fopen(path.c_str(), "rb");
     if (!m_file)
         return false;
     const auto size = std::filesystem::file_size(path, ec);
-    m_size = ec ? 0 : size;
+    m_size = ec ? 0 : std::min<std::uint64_t>(size, kMaxWordFileBytes);
     m_buffer.resize(kStepBytes);
     return true;
 }
@@ -72,8 +73,15 @@ bool WordFileReader::step(int maxWordSize, std::vector<WordKey>& words)
 {
     if (!m_file)
         return true;
-    std::size_t n = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-    const bool finished = n < m_buffer.size(); // end of file or a read error
+    // A file that grows while it is read (or is simply huge) ends at the limit.
+    const std::size_t want = static_cast<std::size_t>(
+        std::min<std::uint64_t>(m_buffer.size(), kMaxWordFileBytes - m_read));
+    std::size_t n = std::fread(m_buffer.data(), 1, want, m_file);
+    bool finished = n < want; // end of file or a read error
+    if (!finished && m_read + n >= kMaxWordFileBytes) {
+        m_cut = std::fgetc(m_file) != EOF;
+        finished = true;
+    }
     const char* p = m_buffer.data();
     if (m_atStart && n > 0) {
         m_atStart = false;

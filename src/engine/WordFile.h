@@ -23,18 +23,19 @@ public:
     WordFileReader(const WordFileReader&) = delete;
     WordFileReader& operator=(const WordFileReader&) = delete;
 
-    // False when the file cannot be opened for reading.
+    // False when the file cannot be opened for reading or is not a plain file.
     bool open(const std::string& path);
     bool isOpen() const { return m_file != nullptr; }
     const std::string& path() const { return m_path; }
 
     // Reads the next step and appends its words of 3..maxWordSize letters (trimmed of
-    // spaces, tabs and CR, lower-cased). Returns true once the whole file has been read;
-    // the file is then closed.
+    // spaces, tabs and CR, lower-cased). Returns true once the whole file, or its first
+    // kMaxWordFileBytes, has been read; the file is then closed.
     bool step(int maxWordSize, std::vector<WordKey>& words);
 
     int percentDone() const;
     long long skippedLines() const { return m_skipped; }
+    bool cut() const { return m_cut; } // stopped at kMaxWordFileBytes
 
 private:
     void endLine(int maxWordSize, std::vector<WordKey>& words);
@@ -48,6 +49,7 @@ private:
     std::uint64_t m_read = 0;
     long long m_skipped = 0;
     bool m_atStart = true;
+    bool m_cut = false;
     State m_state = State::Leading;
     int m_length = 0;
     char m_letters[kKeyLetters] = {};

@@ -100,7 +100,7 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
         {NetworkHost, false, 5, "AK|812|100|NG", both("Ready to start")},
         {NetworkHost, false, 5, "AK|812|100|GR", both("Sending results")},
         {NetworkHost, false, 5, "AK|812|100|GB", ""},
-        {NetworkHost, false, 5, "AK|812|100|ZZ", "!WARNING - undefined acknowledgement received from peer5"},
+        {NetworkHost, false, 5, "AK|812|100|ZZ", "check x5 !WARNING - undefined acknowledgement received from peer5"},
         {NetworkPlayer, false, 5, "AK|812|1|PR", ">5:WT|812|100|3 "},
         {NetworkPlayer, false, 5, "AK|812|1|GB", "end "},
         {NetworkPlayer, false, 5, "AK|812|1|NG", ""}, // a host's acknowledgement
@@ -128,18 +128,18 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
     }
 }
 
-TEST(DispatchMessage, warningsFromOnePeerDoNotPileUp)
+// One warning per peer in a game, and none on top of another; the peer is cut off each time.
+TEST(DispatchMessage, aPeerGetsOneWarningAGame)
 {
     Machine m(NetworkHost);
-    m.prompter.answer(core::Answer::Ok, [&] {
-        m.receive(5, "XX|812"); // more arrives while the box is up
-        m.receive(5, "AK|812|100|QQ");
-    });
+    m.net->addresses[7] = "127.0.0.7";
+    m.prompter.answer(core::Answer::Ok, [&] { m.receive(7, "XX|812"); });
     m.receive(5, "XX|812");
-    m.receive(5, "XX|812");
+    m.receive(5, "AK|812|100|QQ");
+    m.receive(7, "AK|812|100|QQ");
     EXPECT_EQ(m.prompter.texts(), (QStringList{"WARNING - undefined message received from peer5",
-                                               "WARNING - undefined acknowledgement received from peer5",
-                                               "WARNING - undefined message received from peer5"}));
+                                               "WARNING - undefined acknowledgement received from peer7"}));
+    EXPECT_EQ(m.net->closed, (std::vector<int>{7, 5, 5, 7}));
 }
 
 } // namespace

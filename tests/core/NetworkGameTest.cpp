@@ -20,14 +20,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <functional>
+#include <thread>
+
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
 // One copy of the game: its dictionary, dice that shake ETIS/SOYW/OOIV/AATI, a prompter
 // that says OK, and network play opened as host or player under `name`.
 struct Copy {
-    Copy(const std::string& address, const std::string& name, bool host)
+    Copy(const std::string& address, const std::string& name, bool host,
+         std::chrono::milliseconds frameTime = std::chrono::seconds(10))
     {
         p.prompter = &prompter;
         prompter.autoOk = true;
@@ -36,7 +44,7 @@ struct Copy {
             p.engine.cDictionaryAdd(w);
         Dice::InitDice(p.board.DieFaces);
         p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        p.transport = std::make_unique<engine::QtTransport>(address);
+        p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
         p.savedForNetwork = SavedGameSettings{};
         Network::Initialize(p, false);
         p.network.Prompt.Text = name;
@@ -210,6 +218,94 @@ TEST_F(NetworkGame, bootsDuringAGameAndInTheLobby)
     boot(1);
     EXPECT_EQ(host.statuses(), "Ann:Waiting for players ");
     ASSERT_TRUE(run([&] { return !bob.p.network.Window.Shown; }));
+}
+
+// A socket of this test bound to `from`: a connection to 127.0.0.6:20000 or, with
+// `listening`, a listener on port 20000 that never accepts.
+int Raw(const char* from, bool listening = false)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{.sin_family = AF_INET, .sin_port = htons(listening ? 20000 : 0), .sin_addr = {}, .sin_zero = {}};
+    inet_pton(AF_INET, from, &a.sin_addr);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    a.sin_port = htons(20000);
+    inet_pton(AF_INET, "127.0.0.6", &a.sin_addr);
+    EXPECT_EQ(listening ? ::listen(fd, 4096) : ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    return fd;
+}
+
+// What strangers can make a host hold, measured by its descriptors (the process's, less this
+// test's own sockets) and its transport's count of held input: a flood of hellos from one
+// address; 200 connections sending part of a frame while a warning box holds the network
+// up; the same trickling a byte at a time. Its player stays throughout.
+TEST_F(NetworkGame, strangersMakeAHostHoldOnlySoMuch)
+{
+    using namespace std::chrono_literals;
+    Copy guard{"127.0.0.6", "Dee", true, 400ms};
+    auto& net = static_cast<engine::QtTransport&>(*guard.p.transport);
+    copies = {&guard, &bob};
+    ASSERT_TRUE(run([&] { return guard.p.network.Players.size() == 2 && bob.p.network.GamePhase == 0; }));
+    const auto fds = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    std::vector<int> mine;
+    const long before = fds();
+    const auto held = [&] { return fds() - before - static_cast<long>(mine.size()); };
+
+    mine = {Raw("127.0.0.7", true), ::socket(AF_INET, SOCK_DGRAM, 0)};
+    in_addr from{};
+    inet_pton(AF_INET, "127.0.0.7", &from);
+    setsockopt(mine[1], IPPROTO_IP, IP_MULTICAST_IF, &from, sizeof from);
+    sockaddr_in group{.sin_family = AF_INET, .sin_port = htons(20001), .sin_addr = {}, .sin_zero = {}};
+    inet_pton(AF_INET, "232.2.3.2", &group.sin_addr);
+    long most = 0;
+    for (int burst = 0; burst < 30; ++burst) {
+        for (int i = 0; i < 100; ++i)
+            sendto(mine[1], "HI", 2, 0, reinterpret_cast<sockaddr*>(&group), sizeof group);
+        run([] { return false; }, 3);
+        most = std::max(most, held());
+    }
+    EXPECT_LE(most, 3) << "one answer at a time to one address";
+
+    const std::string id = std::to_string(guard.p.network.GameId);
+    std::string frame(4 + 64 * 1024, 'x');
+    frame.replace(0, 4, std::string("\x00\x10\x00\x00", 4)); // a megabyte announced
+    bool boxed = false;
+    guard.prompter.answer(core::Answer::Ok, [&] {
+        boxed = true;
+        for (int i = 0; i < 200; ++i) {
+            mine.push_back(Raw("127.0.0.8"));
+            send(mine.back(), frame.data(), frame.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        EXPECT_LE(held(), static_cast<long>(engine::QtTransport::kMaxConnections) + 3);
+        EXPECT_LE(net.bufferedBytes(), engine::QtTransport::kMaxBuffered + engine::QtTransport::kMaxMessage);
+    });
+    mine.push_back(Raw("127.0.0.8"));
+    const std::string unknown = "XX|" + id;
+    const std::string header{'\0', '\0', '\0', static_cast<char>(unknown.size())};
+    send(mine.back(), (header + unknown).data(), 4 + unknown.size(), MSG_NOSIGNAL);
+    ASSERT_TRUE(run([&] { return boxed; }));
+    run([] { return false; }, 3);
+    EXPECT_LE(held(), static_cast<long>(NetworkState::kMaxStrangers) + 3) << "the oldest strangers went";
+
+    // A frame must be whole within its time from its first byte, however it trickles.
+    for (int tick = 0; tick < 12; ++tick) {
+        for (std::size_t i = 2; i < mine.size(); ++i)
+            send(mine[i], "x", 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+        std::this_thread::sleep_for(100ms);
+        run([] { return false; }, 2);
+    }
+    char byte = 0;
+    for (std::size_t i = 2; i < mine.size(); ++i) {
+        const ssize_t got = recv(mine[i], &byte, 1, MSG_DONTWAIT);
+        EXPECT_TRUE(got == 0 || (got < 0 && errno != EAGAIN)) << "still open: " << i;
+    }
+    EXPECT_EQ(net.bufferedBytes(), 0);
+    for (int fd : mine)
+        ::close(fd);
+    mine.clear();
+    run([] { return false; }, 5);
+    EXPECT_LE(held(), 2);
+    EXPECT_TRUE(guard.p.network.Players[1].Connected && bob.p.network.GamePhase == 0);
 }
 
 } // namespace

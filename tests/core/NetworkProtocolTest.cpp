@@ -12,6 +12,8 @@
 
 namespace {
 
+const std::string kTable = "PT|77|1|Standard,NoRepeatLetters,180,3,-|";
+
 // A host (Ann) or a searching player in a lobby opened as the Network button does.
 struct Lobby {
     explicit Lobby(bool host, const std::string& address = "127.0.0.2")
@@ -139,7 +141,7 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     Network::PollNetwork(lobby.p);
     EXPECT_EQ(lobby.net->sent, (std::vector<std::pair<int, std::string>>{{101, "HA|127.0.0.2"}}));
 
-    // A joiner whose first connection fails tries again; an admitted one ignores "IR".
+    // A joiner whose first connection fails tries again; an "IR" from elsewhere is cut off.
     Lobby player(false, "127.0.0.1"); // shown as no address at all
     EXPECT_EQ(player.p.network.LocalAddress, "");
     player.p.network.HostAddress = "127.0.0.2";
@@ -149,7 +151,7 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     EXPECT_EQ(player.net->connects, std::vector<std::string>{"127.0.0.2"}) << "at once, in the same tick";
     EXPECT_EQ(player.p.network.HostHandle, 101);
     player.p.network.LocalPlayerId = 300;
-    EXPECT_EQ(player.receive(5, "IR|77|400|77"), "");
+    EXPECT_EQ(player.receive(5, "IR|77|400|77"), "x5 ");
     EXPECT_EQ(player.p.network.LocalPlayerId, 300);
 
     // Results in, then the table saying "Sending results" lost with the connection: the
@@ -158,7 +160,7 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     Lobby late(false);
     late.p.network.HostHandle = 4;
     late.receive(4, "IR|77|100|77");
-    const std::string table = "PT|77|1|Standard,NoRepeatLetters,180,3,-|";
+    const std::string& table = kTable;
     const std::string bo = "|100|Bo|d|b|PC|->h|";
     late.receive(4, table + "3|1|Ann|d|a|PC|Host|Waiting for results" + bo +
                         "Waiting for results|200|Cy|d|c|PC|->h|Waiting for results");
@@ -167,6 +169,80 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     EXPECT_TRUE(late.p.results.Open);
     EXPECT_EQ(late.p.game.PlayerNames, (std::vector<std::string>{"Ann", "Bo", "Cy"}));
     EXPECT_EQ(late.p.game.PlayerWords, (std::vector<std::vector<std::string>>{{"cat"}, {"dog"}, {"emu"}}));
+}
+
+// A player hears its host only on the connection to the host (here 4); on the host, only
+// player 100's own connection (10) or a new one from where it joined (127.0.0.3, "a" in its
+// row) speaks for it. Anything else is dropped with its connection and changes nothing.
+TEST(NetworkProtocol, strangersAreCutOffAndChangeNothing)
+{
+    const std::string table = kTable + "2|1|Ann|d|a|PC|Host|Waiting for players|100|Bo|d|b|PC|->h|";
+    const struct {
+        bool host;
+        std::string from, text, outcome;
+        bool changes = false;
+    } cases[] = {
+        // clang-format off
+        {false, "", "WR|77", "x9 "},
+        {false, "", "NG|77|Frantic,NoRepeatLetters,180,3,-|EEEEEEEEEEEEEEEE|0", "x9 "},
+        {false, "", table + "Ready to start", "x9 "},
+        {false, "", "GR|77|0|0", "x9 "},
+        {false, "", "GB|77|1", "x9 "},
+        {false, "", "WG", "x9 "},
+        {false, "", "AK|77|1|GB", "x9 "},
+        {false, "", "IR|78|200|78", "x9 "},
+        {false, "", "HI", "HA "}, // a stranger may ask where the host is
+        {true, "127.0.0.66", "PR|G|100|1|cat", "x9 "},
+        {true, "127.0.0.66", "WT|G|100|0", "x9 "},
+        {true, "127.0.0.66", "GB|G|100", "x9 "},
+        {true, "127.0.0.66", "AK|G|100|NG", "x9 "},
+        {true, "127.0.0.66", "AK|G|100|GR", "x9 "},
+        {true, "127.0.0.66", "AK|G|100|IR", "x9 "},
+        {true, "127.0.0.3", "WT|G|100|0", "PT x10 ", true},
+        {true, "a", "PR|G|100|1|cat", "AK PT x10 ", true},
+        // clang-format on
+    };
+    const auto state = [](const Program& p) {
+        const NetworkState& n = p.network;
+        std::string s = std::to_string(n.GamePhase) + " " + std::to_string(n.LocalPlayerId) + " " +
+                        std::to_string(n.LeaveCountdown + n.SyncCountdown) + (n.Window.Shown ? "" : " gone");
+        for (const PlayerEntry& e : n.Players)
+            s += " " + std::to_string(e.PlayerId) + e.Status + std::to_string(e.Handle);
+        for (const Words& w : p.game.PlayerWords)
+            s += " " + std::to_string(w.size());
+        return s;
+    };
+    for (const auto& c : cases) {
+        Lobby m(c.host);
+        std::string text = c.text;
+        if (c.host) {
+            m.net->addresses[10] = "127.0.0.3";
+            m.join(10);
+            m.net->addresses[9] = c.from;
+            if (const auto at = text.find("|G|"); at != std::string::npos)
+                text.replace(at, 3, "|" + std::to_string(m.p.network.GameId) + "|");
+        } else {
+            m.p.network.HostHandle = 4;
+            m.receive(4, "IR|77|100|77");
+            m.receive(4, table + "Waiting for players");
+        }
+        const std::string before = state(m.p);
+        EXPECT_EQ(m.receive(9, text), c.outcome) << text;
+        EXPECT_EQ(state(m.p) != before, c.changes) << text << ": " << state(m.p);
+    }
+
+    // The host's own messages still drive a player, and a table naming a state nobody
+    // knows is warned about once and its connection closed, not acknowledged.
+    Lobby player(false);
+    player.p.network.HostHandle = 4;
+    player.receive(4, "IR|77|100|77");
+    EXPECT_EQ(player.receive(4, table + "Waiting for players"), "AK ");
+    for (int twice = 0; twice < 2; ++twice) {
+        player.p.network.Players[0].Handle = 4; // back, as after a reconnection
+        EXPECT_EQ(player.receive(4, table + "Dancing"), "x4 ");
+    }
+    EXPECT_EQ(player.prompter.texts(), QStringList{"Unknown game state"});
+    EXPECT_EQ(player.p.network.GamePhase, -100);
 }
 
 } // namespace

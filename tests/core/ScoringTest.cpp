@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -89,6 +90,47 @@ TEST(Scoring, percentsDoNotOverflowAndRemoveTakesOnlyTheFirstMatch)
     Scoring::RemoveWord(list, "tea");
     Scoring::RemoveWord(list, "sea");
     EXPECT_EQ(list, (Words{"eat", "tea", "ate"})) << "only the first match goes";
+}
+
+// Against a plain reference (each common word leaves each finder's list by RemoveWord, once
+// per time the board lists it), on random games whose lists repeat words.
+TEST(Scoring, unusedAndCommonAgreeWithAPlainReference)
+{
+    std::mt19937 draw(3);
+    const auto words = [&](unsigned most) {
+        Words list(draw() % most);
+        for (std::string& w : list)
+            w = std::string(1, static_cast<char>('a' + draw() % 6));
+        return list;
+    };
+    for (int round = 0; round < 300; ++round) {
+        GameState game;
+        game.GameMode = NetworkHost;
+        game.PlayerCount = 1 + static_cast<int>(draw() % 4);
+        for (int p = 0; p < game.PlayerCount; ++p)
+            game.PlayerWords.push_back(words(9));
+        const Words board = words(11);
+        Evaluation eval;
+        Scoring::ClassifyWords(game, board, eval);
+        Evaluation plain = eval;
+        Scoring::FindUnusedAndCommon(game, board, eval);
+        for (const std::string& d : board) {
+            std::vector<std::size_t> finders;
+            for (std::size_t p = 0; p < game.PlayerWords.size(); ++p)
+                if (Scoring::Contains(game.PlayerWords[p], d))
+                    finders.push_back(p);
+            if (finders.empty()) {
+                plain.UnusedWords.push_back(d);
+            } else if (finders.size() > 1) {
+                plain.CommonWords.push_back(d);
+                for (std::size_t p : finders)
+                    Scoring::RemoveWord(plain.PlayerDefinedWords[p], d);
+            }
+        }
+        EXPECT_EQ(eval.UnusedWords, plain.UnusedWords);
+        EXPECT_EQ(eval.CommonWords, plain.CommonWords);
+        EXPECT_EQ(eval.PlayerDefinedWords, plain.PlayerDefinedWords);
+    }
 }
 
 TEST(Results, selectorsOfEveryMode)

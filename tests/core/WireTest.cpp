@@ -94,9 +94,7 @@ TEST(Wire, malformedAndUnknownTextsAreDropped)
 {
     const std::string table1 = "|1|1|n|d|a|PC|Host|s";
     const std::pair<std::string, Parsed> cases[] = {
-        {"AK|1|\xC0\xAF|GB", Parsed::Malformed}, // not UTF-8: an overlong "/"
-        {"HA|\xED\xA0\x80", Parsed::Malformed},  // a surrogate
-        {"HA|\xE2\x82", Parsed::Malformed},      // cut short
+        {"AK|1|\xC0\xAF|GB", Parsed::Malformed}, // not UTF-8, so Windows-1252: "À¯"
         {"AK|1|2", Parsed::Malformed},
         {"GB|x|1", Parsed::Malformed},
         {"GB|1|32768", Parsed::Malformed},
@@ -133,6 +131,27 @@ TEST(Wire, malformedAndUnknownTextsAreDropped)
     for (const auto& [text, outcome] : cases)
         EXPECT_EQ(Parse(text).outcome, outcome) << text;
     EXPECT_EQ(Parse("XX|77").gameId, 77) << "an unknown code's game id is still checked";
+}
+
+// Names lose what would make them lie or split a table cell; text from a peer that writes
+// its system's code page (not UTF-8) is read as Windows-1252.
+TEST(Wire, namesShowWhatTheySay)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xE2\x80\xAE" "evil", "evil"}, // a right-to-left override made it read "live"
+        {"a\xE2\x80\x8E\xE2\x80\x8F\xE2\x80\xAA\xE2\x80\xAC\xE2\x81\xA6\xE2\x81\xA9" "b", "ab"},
+        {"A\r\nB\nC\rD\xE2\x80\xA8" "E", "A B C D E"},
+        {"a\x01\x1B\x7F\xC2\x80\xC2\x9F" "b\t", "ab"},
+        {std::string(3, '\x01') + std::string(52, 'x'), std::string(50, 'x')}, // removed, not counted
+        {"Ren\xE9", "Ren\xC3\xA9"},
+        {"\x80 \x81\x9F", "\xE2\x82\xAC \xC5\xB8"}, // undefined 0x81 is a C1 control
+        {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"}, // a cut UTF-8 sequence is not UTF-8
+    };
+    for (const auto& [raw, shown] : cases) {
+        const ParseResult r = Parse("HA|" + raw);
+        ASSERT_EQ(r.outcome, Parsed::Ok) << raw;
+        EXPECT_EQ(std::get<HostAnswer>(r.message).Address, shown) << raw;
+    }
 }
 
 } // namespace

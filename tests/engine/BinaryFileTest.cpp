@@ -8,7 +8,11 @@
 
 #include <QDir>
 
+#include <csignal>
 #include <cstring>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -96,6 +100,10 @@ TEST_F(BinaryFile, BadFilesAreRefusedWithTheirReason)
     EXPECT_EQ(statusOf(huge), FileStatus::Truncated);
     EXPECT_EQ(statusOf(good + "x"), FileStatus::Damaged);
     EXPECT_EQ(engine::describe(FileStatus::Damaged), "the file is damaged");
+    // Not plain files, refused before anything opens them: a pipe would block for ever.
+    ASSERT_EQ(mkfifo(dir.path("pipe.dat").c_str(), 0600), 0);
+    for (const std::string& odd : {dir.path("pipe.dat"), std::string("/dev/zero")})
+        EXPECT_EQ(engine::describe(e.cReadBinaryDictionary(odd)), "the file cannot be read (it is not a plain file)");
     // Truncations and flips of single bits and whole bytes: every byte of the header,
     // samples of the nodes and the checksum.
     for (std::size_t i = 0; i < good.size(); i += i < 28 ? 1 : 5) {
@@ -111,6 +119,30 @@ TEST_F(BinaryFile, BadFilesAreRefusedWithTheirReason)
             EXPECT_TRUE(s == want || (i >= 20 && i < 24 && s == FileStatus::Truncated)) << i;
         }
     }
+}
+
+// Saves without room (a file-size limit stands in for a full disk) fail in the system's own
+// words and leave the old file: a large save, and a small one, which a write buffer would
+// have failed only at the close and then committed cut short.
+TEST_F(BinaryFile, ASaveWithoutRoomSaysWhyAndKeepsTheOldFile)
+{
+    Engine small, large;
+    ASSERT_TRUE(small.cReadBinaryDictionary(dir.path("small.dat")).ok());
+    for (int i = 0; i < 26 * 26 * 26; ++i)
+        large.cDictionaryAdd(std::string{char('a' + i % 26), char('a' + i / 26 % 26), char('a' + i / 676), 'x'});
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    for (const auto& [e, limit] : {std::pair{&small, 100}, {&large, 20000}}) {
+        rlimit low = saved;
+        low.rlim_cur = static_cast<rlim_t>(limit);
+        setrlimit(RLIMIT_FSIZE, &low);
+        const std::string why = engine::describe(e->cWriteBinaryDictionary(dir.path("small.dat")));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_EQ(why, "the file could not be written (" + std::string(std::strerror(EFBIG)) + ")") << limit;
+        EXPECT_EQ(readFile(dir.path("small.dat")), good) << limit;
+    }
+    std::signal(SIGXFSZ, handler);
 }
 
 TEST_F(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <set>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -129,12 +132,21 @@ TEST(WordFile, MergedWordsSkippedLinesAndUnreadableFiles)
         EXPECT_EQ(percents.size() > 5 && middle > 0 && middle < 100, c.text.size() > 1000);
         EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
     }
-    // Files that cannot be read end the merge at once and change nothing.
+    // Files that cannot be read end the merge at once and change nothing: a folder, a pipe
+    // (which would block) and a device (which would never end) too.
     Engine e;
     e.cDictionaryAdd("keep");
-    for (const std::string& bad : {dir.path("missing.txt"), dir.path()}) // a folder too
+    ASSERT_EQ(mkfifo(dir.path("pipe").c_str(), 0600), 0);
+    for (const std::string& bad : {dir.path("missing.txt"), dir.path(), dir.path("pipe"), std::string("/dev/zero")})
         EXPECT_EQ(Merge(e, bad).size(), 1u) << bad;
     EXPECT_EQ(EveryWord(e), Words{"keep"});
+    // A file past the limit (zeros, then a word) is merged up to it, and says so.
+    writeFile(dir.path("w.txt"), "zebra\n");
+    std::filesystem::resize_file(dir.path("w.txt"), engine::kMaxWordFileBytes);
+    std::ofstream(dir.path("w.txt"), std::ios::app) << "\nafter\n";
+    Merge(e, dir.path("w.txt"));
+    EXPECT_TRUE(e.lastMergeCut());
+    EXPECT_EQ(EveryWord(e), (Words{"keep", "zebra"}));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using engine::kSettingsKey;
@@ -31,6 +33,18 @@ TEST(Settings, ValuesAreCutToTheLengthWithoutSplittingACharacter)
     ASSERT_TRUE(store.sync());
     EXPECT_EQ(QSettings(dir.filePath("Lettro.ini"), QSettings::IniFormat).value("Default/Player").toString().toStdString(),
               "\xe2\x82\xac");
+}
+
+// A pipe in place of the file, which would be waited on for ever, is left alone: nothing
+// is read from it or stored.
+TEST(Settings, APipeInPlaceOfTheFileIsNotUsed)
+{
+    enginetest::TempDir dir;
+    ASSERT_EQ(mkfifo(dir.path("Lettro.ini").c_str(), 0600), 0);
+    SettingsStore store(dir.path());
+    store.cSetRegValue(kSettingsKey, "Player", "Ann");
+    EXPECT_FALSE(store.cGetRegValue(kSettingsKey, "Player", 64));
+    EXPECT_FALSE(store.sync());
 }
 
 } // namespace

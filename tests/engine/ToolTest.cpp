@@ -36,6 +36,7 @@ TEST(Tool, CommandsOutputAndExitCodes)
         // A language's built dictionary is found beside the tool; its word list is folded.
         {{"--language", "it", "info"}, 0, "*"},
         {{"fold", "--language", "de", dir.path("de.txt")}, 0, "strasse\tStraße\n"},
+        {{"fold", "--language", "de", "/dev/zero"}, 1, ""}, // would never end
         {{"export", "--language", "xx"}, 2, "*"},
         // Definitions come from the installed data packages.
         {{"define", "cats"}, 0, "cat (noun)\n"

@@ -39,7 +39,8 @@ public:
     engine::PeerInfo netGetLocalInfo() override { return local; }
     engine::PeerInfo netGetRemoteInfo(int handle) override
     {
-        return {"peer" + std::to_string(handle), "127.0.0.9"};
+        const auto at = addresses.find(handle);
+        return {"peer" + std::to_string(handle), at == addresses.end() ? "127.0.0.9" : at->second};
     }
     bool netGetData(int handle, std::string& message) override
     {
@@ -61,4 +62,5 @@ public:
     std::map<int, std::deque<std::string>> incoming;
     std::vector<std::pair<int, std::string>> sent; // handle -1: multicast
     std::vector<int> closed;
+    std::map<int, std::string> addresses; // peers' addresses by handle; 127.0.0.9 if not here
 };

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kInstalledPage = QStringLiteral(LETTRO_INSTALLED_HELP_PAGE);
@@ -63,6 +65,12 @@ TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(t.app.helpBrowser, nullptr) << "a frame close destroys the window";
     QFile::remove(t.folder.filePath("Lettro.htm"));
+    t.window->HelpButton->click();
+    EXPECT_TRUE(t.app.helpBrowser->WebBrowser->toPlainText().contains("could not be found"));
+    // Nor is a pipe in its place, which would be waited on for ever.
+    t.app.helpBrowser->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(mkfifo(QFile::encodeName(t.folder.filePath("Lettro.htm")).constData(), 0600), 0);
     t.window->HelpButton->click();
     EXPECT_TRUE(t.app.helpBrowser->WebBrowser->toPlainText().contains("could not be found"));
 }

@@ -38,6 +38,10 @@ void MergeDone(Program& app)
     ListWords(app);
     app.dictionary.DictionaryUpdated = true;
     Editor(app).Status = MergeSummary(app.engine.lastMergeAdded(), app.engine.lastMergeSkipped());
+    if (app.engine.lastMergeCut())
+        EditorAsk(app, QStringLiteral("The word file is larger than %1 MiB: only its first %1 MiB "
+                                      "were merged.")
+                           .arg(engine::kMaxWordFileBytes >> 20));
 }
 
 } // namespace

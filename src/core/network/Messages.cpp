@@ -25,18 +25,12 @@ bool ForThisRole(int mode, const std::string& code)
     return false; // no network play: nobody is listening
 }
 
-// A warning about what a peer sent, named after the peer. While one is on screen a
-// second of the same kind is dropped, so a peer cannot pile boxes up.
-void Warn(Program& app, bool NetworkState::*open, const char* text, int handle)
+// Player: the connection to the host it has joined, or is joining.
+bool FromHost(const Program& app, int handle)
 {
-    if (app.network.*open)
-        return;
-    app.network.*open = true;
-    const std::string peer =
-        app.transport ? Wire::CleanName(app.transport->netGetRemoteInfo(handle).name) : "";
-    Ask(app, QString::fromUtf8(text) + QString::fromStdString(peer), core::Buttons::Ok,
-        QStringLiteral("Lettro"), core::Owner::Lobby);
-    app.network.*open = false;
+    const NetworkState& n = app.network;
+    const bool admitted = !n.Players.empty() && n.Players[0].PlayerId != 0;
+    return handle == (admitted ? n.Players[0].Handle : n.HostHandle);
 }
 
 void OnAck(Program& app, int handle, const Wire::Ack& ack)
@@ -48,19 +42,23 @@ void OnAck(Program& app, int handle, const Wire::Ack& ack)
             app.network.Handlers->EndNetworkGame(app);
     } else if (code == "GR" || code == "NG") {
         const int sender = FindPlayerById(app, ack.PlayerId);
-        if (host && sender > 0) {
+        if (host && sender > 0 && !SpeaksFor(app, sender, handle)) {
+            DropConnection(app, handle);
+        } else if (host && sender > 0) {
             SetStatus(app, sender, code == "GR" ? "Sending results" : "Ready to start");
             BroadcastPlayerTable(app);
         }
     } else if (code == "IR") {
-        if (host)
+        // The table goes only to a player just admitted on this connection.
+        if (host && FindPlayerByHandle(app, handle) > 0)
             SendPT(app, handle);
+        else if (host)
+            DropConnection(app, handle);
     } else if (code == "PR") {
         if (!host)
             SendWT(app, handle);
     } else if (!IsOneOf(code, {"PT", "RC", "WR"})) {
-        Warn(app, &NetworkState::AckWarningOpen,
-             "WARNING - undefined acknowledgement received from ", handle);
+        WarnAndClose(app, handle, "WARNING - undefined acknowledgement received from ");
     }
 }
 
@@ -201,6 +199,7 @@ void CloseConnection(Program& app, int handle)
 {
     if (app.transport)
         app.transport->netClose(handle);
+    app.network.Forget(handle);
     if (const int i = FindPlayerByHandle(app, handle); i >= 0) {
         PlayerEntry& entry = app.network.Players[static_cast<std::size_t>(i)];
         entry.Connected = false;
@@ -208,6 +207,41 @@ void CloseConnection(Program& app, int handle)
     }
     if (app.network.Handlers)
         app.network.Handlers->CheckPhaseProgress(app);
+}
+
+void DropConnection(Program& app, int handle)
+{
+    if (app.transport)
+        app.transport->netClose(handle);
+    app.network.Forget(handle);
+}
+
+bool SpeaksFor(Program& app, int index, int handle)
+{
+    const auto& players = app.network.Players;
+    if (index < 0 || index >= static_cast<int>(players.size()) || handle < 0)
+        return false;
+    const PlayerEntry& e = players[static_cast<std::size_t>(index)];
+    if (handle == e.Handle)
+        return true;
+    const std::string from = app.transport ? app.transport->netGetRemoteInfo(handle).address : "";
+    return !from.empty() && (from == e.AdmittedFrom || from == e.Address);
+}
+
+void WarnAndClose(Program& app, int handle, const std::string& text, bool named)
+{
+    NetworkState& n = app.network;
+    const engine::PeerInfo peer =
+        app.transport ? app.transport->netGetRemoteInfo(handle) : engine::PeerInfo{};
+    if (!n.WarningOpen && std::find(n.WarnedPeers.begin(), n.WarnedPeers.end(), peer.address) ==
+                              n.WarnedPeers.end()) {
+        n.WarnedPeers.push_back(peer.address);
+        n.WarningOpen = true;
+        Ask(app, QString::fromStdString(text + (named ? Wire::CleanName(peer.name) : "")),
+            core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Lobby);
+        n.WarningOpen = false;
+    }
+    CloseConnection(app, handle);
 }
 
 void DispatchMessage(Program& app, int handle, int /*byteCount: messages arrive whole*/)
@@ -222,6 +256,13 @@ void DispatchMessage(Program& app, int handle, int /*byteCount: messages arrive 
     if (handle == n.DiscoveryHandle && handle >= 0 && text != "HI")
         return;
     const Wire::ParseResult received = Wire::Parse(text);
+    // A player hears its host only on the connection to it; on any other, a peer may look
+    // for a host or answer the search, and is cut off for anything else.
+    if (app.game.GameMode == NetworkPlayer && !FromHost(app, handle) &&
+        !IsOneOf(received.code, {"HI", "HA"})) {
+        DropConnection(app, handle);
+        return;
+    }
     const bool known = received.outcome == Wire::Parsed::Ok;
     if (received.outcome == Wire::Parsed::Malformed ||
         (known && !ForThisRole(app.game.GameMode, received.code)))
@@ -245,9 +286,7 @@ void DispatchMessage(Program& app, int handle, int /*byteCount: messages arrive 
         return;
     }
     if (!known) {
-        Warn(app, &NetworkState::MessageWarningOpen, "WARNING - undefined message received from ",
-             handle);
-        CloseConnection(app, handle);
+        WarnAndClose(app, handle, "WARNING - undefined message received from ");
     } else if (ack) {
         OnAck(app, handle, *ack);
     } else if (!std::holds_alternative<Wire::Ignored>(received.message) && n.Handlers) {

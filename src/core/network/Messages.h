@@ -45,6 +45,17 @@ void BroadcastPlayerTable(Program& app);
 // Closes a connection; its table entry, if any, is no longer connected. Then the phase
 // may move on.
 void CloseConnection(Program& app, int handle);
+// Closes a connection that speaks for no table entry, leaving the phase alone.
+void DropConnection(Program& app, int handle);
+
+// Host: whether a connection may speak for the player of table entry `index`: its own
+// connection, or one from the address the player was admitted from.
+bool SpeaksFor(Program& app, int index, int handle);
+
+// A warning about what came on a connection (the peer's name appended when `named`),
+// shown at most once per peer address in a game and never on top of another; then the
+// connection is closed.
+void WarnAndClose(Program& app, int handle, const std::string& text, bool named = true);
 
 // Reads the message waiting on a connection and takes it through the checks: valid text
 // and fields, the right role, the game id, a leaving player, a player who left; then an

@@ -23,6 +23,18 @@ const char* const kStatuses[] = {"Waiting for players", "Sending game data",   "
 const std::string kLeft = "Left game";
 constexpr int kLeaveTicks = 50, kGoodbyeTicks = 25, kSyncTicks = 75, kHelloTicks = 25,
               kQuitTicks = 10;
+constexpr int kUnknownPhase = -100;
+
+// The state number of a Status text; kUnknownPhase for any other text.
+int PhaseOf(const std::string& status)
+{
+    if (status == kLeft)
+        return -2;
+    for (int i = 0; i < 8; ++i)
+        if (status == kStatuses[i])
+            return i;
+    return kUnknownPhase;
+}
 
 bool Host(const Program& app)
 {
@@ -80,10 +92,15 @@ int SenderIndex(Program& app, int id)
     return i > 0 ? i : -1;
 }
 
-// "PR" and "WT" may come on a new connection: the entry takes it over. The old one is
-// closed without the phase test, so a moment without a connection starts nothing.
-void TakeOver(Program& app, int index, int handle)
+// "PR" and "WT" may come on a new connection from where the player was admitted: the
+// entry takes it over. The old one is closed without the phase test, so a moment without a
+// connection starts nothing. From anywhere else the message is dropped with its connection.
+bool TakeOver(Program& app, int index, int handle)
 {
+    if (!SpeaksFor(app, index, handle)) {
+        DropConnection(app, handle);
+        return false;
+    }
     PlayerEntry& e = Entry(app, index);
     if (e.Handle != handle) {
         if (e.Handle >= 0 && app.transport)
@@ -91,6 +108,7 @@ void TakeOver(Program& app, int index, int handle)
         e.Handle = handle;
     }
     e.Connected = true;
+    return true;
 }
 
 // The table's answer to a report: current, or the whole table.
@@ -146,6 +164,8 @@ void StopNetwork(Program& app)
     n.Window.Shown = false;
     n.Window.MainWindowEnabled = true;
     n.AnswerHandles.clear();
+    n.Strangers.clear();
+    n.WarnedPeers.clear();
     n.WrongGameAnswered.clear();
     n.DiscoveryHandle = -1;
     n.TickEnded = true;
@@ -208,6 +228,10 @@ private:
             return;
         }
         if (const int i = SenderIndex(app, m.PlayerId); i > 0) {
+            if (!SpeaksFor(app, i, handle)) {
+                DropConnection(app, handle);
+                return;
+            }
             n.Window.BootSelectedRow = -1;
             if (n.GamePhase != 0)
                 SetStatus(app, i, kLeft);
@@ -249,9 +273,14 @@ private:
             if (n.LeaveCountdown > 0 || !app.transport)
                 return;
             const std::string from = app.transport->netGetRemoteInfo(handle).address;
+            // One answer per searching address at a time, and only a few in all.
+            if (from.empty() || n.AnswerHandles.size() >= NetworkState::kMaxAnswers ||
+                std::any_of(n.AnswerHandles.begin(), n.AnswerHandles.end(),
+                            [&](const AnswerConnection& a) { return a.Address == from; }))
+                return;
             const int back = app.transport->netIPConnect(from, Wire::kStreamPort);
             if (back >= 0)
-                n.AnswerHandles.push_back(back);
+                n.AnswerHandles.push_back({back, from, NetworkState::kAnswerTicks});
         } else if (n.HostPlayerId >= 0) {
             if (const int host = FindPlayerById(app, n.HostPlayerId); host >= 0)
                 SendHA(app, handle, Entry(app, host).Address);
@@ -285,8 +314,11 @@ private:
             return;
         }
         n.Window.BootSelectedRow = -1;
+        const std::string from =
+            app.transport ? app.transport->netGetRemoteInfo(handle).address : "";
         n.Players.push_back({id, m.Name, m.Device, m.Address, m.Type, m.Connection, kStatuses[0],
-                             true, handle});
+                             true, handle, from});
+        std::erase(n.Strangers, handle);
         ++n.TableVersion;
         SendIR(app, handle, id);
         BroadcastPlayerTable(app);
@@ -322,7 +354,8 @@ private:
             SendGB(app, handle);
             return;
         }
-        TakeOver(app, i, handle);
+        if (!TakeOver(app, i, handle))
+            return;
         if (Entry(app, i).Status == kLeft) {
             SendGB(app, handle);
             return;
@@ -369,8 +402,10 @@ private:
             if (e.Connection == "Host")
                 n.HostPlayerId = e.PlayerId;
         const int own = FindPlayerById(app, n.LocalPlayerId);
-        n.GamePhase = own < 0 ? StatusToPhase(app, "") : StatusToPhase(app, Entry(app, own).Status);
-        if (n.GamePhase == 2 || n.GamePhase == 6)
+        n.GamePhase = own < 0 ? kUnknownPhase : PhaseOf(Entry(app, own).Status);
+        if (n.GamePhase == kUnknownPhase) // the table comes again when the player reconnects
+            WarnAndClose(app, handle, "Unknown game state", false);
+        else if (n.GamePhase == 2 || n.GamePhase == 6)
             CloseConnection(app, handle); // play or results follow without the network
         else
             SendAK(app, handle, "PT");
@@ -396,7 +431,8 @@ private:
             SendGB(app, handle);
             return;
         }
-        TakeOver(app, i, handle);
+        if (!TakeOver(app, i, handle))
+            return;
         const std::string& status = Entry(app, i).Status;
         switch (n.GamePhase) {
         case -2:
@@ -522,6 +558,16 @@ void OpenLobby(Program& app)
     w.BootSelectedRow = -1;
 }
 
+// A connection that speaks for nobody yet; past the limit the oldest such goes.
+void KeepStranger(Program& app, int handle)
+{
+    auto& strangers = app.network.Strangers;
+    std::erase_if(strangers, [&](int h) { return FindPlayerByHandle(app, h) >= 0; });
+    strangers.push_back(handle);
+    if (strangers.size() > NetworkState::kMaxStrangers)
+        DropConnection(app, strangers.front());
+}
+
 // Events of one tick; false when the tick ended inside one.
 bool HandleEvent(Program& app, const engine::NetPollResult& e)
 {
@@ -533,10 +579,12 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
             SendGB(app, h);
             return false;
         }
-        const auto answer = std::find(n.AnswerHandles.begin(), n.AnswerHandles.end(), h);
-        if (answer != n.AnswerHandles.end()) { // back to a searching player
+        const auto answer = std::find_if(n.AnswerHandles.begin(), n.AnswerHandles.end(),
+                                         [h](const AnswerConnection& a) { return a.Handle == h; });
+        if (answer != n.AnswerHandles.end()) { // back to a searching player: answered, done
             if (n.GamePhase == 0 && !n.Players.empty())
                 SendHA(app, h, n.Players[0].Address);
+            DropConnection(app, h);
             break;
         }
         if (Host(app))
@@ -563,6 +611,8 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
             Entry(app, i).Connected = true;
             if (Entry(app, i).Status == kLeft)
                 SendGB(app, h);
+        } else {
+            KeepStranger(app, h);
         }
         break;
     case engine::NetEvent::Closed:
@@ -570,7 +620,6 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
         // A first connection to the host that fails is tried again.
         if (h == n.HostHandle && n.GamePhase == -1)
             n.HostHandle = -1;
-        std::erase(n.AnswerHandles, h);
         CloseConnection(app, h);
         break;
     case engine::NetEvent::DataReady:
@@ -586,13 +635,10 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
 
 int StatusToPhase(Program& app, const std::string& status)
 {
-    if (status == kLeft)
-        return -2;
-    for (int i = 0; i < 8; ++i)
-        if (status == kStatuses[i])
-            return i;
-    Say(app, "Unknown game state");
-    return -100;
+    const int phase = PhaseOf(status);
+    if (phase == kUnknownPhase)
+        Say(app, "Unknown game state");
+    return phase;
 }
 
 Marker MarkerOf(const Program& app, int index)
@@ -687,7 +733,7 @@ namespace {
 bool Receiving(const Program& app)
 {
     const NetworkState& n = app.network;
-    return !n.MessageWarningOpen && !n.AckWarningOpen && n.Window.PollTimerOn && app.transport;
+    return !n.WarningOpen && n.Window.PollTimerOn && app.transport;
 }
 
 // Every event the transport holds; false when one of them ended the tick.
@@ -731,6 +777,11 @@ void PollNetwork(Program& app)
     }
     if (n.QuitEnableCountdown > 0 && --n.QuitEnableCountdown == 0)
         n.Window.QuitEnabled = true;
+    // An answer to a searching player that never got through is given up.
+    for (auto& a : n.AnswerHandles)
+        if (--a.Ticks <= 0)
+            app.transport->netClose(a.Handle);
+    std::erase_if(n.AnswerHandles, [](const AnswerConnection& a) { return a.Ticks <= 0; });
     if (!HandleEvents(app) || Host(app))
         return;
     if (n.GamePhase == -1 && !n.HostAddress.empty()) {
@@ -800,8 +851,8 @@ void LeaveNetworkGame(Program& app)
         return;
     }
     n.LeaveCountdown = kLeaveTicks;
-    for (int back : n.AnswerHandles)
-        app.transport->netClose(back);
+    for (const AnswerConnection& back : n.AnswerHandles)
+        app.transport->netClose(back.Handle);
     n.AnswerHandles.clear();
     n.Window.StatusLine = Host(app) ? "Notifying game players..." : "Notifying game host...";
     for (int i = Host(app) ? 1 : 0; i < (Host(app) ? Count(app) : 1); ++i)

@@ -3,6 +3,7 @@
 // protocol and what the lobby shows of the game settings.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +20,14 @@ struct PlayerEntry {
     std::string Status{};     // the host's word for the player's state
     bool Connected = false; // local connection data, never sent
     int Handle = -1;
+    std::string AdmittedFrom{}; // host: the address the player's joining connection came from
+};
+
+// Host: a connection back to a player searching for a host, which carries "HA" only.
+struct AnswerConnection {
+    int Handle = -1;
+    std::string Address; // where the "HI" came from
+    int Ticks = 0;       // poll ticks left before it is closed unanswered
 };
 
 // The lobby's settings controls; the lobby window mirrors this.
@@ -105,8 +114,15 @@ struct NetworkState {
     LobbyState Window;
     PromptWindowState Prompt;
 
+    // What strangers can make a machine hold: connections that speak for nobody yet, and
+    // a host's answers to searching players (one per address at a time).
+    static constexpr std::size_t kMaxStrangers = 32, kMaxAnswers = 8;
+    static constexpr int kAnswerTicks = 15;
+
     // Host: connections back to searching players; they carry "HA" and nothing else.
-    std::vector<int> AnswerHandles;
+    std::vector<AnswerConnection> AnswerHandles;
+    // Accepted connections not (yet) a table entry's, oldest first.
+    std::vector<int> Strangers;
     // Host: connections already answered "WG" once, so two machines never bounce it.
     std::vector<int> WrongGameAnswered;
     // Play began or ended, or network play ended, inside this tick: its transport is
@@ -117,7 +133,17 @@ struct NetworkState {
 
     ProtocolHandlers* Handlers = nullptr;
     // A warning about received data is on screen: the poll must not run underneath it,
-    // and a second warning of the same kind is not stacked on it.
-    bool MessageWarningOpen = false;
-    bool AckWarningOpen = false;
+    // and no second warning is stacked on it.
+    bool WarningOpen = false;
+    // The peers (by address) that were shown a warning in this game; they get no second.
+    std::vector<std::string> WarnedPeers;
+
+    // A connection that is gone is no longer an answer, a stranger or a wrong game.
+    void Forget(int handle)
+    {
+        std::erase_if(AnswerHandles,
+                      [handle](const AnswerConnection& a) { return a.Handle == handle; });
+        std::erase(Strangers, handle);
+        std::erase(WrongGameAnswered, handle);
+    }
 };

@@ -92,6 +92,32 @@ private:
     bool m_ok = true;
 };
 
+// The code point of one UTF-8 character (as CleanName cuts them); what does not decode is
+// returned as its first byte, which no rule below matches.
+char32_t CodePoint(std::string_view character)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(character[k]); };
+    switch (character.size()) {
+    case 2:
+        return (byte(0) & 0x1Fu) << 6 | (byte(1) & 0x3Fu);
+    case 3:
+        return (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+    case 4:
+        return (byte(0) & 0x07u) << 18 | (byte(1) & 0x3Fu) << 12 | (byte(2) & 0x3Fu) << 6 |
+               (byte(3) & 0x3Fu);
+    default:
+        return byte(0);
+    }
+}
+
+// Characters a name must not hold: C0 and C1 controls, DEL, and the bidirectional marks,
+// embeddings, overrides and isolates that would show "evil" as "live".
+bool IsHidden(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x61C || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 Message ReadMessage(Reader& r, std::string_view code)
 {
     const auto two = [&](char a, char b) { return code[0] == a && code[1] == b; };
@@ -256,22 +282,62 @@ std::string CleanName(std::string_view text)
 {
     std::string clean;
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size() && characters < kMaxNameLength; ++characters) {
+    bool afterCR = false;
+    for (std::size_t i = 0; i < text.size() && characters < kMaxNameLength;) {
         std::size_t end = i + 1;
         while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
             ++end;
         const std::string_view character = text.substr(i, end - i);
-        clean += character == "|" ? std::string_view("\xC2\xA6") : character;
+        const char32_t c = CodePoint(character);
         i = end;
+        const bool lf = c == U'\n' && afterCR; // CR LF is one line break
+        afterCR = c == U'\r';
+        if (lf)
+            continue;
+        if (c == U'\r' || c == U'\n' || c == 0x85 || c == 0x2028 || c == 0x2029)
+            clean += ' '; // a line break would split a table cell
+        else if (IsHidden(c))
+            continue; // controls, and marks that make a name read in another order
+        else
+            clean += character == "|" ? std::string_view("\xC2\xA6") : character;
+        ++characters;
     }
     return clean;
+}
+
+std::string FromWindows1252(std::string_view text)
+{
+    // 0x80 to 0x9F; the five bytes the code page leaves undefined keep their C1 codes.
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
+        0x2039, 0x152,  0x8D,   0x17D,  0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (const char byte : text) {
+        const auto b = static_cast<unsigned char>(byte);
+        const char32_t c = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
 }
 
 ParseResult Parse(std::string_view text)
 {
     ParseResult result;
+    // A peer that writes its system's code page instead of UTF-8 is read as Windows-1252.
+    std::string converted;
     if (!IsValidUtf8(text))
-        return result;
+        text = converted = FromWindows1252(text);
     Reader r(text);
     result.code = std::string(r.code());
     if (!IsKnownCode(r.code())) {

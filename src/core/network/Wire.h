@@ -110,12 +110,12 @@ struct ParseResult {
     Message message;                    // only for Ok
 };
 
-// Reads a received text. Unknown: a code this program does not know. Malformed: a text
-// that is no valid UTF-8, lacks fields, has text where a number belongs or a number out of
-// its range, a count that is negative or larger than what follows, a table of 0 or more
-// than kMaxPlayers entries, a settings text without its five (or six) items, a board that is not
-// 16 letters, or an "IR" handing out an id below 2. Words come back in lower case, the
-// board in capitals, names cut to kMaxNameLength characters.
+// Reads a received text; one that is not valid UTF-8 is read as Windows-1252. Unknown: a
+// code this program does not know. Malformed: a text that lacks fields, has text where a
+// number belongs or a number out of its range, a count that is negative or larger than
+// what follows, a table of 0 or more than kMaxPlayers entries, a settings text without its
+// five (or six) items, a board that is not 16 letters, or an "IR" handing out an id below 2. Words
+// come back in lower case, the board in capitals, names cut to kMaxNameLength characters.
 ParseResult Parse(std::string_view text);
 
 // The text of a message: names cleaned (see CleanName), words and board as held.
@@ -130,9 +130,13 @@ std::optional<std::int32_t> GameIdOf(const Message& message);
 // A number as the wire writes it: an optional "-" and digits, within `bits` (16 or 32).
 std::optional<std::int32_t> ReadNumber(std::string_view field, int bits);
 
-// A name, device or address fit for a field: "|" (the separator) becomes a broken bar,
+// A name, device or address fit for a field and a table cell: "|" (the separator) becomes
+// a broken bar, line breaks become spaces, controls and bidirectional formatting marks go,
 // and the text is cut to kMaxNameLength characters, never inside a character.
 std::string CleanName(std::string_view text);
+
+// Windows-1252 text as UTF-8.
+std::string FromWindows1252(std::string_view text);
 
 bool IsValidUtf8(std::string_view text);
 

@@ -4,13 +4,18 @@
 #include "windows/game/App.h"
 #include "windows/shell/Help.h"
 
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTextDocument>
 
 QVariant HelpPageView::loadResource(int type, const QUrl& name)
 {
-    QVariant resource = QTextBrowser::loadResource(type, name);
+    // A pipe or a device in place of a page would block the window for ever.
+    const QUrl url = source().resolved(name);
+    const QFileInfo file(url.toLocalFile());
+    const bool refused = url.isLocalFile() && file.exists() && !file.isFile();
+    QVariant resource = refused ? QVariant() : QTextBrowser::loadResource(type, name);
     if (resource.isValid() || type != QTextDocument::HtmlResource)
         return resource;
     return Shell::PageNotFoundHtml(name);
