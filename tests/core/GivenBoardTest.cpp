@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Board codes.
+#include "core/game/BoardCode.h"
+#include "core/game/SettingsText.h"
+#include "engine/Languages.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+std::string Cleaned(const std::string& code)
+{
+    std::string out;
+    for (char c : code)
+        if (c != '-')
+            out += c;
+    return out;
+}
+
+TEST(BoardCode, randomBoardsRoundTripAndEveryTypoIsRefused)
+{
+    std::mt19937 random(29);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const std::string symbols = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (int round = 0; round < 300; ++round) {
+        BoardCode::GivenBoard given;
+        given.Language = engine::languages()[static_cast<std::size_t>(pick(7))].code;
+        for (int k = 0; k < 16; ++k)
+            given.Board += static_cast<char>('A' + pick(26));
+        given.GameType = pick(2);
+        given.TimeLimit = SettingsText::kTimeLimits[static_cast<std::size_t>(pick(10))];
+        given.MinWordSize = 2 + pick(15);
+        given.RepeatLetters = pick(2) == 1;
+        const std::string code = BoardCode::Encode(given);
+        ASSERT_EQ(code.size(), 27u) << given.Board;
+        std::string lower = code;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(c));
+        for (const std::string& written : {code, lower, Cleaned(code)}) {
+            const BoardCode::Reading read = BoardCode::Decode(written);
+            ASSERT_TRUE(read.given && read.settings) << written << ": " << read.error;
+            EXPECT_EQ(*read.given, given) << written;
+        }
+        // Every kind of typo is refused with a reason, never read as another board.
+        const std::string plain = Cleaned(code);
+        std::vector<std::string> typos;
+        for (std::size_t at = 0; at < plain.size(); ++at) {
+            for (char c : symbols)
+                if (c != plain[at])
+                    typos.push_back(plain.substr(0, at) + c + plain.substr(at + 1));
+            if (at + 1 < plain.size() && plain[at] != plain[at + 1])
+                typos.push_back(plain.substr(0, at) + plain[at + 1] + plain[at] + plain.substr(at + 2));
+            typos.push_back(plain.substr(0, at)); // cut short
+            typos.push_back(plain.substr(0, at) + plain.substr(at + 1)); // a character left out
+        }
+        typos.push_back(plain + "A");
+        for (const std::string& typo : typos) {
+            const BoardCode::Reading read = BoardCode::Decode(typo);
+            ASSERT_FALSE(read.given) << code << " misread as " << typo;
+            ASSERT_FALSE(read.error.empty()) << typo;
+        }
+    }
+    // Reasons a user can act on; 16 letters alone are a board played with one's own settings.
+    const std::string example = BoardCode::Encode({"fr", "QETISSOYWOIVAATI", 0, 180, 3, false});
+    const struct { std::string text; std::string error; } cases[] = {
+        {"qetis soyw-oiva ati", ""},
+        {"2" + Cleaned(example).substr(1), "This board code is of version 2, which this Lettro cannot read"},
+        {example.substr(0, 20), "A board code has 22 letters and digits"},
+        {"QETISSOYWOIVAAT", "A board is 16 letters (Q for Qu), and this is 15"},
+        {"QETISSOYW.IVAATI", "A board code holds only letters, digits"},
+        {"QETISSOYW0IVAATI", "A board is 16 letters (Q for Qu), and this is 16 with digits"},
+        {example.substr(0, 26) + (example.back() == 'Z' ? 'Y' : 'Z'), "This board code has a typo"},
+        {"", "Type a board code"},
+    };
+    for (const auto& c : cases) {
+        const BoardCode::Reading read = BoardCode::Decode(c.text);
+        EXPECT_EQ(read.error.substr(0, c.error.size()), c.error) << c.text;
+        EXPECT_EQ(read.given.has_value(), c.error.empty()) << c.text;
+    }
+    EXPECT_EQ(BoardCode::Decode("qetissoywoivaati").given->Board, "QETISSOYWOIVAATI");
+    EXPECT_EQ(BoardCode::Encode({"xx", "QETISSOYWOIVAATI", 0, 180, 3, false}), "");
+    EXPECT_EQ(BoardCode::Encode({"en", "QETISSOYWOIVAATI", 0, 170, 3, false}), "");
+}
+
+} // namespace
