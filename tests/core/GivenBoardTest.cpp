@@ -1,8 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Board codes.
+// Boards given by a code or typed in: the codes, playing and solving such a board, and
+// the board of the day.
+#include "DictionaryProgram.h"
+
+#include "core/board/WordEntry.h"
 #include "core/game/BoardCode.h"
+#include "core/game/Game.h"
+#include "core/game/GivenBoard.h"
+#include "core/game/Results.h"
 #include "core/game/SettingsText.h"
 #include "engine/Languages.h"
+
+#include <QDate>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +91,66 @@ TEST(BoardCode, randomBoardsRoundTripAndEveryTypoIsRefused)
     EXPECT_EQ(BoardCode::Decode("qetissoywoivaati").given->Board, "QETISSOYWOIVAATI");
     EXPECT_EQ(BoardCode::Encode({"xx", "QETISSOYWOIVAATI", 0, 180, 3, false}), "");
     EXPECT_EQ(BoardCode::Encode({"en", "QETISSOYWOIVAATI", 0, 170, 3, false}), "");
+}
+
+TEST(GivenBoard, theBoardOfTheDayIsTheDatesAndLanguagesAndChangesEveryDay)
+{
+    for (const engine::Language& language : engine::languages()) {
+        std::string yesterday;
+        for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
+            const std::string date = day.toString(Qt::ISODate).toStdString();
+            const BoardCode::GivenBoard board = Given::BoardOfTheDay(language.code, date);
+            ASSERT_EQ(board, Given::BoardOfTheDay(language.code, date));
+            ASSERT_NE(board.Board, yesterday) << date;
+            ASSERT_EQ(BoardCode::Encode(board).substr(1, 4),
+                      QString::fromLatin1(language.code).toUpper().toStdString() + "42") // Standard, 3:00, 3 letters, no repeats
+                << date;
+            yesterday = board.Board;
+        }
+    }
+    EXPECT_NE(Given::BoardOfTheDay("en", "2026-12-07").Board,
+              Given::BoardOfTheDay("fr", "2026-12-07").Board);
+}
+
+// A given board plays with its code's settings and no shake, its solve is the results'
+// "All Words" with their paths and points, and the user's own settings come back after.
+TEST(GivenBoard, playsWithItsSettingsAndSolvesAsTheResultsShow)
+{
+    DictionaryProgram d({"cat", "cats", "cod", "coda", "stag", "stage", "quit", "quite", "dog",
+                         "gods", "tact", "zebra"},
+                        false);
+    Program& p = d.p;
+    auto* draws = new ScriptedRandom({0.0f});
+    p.random.reset(draws);
+    Game::StartUp(p);
+    const std::string board = BoardFromText("CATS/ODGE/BQIT/LXYZ");
+    const BoardCode::GivenBoard given{"en", board, Frantic, 60, 4, true};
+    ASSERT_TRUE(Given::PlayGivenBoard(p, given));
+    EXPECT_EQ(draws->draws, 0) << "a given board is not shaken";
+    EXPECT_EQ(p.board.BoardText, board);
+    EXPECT_EQ(p.game.TimeRemaining, 15);
+    EXPECT_EQ(Given::CurrentBoardCode(p), BoardCode::Encode(given));
+    for (const char* word : {"cats", "tact", "dog"})
+        WordEntry::NewWordChanged(p, QString::fromLatin1(word)), WordEntry::EnterWord(p);
+    Game::EndGameNow(p);
+    ASSERT_TRUE(p.results.Open);
+    Results::ChooseItem(p, Results::Selector::Dict, 0); // "All Words"
+    const std::vector<Given::SolvedWord> solved = Given::SolveBoard(p.engine, board, true);
+    const std::vector<Results::ShownRow> rows = Results::ShownRows(p, Results::Selector::Dict);
+    ASSERT_EQ(rows.size(), solved.size());
+    std::string words;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        words += solved[i].Word + ' ';
+        EXPECT_EQ(rows[i].text + std::to_string(rows[i].points),
+                  solved[i].Word + std::to_string(solved[i].Points));
+        Results::ShowWordPath(p, rows[i].text);
+        EXPECT_EQ(p.results.PathOrder, solved[i].Path) << rows[i].text;
+    }
+    EXPECT_EQ(words, "cats coda quit quite stag stage ") << "four letters at least";
+    Results::ResultsWindowClosed(p);
+    EXPECT_EQ(p.game.TimeLimit * 100 + p.engine.cMinWordSize() * 10 + p.options.RepeatLetters,
+              180 * 100 + 30);
+    EXPECT_FALSE(p.highScores.GameToEnter) << "a given board enters no high-score table";
 }
 
 } // namespace

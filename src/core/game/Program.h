@@ -39,6 +39,8 @@ struct BoardState {
     Words BoardWords;                              // the board's dictionary words
     int EngineWordCount = 0;                       // words on the last shaken board
     std::string BoardText;                         // the board being played
+    bool Given = false;    // given by a code or typed in, not chosen from shakes
+    std::string DailyDate; // the day (yyyy-mm-dd) whose board of the day it is; "" none
 };
 
 // A word of the turn's list; one that is no board word is shown struck through.
@@ -221,6 +223,8 @@ struct Program {
     ResultsState results;
     DictionaryState dictionary;
     std::optional<SavedGameSettings> savedForNetwork;
+    // The user's own settings while a given board plays with the ones its code names.
+    std::optional<SavedGameSettings> savedForGivenBoard;
     NetworkState network;
     HighScoreState highScores;
 };

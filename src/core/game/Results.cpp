@@ -3,6 +3,7 @@
 
 #include "core/board/CheckCubes.h"
 #include "core/dictionary/DictionaryStore.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Scoring.h"
 
@@ -311,6 +312,7 @@ void ResultsWindowClosed(Program& program)
     program.game.GameInProgress = false;
     HighScores::EnterFinishedGame(program,
                                   QDate::currentDate().toString(Qt::ISODate).toStdString());
+    Given::RestoreOwnSettings(program);
 }
 
 bool LastResultsAvailable(const Program& program)
