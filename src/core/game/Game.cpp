@@ -291,6 +291,7 @@ void FinishTurn(Program& program)
     // Entered once its results close, after any corrections to the dictionary.
     // A given board was not chosen by the rules the tables' games are, so it enters none.
     program.highScores.GameToEnter = game.GameMode == SinglePlayer && !program.board.Given;
+    program.progress.GameToRecord = game.GameMode == SinglePlayer;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
     EvaluateWords(program);

@@ -33,10 +33,7 @@ bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
     // A running game is dropped without evaluation, as by Start.
     program.screen.ClockRunning = false;
     if (!program.savedForGivenBoard)
-        program.savedForGivenBoard = SavedGameSettings{
-            program.game.GameMode,  program.game.GameType,         program.options.RepeatLetters,
-            program.game.TimeLimit, program.engine.cMinWordSize(), program.options.NumWordsLimit,
-            program.dictionary.Language};
+        program.savedForGivenBoard = GameSettings(program);
     // The chosen language stays the user's: the next shaken board puts it back in play.
     if (!BoardLanguage::UseLanguage(program, given.Language)) {
         RestoreOwnSettings(program);

@@ -222,10 +222,7 @@ NetworkEntry EnterNetworkGame(Program& app)
     }
     Given::RestoreOwnSettings(app);
     // Restored when the network game ends.
-    app.savedForNetwork = SavedGameSettings{
-        app.game.GameMode,         app.game.GameType,          app.options.RepeatLetters,
-        app.game.TimeLimit,        app.engine.cMinWordSize(), app.options.NumWordsLimit,
-        app.dictionary.Language};
+    app.savedForNetwork = GameSettings(app);
     return entry;
 }
 

@@ -12,6 +12,13 @@ core::Answer AskPrompt(Program& program, const core::Prompt& prompt)
 }
 } // namespace
 
+SavedGameSettings GameSettings(const Program& program)
+{
+    return {program.game.GameMode,  program.game.GameType,         program.options.RepeatLetters,
+            program.game.TimeLimit, program.engine.cMinWordSize(), program.options.NumWordsLimit,
+            program.dictionary.Language};
+}
+
 core::Answer Ask(Program& program, const QString& text, core::Buttons buttons,
                  const QString& title, core::Owner owner)
 {

@@ -5,9 +5,11 @@
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/Progress.h"
 #include "core/game/Scoring.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <algorithm>
 #include <cstddef>
@@ -312,6 +314,8 @@ void ResultsWindowClosed(Program& program)
     program.game.GameInProgress = false;
     HighScores::EnterFinishedGame(program,
                                   QDate::currentDate().toString(Qt::ISODate).toStdString());
+    Progress::RecordFinishedGame(
+        program, QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
     Given::RestoreOwnSettings(program);
 }
 
