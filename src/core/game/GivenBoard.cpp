@@ -54,11 +54,9 @@ void RestoreOwnSettings(Program& program)
 {
     if (!program.savedForGivenBoard)
         return;
-    const SavedGameSettings& saved = *program.savedForGivenBoard;
-    program.game.GameType = saved.GameType;
-    program.game.TimeLimit = saved.TimeLimit;
-    program.engine.cSetMinWordSize(saved.MinWordSize);
-    program.options.RepeatLetters = saved.RepeatLetters;
+    // The language in play stays until the next shaken board: the results can still
+    // be shown again, and they belong to its dictionary.
+    RestoreGameSettings(program, *program.savedForGivenBoard);
     program.savedForGivenBoard.reset();
 }
 

@@ -19,6 +19,16 @@ SavedGameSettings GameSettings(const Program& program)
             program.dictionary.Language};
 }
 
+void RestoreGameSettings(Program& program, const SavedGameSettings& saved)
+{
+    program.game.GameType = saved.GameType;
+    program.game.GameMode = saved.GameMode;
+    program.options.RepeatLetters = saved.RepeatLetters;
+    program.game.TimeLimit = saved.TimeLimit;
+    program.engine.cSetMinWordSize(saved.MinWordSize);
+    program.options.NumWordsLimit = saved.NumWordsLimit;
+}
+
 core::Answer Ask(Program& program, const QString& text, core::Buttons buttons,
                  const QString& title, core::Owner owner)
 {

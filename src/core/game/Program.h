@@ -252,6 +252,8 @@ inline bool IsNetworkGame(const Program& program)
 
 // The game settings now in effect, to be kept aside while others are played.
 SavedGameSettings GameSettings(const Program& program);
+// Puts kept settings back, all but the language (which needs its dictionary loaded).
+void RestoreGameSettings(Program& program, const SavedGameSettings& saved);
 
 // Shows a notice or asks a question through the program's prompter.
 core::Answer Ask(Program& program, const QString& text, core::Buttons buttons = core::Buttons::Ok,
