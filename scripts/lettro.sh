@@ -14,6 +14,8 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-liberation libcanberra-dev sound-theme-freedesktop
     zlib1g-dev
+    # The progress history: Qt SQL (its headers come with qt6-base-dev) and its SQLite driver
+    libqt6sql6-sqlite
     # Definitions, read at run time (the tests need them too)
     wordnet-base dict-freedict-fra-eng dict-freedict-deu-eng dict-freedict-spa-eng
     dict-freedict-ita-eng dict-freedict-por-eng dict-freedict-nld-eng

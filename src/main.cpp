@@ -2,6 +2,7 @@
 // Lettro: wires the application object, the desktop and the main window together.
 #include "core/game/DataFolders.h"
 #include "core/game/HighScores.h"
+#include "core/game/Progress.h"
 #include "engine/Languages.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
@@ -108,8 +109,10 @@ int main(int argc, char* argv[])
     app.ProgramFolder = places.programFolder;
     app.UserFolder = places.userFolder;
     // High scores are the user's own whether the game is installed or run from its build.
-    if (!userData.isEmpty())
+    if (!userData.isEmpty()) {
         app.highScores.File = QDir(userData).filePath(HighScores::kFileName).toStdString();
+        app.progress.File = QDir(userData).filePath(Progress::kFileName).toStdString();
+    }
     app.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow window(app);

@@ -3,9 +3,12 @@
 // what a word means.
 // Exit status: 0 done, 1 a file or board could not be used, 2 wrong usage.
 #include "core/dictionary/Definitions.h"
+#include "core/game/GivenBoard.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
 #include "engine/Languages.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,7 +26,8 @@ int usage()
 {
     std::cerr << "usage: lettro-dict build OUT.dat WORDFILE...\n"
                  "       lettro-dict export DICT.dat [OUT.txt]\n"
-                 "       lettro-dict solve DICT.dat BOARD\n"
+                 "       lettro-dict solve [DICT.dat] BOARD-OR-CODE\n"
+                 "       lettro-dict daily [--date YYYY-MM-DD] [--language XX]\n"
                  "       lettro-dict info DICT.dat\n"
                  "       lettro-dict fold --language XX WORDFILE\n"
                  "       lettro-dict define WORD [--language XX]\n"
@@ -100,20 +104,51 @@ int exportWords(const std::string& dict, const std::string& out)
     return std::cout ? 0 : kFailed;
 }
 
-int solve(const std::string& dict, const std::string& boardText)
+// Every word of a board (16 letters, or a code with its language and settings) as the
+// game's solve lists it: "word<TAB>points<TAB>path", the path's cubes as 4 * row + column.
+// Without a dictionary, the built one of the code's language.
+int solve(const char* argv0, std::string dict, const std::string& text)
 {
-    const auto board = engine::boardFromText(boardText);
-    if (!board) {
-        std::cerr << "lettro-dict: a board is 16 letters A-Z (Q for the Qu cube), not \""
-                  << boardText << "\"\n";
+    const BoardCode::Reading read = BoardCode::Decode(text);
+    if (!read.given) {
+        std::cerr << "lettro-dict: \"" << text << "\": " << read.error << '\n';
         return kFailed;
     }
+    const BoardCode::GivenBoard& given = *read.given;
+    if (dict.empty())
+        dict = engine::shippedDictionary(argv0, given.Language);
     engine::Engine e;
     if (!load(e, dict))
         return kFailed;
-    const int n = e.cCheckForAllDefinedWords(*board);
-    for (int i = 0; i < n; ++i)
-        std::cout << e.cGetDefinedWord(i) << '\n';
+    if (read.settings)
+        e.cSetMinWordSize(given.MinWordSize);
+    for (const Given::SolvedWord& w : Given::SolveBoard(e, given.Board, given.RepeatLetters)) {
+        std::cout << w.Word << '\t' << w.Points << '\t';
+        for (std::size_t i = 0; i < w.Path.size(); ++i)
+            std::cout << (i ? "-" : "") << w.Path[i];
+        std::cout << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? 0 : kFailed;
+}
+
+// The code of the board of the day: today's where the user is, unless a date is given.
+int daily(const std::vector<std::string>& args)
+{
+    std::string language = engine::kEnglish;
+    QDate date = QDate::currentDate();
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--language" && engine::findLanguage(args[i + 1]))
+            language = args[i + 1];
+        else if (args[i] == "--date")
+            date = QDate::fromString(QString::fromStdString(args[i + 1]), Qt::ISODate);
+        else
+            return usage();
+    }
+    if (args.size() % 2 != 0 || !date.isValid())
+        return usage();
+    const std::string day = date.toString(Qt::ISODate).toStdString();
+    std::cout << BoardCode::Encode(Given::BoardOfTheDay(language, day)) << '\n';
     return 0;
 }
 
@@ -183,6 +218,8 @@ int main(int argc, char** argv)
     // A definition needs no dictionary: its --language names where to look the word up.
     if (!args.empty() && args[0] == "define")
         return define({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "daily")
+        return daily({args.begin() + 1, args.end()});
     // --language XX stands for the built dictionary of that language, wherever it comes.
     const engine::Language* language = nullptr;
     if (const auto at = std::find(args.begin(), args.end(), "--language"); at != args.end()) {
@@ -208,8 +245,8 @@ int main(int argc, char** argv)
         return build(args[1], {args.begin() + 2, args.end()});
     if (cmd == "export" && (args.size() == 2 || args.size() == 3))
         return exportWords(args[1], args.size() == 3 ? args[2] : std::string());
-    if (cmd == "solve" && args.size() == 3)
-        return solve(args[1], args[2]);
+    if (cmd == "solve" && (args.size() == 2 || args.size() == 3))
+        return solve(argv[0], args.size() == 3 ? args[1] : std::string(), args.back());
     if (cmd == "info" && args.size() == 2)
         return info(args[1]);
     return usage();

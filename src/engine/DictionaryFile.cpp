@@ -2,6 +2,7 @@
 #include "DictionaryFile.h"
 #include "SaveFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -270,6 +271,19 @@ FileResult writeFileAtomically(const std::string& path, const std::string& bytes
     }
     if (!file->commit())
         return fail(FileStatus::WriteFailed, file->errorString());
+    return {};
+}
+
+std::string keepAside(const std::string& path)
+{
+    const QString from = QString::fromStdString(path);
+    for (int n = 1; n <= 100; ++n) {
+        const QString kept =
+            from + QStringLiteral(".damaged") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (QFileInfo::exists(kept))
+            continue;
+        return QFile::rename(from, kept) ? kept.toStdString() : std::string();
+    }
     return {};
 }
 

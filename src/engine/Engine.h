@@ -45,6 +45,10 @@ FileResult checkPlainFile(const std::string& path);
 FileResult writeFileAtomically(const std::string& path, const std::string& bytes,
                                const SaveFileMaker& makeFile = {});
 
+// Moves a damaged file out of the way, never over another: <path>.damaged, or
+// .damaged-2 ... .damaged-100. The name it now has, or "" when it could not be moved.
+std::string keepAside(const std::string& path);
+
 inline constexpr int kAbsoluteMinWordSize = 2;
 inline constexpr int kAbsoluteMaxWordSize = 16;
 inline constexpr int kDefaultMinWordSize = 3;

@@ -28,7 +28,16 @@ TEST(Tool, CommandsOutputAndExitCodes)
         {{"info", dict}, 0, "words: 6\nmin_word_size: 3\nmax_word_size: 16\n"},
         {{"export", dict}, 0, "act\ncat\nequip\nquit\nquite\ntac\n"},
         // Q E . . / I T . . / C A . .: no P, so no "equip".
-        {{"solve", dict, "QExxITxxcaxxxxxx"}, 0, "act\ncat\nquit\nquite\ntac\n"},
+        // Word, points, path (4 * row + column).
+        {{"solve", dict, "QExxITxxcaxxxxxx"}, 0,
+         "act\t1\t9-8-5\ncat\t1\t8-9-5\nquit\t1\t0-4-5\nquite\t2\t0-4-5-1\ntac\t1\t5-9-8\n"},
+        // A code's settings count: four letters at least.
+        {{"solve", dict, "1en25-qexx-itxx-caxx-xxxx-o"}, 0, "quit\t1\t0-4-5\nquite\t2\t0-4-5-1\n"},
+        {{"solve", dict, "1EN25-QEXX-ITXX-CAXX-XXXX-P"}, 1, ""}, // a typo
+        // The board of the day's rule, which every copy of this version must keep.
+        {{"daily", "--date", "2026-12-07"}, 0, "1EN42-KBOC-SSSR-ASHI-KYEN-3\n"},
+        {{"daily", "--language", "fr", "--date", "2026-12-07"}, 0, "1FR42-AETN-DSVI-OGRI-OMEA-E\n"},
+        {{"daily", "--date", "2026-02-30"}, 2, "*"},
         {{"info", junk}, 1, ""},
         {{"build", dir.path("new.dat"), dir.path("missing.txt")}, 1, ""},
         {{"build", dir.path("no/such/folder/new.dat"), dir.path("words.txt")}, 1, ""},

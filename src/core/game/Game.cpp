@@ -6,6 +6,7 @@
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/BoardLanguage.h"
 #include "core/game/BoardSelection.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
@@ -82,13 +83,18 @@ void StartUp(Program& program)
                                       : std::make_unique<Dice::ClockRandom>();
 }
 
-void SetUpBoard(Program& program, std::string& board)
+void SetUpBoard(Program& program, std::string& board, bool given)
 {
     // A new board: the last results no longer match it and cannot be shown again.
     program.results.Available = false;
     WordEntry::ClearEntry(program);
     const bool joinedPlayer = program.game.GameMode == NetworkPlayer;
-    if (!joinedPlayer) {
+    program.board.Given = given;
+    program.board.DailyDate.clear();
+    if (given && !joinedPlayer) {
+        program.board.EngineWordCount = program.engine.cCheckForAllDefinedWords(
+            engine::boardFromText(board).value_or(std::string()));
+    } else if (!joinedPlayer) {
         const auto choice = BoardSelection::ChooseBoard(
             program.options.NumWordsLimit,
             [&] { return Dice::ShakeDice(program.board.DieFaces, *program.random); },
@@ -126,6 +132,7 @@ void StartGameClick(Program& program)
         return;
     // A running game is dropped without evaluation.
     program.screen.ClockRunning = false;
+    Given::RestoreOwnSettings(program);
     // A language chosen whose dictionary could not be put in play yet (its save failed)
     // is tried again; the game goes on in the one in play whatever the answer.
     if (program.dictionary.Language != program.options.BoardLanguage)
@@ -282,7 +289,9 @@ void FinishTurn(Program& program)
         return;
     }
     // Entered once its results close, after any corrections to the dictionary.
-    program.highScores.GameToEnter = game.GameMode == SinglePlayer;
+    // A given board was not chosen by the rules the tables' games are, so it enters none.
+    program.highScores.GameToEnter = game.GameMode == SinglePlayer && !program.board.Given;
+    program.progress.GameToRecord = game.GameMode == SinglePlayer;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
     EvaluateWords(program);

@@ -16,9 +16,9 @@ namespace Game {
 // Start-up: dictionary, dice, blank board, defaults, stored settings, the generator.
 void StartUp(Program& program);
 
-// Chooses (or, for a joined network player, takes) the board, places it and fetches
-// its dictionary words. `board` is the board text in and out.
-void SetUpBoard(Program& program, std::string& board);
+// Chooses (or, for a joined network player or a `given` board, takes) the board, places
+// it and fetches its dictionary words. `board` is the board text in and out.
+void SetUpBoard(Program& program, std::string& board, bool given = false);
 
 // A game from Start to "Game Over". Start and Pause do nothing in network play.
 void StartGameClick(Program& program);

@@ -24,20 +24,6 @@ QString Native(const std::string& path)
     return QDir::toNativeSeparators(QString::fromStdString(path));
 }
 
-// Moves a damaged file out of the way under a name nothing else uses. "" when it could
-// not be moved.
-QString KeepAside(const QString& path)
-{
-    for (int n = 1; n <= 100; ++n) {
-        const QString kept =
-            path + QStringLiteral(".damaged") + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
-        if (QFileInfo::exists(kept))
-            continue;
-        return QFile::rename(path, kept) ? kept : QString();
-    }
-    return {};
-}
-
 // Why the file cannot be used; "" when `table` holds what it says.
 std::string ReadFile(const QString& path, Table& table)
 {
@@ -111,7 +97,7 @@ void LoadHighScores(Program& program)
     if (error.empty())
         return;
     hs.Table.clear();
-    const QString kept = KeepAside(path);
+    const QString kept = QString::fromStdString(engine::keepAside(file));
     const QString reason = QString::fromStdString(error);
     if (!kept.isEmpty()) {
         Ask(program, QStringLiteral("The high-score file %1 could not be used: %2.\n\nIt has "

@@ -3,6 +3,7 @@
 
 #include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
@@ -93,6 +94,9 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
 {
     OptionsOutcome outcome;
     OptionsValues v = dialog;
+    // What the dialog shows and OK confirms are the user's own from now on, also when a
+    // given board's game had set them.
+    app.savedForGivenBoard.reset();
     // A declined question shows the current settings again, so the later steps find them
     // and change nothing.
     const auto decline = [&] {
@@ -216,11 +220,9 @@ NetworkEntry EnterNetworkGame(Program& app)
         Game::AbortGame(app);
         entry = NetworkEntry::AbortAndEnter;
     }
+    Given::RestoreOwnSettings(app);
     // Restored when the network game ends.
-    app.savedForNetwork = SavedGameSettings{
-        app.game.GameMode,         app.game.GameType,          app.options.RepeatLetters,
-        app.game.TimeLimit,        app.engine.cMinWordSize(), app.options.NumWordsLimit,
-        app.dictionary.Language};
+    app.savedForNetwork = GameSettings(app);
     return entry;
 }
 

@@ -12,6 +12,23 @@ core::Answer AskPrompt(Program& program, const core::Prompt& prompt)
 }
 } // namespace
 
+SavedGameSettings GameSettings(const Program& program)
+{
+    return {program.game.GameMode,  program.game.GameType,         program.options.RepeatLetters,
+            program.game.TimeLimit, program.engine.cMinWordSize(), program.options.NumWordsLimit,
+            program.dictionary.Language};
+}
+
+void RestoreGameSettings(Program& program, const SavedGameSettings& saved)
+{
+    program.game.GameType = saved.GameType;
+    program.game.GameMode = saved.GameMode;
+    program.options.RepeatLetters = saved.RepeatLetters;
+    program.game.TimeLimit = saved.TimeLimit;
+    program.engine.cSetMinWordSize(saved.MinWordSize);
+    program.options.NumWordsLimit = saved.NumWordsLimit;
+}
+
 core::Answer Ask(Program& program, const QString& text, core::Buttons buttons,
                  const QString& title, core::Owner owner)
 {

@@ -6,6 +6,7 @@
 #include "core/board/BoardView.h"
 #include "core/board/Dice.h"
 #include "core/game/HighScoreTable.h"
+#include "core/game/Progress.h"
 #include "core/game/Prompter.h"
 #include "core/game/TimeFormat.h"
 #include "core/network/NetworkState.h"
@@ -19,6 +20,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,6 +41,8 @@ struct BoardState {
     Words BoardWords;                              // the board's dictionary words
     int EngineWordCount = 0;                       // words on the last shaken board
     std::string BoardText;                         // the board being played
+    bool Given = false;    // given by a code or typed in, not chosen from shakes
+    std::string DailyDate; // the day (yyyy-mm-dd) whose board of the day it is; "" none
 };
 
 // A word of the turn's list; one that is no board word is shown struck through.
@@ -193,6 +197,18 @@ struct HighScoreState {
     int MarkedRow = -1;       // the row just entered into that table; -1: none
 };
 
+// The progress history (Progress.h).
+struct ProgressState {
+    std::string File; // the database; empty: none is kept (windowless programs)
+    std::vector<Progress::GameRecord> Pending; // finished games not recorded yet
+    bool GameToRecord = false; // a single-player game was evaluated, not yet recorded
+    bool Checked = false;      // the file's pages were checked this run
+    bool SetAside = false;     // damaged and could not be moved: not used this run
+    int Said = 0;              // the troubles already said this run, a bit each
+    // Runs inside a write just before it is committed; a test stops a writer there.
+    std::function<void()> BeforeCommit;
+};
+
 struct Program {
     std::string PlatformType = "PC";
     std::string ProgramFolder = "."; // where Dictionary.dat and Lettro.htm live
@@ -221,8 +237,11 @@ struct Program {
     ResultsState results;
     DictionaryState dictionary;
     std::optional<SavedGameSettings> savedForNetwork;
+    // The user's own settings while a given board plays with the ones its code names.
+    std::optional<SavedGameSettings> savedForGivenBoard;
     NetworkState network;
     HighScoreState highScores;
+    ProgressState progress;
 };
 
 // Network play (joined player or host): the local-only buttons and windows stand still.
@@ -230,6 +249,11 @@ inline bool IsNetworkGame(const Program& program)
 {
     return program.game.GameMode == NetworkPlayer || program.game.GameMode == NetworkHost;
 }
+
+// The game settings now in effect, to be kept aside while others are played.
+SavedGameSettings GameSettings(const Program& program);
+// Puts kept settings back, all but the language (which needs its dictionary loaded).
+void RestoreGameSettings(Program& program, const SavedGameSettings& saved);
 
 // Shows a notice or asks a question through the program's prompter.
 core::Answer Ask(Program& program, const QString& text, core::Buttons buttons = core::Buttons::Ok,

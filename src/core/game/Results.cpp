@@ -3,10 +3,13 @@
 
 #include "core/board/CheckCubes.h"
 #include "core/dictionary/DictionaryStore.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/Progress.h"
 #include "core/game/Scoring.h"
 
 #include <QDate>
+#include <QDateTime>
 
 #include <algorithm>
 #include <cstddef>
@@ -311,6 +314,9 @@ void ResultsWindowClosed(Program& program)
     program.game.GameInProgress = false;
     HighScores::EnterFinishedGame(program,
                                   QDate::currentDate().toString(Qt::ISODate).toStdString());
+    Progress::RecordFinishedGame(
+        program, QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
+    Given::RestoreOwnSettings(program);
 }
 
 bool LastResultsAvailable(const Program& program)

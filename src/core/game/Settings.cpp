@@ -94,13 +94,17 @@ void SaveSettings(Program& app)
         return;
     engine::SettingsStore& store = *app.settings;
     const std::string key = engine::kSettingsKey;
-    store.cSetRegValue(key, kTimeLimit, std::to_string(app.game.TimeLimit));
-    store.cSetRegValue(key, kMinWordSize, std::to_string(app.engine.cMinWordSize()));
+    // A given board's settings are for its game only.
+    const std::optional<SavedGameSettings>& own = app.savedForGivenBoard;
+    store.cSetRegValue(key, kTimeLimit, std::to_string(own ? own->TimeLimit : app.game.TimeLimit));
+    store.cSetRegValue(key, kMinWordSize,
+                       std::to_string(own ? own->MinWordSize : app.engine.cMinWordSize()));
     store.cSetRegValue(key, kMaxWordSize, std::to_string(app.engine.cMaxWordSize()));
     store.cSetRegValue(key, kNumWordsLimit, app.options.NumWordsLimit);
     store.cSetRegValue(key, kSounds, Flag(app.options.SoundsOn));
     store.cSetRegValue(key, kShowUnusedWords, Flag(app.options.ShowUnusedWords));
-    store.cSetRegValue(key, kRepeatLetters, Flag(app.options.RepeatLetters));
+    store.cSetRegValue(key, kRepeatLetters,
+                       Flag(own ? own->RepeatLetters : app.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(app.options.LeftHandedDisplay));
     store.cSetRegValue(key, BoardLanguage::kBoardLanguage, app.options.BoardLanguage);
     store.sync();

@@ -168,13 +168,8 @@ void RestoreSavedSettings(Program& app)
 {
     if (!app.savedForNetwork)
         return;
-    const SavedGameSettings& saved = *app.savedForNetwork;
-    app.game.GameType = saved.GameType;
-    app.game.GameMode = saved.GameMode;
-    app.options.RepeatLetters = saved.RepeatLetters;
-    app.game.TimeLimit = saved.TimeLimit;
-    app.engine.cSetMinWordSize(saved.MinWordSize);
-    app.options.NumWordsLimit = saved.NumWordsLimit;
+    const SavedGameSettings saved = *app.savedForNetwork;
+    RestoreGameSettings(app, saved);
     app.savedForNetwork.reset();
     BoardLanguage::UseLanguage(app, saved.Language);
 }
