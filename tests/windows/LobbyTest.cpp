@@ -5,6 +5,7 @@
 #include "TestApp.h"
 
 #include "core/game/Game.h"
+#include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/network/NetworkDialog.h"
@@ -159,6 +160,18 @@ TEST_F(Lobby, settingsControlsShowTheLobbySettingsAndReachTheHandlers)
     NetworkSettings::ShowLobbySettings(t.app, false);
     sync();
     EXPECT_FALSE(d.GameType->isVisible() || d.NumWordsLabel->isVisible());
+}
+
+// The "Hit OK" box came while the lobby was still up and the main window disabled.
+TEST_F(Lobby, networkPlayStartsWithTheLobbyGoneAndTheMainWindowInUse)
+{
+    NetworkDialog& d = sync();
+    t.desktop.answer(core::Answer::Ok, [&] {
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(t.window->isVisible() && t.window->isEnabled());
+    });
+    RunNetworkCall(t.app, [this] { Network::StartNetworkGame(t.app); });
+    EXPECT_EQ(t.desktop.texts().value(0), "Hit OK when ready to start game.");
 }
 
 TEST_F(Lobby, closingTheResultsOfANetworkGameGoesBackToTheLobby)

@@ -27,9 +27,9 @@ QWidget* WindowsPrompter::ownerWindow(core::Owner owner) const
 
 core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
 {
-    // The box shows over the game as the core left it (a "Hit OK" box over a hidden board).
-    if (m_app.main)
-        m_app.main->sync();
+    // The box shows over the windows as the core left them: a "Hit OK" box over a hidden
+    // board, the lobby gone and the main window in use when network play hands over.
+    SyncNetworkWindows(m_app);
     return m_app.desktop.ask(ownerWindow(prompt.owner), prompt);
 }
 
