@@ -3,10 +3,9 @@
 // screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
-#include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/game/Common.h"
+#include "core/game/Game.h"
 
 #include <QtWidgets>
 #include <QTest>
@@ -22,7 +21,7 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
     TestApp t({"cat"});
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-    CubeFrame& frame = *t.window->cubeFrame;
+    CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
     const double r = frame.canvasRatio();
     // Device pixel of a point given in a picture's units, placed at cube i.
     const auto at = [r](int i, double x, double y) {
@@ -33,8 +32,8 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
     const QImage &canvas = frame.canvas(), &normal = frame.NormalPicture();
     // Cube i drawn in `look`, as the main window paints what the core wants.
     const auto show = [&](int i, BoardView::CubeLook look) {
-        t.app.view.WantedLooks[static_cast<std::size_t>(i)] = look;
-        BoardView::PaintChangedCubes(t.app);
+        t.program.view.WantedLooks[static_cast<std::size_t>(i)] = look;
+        t.window->sync();
     };
     for (const QImage* picture : {&normal, &frame.SelectedPicture(), &normal}) {
         show(5, picture == &normal ? BoardView::Unselected : BoardView::Selected);
@@ -54,8 +53,7 @@ TEST(Board, quIsNoWiderThanAWideLetter)
     TestApp t({"cat"});
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
-    BoardView::PaintChangedCubes(t.app);
-    const CubeFrame& frame = *t.window->cubeFrame;
+    const CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
     const double r = frame.canvasRatio();
     // The first and last column of cube i's face (in units from the cube's left) with ink.
     const auto ink = [&](int i) {
@@ -85,11 +83,13 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     TestApp t({"cat"});
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-    Common::BeginPlay(t.app);
+    t.app.run([&] { Game::BeginPlay(t.program); });
     MainWindow& w = *t.window;
+    auto* wordList = t.control<QTableWidget>("WordList");
+    auto* cubeFrame = t.control<CubeFrame>("CubeFrame");
     w.show();
     const QSize smallest = w.size();
-    const int listWidth = w.WordList->width();
+    const int listWidth = wordList->width();
     struct Case {
         QSize grow;
         int cube;
@@ -98,11 +98,11 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
                           Case{{0, 0}, 97}}) {
         w.resize(smallest + c.grow);
         QCoreApplication::processEvents();
-        CubeFrame& frame = *w.cubeFrame;
+        CubeFrame& frame = *cubeFrame;
         EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
-        EXPECT_EQ(t.app.view.CubeWidth, c.cube);
+        EXPECT_EQ(t.program.view.CubeWidth, c.cube);
         EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
-        EXPECT_EQ(w.WordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
+        EXPECT_EQ(wordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
     }
     EXPECT_EQ(w.minimumSizeHint().expandedTo(w.minimumSize()), smallest);
 
@@ -110,13 +110,13 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     QCoreApplication::processEvents();
     for (const bool left : {false, true}) {
         w.LayOutForHand(left);
-        const int boardLeft = w.cubeFrame->x();
-        EXPECT_EQ(boardLeft < w.WordList->x(), left);
-        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
+        const int boardLeft = cubeFrame->x();
+        EXPECT_EQ(boardLeft < wordList->x(), left);
+        QTest::mouseClick(cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
         EXPECT_EQ(w.cubeUnderMouse, 6);
-        EXPECT_EQ(t.app.view.WantedLooks[6], BoardView::Selected);
-        EXPECT_EQ(w.NewWord->text(), "g");
-        QTest::mouseClick(w.Clear, Qt::LeftButton);
+        EXPECT_EQ(t.program.view.WantedLooks[6], BoardView::Selected);
+        EXPECT_EQ(t.control<QLineEdit>("NewWord")->text(), "g");
+        QTest::mouseClick(t.control<QPushButton>("Clear"), Qt::LeftButton);
     }
 }
 

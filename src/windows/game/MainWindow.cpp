@@ -2,19 +2,15 @@
 #include "MainWindow.h"
 
 #include "core/board/BoardView.h"
+#include "core/board/WordEntry.h"
+#include "core/game/Game.h"
 #include "core/game/Results.h"
-#include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/board/WordEntry.h"
-#include "windows/dictionary/Editor.h"
-#include "windows/game/App.h"
-#include "windows/game/Common.h"
-#include "windows/game/MainMenus.h"
+#include "windows/game/Runner.h"
+#include "windows/ui/Desktop.h"
 #include "windows/game/PlayFeedback.h"
-#include "windows/game/ResultsWindow.h"
 #include "windows/game/WindowPlace.h"
-#include "windows/shell/Help.h"
 #include "windows/ui/Icons.h"
 
 #include <algorithm>
@@ -71,11 +67,11 @@ private:
 };
 } // namespace
 
-MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
+    : m_program(program), m_runner(runner), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Lettro"));
-    app.main = this;
 
     ToolBar = addToolBar(QStringLiteral("Game"));
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -169,7 +165,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     // The size it opens at is the smallest; it grows from there.
     central->setMinimumSize(listLeft + listWidth + 16, boardBottom + 64);
     m_minListWidth = listWidth;
-    Feedback = new PlayFeedback(*this);
+    Feedback = new PlayFeedback(TimeLeft, TimeRemLabel, PlayerWordLabel, NewWord, this);
     central->installEventFilter(this);
 
     // Keys for the main moves of a game; they work while the player types.
@@ -188,38 +184,112 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     GameClock->setObjectName(QStringLiteral("GameClock"));
     GameClock->setInterval(1000);
 
-    connect(GameClock, &QTimer::timeout, this, [this] { Common::ClockTick(m_app); });
-    connect(Start, &QToolButton::clicked, this, [this] { Common::StartGameClick(m_app); });
-    connect(Pause, &QToolButton::clicked, this, [this] { Common::PauseGame(m_app); });
-    connect(End, &QToolButton::clicked, this, [this] { EndGameNow(); });
-    connect(Options, &QToolButton::clicked, this, [this] { Common::OpenOptions(m_app); });
-    connect(NetworkButton, &QToolButton::clicked, this,
-            [this] { Common::EnterNetworkGame(m_app); });
-    connect(Dictionary, &QToolButton::clicked, this,
-            [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
-    connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
-    connect(Exit, &QToolButton::clicked, this, [this] { Common::ExitProgram(m_app); });
+    // Each handler is one core call, run by the application, which then brings every
+    // window up to date.
+    connect(GameClock, &QTimer::timeout, this, [this] {
+        m_runner.run([this] { Game::ClockTick(m_program, m_desktop.isForeground(this)); });
+    });
+    connect(Start, &QToolButton::clicked, this, [this] {
+        // In front before a "Hit OK" box can ask for the start.
+        if (!IsNetworkGame(m_program))
+            showInFront();
+        m_runner.run([this] { Game::StartGameClick(m_program); });
+        focusWordBox();
+    });
+    connect(Pause, &QToolButton::clicked, this, [this] {
+        m_runner.run([this] { Game::PauseGame(m_program); });
+        if (!IsNetworkGame(m_program))
+            showInFront();
+    });
+    connect(End, &QToolButton::clicked, this, [this] {
+        m_runner.run([this] { Game::EndGameNow(m_program); });
+        focusWordBox();
+    });
+    connect(Options, &QToolButton::clicked, this, [this] { m_runner.openOptions(); });
+    connect(NetworkButton, &QToolButton::clicked, this, [this] { m_runner.enterNetworkGame(); });
+    connect(Dictionary, &QToolButton::clicked, this, [this] { m_runner.openDictionaryEditor(); });
+    connect(HelpButton, &QToolButton::clicked, this, [this] { m_runner.openHelp(); });
+    connect(Exit, &QToolButton::clicked, this, [this] { m_runner.exitProgram(); });
 
     connect(NewWord, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!m_mirroring)
-            WordEntry::NewWordChanged(m_app, text);
+            m_runner.run([this, &text] { WordEntry::NewWordChanged(m_program, text); });
     });
-    connect(NewWord, &QLineEdit::returnPressed, this, [this] { WordEntry::EnterWord(m_app); });
-    connect(Enter, &QPushButton::clicked, this, [this] { WordEntry::EnterWord(m_app); });
-    connect(Clear, &QPushButton::clicked, this, [this] { WordEntry::RemoveLastLetter(m_app); });
-    connect(WordList, &QTableWidget::cellClicked, this,
-            [this](int row) { WordEntry::RecallListedWord(m_app, row); });
+    connect(NewWord, &QLineEdit::returnPressed, this, [this] { enterWord(); });
+    connect(Enter, &QPushButton::clicked, this, [this] { enterWord(); });
+    connect(Clear, &QPushButton::clicked, this,
+            [this] { m_runner.run([this] { WordEntry::RemoveLastLetter(m_program); }); });
+    connect(WordList, &QTableWidget::cellClicked, this, [this](int row) {
+        m_runner.run([this, row] { WordEntry::RecallListedWord(m_program, row); });
+        NewWord->setFocus();
+    });
     connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
-        cubeUnderMouse = BoardView::CubeAtPoint(m_app.view, at.x(), at.y());
+        cubeUnderMouse = BoardView::CubeAtPoint(m_program.view, at.x(), at.y());
     });
     connect(cubeFrame, &CubeFrame::clicked, this, [this] {
-        if (cubeUnderMouse >= 0)
-            WordEntry::CubeClicked(m_app, cubeUnderMouse);
+        if (cubeUnderMouse < 0)
+            return;
+        // The typing goes on in the word box whatever was clicked.
+        if (NewWord->isEnabled())
+            NewWord->setFocus();
+        m_runner.run([this] { WordEntry::CubeClicked(m_program, cubeUnderMouse); });
     });
-    connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
+    connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { enterWord(); });
 
-    AddMainMenus(*this, m_app);
-    WindowPlace::Remember(m_app, *this, QStringLiteral("Main"));
+    addMenus();
+    WindowPlace::Remember(m_program, *this, QStringLiteral("Main"), nullptr);
+}
+
+void MainWindow::enterWord()
+{
+    m_runner.run([this] { WordEntry::EnterWord(m_program); });
+    NewWord->setFocus();
+    Enter->setDefault(true);
+}
+
+void MainWindow::startUp()
+{
+    initBoardGeometry();
+    WordList->horizontalHeader()->setStretchLastSection(true);
+    WordList->setColumnWidth(0, WordList->viewport()->width());
+    sync();
+}
+
+void MainWindow::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::initBoardGeometry()
+{
+    const QSizeF picture = cubeFrame->pictureSize();
+    BoardView::InitBoardGeometry(m_program.view, picture.width(), picture.height());
+}
+
+void MainWindow::paintChangedCubes()
+{
+    BoardView::BoardViewState& view = m_program.view;
+    if (view.CubeWidth <= 0)
+        initBoardGeometry();
+    std::vector<int> changed;
+    for (int i = 0; i < 16; ++i)
+        if (BoardView::NeedsDrawing(view, i, m_program.board.BoardFaces[static_cast<std::size_t>(i)],
+                                    view.WantedLooks[static_cast<std::size_t>(i)]))
+            changed.push_back(i);
+    if (changed.empty())
+        return;
+    // The board is redrawn out of sight: the player never sees half of it changed.
+    cubeFrame->setUpdatesEnabled(false);
+    for (const int i : changed) {
+        const std::string& face = m_program.board.BoardFaces[static_cast<std::size_t>(i)];
+        const BoardView::CubeLook look = view.WantedLooks[static_cast<std::size_t>(i)];
+        cubeFrame->paintCube(i, view.CubeLeft[i], view.CubeTop[i], QString::fromStdString(face),
+                             look == BoardView::Selected);
+        BoardView::RecordDrawn(view, i, face, look);
+    }
+    cubeFrame->setUpdatesEnabled(true);
 }
 
 void MainWindow::LayOutForHand(bool leftHanded)
@@ -248,9 +318,9 @@ void MainWindow::layOut()
         cubeFrame->setCubeSize(cube);
         // The core's geometry follows the drawn size, so clicks find the cubes; then
         // every cube is painted again at its new place.
-        BoardView::InitBoardGeometry(m_app);
-        m_app.view.CubeDrawState.fill(BoardView::NotDrawn);
-        BoardView::PaintChangedCubes(m_app);
+        initBoardGeometry();
+        m_program.view.CubeDrawState.fill(BoardView::NotDrawn);
+        paintChangedCubes();
     }
     cubeFrame->move(boardLeft, 16);
     NewWord->setGeometry(boardLeft, boardBottom + 12, board - 168, 40);
@@ -273,26 +343,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_app.main == this)
-        m_app.main = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
-void MainWindow::EndGame()
+void MainWindow::stopClock()
 {
-    Common::EndGame(m_app);
-}
-
-void MainWindow::EndGameNow()
-{
-    Common::EndGameNow(m_app);
+    GameClock->stop();
 }
 
 void MainWindow::sync()
 {
-    const Program& p = m_app;
-    BoardView::PaintChangedCubes(m_app);
+    const Program& p = m_program;
+    LayOutForHand(p.options.LeftHandedDisplay);
+    paintChangedCubes();
     if (cubeFrame->isVisible() == p.screen.BoardHidden)
         cubeFrame->setVisible(!p.screen.BoardHidden);
 
@@ -339,19 +401,11 @@ void MainWindow::sync()
 
     if (LastResultsAction)
         LastResultsAction->setEnabled(Results::LastResultsAvailable(p));
-    // Results prepared since the window last opened them: a game has just been evaluated,
-    // or the last results are shown again.
-    if (p.results.Open && p.results.ShownAt != m_resultsShownAt) {
-        m_resultsShownAt = p.results.ShownAt;
-        Common::PrepareResultsWindow(m_app);
-        ShowOverMainWindow(m_app, Common::ResultsWindowFor(m_app));
-    }
 }
 
-void MainWindow::showGameState()
+void MainWindow::focusWordBox()
 {
-    sync();
-    if (m_app.entry.NewWordEnabled)
+    if (m_program.entry.NewWordEnabled)
         NewWord->setFocus();
 }
 
@@ -408,7 +462,7 @@ int MainWindow::toolBarWidth() const
 // Closing by the frame is the same as Exit.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_app.exiting && !Common::ExitProgram(m_app)) {
+    if (!m_runner.exiting() && !m_runner.exitProgram()) {
         event->ignore();
         return;
     }

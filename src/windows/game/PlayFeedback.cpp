@@ -4,7 +4,6 @@
 #include "core/board/WordEntry.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
-#include "windows/game/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,32 +43,32 @@ QLabel* AddLabel(QWidget* parent, const char* name, QRect at, Qt::Alignment alig
 }
 } // namespace
 
-PlayFeedback::PlayFeedback(MainWindow& window) : QObject(&window), m_window(window)
+PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box,
+                           QObject* parent)
+    : QObject(parent), m_time(time), m_box(box)
 {
-    QLabel* time = window.TimeLeft;
     Turn = AddLabel(time, "TurnLabel", QRect(6, 0, 80, time->height()), Qt::AlignLeft, 10);
     Bonus = AddLabel(time, "BonusLabel", QRect(time->width() - 76, 0, 70, time->height()),
                      Qt::AlignRight, 12);
-    const QRect words = window.PlayerWordLabel->geometry();
-    Score = AddLabel(window.PlayerWordLabel->parentWidget(), "ScoreLabel",
-                     words.translated(0, words.height()), Qt::AlignHCenter, 0);
+    Score = AddLabel(words->parentWidget(), "ScoreLabel",
+                     words->geometry().translated(0, words->height()), Qt::AlignHCenter, 0);
     // The caption and the time draw their own panel, whatever the desktop's colours.
-    window.TimeRemLabel->setAutoFillBackground(true);
-    Paint(window.TimeRemLabel, TimeFormat::kCaptionText, TimeFormat::kCaptionPanel);
+    caption->setAutoFillBackground(true);
+    Paint(caption, TimeFormat::kCaptionText, TimeFormat::kCaptionPanel);
     time->setAutoFillBackground(true);
 
     // The tint fades back into the box's own colour.
     m_flash = new QVariantAnimation(this);
     m_flash->setDuration(500);
     m_flash->setStartValue(QColor(255, 170, 170));
-    m_flash->setEndValue(window.NewWord->palette().color(QPalette::Base));
+    m_flash->setEndValue(box->palette().color(QPalette::Base));
     connect(m_flash, &QVariantAnimation::valueChanged, this, [this](const QVariant& colour) {
-        QPalette palette = m_window.NewWord->palette();
+        QPalette palette = m_box->palette();
         palette.setColor(QPalette::Base, colour.value<QColor>());
-        m_window.NewWord->setPalette(palette);
+        m_box->setPalette(palette);
     });
     connect(m_flash, &QVariantAnimation::finished, this,
-            [this] { m_window.NewWord->setPalette(QPalette()); });
+            [this] { m_box->setPalette(QPalette()); });
 }
 
 void PlayFeedback::sync(const Program& p)
@@ -79,12 +78,12 @@ void PlayFeedback::sync(const Program& p)
         m_flash->stop();
         m_flash->start();
         // The first frame comes with the next timer event; the tint shows at once.
-        QPalette palette = m_window.NewWord->palette();
+        QPalette palette = m_box->palette();
         palette.setColor(QPalette::Base, m_flash->startValue().value<QColor>());
-        m_window.NewWord->setPalette(palette);
+        m_box->setPalette(palette);
     }
     const TimeFormat::ClockLook look = TimeFormat::ClockLookFor(p.screen.ClockColour);
-    Paint(m_window.TimeLeft, look.time, look.panel);
+    Paint(m_time, look.time, look.panel);
     Paint(Turn, look.text);
     Paint(Bonus, look.bonus);
     Turn->setText(Game::TurnText(p.game));

@@ -6,14 +6,16 @@
 
 #include <QObject>
 
-class MainWindow;
 class QLabel;
+class QLineEdit;
 class QVariantAnimation;
 struct Program;
 
 class PlayFeedback : public QObject {
 public:
-    explicit PlayFeedback(MainWindow& window);
+    // Its labels go on the clock's panel `time` and under `words`; `caption` and `time`
+    // get panels of their own; `box` flashes.
+    PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box, QObject* parent);
     // Shows the core's state; a refusal since the last call starts a flash.
     void sync(const Program& program);
 
@@ -22,7 +24,8 @@ public:
     QLabel* Score = nullptr; // under "N words entered": "Score so far: ..."
 
 private:
-    MainWindow& m_window;
+    QLabel* m_time;
+    QLineEdit* m_box;
     QVariantAnimation* m_flash = nullptr;
     int m_refusals = 0;
 };

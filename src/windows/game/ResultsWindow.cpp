@@ -3,10 +3,8 @@
 
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
-#include "windows/game/App.h"
-#include "windows/game/HighScoresWindow.h"
-#include "windows/game/MainWindow.h"
-#include "windows/game/WindowPlace.h"
+#include "core/game/Program.h"
+#include "windows/game/Runner.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -114,16 +112,48 @@ void FillSelector(QComboBox* combo, const std::vector<SelectorItem>& items, int 
 {
     // Filling must not be taken for the user's choice.
     const QSignalBlocker block(combo);
-    combo->clear();
+    QStringList texts;
     for (const SelectorItem& item : items)
-        combo->addItem(QString::fromStdString(item.text));
+        texts << QString::fromStdString(item.text);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    if (shown != texts) {
+        combo->clear();
+        combo->addItems(texts);
+    }
     combo->setCurrentIndex(chosen);
+}
+
+// The rows a list was last filled with, kept on the list: a list filled again loses its
+// place, so it is filled only when its rows change.
+constexpr const char* kRowsProperty = "shownRows";
+
+QString RowsKey(const std::vector<Results::ShownRow>& rows)
+{
+    QStringList key;
+    for (const Results::ShownRow& row : rows)
+        key << QStringLiteral("%1 %2 %3")
+                   .arg(QString::fromStdString(row.text))
+                   .arg(row.points)
+                   .arg(row.found);
+    return key.join(QLatin1Char('\n'));
 }
 
 void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int selectedRow)
 {
     // Filling and selecting mirror the core; they are no choice of the user's.
     const QSignalBlocker block(list);
+    const QString key = RowsKey(rows);
+    if (list->property(kRowsProperty).toString() == key && list->count() == int(rows.size())) {
+        if (SelectedRow(list) != selectedRow) {
+            list->clearSelection();
+            if (selectedRow >= 0 && selectedRow < list->count())
+                list->setCurrentRow(selectedRow);
+        }
+        return;
+    }
+    list->setProperty(kRowsProperty, key);
     list->clear();
     QFont bold = list->font();
     bold.setBold(true);
@@ -147,7 +177,8 @@ void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int
 
 } // namespace
 
-ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
+    : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("Results"));
     setWindowTitle(QStringLiteral("Lettro Results"));
@@ -227,55 +258,62 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
         const bool user = selector == Selector::User;
         connect(user ? UserWordsCombo : DictWordsCombo, &QComboBox::currentIndexChanged, this,
                 [this, selector](int item) {
-                    Results::ChooseItem(m_app, selector, item);
-                    showLists();
-                    showPath();
+                    m_runner.run([=, this] { Results::ChooseItem(m_program, selector, item); });
                 });
         // A click shows the word's path even when it was already selected (the other
         // list's word may be showing); keys that move the selection move the path too.
         QListWidget* list = user ? UserWords : DictWords;
         const auto selected = [this, list, selector] {
-            Results::SelectRow(m_app, selector, SelectedRow(list));
-            showPath();
+            const int row = SelectedRow(list);
+            m_runner.run([=, this] { Results::SelectRow(m_program, selector, row); });
         };
         connect(list, &QListWidget::itemClicked, this, selected);
         connect(list, &QListWidget::itemSelectionChanged, this, selected);
     }
     connect(AddToDict, &QPushButton::clicked, this, [this] {
-        Results::AddToDict(m_app, SelectedRow(UserWords));
-        refresh();
+        const int row = SelectedRow(UserWords);
+        m_runner.run([this, row] { Results::AddToDict(m_program, row); });
     });
     connect(RemoveFromDict, &QPushButton::clicked, this, [this] {
-        Results::RemoveFromDict(m_app, SelectedRow(DictWords));
-        refresh();
+        const int row = SelectedRow(DictWords);
+        m_runner.run([this, row] { Results::RemoveFromDict(m_program, row); });
     });
-    connect(ResultsOK, &QPushButton::clicked, this, [this] { Common::CloseResults(m_app); });
-}
-
-ResultsWindow::~ResultsWindow()
-{
-    if (m_app.resultsWindow == this)
-        m_app.resultsWindow = nullptr;
+    connect(ResultsOK, &QPushButton::clicked, this, [this] { closeResults(false); });
 }
 
 void ResultsWindow::reject()
 {
-    Common::ResultsWindowClosed(m_app);
+    closeResults(true);
 }
 
-void ResultsWindow::refresh()
+void ResultsWindow::closeResults(bool always)
 {
+    m_runner.run([this, always] {
+        if (always)
+            Results::ResultsWindowClosed(m_program);
+        else if (!Results::CloseResults(m_program))
+            return;
+        // Network play gives the main window back from its lobby.
+        if (IsNetworkGame(m_program))
+            Network::ReturnToLobby(m_program);
+    });
+}
+
+void ResultsWindow::sync()
+{
+    if (!m_program.results.Open && isVisible())
+        hide();
     using Results::Selector;
-    FillSelector(UserWordsCombo, Results::SelectorItems(m_app, Selector::User),
-                 Results::ChosenItem(m_app, Selector::User));
-    FillSelector(DictWordsCombo, Results::SelectorItems(m_app, Selector::Dict),
-                 Results::ChosenItem(m_app, Selector::Dict));
+    FillSelector(UserWordsCombo, Results::SelectorItems(m_program, Selector::User),
+                 Results::ChosenItem(m_program, Selector::User));
+    FillSelector(DictWordsCombo, Results::SelectorItems(m_program, Selector::Dict),
+                 Results::ChosenItem(m_program, Selector::Dict));
     showLists();
-    WordsLabel->setText(QString::fromStdString(m_app.results.Words));
-    ScoreLabel->setText(QString::fromStdString(m_app.results.Score));
-    BadWordsLabel->setText(QString::fromStdString(m_app.results.BadWords));
+    WordsLabel->setText(QString::fromStdString(m_program.results.Words));
+    ScoreLabel->setText(QString::fromStdString(m_program.results.Score));
+    BadWordsLabel->setText(QString::fromStdString(m_program.results.BadWords));
     for (int i = 0; i < 16; ++i) {
-        const std::string& face = m_app.board.BoardGrid[Index(i / 4)][Index(i % 4)];
+        const std::string& face = m_program.board.BoardGrid[Index(i / 4)][Index(i % 4)];
         ResultCubes[Index(i)]->setText(face == "qu" ? QStringLiteral("Qu")
                                                     : QString::fromStdString(face).toUpper());
     }
@@ -285,22 +323,23 @@ void ResultsWindow::refresh()
 void ResultsWindow::showLists()
 {
     using Results::Selector;
-    const bool corrections = Results::CorrectionsShown(m_app);
-    AddToDict->setVisible(Results::AddToDictShown(m_app));
+    const bool corrections = Results::CorrectionsShown(m_program);
+    AddToDict->setVisible(Results::AddToDictShown(m_program));
     RemoveFromDict->setVisible(corrections);
     UserWordsLabel->setVisible(corrections);
     DictWordsLabel->setVisible(corrections);
-    if (!m_app.results.Open) {
-        UserWords->clear();
-        DictWords->clear();
-        ScoreList->clear();
+    if (!m_program.results.Open) {
+        for (QListWidget* list : {UserWords, DictWords, ScoreList}) {
+            list->clear();
+            list->setProperty(kRowsProperty, QString());
+        }
         return;
     }
-    FillList(UserWords, Results::ShownRows(m_app, Selector::User),
-             Results::SelectedRow(m_app, Selector::User));
-    const bool table = Results::ShowsScoreTable(m_app);
-    FillList(table ? ScoreList : DictWords, Results::ShownRows(m_app, Selector::Dict),
-             Results::SelectedRow(m_app, Selector::Dict));
+    FillList(UserWords, Results::ShownRows(m_program, Selector::User),
+             Results::SelectedRow(m_program, Selector::User));
+    const bool table = Results::ShowsScoreTable(m_program);
+    FillList(table ? ScoreList : DictWords, Results::ShownRows(m_program, Selector::Dict),
+             Results::SelectedRow(m_program, Selector::Dict));
     ScoreList->setVisible(table);
     DictWords->setVisible(!table);
 }
@@ -309,58 +348,8 @@ void ResultsWindow::showPath()
 {
     for (int i = 0; i < 16; ++i) {
         SetCubeColour(ResultCubes[Index(i)],
-                      m_app.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
-        PathSteps[Index(i)]->setText(StepsOn(m_app.results.PathOrder, i));
+                      m_program.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
+        PathSteps[Index(i)]->setText(StepsOn(m_program.results.PathOrder, i));
     }
 }
 
-namespace Common {
-
-namespace {
-
-// The window is emptied and the main window given back, whichever way it was closed.
-void CloseAndReturn(App& app)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    r.hide();
-    r.refresh();
-    if (!IsNetworkGame(app)) {
-        ReturnToMainWindow(app);
-        // A game that entered its high-score table shows it now.
-        ShowHighScoresWhenOpen(app);
-        return;
-    }
-    // The main window, disabled for the results, is network play's to give back.
-    app.mainHeldByNetwork = true;
-    RunNetworkCall(app, [&app] { Network::ReturnToLobby(app); });
-}
-
-} // namespace
-
-ResultsWindow& ResultsWindowFor(App& app)
-{
-    if (!app.resultsWindow) {
-        app.resultsWindow = new ResultsWindow(app, app.main);
-        WindowPlace::Remember(app, *app.resultsWindow, QStringLiteral("Results"));
-    }
-    return *app.resultsWindow;
-}
-
-void PrepareResultsWindow(App& app)
-{
-    ResultsWindowFor(app).refresh();
-}
-
-void CloseResults(App& app)
-{
-    if (Results::CloseResults(app))
-        CloseAndReturn(app);
-}
-
-void ResultsWindowClosed(App& app)
-{
-    Results::ResultsWindowClosed(app);
-    CloseAndReturn(app);
-}
-
-} // namespace Common
