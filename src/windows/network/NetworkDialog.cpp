@@ -82,10 +82,30 @@ void Fill(QComboBox* combo, const std::vector<std::string>& items, int index)
     combo->setCurrentIndex(index);
 }
 
-// A list box tall enough for `rows` rows.
-void FitRows(QListWidget* list, int rows)
+// A list box tall enough for `rows` whole rows and wide enough for its longest item
+// beside a scroll bar.
+void Fit(QListWidget* list, int rows)
 {
-    list->setFixedHeight(rows * list->fontMetrics().height() + 2 * list->frameWidth() + 6);
+    const int row = list->count() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    list->setFixedHeight(rows * row + 2 * list->frameWidth());
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+    list->setMinimumWidth(widest + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 16);
+}
+
+// A label above a list box, its mnemonic taking the focus to the list.
+QVBoxLayout* Labelled(const QString& text, QListWidget* list, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(list->objectName() + QStringLiteral("Label"));
+    label->setBuddy(list);
+    auto* column = new QVBoxLayout;
+    column->addWidget(label);
+    column->addWidget(list);
+    column->addStretch();
+    return column;
 }
 
 } // namespace
@@ -129,26 +149,26 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
 
     GameType = new QListWidget(this);
     GameType->setObjectName(QStringLiteral("GameType"));
-    FitRows(GameType, 2);
     GameTime = new QListWidget(this);
     GameTime->setObjectName(QStringLiteral("GameTime"));
-    FitRows(GameTime, 4);
-    RepeatLetters = new QCheckBox(QStringLiteral("Repeat Letters"), this);
+    RepeatLetters = new QCheckBox(QStringLiteral("&Repeat Letters"), this);
     RepeatLetters->setObjectName(QStringLiteral("RepeatLetters"));
-    MinWordsLabel = new QLabel(QStringLiteral("Min Word Size"), this);
+    MinWordsLabel = new QLabel(QStringLiteral("&Min Word Size"), this);
     MinWordsLabel->setObjectName(QStringLiteral("MinWordsLabel"));
     MinWordSizeCombo = new QComboBox(this);
     MinWordSizeCombo->setObjectName(QStringLiteral("MinWordSizeCombo"));
-    NumWordsLabel = new QLabel(QStringLiteral("Words"), this);
+    NumWordsLabel = new QLabel(QStringLiteral("&Words"), this);
     NumWordsLabel->setObjectName(QStringLiteral("NumWordsLabel"));
     NumWordsCombo = new QComboBox(this);
     NumWordsCombo->setObjectName(QStringLiteral("NumWordsCombo"));
+    MinWordsLabel->setBuddy(MinWordSizeCombo);
+    NumWordsLabel->setBuddy(NumWordsCombo);
 
-    Connect = Button("Connect", QStringLiteral("Connect..."), this);
-    StartGame = Button("StartGame", QStringLiteral("Start Game"), this);
-    BootPlayer = Button("BootPlayer", QStringLiteral("Boot Player"), this);
-    Quit = Button("Quit", QStringLiteral("Quit"), this);
-    AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("Add Computer Player"), this);
+    Connect = Button("Connect", QStringLiteral("&Connect..."), this);
+    StartGame = Button("StartGame", QStringLiteral("&Start Game"), this);
+    BootPlayer = Button("BootPlayer", QStringLiteral("&Boot Player"), this);
+    Quit = Button("Quit", QStringLiteral("&Quit"), this);
+    AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("&Add Computer Player"), this);
     ComputerStrength = new QComboBox(this);
     ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
     for (const Network::ComputerStrength& strength : Network::kComputerStrengths)
@@ -162,8 +182,8 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     sizes->addWidget(NumWordsLabel, 2, 0);
     sizes->addWidget(NumWordsCombo, 2, 1);
     auto* settings = new QHBoxLayout;
-    settings->addWidget(GameType, 0, Qt::AlignTop);
-    settings->addWidget(GameTime, 0, Qt::AlignTop);
+    settings->addLayout(Labelled(QStringLiteral("Game &Type"), GameType, this));
+    settings->addLayout(Labelled(QStringLiteral("Game T&ime"), GameTime, this));
     settings->addLayout(sizes);
     settings->addStretch();
     auto* buttons = new QHBoxLayout;
@@ -335,6 +355,8 @@ void NetworkDialog::syncSettings()
     const LobbySettings& s = m_program.network.Lobby;
     Fill(GameType, s.GameTypeItems, s.GameTypeIndex);
     Fill(GameTime, s.TimeItems, s.TimeIndex);
+    Fit(GameType, 2);
+    Fit(GameTime, 4);
     Fill(MinWordSizeCombo, s.MinWordSizeItems, s.MinWordSizeIndex);
     Fill(NumWordsCombo, s.NumWordsItems, s.NumWordsIndex);
     RepeatLetters->setChecked(s.RepeatLetters);
@@ -346,4 +368,10 @@ void NetworkDialog::syncSettings()
     }
     GameTime->setVisible(s.Shown && s.TimeShown);
     GameTime->setEnabled(s.Editable);
+    // Each list's label goes with it.
+    for (QListWidget* list : {GameType, GameTime})
+        if (auto* label = findChild<QLabel*>(list->objectName() + QStringLiteral("Label"))) {
+            label->setVisible(list->isVisibleTo(this));
+            label->setEnabled(list->isEnabled());
+        }
 }
