@@ -109,7 +109,8 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     w.resize(smallest + QSize(400, 400));
     QCoreApplication::processEvents();
     for (const bool left : {false, true}) {
-        w.LayOutForHand(left);
+        t.program.options.LeftHandedDisplay = left;
+        w.sync();
         const int boardLeft = cubeFrame->x();
         EXPECT_EQ(boardLeft < wordList->x(), left);
         QTest::mouseClick(cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));

@@ -28,7 +28,12 @@ void CubeFrame::setCubeSize(int units)
     if (units == m_cube)
         return;
     m_cube = units;
-    setFixedSize(units * 4, units * 4);
+    // Four cubes square; it gives way to a smaller window down to the smallest cubes, and
+    // the window then chooses smaller ones.
+    setMinimumSize(4 * CubeArt::kCubeSize, 4 * CubeArt::kCubeSize);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    resize(units * 4, units * 4);
+    updateGeometry();
     m_drawn = {}; // their places belong to the old size
     makeCanvas(devicePixelRatioF());
     update();
@@ -47,8 +52,8 @@ void CubeFrame::makeCanvas(double ratio)
     m_normal = CubeArt::CubePicture(pixels, false);
     m_selected = CubeArt::CubePicture(pixels, true);
     m_mask = CubeArt::OuterMask(pixels);
-    const QSize size(static_cast<int>(std::lround(width() * m_ratio)),
-                     static_cast<int>(std::lround(height() * m_ratio)));
+    const int side = static_cast<int>(std::lround(4 * m_cube * m_ratio));
+    const QSize size(side, side);
     m_canvas = CubeArt::BoardBackground(size, m_cube * m_ratio);
 }
 

@@ -25,6 +25,7 @@ public:
     // board is then blank until its cubes are painted again at their new places.
     void setCubeSize(int units);
     int cubeSize() const { return m_cube; }
+    QSize sizeHint() const override { return {4 * m_cube, 4 * m_cube}; }
 
     // Paints a cube at (left, top) in window units: the mask ORed onto the board, then
     // the cube picture ANDed, then `face` centred on it.

@@ -19,6 +19,7 @@
 #include <QApplication>
 
 #include <QCloseEvent>
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -97,9 +98,6 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     setCentralWidget(central);
 
     cubeFrame = new CubeFrame(central);
-    cubeFrame->move(16, 16);
-    const int boardBottom = cubeFrame->y() + cubeFrame->height();
-    const int boardRight = cubeFrame->x() + cubeFrame->width();
 
     QFont courier(QStringLiteral("Courier New"), 18);
     courier.setStyleHint(QFont::TypeWriter);
@@ -108,28 +106,26 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     NewWord->setObjectName(QStringLiteral("NewWord"));
     NewWord->setFont(courier);
     NewWord->setMaxLength(40);
-    NewWord->setGeometry(16, boardBottom + 12, 220, 40);
+    NewWord->setFixedHeight(40);
+    // As wide as the board leaves beside Enter and Clear.
+    NewWord->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     Enter = new QPushButton(tr("Enter"), central);
     Enter->setObjectName(QStringLiteral("Enter"));
-    Enter->setGeometry(244, boardBottom + 12, 76, 40);
+    Enter->setFixedSize(76, 40);
     Enter->setDefault(true);
     Enter->setAutoDefault(true);
 
     Clear = new QPushButton(tr("Clear"), central);
     Clear->setObjectName(QStringLiteral("Clear"));
-    Clear->setGeometry(boardRight - 76, boardBottom + 12, 76, 40);
+    Clear->setFixedSize(76, 40);
     Clear->setAutoDefault(false);
     Clear->setFocusPolicy(Qt::NoFocus); // typing goes on in the word box
 
-    const int listLeft = boardRight + 24;
-    // The word list takes whatever width the toolbar needs beyond the board, so every
-    // button shows without an overflow menu.
-    const int listWidth = std::max(230, toolBarWidth() - listLeft - 16);
     TimeRemLabel = new QLabel(tr("Time Remaining"), central);
     TimeRemLabel->setObjectName(QStringLiteral("TimeRemLabel"));
     TimeRemLabel->setAlignment(Qt::AlignCenter);
-    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
+    TimeRemLabel->setFixedHeight(22);
 
     TimeLeft = new QLabel(central);
     TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
@@ -139,7 +135,7 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     clockFont.setBold(true);
     TimeLeft->setFont(clockFont);
     TimeLeft->setAutoFillBackground(false);
-    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
+    TimeLeft->setFixedHeight(44);
 
     WordList = new QTableWidget(0, 1, central);
     WordList->setObjectName(QStringLiteral("WordList"));
@@ -150,22 +146,53 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     WordList->setSelectionBehavior(QAbstractItemView::SelectRows);
     WordList->setFocusPolicy(Qt::NoFocus);
     WordList->setShowGrid(false);
-    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
+    // The list gives way to the board: the board decides the window's height.
+    WordList->setMinimumHeight(0);
+    WordList->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
     PlayerWordLabel = new QLabel(central);
     PlayerWordLabel->setObjectName(QStringLiteral("PlayerWordLabel"));
     PlayerWordLabel->setAlignment(Qt::AlignCenter);
-    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
+    PlayerWordLabel->setFixedHeight(22);
 
     DefinedWordCount = new QLabel(central);
     DefinedWordCount->setObjectName(QStringLiteral("DefinedWordCount"));
     DefinedWordCount->setAlignment(Qt::AlignCenter);
-    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+    DefinedWordCount->setFixedHeight(22);
 
-    // The size it opens at is the smallest; it grows from there.
-    central->setMinimumSize(listLeft + listWidth + 16, boardBottom + 64);
-    m_minListWidth = listWidth;
     Feedback = new PlayFeedback(TimeLeft, TimeRemLabel, PlayerWordLabel, NewWord, this);
+
+    // The board and its word box in one column, the clock and the list in the other; the
+    // board's cubes grow with the area (layOut), the list takes the width that is left.
+    auto* entry = new QHBoxLayout;
+    entry->setSpacing(8);
+    entry->addWidget(NewWord, 1);
+    entry->addWidget(Enter);
+    entry->addWidget(Clear);
+    m_boardColumn = new QVBoxLayout;
+    m_boardColumn->setSpacing(12);
+    m_boardColumn->addWidget(cubeFrame, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_boardColumn->addLayout(entry);
+    m_listColumn = new QVBoxLayout;
+    m_listColumn->setSpacing(2);
+    m_listColumn->addWidget(TimeRemLabel);
+    m_listColumn->addWidget(TimeLeft);
+    m_listColumn->addSpacing(6);
+    m_listColumn->addWidget(WordList, 1);
+    m_listColumn->addSpacing(2);
+    m_listColumn->addWidget(PlayerWordLabel);
+    m_listColumn->addWidget(Feedback->Score);
+    m_listColumn->addWidget(DefinedWordCount);
+    m_columns = new QHBoxLayout(central);
+    m_columns->setContentsMargins(16, 16, 16, 12);
+    m_columns->setSpacing(24);
+    m_columns->addLayout(m_boardColumn);
+    m_columns->addLayout(m_listColumn, 1);
+
+    // The word list takes whatever width the toolbar needs beyond the board, so every
+    // button shows without an overflow menu.
+    m_minListWidth = std::max(230, toolBarWidth() - (16 + cubeFrame->width() + 24) - 16);
+    TimeRemLabel->setMinimumWidth(m_minListWidth);
     central->installEventFilter(this);
 
     // Keys for the main moves of a game; they work while the player types.
@@ -297,43 +324,33 @@ void MainWindow::LayOutForHand(bool leftHanded)
     if (leftHanded == m_leftHanded)
         return;
     m_leftHanded = leftHanded;
-    layOut();
+    m_columns->removeItem(m_boardColumn);
+    m_columns->removeItem(m_listColumn);
+    m_columns->addLayout(leftHanded ? m_boardColumn : m_listColumn, leftHanded ? 0 : 1);
+    m_columns->addLayout(leftHanded ? m_listColumn : m_boardColumn, leftHanded ? 1 : 0);
+    m_columns->activate();
 }
 
 void MainWindow::layOut()
 {
+    // The cubes take what the margins, the word box and the list's least width leave.
     const QSize area = centralWidget()->size();
-    // Margins: 16 round the edges, 24 between the board and the list; 64 under the board
-    // for the word box and its buttons.
-    const int cube =
-        std::max(CubeArt::kCubeSize,
-                 std::min((area.height() - 80) / 4, (area.width() - 56 - m_minListWidth) / 4));
-    const int board = 4 * cube;
-    const int listWidth = std::max(m_minListWidth, area.width() - 56 - board);
-    const int boardLeft = m_leftHanded ? 16 : 16 + listWidth + 24;
-    const int listLeft = m_leftHanded ? 16 + board + 24 : 16;
-    const int boardBottom = 16 + board;
-
-    if (cubeFrame->cubeSize() != cube) {
-        cubeFrame->setCubeSize(cube);
-        // The core's geometry follows the drawn size, so clicks find the cubes; then
-        // every cube is painted again at its new place.
-        initBoardGeometry();
-        m_program.view.CubeDrawState.fill(BoardView::NotDrawn);
-        paintChangedCubes();
-    }
-    cubeFrame->move(boardLeft, 16);
-    NewWord->setGeometry(boardLeft, boardBottom + 12, board - 168, 40);
-    Enter->setGeometry(boardLeft + board - 160, boardBottom + 12, 76, 40);
-    Clear->setGeometry(boardLeft + board - 76, boardBottom + 12, 76, 40);
-
-    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
-    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
-    Feedback->Bonus->move(listWidth - 76, 0);
-    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
-    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
-    Feedback->Score->setGeometry(PlayerWordLabel->geometry().translated(0, 22));
-    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+    const QMargins margins = m_columns->contentsMargins();
+    const int below = m_boardColumn->spacing() + NewWord->height();
+    const int cube = std::max(
+        CubeArt::kCubeSize,
+        std::min((area.height() - margins.top() - margins.bottom() - below) / 4,
+                 (area.width() - margins.left() - margins.right() - m_columns->spacing() -
+                  m_minListWidth) /
+                     4));
+    if (cubeFrame->cubeSize() == cube)
+        return;
+    cubeFrame->setCubeSize(cube);
+    // The core's geometry follows the drawn size, so clicks find the cubes; then every
+    // cube is painted again at its new place.
+    initBoardGeometry();
+    m_program.view.CubeDrawState.fill(BoardView::NotDrawn);
+    paintChangedCubes();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

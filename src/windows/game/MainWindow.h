@@ -11,6 +11,8 @@
 
 class CubeFrame;
 class QAction;
+class QHBoxLayout;
+class QVBoxLayout;
 class PlayFeedback;
 class QLabel;
 class QLineEdit;
@@ -41,10 +43,6 @@ public:
     // Leaving: the clock stops for good.
     void stopClock();
 
-    // Puts the board and the word list on the sides for the wanted hand (true: the
-    // left-handed layout, the one the window is built with).
-    void LayOutForHand(bool leftHanded);
-
     // The cube under the mouse at the last press on the board (-1: none).
     int cubeUnderMouse = -1;
 
@@ -61,8 +59,10 @@ private:
     void addMenus();
     // The width the toolbar needs to show every button.
     int toolBarWidth() const;
-    // Places the board, the word list and their groups for the area's size and the hand:
-    // the cubes grow with the area, the list takes the width that is left.
+    // Puts the board and the word list on the sides for the wanted hand (true: the
+    // left-handed layout, the one the window is built with).
+    void LayOutForHand(bool leftHanded);
+    // The cubes' size for the area's: they grow with it, the list taking what is left.
     void layOut();
     void showInFront();
     // Takes the cube size from the board's cube picture.
@@ -98,6 +98,9 @@ private:
     QToolButton* Exit = nullptr;
     QAction* LastResultsAction = nullptr; // Game > Last Results
 
+    QHBoxLayout* m_columns = nullptr; // the board's column and the list's, by the hand
+    QVBoxLayout* m_boardColumn = nullptr;
+    QVBoxLayout* m_listColumn = nullptr;
     int m_minListWidth = 0;
     bool m_leftHanded = true;
     bool m_mirroring = false;             // sync() is writing the word box

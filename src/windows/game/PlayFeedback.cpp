@@ -5,6 +5,7 @@
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariantAnimation>
@@ -27,11 +28,10 @@ void Paint(QLabel* label, TimeFormat::Rgb text, std::optional<TimeFormat::Rgb> p
         label->setPalette(palette);
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, QRect at, Qt::Alignment align, int points)
+QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int points)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
     label->setAlignment(align | Qt::AlignVCenter);
     if (points > 0) {
         QFont font = label->font();
@@ -47,11 +47,15 @@ PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEd
                            QObject* parent)
     : QObject(parent), m_time(time), m_box(box)
 {
-    Turn = AddLabel(time, "TurnLabel", QRect(6, 0, 80, time->height()), Qt::AlignLeft, 10);
-    Bonus = AddLabel(time, "BonusLabel", QRect(time->width() - 76, 0, 70, time->height()),
-                     Qt::AlignRight, 12);
-    Score = AddLabel(words->parentWidget(), "ScoreLabel",
-                     words->geometry().translated(0, words->height()), Qt::AlignHCenter, 0);
+    Turn = AddLabel(time, "TurnLabel", Qt::AlignLeft, 10);
+    Bonus = AddLabel(time, "BonusLabel", Qt::AlignRight, 12);
+    auto* panel = new QHBoxLayout(time);
+    panel->setContentsMargins(6, 0, 6, 0);
+    panel->addWidget(Turn);
+    panel->addStretch();
+    panel->addWidget(Bonus);
+    Score = AddLabel(words->parentWidget(), "ScoreLabel", Qt::AlignHCenter, 0);
+    Score->setFixedHeight(words->height());
     // The caption and the time draw their own panel, whatever the desktop's colours.
     caption->setAutoFillBackground(true);
     Paint(caption, TimeFormat::kCaptionText, TimeFormat::kCaptionPanel);

@@ -7,7 +7,9 @@
 #include "windows/game/Runner.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -61,22 +63,21 @@ QFont Courier(int points)
     return font;
 }
 
-QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& geometry)
+QListWidget* MakeList(QWidget* parent, const QString& name)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setFont(Courier(11));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setGeometry(geometry);
+    list->setMinimumSize(180, 250);
     list->setItemDelegate(new SuffixDelegate(list));
     return list;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     return label;
 }
 
@@ -184,38 +185,37 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
     setWindowTitle(QStringLiteral("Lettro Results"));
     setModal(true);
 
-    const int listTop = 56;
-    const int listHeight = 250;
-    UserWordsLabel =
-        MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"), QRect(12, 8, 180, 20));
+    UserWordsLabel = MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"));
     UserWordsCombo = new QComboBox(this);
     UserWordsCombo->setObjectName(QStringLiteral("UserWordsCombo"));
-    UserWordsCombo->setGeometry(12, 28, 180, 24);
-    UserWords = MakeList(this, QStringLiteral("UserWords"), QRect(12, listTop, 180, listHeight));
+    UserWords = MakeList(this, QStringLiteral("UserWords"));
 
-    DictWordsLabel = MakeLabel(this, QStringLiteral("DictWordsLabel"), tr("Lettro's Words"),
-                               QRect(204, 8, 180, 20));
+    DictWordsLabel = MakeLabel(this, QStringLiteral("DictWordsLabel"), tr("Lettro's Words"));
     DictWordsCombo = new QComboBox(this);
     DictWordsCombo->setObjectName(QStringLiteral("DictWordsCombo"));
-    DictWordsCombo->setGeometry(204, 28, 180, 24);
-    DictWords = MakeList(this, QStringLiteral("DictWords"), QRect(204, listTop, 180, listHeight));
-    ScoreList = MakeList(this, QStringLiteral("ScoreList"), QRect(204, listTop, 180, listHeight));
+    DictWords = MakeList(this, QStringLiteral("DictWords"));
+    ScoreList = MakeList(this, QStringLiteral("ScoreList"));
     ScoreList->setSelectionMode(QAbstractItemView::NoSelection);
     ScoreList->hide();
 
+    // The small board keeps its size; the lists take what the window has besides.
     const int cubeSize = 40;
-    const int boardLeft = 400;
+    auto* boardArea = new QWidget(this);
+    boardArea->setFixedSize(4 * cubeSize, 4 * cubeSize);
+    auto* board = new QGridLayout(boardArea);
+    board->setContentsMargins(0, 0, 0, 0);
+    board->setSpacing(0);
     for (int i = 0; i < 16; ++i) {
-        auto* cube = new QLabel(this);
+        auto* cube = new QLabel(boardArea);
         cube->setObjectName(QStringLiteral("ResultCubes%1").arg(i));
         cube->setFont(Courier(16));
         cube->setAlignment(Qt::AlignCenter);
         cube->setFrameShape(QFrame::Box);
         cube->setAutoFillBackground(true);
-        cube->setGeometry(boardLeft + (i % 4) * cubeSize, listTop + (i / 4) * cubeSize, cubeSize,
-                          cubeSize);
+        cube->setFixedSize(cubeSize, cubeSize);
         SetCubeColour(cube, kOffPath);
         ResultCubes[static_cast<std::size_t>(i)] = cube;
+        board->addWidget(cube, i / 4, i % 4);
         // The step numbers sit in the cube's top left corner, clear of its letter.
         auto* steps = new QLabel(cube);
         steps->setObjectName(QStringLiteral("PathSteps%1").arg(i));
@@ -229,29 +229,51 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
         PathSteps[static_cast<std::size_t>(i)] = steps;
     }
 
-    const int textTop = listTop + 4 * cubeSize + 16;
-    WordsLabel =
-        MakeLabel(this, QStringLiteral("WordsLabel"), {}, QRect(boardLeft, textTop, 260, 22));
-    ScoreLabel =
-        MakeLabel(this, QStringLiteral("ScoreLabel"), {}, QRect(boardLeft, textTop + 24, 260, 22));
-    BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"), {},
-                              QRect(boardLeft, textTop + 48, 260, 22));
+    WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"));
+    ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"));
+    BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"));
+    auto* side = new QVBoxLayout;
+    side->addWidget(boardArea);
+    side->addSpacing(16);
+    for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel}) {
+        line->setMinimumWidth(260);
+        side->addWidget(line);
+    }
+    side->addStretch();
 
-    const int buttonTop = listTop + listHeight + 10;
     AddToDict = new QPushButton(tr("Add to Dictionary"), this);
     AddToDict->setObjectName(QStringLiteral("AddToDict"));
-    AddToDict->setGeometry(12, buttonTop, 180, 30);
     AddToDict->setAutoDefault(false);
     RemoveFromDict = new QPushButton(tr("Remove from Dictionary"), this);
     RemoveFromDict->setObjectName(QStringLiteral("RemoveFromDict"));
-    RemoveFromDict->setGeometry(204, buttonTop, 180, 30);
     RemoveFromDict->setAutoDefault(false);
     ResultsOK = new QPushButton(tr("OK"), this);
     ResultsOK->setObjectName(QStringLiteral("ResultsOK"));
-    ResultsOK->setGeometry(boardLeft + 4 * cubeSize - 100, buttonTop, 100, 30);
+    ResultsOK->setMinimumWidth(100);
     ResultsOK->setDefault(true);
 
-    setFixedSize(boardLeft + 4 * cubeSize + 110, buttonTop + 42);
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(UserWordsLabel, 0, 0);
+    grid->addWidget(UserWordsCombo, 1, 0);
+    grid->addWidget(UserWords, 2, 0);
+    grid->addWidget(AddToDict, 3, 0);
+    grid->addWidget(DictWordsLabel, 0, 1);
+    grid->addWidget(DictWordsCombo, 1, 1);
+    grid->addWidget(DictWords, 2, 1);
+    grid->addWidget(ScoreList, 2, 1); // one of the two is shown
+    grid->addWidget(RemoveFromDict, 3, 1);
+    grid->addLayout(side, 2, 2);
+    grid->addWidget(ResultsOK, 3, 2, Qt::AlignRight);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    // A hidden correction button keeps its row.
+    for (QPushButton* button : {AddToDict, RemoveFromDict}) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
 
     using Results::Selector;
     for (const Selector selector : {Selector::User, Selector::Dict}) {
