@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -45,6 +46,28 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
         EXPECT_NE(picture->pixel(at(0, 11, 48)), tray.pixel(at(5, 11, 48)));
     }
 
+}
+
+// Only cubes whose face or look changed are painted again; the hit test cuts to whole
+// units and finds nothing outside the cubes.
+TEST(Board, onlyChangedCubesArePaintedAndTheHitTestFindsTheCubes)
+{
+    CubeFrame frame;
+    Dice::Faces faces;
+    faces.fill("a");
+    std::array<BoardView::CubeLook, 16> looks{};
+    looks.fill(BoardView::Unselected);
+    EXPECT_EQ(frame.show(faces, looks), 16);
+    EXPECT_EQ(frame.show(faces, looks), 0);
+    looks[2] = BoardView::Selected, faces[5] = "Qu";
+    EXPECT_EQ(frame.show(faces, looks), 2);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Each case: x, y and the cube hit (-1 for none).
+    const struct { double x, y; int cube; } cases[] = {
+        {0, 0, 0}, {96.9, 96.9, 0}, {97, 0, 1}, {0, 97, 4}, {387.5, 387.5, 15}, {200, 120, 6}, {0, 388, -1},
+        {500, 50, -1} /* would wrap into the next row */, {-0.5, 10, -1}, {nan, 0, -1}, {1e300, 0, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(frame.cubeAt({c.x, c.y}), c.cube) << c.x << "," << c.y;
 }
 
 // "Qu" keeps inside the cube's face with no less margin than a wide single letter.
@@ -100,7 +123,6 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
         QCoreApplication::processEvents();
         CubeFrame& frame = *cubeFrame;
         EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
-        EXPECT_EQ(t.program.view.CubeWidth, c.cube);
         EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
         EXPECT_EQ(wordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
     }

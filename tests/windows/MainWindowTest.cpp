@@ -5,6 +5,7 @@
 
 #include "core/game/Game.h"
 #include "windows/board/CubeFrame.h"
+#include "windows/game/ClockLook.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/ui/Icons.h"
 
@@ -49,7 +50,10 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     for (int k = 0; k < 50 && newWord->palette().color(QPalette::Base) != box; ++k)
         QTest::qWait(20);
     EXPECT_EQ(newWord->palette().color(QPalette::Base), box) << "and fades";
-    EXPECT_EQ(t.program.view.CubeDrawState[2], BoardView::Selected) << "the path is painted";
+    const double r = cubeFrame->canvasRatio();
+    EXPECT_EQ(cubeFrame->canvas().pixel(QPoint(int((2 * 97 + 20) * r), int(20 * r))),
+              cubeFrame->SelectedPicture().pixel(QPoint(int(20 * r), int(20 * r))))
+        << "the path is painted";
     QTest::keyClick(newWord, Qt::Key_Return);
     Click(w, {0, 4});
     t.control<QPushButton>("Clear")->click();
@@ -71,7 +75,7 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     Game::ShowBonus(t.program, 4);
     const auto rgb = [](const QLabel* label, QPalette::ColorRole role) {
         const QColor c = label->palette().color(role);
-        return TimeFormat::Rgb{c.red(), c.green(), c.blue()};
+        return ClockLook::Rgb{c.red(), c.green(), c.blue()};
     };
     using TimeFormat::ClockColour;
     for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red}) {
@@ -79,7 +83,7 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
         w.sync();
         for (const QLabel* label :
              {timeRemLabel, timeLeft, t.control<QLabel>("TurnLabel"), t.control<QLabel>("BonusLabel")})
-            EXPECT_GE(TimeFormat::ContrastRatio(rgb(label, QPalette::WindowText),
+            EXPECT_GE(ClockLook::ContrastRatio(rgb(label, QPalette::WindowText),
                                                 rgb(label, QPalette::Window)),
                       3.0)
                 << label->objectName().toStdString() << " " << static_cast<int>(colour);
@@ -100,6 +104,29 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     EXPECT_EQ(timeRemLabel->text(), "Game Over");
     EXPECT_FALSE(gameClock->isActive() || w.isEnabled());
     EXPECT_TRUE(t.find<ResultsWindow>() && t.find<ResultsWindow>()->isVisible());
+}
+
+TEST(ClockLook, everyClockColourKeepsItsValueAndReadsAtThreeToOneOnItsPanel)
+{
+    using ClockLook::Rgb, TimeFormat::ClockColour;
+    const std::vector<std::tuple<Rgb, Rgb, double>> ratios = {
+        {{0, 0, 0}, {255, 255, 255}, 21.0}, {{255, 0, 0}, {255, 0, 0}, 1.0},
+        {{255, 0, 0}, {255, 255, 255}, 4.0}, {{255, 255, 0}, {239, 239, 239}, 1.07}};
+    for (const auto& [a, b, ratio] : ratios) {
+        EXPECT_NEAR(ClockLook::ContrastRatio(a, b), ratio, 0.01);
+        EXPECT_NEAR(ClockLook::ContrastRatio(b, a), ratio, 0.01);
+    }
+    EXPECT_GE(ClockLook::ContrastRatio(ClockLook::kCaptionText, ClockLook::kCaptionPanel), 3.0);
+    const std::vector<std::pair<ClockColour, Rgb>> colours = {
+        {ClockColour::Black, {0, 0, 0}}, {ClockColour::Yellow, {255, 255, 0}},
+        {ClockColour::Red, {255, 0, 0}}};
+    for (const auto& [colour, time] : colours) {
+        const ClockLook::Look look = ClockLook::LookFor(colour);
+        EXPECT_EQ(look.time, time);
+        for (const Rgb ink : {look.time, look.text, look.bonus})
+            EXPECT_GE(ClockLook::ContrastRatio(ink, look.panel), 3.0)
+                << static_cast<int>(colour) << ": " << ink.r << "," << ink.g << "," << ink.b;
+    }
 }
 
 // The toolbar's icons all come from the desktop's theme when it has every one, else all

@@ -251,7 +251,7 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
         NewWord->setFocus();
     });
     connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
-        cubeUnderMouse = BoardView::CubeAtPoint(m_program.view, at.x(), at.y());
+        cubeUnderMouse = cubeFrame->cubeAt(at);
     });
     connect(cubeFrame, &CubeFrame::clicked, this, [this] {
         if (cubeUnderMouse < 0)
@@ -276,7 +276,6 @@ void MainWindow::enterWord()
 
 void MainWindow::startUp()
 {
-    initBoardGeometry();
     WordList->horizontalHeader()->setStretchLastSection(true);
     WordList->setColumnWidth(0, WordList->viewport()->width());
     sync();
@@ -289,35 +288,6 @@ void MainWindow::showInFront()
     activateWindow();
 }
 
-void MainWindow::initBoardGeometry()
-{
-    const QSizeF picture = cubeFrame->pictureSize();
-    BoardView::InitBoardGeometry(m_program.view, picture.width(), picture.height());
-}
-
-void MainWindow::paintChangedCubes()
-{
-    BoardView::BoardViewState& view = m_program.view;
-    if (view.CubeWidth <= 0)
-        initBoardGeometry();
-    std::vector<int> changed;
-    for (int i = 0; i < 16; ++i)
-        if (BoardView::NeedsDrawing(view, i, m_program.board.BoardFaces[static_cast<std::size_t>(i)],
-                                    view.WantedLooks[static_cast<std::size_t>(i)]))
-            changed.push_back(i);
-    if (changed.empty())
-        return;
-    // The board is redrawn out of sight: the player never sees half of it changed.
-    cubeFrame->setUpdatesEnabled(false);
-    for (const int i : changed) {
-        const std::string& face = m_program.board.BoardFaces[static_cast<std::size_t>(i)];
-        const BoardView::CubeLook look = view.WantedLooks[static_cast<std::size_t>(i)];
-        cubeFrame->paintCube(i, view.CubeLeft[i], view.CubeTop[i], QString::fromStdString(face),
-                             look == BoardView::Selected);
-        BoardView::RecordDrawn(view, i, face, look);
-    }
-    cubeFrame->setUpdatesEnabled(true);
-}
 
 void MainWindow::LayOutForHand(bool leftHanded)
 {
@@ -343,14 +313,7 @@ void MainWindow::layOut()
                  (area.width() - margins.left() - margins.right() - m_columns->spacing() -
                   m_minListWidth) /
                      4));
-    if (cubeFrame->cubeSize() == cube)
-        return;
     cubeFrame->setCubeSize(cube);
-    // The core's geometry follows the drawn size, so clicks find the cubes; then every
-    // cube is painted again at its new place.
-    initBoardGeometry();
-    m_program.view.CubeDrawState.fill(BoardView::NotDrawn);
-    paintChangedCubes();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -371,7 +334,7 @@ void MainWindow::sync()
 {
     const Program& p = m_program;
     LayOutForHand(p.options.LeftHandedDisplay);
-    paintChangedCubes();
+    cubeFrame->show(p.board.BoardFaces, p.view.WantedLooks);
     if (cubeFrame->isVisible() == p.screen.BoardHidden)
         cubeFrame->setVisible(!p.screen.BoardHidden);
 

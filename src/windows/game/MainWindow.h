@@ -65,10 +65,6 @@ private:
     // The cubes' size for the area's: they grow with it, the list taking what is left.
     void layOut();
     void showInFront();
-    // Takes the cube size from the board's cube picture.
-    void initBoardGeometry();
-    // Paints every cube whose wanted look or face differs from what was drawn last.
-    void paintChangedCubes();
     // Enter, Return and a double click on the board: the word goes into the list.
     void enterWord();
 

@@ -4,6 +4,7 @@
 #include "core/board/WordEntry.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
+#include "windows/game/ClockLook.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,12 +14,12 @@
 #include <optional>
 
 namespace {
-QColor ToColour(TimeFormat::Rgb c)
+QColor ToColour(ClockLook::Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }
 
-void Paint(QLabel* label, TimeFormat::Rgb text, std::optional<TimeFormat::Rgb> panel = {})
+void Paint(QLabel* label, ClockLook::Rgb text, std::optional<ClockLook::Rgb> panel = {})
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ToColour(text));
@@ -58,7 +59,7 @@ PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEd
     Score->setFixedHeight(words->height());
     // The caption and the time draw their own panel, whatever the desktop's colours.
     caption->setAutoFillBackground(true);
-    Paint(caption, TimeFormat::kCaptionText, TimeFormat::kCaptionPanel);
+    Paint(caption, ClockLook::kCaptionText, ClockLook::kCaptionPanel);
     time->setAutoFillBackground(true);
 
     // The tint fades back into the box's own colour.
@@ -86,7 +87,7 @@ void PlayFeedback::sync(const Program& p)
         palette.setColor(QPalette::Base, m_flash->startValue().value<QColor>());
         m_box->setPalette(palette);
     }
-    const TimeFormat::ClockLook look = TimeFormat::ClockLookFor(p.screen.ClockColour);
+    const ClockLook::Look look = ClockLook::LookFor(p.screen.ClockColour);
     Paint(m_time, look.time, look.panel);
     Paint(Turn, look.text);
     Paint(Bonus, look.bonus);
