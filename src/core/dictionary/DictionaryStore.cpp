@@ -53,10 +53,10 @@ void ReadDictionary(Program& program)
         return;
     if (!files.fallback.empty()) {
         Ask(program, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
-                                "Lettro will start with the dictionary it came with, %3; "
-                                "the damaged file is kept as %1.unreadable when the "
-                                "dictionary is next saved.")
-                     .arg(Native(files.read), Reason(result), Native(files.fallback)));
+                                    "Lettro will start with the dictionary it came with, %3; "
+                                    "the damaged file is kept as %1.unreadable when the "
+                                    "dictionary is next saved.")
+                         .arg(Native(files.read), Reason(result), Native(files.fallback)));
         const engine::FileResult shipped = program.engine.cReadBinaryDictionary(files.fallback);
         if (shipped.ok())
             return;
@@ -64,11 +64,12 @@ void ReadDictionary(Program& program)
         program.dictionary.LoadResult = shipped;
     }
     // A game that silently finds no words would look broken; say what happened instead.
-    Ask(program, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
-                            "Lettro will start with an empty dictionary, so no board will "
-                            "hold any words until words are added or merged in the "
-                            "Dictionary Editor.")
-                 .arg(Native(program.dictionary.DictionaryPath), Reason(program.dictionary.LoadResult)));
+    Ask(program,
+        QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
+                       "Lettro will start with an empty dictionary, so no board will "
+                       "hold any words until words are added or merged in the "
+                       "Dictionary Editor.")
+            .arg(Native(program.dictionary.DictionaryPath), Reason(program.dictionary.LoadResult)));
 }
 
 bool WriteDictionary(Program& program)
@@ -85,9 +86,10 @@ bool WriteDictionary(Program& program)
         const QString kept = QString::fromStdString(path) + QStringLiteral(".unreadable");
         QFile::remove(kept);
         if (!QFile::copy(QString::fromStdString(path), kept)) {
-            Ask(program, QStringLiteral("The dictionary was not saved: the unreadable file %1 could "
-                                    "not be kept as %2 before being replaced.")
-                         .arg(nativePath, QDir::toNativeSeparators(kept)));
+            Ask(program,
+                QStringLiteral("The dictionary was not saved: the unreadable file %1 could "
+                               "not be kept as %2 before being replaced.")
+                    .arg(nativePath, QDir::toNativeSeparators(kept)));
             return false;
         }
         program.dictionary.LoadResult = {};
@@ -96,9 +98,9 @@ bool WriteDictionary(Program& program)
     if (result.ok())
         return true;
     Ask(program, QStringLiteral("The dictionary could not be saved to %1: %2.\n\n"
-                            "The file was left as it was, so your changes to the "
-                            "dictionary are not in it.")
-                 .arg(nativePath, Reason(result)));
+                                "The file was left as it was, so your changes to the "
+                                "dictionary are not in it.")
+                     .arg(nativePath, Reason(result)));
     return false;
 }
 

@@ -37,11 +37,13 @@ void MergeDone(Program& program)
 {
     ListWords(program);
     program.dictionary.DictionaryUpdated = true;
-    Editor(program).Status = MergeSummary(program.engine.lastMergeAdded(), program.engine.lastMergeSkipped());
+    Editor(program).Status =
+        MergeSummary(program.engine.lastMergeAdded(), program.engine.lastMergeSkipped());
     if (program.engine.lastMergeCut())
-        EditorAsk(program, QStringLiteral("The word file is larger than %1 MiB: only its first %1 MiB "
-                                      "were merged.")
-                           .arg(engine::kMaxWordFileBytes >> 20));
+        EditorAsk(program,
+                  QStringLiteral("The word file is larger than %1 MiB: only its first %1 MiB "
+                                 "were merged.")
+                      .arg(engine::kMaxWordFileBytes >> 20));
 }
 
 } // namespace
@@ -133,8 +135,9 @@ void ListWords(Program& program)
     editor.SearchMissed = false;
     editor.ShownWords.clear();
     if (editor.SelectedStart >= 0)
-        editor.ShownWords = WordsStartingWith(
-            program.engine, editor.StartingLetters[editor.SelectedStart], program.dictionary.LetterBase);
+        editor.ShownWords =
+            WordsStartingWith(program.engine, editor.StartingLetters[editor.SelectedStart],
+                              program.dictionary.LetterBase);
 }
 
 void SelectStart(Program& program, int index)
@@ -229,7 +232,7 @@ void MergeWordFile(Program& program, const QString& path)
     QFile probe(path);
     if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
         EditorAsk(program, QStringLiteral("The word file %1 could not be opened.")
-                           .arg(QDir::toNativeSeparators(path)));
+                               .arg(QDir::toNativeSeparators(path)));
         return;
     }
     probe.close();
@@ -267,7 +270,7 @@ void SaveWordFile(Program& program, const QString& path)
     // A word file that silently failed to appear would be found missing only later.
     if (!program.engine.cWriteTextFile(QFile::encodeName(path).toStdString()))
         EditorAsk(program, QStringLiteral("The word file %1 could not be written.")
-                           .arg(QDir::toNativeSeparators(path)));
+                               .arg(QDir::toNativeSeparators(path)));
 }
 
 void CloseDictionaryEditor(Program& program)

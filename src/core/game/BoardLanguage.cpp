@@ -16,7 +16,7 @@ void ChooseAtStartUp(Program& program)
     std::string code = engine::defaultLanguage(QLocale::system().name().toStdString());
     if (program.settings)
         if (const auto stored = program.settings->cGetRegValue(engine::kSettingsKey, kBoardLanguage,
-                                                           Settings::kGameValueLength);
+                                                               Settings::kGameValueLength);
             stored && engine::findLanguage(*stored))
             code = *stored;
     if (program.CommandLineLanguage && engine::findLanguage(*program.CommandLineLanguage))

@@ -138,7 +138,7 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         if (!GameRunning(program)) {
             language = chosen;
         } else if (Confirm(program, "Changing the board language now will abort the current game.  "
-                                "Are you sure you want to do this?")) {
+                                    "Are you sure you want to do this?")) {
             Game::AbortGame(program);
             BoardLanguage::ChooseLanguage(program, chosen);
             outcome.abortGame = true;
@@ -156,8 +156,9 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         n && *n != program.engine.cMinWordSize()) {
         if (!GameRunning(program)) {
             program.engine.cSetMinWordSize(*n);
-        } else if (Confirm(program, "Changing the minimum word size now will stop the current game.  "
-                                "Are you sure you want to do this?")) {
+        } else if (Confirm(program,
+                           "Changing the minimum word size now will stop the current game.  "
+                           "Are you sure you want to do this?")) {
             program.game.TimeRemaining = 1; // ends at the next tick, with results
             program.engine.cSetMinWordSize(*n);
         } else {
@@ -169,9 +170,9 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         if (program.engine.cMaxWordSize() <= *m) {
             program.engine.cSetMaxWordSize(*m);
         } else if (AskBeforeLosing(program, QStringLiteral("Are you sure you want to remove words "
-                                                       "longer than %1 letters from the "
-                                                       "dictionary?")
-                                            .arg(*m)) == core::Answer::Yes) {
+                                                           "longer than %1 letters from the "
+                                                           "dictionary?")
+                                                .arg(*m)) == core::Answer::Yes) {
             program.engine.cSetMaxWordSize(*m);
             program.engine.cReduceWordSize();
             program.dictionary.DictionaryUpdated = true;
@@ -189,7 +190,7 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         if (!GameRunning(program)) {
             program.options.RepeatLetters = v.RepeatLetters;
         } else if (Confirm(program, "Changing the repeat letters setting now will stop the current "
-                                "game.  Are you sure you want to do this?")) {
+                                    "game.  Are you sure you want to do this?")) {
             program.game.TimeRemaining = 1;
             program.options.RepeatLetters = v.RepeatLetters;
         } else {
@@ -211,15 +212,15 @@ NetworkEntry EnterNetworkGame(Program& program)
     NetworkEntry entry = NetworkEntry::Enter;
     if (GameRunning(program)) {
         if (!Confirm(program, "Entering a network game now will abort the current game.  Are you "
-                          "sure you want to do this?"))
+                              "sure you want to do this?"))
             return NetworkEntry::Stay;
         Game::AbortGame(program);
         entry = NetworkEntry::AbortAndEnter;
     }
     // Restored when the network game ends.
     program.savedForNetwork = SavedGameSettings{
-        program.game.GameMode,         program.game.GameType,          program.options.RepeatLetters,
-        program.game.TimeLimit,        program.engine.cMinWordSize(), program.options.NumWordsLimit,
+        program.game.GameMode,      program.game.GameType,         program.options.RepeatLetters,
+        program.game.TimeLimit,     program.engine.cMinWordSize(), program.options.NumWordsLimit,
         program.dictionary.Language};
     return entry;
 }

@@ -53,20 +53,23 @@ void ReadSettings(Program& program)
         const int wanted = WordSize(*text).value_or(engine::kAbsoluteMaxWordSize);
         const int limit = program.engine.cMaxWordSize();
         if (wanted > limit) {
-            Ask(program, QStringLiteral("WARNING - dictionary is limited to words that have no more "
-                                    "than %1 letters, resetting Max Word Size option")
-                         .arg(limit));
+            Ask(program,
+                QStringLiteral("WARNING - dictionary is limited to words that have no more "
+                               "than %1 letters, resetting Max Word Size option")
+                    .arg(limit));
         } else if (wanted < limit) {
             const auto answer = AskBeforeLosing(
-                program, QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
-                                    "to remove the longer words from the dictionary?")
-                         .arg(wanted));
+                program,
+                QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
+                               "to remove the longer words from the dictionary?")
+                    .arg(wanted));
             if (answer == core::Answer::Yes) {
                 program.engine.cSetMaxWordSize(wanted);
                 program.engine.cReduceWordSize();
                 program.dictionary.DictionaryUpdated = true;
             } else {
-                Ask(program, QStringLiteral("Setting Max Word Size option to %1 letters").arg(limit));
+                Ask(program,
+                    QStringLiteral("Setting Max Word Size option to %1 letters").arg(limit));
             }
         }
     }

@@ -717,9 +717,14 @@ void PromptClosed(Program& app, const std::optional<PromptAnswer>& answer)
         prompt.SelectedOption = answer->option;
     prompt.Shown = false;
     switch (prompt.AskedBy) {
-    case PromptWindowState::Asker::Initialize: Initialize(app, true); break;
-    case PromptWindowState::Asker::ConnectClick: ConnectClick(app, true); break;
-    case PromptWindowState::Asker::None: break;
+    case PromptWindowState::Asker::Initialize:
+        Initialize(app, true);
+        break;
+    case PromptWindowState::Asker::ConnectClick:
+        ConnectClick(app, true);
+        break;
+    case PromptWindowState::Asker::None:
+        break;
     }
 }
 

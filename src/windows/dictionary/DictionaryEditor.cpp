@@ -15,9 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>

@@ -129,4 +129,3 @@ void HighScoresWindow::sync()
     NameLabel->setText(name.empty() ? tr("Player: not chosen yet")
                                     : tr("Player: %1").arg(QString::fromStdString(name)));
 }
-

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: Game, Dictionary and Help.
 #include "core/game/Results.h"
-#include "windows/game/Runner.h"
-#include "windows/ui/Desktop.h"
 #include "windows/game/MainWindow.h"
+#include "windows/game/Runner.h"
 #include "windows/shell/Help.h"
+#include "windows/ui/Desktop.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -98,9 +98,8 @@ void MainWindow::addMenus()
     LastResultsAction = last;
     QObject::connect(last, &QAction::triggered, &w,
                      [this] { m_runner.run([this] { Results::ReopenResults(m_program); }); });
-    QObject::connect(game, &QMenu::aboutToShow, last, [this, last] {
-        last->setEnabled(Results::LastResultsAvailable(m_program));
-    });
+    QObject::connect(game, &QMenu::aboutToShow, last,
+                     [this, last] { last->setEnabled(Results::LastResultsAvailable(m_program)); });
     game->addSeparator();
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),
@@ -115,8 +114,7 @@ void MainWindow::addMenus()
             QKeySequence::keyBindings(QKeySequence::Quit) << QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* dictionary = menu(QStringLiteral("DictionaryMenu"), QObject::tr("&Dictionary"));
-    AddCommand(dictionary, QStringLiteral("EditorAction"), QObject::tr("&Editor..."),
-               Dictionary);
+    AddCommand(dictionary, QStringLiteral("EditorAction"), QObject::tr("&Editor..."), Dictionary);
 
     QMenu* help = menu(QStringLiteral("HelpMenu"), QObject::tr("&Help"));
     QAction* contents =

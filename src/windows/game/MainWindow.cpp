@@ -7,10 +7,10 @@
 #include "core/game/Results.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/game/Runner.h"
-#include "windows/ui/Desktop.h"
 #include "windows/game/PlayFeedback.h"
+#include "windows/game/Runner.h"
 #include "windows/game/WindowPlace.h"
+#include "windows/ui/Desktop.h"
 #include "windows/ui/Icons.h"
 
 #include <algorithm>
@@ -18,8 +18,8 @@
 #include <QAction>
 #include <QApplication>
 
-#include <QCloseEvent>
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -250,9 +250,8 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
         m_runner.run([this, row] { WordEntry::RecallListedWord(m_program, row); });
         NewWord->setFocus();
     });
-    connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
-        cubeUnderMouse = cubeFrame->cubeAt(at);
-    });
+    connect(cubeFrame, &CubeFrame::pressed, this,
+            [this](QPointF at) { cubeUnderMouse = cubeFrame->cubeAt(at); });
     connect(cubeFrame, &CubeFrame::clicked, this, [this] {
         if (cubeUnderMouse < 0)
             return;
@@ -288,7 +287,6 @@ void MainWindow::showInFront()
     activateWindow();
 }
 
-
 void MainWindow::LayOutForHand(bool leftHanded)
 {
     if (leftHanded == m_leftHanded)
@@ -308,11 +306,10 @@ void MainWindow::layOut()
     const QMargins margins = m_columns->contentsMargins();
     const int below = m_boardColumn->spacing() + NewWord->height();
     const int cube = std::max(
-        CubeArt::kCubeSize,
-        std::min((area.height() - margins.top() - margins.bottom() - below) / 4,
-                 (area.width() - margins.left() - margins.right() - m_columns->spacing() -
-                  m_minListWidth) /
-                     4));
+        CubeArt::kCubeSize, std::min((area.height() - margins.top() - margins.bottom() - below) / 4,
+                                     (area.width() - margins.left() - margins.right() -
+                                      m_columns->spacing() - m_minListWidth) /
+                                         4));
     cubeFrame->setCubeSize(cube);
 }
 

@@ -72,8 +72,7 @@ PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEd
         palette.setColor(QPalette::Base, colour.value<QColor>());
         m_box->setPalette(palette);
     });
-    connect(m_flash, &QVariantAnimation::finished, this,
-            [this] { m_box->setPalette(QPalette()); });
+    connect(m_flash, &QVariantAnimation::finished, this, [this] { m_box->setPalette(QPalette()); });
 }
 
 void PlayFeedback::sync(const Program& p)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsWindow.h"
 
+#include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
-#include "core/game/Program.h"
 #include "windows/game/Runner.h"
 
 #include <QApplication>
@@ -374,4 +374,3 @@ void ResultsWindow::showPath()
         PathSteps[Index(i)]->setText(StepsOn(m_program.results.PathOrder, i));
     }
 }
-

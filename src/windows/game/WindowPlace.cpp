@@ -129,7 +129,7 @@ private:
                                                                 : m_window.geometry();
         if (place.isValid())
             m_program.settings->cSetRegValue(kPlacesKey, m_name.toStdString(),
-                                         PlaceText({place, maximised}).toStdString());
+                                             PlaceText({place, maximised}).toStdString());
     }
 
     const Program& m_program;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NetworkDialog.h"
 
+#include "core/game/Program.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
-#include "core/game/Program.h"
 #include "windows/game/Runner.h"
 
 #include <QCheckBox>
@@ -235,23 +235,27 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     });
     connect(Quit, &QPushButton::clicked, this,
             [this] { m_runner.run([this] { Network::LeaveNetworkGame(m_program); }); });
-    connect(PlayerTable, &QTableWidget::cellClicked, this,
-            [this](int row) { m_runner.run([this, row] { Network::PlayerTableClick(m_program, row); }); });
+    connect(PlayerTable, &QTableWidget::cellClicked, this, [this](int row) {
+        m_runner.run([this, row] { Network::PlayerTableClick(m_program, row); });
+    });
 
     connect(GameType, &QListWidget::currentRowChanged, this, [this](int row) {
         m_runner.run([this, row] { NetworkSettings::GameTypeClick(m_program, row); });
     });
     connect(GameTime, &QListWidget::currentTextChanged, this, [this](const QString& item) {
-        m_runner.run([this, item] { NetworkSettings::GameTimeClick(m_program, item.toStdString()); });
+        m_runner.run(
+            [this, item] { NetworkSettings::GameTimeClick(m_program, item.toStdString()); });
     });
     connect(RepeatLetters, &QCheckBox::clicked, this, [this](bool checked) {
         m_runner.run([this, checked] { NetworkSettings::RepeatLettersClick(m_program, checked); });
     });
     connect(MinWordSizeCombo, &QComboBox::textActivated, this, [this](const QString& item) {
-        m_runner.run([this, item] { NetworkSettings::MinWordSizeClick(m_program, item.toStdString()); });
+        m_runner.run(
+            [this, item] { NetworkSettings::MinWordSizeClick(m_program, item.toStdString()); });
     });
     connect(NumWordsCombo, &QComboBox::textActivated, this, [this](const QString& item) {
-        m_runner.run([this, item] { NetworkSettings::NumWordsClick(m_program, item.toStdString()); });
+        m_runner.run(
+            [this, item] { NetworkSettings::NumWordsClick(m_program, item.toStdString()); });
     });
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PromptWindow.h"
 
-#include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
+#include "core/network/NetworkGame.h"
 #include "windows/game/Runner.h"
 
 #include <QCloseEvent>

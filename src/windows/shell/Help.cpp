@@ -10,8 +10,8 @@ namespace Shell {
 
 QUrl HelpPageUrl(const Program& program)
 {
-    return QUrl::fromLocalFile(QDir(QString::fromStdString(program.ProgramFolder))
-                                   .filePath(QStringLiteral("Lettro.htm")));
+    return QUrl::fromLocalFile(
+        QDir(QString::fromStdString(program.ProgramFolder)).filePath(QStringLiteral("Lettro.htm")));
 }
 
 QString AboutText()
@@ -23,19 +23,20 @@ QString AboutText()
 #endif
     // The word list's notice asks for its copyright lines to be shown where the list is
     // used; the full texts travel with the program as LICENSE and words-LICENSE.txt.
-    return name + QStringLiteral(
-                   "\n\nA word game: find the words hidden in a board of shaken letter dice "
-                   "before the clock runs out, alone, against a friend or over the network."
-                   "\n\nLettro is free software: you can redistribute it and/or modify it under "
-                   "the terms of the GNU General Public License, version 3 or (at your option) any "
-                   "later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) "
-                   "for details."
-                   "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
-                   "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
-                   "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
-                   "others, used under their permission notices, which are in words-LICENSE.txt."
-                   "\n\nUsing Qt %1.")
-                   .arg(QString::fromLatin1(qVersion()));
+    return name +
+           QStringLiteral(
+               "\n\nA word game: find the words hidden in a board of shaken letter dice "
+               "before the clock runs out, alone, against a friend or over the network."
+               "\n\nLettro is free software: you can redistribute it and/or modify it under "
+               "the terms of the GNU General Public License, version 3 or (at your option) any "
+               "later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) "
+               "for details."
+               "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
+               "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
+               "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
+               "others, used under their permission notices, which are in words-LICENSE.txt."
+               "\n\nUsing Qt %1.")
+               .arg(QString::fromLatin1(qVersion()));
 }
 
 QString PageNotFoundHtml(const QUrl& page)
