@@ -181,7 +181,7 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     m_listColumn->addWidget(WordList, 1);
     m_listColumn->addSpacing(2);
     m_listColumn->addWidget(PlayerWordLabel);
-    m_listColumn->addWidget(Feedback->Score);
+    m_listColumn->addWidget(Feedback->scoreLabel());
     m_listColumn->addWidget(DefinedWordCount);
     m_columns = new QHBoxLayout(central);
     m_columns->setContentsMargins(16, 16, 16, 12);

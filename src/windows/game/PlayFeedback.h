@@ -18,12 +18,13 @@ public:
     PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box, QObject* parent);
     // Shows the core's state; a refusal since the last call starts a flash.
     void sync(const Program& program);
-
-    QLabel* Turn = nullptr;  // on the clock's panel, left: "Player 1"
-    QLabel* Bonus = nullptr; // on the clock's panel, right: "+4 s"
-    QLabel* Score = nullptr; // under "N words entered": "Score so far: ..."
+    // "Score so far: ...", for the window to place under "N words entered".
+    QLabel* scoreLabel() const { return Score; }
 
 private:
+    QLabel* Turn = nullptr;  // on the clock's panel, left: "Player 1"
+    QLabel* Bonus = nullptr; // on the clock's panel, right: "+4 s"
+    QLabel* Score = nullptr;
     QLabel* m_time;
     QLineEdit* m_box;
     QVariantAnimation* m_flash = nullptr;
