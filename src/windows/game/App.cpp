@@ -27,8 +27,12 @@ public:
     {
         // The box shows over the windows as the core left them: a "Hit OK" box over a
         // hidden board, the lobby gone and the main window in use when network play hands
-        // over to the game.
-        m_app.syncWindows();
+        // over to the game, new results up. Windows the call is closing stay until it ends.
+        m_app.syncMainEnabled(false);
+        m_app.syncNetwork();
+        m_app.m_main->sync();
+        m_app.openNewResults();
+        m_app.syncMainEnabled(false);
         return m_app.desktop.ask(m_app.ownerWindow(prompt.owner), prompt);
     }
     void warningSound() override { m_app.desktop.warningSound(); }
@@ -148,18 +152,23 @@ ResultsWindow& App::results()
     return *m_results;
 }
 
-void App::syncResults()
+bool App::openNewResults()
 {
     const ResultsState& r = program.results;
     // Results prepared since the window last opened them: a game has just been evaluated,
     // or the last results are shown again.
-    if (r.Open && r.ShownAt != m_resultsShownAt) {
-        m_resultsShownAt = r.ShownAt;
-        results().sync();
-        showOverMain(results());
-    } else if (m_results && m_results->isVisible()) {
+    if (!r.Open || r.ShownAt == m_resultsShownAt)
+        return false;
+    m_resultsShownAt = r.ShownAt;
+    results().sync();
+    showOverMain(results());
+    return true;
+}
+
+void App::syncResults()
+{
+    if (!openNewResults() && m_results && m_results->isVisible())
         m_results->sync();
-    }
 }
 
 void App::syncHighScores()

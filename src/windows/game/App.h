@@ -61,6 +61,8 @@ private:
     // The main window enabled exactly when network play lets it be and no window is over it.
     void syncMainEnabled(bool toFront);
     bool windowOverMain() const;
+    // Shows results the core has made since the window last opened; false when none.
+    bool openNewResults();
     void syncResults();
     void syncHighScores();
     void syncDictionary();
