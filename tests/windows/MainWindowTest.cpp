@@ -92,8 +92,11 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
                   '|' + t.control<QLabel>("ScoreLabel")->text(),
               "Player 1|+4 s|Score so far: 2 points (2 words)");
     t.program.game.GameMode = SinglePlayer;
-    t.desktop.answer(ui::Answer::Ok,
-                     [&] { EXPECT_FALSE(cubeFrame->isVisible()) << "behind the box"; });
+    t.desktop.answer(ui::Answer::Ok, [&, boxWidth = newWord->width()] {
+        QCoreApplication::processEvents(); // as the box's own event loop would
+        EXPECT_FALSE(cubeFrame->isVisible()) << "behind the box";
+        EXPECT_EQ(newWord->width(), boxWidth) << "the hidden board keeps its place";
+    });
     t.control<QToolButton>("Pause")->click();
     EXPECT_TRUE(cubeFrame->isVisible() && gameClock->isActive());
 

@@ -31,7 +31,10 @@ void CubeFrame::setCubeSize(int units)
     // Four cubes square; it gives way to a smaller window down to the smallest cubes, and
     // the window then chooses smaller ones.
     setMinimumSize(4 * CubeArt::kCubeSize, 4 * CubeArt::kCubeSize);
-    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    // A hidden board (paused, or behind a "Hit OK" box) keeps its place.
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     resize(units * 4, units * 4);
     updateGeometry();
     makeCanvas(devicePixelRatioF());
