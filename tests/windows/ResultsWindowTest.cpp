@@ -25,34 +25,21 @@ Words Texts(const QListWidget* list)
     return texts;
 }
 
-QListWidget* List(const ResultsWindow& r, const char* name)
+// A control of the results window by name, a list unless said otherwise.
+template <class T = QListWidget>
+T* In(const ResultsWindow& r, const QString& name)
 {
-    return Control<QListWidget>(&r, name);
-}
-
-QComboBox* Combo(const ResultsWindow& r, const char* name)
-{
-    return Control<QComboBox>(&r, name);
-}
-
-QPushButton* Button(const ResultsWindow& r, const char* name)
-{
-    return Control<QPushButton>(&r, name);
-}
-
-QLabel* Cube(const ResultsWindow& r, int i)
-{
-    return Control<QLabel>(&r, QStringLiteral("ResultCubes%1").arg(i));
+    return Control<T>(&r, name);
 }
 
 // The window shows what the core holds.
 void ExpectMirror(const Program& program, const ResultsWindow& r)
 {
-    EXPECT_EQ(Combo(r, "UserWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::User));
-    EXPECT_EQ(Combo(r, "DictWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::Dict));
-    EXPECT_EQ(Texts(List(r, "UserWords")), Results::ShownList(program, Selector::User));
-    EXPECT_EQ(Texts(List(r, "DictWords")), Results::ShownList(program, Selector::Dict));
-    EXPECT_EQ(Button(r, "AddToDict")->isVisibleTo(&r), Results::AddToDictShown(program));
+    EXPECT_EQ(In<QComboBox>(r, "UserWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::User));
+    EXPECT_EQ(In<QComboBox>(r, "DictWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::Dict));
+    EXPECT_EQ(Texts(In(r, "UserWords")), Results::ShownList(program, Selector::User));
+    EXPECT_EQ(Texts(In(r, "DictWords")), Results::ShownList(program, Selector::Dict));
+    EXPECT_EQ(In<QPushButton>(r, "AddToDict")->isVisibleTo(&r), Results::AddToDictShown(program));
 }
 
 // The steps shown on the cubes, "" where there are none.
@@ -84,33 +71,33 @@ TEST(ResultsWindow, mirrorsTheCorePassesClicksOnAndGivesTheMainWindowBack)
     ResultsWindow& r = FinishGame(t);
     ExpectMirror(t.program, r);
     // All Words: the points beside each word, the player's finds in bold.
-    const auto cat = List(r, "DictWords")->item(0), dig = List(r, "DictWords")->item(2);
+    const auto cat = In(r, "DictWords")->item(0), dig = In(r, "DictWords")->item(2);
     EXPECT_EQ(std::tuple(cat->text(), cat->toolTip(), cat->font().bold()),
               std::tuple(QString("cat"), QString("1 point, found"), true));
     EXPECT_EQ(std::tuple(dig->text(), dig->toolTip(), dig->font().bold()),
               std::tuple(QString("dig"), QString("1 point"), false));
 
-    Combo(r, "UserWordsCombo")->setCurrentIndex(1);
-    List(r, "UserWords")->setCurrentRow(0);
-    Button(r, "AddToDict")->click();
+    In<QComboBox>(r, "UserWordsCombo")->setCurrentIndex(1);
+    In(r, "UserWords")->setCurrentRow(0);
+    In<QPushButton>(r, "AddToDict")->click();
     EXPECT_TRUE(t.program.engine.contains("dog"));
     ExpectMirror(t.program, r);
 
-    List(r, "DictWords")->setCurrentRow(1);
-    Button(r, "RemoveFromDict")->click();
+    In(r, "DictWords")->setCurrentRow(1);
+    In<QPushButton>(r, "RemoveFromDict")->click();
     EXPECT_FALSE(t.program.engine.contains("cats"));
     ExpectMirror(t.program, r);
 
-    const auto quit = List(r, "DictWords")->findItems("quit", Qt::MatchExactly).value(0);
-    QTest::mouseClick(List(r, "DictWords")->viewport(), Qt::LeftButton, {},
-                      List(r, "DictWords")->visualItemRect(quit).center());
-    EXPECT_NE(Cube(r, 8)->palette().color(QPalette::Window),
-              Cube(r, 0)->palette().color(QPalette::Window))
+    const auto quit = In(r, "DictWords")->findItems("quit", Qt::MatchExactly).value(0);
+    QTest::mouseClick(In(r, "DictWords")->viewport(), Qt::LeftButton, {},
+                      In(r, "DictWords")->visualItemRect(quit).center());
+    EXPECT_NE(In<QLabel>(r, "ResultCubes8")->palette().color(QPalette::Window),
+              In<QLabel>(r, "ResultCubes0")->palette().color(QPalette::Window))
         << "the word's cubes light up";
     QStringList quitSteps(16);
     quitSteps[8] = "1", quitSteps[9] = "2", quitSteps[12] = "3";
     EXPECT_EQ(Steps(r), quitSteps) << "Qu, I, T in order";
-    Combo(r, "DictWordsCombo")->setCurrentIndex(1);
+    In<QComboBox>(r, "DictWordsCombo")->setCurrentIndex(1);
     EXPECT_EQ(Steps(r), QStringList(16)) << "the selection went with the list";
 
     r.close();
@@ -126,14 +113,14 @@ TEST(ResultsWindow, lastResultsShowsTheClosedResultsAgainUntilTheNextGame)
     EXPECT_FALSE(last->isEnabled()) << "no game yet";
     ResultsWindow& r = FinishGame(t);
     EXPECT_FALSE(last->isEnabled()) << "they are open";
-    const Words user = Texts(List(r, "UserWords")), dict = Texts(List(r, "DictWords"));
+    const Words user = Texts(In(r, "UserWords")), dict = Texts(In(r, "DictWords"));
     const QString score = Control<QLabel>(&r, "ScoreLabel")->text();
     r.close();
     emit t.window->findChild<QMenu*>("GameMenu")->aboutToShow();
     EXPECT_TRUE(last->isEnabled());
     last->trigger();
     EXPECT_TRUE(r.isVisible() && !t.window->isEnabled() && !last->isEnabled());
-    EXPECT_EQ(std::tuple(Texts(List(r, "UserWords")), Texts(List(r, "DictWords")), Control<QLabel>(&r, "ScoreLabel")->text()),
+    EXPECT_EQ(std::tuple(Texts(In(r, "UserWords")), Texts(In(r, "DictWords")), Control<QLabel>(&r, "ScoreLabel")->text()),
               std::tuple(user, dict, score));
     r.close();
     EXPECT_TRUE(t.window->isEnabled() && !t.program.game.GameInProgress);
