@@ -6,7 +6,6 @@
 #include "engine/Languages.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
-#include "windows/game/Common.h"
 #include "windows/game/MainWindow.h"
 #include "windows/ui/Desktop.h"
 
@@ -73,7 +72,7 @@ int main(int argc, char* argv[])
                          qPrintable(parser.value(seedOption)));
             return 2;
         }
-        app.Seed = value;
+        app.program.Seed = value;
     }
     if (parser.isSet(languageOption)) {
         const std::string code = parser.value(languageOption).toStdString();
@@ -84,7 +83,7 @@ int main(int argc, char* argv[])
                          code.c_str());
             return 2;
         }
-        app.CommandLineLanguage = code;
+        app.program.CommandLineLanguage = code;
     }
     // The option wins over the environment.
     const char* fromEnvironment = std::getenv("LETTRO_ADDRESS");
@@ -98,7 +97,7 @@ int main(int argc, char* argv[])
                      address.c_str());
         return 2;
     }
-    app.transport = std::make_unique<engine::QtTransport>(address);
+    app.program.transport = std::make_unique<engine::QtTransport>(address);
     const QString bin = QApplication::applicationDirPath();
     const QString share = QDir::cleanPath(bin + QStringLiteral("/../share/lettro"));
     const bool installed = QFileInfo::exists(share + QStringLiteral("/Dictionary.dat")) &&
@@ -106,16 +105,16 @@ int main(int argc, char* argv[])
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const DataFolders::Places places = DataFolders::Choose(bin.toStdString(), share.toStdString(),
                                                            installed, userData.toStdString());
-    app.ProgramFolder = places.programFolder;
-    app.UserFolder = places.userFolder;
+    app.program.ProgramFolder = places.programFolder;
+    app.program.UserFolder = places.userFolder;
     // High scores are the user's own whether the game is installed or run from its build.
     if (!userData.isEmpty()) {
-        app.highScores.File = QDir(userData).filePath(HighScores::kFileName).toStdString();
-        app.progress.File = QDir(userData).filePath(Progress::kFileName).toStdString();
+        app.program.highScores.File = QDir(userData).filePath(HighScores::kFileName).toStdString();
+        app.program.progress.File = QDir(userData).filePath(Progress::kFileName).toStdString();
     }
-    app.settings = std::make_unique<engine::SettingsStore>();
+    app.program.settings = std::make_unique<engine::SettingsStore>();
 
-    MainWindow window(app);
+    MainWindow& window = app.mainWindow();
     // Computer players are children of the main window: they end with the game at the
     // latest.
     app.startComputerPlayer = [&window](const QStringList& arguments) {
@@ -126,7 +125,7 @@ int main(int argc, char* argv[])
         bot->start(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("lettro-bot")),
                    arguments);
     };
-    Common::StartUp(app);
+    app.startUp();
     window.show();
     return QApplication::exec();
 }

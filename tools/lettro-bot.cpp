@@ -376,15 +376,12 @@ int main(int argc, char** argv)
                                             app.game.TimeLimit, app.engine.cMinWordSize(),
                                             app.options.NumWordsLimit, app.dictionary.Language};
     Network::Initialize(app, false);
-    app.network.Prompt.Text = o.name;
-    app.network.Prompt.SelectedOption = o.host ? 2 : 1;
-    Network::PromptClosed(app, true);
+    Network::PromptClosed(app, Network::PromptAnswer{o.name, o.host ? 2 : 1});
     if (!app.network.Window.PollTimerOn)
         return 1;
     if (!o.host && !o.hostName.empty()) {
         Network::ConnectClick(app, false);
-        app.network.Prompt.Text = o.hostName;
-        Network::PromptClosed(app, true);
+        Network::PromptClosed(app, Network::PromptAnswer{o.hostName});
     }
 
     Bot bot(app, console, o);

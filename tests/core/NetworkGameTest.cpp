@@ -47,9 +47,7 @@ struct Copy {
         p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
         p.savedForNetwork = SavedGameSettings{};
         Network::Initialize(p, false);
-        p.network.Prompt.Text = name;
-        p.network.Prompt.SelectedOption = host ? 2 : 1;
-        Network::PromptClosed(p, true);
+        Network::PromptClosed(p, Network::PromptAnswer{name, host ? 2 : 1});
     }
     std::string statuses() const
     {

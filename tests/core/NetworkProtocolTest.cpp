@@ -23,9 +23,7 @@ struct Lobby {
         p.transport.reset(net = new MemoryTransport);
         net->local.address = address;
         Network::Initialize(p, false);
-        p.network.Prompt.Text = "Ann";
-        p.network.Prompt.SelectedOption = host ? 2 : 1;
-        Network::PromptClosed(p, true);
+        Network::PromptClosed(p, Network::PromptAnswer{"Ann", host ? 2 : 1});
         net->sent.clear();
     }
     // A message arriving on a connection; the codes sent back on it, then what was closed.

@@ -28,19 +28,19 @@ struct Machine : DictionaryProgram {
     explicit Machine(int limit = 16, int timeRemaining = 0, int type = 0, int mode = 0)
         : DictionaryProgram({"cat", "steam", "teamsters", "encyclopaedia"}, false)
     {
-        app.engine.cSetMaxWordSize(limit);
-        app.engine.cReduceWordSize();
-        app.game.TimeRemaining = timeRemaining, app.game.GameType = type, app.game.GameMode = mode;
+        program.engine.cSetMaxWordSize(limit);
+        program.engine.cReduceWordSize();
+        program.game.TimeRemaining = timeRemaining, program.game.GameType = type, program.game.GameMode = mode;
     }
     // The eight settings as they are stored, then the game's type, mode and time remaining.
     std::string settings() const
     {
-        const Options& o = app.options;
+        const Options& o = program.options;
         std::ostringstream s;
-        s << app.game.TimeLimit << ' ' << app.engine.cMinWordSize() << ' '
-          << app.engine.cMaxWordSize() << ' ' << o.NumWordsLimit << ' ' << o.SoundsOn << ' '
+        s << program.game.TimeLimit << ' ' << program.engine.cMinWordSize() << ' '
+          << program.engine.cMaxWordSize() << ' ' << o.NumWordsLimit << ' ' << o.SoundsOn << ' '
           << o.ShowUnusedWords << ' ' << o.RepeatLetters << ' ' << o.LeftHandedDisplay << " / "
-          << app.game.GameType << ' ' << app.game.GameMode << ' ' << app.game.TimeRemaining;
+          << program.game.GameType << ' ' << program.game.GameMode << ' ' << program.game.TimeRemaining;
         return s.str();
     }
     // The stored values in the order of kNames, "." for an absent one.
@@ -49,10 +49,10 @@ struct Machine : DictionaryProgram {
         std::string s;
         for (const char* name : kNames)
             s += (s.empty() ? "" : " ") +
-                 app.settings->cGetRegValue(engine::kSettingsKey, name, 50).value_or(".");
+                 program.settings->cGetRegValue(engine::kSettingsKey, name, 50).value_or(".");
         return s;
     }
-    Program& app = p;
+    Program& program = p;
 };
 
 TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDictionarysLimit)
@@ -85,17 +85,17 @@ TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDiction
         Machine m(c.limit, 0, Frantic, TwoPlayer);
         for (std::size_t i = 0; i < c.values.size(); ++i)
             if (c.values[i] != ".")
-                m.app.settings->cSetRegValue(engine::kSettingsKey, kNames[i], c.values[i]);
+                m.program.settings->cSetRegValue(engine::kSettingsKey, kNames[i], c.values[i]);
         for (Answer a : c.answers)
             m.prompter.answer(a);
-        Settings::ReadSettings(m.app);
+        Settings::ReadSettings(m.program);
         EXPECT_EQ(m.settings(), c.loaded + " / 0 0 0") << "Standard, one player, after " << c.loaded;
         EXPECT_EQ(m.prompter.texts(), c.texts) << c.loaded;
         for (const core::Prompt& p : m.prompter.shown)
             EXPECT_EQ(p.defaultNo, p.text == shrink) << p.text.toStdString();
-        const int max = m.app.engine.cMaxWordSize();
-        EXPECT_EQ(std::tuple(m.app.options.LoadedMaxWordSize, m.app.dictionary.DictionaryUpdated,
-                             m.app.engine.contains("teamsters"), m.app.engine.contains("steam")),
+        const int max = m.program.engine.cMaxWordSize();
+        EXPECT_EQ(std::tuple(m.program.options.LoadedMaxWordSize, m.program.dictionary.DictionaryUpdated,
+                             m.program.engine.contains("teamsters"), m.program.engine.contains("steam")),
                   std::tuple(max, max == 8, max > 8, true))
             << c.loaded;
     }
@@ -140,14 +140,14 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
         for (Answer answer :
              asked ? std::vector{Answer::Yes, Answer::No} : std::vector{Answer::Ok}) {
             Machine m(16, c.timeRemaining);
-            m.app.engine.cSetMinWordSize(c.min);
-            m.app.engine.cSetMaxWordSize(c.max);
-            OptionsValues v = Common::FillOptionsDialog(m.app);
+            m.program.engine.cSetMinWordSize(c.min);
+            m.program.engine.cSetMaxWordSize(c.max);
+            OptionsValues v = Common::FillOptionsDialog(m.program);
             c.edit(v);
             const std::string before = m.settings();
             if (asked)
                 m.prompter.answer(answer);
-            const auto outcome = Common::ApplyOptions(m.app, v);
+            const auto outcome = Common::ApplyOptions(m.program, v);
             const bool no = answer == Answer::No, abort = !no && c.question.contains("abort");
             const std::string now = no ? before : c.settings, what = now + (no ? " No" : "");
             EXPECT_EQ(m.prompter.texts().join(""), c.question) << what;
@@ -156,7 +156,7 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
                 EXPECT_EQ(p.defaultNo, p.text.contains("remove")) << what;
             EXPECT_EQ(m.settings(), now) << what;
             EXPECT_EQ(std::pair(outcome.abortGame, outcome.refill), std::pair(abort, no)) << what;
-            EXPECT_EQ(m.app.dictionary.DictionaryUpdated, !m.app.engine.contains("encyclopaedia"));
+            EXPECT_EQ(m.program.dictionary.DictionaryUpdated, !m.program.engine.contains("encyclopaedia"));
             // Saved unless the game was aborted; the type and mode never are.
             EXPECT_EQ(m.stored(),
                       abort ? ". . . . . . . . . ." : now.substr(0, now.find(" /")) + " . .");
@@ -175,15 +175,15 @@ TEST(EnterNetworkGame, questionAndSavedSettings)
         {TwoPlayer, 9, Answer::Yes, AbortAndEnter}, {NetworkPlayer, 9, Answer::Ok, Stay}};
     for (const auto& [mode, timeRemaining, answer, entry] : cases) {
         Machine m(16, timeRemaining, Frantic, mode);
-        m.app.game.TimeLimit = 300;
-        m.app.options = {.RepeatLetters = true, .NumWordsLimit = "<75"};
-        m.app.engine.cSetMinWordSize(5);
+        m.program.game.TimeLimit = 300;
+        m.program.options = {.RepeatLetters = true, .NumWordsLimit = "<75"};
+        m.program.engine.cSetMinWordSize(5);
         if (answer != Answer::Ok)
             m.prompter.answer(answer);
-        EXPECT_EQ(Common::EnterNetworkGame(m.app), entry) << mode;
+        EXPECT_EQ(Common::EnterNetworkGame(m.program), entry) << mode;
         EXPECT_EQ(m.prompter.texts().join(""), answer == Answer::Ok ? "" : kEntering);
-        EXPECT_EQ(m.app.game.TimeRemaining, entry == AbortAndEnter ? 0 : timeRemaining);
-        const auto s = m.app.savedForNetwork.value_or(SavedGameSettings{.TimeLimit = -1});
+        EXPECT_EQ(m.program.game.TimeRemaining, entry == AbortAndEnter ? 0 : timeRemaining);
+        const auto s = m.program.savedForNetwork.value_or(SavedGameSettings{.TimeLimit = -1});
         EXPECT_EQ(std::tie(s.GameMode, s.GameType, s.RepeatLetters, s.TimeLimit, s.MinWordSize, s.NumWordsLimit),
                   entry == Stay ? std::tuple(0, 0, false, -1, 3, "-") : std::tuple(mode, 1, true, 300, 5, "<75"));
     }

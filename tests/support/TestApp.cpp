@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestApp.h"
 
+#include "core/game/Game.h"
 #include "engine/BoardText.h"
-#include "windows/game/Common.h"
 
 #include <utility>
 
@@ -10,29 +10,28 @@
 
 TestApp::TestApp(const std::vector<std::string>& words) : app(desktop)
 {
-    app.ProgramFolder = folder.path().toStdString();
-    app.settings = std::make_unique<engine::SettingsStore>(app.ProgramFolder);
+    program.ProgramFolder = folder.path().toStdString();
+    program.settings = std::make_unique<engine::SettingsStore>(program.ProgramFolder);
     engine::Engine dict;
     for (const std::string& w : words)
         dict.cDictionaryAdd(w);
     EXPECT_TRUE(dict.cWriteBinaryDictionary(folder.filePath("Dictionary.dat").toStdString()).ok());
-    window = std::make_unique<MainWindow>(app);
 }
 
 void TestApp::startUp()
 {
-    Common::StartUp(app);
+    app.startUp();
 }
 
 void TestApp::placeBoard(std::string board)
 {
     // A joined network player plays the board it is given: the same path for a test.
-    const int saved = std::exchange(app.game.GameMode, NetworkPlayer);
-    app.board.EngineWordCount =
-        app.engine.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
-    app.board.BoardWords.clear();
-    for (int i = 0; i < app.board.EngineWordCount; ++i)
-        app.board.BoardWords.push_back(app.engine.cGetDefinedWord(i));
-    Common::SetUpBoard(app, board);
-    app.game.GameMode = saved;
+    const int saved = std::exchange(program.game.GameMode, NetworkPlayer);
+    program.board.EngineWordCount =
+        program.engine.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
+    program.board.BoardWords.clear();
+    for (int i = 0; i < program.board.EngineWordCount; ++i)
+        program.board.BoardWords.push_back(program.engine.cGetDefinedWord(i));
+    app.run([&] { Game::SetUpBoard(program, board); });
+    program.game.GameMode = saved;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole game in a test: app state, a scripted desktop, the main window (offscreen),
-// a temporary folder for settings and a small dictionary.
+// A whole game in a test: the application object with its main window (offscreen), a
+// scripted desktop, a temporary folder for settings and a small dictionary.
 #pragma once
 
 #include "ScriptedDesktop.h"
@@ -8,10 +8,27 @@
 #include "windows/game/MainWindow.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
 
-#include <memory>
 #include <string>
 #include <vector>
+
+// The control named `name` on `window` itself, not on a window of its own inside it.
+template <class T>
+T* Control(const QWidget* window, const QString& name)
+{
+    for (T* found : window->findChildren<T*>(name)) {
+        // Up to `window`, unless another window comes first (a menu's popup does not count).
+        for (const QObject* up = found; up; up = up->parent()) {
+            if (up == window)
+                return found;
+            const auto* widget = qobject_cast<const QWidget*>(up);
+            if (widget && widget->isWindow() && !widget->inherits("QMenu"))
+                break;
+        }
+    }
+    return nullptr;
+}
 
 struct TestApp {
     // Writes `words` as the dictionary file into a temporary program folder.
@@ -21,9 +38,22 @@ struct TestApp {
     void startUp();
     // Places a chosen board as if it had been shaken (board words from the engine).
     void placeBoard(std::string board);
+    // The game's window of type W, once made.
+    template <class W>
+    W* find() const
+    {
+        return window->findChild<W*>();
+    }
+    // A control of the main window.
+    template <class T>
+    T* control(const QString& name) const
+    {
+        return Control<T>(window, name);
+    }
 
     QTemporaryDir folder;
     ScriptedDesktop desktop;
     App app;
-    std::unique_ptr<MainWindow> window; // destroyed first, before the app it shows
+    Program& program = app.program;
+    MainWindow* window = &app.mainWindow();
 };

@@ -3,10 +3,9 @@
 // screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
-#include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/game/Common.h"
+#include "core/game/Game.h"
 
 #include <QtWidgets>
 #include <QTest>
@@ -14,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
     TestApp t({"cat"});
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-    CubeFrame& frame = *t.window->cubeFrame;
+    CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
     const double r = frame.canvasRatio();
     // Device pixel of a point given in a picture's units, placed at cube i.
     const auto at = [r](int i, double x, double y) {
@@ -33,8 +33,8 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
     const QImage &canvas = frame.canvas(), &normal = frame.NormalPicture();
     // Cube i drawn in `look`, as the main window paints what the core wants.
     const auto show = [&](int i, BoardView::CubeLook look) {
-        t.app.view.WantedLooks[static_cast<std::size_t>(i)] = look;
-        BoardView::PaintChangedCubes(t.app);
+        t.program.view.WantedLooks[static_cast<std::size_t>(i)] = look;
+        t.window->sync();
     };
     for (const QImage* picture : {&normal, &frame.SelectedPicture(), &normal}) {
         show(5, picture == &normal ? BoardView::Unselected : BoardView::Selected);
@@ -48,14 +48,35 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
 
 }
 
+// Only cubes whose face or look changed are painted again; the hit test cuts to whole
+// units and finds nothing outside the cubes.
+TEST(Board, onlyChangedCubesArePaintedAndTheHitTestFindsTheCubes)
+{
+    CubeFrame frame;
+    Dice::Faces faces;
+    faces.fill("a");
+    std::array<BoardView::CubeLook, 16> looks{};
+    looks.fill(BoardView::Unselected);
+    EXPECT_EQ(frame.show(faces, looks), 16);
+    EXPECT_EQ(frame.show(faces, looks), 0);
+    looks[2] = BoardView::Selected, faces[5] = "Qu";
+    EXPECT_EQ(frame.show(faces, looks), 2);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Each case: x, y and the cube hit (-1 for none).
+    const struct { double x, y; int cube; } cases[] = {
+        {0, 0, 0}, {96.9, 96.9, 0}, {97, 0, 1}, {0, 97, 4}, {387.5, 387.5, 15}, {200, 120, 6}, {0, 388, -1},
+        {500, 50, -1} /* would wrap into the next row */, {-0.5, 10, -1}, {nan, 0, -1}, {1e300, 0, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(frame.cubeAt({c.x, c.y}), c.cube) << c.x << "," << c.y;
+}
+
 // "Qu" keeps inside the cube's face with no less margin than a wide single letter.
 TEST(Board, quIsNoWiderThanAWideLetter)
 {
     TestApp t({"cat"});
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
-    BoardView::PaintChangedCubes(t.app);
-    const CubeFrame& frame = *t.window->cubeFrame;
+    const CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
     const double r = frame.canvasRatio();
     // The first and last column of cube i's face (in units from the cube's left) with ink.
     const auto ink = [&](int i) {
@@ -85,11 +106,13 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     TestApp t({"cat"});
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-    Common::BeginPlay(t.app);
+    t.app.run([&] { Game::BeginPlay(t.program); });
     MainWindow& w = *t.window;
+    auto* wordList = t.control<QTableWidget>("WordList");
+    auto* cubeFrame = t.control<CubeFrame>("CubeFrame");
     w.show();
     const QSize smallest = w.size();
-    const int listWidth = w.WordList->width();
+    const int listWidth = wordList->width();
     struct Case {
         QSize grow;
         int cube;
@@ -98,25 +121,25 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
                           Case{{0, 0}, 97}}) {
         w.resize(smallest + c.grow);
         QCoreApplication::processEvents();
-        CubeFrame& frame = *w.cubeFrame;
+        CubeFrame& frame = *cubeFrame;
         EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
-        EXPECT_EQ(t.app.view.CubeWidth, c.cube);
         EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
-        EXPECT_EQ(w.WordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
+        EXPECT_EQ(wordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
     }
     EXPECT_EQ(w.minimumSizeHint().expandedTo(w.minimumSize()), smallest);
 
     w.resize(smallest + QSize(400, 400));
     QCoreApplication::processEvents();
     for (const bool left : {false, true}) {
-        w.LayOutForHand(left);
-        const int boardLeft = w.cubeFrame->x();
-        EXPECT_EQ(boardLeft < w.WordList->x(), left);
-        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
+        t.program.options.LeftHandedDisplay = left;
+        w.sync();
+        const int boardLeft = cubeFrame->x();
+        EXPECT_EQ(boardLeft < wordList->x(), left);
+        QTest::mouseClick(cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
         EXPECT_EQ(w.cubeUnderMouse, 6);
-        EXPECT_EQ(t.app.view.WantedLooks[6], BoardView::Selected);
-        EXPECT_EQ(w.NewWord->text(), "g");
-        QTest::mouseClick(w.Clear, Qt::LeftButton);
+        EXPECT_EQ(t.program.view.WantedLooks[6], BoardView::Selected);
+        EXPECT_EQ(t.control<QLineEdit>("NewWord")->text(), "g");
+        QTest::mouseClick(t.control<QPushButton>("Clear"), Qt::LeftButton);
     }
 }
 

@@ -17,15 +17,17 @@ namespace {
 // the editor shows them.
 QString Shown(const DictionaryEditor* e)
 {
+    auto* startingLetters = Control<QComboBox>(e, "StartingLetters");
+    auto* wordList = Control<QListWidget>(e, "WordList");
     QStringList shown;
-    for (int i = 0; i < e->StartingLetters->count(); ++i)
-        shown << e->StartingLetters->itemText(i);
-    shown << "[" + e->StartingLetters->currentText() + "]";
-    for (const QListWidgetItem* item : e->WordList->findItems("*", Qt::MatchWildcard))
+    for (int i = 0; i < startingLetters->count(); ++i)
+        shown << startingLetters->itemText(i);
+    shown << "[" + startingLetters->currentText() + "]";
+    for (const QListWidgetItem* item : wordList->findItems("*", Qt::MatchWildcard))
         shown << (item->isSelected() ? "[" + item->text() + "]" : item->text());
-    const bool tinted = e->FindWord->palette().color(QPalette::Base) !=
-                        e->WordList->palette().color(QPalette::Base);
-    return shown.join(' ') + ", " + e->WordCount->text() + (tinted ? ", tinted" : "");
+    const bool tinted = Control<QLineEdit>(e, "FindWord")->palette().color(QPalette::Base) !=
+                        wordList->palette().color(QPalette::Base);
+    return shown.join(' ') + ", " + Control<QLabel>(e, "WordCount")->text() + (tinted ? ", tinted" : "");
 }
 
 TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
@@ -35,23 +37,27 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     QLocale::setDefault(QLocale(QLocale::German));
     TestApp t({"cat", "cats", "dog", "dot"});
     t.startUp();
-    t.window->Dictionary->click();
-    DictionaryEditor* editor = t.app.dictionaryEditor;
-    editor->StartingLetters->setCurrentIndex(1);
-    editor->NewWord->setText("Dove");
-    QTest::keyClick(editor->NewWord, Qt::Key_Return); // Add is the default button
-    editor->WordList->setCurrentRow(0);
-    editor->Remove->click();
+    t.control<QToolButton>("Dictionary")->click();
+    DictionaryEditor* editor = t.find<DictionaryEditor>();
+    auto* newWord = Control<QLineEdit>(editor, "NewWord");
+    auto* findWord = Control<QLineEdit>(editor, "FindWord");
+    auto* wordList = Control<QListWidget>(editor, "WordList");
+    const auto command = [&](const char* name) { return Control<QAction>(editor, name); };
+    Control<QComboBox>(editor, "StartingLetters")->setCurrentIndex(1);
+    newWord->setText("Dove");
+    QTest::keyClick(newWord, Qt::Key_Return); // Add is the default button
+    wordList->setCurrentRow(0);
+    Control<QPushButton>(editor, "Remove")->click();
     EXPECT_EQ(Shown(editor), "CA DO [DO] dot dove, 4 words");
-    QTest::keyClicks(editor->FindWord, "ca");
+    QTest::keyClicks(findWord, "ca");
     EXPECT_EQ(Shown(editor), "CA DO [CA] [cat] cats, 4 words");
-    QTest::keyClicks(editor->FindWord, "x");
+    QTest::keyClicks(findWord, "x");
     EXPECT_EQ(Shown(editor), "CA DO [CA] cat cats, 4 words, tinted");
-    editor->Exit->trigger();
+    command("Exit")->trigger();
     EXPECT_TRUE(t.window->isEnabled() && !editor->isVisible());
 
     // A long merge: the progress window until the timer has driven it to the end.
-    t.window->Dictionary->click();
+    t.control<QToolButton>("Dictionary")->click();
     QFile file(t.folder.filePath("many.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (int i = 1; i <= 120000; ++i) { // distinct words: "mer" and the digits of i as letters
@@ -62,8 +68,8 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     }
     file.close();
     t.desktop.fileNames = {file.fileName()};
-    editor->Merge->trigger();
-    ProgressWindow* progress = t.app.progressWindow;
+    command("Merge")->trigger();
+    ProgressWindow* progress = t.find<ProgressWindow>();
     ASSERT_TRUE(progress && progress->isVisible() && !editor->isVisible());
     // Not a speed check: the bound only keeps a broken timer from hanging the test.
     for (int wait = 0; progress->isVisible() && wait < 6000; ++wait)

@@ -4,7 +4,6 @@
 #include "TestApp.h"
 
 #include "core/dictionary/DictionaryStore.h"
-#include "windows/game/Common.h"
 
 #include <QtWidgets>
 
@@ -17,7 +16,7 @@ TEST(Exit, aFailedSaveKeepsTheGameOpenAndTheButtonAsksAgainOnce)
     TestApp t({"cat"});
     t.startUp();
     t.window->show();
-    Dictionary::AddDictionaryWord(t.app, "quilt");
+    Dictionary::AddDictionaryWord(t.program, "quilt");
     // The dictionary's name is now taken by a folder: the save cannot replace it.
     ASSERT_TRUE(QFile::remove(t.folder.filePath("Dictionary.dat")));
     ASSERT_TRUE(QDir(t.folder.path()).mkdir("Dictionary.dat"));
@@ -28,11 +27,11 @@ TEST(Exit, aFailedSaveKeepsTheGameOpenAndTheButtonAsksAgainOnce)
     EXPECT_TRUE(t.window->isVisible()) << "quitting now would lose the words just added";
     // Asked again at the next exit; No then really leaves.
     t.desktop.answer(ui::Answer::No);
-    t.window->Exit->click();
+    t.control<QToolButton>("Exit")->click();
     EXPECT_FALSE(t.window->isVisible());
     // The close that the exit itself causes, or any later one, asks nothing more.
     t.window->close();
-    Common::ExitProgram(t.app);
+    t.app.exitProgram();
     EXPECT_EQ(t.desktop.shown.size(), 3u);
 }
 

@@ -45,34 +45,36 @@ TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
     TestApp t;
     ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
     t.startUp();
-    t.window->HelpButton->click();
-    HelpBrowser* help = t.app.helpBrowser;
+    QToolButton* helpButton = t.control<QToolButton>("HelpButton");
+    helpButton->click();
+    HelpBrowser* help = t.find<HelpBrowser>();
+    const auto page = [&] { return Control<QTextBrowser>(t.find<HelpBrowser>(), "WebBrowser"); };
     const auto at = [&](const QString& anchor) {
         QUrl url = QUrl::fromLocalFile(t.folder.filePath("Lettro.htm"));
         url.setFragment(anchor.isEmpty() ? QString() : anchor); // "" is no fragment at all
         return url;
     };
     EXPECT_TRUE(help->isVisible() && t.window->isEnabled()) << "help does not block the game";
-    help->WebBrowser->setSource(at("scoring"));
-    help->Contents->trigger(); // to the page; Back and Forward are tested below
-    EXPECT_EQ(help->WebBrowser->source(), at(""));
-    help->Exit->trigger();
+    page()->setSource(at("scoring"));
+    Control<QAction>(help, "Contents")->trigger(); // to the page; Back and Forward are tested below
+    EXPECT_EQ(page()->source(), at(""));
+    Control<QAction>(help, "Exit")->trigger();
     EXPECT_FALSE(help->isVisible());
-    t.window->HelpButton->click();
-    EXPECT_EQ(t.app.helpBrowser, help) << "Exit only hides the window";
+    helpButton->click();
+    EXPECT_EQ(t.find<HelpBrowser>(), help) << "Exit only hides the window";
 
     help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(t.app.helpBrowser, nullptr) << "a frame close destroys the window";
+    EXPECT_EQ(t.find<HelpBrowser>(), nullptr) << "a frame close destroys the window";
     QFile::remove(t.folder.filePath("Lettro.htm"));
-    t.window->HelpButton->click();
-    EXPECT_TRUE(t.app.helpBrowser->WebBrowser->toPlainText().contains("could not be found"));
+    helpButton->click();
+    EXPECT_TRUE(page()->toPlainText().contains("could not be found"));
     // Nor is a pipe in its place, which would be waited on for ever.
-    t.app.helpBrowser->close();
+    t.find<HelpBrowser>()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(mkfifo(QFile::encodeName(t.folder.filePath("Lettro.htm")).constData(), 0600), 0);
-    t.window->HelpButton->click();
-    EXPECT_TRUE(t.app.helpBrowser->WebBrowser->toPlainText().contains("could not be found"));
+    helpButton->click();
+    EXPECT_TRUE(page()->toPlainText().contains("could not be found"));
 }
 
 // The reader follows links, scrolls on each page, and goes back and forward: each step back
@@ -82,9 +84,9 @@ TEST(HelpBrowser, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
     TestApp t;
     ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
     t.startUp();
-    t.window->HelpButton->click();
-    HelpBrowser& help = *t.app.helpBrowser;
-    QTextBrowser& b = *help.WebBrowser;
+    t.control<QToolButton>("HelpButton")->click();
+    HelpBrowser& help = *t.find<HelpBrowser>();
+    QTextBrowser& b = *Control<QTextBrowser>(&help, "WebBrowser");
     QApplication::setActiveWindow(&help); // the reader clicks in it
     ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
     const auto place = [&] { return std::pair(b.source().toString(), b.verticalScrollBar()->value()); };
@@ -102,7 +104,7 @@ TEST(HelpBrowser, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
         if (*step == '<' || *step == '>') {
             history[at] = place();
             at = *step == '<' ? at - (at > 0) : std::min(at + 1, history.size() - 1);
-            (*step == '<' ? help.Back : help.Forward)->trigger();
+            Control<QAction>(&help, *step == '<' ? "Back" : "Forward")->trigger();
             EXPECT_EQ(place(), history[at]) << what.toStdString();
         } else {
             const QPoint link = LinkTo(b, step);

@@ -17,41 +17,44 @@ namespace {
 TEST(HighScoresWindow, aGameThatEntersShowsItsRowMarkedAndTheMenuOpensTheCurrentTable)
 {
     TestApp t({"cat", "cats", "stag"});
-    t.app.highScores.File = t.folder.filePath("HighScores.txt").toStdString();
+    t.program.highScores.File = t.folder.filePath("HighScores.txt").toStdString();
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/QINR/TXYZ"));
-    t.app.game.PlayerWords = {{"cats", "stag"}};
-    t.app.game.GameInProgress = true;
-    t.app.highScores.GameKey = HighScores::CurrentKey(t.app); // as BeginPlay leaves it
-    Game::FinishTurn(t.app);
-    t.window->showGameState();
+    t.program.game.PlayerWords = {{"cats", "stag"}};
+    t.program.game.GameInProgress = true;
+    t.program.highScores.GameKey = HighScores::CurrentKey(t.program); // as BeginPlay leaves it
+    Game::FinishTurn(t.program);
+    t.app.syncWindows();
     t.desktop.typed = {"Ann"};
-    t.app.resultsWindow->close();
-    HighScoresWindow* w = t.app.highScoresWindow;
+    t.find<ResultsWindow>()->close();
+    HighScoresWindow* w = t.find<HighScoresWindow>();
     ASSERT_TRUE(w && w->isVisible());
+    auto* scoreTable = Control<QTableWidget>(w, "ScoreTable");
+    auto* keyCombo = Control<QComboBox>(w, "KeyCombo");
+    auto* closeButton = Control<QPushButton>(w, "CloseButton");
     EXPECT_FALSE(t.window->isEnabled());
-    ASSERT_EQ(w->ScoreTable->rowCount(), 1);
-    EXPECT_EQ(w->ScoreTable->item(0, 0)->text(), "Ann");
-    EXPECT_TRUE(w->ScoreTable->item(0, 0)->font().bold() &&
-                w->ScoreTable->item(0, 2)->isSelected());
-    EXPECT_EQ(w->KeyCombo->currentText(), "Standard 3:00");
-    w->CloseButton->click();
+    ASSERT_EQ(scoreTable->rowCount(), 1);
+    EXPECT_EQ(scoreTable->item(0, 0)->text(), "Ann");
+    EXPECT_TRUE(scoreTable->item(0, 0)->font().bold() &&
+                scoreTable->item(0, 2)->isSelected());
+    EXPECT_EQ(keyCombo->currentText(), "Standard 3:00");
+    closeButton->click();
     EXPECT_TRUE(!w->isVisible() && t.window->isEnabled());
 
     QAction* menu = t.window->findChild<QAction*>("HighScoresAction");
     ASSERT_TRUE(menu && menu->text().contains('&'));
     menu->trigger(); // the same table again: its row no longer marked
-    EXPECT_FALSE(w->ScoreTable->item(0, 0)->font().bold());
-    w->CloseButton->click();
-    t.app.game.GameType = Frantic;
+    EXPECT_FALSE(scoreTable->item(0, 0)->font().bold());
+    closeButton->click();
+    t.program.game.GameType = Frantic;
     menu->trigger();
     ASSERT_TRUE(w->isVisible());
     EXPECT_EQ(
-        std::tuple(w->KeyCombo->count(), w->KeyCombo->currentText(), w->ScoreTable->rowCount()),
+        std::tuple(keyCombo->count(), keyCombo->currentText(), scoreTable->rowCount()),
         std::tuple(2, QString("Frantic"), 0));
-    emit w->KeyCombo->activated(0);
-    ASSERT_EQ(w->ScoreTable->rowCount(), 1);
-    EXPECT_FALSE(w->ScoreTable->item(0, 0)->font().bold()) << "marked only when just entered";
+    emit keyCombo->activated(0);
+    ASSERT_EQ(scoreTable->rowCount(), 1);
+    EXPECT_FALSE(scoreTable->item(0, 0)->font().bold()) << "marked only when just entered";
     EXPECT_EQ(t.desktop.pending() + static_cast<int>(t.desktop.typed.size()), 0);
 }
 

@@ -5,6 +5,7 @@
 #include "TestApp.h"
 
 #include "core/game/Game.h"
+#include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/network/NetworkDialog.h"
@@ -37,40 +38,45 @@ protected:
     void SetUp() override
     {
         t.startUp();
-        t.app.transport = std::make_unique<MemoryTransport>();
-        t.app.game.GameMode = NetworkHost;
-        t.app.network.Players = {Player("Hana", false), Player("Ann", true), Player("Bob", false)};
-        LobbyState& w = t.app.network.Window;
+        t.program.transport = std::make_unique<MemoryTransport>();
+        t.program.game.GameMode = NetworkHost;
+        t.program.network.Players = {Player("Hana", false), Player("Ann", true), Player("Bob", false)};
+        LobbyState& w = t.program.network.Window;
         w.Shown = w.TableShown = true;
         w.MainWindowEnabled = false;
     }
     NetworkDialog& sync()
     {
-        SyncNetworkWindows(t.app);
-        return *t.app.networkDialog;
+        t.app.syncWindows();
+        return *t.find<NetworkDialog>();
+    }
+    template <class T>
+    T* in(const char* name)
+    {
+        return Control<T>(t.find<NetworkDialog>(), name);
     }
     QTableWidgetItem* cell(int row, int column)
     {
-        return t.app.networkDialog->PlayerTable->item(row, column);
+        return in<QTableWidget>("PlayerTable")->item(row, column);
     }
 
     TestApp t{{"cat", "dog"}};
-    LobbyState& w = t.app.network.Window;
+    LobbyState& w = t.program.network.Window;
 };
 
 TEST_F(Lobby, addComputerPlayerStartsABotThatJoinsThisHost)
 {
     QStringList started;
     t.app.startComputerPlayer = [&](const QStringList& arguments) { started = arguments; };
-    t.app.network.GamePhase = 0;
+    t.program.network.GamePhase = 0;
     NetworkDialog& d = sync();
-    ASSERT_TRUE(d.AddComputerPlayer->isVisibleTo(&d));
-    d.ComputerStrength->setCurrentIndex(2);
-    d.AddComputerPlayer->click();
+    ASSERT_TRUE(in<QPushButton>("AddComputerPlayer")->isVisibleTo(&d));
+    in<QComboBox>("ComputerStrength")->setCurrentIndex(2);
+    in<QPushButton>("AddComputerPlayer")->click();
     EXPECT_EQ(started.mid(0, 7), (QStringList{"join", "--host", "127.0.0.1", "--name", "Computer 3", "--strength", "90"}))
         << "a host that shows no address is on this machine's loopback";
-    t.app.network.GamePhase = 1; // a game under way: nobody joins
-    EXPECT_FALSE(sync().AddComputerPlayer->isVisibleTo(&d));
+    t.program.network.GamePhase = 1; // a game under way: nobody joins
+    EXPECT_FALSE((sync(), in<QPushButton>("AddComputerPlayer"))->isVisibleTo(&d));
 }
 
 TEST_F(Lobby, showsTheStateAndPassesClicksOn)
@@ -81,132 +87,150 @@ TEST_F(Lobby, showsTheStateAndPassesClicksOn)
     w.BootSelectedRow = 2;
     NetworkDialog& d = sync();
     EXPECT_TRUE(d.isVisible() && d.isEnabled() && !t.window->isEnabled());
-    EXPECT_FALSE(d.Connect->isVisible() || d.Quit->isEnabled());
-    EXPECT_TRUE(d.StartGame->isVisible() && d.StartGame->isDefault() && d.BootPlayer->isVisible());
-    EXPECT_EQ(d.Status->text(), "Listening for players...");
-    EXPECT_TRUE(d.PollTimer->isActive() && d.PollTimer->interval() == 200);
+    EXPECT_FALSE(in<QPushButton>("Connect")->isVisible() || in<QPushButton>("Quit")->isEnabled());
+    EXPECT_TRUE(in<QPushButton>("StartGame")->isVisible() && in<QPushButton>("StartGame")->isDefault() && in<QPushButton>("BootPlayer")->isVisible());
+    EXPECT_EQ(in<QLabel>("Status")->text(), "Listening for players...");
+    EXPECT_TRUE(in<QTimer>("PollTimer")->isActive() && in<QTimer>("PollTimer")->interval() == 200);
 
-    ASSERT_EQ(d.PlayerTable->rowCount(), 4);
+    ASSERT_EQ(in<QTableWidget>("PlayerTable")->rowCount(), 4);
     EXPECT_TRUE(cell(0, 1)->text() == "Player" && cell(0, 1)->font().bold());
     EXPECT_EQ(cell(2, 1)->text(), "Ann");
     EXPECT_EQ(cell(1, 0)->background().style(), Qt::NoBrush) << "the host's own entry";
     EXPECT_EQ(cell(2, 0)->background().color(), QColor(0, 255, 0));
     EXPECT_EQ(cell(3, 0)->background().color(), QColor(255, 0, 0));
-    const QPalette& palette = d.PlayerTable->palette();
+    const QPalette& palette = in<QTableWidget>("PlayerTable")->palette();
     const auto swapped = [&](int row) {
         return cell(row, 1)->background().color() == palette.color(QPalette::Text) &&
                cell(row, 1)->foreground().color() == palette.color(QPalette::Base);
     };
     EXPECT_TRUE(swapped(3) && !swapped(2));
 
-    const QRect ann = d.PlayerTable->visualItemRect(cell(2, 1));
-    QTest::mouseClick(d.PlayerTable->viewport(), Qt::LeftButton, {}, ann.center());
+    const QRect ann = in<QTableWidget>("PlayerTable")->visualItemRect(cell(2, 1));
+    QTest::mouseClick(in<QTableWidget>("PlayerTable")->viewport(), Qt::LeftButton, {}, ann.center());
     EXPECT_EQ(w.BootSelectedRow, 1);
     EXPECT_TRUE(swapped(2) && !swapped(3));
     t.desktop.answer(core::Answer::No);
-    d.BootPlayer->click();
+    in<QPushButton>("BootPlayer")->click();
     EXPECT_TRUE(w.BootSelectedRow == -1 && !swapped(2));
     EXPECT_EQ(t.desktop.shown.back().owner, core::Owner::Lobby);
 
-    d.StartGame->click();
-    EXPECT_FALSE(w.StartGameShown || d.StartGame->isVisible());
+    in<QPushButton>("StartGame")->click();
+    EXPECT_FALSE(w.StartGameShown || in<QPushButton>("StartGame")->isVisible());
 
     w.ConnectShown = true;
-    sync().Connect->click();
-    ASSERT_TRUE(t.app.promptWindow && t.app.promptWindow->isVisible());
-    t.app.promptWindow->Text->setText("10.0.0.7");
-    t.app.promptWindow->OKButton->click();
-    EXPECT_FALSE(t.app.network.Prompt.Shown || t.app.promptWindow->isVisible());
-    EXPECT_EQ(t.app.network.Prompt.Text, "10.0.0.7");
+    (sync(), in<QPushButton>("Connect"))->click();
+    ASSERT_TRUE(t.find<PromptWindow>() && t.find<PromptWindow>()->isVisible());
+    Control<QLineEdit>(t.find<PromptWindow>(), "Text")->setText("10.0.0.7");
+    Control<QPushButton>(t.find<PromptWindow>(), "OKButton")->click();
+    EXPECT_FALSE(t.program.network.Prompt.Shown || t.find<PromptWindow>()->isVisible());
+    EXPECT_EQ(t.program.network.Prompt.Text, "10.0.0.7");
 
     // Closing the frame leaves; with nobody else to tell, network play ends at once.
-    t.app.network.Players.resize(1);
+    t.program.network.Players.resize(1);
     EXPECT_FALSE(d.close());
-    EXPECT_EQ(t.app.networkDialog, &d);
-    EXPECT_FALSE(w.Shown || d.isVisible() || d.PollTimer->isActive());
+    EXPECT_EQ(t.find<NetworkDialog>(), &d);
+    EXPECT_FALSE(w.Shown || d.isVisible() || in<QTimer>("PollTimer")->isActive());
     EXPECT_TRUE(t.window->isEnabled());
 }
 
 TEST_F(Lobby, settingsControlsShowTheLobbySettingsAndReachTheHandlers)
 {
-    NetworkSettings::ShowLobbySettings(t.app, true);
-    NetworkDialog& d = sync();
-    const LobbySettings& s = t.app.network.Lobby;
-    EXPECT_EQ(d.GameType->count(), static_cast<int>(s.GameTypeItems.size()));
-    EXPECT_EQ(d.GameType->currentRow(), s.GameTypeIndex);
-    EXPECT_EQ(d.GameTime->currentItem()->text().toStdString(), s.TimeItems.at(s.TimeIndex));
-    EXPECT_EQ(d.MinWordSizeCombo->currentText().toStdString(),
+    NetworkSettings::ShowLobbySettings(t.program, true);
+    sync();
+    auto* gameType = in<QListWidget>("GameType");
+    auto* gameTime = in<QListWidget>("GameTime");
+    auto* repeatLetters = in<QCheckBox>("RepeatLetters");
+    const LobbySettings& s = t.program.network.Lobby;
+    EXPECT_EQ(gameType->count(), static_cast<int>(s.GameTypeItems.size()));
+    EXPECT_EQ(gameType->currentRow(), s.GameTypeIndex);
+    EXPECT_EQ(gameTime->currentItem()->text().toStdString(), s.TimeItems.at(s.TimeIndex));
+    EXPECT_EQ(in<QComboBox>("MinWordSizeCombo")->currentText().toStdString(),
               s.MinWordSizeItems.at(s.MinWordSizeIndex));
-    EXPECT_EQ(d.NumWordsCombo->currentText(), "Any");
-    EXPECT_TRUE(d.GameType->isEnabled() && d.GameTime->isVisible() && !d.RepeatLetters->isChecked());
+    EXPECT_EQ(in<QComboBox>("NumWordsCombo")->currentText(), "Any");
+    EXPECT_TRUE(gameType->isEnabled() && gameTime->isVisible() && !repeatLetters->isChecked());
 
-    d.GameType->setCurrentRow(Frantic);
-    EXPECT_EQ(t.app.game.GameType, Frantic);
-    EXPECT_FALSE(d.GameTime->isVisible());
-    d.GameType->setCurrentRow(Standard);
-    d.GameTime->setCurrentRow(1);
-    d.RepeatLetters->click();
-    Choose(d.MinWordSizeCombo, "5");
-    Choose(d.NumWordsCombo, ">50");
-    EXPECT_EQ(std::tuple(t.app.game.TimeLimit, t.app.options.RepeatLetters,
-                         t.app.engine.cMinWordSize(), t.app.options.NumWordsLimit),
+    gameType->setCurrentRow(Frantic);
+    EXPECT_EQ(t.program.game.GameType, Frantic);
+    EXPECT_FALSE(gameTime->isVisible());
+    gameType->setCurrentRow(Standard);
+    gameTime->setCurrentRow(1);
+    repeatLetters->click();
+    Choose(in<QComboBox>("MinWordSizeCombo"), "5");
+    Choose(in<QComboBox>("NumWordsCombo"), ">50");
+    EXPECT_EQ(std::tuple(t.program.game.TimeLimit, t.program.options.RepeatLetters,
+                         t.program.engine.cMinWordSize(), t.program.options.NumWordsLimit),
               std::tuple(30, true, 5, std::string(">50")));
 
-    t.app.game.GameMode = NetworkPlayer;
-    NetworkSettings::ShowLobbySettings(t.app, true);
+    t.program.game.GameMode = NetworkPlayer;
+    NetworkSettings::ShowLobbySettings(t.program, true);
     sync();
-    EXPECT_TRUE(d.RepeatLetters->isChecked() && !d.RepeatLetters->isEnabled());
-    NetworkSettings::ShowLobbySettings(t.app, false);
+    EXPECT_TRUE(repeatLetters->isChecked() && !repeatLetters->isEnabled());
+    NetworkSettings::ShowLobbySettings(t.program, false);
     sync();
-    EXPECT_FALSE(d.GameType->isVisible() || d.NumWordsLabel->isVisible());
+    EXPECT_FALSE(gameType->isVisible() || in<QLabel>("NumWordsLabel")->isVisible());
+}
+
+// The "Hit OK" box came while the lobby was still up and the main window disabled.
+TEST_F(Lobby, networkPlayStartsWithTheLobbyGoneAndTheMainWindowInUse)
+{
+    NetworkDialog& d = sync();
+    t.desktop.answer(core::Answer::Ok, [&] {
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_TRUE(t.window->isVisible() && t.window->isEnabled());
+    });
+    t.app.run([this] { Network::StartNetworkGame(t.program); });
+    EXPECT_EQ(t.desktop.texts().value(0), "Hit OK when ready to start game.");
 }
 
 TEST_F(Lobby, closingTheResultsOfANetworkGameGoesBackToTheLobby)
 {
     t.placeBoard(BoardFromText("CATS/ODGE/QINR/TXYZ"));
-    t.app.game.PlayerWords = {{"cat"}};
-    t.app.game.GameInProgress = true;
-    Game::FinishTurn(t.app);
-    t.window->sync();
-    ASSERT_TRUE(t.app.resultsWindow && t.app.resultsWindow->isVisible());
-    t.app.resultsWindow->close();
-    EXPECT_TRUE(w.Shown && t.app.networkDialog->isVisible() && !t.window->isEnabled());
+    t.program.game.PlayerWords = {{"cat"}};
+    t.program.game.GameInProgress = true;
+    Game::FinishTurn(t.program);
+    t.app.syncWindows();
+    ASSERT_TRUE(t.find<ResultsWindow>() && t.find<ResultsWindow>()->isVisible());
+    t.find<ResultsWindow>()->close();
+    EXPECT_TRUE(w.Shown && t.find<NetworkDialog>()->isVisible() && !t.window->isEnabled());
 }
 
 TEST(PromptWindow, theNetworkButtonAsksOptionsOkAndCancelReachTheCore)
 {
     TestApp t({"cat"});
     t.startUp();
-    t.app.transport = std::make_unique<MemoryTransport>();
-    const PromptWindowState& prompt = t.app.network.Prompt;
-    t.window->NetworkButton->click();
-    ASSERT_TRUE(t.app.promptWindow && t.app.promptWindow->isVisible());
-    PromptWindow& p = *t.app.promptWindow;
+    t.program.transport = std::make_unique<MemoryTransport>();
+    const PromptWindowState& prompt = t.program.network.Prompt;
+    t.control<QToolButton>("NetworkButton")->click();
+    ASSERT_TRUE(t.find<PromptWindow>() && t.find<PromptWindow>()->isVisible());
+    PromptWindow& p = *t.find<PromptWindow>();
+    auto* option1 = Control<QRadioButton>(&p, "Option1");
+    auto* option2 = Control<QRadioButton>(&p, "Option2");
+    auto* text = Control<QLineEdit>(&p, "Text");
     EXPECT_FALSE(t.window->isEnabled());
-    EXPECT_EQ(p.Option2->text().toStdString(), prompt.Option2);
-    EXPECT_EQ(p.Option1->isVisible(), prompt.OptionsShown);
-    p.Option2->click();
-    EXPECT_TRUE(prompt.SelectedOption == 2 && p.Option2->isChecked() && !p.Option1->isChecked());
-    p.Text->setText("Hana");
-    p.CancelButton->click();
+    EXPECT_EQ(option2->text().toStdString(), prompt.Option2);
+    EXPECT_EQ(option1->isVisible(), prompt.OptionsShown);
+    option2->click();
+    EXPECT_TRUE(prompt.SelectedOption == 2 && option2->isChecked() && !option1->isChecked());
+    text->setText("Hana");
+    Control<QPushButton>(&p, "CancelButton")->click();
     EXPECT_FALSE(prompt.Shown || p.isVisible());
     EXPECT_TRUE(prompt.Text.empty() && t.window->isEnabled());
 
-    t.window->NetworkButton->click();
+    t.control<QToolButton>("NetworkButton")->click();
     // From the keyboard: Tab from the name reaches the options, Space chooses.
     QApplication::setActiveWindow(&p);
-    p.Text->setFocus();
-    QTest::keyClick(p.Text, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), p.Option2);
-    QTest::keyClick(p.Option2, Qt::Key_Space);
-    p.Text->setText("Hana");
-    p.OKButton->click();
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), option2);
+    QTest::keyClick(option2, Qt::Key_Space);
+    text->setText("Hana");
+    Control<QPushButton>(&p, "OKButton")->click();
     EXPECT_EQ(prompt.Text, "Hana");
-    ASSERT_TRUE(t.app.networkDialog && t.app.networkDialog->isVisible());
+    ASSERT_TRUE(t.find<NetworkDialog>() && t.find<NetworkDialog>()->isVisible());
     EXPECT_FALSE(p.isVisible() || t.window->isEnabled());
     // The next tick ends a leave that has run its course.
-    t.app.network.LeaveCountdown = 1;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.app.networkDialog->isVisible(); }, 5000));
+    t.program.network.LeaveCountdown = 1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.find<NetworkDialog>()->isVisible(); }, 5000));
     EXPECT_TRUE(t.window->isEnabled());
 }
 

@@ -5,8 +5,7 @@
 
 #include "core/game/Game.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/game/Common.h"
-#include "windows/game/PlayFeedback.h"
+#include "windows/game/ClockLook.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/ui/Icons.h"
 
@@ -24,7 +23,7 @@ const std::vector<std::string> kWords = {"cat", "cats", "cod", "dog", "stag", "t
 void Click(MainWindow& w, std::initializer_list<int> cubes)
 {
     for (const int i : cubes)
-        QTest::mouseClick(w.cubeFrame, Qt::LeftButton, {},
+        QTest::mouseClick(Control<CubeFrame>(&w, "CubeFrame"), Qt::LeftButton, {},
                           QPoint(97 * (i % 4) + 48, 97 * (i / 4) + 48));
 }
 
@@ -34,68 +33,103 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     MainWindow& w = *t.window;
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
-    Common::BeginPlay(t.app);
+    t.app.run([&] { Game::BeginPlay(t.program); });
     w.show();
+    auto* newWord = t.control<QLineEdit>("NewWord");
+    auto* wordList = t.control<QTableWidget>("WordList");
+    auto* timeLeft = t.control<QLabel>("TimeLeft");
+    auto* timeRemLabel = t.control<QLabel>("TimeRemLabel");
+    auto* cubeFrame = t.control<CubeFrame>("CubeFrame");
+    auto* gameClock = t.control<QTimer>("GameClock");
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    const QColor box = w.NewWord->palette().color(QPalette::Base);
-    QTest::keyClicks(w.NewWord, "CAtz");
-    EXPECT_EQ(w.NewWord->text() + QString::number(w.NewWord->cursorPosition()), "cat3");
-    EXPECT_NE(w.NewWord->palette().color(QPalette::Base), box) << "the refused z flashes the box";
-    for (int k = 0; k < 50 && w.NewWord->palette().color(QPalette::Base) != box; ++k)
+    const QColor box = newWord->palette().color(QPalette::Base);
+    QTest::keyClicks(newWord, "CAtz");
+    EXPECT_EQ(newWord->text() + QString::number(newWord->cursorPosition()), "cat3");
+    EXPECT_NE(newWord->palette().color(QPalette::Base), box) << "the refused z flashes the box";
+    for (int k = 0; k < 50 && newWord->palette().color(QPalette::Base) != box; ++k)
         QTest::qWait(20);
-    EXPECT_EQ(w.NewWord->palette().color(QPalette::Base), box) << "and fades";
-    EXPECT_EQ(t.app.view.CubeDrawState[2], BoardView::Selected) << "the path is painted";
-    QTest::keyClick(w.NewWord, Qt::Key_Return);
+    EXPECT_EQ(newWord->palette().color(QPalette::Base), box) << "and fades";
+    const double r = cubeFrame->canvasRatio();
+    EXPECT_EQ(cubeFrame->canvas().pixel(QPoint(int((2 * 97 + 20) * r), int(20 * r))),
+              cubeFrame->SelectedPicture().pixel(QPoint(int(20 * r), int(20 * r))))
+        << "the path is painted";
+    QTest::keyClick(newWord, Qt::Key_Return);
     Click(w, {0, 4});
-    w.Clear->click();
-    EXPECT_EQ(w.NewWord->text(), "c");
+    t.control<QPushButton>("Clear")->click();
+    EXPECT_EQ(newWord->text(), "c");
     Click(w, {4, 5});
-    QTest::mouseDClick(w.cubeFrame, Qt::LeftButton, {}, QPoint(97 + 48, 97 + 48));
-    EXPECT_EQ(w.WordList->item(0, 0)->text() + w.PlayerWordLabel->text(), "cod2 words entered");
-    QTest::mouseClick(w.WordList->viewport(), Qt::LeftButton, {},
-                      w.WordList->visualItemRect(w.WordList->item(1, 0)).center());
-    EXPECT_EQ(w.NewWord->text(), "cat");
+    QTest::mouseDClick(cubeFrame, Qt::LeftButton, {}, QPoint(97 + 48, 97 + 48));
+    EXPECT_EQ(wordList->item(0, 0)->text() + t.control<QLabel>("PlayerWordLabel")->text(), "cod2 words entered");
+    QTest::mouseClick(wordList->viewport(), Qt::LeftButton, {},
+                      wordList->visualItemRect(wordList->item(1, 0)).center());
+    EXPECT_EQ(newWord->text(), "cat");
 
-    t.app.game.TimeRemaining = 11;
-    Common::ClockTick(t.app);
-    EXPECT_EQ(w.TimeLeft->text(), "0:10");
+    t.program.game.TimeRemaining = 11;
+    QMetaObject::invokeMethod(gameClock, "timeout");
+    EXPECT_EQ(timeLeft->text(), "0:10");
 
     // Beside the clock, the turn and a bonus; under the list, the score. All of the clock's
     // panel reads at 3:1 or better whatever colour the time shows.
-    t.app.game.GameMode = TwoPlayer;
-    Game::ShowBonus(t.app, 4);
+    t.program.game.GameMode = TwoPlayer;
+    Game::ShowBonus(t.program, 4);
     const auto rgb = [](const QLabel* label, QPalette::ColorRole role) {
         const QColor c = label->palette().color(role);
-        return TimeFormat::Rgb{c.red(), c.green(), c.blue()};
+        return ClockLook::Rgb{c.red(), c.green(), c.blue()};
     };
     using TimeFormat::ClockColour;
     for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red}) {
-        t.app.screen.ClockColour = colour;
+        t.program.screen.ClockColour = colour;
         w.sync();
         for (const QLabel* label :
-             {w.TimeRemLabel, w.TimeLeft, w.Feedback->Turn, w.Feedback->Bonus})
-            EXPECT_GE(TimeFormat::ContrastRatio(rgb(label, QPalette::WindowText),
+             {timeRemLabel, timeLeft, t.control<QLabel>("TurnLabel"), t.control<QLabel>("BonusLabel")})
+            EXPECT_GE(ClockLook::ContrastRatio(rgb(label, QPalette::WindowText),
                                                 rgb(label, QPalette::Window)),
                       3.0)
                 << label->objectName().toStdString() << " " << static_cast<int>(colour);
     }
-    EXPECT_EQ(w.Feedback->Turn->text() + '|' + w.Feedback->Bonus->text() + '|' +
-                  w.Feedback->Score->text(),
+    EXPECT_EQ(t.control<QLabel>("TurnLabel")->text() + '|' + t.control<QLabel>("BonusLabel")->text() +
+                  '|' + t.control<QLabel>("ScoreLabel")->text(),
               "Player 1|+4 s|Score so far: 2 points (2 words)");
-    t.app.game.GameMode = SinglePlayer;
-    t.desktop.answer(ui::Answer::Ok,
-                     [&] { EXPECT_FALSE(w.cubeFrame->isVisible()) << "behind the box"; });
-    w.Pause->click();
-    EXPECT_TRUE(w.cubeFrame->isVisible() && w.GameClock->isActive());
+    t.program.game.GameMode = SinglePlayer;
+    t.desktop.answer(ui::Answer::Ok, [&, boxWidth = newWord->width()] {
+        QCoreApplication::processEvents(); // as the box's own event loop would
+        EXPECT_FALSE(cubeFrame->isVisible()) << "behind the box";
+        EXPECT_EQ(newWord->width(), boxWidth) << "the hidden board keeps its place";
+    });
+    t.control<QToolButton>("Pause")->click();
+    EXPECT_TRUE(cubeFrame->isVisible() && gameClock->isActive());
 
     // The toolbar's keys work while the player types. Ctrl+E is also "end of line" in a text
     // box on some desktops; that case needs a real X server and is covered by the smoke test.
-    w.NewWord->setFocus();
-    QTest::keyClick(w.NewWord, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(w.TimeRemLabel->text(), "Game Over");
-    EXPECT_FALSE(w.GameClock->isActive() || w.isEnabled());
-    EXPECT_TRUE(t.app.resultsWindow && t.app.resultsWindow->isVisible());
+    newWord->setFocus();
+    QTest::keyClick(newWord, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(timeRemLabel->text(), "Game Over");
+    EXPECT_FALSE(gameClock->isActive() || w.isEnabled());
+    EXPECT_TRUE(t.find<ResultsWindow>() && t.find<ResultsWindow>()->isVisible());
+}
+
+TEST(ClockLook, everyClockColourKeepsItsValueAndReadsAtThreeToOneOnItsPanel)
+{
+    using ClockLook::Rgb, TimeFormat::ClockColour;
+    const std::vector<std::tuple<Rgb, Rgb, double>> ratios = {
+        {{0, 0, 0}, {255, 255, 255}, 21.0}, {{255, 0, 0}, {255, 0, 0}, 1.0},
+        {{255, 0, 0}, {255, 255, 255}, 4.0}, {{255, 255, 0}, {239, 239, 239}, 1.07}};
+    for (const auto& [a, b, ratio] : ratios) {
+        EXPECT_NEAR(ClockLook::ContrastRatio(a, b), ratio, 0.01);
+        EXPECT_NEAR(ClockLook::ContrastRatio(b, a), ratio, 0.01);
+    }
+    EXPECT_GE(ClockLook::ContrastRatio(ClockLook::kCaptionText, ClockLook::kCaptionPanel), 3.0);
+    const std::vector<std::pair<ClockColour, Rgb>> colours = {
+        {ClockColour::Black, {0, 0, 0}}, {ClockColour::Yellow, {255, 255, 0}},
+        {ClockColour::Red, {255, 0, 0}}};
+    for (const auto& [colour, time] : colours) {
+        const ClockLook::Look look = ClockLook::LookFor(colour);
+        EXPECT_EQ(look.time, time);
+        for (const Rgb ink : {look.time, look.text, look.bonus})
+            EXPECT_GE(ClockLook::ContrastRatio(ink, look.panel), 3.0)
+                << static_cast<int>(colour) << ": " << ink.r << "," << ink.g << "," << ink.b;
+    }
 }
 
 // The toolbar's icons all come from the desktop's theme when it has every one, else all
@@ -135,7 +169,7 @@ TEST(Window, toolbarIconsAllComeFromTheThemeOrAllFromOurOwnSet)
     QPalette red = t.window->palette();
     red.setColor(QPalette::ButtonText, Qt::red);
     t.window->setPalette(red);
-    EXPECT_TRUE(inRed(t.window->Exit->icon()));
+    EXPECT_TRUE(inRed(t.control<QToolButton>("Exit")->icon()));
     // With the last one too, the theme's.
     ASSERT_TRUE(green.save(themes.filePath("plain/i/" + names.back() + ".png")));
     QIcon::setThemeName(QStringLiteral("plain")); // forgets what it looked up before

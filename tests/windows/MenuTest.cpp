@@ -27,14 +27,14 @@ TEST(Menus, eachCommandClicksItsButtonFollowsItsStateAndLeavesTheGameKeysWorking
         QToolButton* button;
         QKeyCombination key; // the window's key for it; none: Qt::Key_unknown
     } commands[] = {
-        {"StartAction", w.Start, Qt::CTRL | Qt::Key_N},
-        {"PauseAction", w.Pause, Qt::CTRL | Qt::Key_P},
-        {"EndAction", w.End, Qt::CTRL | Qt::Key_E},
-        {"OptionsAction", w.Options, Qt::Key_unknown},
-        {"NetworkAction", w.NetworkButton, Qt::Key_unknown},
-        {"ExitAction", w.Exit, Qt::CTRL | Qt::Key_Q},
-        {"EditorAction", w.Dictionary, Qt::Key_unknown},
-        {"ContentsAction", w.HelpButton, Qt::Key_F1},
+        {"StartAction", t.control<QToolButton>("Start"), Qt::CTRL | Qt::Key_N},
+        {"PauseAction", t.control<QToolButton>("Pause"), Qt::CTRL | Qt::Key_P},
+        {"EndAction", t.control<QToolButton>("End"), Qt::CTRL | Qt::Key_E},
+        {"OptionsAction", t.control<QToolButton>("Options"), Qt::Key_unknown},
+        {"NetworkAction", t.control<QToolButton>("NetworkButton"), Qt::Key_unknown},
+        {"ExitAction", t.control<QToolButton>("Exit"), Qt::CTRL | Qt::Key_Q},
+        {"EditorAction", t.control<QToolButton>("Dictionary"), Qt::Key_unknown},
+        {"ContentsAction", t.control<QToolButton>("HelpButton"), Qt::Key_F1},
     };
     for (const auto& c : commands) {
         auto* action = w.findChild<QAction*>(c.action);

@@ -5,6 +5,7 @@
 
 #include "core/game/Options.h"
 #include "windows/game/OptionsDialog.h"
+#include "windows/game/ResultsWindow.h"
 
 #include <QtWidgets>
 
@@ -14,8 +15,13 @@ namespace {
 
 OptionsDialog& OpenDialog(TestApp& t)
 {
-    t.window->Options->click();
-    return *t.app.optionsDialog;
+    t.control<QToolButton>("Options")->click();
+    return *t.find<OptionsDialog>();
+}
+
+QComboBox* Combo(const OptionsDialog& d, const char* name)
+{
+    return Control<QComboBox>(&d, name);
 }
 
 void Choose(QComboBox* combo, const QString& text)
@@ -28,39 +34,39 @@ TEST(OptionsDialog, showsTheStateOkAppliesWhatItShowsCancelChangesNothing)
 {
     TestApp t({"cat"});
     t.startUp();
-    t.app.game.TimeLimit = 1200, t.app.game.GameType = Frantic;
+    t.program.game.TimeLimit = 1200, t.program.game.GameType = Frantic;
     OptionsDialog& d = OpenDialog(t);
-    EXPECT_FALSE(d.TimeCombo->isEnabled());
-    Choose(d.GameTypeCombo, "Standard");
-    Choose(d.GameModeCombo, "Two Player");
-    Choose(d.WordSizeCombo, "16 letters");
-    d.LeftHandDisplay->toggle();
-    const int listLeft = t.window->WordList->x();
-    d.OKButton->click();
-    const auto shown = Common::FillOptionsDialog(static_cast<Program&>(t.app));
+    EXPECT_FALSE(Combo(d, "TimeCombo")->isEnabled());
+    Choose(Combo(d, "GameTypeCombo"), "Standard");
+    Choose(Combo(d, "GameModeCombo"), "Two Player");
+    Choose(Combo(d, "WordSizeCombo"), "16 letters");
+    Control<QCheckBox>(&d, "LeftHandDisplay")->toggle();
+    const int listLeft = t.control<QTableWidget>("WordList")->x();
+    Control<QPushButton>(&d, "OKButton")->click();
+    const auto shown = Common::FillOptionsDialog(t.program);
     EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize),
               std::tuple(0, 1, std::string("20:00"), std::string("16 letters")));
-    EXPECT_NE(t.window->WordList->x(), listLeft) << "laid out for the left hand";
+    EXPECT_NE(t.control<QTableWidget>("WordList")->x(), listLeft) << "laid out for the left hand";
 
-    Choose(OpenDialog(t).TimeCombo, "0:30");
-    d.CancelButton->click();
+    Choose(Combo(OpenDialog(t), "TimeCombo"), "0:30");
+    Control<QPushButton>(&d, "CancelButton")->click();
     EXPECT_TRUE(t.window->isEnabled() && !d.isVisible());
-    EXPECT_EQ(t.app.game.TimeLimit, 1200);
+    EXPECT_EQ(t.program.game.TimeLimit, 1200);
 }
 
 TEST(OptionsDialog, changesDuringAGame)
 {
     TestApp t({"cat"});
     t.startUp();
-    t.window->Start->click();
+    t.control<QToolButton>("Start")->click();
     OptionsDialog& d = OpenDialog(t);
-    Choose(d.GameTypeCombo, "Frantic");
+    Choose(Combo(d, "GameTypeCombo"), "Frantic");
     t.desktop.answer(ui::Answer::Yes);
-    d.OKButton->click();
-    EXPECT_EQ(t.window->TimeRemLabel->text(), "Game Over");
+    Control<QPushButton>(&d, "OKButton")->click();
+    EXPECT_EQ(t.control<QLabel>("TimeRemLabel")->text(), "Game Over");
     // An aborted game is still in progress, but End must not evaluate it.
-    t.window->End->click();
-    EXPECT_EQ(t.app.resultsWindow, nullptr);
+    t.control<QToolButton>("End")->click();
+    EXPECT_EQ(t.find<ResultsWindow>(), nullptr);
 }
 
 TEST(OptionsDialog, noToRemovingLongWordsKeepsTheDialogOpenAndTheWords)
@@ -68,18 +74,18 @@ TEST(OptionsDialog, noToRemovingLongWordsKeepsTheDialogOpenAndTheWords)
     TestApp t({"cat", "encyclopaedia"});
     t.startUp();
     OptionsDialog& d = OpenDialog(t);
-    const QString before = d.WordSizeCombo->currentText();
-    Choose(d.WordSizeCombo, "10 letters");
+    const QString before = Combo(d, "WordSizeCombo")->currentText();
+    Choose(Combo(d, "WordSizeCombo"), "10 letters");
     t.desktop.answer(ui::Answer::No);
-    d.OKButton->click();
+    Control<QPushButton>(&d, "OKButton")->click();
     EXPECT_TRUE(t.desktop.shown.back().defaultNo) << "Enter keeps the words";
     EXPECT_TRUE(d.isVisible() && !t.window->isEnabled());
-    EXPECT_EQ(d.WordSizeCombo->currentText(), before);
+    EXPECT_EQ(Combo(d, "WordSizeCombo")->currentText(), before);
     t.desktop.answer(ui::Answer::Yes);
-    Choose(d.WordSizeCombo, "10 letters");
-    d.OKButton->click();
+    Choose(Combo(d, "WordSizeCombo"), "10 letters");
+    Control<QPushButton>(&d, "OKButton")->click();
     EXPECT_TRUE(!d.isVisible() && t.window->isEnabled());
-    EXPECT_FALSE(t.app.engine.contains("encyclopaedia"));
+    EXPECT_FALSE(t.program.engine.contains("encyclopaedia"));
 }
 
 } // namespace

@@ -25,22 +25,29 @@ Words Texts(const QListWidget* list)
     return texts;
 }
 
-// The window shows what the core holds.
-void ExpectMirror(const App& app, const ResultsWindow& r)
+// A control of the results window by name, a list unless said otherwise.
+template <class T = QListWidget>
+T* In(const ResultsWindow& r, const QString& name)
 {
-    EXPECT_EQ(r.UserWordsCombo->currentIndex(), Results::ChosenItem(app, Selector::User));
-    EXPECT_EQ(r.DictWordsCombo->currentIndex(), Results::ChosenItem(app, Selector::Dict));
-    EXPECT_EQ(Texts(r.UserWords), Results::ShownList(app, Selector::User));
-    EXPECT_EQ(Texts(r.DictWords), Results::ShownList(app, Selector::Dict));
-    EXPECT_EQ(r.AddToDict->isVisibleTo(&r), Results::AddToDictShown(app));
+    return Control<T>(&r, name);
+}
+
+// The window shows what the core holds.
+void ExpectMirror(const Program& program, const ResultsWindow& r)
+{
+    EXPECT_EQ(In<QComboBox>(r, "UserWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::User));
+    EXPECT_EQ(In<QComboBox>(r, "DictWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::Dict));
+    EXPECT_EQ(Texts(In(r, "UserWords")), Results::ShownList(program, Selector::User));
+    EXPECT_EQ(Texts(In(r, "DictWords")), Results::ShownList(program, Selector::Dict));
+    EXPECT_EQ(In<QPushButton>(r, "AddToDict")->isVisibleTo(&r), Results::AddToDictShown(program));
 }
 
 // The steps shown on the cubes, "" where there are none.
 QStringList Steps(const ResultsWindow& r)
 {
     QStringList steps;
-    for (const QLabel* label : r.PathSteps)
-        steps.append(label->text());
+    for (int i = 0; i < 16; ++i)
+        steps.append(Control<QLabel>(&r, QStringLiteral("PathSteps%1").arg(i))->text());
     return steps;
 }
 
@@ -49,75 +56,75 @@ ResultsWindow& FinishGame(TestApp& t)
 {
     t.startUp();
     t.placeBoard(BoardFromText("CATS/ODGE/QINR/TXYZ"));
-    t.app.game.PlayerWords = {{"cat", "quit", "dog", "zebra"}};
-    t.app.game.GameInProgress = true;
-    Game::FinishTurn(t.app);
-    t.window->showGameState();
-    EXPECT_TRUE(t.app.resultsWindow && t.app.resultsWindow->isVisible());
+    t.program.game.PlayerWords = {{"cat", "quit", "dog", "zebra"}};
+    t.program.game.GameInProgress = true;
+    Game::FinishTurn(t.program);
+    t.app.syncWindows();
+    EXPECT_TRUE(t.find<ResultsWindow>() && t.find<ResultsWindow>()->isVisible());
     EXPECT_FALSE(t.window->isEnabled());
-    return *t.app.resultsWindow;
+    return *t.find<ResultsWindow>();
 }
 
 TEST(ResultsWindow, mirrorsTheCorePassesClicksOnAndGivesTheMainWindowBack)
 {
     TestApp t({"cat", "cats", "dig", "quit", "stag"});
     ResultsWindow& r = FinishGame(t);
-    ExpectMirror(t.app, r);
+    ExpectMirror(t.program, r);
     // All Words: the points beside each word, the player's finds in bold.
-    const auto cat = r.DictWords->item(0), dig = r.DictWords->item(2);
+    const auto cat = In(r, "DictWords")->item(0), dig = In(r, "DictWords")->item(2);
     EXPECT_EQ(std::tuple(cat->text(), cat->toolTip(), cat->font().bold()),
               std::tuple(QString("cat"), QString("1 point, found"), true));
     EXPECT_EQ(std::tuple(dig->text(), dig->toolTip(), dig->font().bold()),
               std::tuple(QString("dig"), QString("1 point"), false));
 
-    r.UserWordsCombo->setCurrentIndex(1);
-    r.UserWords->setCurrentRow(0);
-    r.AddToDict->click();
-    EXPECT_TRUE(t.app.engine.contains("dog"));
-    ExpectMirror(t.app, r);
+    In<QComboBox>(r, "UserWordsCombo")->setCurrentIndex(1);
+    In(r, "UserWords")->setCurrentRow(0);
+    In<QPushButton>(r, "AddToDict")->click();
+    EXPECT_TRUE(t.program.engine.contains("dog"));
+    ExpectMirror(t.program, r);
 
-    r.DictWords->setCurrentRow(1);
-    r.RemoveFromDict->click();
-    EXPECT_FALSE(t.app.engine.contains("cats"));
-    ExpectMirror(t.app, r);
+    In(r, "DictWords")->setCurrentRow(1);
+    In<QPushButton>(r, "RemoveFromDict")->click();
+    EXPECT_FALSE(t.program.engine.contains("cats"));
+    ExpectMirror(t.program, r);
 
-    const auto quit = r.DictWords->findItems("quit", Qt::MatchExactly).value(0);
-    QTest::mouseClick(r.DictWords->viewport(), Qt::LeftButton, {},
-                      r.DictWords->visualItemRect(quit).center());
-    EXPECT_NE(r.ResultCubes[8]->palette().color(QPalette::Window),
-              r.ResultCubes[0]->palette().color(QPalette::Window))
+    const auto quit = In(r, "DictWords")->findItems("quit", Qt::MatchExactly).value(0);
+    QTest::mouseClick(In(r, "DictWords")->viewport(), Qt::LeftButton, {},
+                      In(r, "DictWords")->visualItemRect(quit).center());
+    EXPECT_NE(In<QLabel>(r, "ResultCubes8")->palette().color(QPalette::Window),
+              In<QLabel>(r, "ResultCubes0")->palette().color(QPalette::Window))
         << "the word's cubes light up";
     QStringList quitSteps(16);
     quitSteps[8] = "1", quitSteps[9] = "2", quitSteps[12] = "3";
     EXPECT_EQ(Steps(r), quitSteps) << "Qu, I, T in order";
-    r.DictWordsCombo->setCurrentIndex(1);
+    In<QComboBox>(r, "DictWordsCombo")->setCurrentIndex(1);
     EXPECT_EQ(Steps(r), QStringList(16)) << "the selection went with the list";
 
     r.close();
-    EXPECT_FALSE(r.isVisible() || t.app.results.Open || t.app.game.GameInProgress);
+    EXPECT_FALSE(r.isVisible() || t.program.results.Open || t.program.game.GameInProgress);
     EXPECT_TRUE(t.window->isEnabled());
 }
 
 TEST(ResultsWindow, lastResultsShowsTheClosedResultsAgainUntilTheNextGame)
 {
     TestApp t({"cat", "cats", "quit"});
-    QAction* last = t.window->LastResultsAction;
+    QAction* last = t.window->findChild<QAction*>("LastResultsAction");
     ASSERT_TRUE(last && last->text().contains('&'));
     EXPECT_FALSE(last->isEnabled()) << "no game yet";
     ResultsWindow& r = FinishGame(t);
     EXPECT_FALSE(last->isEnabled()) << "they are open";
-    const Words user = Texts(r.UserWords), dict = Texts(r.DictWords);
-    const QString score = r.ScoreLabel->text();
+    const Words user = Texts(In(r, "UserWords")), dict = Texts(In(r, "DictWords"));
+    const QString score = Control<QLabel>(&r, "ScoreLabel")->text();
     r.close();
     emit t.window->findChild<QMenu*>("GameMenu")->aboutToShow();
     EXPECT_TRUE(last->isEnabled());
     last->trigger();
     EXPECT_TRUE(r.isVisible() && !t.window->isEnabled() && !last->isEnabled());
-    EXPECT_EQ(std::tuple(Texts(r.UserWords), Texts(r.DictWords), r.ScoreLabel->text()),
+    EXPECT_EQ(std::tuple(Texts(In(r, "UserWords")), Texts(In(r, "DictWords")), Control<QLabel>(&r, "ScoreLabel")->text()),
               std::tuple(user, dict, score));
     r.close();
-    EXPECT_TRUE(t.window->isEnabled() && !t.app.game.GameInProgress);
-    t.window->Start->click();
+    EXPECT_TRUE(t.window->isEnabled() && !t.program.game.GameInProgress);
+    t.control<QToolButton>("Start")->click();
     EXPECT_FALSE(last->isEnabled()) << "a new game started";
 }
 

@@ -3,7 +3,6 @@
 #include "TestApp.h"
 
 #include "windows/dictionary/DictionaryEditor.h"
-#include "windows/game/Common.h"
 #include "windows/game/OptionsDialog.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/game/WindowPlace.h"
@@ -26,6 +25,7 @@ struct Placement : ::testing::Test {
         w.show();
         w.move(w.screen()->availableGeometry().center() - QPoint(w.width() / 2, w.height() / 2));
     }
+    void click(const char* button) { t.control<QToolButton>(button)->click(); }
     TestApp t{{"cat"}};
     MainWindow& w = *t.window;
 };
@@ -37,13 +37,15 @@ TEST_F(Placement, windowsOpenOverTheMiddleOfTheMainWindow)
         std::function<QWidget*()> open;
     };
     const Case cases[] = {
-        {"options", [&] { w.Options->click(); return t.app.optionsDialog; }},
-        {"dictionary", [&] { w.Dictionary->click(); return t.app.dictionaryEditor; }},
-        {"help", [&] { w.HelpButton->click(); return t.app.helpBrowser; }},
+        {"options", [&] { click("Options"); return t.find<OptionsDialog>(); }},
+        {"dictionary", [&] { click("Dictionary"); return t.find<DictionaryEditor>(); }},
+        {"help", [&] { click("HelpButton"); return t.find<HelpBrowser>(); }},
         {"results", [&] {
-             QWidget* results = &Common::ResultsWindowFor(t.app);
-             results->show();
-             return results;
+             t.app.run([&] {
+                 t.program.results.Open = true;
+                 t.program.results.ShownAt = std::chrono::steady_clock::now();
+             });
+             return t.find<ResultsWindow>();
          }},
     };
     for (const Case& c : cases) {
@@ -52,7 +54,7 @@ TEST_F(Placement, windowsOpenOverTheMiddleOfTheMainWindow)
         const QPoint off = opened->geometry().center() - w.geometry().center();
         EXPECT_LE(off.manhattanLength(), 4) << c.name << " " << off.x() << "," << off.y();
         opened->hide();
-        ReturnToMainWindow(t.app);
+        t.app.returnToMain();
     }
 }
 
@@ -78,17 +80,16 @@ TEST_F(Placement, placesComeBackAndBadOnesAreIgnored)
         {"99999999999,120,530,400", {}},
     };
     const auto open = [&] {
-        w.HelpButton->click();
-        return t.app.helpBrowser;
+        click("HelpButton");
+        return t.find<HelpBrowser>();
     };
     const auto close = [&](QWidget* window) {
         window->hide();
         delete window;
-        t.app.helpBrowser = nullptr;
     };
     for (const Case& c : cases) {
         if (c.stored) {
-            t.app.settings->cSetRegValue(WindowPlace::kPlacesKey, "Help", c.stored);
+            t.program.settings->cSetRegValue(WindowPlace::kPlacesKey, "Help", c.stored);
         } else {
             QWidget* first = open();
             first->setGeometry(90, 110, 520, 430);

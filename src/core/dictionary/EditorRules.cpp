@@ -18,30 +18,32 @@ namespace Dictionary {
 namespace {
 
 // The editor's messages belong over the editor, in front of the disabled main window.
-core::Answer EditorAsk(Program& app, const QString& text,
+core::Answer EditorAsk(Program& program, const QString& text,
                        core::Buttons buttons = core::Buttons::Ok)
 {
-    return Ask(app, text, buttons, QStringLiteral("Lettro"), core::Owner::Editor);
+    return Ask(program, text, buttons, QStringLiteral("Lettro"), core::Owner::Editor);
 }
 
-EditorState& Editor(Program& app)
+EditorState& Editor(Program& program)
 {
-    return app.dictionary.Editor;
+    return program.dictionary.Editor;
 }
 
 // The engine counts the merge: a line is skipped when it is not a word the dictionary
 // takes (letters other than a-z, a space inside, fewer than 3 or more than the largest
 // word size letters). Blank lines and words the dictionary or the file already had are
 // neither added nor skipped: a file that overlaps the dictionary is not faulty.
-void MergeDone(Program& app)
+void MergeDone(Program& program)
 {
-    ListWords(app);
-    app.dictionary.DictionaryUpdated = true;
-    Editor(app).Status = MergeSummary(app.engine.lastMergeAdded(), app.engine.lastMergeSkipped());
-    if (app.engine.lastMergeCut())
-        EditorAsk(app, QStringLiteral("The word file is larger than %1 MiB: only its first %1 MiB "
-                                      "were merged.")
-                           .arg(engine::kMaxWordFileBytes >> 20));
+    ListWords(program);
+    program.dictionary.DictionaryUpdated = true;
+    Editor(program).Status =
+        MergeSummary(program.engine.lastMergeAdded(), program.engine.lastMergeSkipped());
+    if (program.engine.lastMergeCut())
+        EditorAsk(program,
+                  QStringLiteral("The word file is larger than %1 MiB: only its first %1 MiB "
+                                 "were merged.")
+                      .arg(engine::kMaxWordFileBytes >> 20));
 }
 
 } // namespace
@@ -98,24 +100,24 @@ int IndicatorWidth(int fullWidth, int percent)
     return static_cast<int>(std::lround(static_cast<double>(fullWidth) * p / 100.0));
 }
 
-bool OpenDictionaryEditor(Program& app)
+bool OpenDictionaryEditor(Program& program)
 {
-    if (IsNetworkGame(app))
+    if (IsNetworkGame(program))
         return false;
-    Editor(app).Open = true;
-    Editor(app).Status.clear();
-    FillStartingLetters(app, true);
-    ListWords(app);
+    Editor(program).Open = true;
+    Editor(program).Status.clear();
+    FillStartingLetters(program, true);
+    ListWords(program);
     return true;
 }
 
-void FillStartingLetters(Program& app, bool reset)
+void FillStartingLetters(Program& program, bool reset)
 {
-    EditorState& editor = Editor(app);
+    EditorState& editor = Editor(program);
     const std::string remembered =
         (!reset && editor.SelectedStart >= 0) ? editor.StartingLetters[editor.SelectedStart]
                                               : std::string();
-    editor.StartingLetters = StartingLetterPairs(app.engine);
+    editor.StartingLetters = StartingLetterPairs(program.engine);
     const auto found =
         std::find(editor.StartingLetters.begin(), editor.StartingLetters.end(), remembered);
     if (found != editor.StartingLetters.end())
@@ -124,30 +126,31 @@ void FillStartingLetters(Program& app, bool reset)
         editor.SelectedStart = editor.StartingLetters.empty() ? -1 : 0;
 }
 
-void ListWords(Program& app)
+void ListWords(Program& program)
 {
-    EditorState& editor = Editor(app);
-    editor.WordCount = app.engine.cNumberOfWords();
+    EditorState& editor = Editor(program);
+    editor.WordCount = program.engine.cNumberOfWords();
     ++editor.Listing;
     editor.FoundWord = editor.NearWord = -1;
     editor.SearchMissed = false;
     editor.ShownWords.clear();
     if (editor.SelectedStart >= 0)
-        editor.ShownWords = WordsStartingWith(
-            app.engine, editor.StartingLetters[editor.SelectedStart], app.dictionary.LetterBase);
+        editor.ShownWords =
+            WordsStartingWith(program.engine, editor.StartingLetters[editor.SelectedStart],
+                              program.dictionary.LetterBase);
 }
 
-void SelectStart(Program& app, int index)
+void SelectStart(Program& program, int index)
 {
-    EditorState& editor = Editor(app);
+    EditorState& editor = Editor(program);
     editor.SelectedStart =
         (index >= 0 && index < static_cast<int>(editor.StartingLetters.size())) ? index : -1;
-    ListWords(app);
+    ListWords(program);
 }
 
-void FindEditorWord(Program& app, const QString& typed)
+void FindEditorWord(Program& program, const QString& typed)
 {
-    EditorState& editor = Editor(app);
+    EditorState& editor = Editor(program);
     editor.FoundWord = editor.NearWord = -1;
     const QString text = typed.trimmed().toLower();
     editor.SearchMissed = !text.isEmpty();
@@ -165,7 +168,7 @@ void FindEditorWord(Program& app, const QString& typed)
         return;
     const int index = static_cast<int>(pair - starts.begin());
     if (index != editor.SelectedStart)
-        SelectStart(app, index);
+        SelectStart(program, index);
     const Words& words = editor.ShownWords;
     const auto at = std::lower_bound(words.begin(), words.end(), word);
     const int row = static_cast<int>(at - words.begin());
@@ -173,107 +176,107 @@ void FindEditorWord(Program& app, const QString& typed)
     (editor.SearchMissed ? editor.NearWord : editor.FoundWord) = row;
 }
 
-void AddEditorWord(Program& app, const QString& typed)
+void AddEditorWord(Program& program, const QString& typed)
 {
     const QString word = typed.toLower();
     switch (CheckEditorWord(word)) {
     case EditorWordCheck::Empty:
         return;
     case EditorWordCheck::BadLength:
-        EditorAsk(app, QStringLiteral("Words must be 3 to 16 letters long."));
+        EditorAsk(program, QStringLiteral("Words must be 3 to 16 letters long."));
         return;
     case EditorWordCheck::NonAlphabetic:
-        EditorAsk(app, QStringLiteral("Word has a non-alphabetic character, no added."));
+        EditorAsk(program, QStringLiteral("Word has a non-alphabetic character, no added."));
         return;
     case EditorWordCheck::Ok:
         break;
     }
-    AddDictionaryWord(app, word.toStdString());
-    FillStartingLetters(app, false);
-    ListWords(app);
+    AddDictionaryWord(program, word.toStdString());
+    FillStartingLetters(program, false);
+    ListWords(program);
     // The chosen start stays chosen; the new word is selected when it is listed under it.
-    EditorState& editor = Editor(app);
+    EditorState& editor = Editor(program);
     const auto at = std::find(editor.ShownWords.begin(), editor.ShownWords.end(),
                               word.toStdString());
     if (at != editor.ShownWords.end())
         editor.FoundWord = static_cast<int>(at - editor.ShownWords.begin());
 }
 
-void RemoveEditorWord(Program& app, const std::string& selected)
+void RemoveEditorWord(Program& program, const std::string& selected)
 {
     if (!selected.empty())
-        RemoveDictionaryWord(app, selected);
+        RemoveDictionaryWord(program, selected);
     else
-        EditorAsk(app, QStringLiteral("You must select a word to remove."));
-    FillStartingLetters(app, false);
-    ListWords(app);
+        EditorAsk(program, QStringLiteral("You must select a word to remove."));
+    FillStartingLetters(program, false);
+    ListWords(program);
 }
 
-void ClearDictionary(Program& app)
+void ClearDictionary(Program& program)
 {
-    if (AskBeforeLosing(app, QStringLiteral("Clear the dictionary?"), core::Owner::Editor) !=
+    if (AskBeforeLosing(program, QStringLiteral("Clear the dictionary?"), core::Owner::Editor) !=
         core::Answer::Yes)
         return;
-    app.engine.cDictionaryClear();
-    FillStartingLetters(app, true);
-    ListWords(app);
+    program.engine.cDictionaryClear();
+    FillStartingLetters(program, true);
+    ListWords(program);
 }
 
-void MergeWordFile(Program& app, const QString& path)
+void MergeWordFile(Program& program, const QString& path)
 {
-    if (path.isEmpty() || Editor(app).Merging)
+    if (path.isEmpty() || Editor(program).Merging)
         return;
-    Editor(app).Status.clear();
+    Editor(program).Status.clear();
     // The engine takes a file it cannot open for an empty merge; say so instead of
     // pretending that the words went in.
     QFile probe(path);
     if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
-        EditorAsk(app, QStringLiteral("The word file %1 could not be opened.")
-                           .arg(QDir::toNativeSeparators(path)));
+        EditorAsk(program, QStringLiteral("The word file %1 could not be opened.")
+                               .arg(QDir::toNativeSeparators(path)));
         return;
     }
     probe.close();
-    const int percent = app.engine.cReadTextFile(QFile::encodeName(path).toStdString());
+    const int percent = program.engine.cReadTextFile(QFile::encodeName(path).toStdString());
     if (percent >= 100) {
         // Taken at once: the word count and list change, the starts are not rebuilt.
-        MergeDone(app);
+        MergeDone(program);
         return;
     }
-    Editor(app).Merging = true;
-    Editor(app).MergePercent = percent;
+    Editor(program).Merging = true;
+    Editor(program).MergePercent = percent;
 }
 
-void MergeStep(Program& app)
+void MergeStep(Program& program)
 {
-    EditorState& editor = Editor(app);
+    EditorState& editor = Editor(program);
     // With no merge running the engine would take "dummy" for a file name.
     if (!editor.Merging)
         return;
-    const int percent = app.engine.cReadTextFile("dummy");
+    const int percent = program.engine.cReadTextFile("dummy");
     if (percent < 100) {
         editor.MergePercent = percent;
         return;
     }
     editor.Merging = false;
     editor.MergePercent = 0;
-    FillStartingLetters(app, true);
-    MergeDone(app);
+    FillStartingLetters(program, true);
+    MergeDone(program);
 }
 
-void SaveWordFile(Program& app, const QString& path)
+void SaveWordFile(Program& program, const QString& path)
 {
     if (path.isEmpty())
         return;
     // A word file that silently failed to appear would be found missing only later.
-    if (!app.engine.cWriteTextFile(QFile::encodeName(path).toStdString()))
-        EditorAsk(app, QStringLiteral("The word file %1 could not be written.")
-                           .arg(QDir::toNativeSeparators(path)));
+    if (!program.engine.cWriteTextFile(QFile::encodeName(path).toStdString()))
+        EditorAsk(program, QStringLiteral("The word file %1 could not be written.")
+                               .arg(QDir::toNativeSeparators(path)));
 }
 
-void CloseDictionaryEditor(Program& app)
+void CloseDictionaryEditor(Program& program)
 {
-    Editor(app).Open = false;
-    Editor(app).ShownWords.clear();
+    Editor(program).Open = false;
+    Editor(program).ShownWords.clear();
 }
 
 } // namespace Dictionary

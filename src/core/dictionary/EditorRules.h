@@ -41,35 +41,35 @@ int IndicatorWidth(int fullWidth, int percent);
 
 // The Dictionary button: opens the editor on the first start. False, and nothing opens,
 // during network play.
-bool OpenDictionaryEditor(Program& app);
+bool OpenDictionaryEditor(Program& program);
 // Refills the starts. Unless `reset`, the selected start stays selected while it still
 // has words; otherwise the first start is selected.
-void FillStartingLetters(Program& app, bool reset);
+void FillStartingLetters(Program& program, bool reset);
 // The word count and the words of the selected start.
-void ListWords(Program& app);
-void SelectStart(Program& app, int index);
+void ListWords(Program& program);
+void SelectStart(Program& program, int index);
 // The search box: lower-cased like an added word, the typed text selects the exact word,
 // else the first word that starts with it, listing its start first. When no word is or
 // starts with it, nothing is selected, SearchMissed is set and, if the text's start has
 // words, NearWord is where it would stand. An empty text only clears the search.
-void FindEditorWord(Program& app, const QString& typed);
+void FindEditorWord(Program& program, const QString& typed);
 
 // Add: the typed word, lower-cased, 3 to 16 letters a-z; a refusal is said in a message.
 // Either way the typed word is used up. A word added is then found as by the search.
-void AddEditorWord(Program& app, const QString& typed);
+void AddEditorWord(Program& program, const QString& typed);
 // Remove: the selected word ("" when none is selected asks for one).
-void RemoveEditorWord(Program& app, const std::string& selected);
+void RemoveEditorWord(Program& program, const std::string& selected);
 // Clear, after asking.
-void ClearDictionary(Program& app);
+void ClearDictionary(Program& program);
 // Merge: starts merging the word file at `path` ("" is a cancelled dialog). A file the
 // engine takes in one call is done at once; otherwise Merging is set and MergeStep
 // goes on with it. A finished merge leaves its MergeSummary in Status.
-void MergeWordFile(Program& app, const QString& path);
+void MergeWordFile(Program& program, const QString& path);
 // One step of a running merge; nothing when none runs.
-void MergeStep(Program& app);
+void MergeStep(Program& program);
 // Save As: every word as text at `path` ("" is a cancelled dialog).
-void SaveWordFile(Program& app, const QString& path);
+void SaveWordFile(Program& program, const QString& path);
 // Exit, or closing the editor.
-void CloseDictionaryEditor(Program& app);
+void CloseDictionaryEditor(Program& program);
 
 } // namespace Dictionary

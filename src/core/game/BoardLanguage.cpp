@@ -11,48 +11,48 @@
 
 namespace BoardLanguage {
 
-void ChooseAtStartUp(Program& app)
+void ChooseAtStartUp(Program& program)
 {
     std::string code = engine::defaultLanguage(QLocale::system().name().toStdString());
-    if (app.settings)
-        if (const auto stored = app.settings->cGetRegValue(engine::kSettingsKey, kBoardLanguage,
-                                                           Settings::kGameValueLength);
+    if (program.settings)
+        if (const auto stored = program.settings->cGetRegValue(engine::kSettingsKey, kBoardLanguage,
+                                                               Settings::kGameValueLength);
             stored && engine::findLanguage(*stored))
             code = *stored;
-    if (app.CommandLineLanguage && engine::findLanguage(*app.CommandLineLanguage))
-        code = *app.CommandLineLanguage;
-    app.options.BoardLanguage = code;
-    app.dictionary.Language = code;
+    if (program.CommandLineLanguage && engine::findLanguage(*program.CommandLineLanguage))
+        code = *program.CommandLineLanguage;
+    program.options.BoardLanguage = code;
+    program.dictionary.Language = code;
 }
 
-bool UseLanguage(Program& app, const std::string& code)
+bool UseLanguage(Program& program, const std::string& code)
 {
-    if (code == app.dictionary.Language)
+    if (code == program.dictionary.Language)
         return true;
-    if (!engine::findLanguage(code) || !Dictionary::OfferDictionarySave(app, false))
+    if (!engine::findLanguage(code) || !Dictionary::OfferDictionarySave(program, false))
         return false;
     // The smallest word size is the user's option; the largest is the new dictionary's.
-    const int minWordSize = app.engine.cMinWordSize();
-    app.dictionary.Language = code;
-    Dictionary::ReadDictionary(app);
-    app.engine.cSetMinWordSize(minWordSize);
-    app.options.LoadedMaxWordSize = app.engine.cMaxWordSize();
-    Dice::InitDice(app.board.DieFaces, code);
-    app.results.Available = false;
-    HighScores::LoadHighScores(app);
+    const int minWordSize = program.engine.cMinWordSize();
+    program.dictionary.Language = code;
+    Dictionary::ReadDictionary(program);
+    program.engine.cSetMinWordSize(minWordSize);
+    program.options.LoadedMaxWordSize = program.engine.cMaxWordSize();
+    Dice::InitDice(program.board.DieFaces, code);
+    program.results.Available = false;
+    HighScores::LoadHighScores(program);
     return true;
 }
 
-void ChooseLanguage(Program& app, const std::string& code)
+void ChooseLanguage(Program& program, const std::string& code)
 {
     if (!engine::findLanguage(code))
         return;
-    app.options.BoardLanguage = code;
-    if (IsNetworkGame(app) || !UseLanguage(app, code))
+    program.options.BoardLanguage = code;
+    if (IsNetworkGame(program) || !UseLanguage(program, code))
         return;
     // Stored with the largest word size of the dictionary now in play, so the next start
     // in this language finds them agreeing.
-    Settings::SaveSettings(app);
+    Settings::SaveSettings(program);
 }
 
 QString WordListNotice(const std::string& code)

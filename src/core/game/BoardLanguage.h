@@ -17,16 +17,16 @@ inline constexpr const char* kBoardLanguage = "BoardLanguage";
 // Start-up, before the dictionary is loaded: the language asked for on the command line,
 // else the stored one, else the desktop's when Lettro has it, else English. Sets the
 // chosen language and the one in play.
-void ChooseAtStartUp(Program& app);
+void ChooseAtStartUp(Program& program);
 
 // Puts `code` in play: its dictionary (the user's own copy when there is one), its dice,
 // its high scores. A dictionary with unsaved changes is offered for saving first, as at
 // exit. The last results can no longer be shown: they belong to the other dictionary.
 // False, and nothing changed, when the code is no language or the wanted save failed.
-bool UseLanguage(Program& app, const std::string& code);
+bool UseLanguage(Program& program, const std::string& code);
 
 // The options' choice: stored at once, and in play from now on (outside network play).
-void ChooseLanguage(Program& app, const std::string& code);
+void ChooseLanguage(Program& program, const std::string& code);
 
 // The copyright and licence notice of a language's word list, for the About box.
 QString WordListNotice(const std::string& code);

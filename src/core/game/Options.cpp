@@ -14,14 +14,14 @@
 namespace Common {
 
 namespace {
-bool GameRunning(const Program& app)
+bool GameRunning(const Program& program)
 {
-    return app.game.TimeRemaining != 0;
+    return program.game.TimeRemaining != 0;
 }
 
-bool Confirm(Program& app, const char* question)
+bool Confirm(Program& program, const char* question)
 {
-    return Ask(app, QString::fromLatin1(question), core::Buttons::YesNo) == core::Answer::Yes;
+    return Ask(program, QString::fromLatin1(question), core::Buttons::YesNo) == core::Answer::Yes;
 }
 
 std::string SizeItem(int size)
@@ -63,24 +63,24 @@ const OptionsItems& OptionsDialogItems()
     return items;
 }
 
-OptionsValues FillOptionsDialog(const Program& app)
+OptionsValues FillOptionsDialog(const Program& program)
 {
     const OptionsItems& items = OptionsDialogItems();
     OptionsValues v;
-    v.GameType = Offered(items.GameType, app.game.GameType);
-    v.GameMode = Offered(items.GameMode, app.game.GameMode);
-    v.Time = Offered(items.Time, TimeFormat::FormatTime(app.game.TimeLimit));
-    v.MinWordSize = Offered(items.WordSize, SizeItem(app.engine.cMinWordSize()));
-    v.WordSize = Offered(items.WordSize, SizeItem(app.engine.cMaxWordSize()));
-    v.NumWords = Offered(items.NumWords, SettingsText::NumWordsItem(app.options.NumWordsLimit));
-    v.Sounds = app.options.SoundsOn;
-    v.ShowUnusedWords = app.options.ShowUnusedWords;
-    v.RepeatLetters = app.options.RepeatLetters;
-    v.LeftHandDisplay = app.options.LeftHandedDisplay;
-    v.TimeEnabled = GameTypeChanged(app.game.GameType);
+    v.GameType = Offered(items.GameType, program.game.GameType);
+    v.GameMode = Offered(items.GameMode, program.game.GameMode);
+    v.Time = Offered(items.Time, TimeFormat::FormatTime(program.game.TimeLimit));
+    v.MinWordSize = Offered(items.WordSize, SizeItem(program.engine.cMinWordSize()));
+    v.WordSize = Offered(items.WordSize, SizeItem(program.engine.cMaxWordSize()));
+    v.NumWords = Offered(items.NumWords, SettingsText::NumWordsItem(program.options.NumWordsLimit));
+    v.Sounds = program.options.SoundsOn;
+    v.ShowUnusedWords = program.options.ShowUnusedWords;
+    v.RepeatLetters = program.options.RepeatLetters;
+    v.LeftHandDisplay = program.options.LeftHandedDisplay;
+    v.TimeEnabled = GameTypeChanged(program.game.GameType);
     const auto languages = engine::languages();
     for (std::size_t i = 0; i < languages.size(); ++i)
-        if (app.options.BoardLanguage == languages[i].code)
+        if (program.options.BoardLanguage == languages[i].code)
             v.BoardLanguage = static_cast<int>(i);
     return v;
 }
@@ -90,17 +90,17 @@ bool GameTypeChanged(int shownType)
     return shownType != Frantic;
 }
 
-OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
+OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
 {
     OptionsOutcome outcome;
     OptionsValues v = dialog;
     // What the dialog shows and OK confirms are the user's own from now on, also when a
     // given board's game had set them.
-    app.savedForGivenBoard.reset();
+    program.savedForGivenBoard.reset();
     // A declined question shows the current settings again, so the later steps find them
     // and change nothing.
     const auto decline = [&] {
-        v = FillOptionsDialog(app);
+        v = FillOptionsDialog(program);
         outcome.refill = true;
     };
 
@@ -119,13 +119,13 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
     };
     for (const auto& choice : choices) {
         const int index = v.*choice.chosen;
-        if (index < 0 || index == app.game.*choice.value)
+        if (index < 0 || index == program.game.*choice.value)
             continue;
-        if (!GameRunning(app)) {
-            app.game.*choice.value = index;
-        } else if (Confirm(app, choice.question)) {
-            app.game.*choice.value = index;
-            Game::AbortGame(app);
+        if (!GameRunning(program)) {
+            program.game.*choice.value = index;
+        } else if (Confirm(program, choice.question)) {
+            program.game.*choice.value = index;
+            Game::AbortGame(program);
             outcome.abortGame = true;
             return outcome;
         } else {
@@ -135,16 +135,16 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
 
     // The board language: asked about as the game type is, and played from the next game.
     const auto languages = engine::languages();
-    std::string language = app.options.BoardLanguage;
+    std::string language = program.options.BoardLanguage;
     if (v.BoardLanguage >= 0 && v.BoardLanguage < static_cast<int>(languages.size()) &&
         languages[static_cast<std::size_t>(v.BoardLanguage)].code != language) {
         const std::string chosen = languages[static_cast<std::size_t>(v.BoardLanguage)].code;
-        if (!GameRunning(app)) {
+        if (!GameRunning(program)) {
             language = chosen;
-        } else if (Confirm(app, "Changing the board language now will abort the current game.  "
-                                "Are you sure you want to do this?")) {
-            Game::AbortGame(app);
-            BoardLanguage::ChooseLanguage(app, chosen);
+        } else if (Confirm(program, "Changing the board language now will abort the current game.  "
+                                    "Are you sure you want to do this?")) {
+            Game::AbortGame(program);
+            BoardLanguage::ChooseLanguage(program, chosen);
             outcome.abortGame = true;
             return outcome;
         } else {
@@ -153,76 +153,77 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
     }
 
     if (!v.Time.empty())
-        app.game.TimeLimit = SettingsText::SecondsFromTimeItem(v.Time);
+        program.game.TimeLimit = SettingsText::SecondsFromTimeItem(v.Time);
 
     // An empty selection (a stored size the list does not offer) leaves the size alone.
     if (const auto n = SettingsText::SizeFromItem(v.MinWordSize);
-        n && *n != app.engine.cMinWordSize()) {
-        if (!GameRunning(app)) {
-            app.engine.cSetMinWordSize(*n);
-        } else if (Confirm(app, "Changing the minimum word size now will stop the current game.  "
-                                "Are you sure you want to do this?")) {
-            app.game.TimeRemaining = 1; // ends at the next tick, with results
-            app.engine.cSetMinWordSize(*n);
+        n && *n != program.engine.cMinWordSize()) {
+        if (!GameRunning(program)) {
+            program.engine.cSetMinWordSize(*n);
+        } else if (Confirm(program,
+                           "Changing the minimum word size now will stop the current game.  "
+                           "Are you sure you want to do this?")) {
+            program.game.TimeRemaining = 1; // ends at the next tick, with results
+            program.engine.cSetMinWordSize(*n);
         } else {
             decline();
         }
     }
 
     if (const auto m = SettingsText::SizeFromItem(v.WordSize)) {
-        if (app.engine.cMaxWordSize() <= *m) {
-            app.engine.cSetMaxWordSize(*m);
-        } else if (AskBeforeLosing(app, QStringLiteral("Are you sure you want to remove words "
-                                                       "longer than %1 letters from the "
-                                                       "dictionary?")
-                                            .arg(*m)) == core::Answer::Yes) {
-            app.engine.cSetMaxWordSize(*m);
-            app.engine.cReduceWordSize();
-            app.dictionary.DictionaryUpdated = true;
+        if (program.engine.cMaxWordSize() <= *m) {
+            program.engine.cSetMaxWordSize(*m);
+        } else if (AskBeforeLosing(program, QStringLiteral("Are you sure you want to remove words "
+                                                           "longer than %1 letters from the "
+                                                           "dictionary?")
+                                                .arg(*m)) == core::Answer::Yes) {
+            program.engine.cSetMaxWordSize(*m);
+            program.engine.cReduceWordSize();
+            program.dictionary.DictionaryUpdated = true;
         } else {
             decline();
         }
     }
 
     if (!v.NumWords.empty())
-        app.options.NumWordsLimit = SettingsText::NumWordsCode(v.NumWords);
-    app.options.SoundsOn = v.Sounds;
-    app.options.ShowUnusedWords = v.ShowUnusedWords;
+        program.options.NumWordsLimit = SettingsText::NumWordsCode(v.NumWords);
+    program.options.SoundsOn = v.Sounds;
+    program.options.ShowUnusedWords = v.ShowUnusedWords;
 
-    if (v.RepeatLetters != app.options.RepeatLetters) {
-        if (!GameRunning(app)) {
-            app.options.RepeatLetters = v.RepeatLetters;
-        } else if (Confirm(app, "Changing the repeat letters setting now will stop the current "
-                                "game.  Are you sure you want to do this?")) {
-            app.game.TimeRemaining = 1;
-            app.options.RepeatLetters = v.RepeatLetters;
+    if (v.RepeatLetters != program.options.RepeatLetters) {
+        if (!GameRunning(program)) {
+            program.options.RepeatLetters = v.RepeatLetters;
+        } else if (Confirm(program, "Changing the repeat letters setting now will stop the current "
+                                    "game.  Are you sure you want to do this?")) {
+            program.game.TimeRemaining = 1;
+            program.options.RepeatLetters = v.RepeatLetters;
         } else {
             decline();
         }
     }
 
-    app.options.LeftHandedDisplay = v.LeftHandDisplay;
-    Settings::SaveSettings(app);
-    if (language != app.options.BoardLanguage)
-        BoardLanguage::ChooseLanguage(app, language);
+    program.options.LeftHandedDisplay = v.LeftHandDisplay;
+    Settings::SaveSettings(program);
+    if (language != program.options.BoardLanguage)
+        BoardLanguage::ChooseLanguage(program, language);
     return outcome;
 }
 
-NetworkEntry EnterNetworkGame(Program& app)
+NetworkEntry EnterNetworkGame(Program& program)
 {
-    if (IsNetworkGame(app))
+    if (IsNetworkGame(program))
         return NetworkEntry::Stay;
     NetworkEntry entry = NetworkEntry::Enter;
-    if (GameRunning(app)) {
-        if (!Confirm(app, "Entering a network game now will abort the current game.  Are you "
-                          "sure you want to do this?"))
+    if (GameRunning(program)) {
+        if (!Confirm(program, "Entering a network game now will abort the current game.  Are you "
+                              "sure you want to do this?"))
             return NetworkEntry::Stay;
-        Game::AbortGame(app);
+        Game::AbortGame(program);
         entry = NetworkEntry::AbortAndEnter;
     }
-    Given::RestoreOwnSettings(app);
+    Given::RestoreOwnSettings(program);
     // Restored when the network game ends.
-    app.savedForNetwork = GameSettings(app);
+    program.savedForNetwork = GameSettings(program);
     return entry;
 }
 

@@ -38,7 +38,7 @@ const OptionsItems& OptionsDialogItems();
 
 // The dialog's values for the current settings. A value the lists do not offer (a stored
 // smallest size of 2, a network game mode) shows as no selection.
-OptionsValues FillOptionsDialog(const Program& app);
+OptionsValues FillOptionsDialog(const Program& program);
 
 // Whether the time list is enabled while the game type list shows `shownType`.
 bool GameTypeChanged(int shownType);
@@ -54,7 +54,7 @@ struct OptionsOutcome {
 // Applies the dialog's values step by step, asking before a change that ends a running
 // game or shrinks the dictionary, and saves the settings. A new board language is put in
 // play last, so the other steps work on the dictionary the dialog showed.
-OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog);
+OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog);
 
 enum class NetworkEntry {
     Stay,          // network play is already on, or the user kept the running game
@@ -63,6 +63,6 @@ enum class NetworkEntry {
 };
 // The network button: asks before abandoning a running game, then keeps the six game
 // settings that network play overrides in savedForNetwork.
-NetworkEntry EnterNetworkGame(Program& app);
+NetworkEntry EnterNetworkGame(Program& program);
 
 } // namespace Common

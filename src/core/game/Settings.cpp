@@ -16,11 +16,11 @@ std::string Flag(bool value)
     return value ? "1" : "0";
 }
 
-std::optional<std::string> Stored(Program& app, const char* name)
+std::optional<std::string> Stored(Program& program, const char* name)
 {
-    if (!app.settings)
+    if (!program.settings)
         return std::nullopt;
-    return app.settings->cGetRegValue(engine::kSettingsKey, name, kGameValueLength);
+    return program.settings->cGetRegValue(engine::kSettingsKey, name, kGameValueLength);
 }
 
 // A stored word size: its number when it is a whole number from 2 to 16.
@@ -34,79 +34,82 @@ std::optional<int> WordSize(const std::string& text)
 
 } // namespace
 
-void ReadSettings(Program& app)
+void ReadSettings(Program& program)
 {
-    app.game.TimeLimit = 180;
-    app.options.SoundsOn = true;
+    program.game.TimeLimit = 180;
+    program.options.SoundsOn = true;
     // The window as laid out is the left-handed layout.
-    app.options.LeftHandedDisplay = true;
+    program.options.LeftHandedDisplay = true;
 
-    if (const auto text = Stored(app, kTimeLimit)) {
+    if (const auto text = Stored(program, kTimeLimit)) {
         const auto seconds = SettingsText::WholeNumber(*text);
-        app.game.TimeLimit = seconds && SettingsText::IsTimeLimit(*seconds) ? *seconds : 180;
+        program.game.TimeLimit = seconds && SettingsText::IsTimeLimit(*seconds) ? *seconds : 180;
     }
 
-    if (const auto text = Stored(app, kMinWordSize))
-        app.engine.cSetMinWordSize(WordSize(*text).value_or(engine::kDefaultMinWordSize));
+    if (const auto text = Stored(program, kMinWordSize))
+        program.engine.cSetMinWordSize(WordSize(*text).value_or(engine::kDefaultMinWordSize));
 
-    if (const auto text = Stored(app, kMaxWordSize)) {
+    if (const auto text = Stored(program, kMaxWordSize)) {
         const int wanted = WordSize(*text).value_or(engine::kAbsoluteMaxWordSize);
-        const int limit = app.engine.cMaxWordSize();
+        const int limit = program.engine.cMaxWordSize();
         if (wanted > limit) {
-            Ask(app, QStringLiteral("WARNING - dictionary is limited to words that have no more "
-                                    "than %1 letters, resetting Max Word Size option")
-                         .arg(limit));
+            Ask(program,
+                QStringLiteral("WARNING - dictionary is limited to words that have no more "
+                               "than %1 letters, resetting Max Word Size option")
+                    .arg(limit));
         } else if (wanted < limit) {
             const auto answer = AskBeforeLosing(
-                app, QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
-                                    "to remove the longer words from the dictionary?")
-                         .arg(wanted));
+                program,
+                QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
+                               "to remove the longer words from the dictionary?")
+                    .arg(wanted));
             if (answer == core::Answer::Yes) {
-                app.engine.cSetMaxWordSize(wanted);
-                app.engine.cReduceWordSize();
-                app.dictionary.DictionaryUpdated = true;
+                program.engine.cSetMaxWordSize(wanted);
+                program.engine.cReduceWordSize();
+                program.dictionary.DictionaryUpdated = true;
             } else {
-                Ask(app, QStringLiteral("Setting Max Word Size option to %1 letters").arg(limit));
+                Ask(program,
+                    QStringLiteral("Setting Max Word Size option to %1 letters").arg(limit));
             }
         }
     }
 
-    const auto code = Stored(app, kNumWordsLimit);
-    app.options.NumWordsLimit = code && SettingsText::IsNumWordsCode(*code) ? *code : "-";
+    const auto code = Stored(program, kNumWordsLimit);
+    program.options.NumWordsLimit = code && SettingsText::IsNumWordsCode(*code) ? *code : "-";
 
-    const auto sounds = Stored(app, kSounds);
-    app.options.SoundsOn = sounds ? *sounds == "1" : true;
-    const auto unused = Stored(app, kShowUnusedWords);
-    app.options.ShowUnusedWords = unused && *unused == "1";
-    const auto repeat = Stored(app, kRepeatLetters);
-    app.options.RepeatLetters = repeat && *repeat == "1";
-    const auto leftHanded = Stored(app, kLeftHandedDisplay);
-    app.options.LeftHandedDisplay = leftHanded && *leftHanded == "1";
+    const auto sounds = Stored(program, kSounds);
+    program.options.SoundsOn = sounds ? *sounds == "1" : true;
+    const auto unused = Stored(program, kShowUnusedWords);
+    program.options.ShowUnusedWords = unused && *unused == "1";
+    const auto repeat = Stored(program, kRepeatLetters);
+    program.options.RepeatLetters = repeat && *repeat == "1";
+    const auto leftHanded = Stored(program, kLeftHandedDisplay);
+    program.options.LeftHandedDisplay = leftHanded && *leftHanded == "1";
 
-    app.options.LoadedMaxWordSize = app.engine.cMaxWordSize();
-    app.game.GameType = Standard;
-    app.game.GameMode = SinglePlayer;
+    program.options.LoadedMaxWordSize = program.engine.cMaxWordSize();
+    program.game.GameType = Standard;
+    program.game.GameMode = SinglePlayer;
 }
 
-void SaveSettings(Program& app)
+void SaveSettings(Program& program)
 {
-    if (!app.settings)
+    if (!program.settings)
         return;
-    engine::SettingsStore& store = *app.settings;
+    engine::SettingsStore& store = *program.settings;
     const std::string key = engine::kSettingsKey;
     // A given board's settings are for its game only.
-    const std::optional<SavedGameSettings>& own = app.savedForGivenBoard;
-    store.cSetRegValue(key, kTimeLimit, std::to_string(own ? own->TimeLimit : app.game.TimeLimit));
+    const std::optional<SavedGameSettings>& own = program.savedForGivenBoard;
+    store.cSetRegValue(key, kTimeLimit, std::to_string(own ? own->TimeLimit : program.game.TimeLimit));
     store.cSetRegValue(key, kMinWordSize,
-                       std::to_string(own ? own->MinWordSize : app.engine.cMinWordSize()));
-    store.cSetRegValue(key, kMaxWordSize, std::to_string(app.engine.cMaxWordSize()));
-    store.cSetRegValue(key, kNumWordsLimit, app.options.NumWordsLimit);
-    store.cSetRegValue(key, kSounds, Flag(app.options.SoundsOn));
-    store.cSetRegValue(key, kShowUnusedWords, Flag(app.options.ShowUnusedWords));
+                       std::to_string(own ? own->MinWordSize : program.engine.cMinWordSize()));
+    store.cSetRegValue(key, kMaxWordSize, std::to_string(program.engine.cMaxWordSize()));
+    store.cSetRegValue(key, kNumWordsLimit, program.options.NumWordsLimit);
+    store.cSetRegValue(key, kSounds, Flag(program.options.SoundsOn));
+    store.cSetRegValue(key, kShowUnusedWords, Flag(program.options.ShowUnusedWords));
     store.cSetRegValue(key, kRepeatLetters,
-                       Flag(own ? own->RepeatLetters : app.options.RepeatLetters));
-    store.cSetRegValue(key, kLeftHandedDisplay, Flag(app.options.LeftHandedDisplay));
-    store.cSetRegValue(key, BoardLanguage::kBoardLanguage, app.options.BoardLanguage);
+                       Flag(own ? own->RepeatLetters : program.options.RepeatLetters));
+    store.cSetRegValue(key, kLeftHandedDisplay, Flag(program.options.LeftHandedDisplay));
+    store.cSetRegValue(key, BoardLanguage::kBoardLanguage, program.options.BoardLanguage);
     store.sync();
 }
 

@@ -21,9 +21,9 @@ inline constexpr int kGameValueLength = 10;
 
 // Reads the stored game values once at start-up, after the dictionary is loaded:
 // anything absent or unusable silently takes its default.
-void ReadSettings(Program& app);
+void ReadSettings(Program& program);
 
 // Writes the eight game values and the board language.
-void SaveSettings(Program& app);
+void SaveSettings(Program& program);
 
 } // namespace Settings

@@ -664,7 +664,7 @@ void Initialize(Program& app, bool resumed)
         prompt.Option2 = "Host game";
         prompt.Option1 = "Join game";
         prompt.OptionsShown = true;
-        prompt.Tag = "Network_Initialize";
+        prompt.AskedBy = PromptWindowState::Asker::Initialize;
         app.network.Window.MainWindowEnabled = false;
         return;
     }
@@ -697,7 +697,7 @@ void ConnectClick(Program& app, bool resumed)
         prompt.Option1 = "IR";
         prompt.SelectedOption = viaIR ? 1 : 2;
         prompt.Text = viaIR && !n.IRAvailable ? "" : device;
-        prompt.Tag = "Network_ConnectClick";
+        prompt.AskedBy = PromptWindowState::Asker::ConnectClick;
         return;
     }
     if (prompt.Text.empty())
@@ -709,16 +709,23 @@ void ConnectClick(Program& app, bool resumed)
     n.Window.StatusLine = "Connecting to " + n.HostAddress + "...";
 }
 
-void PromptClosed(Program& app, bool ok)
+void PromptClosed(Program& app, const std::optional<PromptAnswer>& answer)
 {
     PromptWindowState& prompt = app.network.Prompt;
-    if (!ok)
-        prompt.Text.clear();
+    prompt.Text = answer ? answer->text : std::string();
+    if (answer && (answer->option == 1 || answer->option == 2))
+        prompt.SelectedOption = answer->option;
     prompt.Shown = false;
-    if (prompt.Tag == "Network_Initialize")
+    switch (prompt.AskedBy) {
+    case PromptWindowState::Asker::Initialize:
         Initialize(app, true);
-    else if (prompt.Tag == "Network_ConnectClick")
+        break;
+    case PromptWindowState::Asker::ConnectClick:
         ConnectClick(app, true);
+        break;
+    case PromptWindowState::Asker::None:
+        break;
+    }
 }
 
 void SelectPromptOption(Program& app, int option)

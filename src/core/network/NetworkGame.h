@@ -7,6 +7,8 @@
 
 #include "core/network/NetworkState.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,9 +28,14 @@ void Initialize(Program& app, bool resumed);
 // the poll connects to it (resumed true).
 void ConnectClick(Program& app, bool resumed);
 
-// The Prompt window: OK (Cancel empties the text first) hides it and resumes the caller
-// its tag names; an option click keeps the two options exclusive.
-void PromptClosed(Program& app, bool ok);
+// The Prompt window's answer: the text, and the option chosen (1 or 2; 0 none).
+struct PromptAnswer {
+    std::string text;
+    int option = 0;
+};
+// The Prompt window closed with OK and its answer, or cancelled (nothing): it is hidden
+// and the call that asked resumes. An option click keeps the two options exclusive.
+void PromptClosed(Program& app, const std::optional<PromptAnswer>& answer);
 void SelectPromptOption(Program& app, int option);
 
 // One tick of the lobby's poll timer.
@@ -40,6 +47,15 @@ void ReceiveNetwork(Program& app);
 // The marker of player index i: connected, or not connected where this machine talks to
 // that entry (every other entry on the host, the host's on a player), else plain.
 Marker MarkerOf(const Program& app, int index);
+
+// The computer players the lobby offers, weakest first, and the one offered first.
+struct ComputerStrength {
+    const char* name;
+    int strength; // 0 to 100
+};
+inline constexpr std::array<ComputerStrength, 3> kComputerStrengths = {
+    {{"Easy", 20}, {"Medium", 55}, {"Hard", 90}}};
+inline constexpr int kDefaultComputerStrength = 1;
 
 // The arguments of a computer player (lettro-bot) that joins this host from this
 // machine; strength 0 to 100. Empty when this machine is not hosting in the lobby.

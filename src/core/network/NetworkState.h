@@ -64,7 +64,8 @@ struct PromptWindowState {
     std::string Option1, Option2; // captions
     bool OptionsShown = false;
     int SelectedOption = 0;       // 1 or 2; 0 none
-    std::string Tag;              // "Network_Initialize", "Network_ConnectClick"
+    // The call that asked, resumed when the window closes.
+    enum class Asker { None, Initialize, ConnectClick } AskedBy = Asker::None;
 };
 
 namespace Wire {

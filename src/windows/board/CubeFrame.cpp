@@ -28,16 +28,20 @@ void CubeFrame::setCubeSize(int units)
     if (units == m_cube)
         return;
     m_cube = units;
-    setFixedSize(units * 4, units * 4);
-    m_drawn = {}; // their places belong to the old size
+    // Four cubes square; it gives way to a smaller window down to the smallest cubes, and
+    // the window then chooses smaller ones.
+    setMinimumSize(4 * CubeArt::kCubeSize, 4 * CubeArt::kCubeSize);
+    QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    // A hidden board (paused, or behind a "Hit OK" box) keeps its place.
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
+    resize(units * 4, units * 4);
+    updateGeometry();
     makeCanvas(devicePixelRatioF());
+    for (int i = 0; i < 16; ++i)
+        if (m_drawn[static_cast<std::size_t>(i)].drawn)
+            render(i);
     update();
-}
-
-QSizeF CubeFrame::pictureSize() const
-{
-    // In window units, whatever the pixel density (146 pixels at 150% are still 97 units).
-    return QSizeF(m_cube, m_cube);
 }
 
 void CubeFrame::makeCanvas(double ratio)
@@ -47,31 +51,55 @@ void CubeFrame::makeCanvas(double ratio)
     m_normal = CubeArt::CubePicture(pixels, false);
     m_selected = CubeArt::CubePicture(pixels, true);
     m_mask = CubeArt::OuterMask(pixels);
-    const QSize size(static_cast<int>(std::lround(width() * m_ratio)),
-                     static_cast<int>(std::lround(height() * m_ratio)));
+    const int side = static_cast<int>(std::lround(4 * m_cube * m_ratio));
+    const QSize size(side, side);
     m_canvas = CubeArt::BoardBackground(size, m_cube * m_ratio);
 }
 
-void CubeFrame::paintCube(int i, int left, int top, const QString& face, bool selected)
+int CubeFrame::show(const std::array<std::string, 16>& faces,
+                    const std::array<BoardView::CubeLook, 16>& looks)
 {
-    if (i < 0 || i > 15)
-        return;
-    m_drawn[static_cast<std::size_t>(i)] = Drawn{true, left, top, face, selected};
-    render(m_drawn[static_cast<std::size_t>(i)]);
-    update(QRect(left, top, m_cube, m_cube));
+    int painted = 0;
+    for (std::size_t i = 0; i < 16; ++i) {
+        const Drawn wanted{true, faces[i], looks[i] == BoardView::Selected};
+        Drawn& drawn = m_drawn[i];
+        if (drawn.drawn && drawn.face == wanted.face && drawn.selected == wanted.selected)
+            continue;
+        drawn = wanted;
+        render(static_cast<int>(i));
+        ++painted;
+    }
+    if (painted > 0)
+        update();
+    return painted;
 }
 
-void CubeFrame::render(const Drawn& cube)
+int CubeFrame::cubeAt(QPointF position) const
 {
-    // The canvas is in device pixels, so the pictures go on one to one.
-    const QPoint at(static_cast<int>(std::lround(cube.left * m_ratio)),
-                    static_cast<int>(std::lround(cube.top * m_ratio)));
+    if (!std::isfinite(position.x()) || !std::isfinite(position.y()))
+        return -1;
+    // Whole units: a position on a cube's last fraction of a unit is still that cube.
+    const double column = std::floor(std::floor(position.x()) / m_cube);
+    const double row = std::floor(std::floor(position.y()) / m_cube);
+    if (row < 0 || row > 3 || column < 0 || column > 3)
+        return -1;
+    return static_cast<int>(row) * 4 + static_cast<int>(column);
+}
+
+void CubeFrame::render(int i)
+{
+    const Drawn& cube = m_drawn[static_cast<std::size_t>(i)];
+    const QString face = QString::fromStdString(cube.face);
+    // The canvas is in device pixels, so the pictures go on one to one; the cubes touch,
+    // row by row, from the board's top-left corner.
+    const QPoint at(static_cast<int>(std::lround(m_cube * (i % 4) * m_ratio)),
+                    static_cast<int>(std::lround(m_cube * (i / 4) * m_ratio)));
     QPainter p(&m_canvas);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     p.drawImage(at, m_mask);
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     p.drawImage(at, cube.selected ? m_selected : m_normal);
-    if (cube.face.isEmpty())
+    if (face.isEmpty())
         return;
 
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -85,21 +113,21 @@ void CubeFrame::render(const Drawn& cube)
         // keep the same margin inside the cube's face.
         const QFontMetricsF full(text, &m_canvas);
         const double widest = full.tightBoundingRect(QStringLiteral("M")).width();
-        const double wanted = full.tightBoundingRect(cube.face).width();
+        const double wanted = full.tightBoundingRect(face).width();
         if (wanted > widest)
             text.setPixelSize(std::max(1, static_cast<int>(text.pixelSize() * widest / wanted)));
     }
     p.setFont(text);
     const QFontMetricsF metrics(text, &m_canvas);
-    const QSizeF box(metrics.horizontalAdvance(cube.face), metrics.height());
+    const QSizeF box(metrics.horizontalAdvance(face), metrics.height());
     const QPointF topLeft(at.x() + (m_normal.width() - box.width()) / 2,
                           at.y() + (m_normal.height() - box.height()) / 2);
     const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
     // Engraved: a light edge under the ink.
     p.setPen(cube.selected ? QColor(255, 246, 214, 170) : QColor(255, 255, 255, 190));
-    p.drawText(baseline + QPointF(0, m_ratio), cube.face);
+    p.drawText(baseline + QPointF(0, m_ratio), face);
     p.setPen(cube.selected ? QColor(92, 44, 0) : QColor(30, 40, 66));
-    p.drawText(baseline, cube.face);
+    p.drawText(baseline, face);
 }
 
 void CubeFrame::paintEvent(QPaintEvent*)
@@ -107,9 +135,9 @@ void CubeFrame::paintEvent(QPaintEvent*)
     if (!qFuzzyCompare(devicePixelRatioF(), m_ratio)) {
         // Moved to a screen of another pixel density: paint the board again for it.
         makeCanvas(devicePixelRatioF());
-        for (const Drawn& cube : m_drawn)
-            if (cube.drawn)
-                render(cube);
+        for (int i = 0; i < 16; ++i)
+            if (m_drawn[static_cast<std::size_t>(i)].drawn)
+                render(i);
     }
     QPainter p(this);
     p.drawImage(QRectF(rect()), m_canvas);

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board: 4 by 4 cubes painted into an image of the frame's own, OR then AND over a
 // tray, each with its face text in the middle, a long one ("Qu") no wider than a wide
-// letter. The frame reports presses, clicks and double clicks; what they mean is decided
-// elsewhere.
+// letter. The frame keeps where the cubes lie and what it drew; it reports presses (with
+// the cube hit), clicks and double clicks, whose meaning is decided elsewhere.
 #pragma once
+
+#include "core/board/BoardView.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class CubeFrame : public QWidget {
     Q_OBJECT
@@ -19,16 +22,18 @@ public:
     const QImage& NormalPicture() const { return m_normal; }
     const QImage& SelectedPicture() const { return m_selected; }
     const QImage& OuterMask() const { return m_mask; }
-    // The pictures' size in window units.
-    QSizeF pictureSize() const;
     // Makes every cube `units` window units square and the frame four cubes wide; the
     // board is then blank until its cubes are painted again at their new places.
     void setCubeSize(int units);
     int cubeSize() const { return m_cube; }
+    QSize sizeHint() const override { return {4 * m_cube, 4 * m_cube}; }
 
-    // Paints a cube at (left, top) in window units: the mask ORed onto the board, then
-    // the cube picture ANDed, then `face` centred on it.
-    void paintCube(int i, int left, int top, const QString& face, bool selected);
+    // Paints every cube whose face or look differs from what the frame shows; returns
+    // how many it painted. Cube i lies in row i / 4, column i % 4.
+    int show(const std::array<std::string, 16>& faces,
+             const std::array<BoardView::CubeLook, 16>& looks);
+    // The cube (0-15) under a position on the frame, or -1 outside the 4 by 4 cubes.
+    int cubeAt(QPointF position) const;
     // The canvas in device pixels (what the player sees, before it reaches the screen).
     const QImage& canvas() const { return m_canvas; }
     double canvasRatio() const { return m_ratio; }
@@ -47,13 +52,13 @@ protected:
 private:
     struct Drawn {
         bool drawn = false;
-        int left = 0;
-        int top = 0;
-        QString face;
+        std::string face;
         bool selected = false;
     };
     void makeCanvas(double ratio);
-    void render(const Drawn& cube);
+    // The mask ORed onto the board at cube i's place, then the cube picture ANDed, then
+    // its face centred on it.
+    void render(int i);
 
     double m_ratio = 1.0;
     int m_cube = 0; // window units
@@ -61,6 +66,6 @@ private:
     QImage m_selected;
     QImage m_mask;
     QImage m_canvas;
-    std::array<Drawn, 16> m_drawn{}; // to paint the board again at another pixel density
+    std::array<Drawn, 16> m_drawn{}; // what each cube shows, for another size or density
     bool m_pressInside = false;
 };

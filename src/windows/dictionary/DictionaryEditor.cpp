@@ -3,8 +3,9 @@
 
 #include "core/dictionary/EditorRules.h"
 #include "core/game/DataFolders.h"
-#include "windows/dictionary/Editor.h"
-#include "windows/game/App.h"
+#include "core/game/Program.h"
+#include "windows/game/Runner.h"
+#include "windows/ui/Desktop.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,17 +15,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 const QString kWordFileFilter = QStringLiteral("All Files (*);;Text Files (*.txt)");
 const QString kTextFilesFilter = QStringLiteral("Text Files (*.txt)");
 } // namespace
 
-DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop& desktop,
+                                   QWidget* parent)
+    : QMainWindow(parent), m_program(program), m_runner(runner), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("DictionaryEditor"));
     setWindowTitle(QStringLiteral("Lettro Dictionary"));
@@ -100,60 +108,118 @@ DictionaryEditor::DictionaryEditor(App& app, QWidget* parent) : QMainWindow(pare
     statusBar()->setSizeGripEnabled(false);
     resize(420, 460);
 
-    // Each handler is one call into the core and a look at what it left.
+    // Each handler is one call into the core.
     connect(StartingLetters, &QComboBox::currentIndexChanged, this, [this](int index) {
-        Dictionary::SelectStart(m_app, index);
-        Dictionary::ShowEditorState(m_app);
+        m_runner.run([this, index] { Dictionary::SelectStart(m_program, index); });
     });
     connect(FindWord, &QLineEdit::textChanged, this, [this](const QString& text) {
-        Dictionary::FindEditorWord(m_app, text);
-        Dictionary::ShowEditorState(m_app);
+        m_runner.run([this, &text] { Dictionary::FindEditorWord(m_program, text); });
     });
     connect(Add, &QPushButton::clicked, this, [this] {
-        Dictionary::AddEditorWord(m_app, NewWord->text());
+        m_runner.run([this] { Dictionary::AddEditorWord(m_program, NewWord->text()); });
         NewWord->clear();
-        Dictionary::ShowEditorState(m_app);
     });
     connect(Remove, &QPushButton::clicked, this, [this] {
         const QList<QListWidgetItem*> selected = WordList->selectedItems();
-        Dictionary::RemoveEditorWord(
-            m_app, selected.isEmpty() ? std::string() : selected.constFirst()->text().toStdString());
-        Dictionary::ShowEditorState(m_app);
+        const std::string word =
+            selected.isEmpty() ? std::string() : selected.constFirst()->text().toStdString();
+        m_runner.run([this, &word] { Dictionary::RemoveEditorWord(m_program, word); });
     });
-    connect(Clear, &QAction::triggered, this, [this] {
-        Dictionary::ClearDictionary(m_app);
-        Dictionary::ShowEditorState(m_app);
-    });
+    connect(Clear, &QAction::triggered, this,
+            [this] { m_runner.run([this] { Dictionary::ClearDictionary(m_program); }); });
     connect(Merge, &QAction::triggered, this, [this] {
         const ui::FileDialog dialog{QStringLiteral("Merge a Word File"), wordFileFolder(),
                                     kWordFileFilter, kTextFilesFilter, QString()};
-        Dictionary::MergeWordFile(m_app, m_app.desktop.openFileName(this, dialog));
-        Dictionary::ShowMergeState(m_app);
+        const QString path = m_desktop.openFileName(this, dialog);
+        m_runner.run([this, &path] { Dictionary::MergeWordFile(m_program, path); });
     });
     connect(SaveAs, &QAction::triggered, this, [this] {
         const ui::FileDialog dialog{QStringLiteral("Save the Dictionary as a Word File"),
                                     wordFileFolder(), kWordFileFilter, kTextFilesFilter,
                                     QStringLiteral("txt")};
-        Dictionary::SaveWordFile(m_app, m_app.desktop.saveFileName(this, dialog));
+        const QString path = m_desktop.saveFileName(this, dialog);
+        m_runner.run([this, &path] { Dictionary::SaveWordFile(m_program, path); });
     });
-    connect(Exit, &QAction::triggered, this, [this] { Dictionary::CloseDictionaryEditor(m_app); });
+    connect(Exit, &QAction::triggered, this,
+            [this] { m_runner.run([this] { Dictionary::CloseDictionaryEditor(m_program); }); });
 }
 
-DictionaryEditor::~DictionaryEditor()
+void DictionaryEditor::prepareToOpen()
 {
-    if (m_app.dictionaryEditor == this)
-        m_app.dictionaryEditor = nullptr;
+    Add->setDefault(true);
+    FindWord->clear();
+    NewWord->setFocus();
+}
+
+void DictionaryEditor::sync()
+{
+    const EditorState& state = m_program.dictionary.Editor;
+    if (!state.Open) {
+        if (isVisible()) {
+            WordList->clear();
+            hide();
+        }
+        return;
+    }
+    QListWidget* list = WordList;
+    // A search within the listed start only moves the selection: thousands of words are
+    // not listed again on every keystroke.
+    if (m_shownListing != state.Listing) {
+        m_shownListing = state.Listing;
+        QComboBox* box = StartingLetters;
+        {
+            // The words are listed once, not once per entry added to the box.
+            const QSignalBlocker quiet(box);
+            box->setUpdatesEnabled(false);
+            box->clear();
+            for (const std::string& pair : state.StartingLetters)
+                box->addItem(QString::fromStdString(pair));
+            box->setCurrentIndex(state.SelectedStart);
+            box->setUpdatesEnabled(true);
+        }
+        list->setUpdatesEnabled(false);
+        list->clear();
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(state.ShownWords.size()));
+        for (const std::string& word : state.ShownWords)
+            items << QString::fromLatin1(word);
+        list->addItems(items);
+        list->setUpdatesEnabled(true);
+    }
+    WordCount->setText(QLocale().toString(state.WordCount) + QStringLiteral(" words"));
+    if (state.FoundWord >= 0) {
+        list->setCurrentRow(state.FoundWord);
+        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
+    } else {
+        list->clearSelection();
+        list->setCurrentRow(-1);
+        if (state.NearWord >= 0 && list->count() > 0)
+            list->scrollToItem(list->item(std::min(state.NearWord, list->count() - 1)),
+                               QAbstractItemView::PositionAtCenter);
+    }
+    // A quiet hint that nothing matches: the box takes a reddish tint, whatever the theme.
+    QPalette tint = palette();
+    if (state.SearchMissed) {
+        const QColor base = tint.color(QPalette::Base);
+        tint.setColor(QPalette::Base, QColor::fromRgbF(base.redF() * 0.8f + 0.2f,
+                                                       base.greenF() * 0.8f, base.blueF() * 0.8f));
+    }
+    FindWord->setPalette(tint);
+    if (state.Status.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(state.Status);
 }
 
 QString DictionaryEditor::wordFileFolder() const
 {
     return QString::fromStdString(DataFolders::WordFileFolder(
-        {m_app.ProgramFolder, m_app.UserFolder}, QDir::homePath().toStdString()));
+        {m_program.ProgramFolder, m_program.UserFolder}, QDir::homePath().toStdString()));
 }
 
 void DictionaryEditor::closeEvent(QCloseEvent* event)
 {
-    Dictionary::CloseDictionaryEditor(m_app);
+    m_runner.run([this] { Dictionary::CloseDictionaryEditor(m_program); });
     event->accept();
 }
 

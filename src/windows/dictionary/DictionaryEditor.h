@@ -12,13 +12,35 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
-struct App;
+class Runner;
+struct Program;
+namespace ui {
+class Desktop;
+}
 
 class DictionaryEditor : public QMainWindow {
     Q_OBJECT
 public:
-    explicit DictionaryEditor(App& app, QWidget* parent = nullptr);
-    ~DictionaryEditor() override;
+    DictionaryEditor(Program& program, Runner& runner, ui::Desktop& desktop,
+                     QWidget* parent = nullptr);
+
+    // Before each opening: Add is the default button, the word box has the focus, and a
+    // search of an earlier visit is gone (it would select nothing now).
+    void prepareToOpen();
+    // The editor's lists, count, search hint and status as the core has them; hidden once
+    // the core has closed the editor.
+    void sync();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString wordFileFolder() const;
+
+    Program& m_program;
+    Runner& m_runner;
+    ui::Desktop& m_desktop;
 
     QComboBox* StartingLetters = nullptr;
     QListWidget* WordList = nullptr;
@@ -34,14 +56,5 @@ public:
     QAction* Exit = nullptr;
 
     // The core's Listing count the lists were last filled for.
-    int ShownListing = -1;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QString wordFileFolder() const;
-
-    App& m_app;
+    int m_shownListing = -1;
 };

@@ -2,8 +2,8 @@
 #include "ProgressWindow.h"
 
 #include "core/dictionary/EditorRules.h"
-#include "windows/dictionary/Editor.h"
-#include "windows/game/App.h"
+#include "core/game/Program.h"
+#include "windows/game/Runner.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -17,8 +17,9 @@ constexpr int kTroughWidth = 320;
 constexpr int kBarHeight = 20;
 } // namespace
 
-ProgressWindow::ProgressWindow(App& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app)
+ProgressWindow::ProgressWindow(Program& program, Runner& runner, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("Progress"));
     setWindowTitle(QStringLiteral("Lettro"));
@@ -50,21 +51,43 @@ ProgressWindow::ProgressWindow(App& app, QWidget* parent)
     DictionaryTimer->setInterval(10);
     // One step per tick; the timer runs again only while the merge goes on.
     DictionaryTimer->setSingleShot(true);
-    connect(DictionaryTimer, &QTimer::timeout, this, [this] {
-        Dictionary::MergeStep(m_app);
-        Dictionary::ShowMergeState(m_app);
-    });
+    connect(DictionaryTimer, &QTimer::timeout, this,
+            [this] { m_runner.run([this] { Dictionary::MergeStep(m_program); }); });
 }
 
-ProgressWindow::~ProgressWindow()
+void ProgressWindow::sync()
 {
-    if (m_app.progressWindow == this)
-        m_app.progressWindow = nullptr;
+    const EditorState& state = m_program.dictionary.Editor;
+    if (!state.Merging) {
+        if (isVisible()) {
+            showPercent(0);
+            hide();
+        }
+        return;
+    }
+    if (!isVisible()) {
+        ProgressLabel->setText(QStringLiteral("Merging words..."));
+        // Disabling the main window disables its child windows too; this one is in use.
+        setEnabled(true);
+        // Shown without blocking any other window.
+        show();
+        raise();
+        // The bar is left narrowed after a merge: its full width is the first one seen.
+        if (m_fullIndicatorWidth == 0)
+            m_fullIndicatorWidth = ProgressIndicator->width();
+    }
+    showPercent(state.MergePercent);
+    DictionaryTimer->start();
+}
+
+void ProgressWindow::stop()
+{
+    DictionaryTimer->stop();
 }
 
 void ProgressWindow::showPercent(int percent)
 {
-    ProgressIndicator->resize(Dictionary::IndicatorWidth(FullIndicatorWidth, percent),
+    ProgressIndicator->resize(Dictionary::IndicatorWidth(m_fullIndicatorWidth, percent),
                               ProgressIndicator->height());
     if (isVisible())
         repaint();
@@ -72,7 +95,7 @@ void ProgressWindow::showPercent(int percent)
 
 void ProgressWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_app.dictionary.Editor.Merging)
+    if (m_program.dictionary.Editor.Merging)
         event->ignore();
     else
         event->accept();

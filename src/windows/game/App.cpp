@@ -1,53 +1,136 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "App.h"
 
-#include "windows/game/MainWindow.h"
-
+#include "core/dictionary/DictionaryStore.h"
+#include "core/dictionary/EditorRules.h"
+#include "core/game/Game.h"
+#include "core/game/HighScores.h"
+#include "core/game/Options.h"
+#include "core/network/NetworkGame.h"
 #include "windows/dictionary/DictionaryEditor.h"
+#include "windows/dictionary/ProgressWindow.h"
 #include "windows/game/HighScoresWindow.h"
+#include "windows/game/MainWindow.h"
+#include "windows/game/OptionsDialog.h"
 #include "windows/game/ResultsWindow.h"
+#include "windows/game/WindowPlace.h"
 #include "windows/network/NetworkDialog.h"
 #include "windows/network/PromptWindow.h"
-#include "windows/game/WindowPlace.h"
+#include "windows/shell/HelpBrowser.h"
 
-QWidget* WindowsPrompter::ownerWindow(core::Owner owner) const
+// Answers the game's prompts with message boxes over the window they belong to.
+class App::Prompter : public core::Prompter {
+public:
+    explicit Prompter(App& app) : m_app(app) {}
+
+    core::Answer ask(const core::Prompt& prompt) override
+    {
+        // The box shows over the windows as the core left them: a "Hit OK" box over a
+        // hidden board, the lobby gone and the main window in use when network play hands
+        // over to the game, new results up. Windows the call is closing stay until it ends.
+        m_app.syncMainEnabled(false);
+        m_app.syncNetwork();
+        m_app.m_main->sync();
+        m_app.openNewResults();
+        m_app.syncMainEnabled(false);
+        return m_app.desktop.ask(m_app.ownerWindow(prompt.owner), prompt);
+    }
+    void warningSound() override { m_app.desktop.warningSound(); }
+    std::optional<QString> askText(const core::Prompt& prompt, const QString& initial) override
+    {
+        return m_app.desktop.askText(m_app.ownerWindow(prompt.owner), prompt, initial);
+    }
+
+private:
+    App& m_app;
+};
+
+App::App(ui::Desktop& desktop)
+    : desktop(desktop), m_prompter(std::make_unique<Prompter>(*this)),
+      m_main(std::make_unique<MainWindow>(program, *this, desktop))
 {
-    QWidget* parent = m_app.main;
-    if (owner == core::Owner::Results && m_app.resultsWindow)
-        parent = m_app.resultsWindow;
-    else if (owner == core::Owner::Editor && m_app.dictionaryEditor)
-        parent = m_app.dictionaryEditor;
-    else if (owner == core::Owner::Lobby && m_app.networkDialog &&
-             m_app.networkDialog->isVisible())
-        parent = m_app.networkDialog;
-    else if (owner == core::Owner::HighScores && m_app.highScoresWindow)
-        parent = m_app.highScoresWindow;
-    return parent;
+    program.prompter = m_prompter.get();
 }
 
-core::Answer WindowsPrompter::ask(const core::Prompt& prompt)
+App::~App()
 {
-    // The box shows over the game as the core left it (a "Hit OK" box over a hidden board).
-    if (m_app.main)
-        m_app.main->sync();
-    return m_app.desktop.ask(ownerWindow(prompt.owner), prompt);
+    // The windows go first: they show the program, which outlives them.
+    m_main.reset();
+    program.prompter = nullptr;
 }
 
-std::optional<QString> WindowsPrompter::askText(const core::Prompt& prompt,
-                                                const QString& initial)
+QWidget* App::ownerWindow(core::Owner owner) const
 {
-    return m_app.desktop.askText(ownerWindow(prompt.owner), prompt, initial);
+    if (owner == core::Owner::Results && m_results)
+        return m_results;
+    if (owner == core::Owner::Editor && m_editor)
+        return m_editor;
+    if (owner == core::Owner::Lobby && m_lobby && m_lobby->isVisible())
+        return m_lobby;
+    if (owner == core::Owner::HighScores && m_highScores)
+        return m_highScores;
+    return m_main.get();
 }
 
-void WindowsPrompter::warningSound()
+void App::startUp()
 {
-    m_app.desktop.warningSound();
+    Game::StartUp(program);
+    m_main->startUp();
 }
 
-void ShowOverMainWindow(App& app, QWidget& window)
+void App::run(const std::function<void()>& call)
 {
-    if (app.main)
-        app.main->setEnabled(false);
+    const bool clockWasRunning = program.screen.ClockRunning;
+    ++m_callDepth;
+    call();
+    --m_callDepth;
+    syncWindows();
+    // A game begun inside the call gets the typing at once.
+    if (program.screen.ClockRunning && !clockWasRunning)
+        m_main->focusWordBox();
+}
+
+void App::syncWindows()
+{
+    // The main window first: disabling it disables the windows over it, which then enable
+    // themselves as they are shown.
+    syncMainEnabled(false);
+    syncNetwork();
+    m_main->sync();
+    syncResults();
+    syncHighScores();
+    syncDictionary();
+    // A window that has just closed gives the main window back.
+    syncMainEnabled(false);
+}
+
+bool App::windowOverMain() const
+{
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             m_results, m_options, m_highScores, m_editor, m_progress})
+        if (window && window->isVisible())
+            return true;
+    return false;
+}
+
+void App::syncMainEnabled(bool toFront)
+{
+    if (!program.network.Window.MainWindowEnabled || windowOverMain()) {
+        m_main->setEnabled(false);
+        return;
+    }
+    if (m_main->isEnabled() && !toFront)
+        return;
+    // Enabled first: a disabled window cannot become the active one.
+    m_main->setEnabled(true);
+    m_main->show();
+    m_main->raise();
+    m_main->activateWindow();
+}
+
+void App::showOverMain(QWidget& window)
+{
+    m_main->setEnabled(false);
     // A child window follows its parent into the disabled state; this one must not.
     window.setEnabled(true);
     window.show();
@@ -55,52 +138,190 @@ void ShowOverMainWindow(App& app, QWidget& window)
     window.activateWindow();
 }
 
-void ReturnToMainWindow(App& app)
+void App::returnToMain()
 {
-    if (!app.main)
-        return;
-    MainWindow& w = *app.main;
-    // Enabled first: a disabled window cannot become the active one.
-    w.setEnabled(true);
-    w.show();
-    w.raise();
-    w.activateWindow();
+    syncMainEnabled(true);
 }
 
-void SyncNetworkWindows(App& app)
+ResultsWindow& App::results()
 {
-    if (!app.main)
-        return;
-    const NetworkState& n = app.network;
-    if (!n.Window.MainWindowEnabled && !app.mainHeldByNetwork) {
-        app.mainHeldByNetwork = true;
-        app.main->setEnabled(false);
-    } else if (n.Window.MainWindowEnabled && app.mainHeldByNetwork) {
-        app.mainHeldByNetwork = false;
-        ReturnToMainWindow(app);
+    if (!m_results) {
+        m_results = new ResultsWindow(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_results, QStringLiteral("Results"), m_main.get());
     }
-    if (n.Window.Shown && !app.networkDialog) {
-        app.networkDialog = new NetworkDialog(app, app.main);
-        WindowPlace::Remember(app, *app.networkDialog, QStringLiteral("Network"));
-    }
-    if (n.Prompt.Shown && !app.promptWindow) {
-        app.promptWindow = new PromptWindow(app, app.main);
-        WindowPlace::Remember(app, *app.promptWindow, QStringLiteral("Prompt"));
-    }
-    if (app.networkDialog)
-        app.networkDialog->sync();
-    if (app.promptWindow)
-        app.promptWindow->sync();
-    app.main->sync();
+    return *m_results;
 }
 
-void RunNetworkCall(App& app, const std::function<void()>& call)
+bool App::openNewResults()
 {
-    const bool clockWasRunning = app.screen.ClockRunning;
-    ++app.networkCallDepth;
-    call();
-    --app.networkCallDepth;
-    SyncNetworkWindows(app);
-    if (app.main && app.screen.ClockRunning && !clockWasRunning)
-        app.main->showGameState();
+    const ResultsState& r = program.results;
+    // Results prepared since the window last opened them: a game has just been evaluated,
+    // or the last results are shown again.
+    if (!r.Open || r.ShownAt == m_resultsShownAt)
+        return false;
+    m_resultsShownAt = r.ShownAt;
+    results().sync();
+    showOverMain(results());
+    return true;
+}
+
+void App::syncResults()
+{
+    if (!openNewResults() && m_results && m_results->isVisible())
+        m_results->sync();
+}
+
+void App::syncHighScores()
+{
+    const HighScoreState& hs = program.highScores;
+    if (!hs.Open) {
+        if (m_highScores)
+            m_highScores->hide();
+        return;
+    }
+    // A game that entered its table shows it once its results are closed.
+    if (m_results && m_results->isVisible())
+        return;
+    if (!m_highScores) {
+        m_highScores = new HighScoresWindow(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_highScores, QStringLiteral("HighScores"), m_main.get());
+    }
+    m_highScores->sync();
+    if (!m_highScores->isVisible())
+        showOverMain(*m_highScores);
+}
+
+void App::openHighScores()
+{
+    // The game settings of network play are not the player's own.
+    if (!IsNetworkGame(program))
+        run([this] { HighScores::OpenHighScores(program); });
+}
+
+DictionaryEditor& App::dictionaryEditor()
+{
+    if (!m_editor) {
+        m_editor = new DictionaryEditor(program, *this, desktop, m_main.get());
+        WindowPlace::Remember(program, *m_editor, QStringLiteral("Dictionary"), m_main.get());
+    }
+    return *m_editor;
+}
+
+ProgressWindow& App::progressWindow()
+{
+    if (!m_progress) {
+        m_progress = new ProgressWindow(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_progress, QStringLiteral("Progress"), m_main.get());
+    }
+    return *m_progress;
+}
+
+void App::openDictionaryEditor()
+{
+    bool opened = false;
+    run([this, &opened] { opened = Dictionary::OpenDictionaryEditor(program); });
+    if (!opened)
+        return;
+    DictionaryEditor& editor = dictionaryEditor();
+    m_main->setEnabled(false);
+    editor.prepareToOpen();
+    editor.sync();
+    // Modality can only change while the window is hidden; it is, whenever the Dictionary
+    // button can be pressed.
+    if (!editor.isVisible())
+        editor.setWindowModality(Qt::ApplicationModal);
+    showOverMain(editor);
+}
+
+void App::syncDictionary()
+{
+    if (!m_editor)
+        return;
+    const EditorState& state = program.dictionary.Editor;
+    const bool merging = m_progress && m_progress->isVisible();
+    if (state.Merging) {
+        if (!merging)
+            m_editor->hide();
+        progressWindow().sync();
+        return;
+    }
+    if (merging) {
+        m_progress->sync();
+        // Back without modality; the main window stays disabled until the editor closes.
+        m_editor->setWindowModality(Qt::NonModal);
+        showOverMain(*m_editor);
+    }
+    m_editor->sync();
+}
+
+void App::openOptions()
+{
+    if (IsNetworkGame(program))
+        return;
+    if (!m_options) {
+        m_options = new OptionsDialog(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_options, QStringLiteral("Options"), m_main.get());
+    }
+    showOverMain(*m_options);
+}
+
+void App::openHelp()
+{
+    if (IsNetworkGame(program))
+        return;
+    if (!m_help) {
+        m_help = new HelpBrowser(program, m_main.get());
+        WindowPlace::Remember(program, *m_help, QStringLiteral("Help"), m_main.get());
+    }
+    m_help->showContents();
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void App::syncNetwork()
+{
+    const NetworkState& n = program.network;
+    if (n.Window.Shown && !m_lobby) {
+        m_lobby = new NetworkDialog(program, *this, startComputerPlayer, m_main.get());
+        WindowPlace::Remember(program, *m_lobby, QStringLiteral("Network"), m_main.get());
+    }
+    if (n.Prompt.Shown && !m_prompt) {
+        m_prompt = new PromptWindow(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_prompt, QStringLiteral("Prompt"), m_main.get());
+    }
+    if (m_lobby)
+        m_lobby->sync();
+    if (m_prompt)
+        m_prompt->sync();
+}
+
+void App::enterNetworkGame()
+{
+    Common::NetworkEntry entry = Common::NetworkEntry::Stay;
+    run([this, &entry] { entry = Common::EnterNetworkGame(program); });
+    // The Prompt window then asks for a name and a role, and the main window waits.
+    if (entry != Common::NetworkEntry::Stay)
+        run([this] { Network::Initialize(program, false); });
+}
+
+bool App::exitProgram()
+{
+    if (m_exiting)
+        return true;
+    // A save that failed has been reported; quitting now would lose the changes anyway.
+    if (!Dictionary::OfferDictionarySave(program))
+        return false;
+    m_exiting = true;
+    m_main->stopClock();
+    if (m_progress)
+        m_progress->stop();
+    if (m_lobby)
+        m_lobby->stop();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             m_progress, m_options, m_results, m_help, m_highScores, m_editor, m_lobby, m_prompt})
+        if (window)
+            window->hide();
+    m_main->close();
+    return true;
 }

@@ -2,9 +2,8 @@
 #include "HighScoresWindow.h"
 
 #include "core/game/HighScores.h"
-#include "windows/game/App.h"
-#include "windows/game/MainWindow.h"
-#include "windows/game/WindowPlace.h"
+#include "core/game/Program.h"
+#include "windows/game/Runner.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -37,7 +36,8 @@ QString DateText(const std::string& date)
 
 } // namespace
 
-HighScoresWindow::HighScoresWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+HighScoresWindow::HighScoresWindow(Program& program, Runner& runner, QWidget* parent)
+    : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("HighScores"));
     setWindowTitle(tr("Lettro High Scores"));
@@ -80,33 +80,26 @@ HighScoresWindow::HighScoresWindow(App& app, QWidget* parent) : QDialog(parent),
     layout->addLayout(bottom);
 
     connect(KeyCombo, &QComboBox::activated, this, [this](int item) {
-        const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_app);
-        if (item >= 0 && static_cast<std::size_t>(item) < keys.size())
-            HighScores::ShowKey(m_app, keys[static_cast<std::size_t>(item)]);
-        refresh();
+        m_runner.run([this, item] {
+            const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_program);
+            if (item >= 0 && static_cast<std::size_t>(item) < keys.size())
+                HighScores::ShowKey(m_program, keys[static_cast<std::size_t>(item)]);
+        });
     });
-    connect(ChangeName, &QPushButton::clicked, this, [this] {
-        HighScores::ChangePlayerName(m_app);
-        refresh();
-    });
-    connect(CloseButton, &QPushButton::clicked, this, [this] { Common::CloseHighScores(m_app); });
-}
-
-HighScoresWindow::~HighScoresWindow()
-{
-    if (m_app.highScoresWindow == this)
-        m_app.highScoresWindow = nullptr;
+    connect(ChangeName, &QPushButton::clicked, this,
+            [this] { m_runner.run([this] { HighScores::ChangePlayerName(m_program); }); });
+    connect(CloseButton, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 void HighScoresWindow::reject()
 {
-    Common::CloseHighScores(m_app);
+    m_runner.run([this] { HighScores::CloseHighScores(m_program); });
 }
 
-void HighScoresWindow::refresh()
+void HighScoresWindow::sync()
 {
-    const HighScoreState& hs = m_app.highScores;
-    const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_app);
+    const HighScoreState& hs = m_program.highScores;
+    const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_program);
     {
         const QSignalBlocker block(KeyCombo);
         KeyCombo->clear();
@@ -132,40 +125,7 @@ void HighScoresWindow::refresh()
     }
     if (hs.MarkedRow >= 0 && hs.MarkedRow < ScoreTable->rowCount())
         ScoreTable->selectRow(hs.MarkedRow);
-    const std::string name = HighScores::PlayerName(m_app);
+    const std::string name = HighScores::PlayerName(m_program);
     NameLabel->setText(name.empty() ? tr("Player: not chosen yet")
                                     : tr("Player: %1").arg(QString::fromStdString(name)));
 }
-
-namespace Common {
-
-void OpenHighScores(App& app)
-{
-    // The game settings of network play are not the player's own.
-    if (IsNetworkGame(app))
-        return;
-    HighScores::OpenHighScores(app);
-    ShowHighScoresWhenOpen(app);
-}
-
-void ShowHighScoresWhenOpen(App& app)
-{
-    if (!app.highScores.Open)
-        return;
-    if (!app.highScoresWindow) {
-        app.highScoresWindow = new HighScoresWindow(app, app.main);
-        WindowPlace::Remember(app, *app.highScoresWindow, QStringLiteral("HighScores"));
-    }
-    app.highScoresWindow->refresh();
-    ShowOverMainWindow(app, *app.highScoresWindow);
-}
-
-void CloseHighScores(App& app)
-{
-    HighScores::CloseHighScores(app);
-    if (app.highScoresWindow)
-        app.highScoresWindow->hide();
-    ReturnToMainWindow(app);
-}
-
-} // namespace Common

@@ -9,37 +9,28 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-struct App;
+class Runner;
+struct Program;
 
-// Mirrors program.highScores; every handler is one call into HighScores and a refresh.
+// Mirrors program.highScores; every handler is one core call.
 class HighScoresWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit HighScoresWindow(App& app, QWidget* parent = nullptr);
-    ~HighScoresWindow() override;
+    HighScoresWindow(Program& program, Runner& runner, QWidget* parent = nullptr);
 
-    QComboBox* KeyCombo = nullptr;      // the tables that have rows, and the one shown
-    QTableWidget* ScoreTable = nullptr; // the shown table; the row just entered in bold
-    QLabel* NameLabel = nullptr;
-    QPushButton* ChangeName = nullptr;
-    QPushButton* CloseButton = nullptr;
-
-    void refresh();
+    void sync();
 
 protected:
     // The frame's close box and Escape.
     void reject() override;
 
 private:
-    App& m_app;
+    Program& m_program;
+    Runner& m_runner;
+
+    QComboBox* KeyCombo = nullptr;      // the tables that have rows, and the one shown
+    QTableWidget* ScoreTable = nullptr; // the shown table; the row just entered in bold
+    QLabel* NameLabel = nullptr;
+    QPushButton* ChangeName = nullptr;
+    QPushButton* CloseButton = nullptr;
 };
-
-namespace Common {
-
-// Game menu: the table of the current options, over the main window (not in network play).
-void OpenHighScores(App& app);
-// Shows the window when the core has opened it (a game just entered its table).
-void ShowHighScoresWhenOpen(App& app);
-void CloseHighScores(App& app);
-
-} // namespace Common

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MainMenus.h"
-
+// The main window's menu bar: Game, Dictionary and Help.
 #include "core/game/Results.h"
-#include "windows/game/App.h"
-#include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
+#include "windows/game/Runner.h"
 #include "windows/shell/Help.h"
+#include "windows/ui/Desktop.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -71,8 +70,9 @@ QAction* AddCommand(QMenu* menu, const QString& name, const QString& text, QTool
 
 } // namespace
 
-void AddMainMenus(MainWindow& w, App& app)
+void MainWindow::addMenus()
 {
+    MainWindow& w = *this;
     QMenuBar* bar = w.menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
     const auto menu = [bar](const QString& name, const QString& title) {
@@ -85,46 +85,46 @@ void AddMainMenus(MainWindow& w, App& app)
     const auto gameKey = [&](QAction* action, QKeyCombination key) {
         SetKeys(w, action, {QKeySequence(key)});
     };
-    gameKey(AddCommand(game, QStringLiteral("StartAction"), QObject::tr("&Start Game"), w.Start),
+    gameKey(AddCommand(game, QStringLiteral("StartAction"), QObject::tr("&Start Game"), Start),
             Qt::CTRL | Qt::Key_N);
-    gameKey(AddCommand(game, QStringLiteral("PauseAction"), QObject::tr("&Pause Game"), w.Pause),
+    gameKey(AddCommand(game, QStringLiteral("PauseAction"), QObject::tr("&Pause Game"), Pause),
             Qt::CTRL | Qt::Key_P);
-    gameKey(AddCommand(game, QStringLiteral("EndAction"), QObject::tr("&End Game"), w.End),
+    gameKey(AddCommand(game, QStringLiteral("EndAction"), QObject::tr("&End Game"), End),
             Qt::CTRL | Qt::Key_E);
     // No button of its own: the core says when the last results can be shown again.
     QAction* last = game->addAction(QObject::tr("&Last Results"));
     last->setObjectName(QStringLiteral("LastResultsAction"));
-    last->setEnabled(Results::LastResultsAvailable(app));
-    w.LastResultsAction = last;
-    QObject::connect(last, &QAction::triggered, &w, [&w, &app] {
-        Results::ReopenResults(app);
-        w.sync();
-    });
+    last->setEnabled(Results::LastResultsAvailable(m_program));
+    LastResultsAction = last;
+    QObject::connect(last, &QAction::triggered, &w,
+                     [this] { m_runner.run([this] { Results::ReopenResults(m_program); }); });
     QObject::connect(game, &QMenu::aboutToShow, last,
-                     [last, &app] { last->setEnabled(Results::LastResultsAvailable(app)); });
+                     [this, last] { last->setEnabled(Results::LastResultsAvailable(m_program)); });
     game->addSeparator();
-    AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), w.Options);
+    AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),
-               w.NetworkButton);
+               NetworkButton);
     QAction* highScores = game->addAction(QObject::tr("&High Scores..."));
     highScores->setObjectName(QStringLiteral("HighScoresAction"));
-    QObject::connect(highScores, &QAction::triggered, &w, [&app] { Common::OpenHighScores(app); });
+    QObject::connect(highScores, &QAction::triggered, &w, [this] { m_runner.openHighScores(); });
     game->addSeparator();
-    QAction* exit = AddCommand(game, QStringLiteral("ExitAction"), QObject::tr("E&xit"), w.Exit);
+    QAction* exit = AddCommand(game, QStringLiteral("ExitAction"), QObject::tr("E&xit"), Exit);
     exit->setMenuRole(QAction::QuitRole);
     SetKeys(w, exit,
             QKeySequence::keyBindings(QKeySequence::Quit) << QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* dictionary = menu(QStringLiteral("DictionaryMenu"), QObject::tr("&Dictionary"));
-    AddCommand(dictionary, QStringLiteral("EditorAction"), QObject::tr("&Editor..."),
-               w.Dictionary);
+    AddCommand(dictionary, QStringLiteral("EditorAction"), QObject::tr("&Editor..."), Dictionary);
 
     QMenu* help = menu(QStringLiteral("HelpMenu"), QObject::tr("&Help"));
     QAction* contents =
-        AddCommand(help, QStringLiteral("ContentsAction"), QObject::tr("&Contents"), w.HelpButton);
+        AddCommand(help, QStringLiteral("ContentsAction"), QObject::tr("&Contents"), HelpButton);
     SetKeys(w, contents, QKeySequence::keyBindings(QKeySequence::HelpContents));
     QAction* about = help->addAction(QObject::tr("&About Lettro"));
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setMenuRole(QAction::AboutRole);
-    QObject::connect(about, &QAction::triggered, &w, [&app] { Shell::ShowAbout(app); });
+    QObject::connect(about, &QAction::triggered, &w, [this] {
+        m_desktop.ask(this, core::Prompt{.text = Shell::AboutText(),
+                                         .title = QStringLiteral("About Lettro")});
+    });
 }

@@ -2,19 +2,15 @@
 #include "MainWindow.h"
 
 #include "core/board/BoardView.h"
+#include "core/board/WordEntry.h"
+#include "core/game/Game.h"
 #include "core/game/Results.h"
-#include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "windows/board/WordEntry.h"
-#include "windows/dictionary/Editor.h"
-#include "windows/game/App.h"
-#include "windows/game/Common.h"
-#include "windows/game/MainMenus.h"
 #include "windows/game/PlayFeedback.h"
-#include "windows/game/ResultsWindow.h"
+#include "windows/game/Runner.h"
 #include "windows/game/WindowPlace.h"
-#include "windows/shell/Help.h"
+#include "windows/ui/Desktop.h"
 #include "windows/ui/Icons.h"
 
 #include <algorithm>
@@ -22,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -71,11 +68,11 @@ private:
 };
 } // namespace
 
-MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
+    : m_program(program), m_runner(runner), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Lettro"));
-    app.main = this;
 
     ToolBar = addToolBar(QStringLiteral("Game"));
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -101,9 +98,6 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     setCentralWidget(central);
 
     cubeFrame = new CubeFrame(central);
-    cubeFrame->move(16, 16);
-    const int boardBottom = cubeFrame->y() + cubeFrame->height();
-    const int boardRight = cubeFrame->x() + cubeFrame->width();
 
     QFont courier(QStringLiteral("Courier New"), 18);
     courier.setStyleHint(QFont::TypeWriter);
@@ -112,28 +106,26 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     NewWord->setObjectName(QStringLiteral("NewWord"));
     NewWord->setFont(courier);
     NewWord->setMaxLength(40);
-    NewWord->setGeometry(16, boardBottom + 12, 220, 40);
+    NewWord->setFixedHeight(40);
+    // As wide as the board leaves beside Enter and Clear.
+    NewWord->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     Enter = new QPushButton(tr("Enter"), central);
     Enter->setObjectName(QStringLiteral("Enter"));
-    Enter->setGeometry(244, boardBottom + 12, 76, 40);
+    Enter->setFixedSize(76, 40);
     Enter->setDefault(true);
     Enter->setAutoDefault(true);
 
     Clear = new QPushButton(tr("Clear"), central);
     Clear->setObjectName(QStringLiteral("Clear"));
-    Clear->setGeometry(boardRight - 76, boardBottom + 12, 76, 40);
+    Clear->setFixedSize(76, 40);
     Clear->setAutoDefault(false);
     Clear->setFocusPolicy(Qt::NoFocus); // typing goes on in the word box
 
-    const int listLeft = boardRight + 24;
-    // The word list takes whatever width the toolbar needs beyond the board, so every
-    // button shows without an overflow menu.
-    const int listWidth = std::max(230, toolBarWidth() - listLeft - 16);
     TimeRemLabel = new QLabel(tr("Time Remaining"), central);
     TimeRemLabel->setObjectName(QStringLiteral("TimeRemLabel"));
     TimeRemLabel->setAlignment(Qt::AlignCenter);
-    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
+    TimeRemLabel->setFixedHeight(22);
 
     TimeLeft = new QLabel(central);
     TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
@@ -143,7 +135,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     clockFont.setBold(true);
     TimeLeft->setFont(clockFont);
     TimeLeft->setAutoFillBackground(false);
-    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
+    TimeLeft->setFixedHeight(44);
 
     WordList = new QTableWidget(0, 1, central);
     WordList->setObjectName(QStringLiteral("WordList"));
@@ -154,22 +146,53 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     WordList->setSelectionBehavior(QAbstractItemView::SelectRows);
     WordList->setFocusPolicy(Qt::NoFocus);
     WordList->setShowGrid(false);
-    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
+    // The list gives way to the board: the board decides the window's height.
+    WordList->setMinimumHeight(0);
+    WordList->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
     PlayerWordLabel = new QLabel(central);
     PlayerWordLabel->setObjectName(QStringLiteral("PlayerWordLabel"));
     PlayerWordLabel->setAlignment(Qt::AlignCenter);
-    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
+    PlayerWordLabel->setFixedHeight(22);
 
     DefinedWordCount = new QLabel(central);
     DefinedWordCount->setObjectName(QStringLiteral("DefinedWordCount"));
     DefinedWordCount->setAlignment(Qt::AlignCenter);
-    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+    DefinedWordCount->setFixedHeight(22);
 
-    // The size it opens at is the smallest; it grows from there.
-    central->setMinimumSize(listLeft + listWidth + 16, boardBottom + 64);
-    m_minListWidth = listWidth;
-    Feedback = new PlayFeedback(*this);
+    Feedback = new PlayFeedback(TimeLeft, TimeRemLabel, PlayerWordLabel, NewWord, this);
+
+    // The board and its word box in one column, the clock and the list in the other; the
+    // board's cubes grow with the area (layOut), the list takes the width that is left.
+    auto* entry = new QHBoxLayout;
+    entry->setSpacing(8);
+    entry->addWidget(NewWord, 1);
+    entry->addWidget(Enter);
+    entry->addWidget(Clear);
+    m_boardColumn = new QVBoxLayout;
+    m_boardColumn->setSpacing(12);
+    m_boardColumn->addWidget(cubeFrame, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_boardColumn->addLayout(entry);
+    m_listColumn = new QVBoxLayout;
+    m_listColumn->setSpacing(2);
+    m_listColumn->addWidget(TimeRemLabel);
+    m_listColumn->addWidget(TimeLeft);
+    m_listColumn->addSpacing(6);
+    m_listColumn->addWidget(WordList, 1);
+    m_listColumn->addSpacing(2);
+    m_listColumn->addWidget(PlayerWordLabel);
+    m_listColumn->addWidget(Feedback->scoreLabel());
+    m_listColumn->addWidget(DefinedWordCount);
+    m_columns = new QHBoxLayout(central);
+    m_columns->setContentsMargins(16, 16, 16, 12);
+    m_columns->setSpacing(24);
+    m_columns->addLayout(m_boardColumn);
+    m_columns->addLayout(m_listColumn, 1);
+
+    // The word list takes whatever width the toolbar needs beyond the board, so every
+    // button shows without an overflow menu.
+    m_minListWidth = std::max(230, toolBarWidth() - (16 + cubeFrame->width() + 24) - 16);
+    TimeRemLabel->setMinimumWidth(m_minListWidth);
     central->installEventFilter(this);
 
     // Keys for the main moves of a game; they work while the player types.
@@ -188,38 +211,80 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     GameClock->setObjectName(QStringLiteral("GameClock"));
     GameClock->setInterval(1000);
 
-    connect(GameClock, &QTimer::timeout, this, [this] { Common::ClockTick(m_app); });
-    connect(Start, &QToolButton::clicked, this, [this] { Common::StartGameClick(m_app); });
-    connect(Pause, &QToolButton::clicked, this, [this] { Common::PauseGame(m_app); });
-    connect(End, &QToolButton::clicked, this, [this] { EndGameNow(); });
-    connect(Options, &QToolButton::clicked, this, [this] { Common::OpenOptions(m_app); });
-    connect(NetworkButton, &QToolButton::clicked, this,
-            [this] { Common::EnterNetworkGame(m_app); });
-    connect(Dictionary, &QToolButton::clicked, this,
-            [this] { ::Dictionary::OpenDictionaryEditor(m_app); });
-    connect(HelpButton, &QToolButton::clicked, this, [this] { Shell::OpenHelp(m_app); });
-    connect(Exit, &QToolButton::clicked, this, [this] { Common::ExitProgram(m_app); });
+    // Each handler is one core call, run by the application, which then brings every
+    // window up to date.
+    connect(GameClock, &QTimer::timeout, this, [this] {
+        m_runner.run([this] { Game::ClockTick(m_program, m_desktop.isForeground(this)); });
+    });
+    connect(Start, &QToolButton::clicked, this, [this] {
+        // In front before a "Hit OK" box can ask for the start.
+        if (!IsNetworkGame(m_program))
+            showInFront();
+        m_runner.run([this] { Game::StartGameClick(m_program); });
+        focusWordBox();
+    });
+    connect(Pause, &QToolButton::clicked, this, [this] {
+        m_runner.run([this] { Game::PauseGame(m_program); });
+        if (!IsNetworkGame(m_program))
+            showInFront();
+    });
+    connect(End, &QToolButton::clicked, this, [this] {
+        m_runner.run([this] { Game::EndGameNow(m_program); });
+        focusWordBox();
+    });
+    connect(Options, &QToolButton::clicked, this, [this] { m_runner.openOptions(); });
+    connect(NetworkButton, &QToolButton::clicked, this, [this] { m_runner.enterNetworkGame(); });
+    connect(Dictionary, &QToolButton::clicked, this, [this] { m_runner.openDictionaryEditor(); });
+    connect(HelpButton, &QToolButton::clicked, this, [this] { m_runner.openHelp(); });
+    connect(Exit, &QToolButton::clicked, this, [this] { m_runner.exitProgram(); });
 
     connect(NewWord, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!m_mirroring)
-            WordEntry::NewWordChanged(m_app, text);
+            m_runner.run([this, &text] { WordEntry::NewWordChanged(m_program, text); });
     });
-    connect(NewWord, &QLineEdit::returnPressed, this, [this] { WordEntry::EnterWord(m_app); });
-    connect(Enter, &QPushButton::clicked, this, [this] { WordEntry::EnterWord(m_app); });
-    connect(Clear, &QPushButton::clicked, this, [this] { WordEntry::RemoveLastLetter(m_app); });
-    connect(WordList, &QTableWidget::cellClicked, this,
-            [this](int row) { WordEntry::RecallListedWord(m_app, row); });
-    connect(cubeFrame, &CubeFrame::pressed, this, [this](QPointF at) {
-        cubeUnderMouse = BoardView::CubeAtPoint(m_app.view, at.x(), at.y());
+    connect(NewWord, &QLineEdit::returnPressed, this, [this] { enterWord(); });
+    connect(Enter, &QPushButton::clicked, this, [this] { enterWord(); });
+    connect(Clear, &QPushButton::clicked, this,
+            [this] { m_runner.run([this] { WordEntry::RemoveLastLetter(m_program); }); });
+    connect(WordList, &QTableWidget::cellClicked, this, [this](int row) {
+        m_runner.run([this, row] { WordEntry::RecallListedWord(m_program, row); });
+        NewWord->setFocus();
     });
+    connect(cubeFrame, &CubeFrame::pressed, this,
+            [this](QPointF at) { cubeUnderMouse = cubeFrame->cubeAt(at); });
     connect(cubeFrame, &CubeFrame::clicked, this, [this] {
-        if (cubeUnderMouse >= 0)
-            WordEntry::CubeClicked(m_app, cubeUnderMouse);
+        if (cubeUnderMouse < 0)
+            return;
+        // The typing goes on in the word box whatever was clicked.
+        if (NewWord->isEnabled())
+            NewWord->setFocus();
+        m_runner.run([this] { WordEntry::CubeClicked(m_program, cubeUnderMouse); });
     });
-    connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { WordEntry::EnterWord(m_app); });
+    connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { enterWord(); });
 
-    AddMainMenus(*this, m_app);
-    WindowPlace::Remember(m_app, *this, QStringLiteral("Main"));
+    addMenus();
+    WindowPlace::Remember(m_program, *this, QStringLiteral("Main"), nullptr);
+}
+
+void MainWindow::enterWord()
+{
+    m_runner.run([this] { WordEntry::EnterWord(m_program); });
+    NewWord->setFocus();
+    Enter->setDefault(true);
+}
+
+void MainWindow::startUp()
+{
+    WordList->horizontalHeader()->setStretchLastSection(true);
+    WordList->setColumnWidth(0, WordList->viewport()->width());
+    sync();
+}
+
+void MainWindow::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::LayOutForHand(bool leftHanded)
@@ -227,43 +292,25 @@ void MainWindow::LayOutForHand(bool leftHanded)
     if (leftHanded == m_leftHanded)
         return;
     m_leftHanded = leftHanded;
-    layOut();
+    m_columns->removeItem(m_boardColumn);
+    m_columns->removeItem(m_listColumn);
+    m_columns->addLayout(leftHanded ? m_boardColumn : m_listColumn, leftHanded ? 0 : 1);
+    m_columns->addLayout(leftHanded ? m_listColumn : m_boardColumn, leftHanded ? 1 : 0);
+    m_columns->activate();
 }
 
 void MainWindow::layOut()
 {
+    // The cubes take what the margins, the word box and the list's least width leave.
     const QSize area = centralWidget()->size();
-    // Margins: 16 round the edges, 24 between the board and the list; 64 under the board
-    // for the word box and its buttons.
-    const int cube =
-        std::max(CubeArt::kCubeSize,
-                 std::min((area.height() - 80) / 4, (area.width() - 56 - m_minListWidth) / 4));
-    const int board = 4 * cube;
-    const int listWidth = std::max(m_minListWidth, area.width() - 56 - board);
-    const int boardLeft = m_leftHanded ? 16 : 16 + listWidth + 24;
-    const int listLeft = m_leftHanded ? 16 + board + 24 : 16;
-    const int boardBottom = 16 + board;
-
-    if (cubeFrame->cubeSize() != cube) {
-        cubeFrame->setCubeSize(cube);
-        // The core's geometry follows the drawn size, so clicks find the cubes; then
-        // every cube is painted again at its new place.
-        BoardView::InitBoardGeometry(m_app);
-        m_app.view.CubeDrawState.fill(BoardView::NotDrawn);
-        BoardView::PaintChangedCubes(m_app);
-    }
-    cubeFrame->move(boardLeft, 16);
-    NewWord->setGeometry(boardLeft, boardBottom + 12, board - 168, 40);
-    Enter->setGeometry(boardLeft + board - 160, boardBottom + 12, 76, 40);
-    Clear->setGeometry(boardLeft + board - 76, boardBottom + 12, 76, 40);
-
-    TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
-    TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
-    Feedback->Bonus->move(listWidth - 76, 0);
-    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
-    PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
-    Feedback->Score->setGeometry(PlayerWordLabel->geometry().translated(0, 22));
-    DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
+    const QMargins margins = m_columns->contentsMargins();
+    const int below = m_boardColumn->spacing() + NewWord->height();
+    const int cube = std::max(
+        CubeArt::kCubeSize, std::min((area.height() - margins.top() - margins.bottom() - below) / 4,
+                                     (area.width() - margins.left() - margins.right() -
+                                      m_columns->spacing() - m_minListWidth) /
+                                         4));
+    cubeFrame->setCubeSize(cube);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -273,26 +320,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_app.main == this)
-        m_app.main = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
-void MainWindow::EndGame()
+void MainWindow::stopClock()
 {
-    Common::EndGame(m_app);
-}
-
-void MainWindow::EndGameNow()
-{
-    Common::EndGameNow(m_app);
+    GameClock->stop();
 }
 
 void MainWindow::sync()
 {
-    const Program& p = m_app;
-    BoardView::PaintChangedCubes(m_app);
+    const Program& p = m_program;
+    LayOutForHand(p.options.LeftHandedDisplay);
+    cubeFrame->show(p.board.BoardFaces, p.view.WantedLooks);
     if (cubeFrame->isVisible() == p.screen.BoardHidden)
         cubeFrame->setVisible(!p.screen.BoardHidden);
 
@@ -339,19 +378,11 @@ void MainWindow::sync()
 
     if (LastResultsAction)
         LastResultsAction->setEnabled(Results::LastResultsAvailable(p));
-    // Results prepared since the window last opened them: a game has just been evaluated,
-    // or the last results are shown again.
-    if (p.results.Open && p.results.ShownAt != m_resultsShownAt) {
-        m_resultsShownAt = p.results.ShownAt;
-        Common::PrepareResultsWindow(m_app);
-        ShowOverMainWindow(m_app, Common::ResultsWindowFor(m_app));
-    }
 }
 
-void MainWindow::showGameState()
+void MainWindow::focusWordBox()
 {
-    sync();
-    if (m_app.entry.NewWordEnabled)
+    if (m_program.entry.NewWordEnabled)
         NewWord->setFocus();
 }
 
@@ -408,7 +439,7 @@ int MainWindow::toolBarWidth() const
 // Closing by the frame is the same as Exit.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_app.exiting && !Common::ExitProgram(m_app)) {
+    if (!m_runner.exiting() && !m_runner.exitProgram()) {
         event->ignore();
         return;
     }

@@ -7,12 +7,12 @@
 
 #include <QMainWindow>
 
-#include <chrono>
-
 #include <vector>
 
 class CubeFrame;
 class QAction;
+class QHBoxLayout;
+class QVBoxLayout;
 class PlayFeedback;
 class QLabel;
 class QLineEdit;
@@ -21,24 +21,56 @@ class QTableWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
-struct App;
+class Runner;
+namespace ui {
+class Desktop;
+}
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(App& app, QWidget* parent = nullptr);
+    MainWindow(Program& program, Runner& runner, ui::Desktop& desktop);
     ~MainWindow() override;
 
-    // Public so that other windows can end the game through the main window.
-    void EndGame();
-    void EndGameNow();
-
+    // After the core's start-up: the board's geometry, the list's column, the hand.
+    void startUp();
     // Shows the core's state: cubes whose look changed, the hidden board, the word box
-    // (without running the typing filter), the list, labels and clock; starts or stops
-    // the clock's timer; opens the results when the core opened them.
+    // (without running the typing filter), the list, labels, clock and the hand's layout;
+    // starts or stops the clock's timer.
     void sync();
-    // sync(), then typing goes on in the word box when it takes words.
-    void showGameState();
+    // Typing goes on in the word box when it takes words.
+    void focusWordBox();
+    // Leaving: the clock stops for good.
+    void stopClock();
+
+    // The cube under the mouse at the last press on the board (-1: none).
+    int cubeUnderMouse = -1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip);
+    void setToolBarIcons();
+    // The menu bar: each command clicks its toolbar button and is enabled exactly when
+    // the button is; Game > Last Results is enabled when the core can show them again.
+    void addMenus();
+    // The width the toolbar needs to show every button.
+    int toolBarWidth() const;
+    // Puts the board and the word list on the sides for the wanted hand (true: the
+    // left-handed layout, the one the window is built with).
+    void LayOutForHand(bool leftHanded);
+    // The cubes' size for the area's: they grow with it, the list taking what is left.
+    void layOut();
+    void showInFront();
+    // Enter, Return and a double click on the board: the word goes into the list.
+    void enterWord();
+
+    Program& m_program;
+    Runner& m_runner;
+    ui::Desktop& m_desktop;
 
     CubeFrame* cubeFrame = nullptr; // objectName "CubeFrame"
     QLineEdit* NewWord = nullptr;
@@ -62,30 +94,11 @@ public:
     QToolButton* Exit = nullptr;
     QAction* LastResultsAction = nullptr; // Game > Last Results
 
-    // Puts the board and the word list on the sides for the wanted hand (true: the
-    // left-handed layout, the one the window is built with).
-    void LayOutForHand(bool leftHanded);
-
-    // The cube under the mouse at the last press on the board (-1: none).
-    int cubeUnderMouse = -1;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QToolButton* addToolButton(const QString& name, const QString& text, const QString& tip);
-    void setToolBarIcons();
-    // The width the toolbar needs to show every button.
-    int toolBarWidth() const;
-    // Places the board, the word list and their groups for the area's size and the hand:
-    // the cubes grow with the area, the list takes the width that is left.
-    void layOut();
+    QHBoxLayout* m_columns = nullptr; // the board's column and the list's, by the hand
+    QVBoxLayout* m_boardColumn = nullptr;
+    QVBoxLayout* m_listColumn = nullptr;
     int m_minListWidth = 0;
-    App& m_app;
     bool m_leftHanded = true;
     bool m_mirroring = false;             // sync() is writing the word box
     std::vector<ListedWord> m_shownWords; // what the list rows show
-    std::chrono::steady_clock::time_point m_resultsShownAt{};
 };

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsDialog.h"
 
-#include "windows/game/App.h"
-#include "windows/game/Common.h"
+#include "core/game/Options.h"
+#include "core/game/Program.h"
+#include "windows/game/Runner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,9 +35,27 @@ QCheckBox* Check(const char* name, const QString& text, QWidget* parent)
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
+
+void FillCombo(QComboBox* combo, const std::vector<std::string>& items)
+{
+    combo->clear();
+    for (const std::string& item : items)
+        combo->addItem(QString::fromStdString(item));
+}
+
+void Select(QComboBox* combo, const std::string& text)
+{
+    combo->setCurrentIndex(combo->findText(QString::fromStdString(text)));
+}
+
+std::string Chosen(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? std::string() : combo->currentText().toStdString();
+}
 } // namespace
 
-OptionsDialog::OptionsDialog(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
+    : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(QStringLiteral("Lettro Options"));
@@ -91,13 +110,68 @@ OptionsDialog::OptionsDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     layout->addWidget(display);
     layout->addWidget(buttons);
 
-    connect(OKButton, &QPushButton::clicked, this, [this] { Common::ApplyOptions(m_app); });
-    connect(CancelButton, &QPushButton::clicked, this, [this] { Common::CancelOptions(m_app); });
-    connect(GameTypeCombo, &QComboBox::activated, this,
-            [this] { Common::GameTypeChanged(m_app); });
+    connect(OKButton, &QPushButton::clicked, this, [this] { apply(); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(GameTypeCombo, &QComboBox::activated, this, [this] {
+        TimeCombo->setEnabled(Common::GameTypeChanged(GameTypeCombo->currentIndex()));
+    });
+    fill();
 }
 
 void OptionsDialog::reject()
 {
-    Common::CancelOptions(m_app);
+    cancel();
+}
+
+void OptionsDialog::fill()
+{
+    const Common::OptionsItems& items = Common::OptionsDialogItems();
+    FillCombo(GameTypeCombo, items.GameType);
+    FillCombo(GameModeCombo, items.GameMode);
+    FillCombo(TimeCombo, items.Time);
+    FillCombo(MinWordSizeCombo, items.WordSize);
+    FillCombo(WordSizeCombo, items.WordSize);
+    FillCombo(NumWordsCombo, items.NumWords);
+
+    const Common::OptionsValues v = Common::FillOptionsDialog(m_program);
+    GameTypeCombo->setCurrentIndex(v.GameType);
+    GameModeCombo->setCurrentIndex(v.GameMode);
+    Select(TimeCombo, v.Time);
+    Select(MinWordSizeCombo, v.MinWordSize);
+    Select(WordSizeCombo, v.WordSize);
+    Select(NumWordsCombo, v.NumWords);
+    TimeCombo->setEnabled(v.TimeEnabled);
+    SoundsOption->setChecked(v.Sounds);
+    ShowUnusedWordsOption->setChecked(v.ShowUnusedWords);
+    RepeatLettersOption->setChecked(v.RepeatLetters);
+    LeftHandDisplay->setChecked(v.LeftHandDisplay);
+}
+
+void OptionsDialog::apply()
+{
+    Common::OptionsValues v;
+    v.GameType = GameTypeCombo->currentIndex();
+    v.GameMode = GameModeCombo->currentIndex();
+    v.Time = Chosen(TimeCombo);
+    v.MinWordSize = Chosen(MinWordSizeCombo);
+    v.WordSize = Chosen(WordSizeCombo);
+    v.NumWords = Chosen(NumWordsCombo);
+    v.Sounds = SoundsOption->isChecked();
+    v.ShowUnusedWords = ShowUnusedWordsOption->isChecked();
+    v.RepeatLetters = RepeatLettersOption->isChecked();
+    v.LeftHandDisplay = LeftHandDisplay->isChecked();
+    v.TimeEnabled = TimeCombo->isEnabled();
+    Common::OptionsOutcome outcome;
+    m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
+    // After a No the dialog stays up with the settings as they now are, for another try.
+    if (outcome.refill)
+        fill();
+    else
+        cancel();
+}
+
+void OptionsDialog::cancel()
+{
+    hide();
+    m_runner.returnToMain();
 }

@@ -8,13 +8,28 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-struct App;
+class Runner;
+struct Program;
 
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit OptionsDialog(App& app, QWidget* parent);
+    // Made filled with the core's values.
+    OptionsDialog(Program& program, Runner& runner, QWidget* parent);
 
+protected:
+    // Closing by the frame or Escape counts as Cancel.
+    void reject() override;
+
+private:
+    // Shows the core's values.
+    void fill();
+    // OK: the controls are read into the core's values; the dialog stays up after a No.
+    void apply();
+    void cancel();
+
+    Program& m_program;
+    Runner& m_runner;
     QComboBox* GameTypeCombo = nullptr;
     QComboBox* GameModeCombo = nullptr;
     QComboBox* TimeCombo = nullptr;
@@ -33,11 +48,4 @@ public:
     QLabel* Label5 = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
-
-protected:
-    // Closing by the frame or Escape counts as Cancel.
-    void reject() override;
-
-private:
-    App& m_app;
 };

@@ -4,8 +4,9 @@
 #include "core/board/WordEntry.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
-#include "windows/game/MainWindow.h"
+#include "windows/game/ClockLook.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariantAnimation>
@@ -13,12 +14,12 @@
 #include <optional>
 
 namespace {
-QColor ToColour(TimeFormat::Rgb c)
+QColor ToColour(ClockLook::Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }
 
-void Paint(QLabel* label, TimeFormat::Rgb text, std::optional<TimeFormat::Rgb> panel = {})
+void Paint(QLabel* label, ClockLook::Rgb text, std::optional<ClockLook::Rgb> panel = {})
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ToColour(text));
@@ -28,11 +29,10 @@ void Paint(QLabel* label, TimeFormat::Rgb text, std::optional<TimeFormat::Rgb> p
         label->setPalette(palette);
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, QRect at, Qt::Alignment align, int points)
+QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int points)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
     label->setAlignment(align | Qt::AlignVCenter);
     if (points > 0) {
         QFont font = label->font();
@@ -44,32 +44,35 @@ QLabel* AddLabel(QWidget* parent, const char* name, QRect at, Qt::Alignment alig
 }
 } // namespace
 
-PlayFeedback::PlayFeedback(MainWindow& window) : QObject(&window), m_window(window)
+PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box,
+                           QObject* parent)
+    : QObject(parent), m_time(time), m_box(box)
 {
-    QLabel* time = window.TimeLeft;
-    Turn = AddLabel(time, "TurnLabel", QRect(6, 0, 80, time->height()), Qt::AlignLeft, 10);
-    Bonus = AddLabel(time, "BonusLabel", QRect(time->width() - 76, 0, 70, time->height()),
-                     Qt::AlignRight, 12);
-    const QRect words = window.PlayerWordLabel->geometry();
-    Score = AddLabel(window.PlayerWordLabel->parentWidget(), "ScoreLabel",
-                     words.translated(0, words.height()), Qt::AlignHCenter, 0);
+    Turn = AddLabel(time, "TurnLabel", Qt::AlignLeft, 10);
+    Bonus = AddLabel(time, "BonusLabel", Qt::AlignRight, 12);
+    auto* panel = new QHBoxLayout(time);
+    panel->setContentsMargins(6, 0, 6, 0);
+    panel->addWidget(Turn);
+    panel->addStretch();
+    panel->addWidget(Bonus);
+    Score = AddLabel(words->parentWidget(), "ScoreLabel", Qt::AlignHCenter, 0);
+    Score->setFixedHeight(words->height());
     // The caption and the time draw their own panel, whatever the desktop's colours.
-    window.TimeRemLabel->setAutoFillBackground(true);
-    Paint(window.TimeRemLabel, TimeFormat::kCaptionText, TimeFormat::kCaptionPanel);
+    caption->setAutoFillBackground(true);
+    Paint(caption, ClockLook::kCaptionText, ClockLook::kCaptionPanel);
     time->setAutoFillBackground(true);
 
     // The tint fades back into the box's own colour.
     m_flash = new QVariantAnimation(this);
     m_flash->setDuration(500);
     m_flash->setStartValue(QColor(255, 170, 170));
-    m_flash->setEndValue(window.NewWord->palette().color(QPalette::Base));
+    m_flash->setEndValue(box->palette().color(QPalette::Base));
     connect(m_flash, &QVariantAnimation::valueChanged, this, [this](const QVariant& colour) {
-        QPalette palette = m_window.NewWord->palette();
+        QPalette palette = m_box->palette();
         palette.setColor(QPalette::Base, colour.value<QColor>());
-        m_window.NewWord->setPalette(palette);
+        m_box->setPalette(palette);
     });
-    connect(m_flash, &QVariantAnimation::finished, this,
-            [this] { m_window.NewWord->setPalette(QPalette()); });
+    connect(m_flash, &QVariantAnimation::finished, this, [this] { m_box->setPalette(QPalette()); });
 }
 
 void PlayFeedback::sync(const Program& p)
@@ -79,12 +82,12 @@ void PlayFeedback::sync(const Program& p)
         m_flash->stop();
         m_flash->start();
         // The first frame comes with the next timer event; the tint shows at once.
-        QPalette palette = m_window.NewWord->palette();
+        QPalette palette = m_box->palette();
         palette.setColor(QPalette::Base, m_flash->startValue().value<QColor>());
-        m_window.NewWord->setPalette(palette);
+        m_box->setPalette(palette);
     }
-    const TimeFormat::ClockLook look = TimeFormat::ClockLookFor(p.screen.ClockColour);
-    Paint(m_window.TimeLeft, look.time, look.panel);
+    const ClockLook::Look look = ClockLook::LookFor(p.screen.ClockColour);
+    Paint(m_time, look.time, look.panel);
     Paint(Turn, look.text);
     Paint(Bonus, look.bonus);
     Turn->setText(Game::TurnText(p.game));

@@ -6,23 +6,27 @@
 
 #include <QObject>
 
-class MainWindow;
 class QLabel;
+class QLineEdit;
 class QVariantAnimation;
 struct Program;
 
 class PlayFeedback : public QObject {
 public:
-    explicit PlayFeedback(MainWindow& window);
+    // Its labels go on the clock's panel `time`, and Score beside `words` (placed by the
+    // window); `caption` and `time` get panels of their own; `box` flashes.
+    PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box, QObject* parent);
     // Shows the core's state; a refusal since the last call starts a flash.
     void sync(const Program& program);
-
-    QLabel* Turn = nullptr;  // on the clock's panel, left: "Player 1"
-    QLabel* Bonus = nullptr; // on the clock's panel, right: "+4 s"
-    QLabel* Score = nullptr; // under "N words entered": "Score so far: ..."
+    // "Score so far: ...", for the window to place under "N words entered".
+    QLabel* scoreLabel() const { return Score; }
 
 private:
-    MainWindow& m_window;
+    QLabel* Turn = nullptr;  // on the clock's panel, left: "Player 1"
+    QLabel* Bonus = nullptr; // on the clock's panel, right: "+4 s"
+    QLabel* Score = nullptr;
+    QLabel* m_time;
+    QLineEdit* m_box;
     QVariantAnimation* m_flash = nullptr;
     int m_refusals = 0;
 };

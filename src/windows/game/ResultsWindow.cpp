@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsWindow.h"
 
+#include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
-#include "windows/game/App.h"
-#include "windows/game/HighScoresWindow.h"
-#include "windows/game/MainWindow.h"
-#include "windows/game/WindowPlace.h"
+#include "windows/game/Runner.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -63,22 +63,21 @@ QFont Courier(int points)
     return font;
 }
 
-QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& geometry)
+QListWidget* MakeList(QWidget* parent, const QString& name)
 {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setFont(Courier(11));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setGeometry(geometry);
+    list->setMinimumSize(180, 250);
     list->setItemDelegate(new SuffixDelegate(list));
     return list;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     return label;
 }
 
@@ -114,16 +113,48 @@ void FillSelector(QComboBox* combo, const std::vector<SelectorItem>& items, int 
 {
     // Filling must not be taken for the user's choice.
     const QSignalBlocker block(combo);
-    combo->clear();
+    QStringList texts;
     for (const SelectorItem& item : items)
-        combo->addItem(QString::fromStdString(item.text));
+        texts << QString::fromStdString(item.text);
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    if (shown != texts) {
+        combo->clear();
+        combo->addItems(texts);
+    }
     combo->setCurrentIndex(chosen);
+}
+
+// The rows a list was last filled with, kept on the list: a list filled again loses its
+// place, so it is filled only when its rows change.
+constexpr const char* kRowsProperty = "shownRows";
+
+QString RowsKey(const std::vector<Results::ShownRow>& rows)
+{
+    QStringList key;
+    for (const Results::ShownRow& row : rows)
+        key << QStringLiteral("%1 %2 %3")
+                   .arg(QString::fromStdString(row.text))
+                   .arg(row.points)
+                   .arg(row.found);
+    return key.join(QLatin1Char('\n'));
 }
 
 void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int selectedRow)
 {
     // Filling and selecting mirror the core; they are no choice of the user's.
     const QSignalBlocker block(list);
+    const QString key = RowsKey(rows);
+    if (list->property(kRowsProperty).toString() == key && list->count() == int(rows.size())) {
+        if (SelectedRow(list) != selectedRow) {
+            list->clearSelection();
+            if (selectedRow >= 0 && selectedRow < list->count())
+                list->setCurrentRow(selectedRow);
+        }
+        return;
+    }
+    list->setProperty(kRowsProperty, key);
     list->clear();
     QFont bold = list->font();
     bold.setBold(true);
@@ -147,44 +178,44 @@ void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int
 
 } // namespace
 
-ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
+    : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("Results"));
     setWindowTitle(QStringLiteral("Lettro Results"));
     setModal(true);
 
-    const int listTop = 56;
-    const int listHeight = 250;
-    UserWordsLabel =
-        MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"), QRect(12, 8, 180, 20));
+    UserWordsLabel = MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"));
     UserWordsCombo = new QComboBox(this);
     UserWordsCombo->setObjectName(QStringLiteral("UserWordsCombo"));
-    UserWordsCombo->setGeometry(12, 28, 180, 24);
-    UserWords = MakeList(this, QStringLiteral("UserWords"), QRect(12, listTop, 180, listHeight));
+    UserWords = MakeList(this, QStringLiteral("UserWords"));
 
-    DictWordsLabel = MakeLabel(this, QStringLiteral("DictWordsLabel"), tr("Lettro's Words"),
-                               QRect(204, 8, 180, 20));
+    DictWordsLabel = MakeLabel(this, QStringLiteral("DictWordsLabel"), tr("Lettro's Words"));
     DictWordsCombo = new QComboBox(this);
     DictWordsCombo->setObjectName(QStringLiteral("DictWordsCombo"));
-    DictWordsCombo->setGeometry(204, 28, 180, 24);
-    DictWords = MakeList(this, QStringLiteral("DictWords"), QRect(204, listTop, 180, listHeight));
-    ScoreList = MakeList(this, QStringLiteral("ScoreList"), QRect(204, listTop, 180, listHeight));
+    DictWords = MakeList(this, QStringLiteral("DictWords"));
+    ScoreList = MakeList(this, QStringLiteral("ScoreList"));
     ScoreList->setSelectionMode(QAbstractItemView::NoSelection);
     ScoreList->hide();
 
+    // The small board keeps its size; the lists take what the window has besides.
     const int cubeSize = 40;
-    const int boardLeft = 400;
+    auto* boardArea = new QWidget(this);
+    boardArea->setFixedSize(4 * cubeSize, 4 * cubeSize);
+    auto* board = new QGridLayout(boardArea);
+    board->setContentsMargins(0, 0, 0, 0);
+    board->setSpacing(0);
     for (int i = 0; i < 16; ++i) {
-        auto* cube = new QLabel(this);
+        auto* cube = new QLabel(boardArea);
         cube->setObjectName(QStringLiteral("ResultCubes%1").arg(i));
         cube->setFont(Courier(16));
         cube->setAlignment(Qt::AlignCenter);
         cube->setFrameShape(QFrame::Box);
         cube->setAutoFillBackground(true);
-        cube->setGeometry(boardLeft + (i % 4) * cubeSize, listTop + (i / 4) * cubeSize, cubeSize,
-                          cubeSize);
+        cube->setFixedSize(cubeSize, cubeSize);
         SetCubeColour(cube, kOffPath);
         ResultCubes[static_cast<std::size_t>(i)] = cube;
+        board->addWidget(cube, i / 4, i % 4);
         // The step numbers sit in the cube's top left corner, clear of its letter.
         auto* steps = new QLabel(cube);
         steps->setObjectName(QStringLiteral("PathSteps%1").arg(i));
@@ -198,84 +229,113 @@ ResultsWindow::ResultsWindow(App& app, QWidget* parent) : QDialog(parent), m_app
         PathSteps[static_cast<std::size_t>(i)] = steps;
     }
 
-    const int textTop = listTop + 4 * cubeSize + 16;
-    WordsLabel =
-        MakeLabel(this, QStringLiteral("WordsLabel"), {}, QRect(boardLeft, textTop, 260, 22));
-    ScoreLabel =
-        MakeLabel(this, QStringLiteral("ScoreLabel"), {}, QRect(boardLeft, textTop + 24, 260, 22));
-    BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"), {},
-                              QRect(boardLeft, textTop + 48, 260, 22));
+    WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"));
+    ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"));
+    BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"));
+    auto* side = new QVBoxLayout;
+    side->addWidget(boardArea);
+    side->addSpacing(16);
+    for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel}) {
+        line->setMinimumWidth(260);
+        side->addWidget(line);
+    }
+    side->addStretch();
 
-    const int buttonTop = listTop + listHeight + 10;
     AddToDict = new QPushButton(tr("Add to Dictionary"), this);
     AddToDict->setObjectName(QStringLiteral("AddToDict"));
-    AddToDict->setGeometry(12, buttonTop, 180, 30);
     AddToDict->setAutoDefault(false);
     RemoveFromDict = new QPushButton(tr("Remove from Dictionary"), this);
     RemoveFromDict->setObjectName(QStringLiteral("RemoveFromDict"));
-    RemoveFromDict->setGeometry(204, buttonTop, 180, 30);
     RemoveFromDict->setAutoDefault(false);
     ResultsOK = new QPushButton(tr("OK"), this);
     ResultsOK->setObjectName(QStringLiteral("ResultsOK"));
-    ResultsOK->setGeometry(boardLeft + 4 * cubeSize - 100, buttonTop, 100, 30);
+    ResultsOK->setMinimumWidth(100);
     ResultsOK->setDefault(true);
 
-    setFixedSize(boardLeft + 4 * cubeSize + 110, buttonTop + 42);
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(UserWordsLabel, 0, 0);
+    grid->addWidget(UserWordsCombo, 1, 0);
+    grid->addWidget(UserWords, 2, 0);
+    grid->addWidget(AddToDict, 3, 0);
+    grid->addWidget(DictWordsLabel, 0, 1);
+    grid->addWidget(DictWordsCombo, 1, 1);
+    grid->addWidget(DictWords, 2, 1);
+    grid->addWidget(ScoreList, 2, 1); // one of the two is shown
+    grid->addWidget(RemoveFromDict, 3, 1);
+    grid->addLayout(side, 2, 2);
+    grid->addWidget(ResultsOK, 3, 2, Qt::AlignRight);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    // A hidden correction button keeps its row.
+    for (QPushButton* button : {AddToDict, RemoveFromDict}) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
 
     using Results::Selector;
     for (const Selector selector : {Selector::User, Selector::Dict}) {
         const bool user = selector == Selector::User;
         connect(user ? UserWordsCombo : DictWordsCombo, &QComboBox::currentIndexChanged, this,
                 [this, selector](int item) {
-                    Results::ChooseItem(m_app, selector, item);
-                    showLists();
-                    showPath();
+                    m_runner.run([=, this] { Results::ChooseItem(m_program, selector, item); });
                 });
         // A click shows the word's path even when it was already selected (the other
         // list's word may be showing); keys that move the selection move the path too.
         QListWidget* list = user ? UserWords : DictWords;
         const auto selected = [this, list, selector] {
-            Results::SelectRow(m_app, selector, SelectedRow(list));
-            showPath();
+            const int row = SelectedRow(list);
+            m_runner.run([=, this] { Results::SelectRow(m_program, selector, row); });
         };
         connect(list, &QListWidget::itemClicked, this, selected);
         connect(list, &QListWidget::itemSelectionChanged, this, selected);
     }
     connect(AddToDict, &QPushButton::clicked, this, [this] {
-        Results::AddToDict(m_app, SelectedRow(UserWords));
-        refresh();
+        const int row = SelectedRow(UserWords);
+        m_runner.run([this, row] { Results::AddToDict(m_program, row); });
     });
     connect(RemoveFromDict, &QPushButton::clicked, this, [this] {
-        Results::RemoveFromDict(m_app, SelectedRow(DictWords));
-        refresh();
+        const int row = SelectedRow(DictWords);
+        m_runner.run([this, row] { Results::RemoveFromDict(m_program, row); });
     });
-    connect(ResultsOK, &QPushButton::clicked, this, [this] { Common::CloseResults(m_app); });
-}
-
-ResultsWindow::~ResultsWindow()
-{
-    if (m_app.resultsWindow == this)
-        m_app.resultsWindow = nullptr;
+    connect(ResultsOK, &QPushButton::clicked, this, [this] { closeResults(false); });
 }
 
 void ResultsWindow::reject()
 {
-    Common::ResultsWindowClosed(m_app);
+    closeResults(true);
 }
 
-void ResultsWindow::refresh()
+void ResultsWindow::closeResults(bool always)
 {
+    m_runner.run([this, always] {
+        if (always)
+            Results::ResultsWindowClosed(m_program);
+        else if (!Results::CloseResults(m_program))
+            return;
+        // Network play gives the main window back from its lobby.
+        if (IsNetworkGame(m_program))
+            Network::ReturnToLobby(m_program);
+    });
+}
+
+void ResultsWindow::sync()
+{
+    if (!m_program.results.Open && isVisible())
+        hide();
     using Results::Selector;
-    FillSelector(UserWordsCombo, Results::SelectorItems(m_app, Selector::User),
-                 Results::ChosenItem(m_app, Selector::User));
-    FillSelector(DictWordsCombo, Results::SelectorItems(m_app, Selector::Dict),
-                 Results::ChosenItem(m_app, Selector::Dict));
+    FillSelector(UserWordsCombo, Results::SelectorItems(m_program, Selector::User),
+                 Results::ChosenItem(m_program, Selector::User));
+    FillSelector(DictWordsCombo, Results::SelectorItems(m_program, Selector::Dict),
+                 Results::ChosenItem(m_program, Selector::Dict));
     showLists();
-    WordsLabel->setText(QString::fromStdString(m_app.results.Words));
-    ScoreLabel->setText(QString::fromStdString(m_app.results.Score));
-    BadWordsLabel->setText(QString::fromStdString(m_app.results.BadWords));
+    WordsLabel->setText(QString::fromStdString(m_program.results.Words));
+    ScoreLabel->setText(QString::fromStdString(m_program.results.Score));
+    BadWordsLabel->setText(QString::fromStdString(m_program.results.BadWords));
     for (int i = 0; i < 16; ++i) {
-        const std::string& face = m_app.board.BoardGrid[Index(i / 4)][Index(i % 4)];
+        const std::string& face = m_program.board.BoardGrid[Index(i / 4)][Index(i % 4)];
         ResultCubes[Index(i)]->setText(face == "qu" ? QStringLiteral("Qu")
                                                     : QString::fromStdString(face).toUpper());
     }
@@ -285,22 +345,23 @@ void ResultsWindow::refresh()
 void ResultsWindow::showLists()
 {
     using Results::Selector;
-    const bool corrections = Results::CorrectionsShown(m_app);
-    AddToDict->setVisible(Results::AddToDictShown(m_app));
+    const bool corrections = Results::CorrectionsShown(m_program);
+    AddToDict->setVisible(Results::AddToDictShown(m_program));
     RemoveFromDict->setVisible(corrections);
     UserWordsLabel->setVisible(corrections);
     DictWordsLabel->setVisible(corrections);
-    if (!m_app.results.Open) {
-        UserWords->clear();
-        DictWords->clear();
-        ScoreList->clear();
+    if (!m_program.results.Open) {
+        for (QListWidget* list : {UserWords, DictWords, ScoreList}) {
+            list->clear();
+            list->setProperty(kRowsProperty, QString());
+        }
         return;
     }
-    FillList(UserWords, Results::ShownRows(m_app, Selector::User),
-             Results::SelectedRow(m_app, Selector::User));
-    const bool table = Results::ShowsScoreTable(m_app);
-    FillList(table ? ScoreList : DictWords, Results::ShownRows(m_app, Selector::Dict),
-             Results::SelectedRow(m_app, Selector::Dict));
+    FillList(UserWords, Results::ShownRows(m_program, Selector::User),
+             Results::SelectedRow(m_program, Selector::User));
+    const bool table = Results::ShowsScoreTable(m_program);
+    FillList(table ? ScoreList : DictWords, Results::ShownRows(m_program, Selector::Dict),
+             Results::SelectedRow(m_program, Selector::Dict));
     ScoreList->setVisible(table);
     DictWords->setVisible(!table);
 }
@@ -309,58 +370,7 @@ void ResultsWindow::showPath()
 {
     for (int i = 0; i < 16; ++i) {
         SetCubeColour(ResultCubes[Index(i)],
-                      m_app.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
-        PathSteps[Index(i)]->setText(StepsOn(m_app.results.PathOrder, i));
+                      m_program.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
+        PathSteps[Index(i)]->setText(StepsOn(m_program.results.PathOrder, i));
     }
 }
-
-namespace Common {
-
-namespace {
-
-// The window is emptied and the main window given back, whichever way it was closed.
-void CloseAndReturn(App& app)
-{
-    ResultsWindow& r = ResultsWindowFor(app);
-    r.hide();
-    r.refresh();
-    if (!IsNetworkGame(app)) {
-        ReturnToMainWindow(app);
-        // A game that entered its high-score table shows it now.
-        ShowHighScoresWhenOpen(app);
-        return;
-    }
-    // The main window, disabled for the results, is network play's to give back.
-    app.mainHeldByNetwork = true;
-    RunNetworkCall(app, [&app] { Network::ReturnToLobby(app); });
-}
-
-} // namespace
-
-ResultsWindow& ResultsWindowFor(App& app)
-{
-    if (!app.resultsWindow) {
-        app.resultsWindow = new ResultsWindow(app, app.main);
-        WindowPlace::Remember(app, *app.resultsWindow, QStringLiteral("Results"));
-    }
-    return *app.resultsWindow;
-}
-
-void PrepareResultsWindow(App& app)
-{
-    ResultsWindowFor(app).refresh();
-}
-
-void CloseResults(App& app)
-{
-    if (Results::CloseResults(app))
-        CloseAndReturn(app);
-}
-
-void ResultsWindowClosed(App& app)
-{
-    Results::ResultsWindowClosed(app);
-    CloseAndReturn(app);
-}
-
-} // namespace Common

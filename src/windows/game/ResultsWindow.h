@@ -12,14 +12,33 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-struct App;
+class Runner;
+struct Program;
 
-// Mirrors program.results; every handler is one call into Results and a refresh.
+// Mirrors program.results; every handler is one core call.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ResultsWindow(App& app, QWidget* parent = nullptr);
-    ~ResultsWindow() override;
+    ResultsWindow(Program& program, Runner& runner, QWidget* parent = nullptr);
+
+    // Shows program.results: selectors, lists and their selections, texts, buttons, the
+    // small board and its path; hides the window once the core has closed the results.
+    void sync();
+
+protected:
+    // The frame's close box and Escape: always closes, so the main window is never left
+    // disabled.
+    void reject() override;
+
+private:
+    // OK is ignored within the first second; `always` closes at once.
+    void closeResults(bool always);
+    // The buttons and titles that go with the chosen lists, and the lists.
+    void showLists();
+    void showPath();
+
+    Program& m_program;
+    Runner& m_runner;
 
     QLabel* UserWordsLabel = nullptr;
     QComboBox* UserWordsCombo = nullptr;
@@ -37,33 +56,4 @@ public:
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* ResultsOK = nullptr;
-
-    // Shows program.results: selectors, lists and their selections, texts, buttons, the
-    // small board and its path.
-    void refresh();
-
-protected:
-    // The frame's close box and Escape.
-    void reject() override;
-
-private:
-    // The buttons and titles that go with the chosen lists, and the lists.
-    void showLists();
-    void showPath();
-
-    App& m_app;
 };
-
-namespace Common {
-
-// The results window, made on first use as a child of the main window.
-ResultsWindow& ResultsWindowFor(App& app);
-
-// Makes the window mirror program.results (prepared for the game just evaluated).
-void PrepareResultsWindow(App& app);
-// OK: ignored within the first second, then gives the main window back.
-void CloseResults(App& app);
-// Closing by the frame: always closes, so the main window is never left disabled.
-void ResultsWindowClosed(App& app);
-
-} // namespace Common

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowPlace.h"
 
-#include "windows/game/App.h"
-#include "windows/game/MainWindow.h"
+#include "core/game/Program.h"
 
 #include "engine/Settings.h"
 
@@ -66,13 +65,13 @@ QList<QRect> FreeScreenAreas()
 
 // Moves a window to the middle of the main window, its top left kept on the screen so
 // that its title bar can always be reached.
-void CentreOverMain(const App& app, QWidget& window)
+void CentreOverMain(const QWidget* main, QWidget& window)
 {
-    if (!app.main || app.main == &window)
+    if (!main || main == &window)
         return;
     QRect place = window.geometry();
-    place.moveCenter(app.main->geometry().center());
-    if (const QScreen* screen = app.main->screen()) {
+    place.moveCenter(main->geometry().center());
+    if (const QScreen* screen = main->screen()) {
         const QRect desk = screen->availableGeometry();
         place.moveTo(std::max(place.left(), desk.left()), std::max(place.top(), desk.top()));
     }
@@ -82,8 +81,8 @@ void CentreOverMain(const App& app, QWidget& window)
 // Watches one window's showing and hiding.
 class Placer : public QObject {
 public:
-    Placer(App& app, QWidget& window, const QString& name)
-        : QObject(&window), m_app(app), m_window(window), m_name(name)
+    Placer(const Program& program, QWidget& window, const QString& name, const QWidget* main)
+        : QObject(&window), m_program(program), m_window(window), m_name(name), m_main(main)
     {
         window.installEventFilter(this);
     }
@@ -96,7 +95,7 @@ protected:
         if (watched == &m_window && event->type() == QEvent::Show && !m_placed) {
             m_placed = true;
             if (!restore())
-                CentreOverMain(m_app, m_window);
+                CentreOverMain(m_main, m_window);
         } else if (watched == &m_window && event->type() == QEvent::Hide) {
             store();
         }
@@ -106,10 +105,10 @@ protected:
 private:
     bool restore()
     {
-        if (!m_app.settings)
+        if (!m_program.settings)
             return false;
         const std::optional<std::string> text =
-            m_app.settings->cGetRegValue(kPlacesKey, m_name.toStdString(), 64);
+            m_program.settings->cGetRegValue(kPlacesKey, m_name.toStdString(), 64);
         const std::optional<StoredPlace> stored =
             text ? ParsePlace(QString::fromStdString(*text), FreeScreenAreas()) : std::nullopt;
         if (!stored)
@@ -123,27 +122,28 @@ private:
 
     void store()
     {
-        if (!m_app.settings || !m_placed)
+        if (!m_program.settings || !m_placed)
             return;
         const bool maximised = m_window.isMaximized();
         const QRect place = maximised || m_window.isMinimized() ? m_window.normalGeometry()
                                                                 : m_window.geometry();
         if (place.isValid())
-            m_app.settings->cSetRegValue(kPlacesKey, m_name.toStdString(),
-                                         PlaceText({place, maximised}).toStdString());
+            m_program.settings->cSetRegValue(kPlacesKey, m_name.toStdString(),
+                                             PlaceText({place, maximised}).toStdString());
     }
 
-    App& m_app;
+    const Program& m_program;
     QWidget& m_window;
     QString m_name;
+    const QWidget* m_main;
     bool m_placed = false;
 };
 
 } // namespace
 
-void Remember(App& app, QWidget& window, const QString& name)
+void Remember(const Program& program, QWidget& window, const QString& name, const QWidget* main)
 {
-    new Placer(app, window, name);
+    new Placer(program, window, name, main);
 }
 
 } // namespace WindowPlace

@@ -10,7 +10,7 @@
 #include <optional>
 
 class QWidget;
-struct App;
+struct Program;
 
 namespace WindowPlace {
 
@@ -31,8 +31,8 @@ QString PlaceText(const StoredPlace& stored);
 std::optional<StoredPlace> ParsePlace(const QString& text, const QList<QRect>& screens);
 
 // Places `window` when it is first shown: where it was last stored under `name`, or else
-// centred over the main window (the main window itself keeps the desktop's choice).
+// centred over `main` (the main window itself, given none, keeps the desktop's choice).
 // Each hiding stores the place again; leaving the game hides every window.
-void Remember(App& app, QWidget& window, const QString& name);
+void Remember(const Program& program, QWidget& window, const QString& name, const QWidget* main);
 
 } // namespace WindowPlace

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NetworkDialog.h"
 
+#include "core/game/Program.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
-#include "windows/game/App.h"
+#include "windows/game/Runner.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -80,15 +82,39 @@ void Fill(QComboBox* combo, const std::vector<std::string>& items, int index)
     combo->setCurrentIndex(index);
 }
 
-// A list box tall enough for `rows` rows.
-void FitRows(QListWidget* list, int rows)
+// A list box tall enough for `rows` whole rows and wide enough for its longest item
+// beside a scroll bar.
+void Fit(QListWidget* list, int rows)
 {
-    list->setFixedHeight(rows * list->fontMetrics().height() + 2 * list->frameWidth() + 6);
+    const int row = list->count() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    list->setFixedHeight(rows * row + 2 * list->frameWidth());
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+    list->setMinimumWidth(widest + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 16);
+}
+
+// A label above a list box, its mnemonic taking the focus to the list.
+QVBoxLayout* Labelled(const QString& text, QListWidget* list, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(list->objectName() + QStringLiteral("Label"));
+    label->setBuddy(list);
+    auto* column = new QVBoxLayout;
+    column->addWidget(label);
+    column->addWidget(list);
+    column->addStretch();
+    return column;
 }
 
 } // namespace
 
-NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+NetworkDialog::NetworkDialog(Program& program, Runner& runner,
+                             const std::function<void(const QStringList&)>& startComputerPlayer,
+                             QWidget* parent)
+    : QDialog(parent), m_program(program), m_runner(runner),
+      m_startComputerPlayer(startComputerPlayer)
 {
     setObjectName(QStringLiteral("NetworkDialog"));
     setWindowTitle(QStringLiteral("Lettro Networking"));
@@ -123,30 +149,31 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
 
     GameType = new QListWidget(this);
     GameType->setObjectName(QStringLiteral("GameType"));
-    FitRows(GameType, 2);
     GameTime = new QListWidget(this);
     GameTime->setObjectName(QStringLiteral("GameTime"));
-    FitRows(GameTime, 4);
-    RepeatLetters = new QCheckBox(QStringLiteral("Repeat Letters"), this);
+    RepeatLetters = new QCheckBox(QStringLiteral("&Repeat Letters"), this);
     RepeatLetters->setObjectName(QStringLiteral("RepeatLetters"));
-    MinWordsLabel = new QLabel(QStringLiteral("Min Word Size"), this);
+    MinWordsLabel = new QLabel(QStringLiteral("&Min Word Size"), this);
     MinWordsLabel->setObjectName(QStringLiteral("MinWordsLabel"));
     MinWordSizeCombo = new QComboBox(this);
     MinWordSizeCombo->setObjectName(QStringLiteral("MinWordSizeCombo"));
-    NumWordsLabel = new QLabel(QStringLiteral("Words"), this);
+    NumWordsLabel = new QLabel(QStringLiteral("&Words"), this);
     NumWordsLabel->setObjectName(QStringLiteral("NumWordsLabel"));
     NumWordsCombo = new QComboBox(this);
     NumWordsCombo->setObjectName(QStringLiteral("NumWordsCombo"));
+    MinWordsLabel->setBuddy(MinWordSizeCombo);
+    NumWordsLabel->setBuddy(NumWordsCombo);
 
-    Connect = Button("Connect", QStringLiteral("Connect..."), this);
-    StartGame = Button("StartGame", QStringLiteral("Start Game"), this);
-    BootPlayer = Button("BootPlayer", QStringLiteral("Boot Player"), this);
-    Quit = Button("Quit", QStringLiteral("Quit"), this);
-    AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("Add Computer Player"), this);
+    Connect = Button("Connect", QStringLiteral("&Connect..."), this);
+    StartGame = Button("StartGame", QStringLiteral("&Start Game"), this);
+    BootPlayer = Button("BootPlayer", QStringLiteral("&Boot Player"), this);
+    Quit = Button("Quit", QStringLiteral("&Quit"), this);
+    AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("&Add Computer Player"), this);
     ComputerStrength = new QComboBox(this);
     ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
-    ComputerStrength->addItems({QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard")});
-    ComputerStrength->setCurrentIndex(1);
+    for (const Network::ComputerStrength& strength : Network::kComputerStrengths)
+        ComputerStrength->addItem(QString::fromLatin1(strength.name));
+    ComputerStrength->setCurrentIndex(Network::kDefaultComputerStrength);
 
     auto* sizes = new QGridLayout;
     sizes->addWidget(RepeatLetters, 0, 0, 1, 2);
@@ -155,8 +182,8 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     sizes->addWidget(NumWordsLabel, 2, 0);
     sizes->addWidget(NumWordsCombo, 2, 1);
     auto* settings = new QHBoxLayout;
-    settings->addWidget(GameType, 0, Qt::AlignTop);
-    settings->addWidget(GameTime, 0, Qt::AlignTop);
+    settings->addLayout(Labelled(QStringLiteral("Game &Type"), GameType, this));
+    settings->addLayout(Labelled(QStringLiteral("Game T&ime"), GameTime, this));
     settings->addLayout(sizes);
     settings->addStretch();
     auto* buttons = new QHBoxLayout;
@@ -179,80 +206,83 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
 
     connect(PollTimer, &QTimer::timeout, this, [this] {
         // A message box of an earlier call is still open: its tick comes later.
-        if (m_app.networkCallDepth == 0)
-            run([this] { Network::PollNetwork(m_app); });
+        if (!m_runner.busy())
+            m_runner.run([this] { Network::PollNetwork(m_program); });
     });
     // Messages are taken as they come, not only on the tick, so that a hand-over between
     // machines is not a tick per message slower.
-    if (m_app.transport)
-        m_app.transport->setArrivalNotice([this] {
-            if (m_app.networkCallDepth == 0)
-                run([this] { Network::ReceiveNetwork(m_app); });
+    if (m_program.transport)
+        m_program.transport->setArrivalNotice([this] {
+            if (!m_runner.busy())
+                m_runner.run([this] { Network::ReceiveNetwork(m_program); });
         });
     connect(Connect, &QPushButton::clicked, this,
-            [this] { run([this] { Network::ConnectClick(m_app, false); }); });
+            [this] { m_runner.run([this] { Network::ConnectClick(m_program, false); }); });
     connect(StartGame, &QPushButton::clicked, this,
-            [this] { run([this] { Network::StartHostedGame(m_app); }); });
+            [this] { m_runner.run([this] { Network::StartHostedGame(m_program); }); });
     connect(BootPlayer, &QPushButton::clicked, this,
-            [this] { run([this] { Network::BootPlayer(m_app); }); });
+            [this] { m_runner.run([this] { Network::BootPlayer(m_program); }); });
     connect(AddComputerPlayer, &QPushButton::clicked, this, [this] {
-        static constexpr int kStrengths[] = {20, 55, 90};
+        const int chosen = std::clamp(ComputerStrength->currentIndex(), 0,
+                                      int(Network::kComputerStrengths.size()) - 1);
         const auto arguments = Network::ComputerPlayerArguments(
-            m_app, kStrengths[std::clamp(ComputerStrength->currentIndex(), 0, 2)]);
+            m_program, Network::kComputerStrengths[std::size_t(chosen)].strength);
         QStringList list;
         for (const std::string& a : arguments)
             list << QString::fromStdString(a);
-        if (!list.isEmpty() && m_app.startComputerPlayer)
-            m_app.startComputerPlayer(list);
+        if (!list.isEmpty() && m_startComputerPlayer)
+            m_startComputerPlayer(list);
     });
     connect(Quit, &QPushButton::clicked, this,
-            [this] { run([this] { Network::LeaveNetworkGame(m_app); }); });
-    connect(PlayerTable, &QTableWidget::cellClicked, this,
-            [this](int row) { run([this, row] { Network::PlayerTableClick(m_app, row); }); });
+            [this] { m_runner.run([this] { Network::LeaveNetworkGame(m_program); }); });
+    connect(PlayerTable, &QTableWidget::cellClicked, this, [this](int row) {
+        m_runner.run([this, row] { Network::PlayerTableClick(m_program, row); });
+    });
 
     connect(GameType, &QListWidget::currentRowChanged, this, [this](int row) {
-        run([this, row] { NetworkSettings::GameTypeClick(m_app, row); });
+        m_runner.run([this, row] { NetworkSettings::GameTypeClick(m_program, row); });
     });
     connect(GameTime, &QListWidget::currentTextChanged, this, [this](const QString& item) {
-        run([this, item] { NetworkSettings::GameTimeClick(m_app, item.toStdString()); });
+        m_runner.run(
+            [this, item] { NetworkSettings::GameTimeClick(m_program, item.toStdString()); });
     });
     connect(RepeatLetters, &QCheckBox::clicked, this, [this](bool checked) {
-        run([this, checked] { NetworkSettings::RepeatLettersClick(m_app, checked); });
+        m_runner.run([this, checked] { NetworkSettings::RepeatLettersClick(m_program, checked); });
     });
     connect(MinWordSizeCombo, &QComboBox::textActivated, this, [this](const QString& item) {
-        run([this, item] { NetworkSettings::MinWordSizeClick(m_app, item.toStdString()); });
+        m_runner.run(
+            [this, item] { NetworkSettings::MinWordSizeClick(m_program, item.toStdString()); });
     });
     connect(NumWordsCombo, &QComboBox::textActivated, this, [this](const QString& item) {
-        run([this, item] { NetworkSettings::NumWordsClick(m_app, item.toStdString()); });
+        m_runner.run(
+            [this, item] { NetworkSettings::NumWordsClick(m_program, item.toStdString()); });
     });
 }
 
 NetworkDialog::~NetworkDialog()
 {
-    if (m_app.networkDialog == this)
-        m_app.networkDialog = nullptr;
-    if (m_app.transport)
-        m_app.transport->setArrivalNotice({});
+    if (m_program.transport)
+        m_program.transport->setArrivalNotice({});
 }
 
-void NetworkDialog::run(const std::function<void()>& call)
+void NetworkDialog::stop()
 {
-    RunNetworkCall(m_app, call);
+    PollTimer->stop();
 }
 
 void NetworkDialog::closeEvent(QCloseEvent* event)
 {
-    if (m_app.exiting) {
+    if (m_runner.exiting()) {
         event->accept();
         return;
     }
     event->ignore();
-    run([this] { Network::LeaveNetworkGame(m_app); });
+    m_runner.run([this] { Network::LeaveNetworkGame(m_program); });
 }
 
 void NetworkDialog::sync()
 {
-    const LobbyState& w = m_app.network.Window;
+    const LobbyState& w = m_program.network.Window;
     if (w.PollTimerOn && !PollTimer->isActive())
         PollTimer->start();
     else if (!w.PollTimerOn && PollTimer->isActive())
@@ -263,7 +293,7 @@ void NetworkDialog::sync()
     StartGame->setVisible(w.StartGameShown);
     BootPlayer->setVisible(w.BootPlayerShown);
     Quit->setEnabled(w.QuitEnabled);
-    const bool botsWelcome = !Network::ComputerPlayerArguments(m_app, 0).empty();
+    const bool botsWelcome = !Network::ComputerPlayerArguments(m_program, 0).empty();
     AddComputerPlayer->setVisible(botsWelcome);
     ComputerStrength->setVisible(botsWelcome);
     StartGame->setDefault(w.StartGameDefault);
@@ -287,7 +317,7 @@ void NetworkDialog::sync()
 
 void NetworkDialog::syncTable()
 {
-    const auto& players = m_app.network.Players;
+    const auto& players = m_program.network.Players;
     const int rows = static_cast<int>(players.size()) + 1;
     if (PlayerTable->rowCount() != rows)
         PlayerTable->setRowCount(rows);
@@ -307,7 +337,7 @@ void NetworkDialog::syncTable()
                 cell->setText(Text(*texts[static_cast<std::size_t>(column - 1)]));
         }
         QBrush marker;
-        switch (Network::MarkerOf(m_app, row - 1)) {
+        switch (Network::MarkerOf(m_program, row - 1)) {
         case Marker::Connected: marker = QColor(0, 255, 0); break;
         case Marker::NotConnected: marker = QColor(255, 0, 0); break;
         case Marker::Plain: break;
@@ -316,7 +346,7 @@ void NetworkDialog::syncTable()
                                            marker.style() == Qt::NoBrush ? QVariant() : marker);
         // An empty colour would draw the text invisible: the plain cell has none at all.
         QTableWidgetItem* name = PlayerTable->item(row, 1);
-        const bool chosen = row - 1 == m_app.network.Window.BootSelectedRow;
+        const bool chosen = row - 1 == m_program.network.Window.BootSelectedRow;
         name->setData(Qt::BackgroundRole,
                       chosen ? QVariant(QBrush(palette.color(QPalette::Text))) : QVariant());
         name->setData(Qt::ForegroundRole,
@@ -326,9 +356,11 @@ void NetworkDialog::syncTable()
 
 void NetworkDialog::syncSettings()
 {
-    const LobbySettings& s = m_app.network.Lobby;
+    const LobbySettings& s = m_program.network.Lobby;
     Fill(GameType, s.GameTypeItems, s.GameTypeIndex);
     Fill(GameTime, s.TimeItems, s.TimeIndex);
+    Fit(GameType, 2);
+    Fit(GameTime, 4);
     Fill(MinWordSizeCombo, s.MinWordSizeItems, s.MinWordSizeIndex);
     Fill(NumWordsCombo, s.NumWordsItems, s.NumWordsIndex);
     RepeatLetters->setChecked(s.RepeatLetters);
@@ -340,4 +372,10 @@ void NetworkDialog::syncSettings()
     }
     GameTime->setVisible(s.Shown && s.TimeShown);
     GameTime->setEnabled(s.Editable);
+    // Each list's label goes with it.
+    for (QListWidget* list : {GameType, GameTime})
+        if (auto* label = findChild<QLabel*>(list->objectName() + QStringLiteral("Label"))) {
+            label->setVisible(list->isVisibleTo(this));
+            label->setEnabled(list->isEnabled());
+        }
 }

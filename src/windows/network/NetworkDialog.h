@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,13 +15,37 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTimer;
-struct App;
+class Runner;
+struct Program;
 
 class NetworkDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit NetworkDialog(App& app, QWidget* parent = nullptr);
+    // `startComputerPlayer` starts a computer player with the given arguments.
+    NetworkDialog(Program& program, Runner& runner,
+                  const std::function<void(const QStringList&)>& startComputerPlayer,
+                  QWidget* parent = nullptr);
     ~NetworkDialog() override;
+
+    // Shows program.network's lobby: visibility, buttons, status, table, settings, timer.
+    void sync();
+    // Leaving: no more polls.
+    void stop();
+
+protected:
+    // The frame's close box leaves network play; the window itself stays, and the core
+    // hides it once the others have been told.
+    void closeEvent(QCloseEvent* event) override;
+    // Escape would hide the lobby behind the core's back.
+    void reject() override {}
+
+private:
+    void syncTable();
+    void syncSettings();
+
+    Program& m_program;
+    Runner& m_runner;
+    const std::function<void(const QStringList&)>& m_startComputerPlayer;
 
     QTableWidget* PlayerTable = nullptr; // row 0 holds the headings
     QLabel* Status = nullptr;
@@ -38,22 +63,4 @@ public:
     QLabel* NumWordsLabel = nullptr;
     QComboBox* NumWordsCombo = nullptr;
     QTimer* PollTimer = nullptr;
-
-    // Shows program.network's lobby: visibility, buttons, status, table, settings, timer.
-    void sync();
-
-protected:
-    // The frame's close box leaves network play; the window itself stays, and the core
-    // hides it once the others have been told.
-    void closeEvent(QCloseEvent* event) override;
-    // Escape would hide the lobby behind the core's back.
-    void reject() override {}
-
-private:
-    // Runs one core call, then every network window shows the new state.
-    void run(const std::function<void()>& call);
-    void syncTable();
-    void syncSettings();
-
-    App& m_app;
 };

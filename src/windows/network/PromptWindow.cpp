@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PromptWindow.h"
 
+#include "core/game/Program.h"
 #include "core/network/NetworkGame.h"
-#include "windows/game/App.h"
+#include "windows/game/Runner.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -12,7 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-PromptWindow::PromptWindow(App& app, QWidget* parent) : QDialog(parent), m_app(app)
+PromptWindow::PromptWindow(Program& program, Runner& runner, QWidget* parent)
+    : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("PromptWindow"));
     setWindowTitle(QStringLiteral("Lettro"));
@@ -55,12 +57,6 @@ PromptWindow::PromptWindow(App& app, QWidget* parent) : QDialog(parent), m_app(a
     connect(Option2, &QRadioButton::clicked, this, [this] { selectOption(2); });
 }
 
-PromptWindow::~PromptWindow()
-{
-    if (m_app.promptWindow == this)
-        m_app.promptWindow = nullptr;
-}
-
 void PromptWindow::reject()
 {
     cancel();
@@ -68,7 +64,7 @@ void PromptWindow::reject()
 
 void PromptWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_app.exiting) {
+    if (m_runner.exiting()) {
         event->accept();
         return;
     }
@@ -79,27 +75,26 @@ void PromptWindow::closeEvent(QCloseEvent* event)
 
 void PromptWindow::ok()
 {
-    PromptWindowState& prompt = m_app.network.Prompt;
-    prompt.Text = Text->text().toStdString();
+    Network::PromptAnswer answer{Text->text().toStdString()};
     if (Option1->isChecked() != Option2->isChecked())
-        prompt.SelectedOption = Option1->isChecked() ? 1 : 2;
-    RunNetworkCall(m_app, [this] { Network::PromptClosed(m_app, true); });
+        answer.option = Option1->isChecked() ? 1 : 2;
+    m_runner.run([this, &answer] { Network::PromptClosed(m_program, answer); });
 }
 
 void PromptWindow::cancel()
 {
-    RunNetworkCall(m_app, [this] { Network::PromptClosed(m_app, false); });
+    m_runner.run([this] { Network::PromptClosed(m_program, std::nullopt); });
 }
 
 void PromptWindow::selectOption(int option)
 {
     Text->setFocus();
-    RunNetworkCall(m_app, [this, option] { Network::SelectPromptOption(m_app, option); });
+    m_runner.run([this, option] { Network::SelectPromptOption(m_program, option); });
 }
 
 void PromptWindow::sync()
 {
-    const PromptWindowState& prompt = m_app.network.Prompt;
+    const PromptWindowState& prompt = m_program.network.Prompt;
     if (!prompt.Shown) {
         if (isVisible())
             hide();

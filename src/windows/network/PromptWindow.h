@@ -11,20 +11,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-struct App;
+class Runner;
+struct Program;
 
 class PromptWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PromptWindow(App& app, QWidget* parent = nullptr);
-    ~PromptWindow() override;
-
-    QLabel* Question = nullptr;
-    QLineEdit* Text = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    PromptWindow(Program& program, Runner& runner, QWidget* parent = nullptr);
 
     void sync();
 
@@ -38,7 +31,14 @@ private:
     void cancel();
     void selectOption(int option);
 
-    App& m_app;
+    Program& m_program;
+    Runner& m_runner;
+    QLabel* Question = nullptr;
+    QLineEdit* Text = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
     // The answer text last put into the box: what the user types is kept across syncs.
     std::string m_filledText;
 };

@@ -1,44 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Help.h"
 
-#include "windows/game/App.h"
-#include "windows/game/MainWindow.h"
-#include "windows/game/WindowPlace.h"
-#include "windows/shell/HelpBrowser.h"
+#include "core/game/Program.h"
 
 #include <QDir>
 #include <QtGlobal>
 
 namespace Shell {
 
-QUrl HelpPageUrl(const App& app)
+QUrl HelpPageUrl(const Program& program)
 {
     return QUrl::fromLocalFile(
-        QDir(QString::fromStdString(app.ProgramFolder)).filePath(QStringLiteral("Lettro.htm")));
+        QDir(QString::fromStdString(program.ProgramFolder)).filePath(QStringLiteral("Lettro.htm")));
 }
 
-void OpenHelp(App& app)
-{
-    if (IsNetworkGame(app))
-        return;
-    if (!app.helpBrowser) {
-        app.helpBrowser = new HelpBrowser(app, app.main);
-        WindowPlace::Remember(app, *app.helpBrowser, QStringLiteral("Help"));
-    }
-    ShowContents(app);
-    app.helpBrowser->show();
-    app.helpBrowser->raise();
-    app.helpBrowser->activateWindow();
-}
-
-void ShowContents(App& app)
-{
-    if (!app.helpBrowser)
-        return;
-    app.helpBrowser->WebBrowser->setSource(HelpPageUrl(app));
-}
-
-void ShowAbout(App& app)
+QString AboutText()
 {
 #ifdef LETTRO_VERSION
     const QString name = QStringLiteral("Lettro " LETTRO_VERSION);
@@ -47,21 +23,20 @@ void ShowAbout(App& app)
 #endif
     // The word list's notice asks for its copyright lines to be shown where the list is
     // used; the full texts travel with the program as LICENSE and words-LICENSE.txt.
-    const QString text =
-        name + QStringLiteral(
-                   "\n\nA word game: find the words hidden in a board of shaken letter dice "
-                   "before the clock runs out, alone, against a friend or over the network."
-                   "\n\nLettro is free software: you can redistribute it and/or modify it under "
-                   "the terms of the GNU General Public License, version 3 or (at your option) any "
-                   "later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) "
-                   "for details."
-                   "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
-                   "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
-                   "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
-                   "others, used under their permission notices, which are in words-LICENSE.txt."
-                   "\n\nUsing Qt %1.")
-                   .arg(QString::fromLatin1(qVersion()));
-    app.desktop.ask(app.main, core::Prompt{.text = text, .title = QStringLiteral("About Lettro")});
+    return name +
+           QStringLiteral(
+               "\n\nA word game: find the words hidden in a board of shaken letter dice "
+               "before the clock runs out, alone, against a friend or over the network."
+               "\n\nLettro is free software: you can redistribute it and/or modify it under "
+               "the terms of the GNU General Public License, version 3 or (at your option) any "
+               "later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) "
+               "for details."
+               "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
+               "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
+               "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
+               "others, used under their permission notices, which are in words-LICENSE.txt."
+               "\n\nUsing Qt %1.")
+               .arg(QString::fromLatin1(qVersion()));
 }
 
 QString PageNotFoundHtml(const QUrl& page)

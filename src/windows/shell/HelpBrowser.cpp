@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpBrowser.h"
 
-#include "windows/game/App.h"
 #include "windows/shell/Help.h"
 
 #include <QFileInfo>
@@ -33,7 +32,8 @@ void HelpPageView::dropLinkFocus()
     verticalScrollBar()->setValue(top);
 }
 
-HelpBrowser::HelpBrowser(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+HelpBrowser::HelpBrowser(const Program& program, QWidget* parent)
+    : QMainWindow(parent), m_program(program)
 {
     setObjectName(QStringLiteral("HelpBrowser"));
     setWindowTitle(QStringLiteral("Lettro Help"));
@@ -57,7 +57,7 @@ HelpBrowser::HelpBrowser(App& app, QWidget* parent) : QMainWindow(parent), m_app
     setCentralWidget(WebBrowser);
     resize(720, 600);
 
-    connect(Contents, &QAction::triggered, this, [this] { Shell::ShowContents(m_app); });
+    connect(Contents, &QAction::triggered, this, [this] { showContents(); });
     // QTextBrowser does nothing at either end of its history.
     connect(Back, &QAction::triggered, WebBrowser, &QTextBrowser::backward);
     connect(Forward, &QAction::triggered, WebBrowser, &QTextBrowser::forward);
@@ -65,8 +65,7 @@ HelpBrowser::HelpBrowser(App& app, QWidget* parent) : QMainWindow(parent), m_app
     connect(WebBrowser, &QTextBrowser::historyChanged, WebBrowser, &HelpPageView::dropLinkFocus);
 }
 
-HelpBrowser::~HelpBrowser()
+void HelpBrowser::showContents()
 {
-    if (m_app.helpBrowser == this)
-        m_app.helpBrowser = nullptr;
+    WebBrowser->setSource(Shell::HelpPageUrl(m_program));
 }

@@ -8,7 +8,7 @@
 #include <QTextBrowser>
 
 class QAction;
-struct App;
+struct Program;
 
 // A text browser that shows a short "page not found" text where a page is missing,
 // as a web browser would, instead of an empty window.
@@ -28,15 +28,16 @@ public:
 class HelpBrowser : public QMainWindow {
     Q_OBJECT
 public:
-    explicit HelpBrowser(App& app, QWidget* parent = nullptr);
-    ~HelpBrowser() override;
+    explicit HelpBrowser(const Program& program, QWidget* parent = nullptr);
 
+    // The Contents command: back to the help page.
+    void showContents();
+
+private:
+    const Program& m_program;
     HelpPageView* WebBrowser = nullptr;
     QAction* Contents = nullptr;
     QAction* Back = nullptr;
     QAction* Forward = nullptr;
     QAction* Exit = nullptr;
-
-private:
-    App& m_app;
 };

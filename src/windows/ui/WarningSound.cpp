@@ -95,12 +95,9 @@ void WarningSound::play()
 #if LETTRO_HAVE_CANBERRA
     if (openTheme() &&
         ca_context_play(m_theme->context, 0, CA_PROP_EVENT_ID, "dialog-warning",
-                        CA_PROP_EVENT_DESCRIPTION, "Rejected", nullptr) == CA_SUCCESS) {
-        m_lastWay = Way::Theme;
+                        CA_PROP_EVENT_DESCRIPTION, "Rejected", nullptr) == CA_SUCCESS)
         return;
-    }
 #endif
-    m_lastWay = Way::Beep;
     QApplication::beep();
 }
 

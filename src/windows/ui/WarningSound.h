@@ -17,10 +17,6 @@ public:
 
     void play();
 
-    enum class Way { None, Theme, Beep };
-    // How the last sound was made.
-    Way lastWay() const { return m_lastWay; }
-
 private:
     bool openTheme();
 
@@ -28,7 +24,6 @@ private:
     std::unique_ptr<Theme> m_theme;
     bool m_lookForOutput;
     bool m_triedTheme = false;
-    Way m_lastWay = Way::None;
 };
 
 // Whether this machine shows any sound output: a sound server's socket or an ALSA

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a window may ask of the application object, which runs the core calls and owns
+// the windows.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// What a window may ask of the application. Windows get it through their constructors
+// and never reach one another.
+class Runner {
+public:
+    // Runs one core call, then every shown window shows the new state.
+    virtual void run(const std::function<void()>& call) = 0;
+    // A core call is under way: a message box of it runs an event loop of its own, and a
+    // timer must not step the core underneath it.
+    virtual bool busy() const = 0;
+    // The exit sequence has begun: closing a window is no longer a command.
+    virtual bool exiting() const = 0;
+    // Shows `window`, a child of the main window, in front of the disabled main window.
+    virtual void showOverMain(QWidget& window) = 0;
+    // A window over the main window is done: the main window enabled and in front again,
+    // unless network play holds it or another window is still over it.
+    virtual void returnToMain() = 0;
+    // The main window's commands that open other windows.
+    virtual void openOptions() = 0;
+    virtual void openDictionaryEditor() = 0;
+    virtual void openHelp() = 0;
+    virtual void openHighScores() = 0;
+    virtual void enterNetworkGame() = 0;
+    // Exit: offers to save a changed dictionary, then closes every window. False, leaving
+    // everything open, when the user wanted the dictionary saved and it could not be.
+    virtual bool exitProgram() = 0;
+
+protected:
+    ~Runner() = default;
+};
