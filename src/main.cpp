@@ -2,6 +2,7 @@
 // Lettro: wires the application object, the desktop and the main window together.
 #include "core/game/DataFolders.h"
 #include "core/game/HighScores.h"
+#include "core/network/ComputerPlayers.h"
 #include "engine/Languages.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
@@ -13,7 +14,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -112,17 +112,11 @@ int main(int argc, char* argv[])
         app.highScores.File = QDir(userData).filePath(HighScores::kFileName).toStdString();
     app.settings = std::make_unique<engine::SettingsStore>();
 
+    // The lobby's computer players end with this program at the latest, even when it is
+    // killed.
+    ComputerPlayers computers(QDir(bin).filePath(QStringLiteral("lettro-bot")));
     MainWindow window(app);
-    // Computer players are children of the main window: they end with the game at the
-    // latest.
-    app.startComputerPlayer = [&window](const QStringList& arguments) {
-        auto* bot = new QProcess(&window);
-        QObject::connect(bot, &QProcess::finished, bot, &QObject::deleteLater);
-        bot->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        bot->setStandardOutputFile(QProcess::nullDevice());
-        bot->start(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("lettro-bot")),
-                   arguments);
-    };
+    app.startComputerPlayer = [&computers](const QStringList& arguments) { computers.start(arguments); };
     Common::StartUp(app);
     window.show();
     return QApplication::exec();

@@ -69,6 +69,12 @@ TEST_F(Lobby, addComputerPlayerStartsABotThatJoinsThisHost)
     d.AddComputerPlayer->click();
     EXPECT_EQ(started.mid(0, 7), (QStringList{"join", "--host", "127.0.0.1", "--name", "Computer 3", "--strength", "90"}))
         << "a host that shows no address is on this machine's loopback";
+    EXPECT_FALSE(started.contains("--timeout")) << "it lives as long as this program";
+    t.app.network.Players.resize(21);
+    started.clear();
+    EXPECT_FALSE(sync().AddComputerPlayer->isEnabled()) << "a full table has no room";
+    d.AddComputerPlayer->click();
+    EXPECT_TRUE(started.isEmpty());
     t.app.network.GamePhase = 1; // a game under way: nobody joins
     EXPECT_FALSE(sync().AddComputerPlayer->isVisibleTo(&d));
 }

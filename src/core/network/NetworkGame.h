@@ -43,7 +43,10 @@ Marker MarkerOf(const Program& app, int index);
 
 // The arguments of a computer player (lettro-bot) that joins this host from this
 // machine; strength 0 to 100. Empty when this machine is not hosting in the lobby.
+// It plays as long as its host lets it, or as long as the program that starts it runs.
 std::vector<std::string> ComputerPlayerArguments(const Program& app, int strength);
+// Whether the host's table has no room for another player.
+bool TableFull(const Program& app);
 
 // The lobby's buttons and table.
 void StartHostedGame(Program& app);

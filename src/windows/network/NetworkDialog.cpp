@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NetworkDialog.h"
 
+#include "core/game/ComputerPlayer.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
 #include "windows/game/App.h"
@@ -145,8 +146,9 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("Add Computer Player"), this);
     ComputerStrength = new QComboBox(this);
     ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
-    ComputerStrength->addItems({QStringLiteral("Easy"), QStringLiteral("Medium"), QStringLiteral("Hard")});
-    ComputerStrength->setCurrentIndex(1);
+    for (int level = 0; level < ComputerPlayer::kLevels; ++level)
+        ComputerStrength->addItem(QString::fromLatin1(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(level))));
+    ComputerStrength->setCurrentIndex(static_cast<int>(ComputerPlayer::kDefaultLevel));
 
     auto* sizes = new QGridLayout;
     sizes->addWidget(RepeatLetters, 0, 0, 1, 2);
@@ -196,9 +198,10 @@ NetworkDialog::NetworkDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     connect(BootPlayer, &QPushButton::clicked, this,
             [this] { run([this] { Network::BootPlayer(m_app); }); });
     connect(AddComputerPlayer, &QPushButton::clicked, this, [this] {
-        static constexpr int kStrengths[] = {20, 55, 90};
+        if (Network::TableFull(m_app))
+            return;
         const auto arguments = Network::ComputerPlayerArguments(
-            m_app, kStrengths[std::clamp(ComputerStrength->currentIndex(), 0, 2)]);
+            m_app, ComputerPlayer::LevelStrength(ComputerPlayer::LevelAt(ComputerStrength->currentIndex())));
         QStringList list;
         for (const std::string& a : arguments)
             list << QString::fromStdString(a);
@@ -266,6 +269,8 @@ void NetworkDialog::sync()
     const bool botsWelcome = !Network::ComputerPlayerArguments(m_app, 0).empty();
     AddComputerPlayer->setVisible(botsWelcome);
     ComputerStrength->setVisible(botsWelcome);
+    // A computer player the table has no room for would only be turned away.
+    AddComputerPlayer->setEnabled(!Network::TableFull(m_app));
     StartGame->setDefault(w.StartGameDefault);
     PlayerTable->setVisible(w.TableShown);
     syncTable();
