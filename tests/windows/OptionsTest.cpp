@@ -34,12 +34,16 @@ TEST(OptionsDialog, showsTheStateOkAppliesWhatItShowsCancelChangesNothing)
     Choose(d.GameTypeCombo, "Standard");
     Choose(d.GameModeCombo, "Two Player");
     Choose(d.WordSizeCombo, "16 letters");
+    EXPECT_FALSE(d.ComputerStrengthCombo->isEnabled()) << "no opponent, no strength";
+    Choose(d.ComputerOpponentsCombo, "2");
+    Choose(d.ComputerStrengthCombo, "Hard");
     d.LeftHandDisplay->toggle();
     const int listLeft = t.window->WordList->x();
     d.OKButton->click();
     const auto shown = Common::FillOptionsDialog(static_cast<Program&>(t.app));
-    EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize),
-              std::tuple(0, 1, std::string("20:00"), std::string("16 letters")));
+    EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize,
+                         shown.ComputerOpponents, shown.ComputerStrength),
+              std::tuple(0, 1, std::string("20:00"), std::string("16 letters"), 2, 2));
     EXPECT_NE(t.window->WordList->x(), listLeft) << "laid out for the left hand";
 
     Choose(OpenDialog(t).TimeCombo, "0:30");

@@ -7,6 +7,7 @@
 #include "core/game/BoardLanguage.h"
 #include "core/game/BoardSelection.h"
 #include "core/game/HighScores.h"
+#include "core/game/Opponents.h"
 #include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
@@ -76,6 +77,7 @@ void StartUp(Program& program)
     // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
     Settings::ReadSettings(program);
     HighScores::LoadHighScores(program);
+    Opponents::LoadRecord(program);
 
     if (!program.random)
         program.random = program.Seed ? std::make_unique<Dice::ClockRandom>(*program.Seed)
@@ -161,6 +163,8 @@ void BeginPlay(Program& program)
         break;
     }
 
+    // Computer opponents the options ask for join a single-player game.
+    Opponents::StartGame(program);
     const auto players = static_cast<std::size_t>(std::max(game.PlayerCount, 1));
     game.PlayerWords.assign(players, {});
     Evaluation& eval = program.eval;
@@ -195,6 +199,7 @@ void ClockTick(Program& program, bool mainInForeground)
     if (screen.BonusTicks > 0 && --screen.BonusTicks == 0)
         screen.BonusText.clear();
     game.TimeRemaining -= 1;
+    Opponents::Tick(program);
     program.screen.ClockColour = TimeFormat::TimeLeftColour(game.TimeRemaining);
     program.screen.ClockText = QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining));
     if (game.TimeRemaining == 0)
@@ -251,6 +256,7 @@ void EndGame(Program& program)
         Network::ResumeNetworkAfterGame(program);
         return;
     }
+    Opponents::CollectWords(program);
     FinishTurn(program);
 }
 
@@ -282,7 +288,10 @@ void FinishTurn(Program& program)
         return;
     }
     // Entered once its results close, after any corrections to the dictionary.
-    program.highScores.GameToEnter = game.GameMode == SinglePlayer;
+    // A game against the computer goes into its own record instead: its scores leave out
+    // common words, so they do not compare with a game alone.
+    program.highScores.GameToEnter = game.GameMode == SinglePlayer && game.Opponents == 0;
+    program.opponents.GameToRecord = game.Opponents > 0;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
     EvaluateWords(program);

@@ -3,6 +3,7 @@
 
 #include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
+#include "core/game/Opponents.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
@@ -52,6 +53,11 @@ OptionsItems MakeItems()
         items.NumWords.push_back(SettingsText::NumWordsItem(code));
     for (const engine::Language& language : engine::languages())
         items.BoardLanguage.push_back(language.name);
+    items.ComputerOpponents = {"None"};
+    for (int n = 1; n <= Opponents::kMaxOpponents; ++n)
+        items.ComputerOpponents.push_back(std::to_string(n));
+    for (int l = 0; l < ComputerPlayer::kLevels; ++l)
+        items.ComputerStrength.push_back(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l)));
     return items;
 }
 } // namespace
@@ -77,6 +83,8 @@ OptionsValues FillOptionsDialog(const Program& app)
     v.RepeatLetters = app.options.RepeatLetters;
     v.LeftHandDisplay = app.options.LeftHandedDisplay;
     v.TimeEnabled = GameTypeChanged(app.game.GameType);
+    v.ComputerOpponents = app.options.ComputerOpponents;
+    v.ComputerStrength = static_cast<int>(app.options.ComputerLevel);
     const auto languages = engine::languages();
     for (std::size_t i = 0; i < languages.size(); ++i)
         if (app.options.BoardLanguage == languages[i].code)
@@ -91,6 +99,7 @@ bool GameTypeChanged(int shownType)
 
 OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
 {
+    const OptionsItems& items = OptionsDialogItems();
     OptionsOutcome outcome;
     OptionsValues v = dialog;
     // A declined question shows the current settings again, so the later steps find them
@@ -198,6 +207,11 @@ OptionsOutcome ApplyOptions(Program& app, const OptionsValues& dialog)
     }
 
     app.options.LeftHandedDisplay = v.LeftHandDisplay;
+    // Computer opponents join from the next game on.
+    if (Offered(items.ComputerOpponents, v.ComputerOpponents) >= 0)
+        app.options.ComputerOpponents = v.ComputerOpponents;
+    if (Offered(items.ComputerStrength, v.ComputerStrength) >= 0)
+        app.options.ComputerLevel = ComputerPlayer::LevelAt(v.ComputerStrength);
     Settings::SaveSettings(app);
     if (language != app.options.BoardLanguage)
         BoardLanguage::ChooseLanguage(app, language);

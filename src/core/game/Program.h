@@ -6,6 +6,7 @@
 #include "core/board/BoardView.h"
 #include "core/board/Dice.h"
 #include "core/game/HighScoreTable.h"
+#include "core/game/Opponents.h"
 #include "core/game/Prompter.h"
 #include "core/game/TimeFormat.h"
 #include "core/network/NetworkState.h"
@@ -86,8 +87,12 @@ struct GameState {
     bool GameInProgress = false;
     bool Paused = false;
     std::vector<Words> PlayerWords; // per player, in entry order
-    // Network players' names by player index; the lobby's player table fills it.
+    // Players' names by player index: the lobby's player table fills it, or a game
+    // against the computer.
     std::vector<std::string> PlayerNames;
+    // Computer opponents in the single-player game being played (players 1 on); 0 in a
+    // game without them.
+    int Opponents = 0;
 };
 
 struct Options {
@@ -98,6 +103,9 @@ struct Options {
     bool ShowUnusedWords = false;
     bool LeftHandedDisplay = true; // the window as laid out is the left-handed layout
     int LoadedMaxWordSize = engine::kAbsoluteMaxWordSize;
+    // Single-player games against this many computers, of this strength; 0: alone.
+    int ComputerOpponents = 0;
+    ComputerPlayer::Level ComputerLevel = ComputerPlayer::kDefaultLevel;
 };
 
 // The end-of-game lists; counts are the vectors' sizes.
@@ -223,6 +231,7 @@ struct Program {
     std::optional<SavedGameSettings> savedForNetwork;
     NetworkState network;
     HighScoreState highScores;
+    OpponentsState opponents;
 };
 
 // Network play (joined player or host): the local-only buttons and windows stand still.

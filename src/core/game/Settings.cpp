@@ -82,6 +82,15 @@ void ReadSettings(Program& app)
     app.options.RepeatLetters = repeat && *repeat == "1";
     const auto leftHanded = Stored(app, kLeftHandedDisplay);
     app.options.LeftHandedDisplay = leftHanded && *leftHanded == "1";
+    const auto opponents = Stored(app, kComputerOpponents);
+    const auto count = opponents ? SettingsText::WholeNumber(*opponents) : std::nullopt;
+    app.options.ComputerOpponents =
+        count && *count >= 0 && *count <= Opponents::kMaxOpponents ? *count : 0;
+    const auto strength = Stored(app, kComputerStrength).value_or("");
+    app.options.ComputerLevel = ComputerPlayer::kDefaultLevel;
+    for (int l = 0; l < ComputerPlayer::kLevels; ++l)
+        if (strength == ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l)))
+            app.options.ComputerLevel = ComputerPlayer::LevelAt(l);
 
     app.options.LoadedMaxWordSize = app.engine.cMaxWordSize();
     app.game.GameType = Standard;
@@ -102,6 +111,8 @@ void SaveSettings(Program& app)
     store.cSetRegValue(key, kShowUnusedWords, Flag(app.options.ShowUnusedWords));
     store.cSetRegValue(key, kRepeatLetters, Flag(app.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(app.options.LeftHandedDisplay));
+    store.cSetRegValue(key, kComputerOpponents, std::to_string(app.options.ComputerOpponents));
+    store.cSetRegValue(key, kComputerStrength, ComputerPlayer::LevelName(app.options.ComputerLevel));
     store.cSetRegValue(key, BoardLanguage::kBoardLanguage, app.options.BoardLanguage);
     store.sync();
 }

@@ -46,6 +46,8 @@ OptionsValues ReadDialog(const OptionsDialog& d)
     v.RepeatLetters = d.RepeatLettersOption->isChecked();
     v.LeftHandDisplay = d.LeftHandDisplay->isChecked();
     v.TimeEnabled = d.TimeCombo->isEnabled();
+    v.ComputerOpponents = d.ComputerOpponentsCombo->currentIndex();
+    v.ComputerStrength = d.ComputerStrengthCombo->currentIndex();
     return v;
 }
 
@@ -80,6 +82,8 @@ void FillOptionsDialog(App& app)
     FillCombo(d.MinWordSizeCombo, items.WordSize);
     FillCombo(d.WordSizeCombo, items.WordSize);
     FillCombo(d.NumWordsCombo, items.NumWords);
+    FillCombo(d.ComputerOpponentsCombo, items.ComputerOpponents);
+    FillCombo(d.ComputerStrengthCombo, items.ComputerStrength);
 
     const OptionsValues v = FillOptionsDialog(static_cast<const Program&>(app));
     d.GameTypeCombo->setCurrentIndex(v.GameType);
@@ -93,6 +97,9 @@ void FillOptionsDialog(App& app)
     d.ShowUnusedWordsOption->setChecked(v.ShowUnusedWords);
     d.RepeatLettersOption->setChecked(v.RepeatLetters);
     d.LeftHandDisplay->setChecked(v.LeftHandDisplay);
+    d.ComputerOpponentsCombo->setCurrentIndex(v.ComputerOpponents);
+    d.ComputerStrengthCombo->setCurrentIndex(v.ComputerStrength);
+    d.ComputerStrengthCombo->setEnabled(v.ComputerOpponents > 0);
 }
 
 void GameTypeChanged(App& app)

@@ -2,6 +2,7 @@
 #include "HighScoresWindow.h"
 
 #include "core/game/HighScores.h"
+#include "core/game/Opponents.h"
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/WindowPlace.h"
@@ -77,6 +78,9 @@ HighScoresWindow::HighScoresWindow(App& app, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(ScoreTable);
+    RecordLabel = new QLabel(this);
+    RecordLabel->setObjectName(QStringLiteral("RecordLabel"));
+    layout->addWidget(RecordLabel);
     layout->addLayout(bottom);
 
     connect(KeyCombo, &QComboBox::activated, this, [this](int item) {
@@ -132,6 +136,10 @@ void HighScoresWindow::refresh()
     }
     if (hs.MarkedRow >= 0 && hs.MarkedRow < ScoreTable->rowCount())
         ScoreTable->selectRow(hs.MarkedRow);
+    QStringList record;
+    for (const std::string& line : Opponents::RecordLines(m_app))
+        record << QString::fromStdString(line);
+    RecordLabel->setText(record.join(QLatin1Char('\n')));
     const std::string name = HighScores::PlayerName(m_app);
     NameLabel->setText(name.empty() ? tr("Player: not chosen yet")
                                     : tr("Player: %1").arg(QString::fromStdString(name)));

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "core/board/BoardView.h"
+#include "core/game/Opponents.h"
 #include "core/game/Results.h"
 #include "windows/board/BoardDrawing.h"
 #include "windows/board/CubeArt.h"
@@ -161,6 +162,11 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
     PlayerWordLabel->setAlignment(Qt::AlignCenter);
     PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
 
+    OpponentsLabel = new QLabel(central);
+    OpponentsLabel->setObjectName(QStringLiteral("OpponentsLabel"));
+    OpponentsLabel->setAlignment(Qt::AlignCenter);
+    OpponentsLabel->hide();
+
     DefinedWordCount = new QLabel(central);
     DefinedWordCount->setObjectName(QStringLiteral("DefinedWordCount"));
     DefinedWordCount->setAlignment(Qt::AlignCenter);
@@ -260,7 +266,11 @@ void MainWindow::layOut()
     TimeRemLabel->setGeometry(listLeft, 16, listWidth, 22);
     TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
     Feedback->Bonus->move(listWidth - 76, 0);
-    WordList->setGeometry(listLeft, 92, listWidth, boardBottom - 92 - 30);
+    // The computers' lines take the top of the word list's place while they show.
+    const int lines = OpponentsLabel->isVisibleTo(this) ? OpponentsLabel->text().count(QLatin1Char('\n')) + 1 : 0;
+    const int linesHeight = lines * (fontMetrics().height() + 2);
+    OpponentsLabel->setGeometry(listLeft, 92, listWidth, linesHeight);
+    WordList->setGeometry(listLeft, 92 + linesHeight, listWidth, boardBottom - 92 - 30 - linesHeight);
     PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
     Feedback->Score->setGeometry(PlayerWordLabel->geometry().translated(0, 22));
     DefinedWordCount->setGeometry(listLeft, boardBottom + 20, listWidth, 22);
@@ -329,6 +339,18 @@ void MainWindow::sync()
 
     PlayerWordLabel->setText(p.screen.PlayerWordText);
     DefinedWordCount->setText(p.screen.DefinedWordText);
+    QStringList opponents;
+    for (const QString& line : Opponents::PlayLines(p))
+        opponents << line;
+    const bool shown = !opponents.isEmpty();
+    if (OpponentsLabel->text() != opponents.join(QLatin1Char('\n')) || OpponentsLabel->isVisibleTo(this) != shown) {
+        const bool relayOut = OpponentsLabel->isVisibleTo(this) != shown ||
+                              OpponentsLabel->text().count(QLatin1Char('\n')) != std::max<qsizetype>(opponents.size() - 1, 0);
+        OpponentsLabel->setText(opponents.join(QLatin1Char('\n')));
+        OpponentsLabel->setVisible(shown);
+        if (relayOut)
+            layOut();
+    }
     TimeRemLabel->setText(p.screen.ClockCaption);
     TimeLeft->setText(p.screen.ClockText);
     Feedback->sync(p); // also the clock's colours

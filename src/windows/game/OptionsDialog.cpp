@@ -56,6 +56,12 @@ OptionsDialog::OptionsDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     gameForm->addRow(Label4, GameModeCombo);
     gameForm->addRow(TimeLabel, TimeCombo);
     gameForm->addRow(Label5, NumWordsCombo);
+    ComputerOpponentsCombo = Combo("ComputerOpponentsCombo", game);
+    ComputerStrengthCombo = Combo("ComputerStrengthCombo", game);
+    ComputerOpponentsLabel = Label("ComputerOpponentsLabel", QStringLiteral("Computer opponents"), game);
+    ComputerStrengthLabel = Label("ComputerStrengthLabel", QStringLiteral("Computer strength"), game);
+    gameForm->addRow(ComputerOpponentsLabel, ComputerOpponentsCombo);
+    gameForm->addRow(ComputerStrengthLabel, ComputerStrengthCombo);
 
     auto* words = new QGroupBox(tr("Words"), this);
     auto* wordsForm = new QFormLayout(words);
@@ -95,6 +101,9 @@ OptionsDialog::OptionsDialog(App& app, QWidget* parent) : QDialog(parent), m_app
     connect(CancelButton, &QPushButton::clicked, this, [this] { Common::CancelOptions(m_app); });
     connect(GameTypeCombo, &QComboBox::activated, this,
             [this] { Common::GameTypeChanged(m_app); });
+    // The strength matters only with an opponent.
+    connect(ComputerOpponentsCombo, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ComputerStrengthCombo->setEnabled(index > 0); });
 }
 
 void OptionsDialog::reject()
