@@ -814,8 +814,10 @@ std::vector<std::string> ComputerPlayerArguments(const Program& app, int strengt
         return {};
     // A host that shows no address of its own is reached on this machine's loopback.
     const std::string host = n.Players[0].Address.empty() ? "127.0.0.1" : n.Players[0].Address;
-    return {"join", "--host", host, "--name", "Computer " + std::to_string(n.Players.size()),
-            "--strength", std::to_string(std::clamp(strength, 0, 100))};
+    const std::string number = std::to_string(n.Players.size());
+    // Each its own seed: computers of one strength would otherwise find the same words.
+    return {"join", "--host", host, "--name", "Computer " + number,
+            "--strength", std::to_string(std::clamp(strength, 0, 100)), "--seed", number};
 }
 
 bool TableFull(const Program& app)
