@@ -34,11 +34,6 @@ struct AgainstComputers : ::testing::Test {
         p.Seed = 7;
         Game::StartUp(p);
     }
-    void enter(const std::string& word)
-    {
-        WordEntry::NewWordChanged(p, QString::fromStdString(word));
-        WordEntry::EnterWord(p);
-    }
     // Every player's points by a plain count: a board word scores for the one player who
     // entered it.
     std::vector<int> reference() const
@@ -117,9 +112,11 @@ TEST_F(AgainstComputers, wholeGamesScoredCorrectedAndRecorded)
         });
         ASSERT_NE(cut, board.end());
         const std::string nonWord = cut->substr(0, cut->size() - 1);
-        for (const std::string& w : {shared, board[board.size() / 2], board.back(), nonWord})
-            enter(w);
-        std::vector<QString> half;
+        for (const std::string& w : {shared, board[board.size() / 2], board.back(), nonWord}) {
+            WordEntry::NewWordChanged(p, QString::fromStdString(w));
+            WordEntry::EnterWord(p);
+        }
+        QStringList half;
         for (int second = 0; p.game.TimeRemaining > 0; ++second) {
             if (second == 30)
                 half = Opponents::PlayLines(p);
@@ -163,6 +160,14 @@ TEST_F(AgainstComputers, wholeGamesScoredCorrectedAndRecorded)
         Opponents::LoadRecord(p);
         EXPECT_EQ(p.opponents.Records[static_cast<std::size_t>(c.level)], now) << "kept in the store";
     }
+    // Ended at once: nobody has a word, everybody ties.
+    p.options.ComputerOpponents = 2;
+    const int ties = p.opponents.Records[static_cast<std::size_t>(Level::Easy)].Ties;
+    Game::StartGameClick(p);
+    Game::EndGameNow(p);
+    EXPECT_EQ(p.results.BadWords, "3 players tie");
+    Results::ResultsWindowClosed(p);
+    EXPECT_EQ(p.opponents.Records[static_cast<std::size_t>(Level::Easy)].Ties, ties + 1);
 }
 
 } // namespace

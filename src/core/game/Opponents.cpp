@@ -135,9 +135,9 @@ void LoadRecord(Program& program)
     }
 }
 
-std::vector<QString> PlayLines(const Program& program)
+QStringList PlayLines(const Program& program)
 {
-    std::vector<QString> lines;
+    QStringList lines;
     const GameState& game = program.game;
     if (game.Opponents == 0 || game.TimeRemaining <= 0)
         return lines;

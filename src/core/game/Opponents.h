@@ -6,7 +6,7 @@
 
 #include "core/game/ComputerPlayer.h"
 
-#include <QString>
+#include <QStringList>
 
 #include <array>
 #include <string>
@@ -54,7 +54,7 @@ void RecordFinishedGame(Program& program);
 void LoadRecord(Program& program);
 
 // During play, one line per computer: "Computer (Hard): 12 words". Empty otherwise.
-std::vector<QString> PlayLines(const Program& program);
+QStringList PlayLines(const Program& program);
 // The high-score window's lines: one per level that has games, or a note that there are none.
 std::vector<std::string> RecordLines(const Program& program);
 

@@ -267,8 +267,9 @@ void MainWindow::layOut()
     TimeLeft->setGeometry(listLeft, 40, listWidth, 44);
     Feedback->Bonus->move(listWidth - 76, 0);
     // The computers' lines take the top of the word list's place while they show.
-    const int lines = OpponentsLabel->isVisibleTo(this) ? OpponentsLabel->text().count(QLatin1Char('\n')) + 1 : 0;
-    const int linesHeight = lines * (fontMetrics().height() + 2);
+    const QString shown = OpponentsLabel->text();
+    const auto lines = shown.isEmpty() ? 0 : shown.count(QLatin1Char('\n')) + 1;
+    const int linesHeight = static_cast<int>(lines) * (fontMetrics().height() + 2);
     OpponentsLabel->setGeometry(listLeft, 92, listWidth, linesHeight);
     WordList->setGeometry(listLeft, 92 + linesHeight, listWidth, boardBottom - 92 - 30 - linesHeight);
     PlayerWordLabel->setGeometry(listLeft, boardBottom - 26, listWidth, 22);
@@ -339,15 +340,13 @@ void MainWindow::sync()
 
     PlayerWordLabel->setText(p.screen.PlayerWordText);
     DefinedWordCount->setText(p.screen.DefinedWordText);
-    QStringList opponents;
-    for (const QString& line : Opponents::PlayLines(p))
-        opponents << line;
-    const bool shown = !opponents.isEmpty();
-    if (OpponentsLabel->text() != opponents.join(QLatin1Char('\n')) || OpponentsLabel->isVisibleTo(this) != shown) {
-        const bool relayOut = OpponentsLabel->isVisibleTo(this) != shown ||
-                              OpponentsLabel->text().count(QLatin1Char('\n')) != std::max<qsizetype>(opponents.size() - 1, 0);
-        OpponentsLabel->setText(opponents.join(QLatin1Char('\n')));
-        OpponentsLabel->setVisible(shown);
+    const QString opponents = Opponents::PlayLines(p).join(QLatin1Char('\n'));
+    if (OpponentsLabel->text() != opponents) {
+        // Lines come or go: the word list makes room or takes it back.
+        const bool relayOut = OpponentsLabel->text().isEmpty() != opponents.isEmpty() ||
+                              OpponentsLabel->text().count(QLatin1Char('\n')) != opponents.count(QLatin1Char('\n'));
+        OpponentsLabel->setText(opponents);
+        OpponentsLabel->setVisible(!opponents.isEmpty());
         if (relayOut)
             layOut();
     }
