@@ -3,6 +3,7 @@
 #include "core/game/DataFolders.h"
 #include "core/game/HighScores.h"
 #include "core/game/Progress.h"
+#include "core/network/ComputerPlayers.h"
 #include "engine/Languages.h"
 #include "engine/QtTransport.h"
 #include "windows/game/App.h"
@@ -13,7 +14,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -61,6 +61,10 @@ int main(int argc, char* argv[])
     parser.addOption(languageOption);
     parser.process(application);
     ui::QtDesktop desktop;
+    // The lobby's computer players end with this program at the latest, even when it is
+    // killed.
+    ComputerPlayers computers(
+        QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("lettro-bot")));
     App app(desktop);
     if (parser.isSet(seedOption)) {
         bool ok = false;
@@ -115,16 +119,7 @@ int main(int argc, char* argv[])
     app.program.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow& window = app.mainWindow();
-    // Computer players are children of the main window: they end with the game at the
-    // latest.
-    app.startComputerPlayer = [&window](const QStringList& arguments) {
-        auto* bot = new QProcess(&window);
-        QObject::connect(bot, &QProcess::finished, bot, &QObject::deleteLater);
-        bot->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        bot->setStandardOutputFile(QProcess::nullDevice());
-        bot->start(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("lettro-bot")),
-                   arguments);
-    };
+    app.startComputerPlayer = [&computers](const QStringList& arguments) { computers.start(arguments); };
     app.startUp();
     window.show();
     return QApplication::exec();

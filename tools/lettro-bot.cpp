@@ -3,13 +3,17 @@
 // network and game code, driven by timers as the lobby and the main window drive them,
 // and tells what happens as one JSON object per line on standard output.
 //   lettro-bot join [--host HOST] [--address A] [--name NAME] [--strength 0-100]
-//                   [--games N] [--play-seconds S] [--seed N] [--timeout S]
+//                   [--games N] [--play-seconds S] [--seed N] [--timeout S] [--lifeline]
 //   lettro-bot host [--address A] [--name NAME] [--players N] [--games N]
 //                   [--settings TEXT] [--play-seconds S] [--seed N] [--timeout S]
 //                   [--boot-random N]
+//   --lifeline: standard input is a pipe from the program that started the bot; the bot
+//   ends when it closes (that program ended or was killed), and then has no timeout
+//   unless one is given.
 // Exit 0 when the run completed (its games played, or the host ended the network game,
-// booted it included), 1 on a protocol failure or when the time runs out, 2 on a usage
-// error. Every line carries "t", the system's monotonic clock in milliseconds, so the
+// booted it included, or the lifeline closed), 1 when the host refused it, on a protocol
+// or network failure or when the time runs out (the reason on standard error), 2 on a
+// usage error. Every line carries "t", the system's monotonic clock in milliseconds, so the
 // lines of several copies on one machine can be set side by side.
 #include "core/board/WordEntry.h"
 #include "core/game/ComputerPlayer.h"
@@ -26,10 +30,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -38,6 +44,7 @@
 
 #include <sys/resource.h>
 #include <time.h>
+#include <unistd.h>
 
 namespace {
 
@@ -106,6 +113,7 @@ struct BotOptions {
     std::string hostName, address, name, settings;
     int strength = 50, games = 0, players = 1, playSeconds = 0, timeout = 120, boots = 0;
     std::uint32_t seed = 1;
+    bool lifeline = false;
 };
 
 class Bot {
@@ -234,6 +242,17 @@ private:
             Network::StartHostedGame(m_app);
         }
 
+        // Refused, or the network could not go on (for a player only a failed restart
+        // after play or results leaves the poll off outside them): there is nothing to wait for.
+        const bool stalled = IsNetworkGame(m_app) && !n.Window.PollTimerOn && !playing && !m_app.results.Open;
+        const bool refused = !m_joined && !IsNetworkGame(m_app);
+        if (!m_finished && (stalled || refused)) {
+            Emit("\"event\": \"left\", \"reason\": " +
+                 Json(m_console.last.empty() ? "network play failed" : m_console.last));
+            m_finished = true;
+            m_status = 1;
+            return;
+        }
         if (m_joined && !IsNetworkGame(m_app) && !m_finished) { // network play is over
             const bool done = m_options.games > 0 && m_game >= m_options.games;
             rusage used{};
@@ -316,6 +335,7 @@ int main(int argc, char** argv)
           {"games", "N"}, {"players", "N"}, {"settings", "TEXT"}, {"play-seconds", "S"},
           {"seed", "N"}, {"timeout", "S"}, {"boot-random", "N"}})
         option(name, value);
+    parser.addOption(QCommandLineOption(QStringLiteral("lifeline")));
     if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 1) {
         std::fprintf(stderr, "lettro-bot: %s\nusage: lettro-bot join|host [options], see the README\n",
                      qPrintable(parser.errorText()));
@@ -336,6 +356,10 @@ int main(int argc, char** argv)
     number("games", o.games, 0, 1000000);
     number("players", o.players, 1, 20);
     number("play-seconds", o.playSeconds, 1, 3600);
+    o.lifeline = parser.isSet(QStringLiteral("lifeline"));
+    // With a lifeline the bot lives as long as the program that started it.
+    if (o.lifeline)
+        o.timeout = 0;
     number("timeout", o.timeout, 1, 86400);
     number("boot-random", o.boots, 0, 1000);
     int seed = 1;
@@ -397,9 +421,22 @@ int main(int argc, char** argv)
         if (bot.finished())
             QCoreApplication::exit(bot.status());
     });
-    QTimer::singleShot(o.timeout * 1000, [&] {
-        std::fprintf(stderr, "lettro-bot: %d seconds passed\n", o.timeout);
-        QCoreApplication::exit(1);
+    if (o.timeout > 0)
+        QTimer::singleShot(o.timeout * 1000, [&] {
+            std::fprintf(stderr, "lettro-bot: %d seconds passed\n", o.timeout);
+            QCoreApplication::exit(1);
+        });
+    // The pipe closes when the program at its other end ends, however it ends.
+    QSocketNotifier lifeline(STDIN_FILENO, QSocketNotifier::Read);
+    lifeline.setEnabled(o.lifeline);
+    QObject::connect(&lifeline, &QSocketNotifier::activated, [&] {
+        char buffer[256];
+        const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
+            lifeline.setEnabled(false);
+            Emit("\"event\": \"left\", \"reason\": \"the program that started it ended\"");
+            QCoreApplication::exit(0);
+        }
     });
     poll.start(Network::kPollMilliseconds);
     clock.start(1000);

@@ -40,12 +40,16 @@ TEST(OptionsDialog, showsTheStateOkAppliesWhatItShowsCancelChangesNothing)
     Choose(Combo(d, "GameTypeCombo"), "Standard");
     Choose(Combo(d, "GameModeCombo"), "Two Player");
     Choose(Combo(d, "WordSizeCombo"), "16 letters");
+    EXPECT_FALSE(Combo(d, "ComputerStrengthCombo")->isEnabled()) << "no opponent, no strength";
+    Choose(Combo(d, "ComputerOpponentsCombo"), "2");
+    Choose(Combo(d, "ComputerStrengthCombo"), "Hard");
     Control<QCheckBox>(&d, "LeftHandDisplay")->toggle();
     const int listLeft = t.control<QTableWidget>("WordList")->x();
     Control<QPushButton>(&d, "OKButton")->click();
     const auto shown = Common::FillOptionsDialog(t.program);
-    EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize),
-              std::tuple(0, 1, std::string("20:00"), std::string("16 letters")));
+    EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize,
+                         shown.ComputerOpponents, shown.ComputerStrength),
+              std::tuple(0, 1, std::string("20:00"), std::string("16 letters"), 2, 2));
     EXPECT_NE(t.control<QTableWidget>("WordList")->x(), listLeft) << "laid out for the left hand";
 
     Choose(Combo(OpenDialog(t), "TimeCombo"), "0:30");

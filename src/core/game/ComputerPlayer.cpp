@@ -7,6 +7,24 @@
 
 namespace ComputerPlayer {
 
+const char* LevelName(Level level)
+{
+    static const char* const names[] = {"Easy", "Medium", "Hard"};
+    return names[static_cast<int>(level)];
+}
+
+int LevelStrength(Level level)
+{
+    // Easy also types a few non-words (below 30), as a beginner does.
+    static const int strengths[] = {20, 55, 90};
+    return strengths[static_cast<int>(level)];
+}
+
+Level LevelAt(int index)
+{
+    return index >= 0 && index < kLevels ? static_cast<Level>(index) : kDefaultLevel;
+}
+
 std::vector<std::string> WordsToFind(const std::vector<std::string>& boardWords, int strength,
                                      std::uint32_t seed, const std::string& board)
 {

@@ -8,6 +8,7 @@
 #include "core/game/BoardSelection.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/Opponents.h"
 #include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
@@ -77,6 +78,7 @@ void StartUp(Program& program)
     // Also sets LoadedMaxWordSize and the single-player standard game every run starts with.
     Settings::ReadSettings(program);
     HighScores::LoadHighScores(program);
+    Opponents::LoadRecord(program);
 
     if (!program.random)
         program.random = program.Seed ? std::make_unique<Dice::ClockRandom>(*program.Seed)
@@ -168,6 +170,8 @@ void BeginPlay(Program& program)
         break;
     }
 
+    // Computer opponents the options ask for join a single-player game.
+    Opponents::StartGame(program);
     const auto players = static_cast<std::size_t>(std::max(game.PlayerCount, 1));
     game.PlayerWords.assign(players, {});
     Evaluation& eval = program.eval;
@@ -202,6 +206,7 @@ void ClockTick(Program& program, bool mainInForeground)
     if (screen.BonusTicks > 0 && --screen.BonusTicks == 0)
         screen.BonusText.clear();
     game.TimeRemaining -= 1;
+    Opponents::Tick(program);
     program.screen.ClockColour = TimeFormat::TimeLeftColour(game.TimeRemaining);
     program.screen.ClockText = QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining));
     if (game.TimeRemaining == 0)
@@ -258,6 +263,7 @@ void EndGame(Program& program)
         Network::ResumeNetworkAfterGame(program);
         return;
     }
+    Opponents::CollectWords(program);
     FinishTurn(program);
 }
 
@@ -289,9 +295,13 @@ void FinishTurn(Program& program)
         return;
     }
     // Entered once its results close, after any corrections to the dictionary.
-    // A given board was not chosen by the rules the tables' games are, so it enters none.
-    program.highScores.GameToEnter = game.GameMode == SinglePlayer && !program.board.Given;
+    // A given board was not chosen by the rules the tables' games are, so it enters none;
+    // a game against the computer goes into its own record instead: its scores leave out
+    // common words, so they do not compare with a game alone.
+    program.highScores.GameToEnter =
+        game.GameMode == SinglePlayer && !program.board.Given && game.Opponents == 0;
     program.progress.GameToRecord = game.GameMode == SinglePlayer;
+    program.opponents.GameToRecord = game.Opponents > 0;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
     SetClockLabels(program, QStringLiteral("Game Over"), QString());
     EvaluateWords(program);

@@ -4,6 +4,7 @@
 #include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
+#include "core/game/Opponents.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
@@ -53,6 +54,11 @@ OptionsItems MakeItems()
         items.NumWords.push_back(SettingsText::NumWordsItem(code));
     for (const engine::Language& language : engine::languages())
         items.BoardLanguage.push_back(language.name);
+    items.ComputerOpponents = {"None"};
+    for (int n = 1; n <= Opponents::kMaxOpponents; ++n)
+        items.ComputerOpponents.push_back(std::to_string(n));
+    for (int l = 0; l < ComputerPlayer::kLevels; ++l)
+        items.ComputerStrength.push_back(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l)));
     return items;
 }
 } // namespace
@@ -78,6 +84,8 @@ OptionsValues FillOptionsDialog(const Program& program)
     v.RepeatLetters = program.options.RepeatLetters;
     v.LeftHandDisplay = program.options.LeftHandedDisplay;
     v.TimeEnabled = GameTypeChanged(program.game.GameType);
+    v.ComputerOpponents = program.options.ComputerOpponents;
+    v.ComputerStrength = static_cast<int>(program.options.ComputerLevel);
     const auto languages = engine::languages();
     for (std::size_t i = 0; i < languages.size(); ++i)
         if (program.options.BoardLanguage == languages[i].code)
@@ -92,6 +100,7 @@ bool GameTypeChanged(int shownType)
 
 OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
 {
+    const OptionsItems& items = OptionsDialogItems();
     OptionsOutcome outcome;
     OptionsValues v = dialog;
     // What the dialog shows and OK confirms are the user's own from now on, also when a
@@ -203,6 +212,11 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
     }
 
     program.options.LeftHandedDisplay = v.LeftHandDisplay;
+    // Computer opponents join from the next game on.
+    if (Offered(items.ComputerOpponents, v.ComputerOpponents) >= 0)
+        program.options.ComputerOpponents = v.ComputerOpponents;
+    if (Offered(items.ComputerStrength, v.ComputerStrength) >= 0)
+        program.options.ComputerLevel = ComputerPlayer::LevelAt(v.ComputerStrength);
     Settings::SaveSettings(program);
     if (language != program.options.BoardLanguage)
         BoardLanguage::ChooseLanguage(program, language);

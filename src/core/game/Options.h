@@ -26,6 +26,8 @@ struct OptionsValues {
     bool LeftHandDisplay = false;
     bool TimeEnabled = true;
     int BoardLanguage = -1; // into OptionsItems::BoardLanguage
+    int ComputerOpponents = -1; // into OptionsItems::ComputerOpponents
+    int ComputerStrength = -1;  // into OptionsItems::ComputerStrength
     bool operator==(const OptionsValues&) const = default;
 };
 
@@ -33,6 +35,8 @@ struct OptionsValues {
 struct OptionsItems {
     std::vector<std::string> GameType, GameMode, Time, WordSize, NumWords;
     std::vector<std::string> BoardLanguage; // each language's own name, English first
+    std::vector<std::string> ComputerOpponents; // "None", "1", "2", "3"
+    std::vector<std::string> ComputerStrength;  // the computer levels, weakest first
 };
 const OptionsItems& OptionsDialogItems();
 

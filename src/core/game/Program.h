@@ -6,6 +6,7 @@
 #include "core/board/BoardView.h"
 #include "core/board/Dice.h"
 #include "core/game/HighScoreTable.h"
+#include "core/game/Opponents.h"
 #include "core/game/Progress.h"
 #include "core/game/Prompter.h"
 #include "core/game/TimeFormat.h"
@@ -90,8 +91,12 @@ struct GameState {
     bool GameInProgress = false;
     bool Paused = false;
     std::vector<Words> PlayerWords; // per player, in entry order
-    // Network players' names by player index; the lobby's player table fills it.
+    // Players' names by player index: the lobby's player table fills it, or a game
+    // against the computer.
     std::vector<std::string> PlayerNames;
+    // Computer opponents in the single-player game being played (players 1 on); 0 in a
+    // game without them.
+    int Opponents = 0;
 };
 
 struct Options {
@@ -102,6 +107,9 @@ struct Options {
     bool ShowUnusedWords = false;
     bool LeftHandedDisplay = true; // the window as laid out is the left-handed layout
     int LoadedMaxWordSize = engine::kAbsoluteMaxWordSize;
+    // Single-player games against this many computers, of this strength; 0: alone.
+    int ComputerOpponents = 0;
+    ComputerPlayer::Level ComputerLevel = ComputerPlayer::kDefaultLevel;
 };
 
 // The end-of-game lists; counts are the vectors' sizes.
@@ -242,6 +250,7 @@ struct Program {
     NetworkState network;
     HighScoreState highScores;
     ProgressState progress;
+    OpponentsState opponents;
 };
 
 // Network play (joined player or host): the local-only buttons and windows stand still.

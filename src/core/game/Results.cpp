@@ -5,6 +5,7 @@
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/Opponents.h"
 #include "core/game/Progress.h"
 #include "core/game/Scoring.h"
 
@@ -111,7 +112,10 @@ void PrepareResults(Program& program, Clock::time_point now)
     r.UserItems = Scoring::UserSelectorItems(program.game);
     r.DictItems = Scoring::DictSelectorItems(program.game);
     r.UserChoice = 0;
-    r.DictChoice = program.game.GameMode == SinglePlayer && program.options.ShowUnusedWords ? 1 : 0;
+    r.DictChoice = program.game.GameMode == SinglePlayer && program.game.Opponents == 0 &&
+                           program.options.ShowUnusedWords
+                       ? 1
+                       : 0;
     r.Mode = program.game.GameMode;
     r.RepeatLetters = program.options.RepeatLetters;
     r.UserSelected.clear();
@@ -239,14 +243,17 @@ int AddToDict(Program& program, int selectedRow)
         return -1;
     }
     Dictionary::AddDictionaryWord(program, w);
-    Scoring::RemoveWord(LocalList(program, program.eval.PlayerUndefinedWords), w);
-    const bool playerWord = EnteredByLocalPlayer(program, w);
-    if (playerWord)
-        Scoring::AppendWord(LocalList(program, program.eval.PlayerDefinedWords), w);
     Scoring::AppendWord(program.board.BoardWords, w);
-    if (!playerWord)
-        Scoring::AppendWord(program.eval.UnusedWords, w);
-    ShowScores(program);
+    if (program.game.Opponents > 0) {
+        Opponents::Rescore(program); // the computers may have entered it too
+    } else {
+        Scoring::RemoveWord(LocalList(program, program.eval.PlayerUndefinedWords), w);
+        Scoring::AppendWord(EnteredByLocalPlayer(program, w)
+                                ? LocalList(program, program.eval.PlayerDefinedWords)
+                                : program.eval.UnusedWords,
+                            w);
+        ShowScores(program);
+    }
     // The word now in the removed one's place, or the last when it was the last.
     const Words left = ShownList(program, Selector::User);
     const int next = left.empty() ? -1 : std::min(selectedRow, static_cast<int>(left.size()) - 1);
@@ -266,6 +273,12 @@ void RemoveFromDict(Program& program, int selectedRow)
     }
     Dictionary::RemoveDictionaryWord(program, w);
     Scoring::RemoveWord(program.board.BoardWords, w);
+    if (program.game.Opponents > 0) {
+        Opponents::Rescore(program);
+        program.results.DictSelected.clear();
+        FollowSelection(program);
+        return;
+    }
     Scoring::RemoveWord(program.eval.UnusedWords, w);
     Scoring::RemoveWord(LocalList(program, program.eval.PlayerDefinedWords), w);
     if (EnteredByLocalPlayer(program, w))
@@ -316,6 +329,7 @@ void ResultsWindowClosed(Program& program)
                                   QDate::currentDate().toString(Qt::ISODate).toStdString());
     Progress::RecordFinishedGame(
         program, QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
+    Opponents::RecordFinishedGame(program);
     Given::RestoreOwnSettings(program);
 }
 

@@ -11,6 +11,13 @@ namespace Scoring {
 
 namespace {
 
+// How the results show a game: a single-player game against the computer as a network
+// game of several players.
+int Kind(const GameState& game)
+{
+    return game.GameMode == SinglePlayer && game.Opponents > 0 ? NetworkPlayer : game.GameMode;
+}
+
 std::size_t Index(int i)
 {
     return static_cast<std::size_t>(i);
@@ -204,7 +211,7 @@ void FindUnusedAndCommon(const GameState& game, const Words& boardWords, Evaluat
 ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluation& eval)
 {
     ResultTexts texts;
-    if (game.GameMode == SinglePlayer) {
+    if (Kind(game) == SinglePlayer) {
         const int L = game.LocalPlayerIndex;
         const Words& defined = PlayerList(eval.PlayerDefinedWords, L);
         const int found = Count(defined);
@@ -262,7 +269,7 @@ ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluatio
 std::vector<SelectorItem> UserSelectorItems(const GameState& game)
 {
     const int L = game.LocalPlayerIndex;
-    switch (game.GameMode) {
+    switch (Kind(game)) {
     case SinglePlayer:
         return {{"Defined", DefinedBase + L}, {"Undefined", UndefinedBase + L}};
     case TwoPlayer:
@@ -290,7 +297,7 @@ std::vector<SelectorItem> UserSelectorItems(const GameState& game)
 
 std::vector<SelectorItem> DictSelectorItems(const GameState& game)
 {
-    switch (game.GameMode) {
+    switch (Kind(game)) {
     case SinglePlayer:
         return {{"All Words", AllBoardWords}, {"Unused Words", Unused}};
     case TwoPlayer:

@@ -85,6 +85,15 @@ void ReadSettings(Program& program)
     program.options.RepeatLetters = repeat && *repeat == "1";
     const auto leftHanded = Stored(program, kLeftHandedDisplay);
     program.options.LeftHandedDisplay = leftHanded && *leftHanded == "1";
+    const auto opponents = Stored(program, kComputerOpponents);
+    const auto count = opponents ? SettingsText::WholeNumber(*opponents) : std::nullopt;
+    program.options.ComputerOpponents =
+        count && *count >= 0 && *count <= Opponents::kMaxOpponents ? *count : 0;
+    const auto strength = Stored(program, kComputerStrength).value_or("");
+    program.options.ComputerLevel = ComputerPlayer::kDefaultLevel;
+    for (int l = 0; l < ComputerPlayer::kLevels; ++l)
+        if (strength == ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l)))
+            program.options.ComputerLevel = ComputerPlayer::LevelAt(l);
 
     program.options.LoadedMaxWordSize = program.engine.cMaxWordSize();
     program.game.GameType = Standard;
@@ -109,6 +118,8 @@ void SaveSettings(Program& program)
     store.cSetRegValue(key, kRepeatLetters,
                        Flag(own ? own->RepeatLetters : program.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(program.options.LeftHandedDisplay));
+    store.cSetRegValue(key, kComputerOpponents, std::to_string(program.options.ComputerOpponents));
+    store.cSetRegValue(key, kComputerStrength, ComputerPlayer::LevelName(program.options.ComputerLevel));
     store.cSetRegValue(key, BoardLanguage::kBoardLanguage, program.options.BoardLanguage);
     store.sync();
 }

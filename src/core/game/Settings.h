@@ -15,6 +15,8 @@ inline constexpr const char* kSounds = "Sounds";
 inline constexpr const char* kShowUnusedWords = "ShowUnusedWords";
 inline constexpr const char* kRepeatLetters = "RepeatLetters";
 inline constexpr const char* kLeftHandedDisplay = "LeftHandedDisplay";
+inline constexpr const char* kComputerOpponents = "ComputerOpponents"; // 0 to 3
+inline constexpr const char* kComputerStrength = "ComputerStrength";   // "Easy", "Medium", "Hard"
 
 // Game values are read through 10 characters.
 inline constexpr int kGameValueLength = 10;
@@ -23,7 +25,7 @@ inline constexpr int kGameValueLength = 10;
 // anything absent or unusable silently takes its default.
 void ReadSettings(Program& program);
 
-// Writes the eight game values and the board language.
+// Writes the game values, the computer opponents and the board language.
 void SaveSettings(Program& program);
 
 } // namespace Settings

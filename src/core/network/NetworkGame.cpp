@@ -295,7 +295,8 @@ private:
             CloseConnection(app, handle);
             return;
         }
-        if (n.GamePhase != 0) {
+        // A host on its way out has said goodbye on this connection already.
+        if (n.GamePhase != 0 || n.LeaveCountdown > 0) {
             CloseConnection(app, handle);
             return;
         }
@@ -820,10 +821,15 @@ std::vector<std::string> ComputerPlayerArguments(const Program& app, int strengt
         return {};
     // A host that shows no address of its own is reached on this machine's loopback.
     const std::string host = n.Players[0].Address.empty() ? "127.0.0.1" : n.Players[0].Address;
-    return {"join", "--host", host, "--name", "Computer " + std::to_string(n.Players.size()),
-            "--strength", std::to_string(std::clamp(strength, 0, 100)),
-            // It plays as long as the person does; the host's goodbye ends it.
-            "--timeout", "86400"};
+    const std::string number = std::to_string(n.Players.size());
+    // Each its own seed: computers of one strength would otherwise find the same words.
+    return {"join", "--host", host, "--name", "Computer " + number,
+            "--strength", std::to_string(std::clamp(strength, 0, 100)), "--seed", number};
+}
+
+bool TableFull(const Program& app)
+{
+    return static_cast<int>(app.network.Players.size()) >= Wire::kMaxPlayers;
 }
 
 void StartHostedGame(Program& app)
@@ -939,7 +945,10 @@ void ReturnToLobby(Program& app)
     n.GamePhase = 0;
     Disconnected(app);
     n.TickEnded = false;
-    if (!Restart(app, Wire::kStreamPort))
+    // Only the host listens again: an admitted player reaches its host from its own
+    // side, and on a machine where another copy holds the port (a host and its computer
+    // players) listening would fail and stall the player for good.
+    if (!Restart(app, Host(app) ? Wire::kStreamPort : 0))
         return;
     if (Host(app)) {
         n.DiscoveryHandle = app.transport->netMCConnect(Wire::kGroup, Wire::kGroupPort);

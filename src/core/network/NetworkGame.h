@@ -7,7 +7,6 @@
 
 #include "core/network/NetworkState.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,18 +47,12 @@ void ReceiveNetwork(Program& app);
 // that entry (every other entry on the host, the host's on a player), else plain.
 Marker MarkerOf(const Program& app, int index);
 
-// The computer players the lobby offers, weakest first, and the one offered first.
-struct ComputerStrength {
-    const char* name;
-    int strength; // 0 to 100
-};
-inline constexpr std::array<ComputerStrength, 3> kComputerStrengths = {
-    {{"Easy", 20}, {"Medium", 55}, {"Hard", 90}}};
-inline constexpr int kDefaultComputerStrength = 1;
-
 // The arguments of a computer player (lettro-bot) that joins this host from this
 // machine; strength 0 to 100. Empty when this machine is not hosting in the lobby.
+// It plays as long as its host lets it, or as long as the program that starts it runs.
 std::vector<std::string> ComputerPlayerArguments(const Program& app, int strength);
+// Whether the host's table has no room for another player.
+bool TableFull(const Program& app);
 
 // The lobby's buttons and table.
 void StartHostedGame(Program& app);

@@ -2,6 +2,7 @@
 #include "HighScoresWindow.h"
 
 #include "core/game/HighScores.h"
+#include "core/game/Opponents.h"
 #include "core/game/Program.h"
 #include "windows/game/Runner.h"
 
@@ -77,6 +78,9 @@ HighScoresWindow::HighScoresWindow(Program& program, Runner& runner, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(ScoreTable);
+    RecordLabel = new QLabel(this);
+    RecordLabel->setObjectName(QStringLiteral("RecordLabel"));
+    layout->addWidget(RecordLabel);
     layout->addLayout(bottom);
 
     connect(KeyCombo, &QComboBox::activated, this, [this](int item) {
@@ -125,6 +129,10 @@ void HighScoresWindow::sync()
     }
     if (hs.MarkedRow >= 0 && hs.MarkedRow < ScoreTable->rowCount())
         ScoreTable->selectRow(hs.MarkedRow);
+    QStringList record;
+    for (const std::string& line : Opponents::RecordLines(m_program))
+        record << QString::fromStdString(line);
+    RecordLabel->setText(record.join(QLatin1Char('\n')));
     const std::string name = HighScores::PlayerName(m_program);
     NameLabel->setText(name.empty() ? tr("Player: not chosen yet")
                                     : tr("Player: %1").arg(QString::fromStdString(name)));

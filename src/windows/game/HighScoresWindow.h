@@ -31,6 +31,7 @@ private:
     QComboBox* KeyCombo = nullptr;      // the tables that have rows, and the one shown
     QTableWidget* ScoreTable = nullptr; // the shown table; the row just entered in bold
     QLabel* NameLabel = nullptr;
+    QLabel* RecordLabel = nullptr; // wins, losses and ties against the computer
     QPushButton* ChangeName = nullptr;
     QPushButton* CloseButton = nullptr;
 };

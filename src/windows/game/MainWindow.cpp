@@ -4,6 +4,7 @@
 #include "core/board/BoardView.h"
 #include "core/board/WordEntry.h"
 #include "core/game/Game.h"
+#include "core/game/Opponents.h"
 #include "core/game/Results.h"
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
@@ -155,6 +156,11 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     PlayerWordLabel->setAlignment(Qt::AlignCenter);
     PlayerWordLabel->setFixedHeight(22);
 
+    OpponentsLabel = new QLabel(central);
+    OpponentsLabel->setObjectName(QStringLiteral("OpponentsLabel"));
+    OpponentsLabel->setAlignment(Qt::AlignCenter);
+    OpponentsLabel->hide();
+
     DefinedWordCount = new QLabel(central);
     DefinedWordCount->setObjectName(QStringLiteral("DefinedWordCount"));
     DefinedWordCount->setAlignment(Qt::AlignCenter);
@@ -178,6 +184,8 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     m_listColumn->addWidget(TimeRemLabel);
     m_listColumn->addWidget(TimeLeft);
     m_listColumn->addSpacing(6);
+    // The computers' lines take the top of the word list's place while they show.
+    m_listColumn->addWidget(OpponentsLabel);
     m_listColumn->addWidget(WordList, 1);
     m_listColumn->addSpacing(2);
     m_listColumn->addWidget(PlayerWordLabel);
@@ -368,6 +376,12 @@ void MainWindow::sync()
 
     PlayerWordLabel->setText(p.screen.PlayerWordText);
     DefinedWordCount->setText(p.screen.DefinedWordText);
+    const QString opponents = Opponents::PlayLines(p).join(QLatin1Char('\n'));
+    // The layout gives the word list's top to the lines while they show.
+    if (OpponentsLabel->text() != opponents) {
+        OpponentsLabel->setText(opponents);
+        OpponentsLabel->setVisible(!opponents.isEmpty());
+    }
     TimeRemLabel->setText(p.screen.ClockCaption);
     TimeLeft->setText(p.screen.ClockText);
     Feedback->sync(p); // also the clock's colours

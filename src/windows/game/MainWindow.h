@@ -79,6 +79,7 @@ private:
     QTableWidget* WordList = nullptr;
     QLabel* PlayerWordLabel = nullptr;
     QLabel* DefinedWordCount = nullptr;
+    QLabel* OpponentsLabel = nullptr; // a line per computer opponent during play
     QLabel* TimeRemLabel = nullptr;
     QLabel* TimeLeft = nullptr;
     PlayFeedback* Feedback = nullptr; // the box's flash, the clock's panel, bonus, turn, score

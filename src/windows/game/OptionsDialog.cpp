@@ -75,6 +75,12 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     gameForm->addRow(Label4, GameModeCombo);
     gameForm->addRow(TimeLabel, TimeCombo);
     gameForm->addRow(Label5, NumWordsCombo);
+    ComputerOpponentsCombo = Combo("ComputerOpponentsCombo", game);
+    ComputerStrengthCombo = Combo("ComputerStrengthCombo", game);
+    ComputerOpponentsLabel = Label("ComputerOpponentsLabel", QStringLiteral("Computer opponents"), game);
+    ComputerStrengthLabel = Label("ComputerStrengthLabel", QStringLiteral("Computer strength"), game);
+    gameForm->addRow(ComputerOpponentsLabel, ComputerOpponentsCombo);
+    gameForm->addRow(ComputerStrengthLabel, ComputerStrengthCombo);
 
     auto* words = new QGroupBox(tr("Words"), this);
     auto* wordsForm = new QFormLayout(words);
@@ -115,6 +121,9 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     connect(GameTypeCombo, &QComboBox::activated, this, [this] {
         TimeCombo->setEnabled(Common::GameTypeChanged(GameTypeCombo->currentIndex()));
     });
+    // The strength matters only with an opponent.
+    connect(ComputerOpponentsCombo, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ComputerStrengthCombo->setEnabled(index > 0); });
     fill();
 }
 
@@ -132,6 +141,8 @@ void OptionsDialog::fill()
     FillCombo(MinWordSizeCombo, items.WordSize);
     FillCombo(WordSizeCombo, items.WordSize);
     FillCombo(NumWordsCombo, items.NumWords);
+    FillCombo(ComputerOpponentsCombo, items.ComputerOpponents);
+    FillCombo(ComputerStrengthCombo, items.ComputerStrength);
 
     const Common::OptionsValues v = Common::FillOptionsDialog(m_program);
     GameTypeCombo->setCurrentIndex(v.GameType);
@@ -145,6 +156,9 @@ void OptionsDialog::fill()
     ShowUnusedWordsOption->setChecked(v.ShowUnusedWords);
     RepeatLettersOption->setChecked(v.RepeatLetters);
     LeftHandDisplay->setChecked(v.LeftHandDisplay);
+    ComputerOpponentsCombo->setCurrentIndex(v.ComputerOpponents);
+    ComputerStrengthCombo->setCurrentIndex(v.ComputerStrength);
+    ComputerStrengthCombo->setEnabled(v.ComputerOpponents > 0);
 }
 
 void OptionsDialog::apply()
@@ -161,6 +175,8 @@ void OptionsDialog::apply()
     v.RepeatLetters = RepeatLettersOption->isChecked();
     v.LeftHandDisplay = LeftHandDisplay->isChecked();
     v.TimeEnabled = TimeCombo->isEnabled();
+    v.ComputerOpponents = ComputerOpponentsCombo->currentIndex();
+    v.ComputerStrength = ComputerStrengthCombo->currentIndex();
     Common::OptionsOutcome outcome;
     m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
     // After a No the dialog stays up with the settings as they now are, for another try.

@@ -36,6 +36,8 @@ private:
     QComboBox* MinWordSizeCombo = nullptr;
     QComboBox* WordSizeCombo = nullptr;
     QComboBox* NumWordsCombo = nullptr;
+    QComboBox* ComputerOpponentsCombo = nullptr; // "None", 1 to 3: single-player games
+    QComboBox* ComputerStrengthCombo = nullptr;
     QCheckBox* SoundsOption = nullptr;
     QCheckBox* ShowUnusedWordsOption = nullptr;
     QCheckBox* RepeatLettersOption = nullptr;
@@ -46,6 +48,8 @@ private:
     QLabel* MinWordSizeLabel = nullptr;
     QLabel* WordSizeLabel = nullptr;
     QLabel* Label5 = nullptr;
+    QLabel* ComputerOpponentsLabel = nullptr;
+    QLabel* ComputerStrengthLabel = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 };

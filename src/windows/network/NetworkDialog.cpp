@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NetworkDialog.h"
 
+#include "core/game/ComputerPlayer.h"
 #include "core/game/Program.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
@@ -171,9 +172,10 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("&Add Computer Player"), this);
     ComputerStrength = new QComboBox(this);
     ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
-    for (const Network::ComputerStrength& strength : Network::kComputerStrengths)
-        ComputerStrength->addItem(QString::fromLatin1(strength.name));
-    ComputerStrength->setCurrentIndex(Network::kDefaultComputerStrength);
+    for (int level = 0; level < ComputerPlayer::kLevels; ++level)
+        ComputerStrength->addItem(
+            QString::fromLatin1(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(level))));
+    ComputerStrength->setCurrentIndex(static_cast<int>(ComputerPlayer::kDefaultLevel));
 
     auto* sizes = new QGridLayout;
     sizes->addWidget(RepeatLetters, 0, 0, 1, 2);
@@ -223,10 +225,11 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     connect(BootPlayer, &QPushButton::clicked, this,
             [this] { m_runner.run([this] { Network::BootPlayer(m_program); }); });
     connect(AddComputerPlayer, &QPushButton::clicked, this, [this] {
-        const int chosen = std::clamp(ComputerStrength->currentIndex(), 0,
-                                      int(Network::kComputerStrengths.size()) - 1);
+        if (Network::TableFull(m_program))
+            return;
         const auto arguments = Network::ComputerPlayerArguments(
-            m_program, Network::kComputerStrengths[std::size_t(chosen)].strength);
+            m_program, ComputerPlayer::LevelStrength(
+                           ComputerPlayer::LevelAt(ComputerStrength->currentIndex())));
         QStringList list;
         for (const std::string& a : arguments)
             list << QString::fromStdString(a);
@@ -296,6 +299,8 @@ void NetworkDialog::sync()
     const bool botsWelcome = !Network::ComputerPlayerArguments(m_program, 0).empty();
     AddComputerPlayer->setVisible(botsWelcome);
     ComputerStrength->setVisible(botsWelcome);
+    // A computer player the table has no room for would only be turned away.
+    AddComputerPlayer->setEnabled(!Network::TableFull(m_program));
     StartGame->setDefault(w.StartGameDefault);
     PlayerTable->setVisible(w.TableShown);
     syncTable();

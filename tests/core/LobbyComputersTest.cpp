@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Computer players as the lobby starts them: real lettro-bot processes with the lobby's
+// own arguments, on the same machine as their host and all with the default address, in
+// a private network namespace (ctest runs it in one).
+#include "LoopbackTest.h"
+#include "Scripted.h"
+
+#include "core/game/ComputerPlayer.h"
+#include "core/game/Game.h"
+#include "core/game/Program.h"
+#include "core/game/Results.h"
+#include "core/network/ComputerPlayers.h"
+#include "core/network/NetworkGame.h"
+#include "core/network/NetworkSettings.h"
+
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace {
+
+class LobbyComputers : public LoopbackTest {
+protected:
+    void SetUp() override
+    {
+        LoopbackTest::SetUp();
+        p.prompter = &prompter;
+        prompter.autoOk = true;
+        p.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
+        for (const char* w : {"its", "set", "site", "soot", "toys"})
+            p.engine.cDictionaryAdd(w);
+        Dice::InitDice(p.board.DieFaces);
+        p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
+        p.transport = std::make_unique<engine::QtTransport>(); // every address, port 20000
+        p.savedForNetwork = SavedGameSettings{};
+        Network::Initialize(p, false);
+        Network::PromptClosed(p, Network::PromptAnswer{"Ann", 2});
+        ASSERT_TRUE(p.network.Window.PollTimerOn);
+        ASSERT_TRUE(NetworkSettings::ApplySettings(p, "Standard,NoRepeatLetters,15,3,-"));
+    }
+    // The host's poll ticks (200 ms apart, as the lobby's timer) until `done`.
+    bool run(const std::function<bool()>& done, int seconds = 60)
+    {
+        for (int tick = 0; tick < seconds * 5; ++tick) {
+            if (done())
+                return true;
+            const QDeadlineTimer next(200);
+            while (!next.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+            Network::PollNetwork(p);
+        }
+        return done();
+    }
+    // The lobby with `players` entries, everyone waiting and connected.
+    bool inLobby(std::size_t players) const
+    {
+        const auto& table = p.network.Players;
+        return p.network.Window.Shown && table.size() == players &&
+               std::all_of(table.begin(), table.end(), [&](const PlayerEntry& e) {
+                   return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
+               });
+    }
+    void add()
+    {
+        QStringList arguments;
+        for (const std::string& a : Network::ComputerPlayerArguments(
+                 p, ComputerPlayer::LevelStrength(ComputerPlayer::kDefaultLevel)))
+            arguments << QString::fromStdString(a);
+        computers.start(arguments);
+    }
+    // A game from Start Game to the results: the host enters nothing, the computers
+    // play their whole clock.
+    void playGame(std::size_t players)
+    {
+        Network::StartHostedGame(p);
+        ASSERT_TRUE(run([&] { return p.game.TimeRemaining > 0; })) << p.network.Window.StatusLine;
+        Game::EndGameNow(p);
+        ASSERT_TRUE(run([&] { return p.results.Open; })) << p.network.Window.StatusLine;
+        EXPECT_EQ(p.game.PlayerWords.size(), players);
+        Results::ResultsWindowClosed(p);
+        Network::ReturnToLobby(p);
+        ASSERT_TRUE(run([&] { return inLobby(players); })) << "the computers stay for the next game";
+    }
+
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    Program p;
+    ComputerPlayers computers{LETTRO_BOT};
+};
+
+// Before, a computer could not listen on the port its host holds after the results and
+// stalled there: the next game waited for ever.
+TEST_F(LobbyComputers, playGameAfterGameUntilBootedOrTheHostLeaves)
+{
+    add();
+    ASSERT_TRUE(run([&] { return inLobby(2); }));
+    add();
+    ASSERT_TRUE(run([&] { return inLobby(3); }));
+    EXPECT_EQ(computers.running(), 2);
+    ASSERT_NO_FATAL_FAILURE(playGame(3));
+
+    prompter.answer(core::Answer::Yes);
+    Network::PlayerTableClick(p, 3);
+    Network::BootPlayer(p);
+    ASSERT_TRUE(run([&] { return computers.running() == 1; })) << "a booted computer ends";
+
+    ASSERT_NO_FATAL_FAILURE(playGame(2));
+    ASSERT_NO_FATAL_FAILURE(playGame(2));
+    Network::LeaveNetworkGame(p);
+    EXPECT_TRUE(run([&] { return computers.running() == 0; })) << "the host's goodbye ends the rest";
+}
+
+} // namespace
