@@ -119,7 +119,9 @@ int main(int argc, char* argv[])
     app.program.settings = std::make_unique<engine::SettingsStore>();
 
     MainWindow& window = app.mainWindow();
-    app.startComputerPlayer = [&computers](const QStringList& arguments) { computers.start(arguments); };
+    app.startComputerPlayer = [&computers](const QStringList& arguments) {
+        computers.start(arguments);
+    };
     app.startUp();
     window.show();
     return QApplication::exec();

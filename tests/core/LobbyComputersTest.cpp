@@ -80,7 +80,8 @@ protected:
         EXPECT_EQ(p.game.PlayerWords.size(), players);
         Results::ResultsWindowClosed(p);
         Network::ReturnToLobby(p);
-        ASSERT_TRUE(run([&] { return inLobby(players); })) << "the computers stay for the next game";
+        ASSERT_TRUE(run([&] { return inLobby(players); }))
+            << "the computers stay for the next game";
     }
 
     QTemporaryDir folder;
@@ -108,7 +109,8 @@ TEST_F(LobbyComputers, playGameAfterGameUntilBootedOrTheHostLeaves)
     ASSERT_NO_FATAL_FAILURE(playGame(2));
     ASSERT_NO_FATAL_FAILURE(playGame(2));
     Network::LeaveNetworkGame(p);
-    EXPECT_TRUE(run([&] { return computers.running() == 0; })) << "the host's goodbye ends the rest";
+    EXPECT_TRUE(run([&] { return computers.running() == 0; }))
+        << "the host's goodbye ends the rest";
 }
 
 } // namespace

@@ -73,11 +73,13 @@ TEST_F(Lobby, addComputerPlayerStartsABotThatJoinsThisHost)
     ASSERT_TRUE(in<QPushButton>("AddComputerPlayer")->isVisibleTo(&d));
     in<QComboBox>("ComputerStrength")->setCurrentIndex(2);
     in<QPushButton>("AddComputerPlayer")->click();
-    EXPECT_EQ(started, (QStringList{"join", "--host", "127.0.0.1", "--name", "Computer 3", "--strength", "90", "--seed", "3"}))
+    EXPECT_EQ(started, (QStringList{"join", "--host", "127.0.0.1", "--name", "Computer 3",
+                                    "--strength", "90", "--seed", "3"}))
         << "a host that shows no address is on this machine's loopback";
     t.program.network.Players.resize(21);
     started.clear();
-    EXPECT_FALSE((sync(), in<QPushButton>("AddComputerPlayer"))->isEnabled()) << "a full table has no room";
+    EXPECT_FALSE((sync(), in<QPushButton>("AddComputerPlayer"))->isEnabled())
+        << "a full table has no room";
     in<QPushButton>("AddComputerPlayer")->click();
     EXPECT_TRUE(started.isEmpty());
     t.program.network.GamePhase = 1; // a game under way: nobody joins

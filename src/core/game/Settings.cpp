@@ -119,7 +119,8 @@ void SaveSettings(Program& program)
                        Flag(own ? own->RepeatLetters : program.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(program.options.LeftHandedDisplay));
     store.cSetRegValue(key, kComputerOpponents, std::to_string(program.options.ComputerOpponents));
-    store.cSetRegValue(key, kComputerStrength, ComputerPlayer::LevelName(program.options.ComputerLevel));
+    store.cSetRegValue(key, kComputerStrength,
+                       ComputerPlayer::LevelName(program.options.ComputerLevel));
     store.cSetRegValue(key, BoardLanguage::kBoardLanguage, program.options.BoardLanguage);
     store.sync();
 }

@@ -77,8 +77,10 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     gameForm->addRow(Label5, NumWordsCombo);
     ComputerOpponentsCombo = Combo("ComputerOpponentsCombo", game);
     ComputerStrengthCombo = Combo("ComputerStrengthCombo", game);
-    ComputerOpponentsLabel = Label("ComputerOpponentsLabel", QStringLiteral("Computer opponents"), game);
-    ComputerStrengthLabel = Label("ComputerStrengthLabel", QStringLiteral("Computer strength"), game);
+    ComputerOpponentsLabel =
+        Label("ComputerOpponentsLabel", QStringLiteral("Computer opponents"), game);
+    ComputerStrengthLabel =
+        Label("ComputerStrengthLabel", QStringLiteral("Computer strength"), game);
     gameForm->addRow(ComputerOpponentsLabel, ComputerOpponentsCombo);
     gameForm->addRow(ComputerStrengthLabel, ComputerStrengthCombo);
 
