@@ -86,8 +86,8 @@ TEST_F(AgainstComputers, wholeGamesScoredCorrectedAndRecorded)
         std::vector<std::string> names;
     } cases[] = {
         {0, Level::Hard, {}},
-        {1, Level::Hard, {"Ann", "Computer (Hard)"}},
-        {3, Level::Easy, {"Ann", "Computer 1 (Easy)", "Computer 2 (Easy)", "Computer 3 (Easy)"}},
+        {1, Level::Hard, {"Ann", "Computer"}},
+        {3, Level::Easy, {"Ann", "Computer 1", "Computer 2", "Computer 3"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.computers);

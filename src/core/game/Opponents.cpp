@@ -26,10 +26,9 @@ std::string RecordName(ComputerPlayer::Level level)
 
 } // namespace
 
-std::string ComputerName(ComputerPlayer::Level level, int i, int count)
+std::string ComputerName(int i, int count)
 {
-    const std::string strength = std::string("(") + ComputerPlayer::LevelName(level) + ")";
-    return count > 1 ? "Computer " + std::to_string(i + 1) + " " + strength : "Computer " + strength;
+    return count > 1 ? "Computer " + std::to_string(i + 1) : "Computer";
 }
 
 void StartGame(Program& program)
@@ -53,7 +52,7 @@ void StartGame(Program& program)
     game.PlayerNames = {person.empty() ? HighScores::LoginName() : person};
     const auto shortest = static_cast<std::size_t>(program.engine.cMinWordSize());
     for (int i = 0; i < count; ++i) {
-        game.PlayerNames.push_back(ComputerName(o.Level, i, count));
+        game.PlayerNames.push_back(ComputerName(i, count));
         // Each computer its own seed, so that two of one strength find different words.
         std::vector<std::string> words = ComputerPlayer::WordsToFind(
             program.board.BoardWords, ComputerPlayer::LevelStrength(o.Level),

@@ -34,9 +34,9 @@ inline constexpr int kMaxOpponents = 3;
 // Stored record of level L: "RecordEasy" and so on, as "wins,losses,ties".
 inline constexpr const char* kRecordPrefix = "Record";
 
-// The name of computer `i` (0-based) of `count`: "Computer (Hard)", or "Computer 2 (Hard)"
-// when there are several.
-std::string ComputerName(ComputerPlayer::Level level, int i, int count);
+// The name of computer `i` (0-based) of `count`: "Computer", or "Computer 2" when there are
+// several. Short enough for the score table's name column; they all share one strength.
+std::string ComputerName(int i, int count);
 
 // At the start of a single-player game: the computers the options ask for join the
 // person (index 0), each with its own words to find on this board.
@@ -53,7 +53,7 @@ void RecordFinishedGame(Program& program);
 // Start-up: the stored record; anything unusable counts as nothing.
 void LoadRecord(Program& program);
 
-// During play, one line per computer: "Computer (Hard): 12 words". Empty otherwise.
+// During play, one line per computer: "Computer 2: 12 words". Empty otherwise.
 QStringList PlayLines(const Program& program);
 // The high-score window's lines: one per level that has games, or a note that there are none.
 std::vector<std::string> RecordLines(const Program& program);
