@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Help.h"
 
+#include "core/dictionary/Definitions.h"
 #include "core/game/Program.h"
 
 #include <QDir>
@@ -34,9 +35,9 @@ QString AboutText()
                "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
                "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
                "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
-               "others, used under their permission notices, which are in words-LICENSE.txt."
-               "\n\nUsing Qt %1.")
-               .arg(QString::fromLatin1(qVersion()));
+               "others, used under their permission notices, which are in words-LICENSE.txt.") +
+           QStringLiteral("\n\n") + Definitions::SourcesNotice() +
+           QStringLiteral("\n\nUsing Qt %1.").arg(QString::fromLatin1(qVersion()));
 }
 
 QString PageNotFoundHtml(const QUrl& page)

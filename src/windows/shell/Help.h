@@ -12,7 +12,8 @@ namespace Shell {
 // "Lettro.htm" in the program's folder.
 QUrl HelpPageUrl(const Program& program);
 
-// Help > About: the game, its version, its licence and the word list's, and Qt's version.
+// Help > About: the game, its version, its licence and the word list's, where the
+// definitions come from and under which licences, and Qt's version.
 QString AboutText();
 
 // What the browser shows for a page that cannot be read.

@@ -5,9 +5,11 @@
 #include "windows/ui/WarningSound.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
 #include <QWidget>
 
 namespace ui {
@@ -87,6 +89,11 @@ QString QtDesktop::saveFileName(QWidget* parent, const FileDialog& dialog)
     if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
         return {};
     return fd.selectedFiles().constFirst();
+}
+
+void QtDesktop::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
 }
 
 } // namespace ui
