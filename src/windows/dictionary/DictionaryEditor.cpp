@@ -3,6 +3,7 @@
 
 #include "core/dictionary/Definitions.h"
 #include "core/dictionary/EditorRules.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/DataFolders.h"
 #include "core/game/Program.h"
 #include "windows/dictionary/DefinitionPanel.h"
@@ -169,6 +170,9 @@ void DictionaryEditor::sync()
         showDefinition();
         return;
     }
+    // Each board language has a dictionary of its own.
+    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro Dictionary"),
+                                              m_program.dictionary.Language));
     QListWidget* list = WordList;
     // A search within the listed start only moves the selection: thousands of words are
     // not listed again on every keystroke.

@@ -86,6 +86,10 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     wordsForm->addRow(WordSizeLabel, WordSizeCombo);
     RepeatLettersOption = Check("RepeatLettersOption", QStringLiteral("Allow Repeated Letters"), words);
     wordsForm->addRow(RepeatLettersOption);
+    // The dice and the dictionary of the next game.
+    BoardLanguageCombo = Combo("BoardLanguageCombo", words);
+    BoardLanguageLabel = Label("BoardLanguageLabel", QStringLiteral("Board language"), words);
+    wordsForm->addRow(BoardLanguageLabel, BoardLanguageCombo);
 
     auto* display = new QGroupBox(tr("Display"), this);
     auto* displayLayout = new QVBoxLayout(display);
@@ -132,6 +136,7 @@ void OptionsDialog::fill()
     FillCombo(MinWordSizeCombo, items.WordSize);
     FillCombo(WordSizeCombo, items.WordSize);
     FillCombo(NumWordsCombo, items.NumWords);
+    FillCombo(BoardLanguageCombo, items.BoardLanguage);
 
     const Common::OptionsValues v = Common::FillOptionsDialog(m_program);
     GameTypeCombo->setCurrentIndex(v.GameType);
@@ -145,6 +150,7 @@ void OptionsDialog::fill()
     ShowUnusedWordsOption->setChecked(v.ShowUnusedWords);
     RepeatLettersOption->setChecked(v.RepeatLetters);
     LeftHandDisplay->setChecked(v.LeftHandDisplay);
+    BoardLanguageCombo->setCurrentIndex(v.BoardLanguage);
 }
 
 void OptionsDialog::apply()
@@ -161,6 +167,7 @@ void OptionsDialog::apply()
     v.RepeatLetters = RepeatLettersOption->isChecked();
     v.LeftHandDisplay = LeftHandDisplay->isChecked();
     v.TimeEnabled = TimeCombo->isEnabled();
+    v.BoardLanguage = BoardLanguageCombo->currentIndex();
     Common::OptionsOutcome outcome;
     m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
     // After a No the dialog stays up with the settings as they now are, for another try.

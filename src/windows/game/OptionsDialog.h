@@ -46,6 +46,8 @@ private:
     QLabel* MinWordSizeLabel = nullptr;
     QLabel* WordSizeLabel = nullptr;
     QLabel* Label5 = nullptr;
+    QComboBox* BoardLanguageCombo = nullptr;
+    QLabel* BoardLanguageLabel = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 };

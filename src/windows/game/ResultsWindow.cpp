@@ -2,6 +2,7 @@
 #include "ResultsWindow.h"
 
 #include "core/dictionary/Definitions.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
@@ -335,6 +336,9 @@ void ResultsWindow::sync()
 {
     if (!m_program.results.Open && isVisible())
         hide();
+    // The corrections go to this language's dictionary.
+    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro Results"),
+                                              m_program.dictionary.Language));
     using Results::Selector;
     FillSelector(UserWordsCombo, Results::SelectorItems(m_program, Selector::User),
                  Results::ChosenItem(m_program, Selector::User));

@@ -29,6 +29,7 @@ void FillMessageBox(QMessageBox& box, const Prompt& prompt)
 {
     box.setWindowTitle(prompt.title);
     box.setText(prompt.text);
+    box.setDetailedText(prompt.details);
     if (prompt.buttons == Buttons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
