@@ -168,10 +168,13 @@ TEST_F(Lobby, settingsControlsShowTheLobbySettingsAndReachTheHandlers)
                          t.program.engine.cMinWordSize(), t.program.options.NumWordsLimit),
               std::tuple(30, true, 5, std::string(">50")));
 
+    EXPECT_EQ(in<QLabel>("BoardLanguage")->text(), "Board language: English");
     t.program.game.GameMode = NetworkPlayer;
+    t.program.dictionary.Language = "fr"; // the host's, taken for the game
     NetworkSettings::ShowLobbySettings(t.program, true);
     sync();
     EXPECT_TRUE(repeatLetters->isChecked() && !repeatLetters->isEnabled());
+    EXPECT_EQ(in<QLabel>("BoardLanguage")->text(), "Board language: Français");
     NetworkSettings::ShowLobbySettings(t.program, false);
     sync();
     EXPECT_FALSE(gameType->isVisible() || in<QLabel>("NumWordsLabel")->isVisible());

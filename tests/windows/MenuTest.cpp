@@ -56,7 +56,7 @@ TEST(Menus, eachCommandClicksItsButtonFollowsItsStateAndLeavesTheGameKeysWorking
     }
 }
 
-TEST(Menus, aboutNamesTheVersionsAndBothLicences)
+TEST(Menus, aboutNamesTheVersionsAndTheLicences)
 {
     TestApp t;
     t.startUp();
@@ -65,7 +65,8 @@ TEST(Menus, aboutNamesTheVersionsAndBothLicences)
     EXPECT_EQ(t.desktop.shown.at(0).title, "About Lettro"); // throws when nothing was shown
     for (const QString part :
          {"Lettro 0.", "GNU General Public License, version 3 or (at your option) any later",
-          "NO WARRANTY", "SCOWL", "words-LICENSE.txt", qVersion()})
+          "NO WARRANTY", "SCOWL", "words-LICENSE.txt", "WordNet 3.0 licence",
+          "dict-freedict-deu-eng", qVersion()})
         EXPECT_TRUE(t.desktop.shown[0].text.contains(part)) << part.toStdString();
 }
 

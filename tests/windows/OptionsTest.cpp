@@ -3,7 +3,9 @@
 // changes nothing, and an option change can abort a running game.
 #include "TestApp.h"
 
+#include "core/game/BoardLanguage.h"
 #include "core/game/Options.h"
+#include "windows/game/HighScoresWindow.h"
 #include "windows/game/OptionsDialog.h"
 #include "windows/game/ResultsWindow.h"
 
@@ -71,6 +73,40 @@ TEST(OptionsDialog, changesDuringAGame)
     // An aborted game is still in progress, but End must not evaluate it.
     t.control<QToolButton>("End")->click();
     EXPECT_EQ(t.find<ResultsWindow>(), nullptr);
+}
+
+// A new board language is stored and put in play: the windows name it, the last results
+// (of the other dictionary) cannot come back, and About shows its word list's notice.
+TEST(OptionsDialog, boardLanguageIsStoredAndTheWindowsFollowIt)
+{
+    TestApp t({"cat"});
+    engine::Engine german;
+    german.cDictionaryAdd("katze");
+    ASSERT_TRUE(
+        german.cWriteBinaryDictionary(t.folder.filePath("Dictionary-de.dat").toStdString()).ok());
+    t.startUp();
+    t.control<QToolButton>("Start")->click();
+    t.control<QToolButton>("End")->click();
+    t.find<ResultsWindow>()->close();
+    QAction* last = t.window->findChild<QAction*>("LastResultsAction");
+    EXPECT_TRUE(last->isEnabled());
+
+    OptionsDialog& d = OpenDialog(t);
+    EXPECT_EQ(Combo(d, "BoardLanguageCombo")->currentText(), "English");
+    Choose(Combo(d, "BoardLanguageCombo"), "Deutsch");
+    Control<QPushButton>(&d, "OKButton")->click();
+    EXPECT_EQ(t.program.settings->cGetRegValue(engine::kSettingsKey, "BoardLanguage", 8), "de");
+    EXPECT_TRUE(t.program.engine.contains("katze"));
+    EXPECT_FALSE(last->isEnabled()) << "the results of the English dictionary";
+    EXPECT_EQ(t.window->windowTitle(), "Lettro (Deutsch)");
+    t.window->findChild<QAction*>("HighScoresAction")->trigger();
+    EXPECT_EQ(t.find<HighScoresWindow>()->windowTitle(), "Lettro High Scores (Deutsch)");
+    t.find<HighScoresWindow>()->close();
+
+    t.desktop.answer(ui::Answer::Ok);
+    t.window->findChild<QAction*>("AboutAction")->trigger();
+    EXPECT_TRUE(t.desktop.shown.back().text.contains("Deutsch"));
+    EXPECT_EQ(t.desktop.shown.back().details, BoardLanguage::WordListNotice("de"));
 }
 
 TEST(OptionsDialog, noToRemovingLongWordsKeepsTheDialogOpenAndTheWords)

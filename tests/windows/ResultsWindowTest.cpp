@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's wiring: it shows the core's results (points, found marks, the
-// numbered path), its controls reach the core, closing it gives the main window back, and
-// Game > Last Results shows it again.
+// numbered path, the selected word's definition), its controls reach the core, closing it
+// gives the main window back, and Game > Last Results shows it again.
 #include "TestApp.h"
 
 #include "core/game/Game.h"
 #include "core/game/Results.h"
+#include "windows/dictionary/DictionaryEditor.h"
 #include "windows/game/ResultsWindow.h"
 
 #include <QTest>
@@ -126,6 +127,57 @@ TEST(ResultsWindow, lastResultsShowsTheClosedResultsAgainUntilTheNextGame)
     EXPECT_TRUE(t.window->isEnabled() && !t.program.game.GameInProgress);
     t.control<QToolButton>("Start")->click();
     EXPECT_FALSE(last->isEnabled()) << "a new game started";
+}
+
+// The definition panels: the results' follows the selected word of either list, the
+// editor's its selected word; neither shows one while a game is played. The definitions
+// come from the installed WordNet.
+TEST(ResultsWindow, definitionsFollowTheSelectionOutsidePlay)
+{
+    TestApp t({"cat", "cats", "dig", "quit", "sgat", "stag"});
+    ResultsWindow& r = FinishGame(t);
+    auto* panel = Control<QTextBrowser>(&r, "Definition");
+    // The panel's first line once its lookup has run.
+    const auto shown = [](QTextBrowser* p) {
+        static_cast<void>(QTest::qWaitFor([p] { return !p->toPlainText().isEmpty(); }, 1000));
+        return p->toPlainText().section(QLatin1Char('\n'), 0, 0).toStdString();
+    };
+    const struct {
+        const char* list;
+        const char* word;
+        const char* firstLine;
+    } cases[] = {{"DictWords", "cats", "cat (noun)"},
+                 {"UserWords", "quit", "quit (verb)"},
+                 {"DictWords", "sgat", "No definition here"},
+                 {"UserWords", "cat", "cat (noun)"}};
+    const QString link = "https://en.wiktionary.org/wiki/sgat#English";
+    for (const auto& c : cases) {
+        QListWidget* list = In(r, c.list);
+        list->setCurrentItem(list->findItems(c.word, Qt::MatchExactly).value(0));
+        EXPECT_EQ(shown(panel), c.firstLine) << c.word;
+        if (QString(c.word) == "sgat") {
+            EXPECT_TRUE(panel->toHtml().contains(link));
+            EXPECT_TRUE(t.desktop.openedUrls.empty()) << "nothing opens the browser but a click";
+            emit panel->anchorClicked(QUrl(link));
+            EXPECT_EQ(t.desktop.openedUrls, std::vector<QUrl>{QUrl(link)});
+        }
+    }
+    EXPECT_TRUE(panel->toPlainText().contains(QRegularExpression("\\band \\d+ more\\b")));
+    emit panel->anchorClicked(QUrl("lettro:more"));
+    EXPECT_TRUE(panel->toPlainText().contains("\n8. ")) << "all eight senses of the noun";
+    r.close();
+
+    // The editor: its selected word, but not while a game is played.
+    for (const bool playing : {false, true}) {
+        if (playing)
+            t.control<QToolButton>("Start")->click();
+        t.control<QToolButton>("Dictionary")->click();
+        auto* editor = t.find<DictionaryEditor>();
+        QTest::keyClicks(Control<QLineEdit>(editor, "FindWord"), "dig");
+        auto* definition = Control<QTextBrowser>(editor, "Definition");
+        EXPECT_EQ(shown(definition), playing ? "" : "dig (noun)");
+        Control<QAction>(editor, "Exit")->trigger();
+    }
 }
 
 } // namespace

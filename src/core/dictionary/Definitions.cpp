@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Definitions.h"
 
+#include "core/game/Program.h"
 #include "engine/DictdFile.h"
 #include "engine/WordNet.h"
 
@@ -277,6 +278,11 @@ QString DefinitionText(const Definition& definition, bool full)
             lines << QStringLiteral("and %1 more").arg(e.senses.size() - shown);
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+bool Shown(const Program& program)
+{
+    return program.game.TimeRemaining == 0;
 }
 
 QString SourcesNotice()

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+struct Program;
+
 namespace Definitions {
 
 // Where the data packages put their files.
@@ -70,6 +72,10 @@ inline constexpr int kShortSenses = 3;
 // Without a definition: "No definition here", and without the data also the package
 // that gives them.
 QString DefinitionText(const Definition& definition, bool full);
+
+// Whether the windows show definitions now: never while a game is played, where they
+// would tell which words exist.
+bool Shown(const Program& program);
 
 // Where the definitions come from and under which licences, for the About box.
 QString SourcesNotice();

@@ -55,6 +55,14 @@ void ChooseLanguage(Program& program, const std::string& code)
     Settings::SaveSettings(program);
 }
 
+QString WindowTitle(const QString& title, const std::string& code)
+{
+    const engine::Language* language = engine::findLanguage(code);
+    if (!language || code == engine::kEnglish)
+        return title;
+    return title + QStringLiteral(" (") + QString::fromUtf8(language->name) + QLatin1Char(')');
+}
+
 QString WordListNotice(const std::string& code)
 {
     const std::string name =

@@ -28,6 +28,11 @@ bool UseLanguage(Program& program, const std::string& code);
 // The options' choice: stored at once, and in play from now on (outside network play).
 void ChooseLanguage(Program& program, const std::string& code);
 
+// A window's title while `code` is in play: as it is in English, with the language's name
+// otherwise ("Lettro High Scores (Deutsch)"), so per-language lists are not taken for
+// each other.
+QString WindowTitle(const QString& title, const std::string& code);
+
 // The copyright and licence notice of a language's word list, for the About box.
 QString WordListNotice(const std::string& code);
 

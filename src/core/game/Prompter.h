@@ -22,6 +22,8 @@ struct Prompt {
     Owner owner = Owner::Main;
     // Yes would throw data away: No is the default button, so Enter keeps everything.
     bool defaultNo = false;
+    // A long text the box shows only when asked (a licence notice); "" none.
+    QString details = QString();
 };
 
 class Prompter {

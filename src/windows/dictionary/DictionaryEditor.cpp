@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DictionaryEditor.h"
 
+#include "core/dictionary/Definitions.h"
 #include "core/dictionary/EditorRules.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/DataFolders.h"
 #include "core/game/Program.h"
+#include "windows/dictionary/DefinitionPanel.h"
 #include "windows/game/Runner.h"
 #include "windows/ui/Desktop.h"
 
@@ -31,7 +34,7 @@ const QString kTextFilesFilter = QStringLiteral("Text Files (*.txt)");
 } // namespace
 
 DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop& desktop,
-                                   QWidget* parent)
+                                   Definitions::Library& definitions, QWidget* parent)
     : QMainWindow(parent), m_program(program), m_runner(runner), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("DictionaryEditor"));
@@ -93,6 +96,8 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
     FindWord->setClearButtonEnabled(true);
     findLabel->setBuddy(FindWord);
 
+    Definition = new DefinitionPanel(definitions, desktop, central);
+
     grid->addWidget(startLabel, 0, 0);
     grid->addWidget(StartingLetters, 1, 0);
     grid->addWidget(WordList, 2, 0, 5, 1);
@@ -103,10 +108,12 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
     grid->addWidget(Remove, 3, 1);
     grid->addWidget(findLabel, 4, 1);
     grid->addWidget(FindWord, 5, 1);
+    grid->addWidget(Definition, 6, 1, 2, 1);
     grid->setRowStretch(6, 1);
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
     statusBar()->setSizeGripEnabled(false);
-    resize(420, 460);
+    resize(560, 460);
 
     // Each handler is one call into the core.
     connect(StartingLetters, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -125,6 +132,7 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
             selected.isEmpty() ? std::string() : selected.constFirst()->text().toStdString();
         m_runner.run([this, &word] { Dictionary::RemoveEditorWord(m_program, word); });
     });
+    connect(WordList, &QListWidget::itemSelectionChanged, this, &DictionaryEditor::showDefinition);
     connect(Clear, &QAction::triggered, this,
             [this] { m_runner.run([this] { Dictionary::ClearDictionary(m_program); }); });
     connect(Merge, &QAction::triggered, this, [this] {
@@ -159,8 +167,12 @@ void DictionaryEditor::sync()
             WordList->clear();
             hide();
         }
+        showDefinition();
         return;
     }
+    // Each board language has a dictionary of its own.
+    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro Dictionary"),
+                                              m_program.dictionary.Language));
     QListWidget* list = WordList;
     // A search within the listed start only moves the selection: thousands of words are
     // not listed again on every keystroke.
@@ -209,6 +221,16 @@ void DictionaryEditor::sync()
         statusBar()->clearMessage();
     else
         statusBar()->showMessage(state.Status);
+    showDefinition();
+}
+
+void DictionaryEditor::showDefinition()
+{
+    const QList<QListWidgetItem*> selected = WordList->selectedItems();
+    Definition->define(QString::fromStdString(m_program.dictionary.Language),
+                       selected.isEmpty() || !Definitions::Shown(m_program)
+                           ? QString()
+                           : selected.constFirst()->text());
 }
 
 QString DictionaryEditor::wordFileFolder() const

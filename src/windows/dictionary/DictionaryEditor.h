@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary editor window: browse the dictionary by its first two letters, add and
-// remove words, and the File menu. Every event goes straight to a Dictionary procedure.
+// remove words, the selected word's definition, and the File menu. Every event goes
+// straight to a Dictionary procedure.
 #pragma once
 
 #include <QMainWindow>
 
+class DefinitionPanel;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -14,6 +16,9 @@ class QMenu;
 class QPushButton;
 class Runner;
 struct Program;
+namespace Definitions {
+class Library;
+}
 namespace ui {
 class Desktop;
 }
@@ -22,7 +27,7 @@ class DictionaryEditor : public QMainWindow {
     Q_OBJECT
 public:
     DictionaryEditor(Program& program, Runner& runner, ui::Desktop& desktop,
-                     QWidget* parent = nullptr);
+                     Definitions::Library& definitions, QWidget* parent = nullptr);
 
     // Before each opening: Add is the default button, the word box has the focus, and a
     // search of an earlier visit is gone (it would select nothing now).
@@ -37,6 +42,8 @@ protected:
 
 private:
     QString wordFileFolder() const;
+    // The definition of the selected word, or none.
+    void showDefinition();
 
     Program& m_program;
     Runner& m_runner;
@@ -49,6 +56,7 @@ private:
     QPushButton* Add = nullptr;
     QPushButton* Remove = nullptr;
     QLineEdit* FindWord = nullptr; // the search box
+    DefinitionPanel* Definition = nullptr;
     QMenu* File = nullptr;
     QAction* Clear = nullptr;
     QAction* Merge = nullptr;

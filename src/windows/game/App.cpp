@@ -146,7 +146,7 @@ void App::returnToMain()
 ResultsWindow& App::results()
 {
     if (!m_results) {
-        m_results = new ResultsWindow(program, *this, m_main.get());
+        m_results = new ResultsWindow(program, *this, desktop, m_definitions, m_main.get());
         WindowPlace::Remember(program, *m_results, QStringLiteral("Results"), m_main.get());
     }
     return *m_results;
@@ -201,7 +201,7 @@ void App::openHighScores()
 DictionaryEditor& App::dictionaryEditor()
 {
     if (!m_editor) {
-        m_editor = new DictionaryEditor(program, *this, desktop, m_main.get());
+        m_editor = new DictionaryEditor(program, *this, desktop, m_definitions, m_main.get());
         WindowPlace::Remember(program, *m_editor, QStringLiteral("Dictionary"), m_main.get());
     }
     return *m_editor;

@@ -3,6 +3,7 @@
 // one place that runs a core call and then brings every shown window up to date.
 #pragma once
 
+#include "core/dictionary/Definitions.h"
 #include "core/game/Program.h"
 #include "windows/game/Runner.h"
 #include "windows/ui/Desktop.h"
@@ -72,6 +73,8 @@ private:
     ProgressWindow& progressWindow();
 
     std::unique_ptr<Prompter> m_prompter;
+    // Opened at the first lookup; shared by the results and the dictionary editor.
+    Definitions::Library m_definitions;
     std::unique_ptr<MainWindow> m_main;
     // The other windows are made on first use as children of the main window.
     QPointer<ResultsWindow> m_results;

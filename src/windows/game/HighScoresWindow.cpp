@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HighScoresWindow.h"
 
+#include "core/game/BoardLanguage.h"
 #include "core/game/HighScores.h"
 #include "core/game/Opponents.h"
 #include "core/game/Program.h"
@@ -103,6 +104,9 @@ void HighScoresWindow::reject()
 void HighScoresWindow::sync()
 {
     const HighScoreState& hs = m_program.highScores;
+    // Each board language keeps tables of its own.
+    setWindowTitle(
+        BoardLanguage::WindowTitle(tr("Lettro High Scores"), m_program.dictionary.Language));
     const std::vector<HighScores::Key> keys = HighScores::OfferedKeys(m_program);
     {
         const QSignalBlocker block(KeyCombo);

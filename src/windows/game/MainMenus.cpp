@@ -124,7 +124,9 @@ void MainWindow::addMenus()
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setMenuRole(QAction::AboutRole);
     QObject::connect(about, &QAction::triggered, &w, [this] {
-        m_desktop.ask(this, core::Prompt{.text = Shell::AboutText(),
-                                         .title = QStringLiteral("About Lettro")});
+        const std::string& language = m_program.dictionary.Language;
+        m_desktop.ask(this, core::Prompt{.text = Shell::AboutText(language),
+                                         .title = QStringLiteral("About Lettro"),
+                                         .details = Shell::AboutDetails(language)});
     });
 }

@@ -3,6 +3,7 @@
 
 #include "core/board/BoardView.h"
 #include "core/board/WordEntry.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
 #include "core/game/Opponents.h"
 #include "core/game/Results.h"
@@ -338,6 +339,7 @@ void MainWindow::stopClock()
 void MainWindow::sync()
 {
     const Program& p = m_program;
+    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro"), p.dictionary.Language));
     LayOutForHand(p.options.LeftHandedDisplay);
     cubeFrame->show(p.board.BoardFaces, p.view.WantedLooks);
     if (cubeFrame->isVisible() == p.screen.BoardHidden)

@@ -94,6 +94,10 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     wordsForm->addRow(WordSizeLabel, WordSizeCombo);
     RepeatLettersOption = Check("RepeatLettersOption", QStringLiteral("Allow Repeated Letters"), words);
     wordsForm->addRow(RepeatLettersOption);
+    // The dice and the dictionary of the next game.
+    BoardLanguageCombo = Combo("BoardLanguageCombo", words);
+    BoardLanguageLabel = Label("BoardLanguageLabel", QStringLiteral("Board language"), words);
+    wordsForm->addRow(BoardLanguageLabel, BoardLanguageCombo);
 
     auto* display = new QGroupBox(tr("Display"), this);
     auto* displayLayout = new QVBoxLayout(display);
@@ -145,6 +149,7 @@ void OptionsDialog::fill()
     FillCombo(NumWordsCombo, items.NumWords);
     FillCombo(ComputerOpponentsCombo, items.ComputerOpponents);
     FillCombo(ComputerStrengthCombo, items.ComputerStrength);
+    FillCombo(BoardLanguageCombo, items.BoardLanguage);
 
     const Common::OptionsValues v = Common::FillOptionsDialog(m_program);
     GameTypeCombo->setCurrentIndex(v.GameType);
@@ -161,6 +166,7 @@ void OptionsDialog::fill()
     ComputerOpponentsCombo->setCurrentIndex(v.ComputerOpponents);
     ComputerStrengthCombo->setCurrentIndex(v.ComputerStrength);
     ComputerStrengthCombo->setEnabled(v.ComputerOpponents > 0);
+    BoardLanguageCombo->setCurrentIndex(v.BoardLanguage);
 }
 
 void OptionsDialog::apply()
@@ -179,6 +185,7 @@ void OptionsDialog::apply()
     v.TimeEnabled = TimeCombo->isEnabled();
     v.ComputerOpponents = ComputerOpponentsCombo->currentIndex();
     v.ComputerStrength = ComputerStrengthCombo->currentIndex();
+    v.BoardLanguage = BoardLanguageCombo->currentIndex();
     Common::OptionsOutcome outcome;
     m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
     // After a No the dialog stays up with the settings as they now are, for another try.

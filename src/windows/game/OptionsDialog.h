@@ -50,6 +50,8 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* ComputerOpponentsLabel = nullptr;
     QLabel* ComputerStrengthLabel = nullptr;
+    QComboBox* BoardLanguageCombo = nullptr;
+    QLabel* BoardLanguageLabel = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 };

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsWindow.h"
 
+#include "core/dictionary/Definitions.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
+#include "windows/dictionary/DefinitionPanel.h"
 #include "windows/game/Runner.h"
 
 #include <QApplication>
@@ -178,7 +181,8 @@ void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int
 
 } // namespace
 
-ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
+ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desktop,
+                             Definitions::Library& definitions, QWidget* parent)
     : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("Results"));
@@ -235,8 +239,11 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
     auto* side = new QVBoxLayout;
     side->addWidget(boardArea);
     side->addSpacing(16);
+    // The lines wrap under the board, so the definition beside it leaves the window
+    // narrow enough for small screens.
     for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel}) {
-        line->setMinimumWidth(260);
+        line->setWordWrap(true);
+        line->setFixedWidth(4 * cubeSize);
         side->addWidget(line);
     }
     side->addStretch();
@@ -252,6 +259,8 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
     ResultsOK->setMinimumWidth(100);
     ResultsOK->setDefault(true);
 
+    Definition = new DefinitionPanel(definitions, desktop, this);
+
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
     grid->addWidget(UserWordsLabel, 0, 0);
@@ -264,10 +273,12 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, QWidget* parent)
     grid->addWidget(ScoreList, 2, 1); // one of the two is shown
     grid->addWidget(RemoveFromDict, 3, 1);
     grid->addLayout(side, 2, 2);
-    grid->addWidget(ResultsOK, 3, 2, Qt::AlignRight);
+    grid->addWidget(Definition, 1, 3, 2, 1);
+    grid->addWidget(ResultsOK, 3, 3, Qt::AlignRight);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     // A hidden correction button keeps its row.
     for (QPushButton* button : {AddToDict, RemoveFromDict}) {
         QSizePolicy policy = button->sizePolicy();
@@ -325,6 +336,9 @@ void ResultsWindow::sync()
 {
     if (!m_program.results.Open && isVisible())
         hide();
+    // The corrections go to this language's dictionary.
+    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro Results"),
+                                              m_program.dictionary.Language));
     using Results::Selector;
     FillSelector(UserWordsCombo, Results::SelectorItems(m_program, Selector::User),
                  Results::ChosenItem(m_program, Selector::User));
@@ -340,6 +354,13 @@ void ResultsWindow::sync()
                                                     : QString::fromStdString(face).toUpper());
     }
     showPath();
+    // The word whose path is shown, from either list.
+    const ResultsState& r = m_program.results;
+    const std::string& word = r.PathFrom == int(Selector::User) ? r.UserSelected : r.DictSelected;
+    Definition->define(QString::fromStdString(m_program.dictionary.Language),
+                       r.Open && r.PathFrom >= 0 && Definitions::Shown(m_program)
+                           ? QString::fromStdString(word)
+                           : QString());
 }
 
 void ResultsWindow::showLists()

@@ -1,28 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: the result texts, two word lists chosen by selectors (each word with
 // its points, and the player's finds marked among all words), the board in small with the
-// numbered path of the selected word, and the dictionary corrections.
+// numbered path of the selected word, its definition, and the dictionary corrections.
 #pragma once
 
 #include <QDialog>
 
 #include <array>
 
+class DefinitionPanel;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class Runner;
 struct Program;
+namespace Definitions {
+class Library;
+}
+namespace ui {
+class Desktop;
+}
 
 // Mirrors program.results; every handler is one core call.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 public:
-    ResultsWindow(Program& program, Runner& runner, QWidget* parent = nullptr);
+    ResultsWindow(Program& program, Runner& runner, ui::Desktop& desktop,
+                  Definitions::Library& definitions, QWidget* parent = nullptr);
 
     // Shows program.results: selectors, lists and their selections, texts, buttons, the
-    // small board and its path; hides the window once the core has closed the results.
+    // small board and its path, the selected word's definition; hides the window once the
+    // core has closed the results.
     void sync();
 
 protected:
@@ -56,4 +65,5 @@ private:
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* ResultsOK = nullptr;
+    DefinitionPanel* Definition = nullptr;
 };

@@ -163,6 +163,8 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     NumWordsCombo = new QComboBox(this);
     NumWordsCombo->setObjectName(QStringLiteral("NumWordsCombo"));
     MinWordsLabel->setBuddy(MinWordSizeCombo);
+    BoardLanguage = new QLabel(this);
+    BoardLanguage->setObjectName(QStringLiteral("BoardLanguage"));
     NumWordsLabel->setBuddy(NumWordsCombo);
 
     Connect = Button("Connect", QStringLiteral("&Connect..."), this);
@@ -183,6 +185,7 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     sizes->addWidget(MinWordSizeCombo, 1, 1);
     sizes->addWidget(NumWordsLabel, 2, 0);
     sizes->addWidget(NumWordsCombo, 2, 1);
+    sizes->addWidget(BoardLanguage, 3, 0, 1, 2);
     auto* settings = new QHBoxLayout;
     settings->addLayout(Labelled(QStringLiteral("Game &Type"), GameType, this));
     settings->addLayout(Labelled(QStringLiteral("Game T&ime"), GameTime, this));
@@ -377,6 +380,11 @@ void NetworkDialog::syncSettings()
     }
     GameTime->setVisible(s.Shown && s.TimeShown);
     GameTime->setEnabled(s.Editable);
+    // The game's language: the host's, which a player takes for the game.
+    const engine::Language* language = engine::findLanguage(m_program.dictionary.Language);
+    BoardLanguage->setText(QStringLiteral("Board language: %1")
+                               .arg(QString::fromUtf8(language ? language->name : "")));
+    BoardLanguage->setVisible(s.Shown);
     // Each list's label goes with it.
     for (QListWidget* list : {GameType, GameTime})
         if (auto* label = findChild<QLabel*>(list->objectName() + QStringLiteral("Label"))) {

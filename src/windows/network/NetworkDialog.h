@@ -62,5 +62,6 @@ private:
     QComboBox* MinWordSizeCombo = nullptr;
     QLabel* NumWordsLabel = nullptr;
     QComboBox* NumWordsCombo = nullptr;
+    QLabel* BoardLanguage = nullptr; // the host's; chosen in its options, not here
     QTimer* PollTimer = nullptr;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Help.h"
 
+#include "core/dictionary/Definitions.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/Program.h"
 
 #include <QDir>
@@ -8,13 +10,28 @@
 
 namespace Shell {
 
+namespace {
+// Where the word list of another board language comes from; its notice is the box's
+// details.
+QString BoardLanguageNotice(const std::string& code)
+{
+    const engine::Language* language = engine::findLanguage(code);
+    if (!language || code == engine::kEnglish)
+        return {};
+    return QStringLiteral("\n\nThe board language in play, %1, has a word list of its own, "
+                          "used under the notice shown in full under Show Details (and in "
+                          "words-%2-LICENSE.txt).")
+        .arg(QString::fromUtf8(language->name), QString::fromLatin1(language->code));
+}
+} // namespace
+
 QUrl HelpPageUrl(const Program& program)
 {
     return QUrl::fromLocalFile(
         QDir(QString::fromStdString(program.ProgramFolder)).filePath(QStringLiteral("Lettro.htm")));
 }
 
-QString AboutText()
+QString AboutText(const std::string& language)
 {
 #ifdef LETTRO_VERSION
     const QString name = QStringLiteral("Lettro " LETTRO_VERSION);
@@ -34,9 +51,14 @@ QString AboutText()
                "\n\nThe word list is taken from SCOWL (Spell Checker Oriented Word Lists), "
                "copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, "
                "1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and "
-               "others, used under their permission notices, which are in words-LICENSE.txt."
-               "\n\nUsing Qt %1.")
-               .arg(QString::fromLatin1(qVersion()));
+               "others, used under their permission notices, which are in words-LICENSE.txt.") +
+           BoardLanguageNotice(language) + QStringLiteral("\n\n") + Definitions::SourcesNotice() +
+           QStringLiteral("\n\nUsing Qt %1.").arg(QString::fromLatin1(qVersion()));
+}
+
+QString AboutDetails(const std::string& language)
+{
+    return BoardLanguage::WordListNotice(language);
 }
 
 QString PageNotFoundHtml(const QUrl& page)

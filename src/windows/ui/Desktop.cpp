@@ -5,9 +5,11 @@
 #include "windows/ui/WarningSound.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
 #include <QWidget>
 
 namespace ui {
@@ -27,6 +29,7 @@ void FillMessageBox(QMessageBox& box, const Prompt& prompt)
 {
     box.setWindowTitle(prompt.title);
     box.setText(prompt.text);
+    box.setDetailedText(prompt.details);
     if (prompt.buttons == Buttons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -87,6 +90,11 @@ QString QtDesktop::saveFileName(QWidget* parent, const FileDialog& dialog)
     if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty())
         return {};
     return fd.selectedFiles().constFirst();
+}
+
+void QtDesktop::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
 }
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QMessageBox;
+class QUrl;
 class QWidget;
 
 namespace ui {
@@ -41,13 +42,15 @@ public:
     // File dialogs: the chosen path, or "" when cancelled.
     virtual QString openFileName(QWidget* parent, const FileDialog& dialog) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialog& dialog) = 0;
+    // Opens a web page in the user's browser.
+    virtual void openUrl(const QUrl& url) = 0;
 };
 
 // Sets up `box` to show `prompt`: title, text, icon, buttons and the default button.
 void FillMessageBox(QMessageBox& box, const Prompt& prompt);
 
 // The real desktop: QMessageBox, QInputDialog, the freedesktop sound theme (or a plain beep),
-// QApplication::activeWindow and QFileDialog.
+// QApplication::activeWindow, QFileDialog and QDesktopServices.
 class QtDesktop : public Desktop {
 public:
     QtDesktop();
@@ -61,6 +64,7 @@ public:
     bool isForeground(const QWidget* window) override;
     QString openFileName(QWidget* parent, const FileDialog& dialog) override;
     QString saveFileName(QWidget* parent, const FileDialog& dialog) override;
+    void openUrl(const QUrl& url) override;
 
 private:
     struct Sound;
