@@ -43,8 +43,7 @@ bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
     program.game.TimeLimit = given.TimeLimit;
     program.engine.cSetMinWordSize(given.MinWordSize);
     program.options.RepeatLetters = given.RepeatLetters;
-    std::string board = given.Board;
-    Game::SetUpBoard(program, board, true);
+    Game::PlaceBoard(program, given.Board, {}, true);
     program.board.DailyDate = dailyDate;
     Game::BeginPlay(program);
     return true;

@@ -338,9 +338,7 @@ private:
     static void on(Program& app, int handle, const Wire::NewGame& m)
     {
         NetworkSettings::ApplySettings(app, m.Settings);
-        app.board.BoardWords = m.BoardWords;
-        std::string board = m.Board;
-        Game::SetUpBoard(app, board);
+        Game::PlaceBoard(app, m.Board, m.BoardWords);
         app.network.ResultsShown = false;
         SendAK(app, handle, "NG");
         app.network.SyncCountdown = kSyncTicks;
@@ -836,7 +834,7 @@ void StartHostedGame(Program& app)
     if (app.transport && n.DiscoveryHandle >= 0)
         app.transport->netClose(n.DiscoveryHandle);
     n.DiscoveryHandle = -1;
-    Game::SetUpBoard(app, n.NetworkBoard);
+    n.NetworkBoard = Game::ShakeBoard(app);
     n.GamePhase = 1;
     for (int i = 0; i < Count(app); ++i)
         SetStatus(app, i, kStatuses[1]);
