@@ -28,7 +28,7 @@ std::string CurrentBoardCode(const Program& program)
 bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
                     const std::string& dailyDate)
 {
-    if (IsNetworkGame(program) || !Dice::IsBoardText(given.Board))
+    if (IsNetworkGame(program) || !engine::boardFromText(given.Board))
         return false;
     // A running game is dropped without evaluation, as by Start.
     program.screen.ClockRunning = false;
