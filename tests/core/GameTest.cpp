@@ -7,6 +7,7 @@
 #include "core/board/WordEntry.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
+#include "engine/BoardText.h"
 
 #include <functional>
 #include <map>
@@ -176,7 +177,7 @@ TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)
     const std::string board = Game::ShakeBoard(p);
     EXPECT_EQ(draws->draws, 100 * 32);
     EXPECT_EQ(board, p.board.BoardText) << "the last board shaken is played, with its words";
-    EXPECT_EQ(p.board.EngineWordCount, static_cast<int>(p.board.BoardWords.size()));
+    EXPECT_EQ(p.board.BoardWords, p.engine.definedWords(*engine::boardFromText(board)));
 }
 
 TEST_F(Play, pauseEndAndStartWithoutAGameInANewStartAnAbortedGameAndNetworkPlay)

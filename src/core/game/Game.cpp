@@ -41,6 +41,11 @@ void HitOkBehindHiddenBoard(Program& program, const QString& text,
     program.screen.BoardHidden = false;
 }
 
+Words WordsOnBoard(Program& program, const std::string& board)
+{
+    return program.engine.definedWords(engine::boardFromText(board).value_or(std::string()));
+}
+
 // Player 2 plays the same board with a fresh word list and a full clock.
 void HandOverToPlayerTwo(Program& program)
 {
@@ -85,32 +90,18 @@ void StartUp(Program& program)
 
 std::string ShakeBoard(Program& program)
 {
-    const auto choice = BoardSelection::ChooseBoard(
+    auto choice = BoardSelection::ChooseBoard(
         program.options.NumWordsLimit,
         [&] { return Dice::ShakeDice(program.board.DieFaces, *program.random); },
-        [&](const std::string& text) {
-            return program.engine.cCheckForAllDefinedWords(
-                engine::boardFromText(text).value_or(std::string()));
-        });
-    program.board.EngineWordCount = choice.wordCount;
-    // cGetDefinedWord refers to the last board counted, which is the one played.
-    Words words;
-    words.reserve(static_cast<std::size_t>(choice.wordCount));
-    for (int i = 0; i < choice.wordCount; ++i)
-        words.push_back(program.engine.cGetDefinedWord(i));
-    PlaceBoard(program, choice.board, std::move(words));
+        [&](const std::string& text) { return WordsOnBoard(program, text); });
+    PlaceBoard(program, choice.board, std::move(choice.words));
     return choice.board;
 }
 
 void PlaceBoard(Program& program, const std::string& board, std::optional<Words> words, bool given)
 {
-    if (!words) {
-        program.board.EngineWordCount = program.engine.cCheckForAllDefinedWords(
-            engine::boardFromText(board).value_or(std::string()));
-        words.emplace();
-        for (int i = 0; i < program.board.EngineWordCount; ++i)
-            words->push_back(program.engine.cGetDefinedWord(i));
-    }
+    if (!words)
+        words = WordsOnBoard(program, board);
     // A new board: the last results no longer match it and cannot be shown again.
     program.results.Available = false;
     WordEntry::ClearEntry(program);

@@ -85,9 +85,8 @@ std::vector<SolvedWord> SolveBoard(engine::Engine& engine, std::string_view boar
         return solved;
     BoardState state;
     Dice::PlaceBoard(board, state.BoardFaces, state.BoardGrid);
-    const int count = engine.cCheckForAllDefinedWords(*lower);
-    for (int i = 0; i < count; ++i) {
-        SolvedWord w{engine.cGetDefinedWord(i), {}, 0};
+    for (std::string& word : engine.definedWords(*lower)) {
+        SolvedWord w{std::move(word), {}, 0};
         CheckCubes::PathSearch search(state.BoardGrid, state.UsedCubes, repeatLetters, w.Word);
         if (search.WordOnBoard())
             w.Path = search.order();
