@@ -6,8 +6,6 @@
 // whose only interface is lo, so not one packet can leave the machine.
 #include "NetworkBench.h"
 
-#include "engine/QtTransport.h"
-
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,6 +36,17 @@ extern char** environ;
 namespace {
 
 const char* const kInNamespace = "LETTRO_BENCH_NETNS";
+
+// Whether lo is the only network interface here, as in a private network namespace:
+// nothing sent, multicast included, can then leave the machine.
+bool onlyLoopback()
+{
+    struct if_nameindex* list = if_nameindex();
+    const bool only =
+        list && list[0].if_name && std::string(list[0].if_name) == "lo" && !list[1].if_name;
+    if_freenameindex(list);
+    return only;
+}
 
 bool loopbackUp()
 {
@@ -116,7 +125,7 @@ double mean(const std::vector<double>& values)
 
 int networkFigures(const std::filesystem::path& bin, int players, int games, char** argv)
 {
-    if (!engine::QtTransport::onlyLoopback()) {
+    if (!onlyLoopback()) {
         if (std::getenv(kInNamespace)) {
             std::cerr << "lettro-bench: the network figures need a network namespace whose only "
                          "interface is lo; refusing to run them here\n";

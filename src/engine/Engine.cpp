@@ -287,6 +287,14 @@ int Engine::cCheckForAllDefinedWords(std::string_view board)
     return static_cast<int>(d->solver.words().size());
 }
 
+std::vector<std::string> Engine::definedWords(std::string_view board)
+{
+    std::vector<std::string> words(static_cast<std::size_t>(cCheckForAllDefinedWords(board)));
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = cGetDefinedWord(static_cast<int>(i));
+    return words;
+}
+
 std::string Engine::cGetDefinedWord(int index) const
 {
     std::string text;

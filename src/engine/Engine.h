@@ -110,6 +110,9 @@ public:
     int cCheckForAllDefinedWords(std::string_view board);
     // Word `index` of the last cCheckForAllDefinedWords, alphabetical; "" if out of range.
     std::string cGetDefinedWord(int index) const;
+    // The words cCheckForAllDefinedWords finds on `board`, alphabetical; their number is
+    // its count.
+    std::vector<std::string> definedWords(std::string_view board);
 
     // Bytes held by the loaded dictionary (for the benchmark).
     std::size_t memoryBytes() const;

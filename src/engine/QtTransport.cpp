@@ -13,7 +13,6 @@
 #include <algorithm>
 
 #include <arpa/inet.h>
-#include <net/if.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -90,15 +89,6 @@ std::string cutUtf8(std::string text, std::size_t maxBytes)
         text.resize(cut);
     }
     return text;
-}
-
-bool QtTransport::onlyLoopback()
-{
-    struct if_nameindex* list = if_nameindex();
-    const bool only =
-        list && list[0].if_name && std::string(list[0].if_name) == "lo" && !list[1].if_name;
-    if_freenameindex(list);
-    return only;
 }
 
 bool QtTransport::isAddress(const std::string& text)

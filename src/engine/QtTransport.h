@@ -57,9 +57,6 @@ public:
 
     // Whether `text` will do as a local address: "" or a dotted IPv4 address.
     static bool isAddress(const std::string& text);
-    // Whether lo is the only network interface here, as in a private network namespace:
-    // nothing sent, multicast included, can then leave the machine.
-    static bool onlyLoopback();
 
     int netStartup(int port, const std::string& irServiceName) override;
     void netShutdown() override;

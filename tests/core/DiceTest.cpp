@@ -37,9 +37,6 @@ TEST(Dice, randomIndexFloorsAndStaysInRange)
 
 TEST(Dice, placeBoardMakesFacesAndGrid)
 {
-    EXPECT_TRUE(Dice::IsBoardText("ETISSOYWOOIVAATI")); // first face of every die in order
-    for (const char* bad : {"ETISSOYWOOIVAAT", "etissoywooivaati", "ETISSOYWOOIVAAT1"})
-        EXPECT_FALSE(Dice::IsBoardText(bad)) << bad;
     Dice::Faces faces;
     Dice::Grid grid;
     Dice::PlaceBoard("CATSODGEQRINTXYZ", faces, grid);

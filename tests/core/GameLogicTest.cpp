@@ -32,11 +32,14 @@ TEST(BoardSelection, limitsAreStrictAndShakingStopsAtTheFirstBoardThatMeetsOne)
     for (const auto& [limit, wordCounts] : std::vector<std::pair<const char*, std::vector<int>>>{
              {">25", {25, 26, 27}}, {"<25", {30, 24, 23}}}) {
         const std::vector<int>& counts = wordCounts; // a lambda may not capture a binding in clang 14
-        int shaken = 0;
+        std::size_t shaken = 0;
         const auto choice = BoardSelection::ChooseBoard(
             limit, [&] { return "board" + std::to_string(shaken++); },
-            [&](const std::string&) { return counts[static_cast<std::size_t>(shaken - 1)]; });
-        EXPECT_EQ(std::tuple(choice.board, choice.wordCount, choice.shakes), std::tuple("board1", counts[1], 2)) << limit;
+            [&](const std::string&) {
+                return std::vector<std::string>(std::size_t(counts[shaken - 1]), "word");
+            });
+        EXPECT_EQ(std::tuple(choice.board, int(choice.words.size()), choice.shakes),
+                  std::tuple("board1", counts[1], 2)) << limit;
     }
 }
 

@@ -5,9 +5,9 @@
 #include "MemoryTransport.h"
 
 #include "core/board/WordEntry.h"
-#include "engine/BoardText.h"
 #include "core/game/Game.h"
 #include "core/game/Program.h"
+#include "engine/BoardText.h"
 
 #include <functional>
 #include <map>
@@ -34,16 +34,10 @@ struct Play : ::testing::Test, DictionaryProgram {
         p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
         Game::StartUp(p);
     }
-    // A running game on a chosen board, placed as a joined network player is given one.
+    // A running game on a chosen board.
     void start(const char* picture = kBoard)
     {
-        const int mode = std::exchange(p.game.GameMode, NetworkPlayer);
-        std::string board = BoardFromText(picture);
-        p.board.BoardWords.clear();
-        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(*engine::boardFromText(board)); i < n; ++i)
-            p.board.BoardWords.push_back(p.engine.cGetDefinedWord(i));
-        Game::SetUpBoard(p, board);
-        p.game.GameMode = mode;
+        Game::PlaceBoard(p, BoardFromText(picture));
         Game::BeginPlay(p);
     }
     // Keys one by one, as the box reports each change.
@@ -180,11 +174,10 @@ TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)
     auto* draws = new ScriptedRandom({0.3f, 0.6f, 0.1f});
     p.random.reset(draws);
     p.options.NumWordsLimit = ">99";
-    std::string board;
-    Game::SetUpBoard(p, board);
+    const std::string board = Game::ShakeBoard(p);
     EXPECT_EQ(draws->draws, 100 * 32);
     EXPECT_EQ(board, p.board.BoardText) << "the last board shaken is played, with its words";
-    EXPECT_EQ(p.board.EngineWordCount, static_cast<int>(p.board.BoardWords.size()));
+    EXPECT_EQ(p.board.BoardWords, p.engine.definedWords(*engine::boardFromText(board)));
 }
 
 TEST_F(Play, pauseEndAndStartWithoutAGameInANewStartAnAbortedGameAndNetworkPlay)

@@ -12,6 +12,7 @@
 #include "core/network/ComputerPlayers.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
+#include "engine/QtTransport.h"
 
 #include <QDeadlineTimer>
 #include <QTemporaryDir>

@@ -52,10 +52,7 @@ struct Soak {
         Dice::ClockRandom dice(seed);
         const std::string text = Dice::ShakeDice(p.board.DieFaces, dice);
         Dice::PlaceBoard(text, p.board.BoardFaces, p.board.BoardGrid);
-        p.board.BoardWords.clear();
-        for (int i = 0, n = p.engine.cCheckForAllDefinedWords(*engine::boardFromText(text)); i < n; ++i)
-            p.board.BoardWords.push_back(p.engine.cGetDefinedWord(i));
-        board = p.board.BoardWords;
+        board = p.board.BoardWords = p.engine.definedWords(*engine::boardFromText(text));
 
         const int mode = std::vector{SinglePlayer, SinglePlayer, TwoPlayer, NetworkHost}[below(4)];
         const int players = mode == SinglePlayer ? 1 : mode == TwoPlayer ? 2 : 2 + below(3);

@@ -33,12 +33,12 @@ int main(int argc, char** argv)
     const BoardSelection::Choice choice = BoardSelection::ChooseBoard(
         "-", [&] { return Dice::ShakeDice(dieFaces, random); },
         [&](const std::string& board) {
-            return dictionary.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
+            return dictionary.definedWords(engine::boardFromText(board).value_or(""));
         });
     std::string longest;
-    for (int i = 0; i < choice.wordCount; ++i)
-        if (std::string word = dictionary.cGetDefinedWord(i); word.size() > longest.size())
-            longest = std::move(word);
+    for (const std::string& word : choice.words)
+        if (word.size() > longest.size())
+            longest = word;
     std::cout << choice.board << '\n' << longest << '\n';
     return 0;
 }

@@ -25,10 +25,7 @@ inline std::vector<std::string> EveryWord(engine::Engine& e)
 // The engine's words of a board, alphabetically.
 inline std::vector<std::string> FoundWords(engine::Engine& e, const std::string& board)
 {
-    std::vector<std::string> words;
-    for (int i = 0, n = e.cCheckForAllDefinedWords(board); i < n; ++i)
-        words.push_back(e.cGetDefinedWord(i));
-    return words;
+    return e.definedWords(board);
 }
 
 // What FoundWords must give: the words of `dictionary` (sorted) of min..max letters that

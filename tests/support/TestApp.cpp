@@ -2,9 +2,6 @@
 #include "TestApp.h"
 
 #include "core/game/Game.h"
-#include "engine/BoardText.h"
-
-#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -25,13 +22,5 @@ void TestApp::startUp()
 
 void TestApp::placeBoard(std::string board)
 {
-    // A joined network player plays the board it is given: the same path for a test.
-    const int saved = std::exchange(program.game.GameMode, NetworkPlayer);
-    program.board.EngineWordCount =
-        program.engine.cCheckForAllDefinedWords(engine::boardFromText(board).value_or(""));
-    program.board.BoardWords.clear();
-    for (int i = 0; i < program.board.EngineWordCount; ++i)
-        program.board.BoardWords.push_back(program.engine.cGetDefinedWord(i));
-    app.run([&] { Game::SetUpBoard(program, board); });
-    program.game.GameMode = saved;
+    app.run([&] { Game::PlaceBoard(program, board); });
 }

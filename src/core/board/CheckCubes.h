@@ -36,10 +36,6 @@ public:
     // whose first cube text is on no cube leaves the marks untouched.
     bool WordOnBoard();
 
-    // The recursive step: places cube text `piece` and those after it next to
-    // (row, column), which is already on the path.
-    bool FindPathFrom(int row, int column, std::size_t piece);
-
     // How many cubes the search tried as a step of the path (for tests of its bounds).
     std::int64_t steps() const { return m_steps; }
 
@@ -48,6 +44,9 @@ public:
     const std::vector<int>& order() const { return m_order; }
 
 private:
+    // The recursive step: places cube text `piece` and those after it next to
+    // (row, column), which is already on the path.
+    bool FindPathFrom(int row, int column, std::size_t piece);
     bool isLast(std::size_t piece) const { return piece + 1 == m_pieces.size(); }
     bool failWithoutPath();
 

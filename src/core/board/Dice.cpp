@@ -72,12 +72,6 @@ std::string ShakeDice(const Faces& dieFaces, RandomSource& random)
     return board;
 }
 
-bool IsBoardText(std::string_view text)
-{
-    return text.size() == 16 &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid)
 {
     for (int k = 0; k < 16; ++k) {

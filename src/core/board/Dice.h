@@ -42,9 +42,6 @@ int RandomIndex(RandomSource& random, int n);
 // Draws die then face for each position: 32 draws.
 std::string ShakeDice(const Faces& dieFaces, RandomSource& random);
 
-// Whether `text` is a board text: exactly 16 letters A-Z.
-bool IsBoardText(std::string_view text);
-
 // Sets the cube texts ("Qu" for Q) and the lower-case grid ("qu").
 void PlaceBoard(std::string_view boardText, Faces& boardFaces, Grid& boardGrid);
 

@@ -18,14 +18,14 @@ bool MeetsLimit(const std::string& numWordsLimit, int wordCount)
 }
 
 Choice ChooseBoard(const std::string& numWordsLimit, const std::function<std::string()>& shake,
-                   const std::function<int(const std::string&)>& countWords)
+                   const std::function<std::vector<std::string>(const std::string&)>& findWords)
 {
     Choice choice;
     while (choice.shakes < kMaxShakes) {
         choice.board = shake();
-        choice.wordCount = countWords(choice.board);
+        choice.words = findWords(choice.board);
         ++choice.shakes;
-        if (MeetsLimit(numWordsLimit, choice.wordCount))
+        if (MeetsLimit(numWordsLimit, static_cast<int>(choice.words.size())))
             break;
     }
     return choice;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace BoardSelection {
 
@@ -15,13 +16,13 @@ bool MeetsLimit(const std::string& numWordsLimit, int wordCount);
 
 struct Choice {
     std::string board;
-    int wordCount = 0;
+    std::vector<std::string> words; // its dictionary words
     int shakes = 0;
 };
 
 // Shakes until a board meets the limit, at most kMaxShakes times; the last board
-// shaken is played when none does. countWords is the engine's count for a board text.
+// shaken is played when none does. findWords gives the dictionary words of a board text.
 Choice ChooseBoard(const std::string& numWordsLimit, const std::function<std::string()>& shake,
-                   const std::function<int(const std::string&)>& countWords);
+                   const std::function<std::vector<std::string>(const std::string&)>& findWords);
 
 } // namespace BoardSelection

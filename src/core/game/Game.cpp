@@ -42,6 +42,11 @@ void HitOkBehindHiddenBoard(Program& program, const QString& text,
     program.screen.BoardHidden = false;
 }
 
+Words WordsOnBoard(Program& program, const std::string& board)
+{
+    return program.engine.definedWords(engine::boardFromText(board).value_or(std::string()));
+}
+
 // Player 2 plays the same board with a fresh word list and a full clock.
 void HandOverToPlayerTwo(Program& program)
 {
@@ -85,28 +90,25 @@ void StartUp(Program& program)
                                       : std::make_unique<Dice::ClockRandom>();
 }
 
-void SetUpBoard(Program& program, std::string& board, bool given)
+std::string ShakeBoard(Program& program)
 {
+    auto choice = BoardSelection::ChooseBoard(
+        program.options.NumWordsLimit,
+        [&] { return Dice::ShakeDice(program.board.DieFaces, *program.random); },
+        [&](const std::string& text) { return WordsOnBoard(program, text); });
+    PlaceBoard(program, choice.board, std::move(choice.words));
+    return choice.board;
+}
+
+void PlaceBoard(Program& program, const std::string& board, std::optional<Words> words, bool given)
+{
+    if (!words)
+        words = WordsOnBoard(program, board);
     // A new board: the last results no longer match it and cannot be shown again.
     program.results.Available = false;
     WordEntry::ClearEntry(program);
-    const bool joinedPlayer = program.game.GameMode == NetworkPlayer;
     program.board.Given = given;
     program.board.DailyDate.clear();
-    if (given && !joinedPlayer) {
-        program.board.EngineWordCount = program.engine.cCheckForAllDefinedWords(
-            engine::boardFromText(board).value_or(std::string()));
-    } else if (!joinedPlayer) {
-        const auto choice = BoardSelection::ChooseBoard(
-            program.options.NumWordsLimit,
-            [&] { return Dice::ShakeDice(program.board.DieFaces, *program.random); },
-            [&](const std::string& text) {
-                return program.engine.cCheckForAllDefinedWords(
-                    engine::boardFromText(text).value_or(std::string()));
-            });
-        board = choice.board;
-        program.board.EngineWordCount = choice.wordCount;
-    }
     program.board.BoardText = board;
 
     Dice::PlaceBoard(board, program.board.BoardFaces, program.board.BoardGrid);
@@ -116,14 +118,7 @@ void SetUpBoard(Program& program, std::string& board, bool given)
         WordEntry::NewWordChanged(program, QString());
     program.entry.LastNewWordText.clear();
 
-    if (!joinedPlayer) {
-        // cGetDefinedWord refers to the last board counted, which is the one played.
-        Words& words = program.board.BoardWords;
-        words.clear();
-        words.reserve(static_cast<std::size_t>(program.board.EngineWordCount));
-        for (int i = 0; i < program.board.EngineWordCount; ++i)
-            words.push_back(program.engine.cGetDefinedWord(i));
-    }
+    program.board.BoardWords = std::move(*words);
     program.screen.DefinedWordText =
         QStringLiteral("Lettro found %1 words").arg(program.board.BoardWords.size());
 }
@@ -139,8 +134,7 @@ void StartGameClick(Program& program)
     // is tried again; the game goes on in the one in play whatever the answer.
     if (program.dictionary.Language != program.options.BoardLanguage)
         BoardLanguage::UseLanguage(program, program.options.BoardLanguage);
-    std::string board;
-    SetUpBoard(program, board);
+    ShakeBoard(program);
     BeginPlay(program);
 }
 

@@ -6,19 +6,27 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 struct GameState;
 struct Program;
+using Words = std::vector<std::string>;
 
 namespace Game {
 
 // Start-up: dictionary, dice, blank board, defaults, stored settings, the generator.
 void StartUp(Program& program);
 
-// Chooses (or, for a joined network player or a `given` board, takes) the board, places
-// it and fetches its dictionary words. `board` is the board text in and out.
-void SetUpBoard(Program& program, std::string& board, bool given = false);
+// Shakes boards until one holds the wanted number of words (the last shaken otherwise),
+// places it and fetches its dictionary words. Returns its board text.
+std::string ShakeBoard(Program& program);
+// Places a board chosen elsewhere (16 letters A-Z, Q for the Qu cube). Its dictionary words
+// are `words` when they came with it (from the host of a network game), otherwise they are
+// found here. A `given` board (a board code or typed letters) enters no high scores.
+void PlaceBoard(Program& program, const std::string& board, std::optional<Words> words = {},
+                bool given = false);
 
 // A game from Start to "Game Over". Start and Pause do nothing in network play.
 void StartGameClick(Program& program);

@@ -28,7 +28,7 @@ std::string CurrentBoardCode(const Program& program)
 bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
                     const std::string& dailyDate)
 {
-    if (IsNetworkGame(program) || !Dice::IsBoardText(given.Board))
+    if (IsNetworkGame(program) || !engine::boardFromText(given.Board))
         return false;
     // A running game is dropped without evaluation, as by Start.
     program.screen.ClockRunning = false;
@@ -43,8 +43,7 @@ bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
     program.game.TimeLimit = given.TimeLimit;
     program.engine.cSetMinWordSize(given.MinWordSize);
     program.options.RepeatLetters = given.RepeatLetters;
-    std::string board = given.Board;
-    Game::SetUpBoard(program, board, true);
+    Game::PlaceBoard(program, given.Board, {}, true);
     program.board.DailyDate = dailyDate;
     Game::BeginPlay(program);
     return true;
@@ -86,9 +85,8 @@ std::vector<SolvedWord> SolveBoard(engine::Engine& engine, std::string_view boar
         return solved;
     BoardState state;
     Dice::PlaceBoard(board, state.BoardFaces, state.BoardGrid);
-    const int count = engine.cCheckForAllDefinedWords(*lower);
-    for (int i = 0; i < count; ++i) {
-        SolvedWord w{engine.cGetDefinedWord(i), {}, 0};
+    for (std::string& word : engine.definedWords(*lower)) {
+        SolvedWord w{std::move(word), {}, 0};
         CheckCubes::PathSearch search(state.BoardGrid, state.UsedCubes, repeatLetters, w.Word);
         if (search.WordOnBoard())
             w.Path = search.order();

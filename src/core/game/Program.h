@@ -40,7 +40,6 @@ struct BoardState {
     Dice::Grid BoardGrid{};                        // lower case, "qu" for the Qu cube
     std::array<std::array<bool, 4>, 4> UsedCubes{}; // the path of the last search
     Words BoardWords;                              // the board's dictionary words
-    int EngineWordCount = 0;                       // words on the last shaken board
     std::string BoardText;                         // the board being played
     bool Given = false;    // given by a code or typed in, not chosen from shakes
     std::string DailyDate; // the day (yyyy-mm-dd) whose board of the day it is; "" none

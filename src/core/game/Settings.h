@@ -17,6 +17,12 @@ inline constexpr const char* kRepeatLetters = "RepeatLetters";
 inline constexpr const char* kLeftHandedDisplay = "LeftHandedDisplay";
 inline constexpr const char* kComputerOpponents = "ComputerOpponents"; // 0 to 3
 inline constexpr const char* kComputerStrength = "ComputerStrength";   // "Easy", "Medium", "Hard"
+// Network play: the name and role ("Host" or "Join") last chosen, the host last joined
+// and whether it was reached by infrared ("1") or by address ("0").
+inline constexpr const char* kNetworkPlayerName = "NetworkPlayerName";
+inline constexpr const char* kNetworkMode = "NetworkMode";
+inline constexpr const char* kNetworkDevice = "NetworkDevice";
+inline constexpr const char* kNetworkIR = "NetworkIR";
 
 // Game values are read through 10 characters.
 inline constexpr int kGameValueLength = 10;

@@ -3,6 +3,7 @@
 
 #include "core/game/Game.h"
 #include "core/game/Program.h"
+#include "core/game/Settings.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkSettings.h"
 
@@ -339,9 +340,7 @@ private:
     static void on(Program& app, int handle, const Wire::NewGame& m)
     {
         NetworkSettings::ApplySettings(app, m.Settings);
-        app.board.BoardWords = m.BoardWords;
-        std::string board = m.Board;
-        Game::SetUpBoard(app, board);
+        Game::PlaceBoard(app, m.Board, m.BoardWords);
         app.network.ResultsShown = false;
         SendAK(app, handle, "NG");
         app.network.SyncCountdown = kSyncTicks;
@@ -660,8 +659,9 @@ void Initialize(Program& app, bool resumed)
         prompt = PromptWindowState{};
         prompt.Shown = true;
         prompt.Label = "Enter your name";
-        prompt.Text = Stored(app, "NetworkPlayerName", 50).value_or("");
-        prompt.SelectedOption = Stored(app, "NetworkMode", 50).value_or("") == "Host" ? 2 : 1;
+        prompt.Text = Stored(app, Settings::kNetworkPlayerName, 50).value_or("");
+        prompt.SelectedOption =
+            Stored(app, Settings::kNetworkMode, 50).value_or("") == "Host" ? 2 : 1;
         prompt.Option2 = "Host game";
         prompt.Option1 = "Join game";
         prompt.OptionsShown = true;
@@ -677,8 +677,8 @@ void Initialize(Program& app, bool resumed)
     app.network.LocalPlayerName = Wire::CleanName(prompt.Text);
     const bool host = prompt.SelectedOption == 2;
     app.game.GameMode = host ? NetworkHost : NetworkPlayer;
-    Store(app, "NetworkPlayerName", app.network.LocalPlayerName);
-    Store(app, "NetworkMode", host ? "Host" : "Join");
+    Store(app, Settings::kNetworkPlayerName, app.network.LocalPlayerName);
+    Store(app, Settings::kNetworkMode, host ? "Host" : "Join");
     OpenLobby(app);
 }
 
@@ -687,8 +687,8 @@ void ConnectClick(Program& app, bool resumed)
     NetworkState& n = app.network;
     PromptWindowState& prompt = n.Prompt;
     if (!resumed) {
-        const std::string device = Stored(app, "NetworkDevice", 50).value_or("");
-        const bool viaIR = Stored(app, "NetworkIR", 10).value_or("1") == "1";
+        const std::string device = Stored(app, Settings::kNetworkDevice, 50).value_or("");
+        const bool viaIR = Stored(app, Settings::kNetworkIR, 10).value_or("1") == "1";
         prompt = PromptWindowState{};
         prompt.Shown = true;
         prompt.Label = "Enter PC network name or IP address";
@@ -705,8 +705,8 @@ void ConnectClick(Program& app, bool resumed)
         return;
     n.HostAddress = Wire::CleanName(prompt.Text);
     n.HostViaIR = n.IRAvailable && prompt.SelectedOption == 1;
-    Store(app, "NetworkDevice", n.HostAddress);
-    Store(app, "NetworkIR", n.HostViaIR ? "1" : "0");
+    Store(app, Settings::kNetworkDevice, n.HostAddress);
+    Store(app, Settings::kNetworkIR, n.HostViaIR ? "1" : "0");
     n.Window.StatusLine = "Connecting to " + n.HostAddress + "...";
 }
 
@@ -842,7 +842,7 @@ void StartHostedGame(Program& app)
     if (app.transport && n.DiscoveryHandle >= 0)
         app.transport->netClose(n.DiscoveryHandle);
     n.DiscoveryHandle = -1;
-    Game::SetUpBoard(app, n.NetworkBoard);
+    n.NetworkBoard = Game::ShakeBoard(app);
     n.GamePhase = 1;
     for (int i = 0; i < Count(app); ++i)
         SetStatus(app, i, kStatuses[1]);

@@ -3,9 +3,12 @@
 
 #include "core/network/NetworkSettings.h"
 
+#include "engine/BoardText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <tuple>
 
 namespace Wire {
@@ -74,16 +77,14 @@ public:
     }
     std::string board()
     {
-        std::string b = text();
-        if (b.size() != 16)
+        std::optional<std::string> b = engine::boardFromText(text());
+        if (!b) {
             fail();
-        for (char& c : b) {
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
-            else if (c < 'A' || c > 'Z')
-                fail();
+            return {};
         }
-        return b;
+        for (char& c : *b)
+            c = static_cast<char>(c - 'a' + 'A');
+        return *b;
     }
 
 private:
