@@ -3,7 +3,9 @@
 
 #include "core/dictionary/DictionaryStore.h"
 #include "core/dictionary/EditorRules.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Options.h"
 #include "core/network/NetworkGame.h"
@@ -12,7 +14,9 @@
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
+#include "windows/game/PlayBoardDialog.h"
 #include "windows/game/ResultsWindow.h"
+#include "windows/game/SolvedBoardWindow.h"
 #include "windows/game/WindowPlace.h"
 #include "windows/network/NetworkDialog.h"
 #include "windows/network/PromptWindow.h"
@@ -107,7 +111,7 @@ void App::syncWindows()
 bool App::windowOverMain() const
 {
     for (const QWidget* window : std::initializer_list<const QWidget*>{
-             m_results, m_options, m_highScores, m_editor, m_progress})
+             m_results, m_options, m_highScores, m_editor, m_progress, m_playBoard, m_solved})
         if (window && window->isVisible())
             return true;
     return false;
@@ -258,11 +262,58 @@ void App::openOptions()
 {
     if (IsNetworkGame(program))
         return;
+    // Between games the dialog shows, and OK keeps, the player's own settings rather
+    // than those a given board's game was played with.
+    if (program.game.TimeRemaining == 0)
+        run([this] { Given::RestoreOwnSettings(program); });
     if (!m_options) {
         m_options = new OptionsDialog(program, *this, m_main.get());
         WindowPlace::Remember(program, *m_options, QStringLiteral("Options"), m_main.get());
     }
     showOverMain(*m_options);
+}
+
+void App::openPlayBoard(const QString& text)
+{
+    if (IsNetworkGame(program))
+        return;
+    if (!m_playBoard) {
+        m_playBoard = new PlayBoardDialog(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_playBoard, QStringLiteral("PlayBoard"), m_main.get());
+    }
+    m_playBoard->prepare(text);
+    showOverMain(*m_playBoard);
+}
+
+QString App::openSolvedBoard(const BoardCode::GivenBoard& given, const QString& note)
+{
+    if (IsNetworkGame(program))
+        return QObject::tr("Boards cannot be solved during a network game.");
+    if (given.Language != program.dictionary.Language) {
+        // The dictionary of a game under way stays.
+        if (program.game.TimeRemaining != 0)
+            return QObject::tr("A board in another language can be solved once this game "
+                               "is over.");
+        bool used = false;
+        run([&] { used = BoardLanguage::UseLanguage(program, given.Language); });
+        if (!used)
+            return QObject::tr("The board's language cannot be put in play.");
+    }
+    std::vector<Given::SolvedWord> words;
+    run([&] {
+        // The board's smallest word, the player's again afterwards.
+        const int own = program.engine.cMinWordSize();
+        program.engine.cSetMinWordSize(given.MinWordSize);
+        words = Given::SolveBoard(program.engine, given.Board, given.RepeatLetters);
+        program.engine.cSetMinWordSize(own);
+    });
+    if (!m_solved) {
+        m_solved = new SolvedBoardWindow(*this, m_main.get());
+        WindowPlace::Remember(program, *m_solved, QStringLiteral("SolvedBoard"), m_main.get());
+    }
+    m_solved->showSolved(given, words, note);
+    showOverMain(*m_solved);
+    return {};
 }
 
 void App::openHelp()
@@ -319,7 +370,8 @@ bool App::exitProgram()
     if (m_lobby)
         m_lobby->stop();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             m_progress, m_options, m_results, m_help, m_highScores, m_editor, m_lobby, m_prompt})
+             m_progress, m_options, m_results, m_help, m_highScores, m_editor, m_lobby, m_prompt,
+             m_playBoard, m_solved})
         if (window)
             window->hide();
     m_main->close();

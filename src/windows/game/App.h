@@ -21,6 +21,8 @@ class HighScoresWindow;
 class MainWindow;
 class NetworkDialog;
 class OptionsDialog;
+class PlayBoardDialog;
+class SolvedBoardWindow;
 class ProgressWindow;
 class PromptWindow;
 class ResultsWindow;
@@ -53,6 +55,8 @@ public:
     void openHelp() override;
     void openHighScores() override;
     void enterNetworkGame() override;
+    void openPlayBoard(const QString& text = {}) override;
+    QString openSolvedBoard(const BoardCode::GivenBoard& given, const QString& note = {}) override;
     bool exitProgram() override;
 
 private:
@@ -85,6 +89,8 @@ private:
     QPointer<NetworkDialog> m_lobby;
     QPointer<PromptWindow> m_prompt;
     QPointer<HighScoresWindow> m_highScores;
+    QPointer<PlayBoardDialog> m_playBoard;
+    QPointer<SolvedBoardWindow> m_solved;
     std::chrono::steady_clock::time_point m_resultsShownAt{};
     int m_callDepth = 0;
     bool m_exiting = false;

@@ -100,6 +100,11 @@ void MainWindow::addMenus()
                      [this] { m_runner.run([this] { Results::ReopenResults(m_program); }); });
     QObject::connect(game, &QMenu::aboutToShow, last,
                      [this, last] { last->setEnabled(Results::LastResultsAvailable(m_program)); });
+    QAction* playBoard = game->addAction(QObject::tr("Play a &Board..."));
+    playBoard->setObjectName(QStringLiteral("PlayBoardAction"));
+    QObject::connect(playBoard, &QAction::triggered, &w, [this] { m_runner.openPlayBoard(); });
+    // Given boards are single-player games, like Options' settings.
+    new FollowButton(playBoard, Options);
     game->addSeparator();
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),

@@ -64,6 +64,7 @@ private:
     std::array<QLabel*, 16> PathSteps{};
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
+    QPushButton* CopyBoardCode = nullptr;
     QPushButton* ResultsOK = nullptr;
     DefinitionPanel* Definition = nullptr;
 };

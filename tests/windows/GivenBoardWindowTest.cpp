@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Given boards in the windows: typed letters played through Game > Play a Board, the
+// results' code copied and played again with its settings, a typo refused in the dialog,
+// and the solved board listing the results' "All Words".
+#include "TestApp.h"
+
+#include "core/game/BoardCode.h"
+#include "core/game/Game.h"
+#include "windows/game/PlayBoardDialog.h"
+#include "windows/game/ResultsWindow.h"
+#include "windows/game/SolvedBoardWindow.h"
+
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Texts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+// Types `text` into Game > Play a Board and presses `button`.
+PlayBoardDialog& UseBoard(TestApp& t, const QString& text, const char* button)
+{
+    t.window->findChild<QAction*>("PlayBoardAction")->trigger();
+    PlayBoardDialog& dialog = *t.find<PlayBoardDialog>();
+    Control<QLineEdit>(&dialog, "BoardCodeEdit")->setText(text);
+    Control<QPushButton>(&dialog, button)->click();
+    return dialog;
+}
+
+} // namespace
+
+TEST(GivenBoardWindows, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolvingListsAllWords)
+{
+    TestApp t({"cat", "cats", "dig", "quit", "stag"});
+    t.startUp();
+    t.program.game.TimeLimit = 60;
+    UseBoard(t, "cats odge qinr txyz", "PlayButton");
+    EXPECT_EQ(t.program.board.BoardText, "CATSODGEQINRTXYZ");
+    EXPECT_TRUE(t.program.screen.ClockRunning) << "typed letters play with the player's settings";
+
+    t.program.game.PlayerWords = {{"cat", "quit"}};
+    Game::FinishTurn(t.program);
+    t.app.syncWindows();
+    ResultsWindow& r = *t.find<ResultsWindow>();
+    ASSERT_TRUE(r.isVisible());
+    Control<QPushButton>(&r, "CopyBoardCode")->click();
+    const QString code = QGuiApplication::clipboard()->text();
+    const QStringList allWords = Texts(Control<QListWidget>(&r, "DictWords"));
+    r.close();
+
+    const BoardCode::Reading read = BoardCode::Decode(code.toStdString());
+    ASSERT_TRUE(read.given && read.settings) << code.toStdString();
+    EXPECT_EQ(std::tuple(read.given->Board, read.given->TimeLimit),
+              std::tuple(std::string("CATSODGEQINRTXYZ"), 60));
+
+    t.program.game.TimeLimit = 180;
+    QString typo = code;
+    typo[5] = typo[5] == QChar('A') ? QChar('B') : QChar('A');
+    PlayBoardDialog& dialog = UseBoard(t, typo, "PlayButton");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(t.program.game.TimeLimit, 180) << "nothing played";
+    EXPECT_FALSE(Control<QLabel>(&dialog, "BoardCodeMessage")->text().isEmpty());
+
+    UseBoard(t, code, "SolveButton");
+    SolvedBoardWindow& solved = *t.find<SolvedBoardWindow>();
+    EXPECT_TRUE(solved.isVisible() && !dialog.isVisible() && !t.window->isEnabled());
+    auto* words = Control<QTreeWidget>(&solved, "SolvedWords");
+    QStringList solvedWords;
+    for (int i = 0; i < words->topLevelItemCount(); ++i)
+        solvedWords << words->topLevelItem(i)->text(0);
+    EXPECT_EQ(solvedWords, allWords);
+    solved.close();
+    EXPECT_TRUE(t.window->isEnabled());
+
+    UseBoard(t, code, "PlayButton");
+    EXPECT_EQ(std::tuple(t.program.board.BoardText, t.program.game.TimeLimit),
+              std::tuple(std::string("CATSODGEQINRTXYZ"), 60))
+        << "the code plays with its own settings";
+}
