@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Given boards in the windows: typed letters played through Game > Play a Board, the
 // results' code copied and played again with its settings, a typo refused in the dialog,
-// and the solved board listing the results' "All Words".
+// the solved board listing the results' "All Words", and the board of the day once a day.
 #include "TestApp.h"
 
 #include "core/game/BoardCode.h"
 #include "core/game/Game.h"
+#include "core/game/GivenBoard.h"
+#include "core/game/Progress.h"
 #include "windows/game/PlayBoardDialog.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/game/SolvedBoardWindow.h"
@@ -83,4 +85,30 @@ TEST(GivenBoardWindows, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolvin
     EXPECT_EQ(std::tuple(t.program.board.BoardText, t.program.game.TimeLimit),
               std::tuple(std::string("CATSODGEQINRTXYZ"), 60))
         << "the code plays with its own settings";
+}
+
+TEST(GivenBoardWindows, boardOfTheDayPlaysOnceWithItsStreakThenOffersItsWords)
+{
+    TestApp t({"cat", "cats", "dig", "quit", "stag"});
+    t.program.progress.File = t.folder.filePath(Progress::kFileName).toStdString();
+    t.startUp();
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const std::string board = Given::BoardOfTheDay(t.program.options.BoardLanguage, today).Board;
+    QAction* daily = t.window->findChild<QAction*>("DailyAction");
+    daily->trigger();
+    EXPECT_EQ(std::tuple(t.program.board.BoardText, t.program.board.DailyDate),
+              std::tuple(board, today));
+    Game::FinishTurn(t.program);
+    t.app.syncWindows();
+    ResultsWindow& r = *t.find<ResultsWindow>();
+    EXPECT_TRUE(Control<QLabel>(&r, "DailyLabel")->text().contains("1 day in a row"));
+    r.close();
+
+    t.desktop.answer(core::Answer::Yes);
+    daily->trigger();
+    EXPECT_TRUE(t.desktop.texts().last().contains("played today's board already"));
+    EXPECT_TRUE(t.find<SolvedBoardWindow>() && t.find<SolvedBoardWindow>()->isVisible());
+    EXPECT_EQ(Control<QLabel>(t.find<SolvedBoardWindow>(), "SolvedCubes0")->text(),
+              board[0] == 'Q' ? QString("Qu") : QString(QChar(board[0])));
+    EXPECT_EQ(t.desktop.pending(), 0);
 }

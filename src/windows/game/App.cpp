@@ -8,9 +8,11 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Options.h"
+#include "core/game/Progress.h"
 #include "core/network/NetworkGame.h"
 #include "windows/dictionary/DictionaryEditor.h"
 #include "windows/dictionary/ProgressWindow.h"
+#include "windows/game/DailyStreak.h"
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
@@ -21,6 +23,8 @@
 #include "windows/network/NetworkDialog.h"
 #include "windows/network/PromptWindow.h"
 #include "windows/shell/HelpBrowser.h"
+
+#include <QDate>
 
 // Answers the game's prompts with message boxes over the window they belong to.
 class App::Prompter : public core::Prompter {
@@ -314,6 +318,43 @@ QString App::openSolvedBoard(const BoardCode::GivenBoard& given, const QString& 
     m_solved->showSolved(given, words, note);
     showOverMain(*m_solved);
     return {};
+}
+
+void App::playBoardOfTheDay()
+{
+    if (IsNetworkGame(program))
+        return;
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const std::string language = program.options.BoardLanguage;
+    const std::vector<Progress::GameRecord> played =
+        Progress::ReadGames(program, {.Language = language, .DailyDate = today});
+    if (played.empty()) {
+        bool started = false;
+        run([&] { started = Given::PlayBoardOfTheDay(program, today); });
+        if (!started)
+            desktop.ask(m_main.get(), core::Prompt{.text = QObject::tr(
+                                                       "The board of the day cannot be played "
+                                                       "now: its language is not available.")});
+        return;
+    }
+    const Progress::GameRecord& game = played.front();
+    const QString streak = DailyStreakText(program, today);
+    const core::Answer answer = desktop.ask(
+        m_main.get(),
+        core::Prompt{.text = QObject::tr("You have played today's board already: %1 points, %2 "
+                                         "of its %3 words.\n\n%4\n\nA new board comes "
+                                         "tomorrow. See all the words of today's?")
+                                 .arg(game.Points)
+                                 .arg(game.WordsFound)
+                                 .arg(game.BoardWords)
+                                 .arg(streak),
+                     .title = QObject::tr("Board of the Day"),
+                     .buttons = core::Buttons::YesNo});
+    if (answer != core::Answer::Yes)
+        return;
+    const QString trouble = openSolvedBoard(Given::BoardOfTheDay(language, today), streak);
+    if (!trouble.isEmpty())
+        desktop.ask(m_main.get(), core::Prompt{.text = trouble});
 }
 
 void App::openHelp()

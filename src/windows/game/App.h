@@ -57,6 +57,7 @@ public:
     void enterNetworkGame() override;
     void openPlayBoard(const QString& text = {}) override;
     QString openSolvedBoard(const BoardCode::GivenBoard& given, const QString& note = {}) override;
+    void playBoardOfTheDay() override;
     bool exitProgram() override;
 
 private:

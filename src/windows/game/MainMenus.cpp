@@ -103,8 +103,12 @@ void MainWindow::addMenus()
     QAction* playBoard = game->addAction(QObject::tr("Play a &Board..."));
     playBoard->setObjectName(QStringLiteral("PlayBoardAction"));
     QObject::connect(playBoard, &QAction::triggered, &w, [this] { m_runner.openPlayBoard(); });
+    QAction* daily = game->addAction(QObject::tr("Board of the &Day"));
+    daily->setObjectName(QStringLiteral("DailyAction"));
+    QObject::connect(daily, &QAction::triggered, &w, [this] { m_runner.playBoardOfTheDay(); });
     // Given boards are single-player games, like Options' settings.
-    new FollowButton(playBoard, Options);
+    for (QAction* action : {playBoard, daily})
+        new FollowButton(action, Options);
     game->addSeparator();
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),

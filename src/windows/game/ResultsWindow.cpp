@@ -8,12 +8,14 @@
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
 #include "windows/dictionary/DefinitionPanel.h"
+#include "windows/game/DailyStreak.h"
 #include "windows/game/Runner.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -238,12 +240,13 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"));
     ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"));
     BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"));
+    DailyLabel = MakeLabel(this, QStringLiteral("DailyLabel"));
     auto* side = new QVBoxLayout;
     side->addWidget(boardArea);
     side->addSpacing(16);
     // The lines wrap under the board, so the definition beside it leaves the window
     // narrow enough for small screens.
-    for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel}) {
+    for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel, DailyLabel}) {
         line->setWordWrap(true);
         line->setFixedWidth(4 * cubeSize);
         side->addWidget(line);
@@ -369,6 +372,19 @@ void ResultsWindow::sync()
                                                     : QString::fromStdString(face).toUpper());
     }
     showPath();
+    // The streak is read once per board of the day, not at every step of the window.
+    const QString daily = QString::fromStdString(m_program.board.DailyDate);
+    if (daily != m_dailyShown) {
+        m_dailyShown = daily;
+        DailyLabel->setText(
+            daily.isEmpty()
+                ? QString()
+                : tr("Board of the day, %1.").arg(daily) + QLatin1Char(' ') +
+                      DailyStreakText(m_program,
+                                      QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                                      m_program.board.DailyDate));
+    }
+    DailyLabel->setVisible(!daily.isEmpty());
     // A network game's board is the host's, played with the host's settings.
     CopyBoardCode->setVisible(!IsNetworkGame(m_program) &&
                               !Given::CurrentBoardCode(m_program).empty());

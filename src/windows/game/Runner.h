@@ -39,6 +39,9 @@ public:
     // why not, when it cannot be now. `note` is a line shown with the totals.
     virtual QString openSolvedBoard(const BoardCode::GivenBoard& given,
                                     const QString& note = {}) = 0;
+    // Game > Board of the Day: today's board in the chosen board language, once a day;
+    // played already, its words are offered instead.
+    virtual void playBoardOfTheDay() = 0;
     // Exit: offers to save a changed dictionary, then closes every window. False, leaving
     // everything open, when the user wanted the dictionary saved and it could not be.
     virtual bool exitProgram() = 0;

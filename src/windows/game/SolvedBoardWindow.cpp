@@ -130,7 +130,8 @@ void SolvedBoardWindow::showSolved(const BoardCode::GivenBoard& given,
     for (const Given::SolvedWord& w : words)
         points += w.Points;
     QStringList lines;
-    lines << tr("%n word(s), %1 points in all.", nullptr, int(words.size())).arg(points);
+    lines << (words.size() == 1 ? tr("1 word") : tr("%1 words").arg(words.size())) +
+                 (points == 1 ? tr(", 1 point in all.") : tr(", %1 points in all.").arg(points));
     lines << tr("Board language %1, %2 %3, words of %4 letters or more%5.")
                  .arg(QString::fromStdString(given.Language).toUpper())
                  .arg(given.GameType == 1 ? tr("Frantic") : tr("Standard"))
