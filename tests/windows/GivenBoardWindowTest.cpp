@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Given boards in the windows: typed letters played through Game > Play a Board, the
 // results' code copied and played again with its settings, a typo refused in the dialog,
-// the solved board listing the results' "All Words", and the board of the day once a day.
+// the solved board listing the results' "All Words", the board of the day once a day, and
+// the Progress window's filters.
 #include "TestApp.h"
 
 #include "core/game/BoardCode.h"
 #include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/Progress.h"
+#include "windows/game/GameProgressWindow.h"
 #include "windows/game/PlayBoardDialog.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/game/SolvedBoardWindow.h"
@@ -111,4 +113,34 @@ TEST(GivenBoardWindows, boardOfTheDayPlaysOnceWithItsStreakThenOffersItsWords)
     EXPECT_EQ(Control<QLabel>(t.find<SolvedBoardWindow>(), "SolvedCubes0")->text(),
               board[0] == 'Q' ? QString("Qu") : QString(QChar(board[0])));
     EXPECT_EQ(t.desktop.pending(), 0);
+}
+
+TEST(GivenBoardWindows, progressFiltersByLanguageAndSettings)
+{
+    TestApp t;
+    t.program.progress.File = t.folder.filePath(Progress::kFileName).toStdString();
+    for (const auto& [language, time] : {std::pair("en", 180), {"fr", 180}, {"en", 120}, {"en", 180}}) {
+        Progress::GameRecord game;
+        game.Played = "2026-12-01T10:00:00";
+        game.Language = language;
+        game.TimeLimit = time;
+        t.program.progress.Pending.push_back(game);
+    }
+    ASSERT_TRUE(Progress::Flush(t.program));
+    t.startUp();
+    t.window->findChild<QAction*>("ProgressAction")->trigger();
+    GameProgressWindow& w = *t.find<GameProgressWindow>();
+    ASSERT_TRUE(w.isVisible() && !t.window->isEnabled());
+    auto* language = Control<QComboBox>(&w, "LanguageFilter");
+    auto* settings = Control<QComboBox>(&w, "SettingsFilter");
+    const auto summary = [&] { return Control<QLabel>(&w, "ProgressSummary")->text().section(' ', 0, 0); };
+    EXPECT_EQ(std::tuple(language->count(), settings->count(), summary()), std::tuple(3, 3, QString("4")));
+    language->setCurrentIndex(language->findText("EN"));
+    EXPECT_EQ(summary(), "3");
+    settings->setCurrentIndex(settings->findText("Standard 2:00", Qt::MatchStartsWith));
+    EXPECT_EQ(summary(), "1");
+    language->setCurrentIndex(language->findText("FR"));
+    EXPECT_EQ(std::tuple(settings->count(), summary()), std::tuple(2, QString("1")));
+    w.close();
+    EXPECT_TRUE(t.window->isEnabled());
 }

@@ -13,6 +13,7 @@
 #include "windows/dictionary/DictionaryEditor.h"
 #include "windows/dictionary/ProgressWindow.h"
 #include "windows/game/DailyStreak.h"
+#include "windows/game/GameProgressWindow.h"
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
@@ -115,7 +116,8 @@ void App::syncWindows()
 bool App::windowOverMain() const
 {
     for (const QWidget* window : std::initializer_list<const QWidget*>{
-             m_results, m_options, m_highScores, m_editor, m_progress, m_playBoard, m_solved})
+             m_results, m_options, m_highScores, m_editor, m_progress, m_playBoard, m_solved,
+             m_gameProgress})
         if (window && window->isVisible())
             return true;
     return false;
@@ -357,6 +359,17 @@ void App::playBoardOfTheDay()
         desktop.ask(m_main.get(), core::Prompt{.text = trouble});
 }
 
+void App::openGameProgress()
+{
+    if (!m_gameProgress) {
+        m_gameProgress = new GameProgressWindow(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_gameProgress, QStringLiteral("GameProgress"),
+                              m_main.get());
+    }
+    m_gameProgress->refresh();
+    showOverMain(*m_gameProgress);
+}
+
 void App::openHelp()
 {
     if (IsNetworkGame(program))
@@ -412,7 +425,7 @@ bool App::exitProgram()
         m_lobby->stop();
     for (QWidget* window : std::initializer_list<QWidget*>{
              m_progress, m_options, m_results, m_help, m_highScores, m_editor, m_lobby, m_prompt,
-             m_playBoard, m_solved})
+             m_playBoard, m_solved, m_gameProgress})
         if (window)
             window->hide();
     m_main->close();

@@ -16,6 +16,7 @@
 #include <memory>
 
 class DictionaryEditor;
+class GameProgressWindow;
 class HelpBrowser;
 class HighScoresWindow;
 class MainWindow;
@@ -58,6 +59,7 @@ public:
     void openPlayBoard(const QString& text = {}) override;
     QString openSolvedBoard(const BoardCode::GivenBoard& given, const QString& note = {}) override;
     void playBoardOfTheDay() override;
+    void openGameProgress() override;
     bool exitProgram() override;
 
 private:
@@ -92,6 +94,7 @@ private:
     QPointer<HighScoresWindow> m_highScores;
     QPointer<PlayBoardDialog> m_playBoard;
     QPointer<SolvedBoardWindow> m_solved;
+    QPointer<GameProgressWindow> m_gameProgress;
     std::chrono::steady_clock::time_point m_resultsShownAt{};
     int m_callDepth = 0;
     bool m_exiting = false;

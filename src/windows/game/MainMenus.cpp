@@ -107,7 +107,10 @@ void MainWindow::addMenus()
     daily->setObjectName(QStringLiteral("DailyAction"));
     QObject::connect(daily, &QAction::triggered, &w, [this] { m_runner.playBoardOfTheDay(); });
     // Given boards are single-player games, like Options' settings.
-    for (QAction* action : {playBoard, daily})
+    QAction* progress = game->addAction(QObject::tr("P&rogress..."));
+    progress->setObjectName(QStringLiteral("ProgressAction"));
+    QObject::connect(progress, &QAction::triggered, &w, [this] { m_runner.openGameProgress(); });
+    for (QAction* action : {playBoard, daily, progress})
         new FollowButton(action, Options);
     game->addSeparator();
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), Options);

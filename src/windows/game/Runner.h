@@ -42,6 +42,8 @@ public:
     // Game > Board of the Day: today's board in the chosen board language, once a day;
     // played already, its words are offered instead.
     virtual void playBoardOfTheDay() = 0;
+    // Game > Progress: the recorded games as charts.
+    virtual void openGameProgress() = 0;
     // Exit: offers to save a changed dictionary, then closes every window. False, leaving
     // everything open, when the user wanted the dictionary saved and it could not be.
     virtual bool exitProgram() = 0;
