@@ -40,7 +40,7 @@ PlayBoardDialog& UseBoard(TestApp& t, const QString& text, const char* button)
 
 } // namespace
 
-TEST(GivenBoardWindows, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolvingListsAllWords)
+TEST(GivenBoardWindow, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolvingListsAllWords)
 {
     TestApp t({"cat", "cats", "dig", "quit", "stag"});
     t.startUp();
@@ -89,7 +89,7 @@ TEST(GivenBoardWindows, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolvin
         << "the code plays with its own settings";
 }
 
-TEST(GivenBoardWindows, boardOfTheDayPlaysOnceWithItsStreakThenOffersItsWords)
+TEST(GivenBoardWindow, boardOfTheDayPlaysOnceWithItsStreakThenOffersItsWords)
 {
     TestApp t({"cat", "cats", "dig", "quit", "stag"});
     t.program.progress.File = t.folder.filePath(Progress::kFileName).toStdString();
@@ -115,7 +115,7 @@ TEST(GivenBoardWindows, boardOfTheDayPlaysOnceWithItsStreakThenOffersItsWords)
     EXPECT_EQ(t.desktop.pending(), 0);
 }
 
-TEST(GivenBoardWindows, progressFiltersByLanguageAndSettings)
+TEST(GivenBoardWindow, progressFiltersByLanguageAndSettings)
 {
     TestApp t;
     t.program.progress.File = t.folder.filePath(Progress::kFileName).toStdString();
