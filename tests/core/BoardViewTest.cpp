@@ -10,7 +10,7 @@ namespace {
 
 using BoardView::BoardViewState;
 
-TEST(BoardGeometry, cubesTouchFromTheTopLeftCornerAndTheHitTestCutsToWholeUnits)
+TEST(BoardView, cubesTouchFromTheTopLeftCornerAndTheHitTestCutsToWholeUnits)
 {
     BoardViewState view;
     BoardView::InitBoardGeometry(view, 96.6, 97.4); // rounded to whole units

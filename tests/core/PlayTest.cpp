@@ -156,23 +156,6 @@ TEST_F(Play, wordEntryMoves)
     }
 }
 
-TEST_F(Play, cubesAreRepaintedOnlyWhenTheirLookOrFaceChanges)
-{
-    const auto paint = [&] { // as the window paints them; the count of cubes painted
-        int n = 0;
-        for (int i = 0; i < 16; ++i)
-            if (BoardView::NeedsDrawing(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]))
-                ++n, BoardView::RecordDrawn(p.view, i, p.board.BoardFaces[i], p.view.WantedLooks[i]);
-        return n;
-    };
-    start();
-    EXPECT_EQ(paint(), 16);
-    type("ca");
-    EXPECT_EQ(paint(), 2);
-    start("DOGS/CATE/BQIT/LXYZ");
-    EXPECT_EQ(paint(), 6) << "the first two rows but for S and E";
-}
-
 TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)
 {
     EXPECT_TRUE(prompter.shown.empty() && p.board.BoardFaces[0].empty())
@@ -204,7 +187,8 @@ TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)
     EXPECT_EQ(p.board.EngineWordCount, static_cast<int>(p.board.BoardWords.size()));
 }
 
-TEST_F(Play, pauseEndAndStartWithoutAGameInANewStartAnAbortedGameAndNetworkPlay)
+// Pause and End without a game, a game dropped by Start or an option change, network play.
+TEST_F(Play, onlyAFinishedLocalGameIsEvaluated)
 {
     prompter.answer(Answer::Ok);
     Game::PauseGame(p);
