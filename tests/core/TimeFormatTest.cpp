@@ -17,7 +17,8 @@ TEST(TimeFormat, minutesColonTwoDigitSeconds)
         EXPECT_EQ(TimeFormat::FormatTime(seconds), text) << seconds;
 }
 
-TEST(TimeFormat, everyClockColourKeepsItsValueAndReadsAtThreeToOneOnItsPanel)
+// The main window's test checks every ink of the clock's panel at 3:1 with this formula.
+TEST(TimeFormat, contrastRatiosAndTheTimesColours)
 {
     using TimeFormat::ClockColour, TimeFormat::Rgb;
     const std::vector<std::tuple<Rgb, Rgb, double>> ratios = {
@@ -27,17 +28,10 @@ TEST(TimeFormat, everyClockColourKeepsItsValueAndReadsAtThreeToOneOnItsPanel)
         EXPECT_NEAR(TimeFormat::ContrastRatio(a, b), ratio, 0.01);
         EXPECT_NEAR(TimeFormat::ContrastRatio(b, a), ratio, 0.01);
     }
-    EXPECT_GE(TimeFormat::ContrastRatio(TimeFormat::kCaptionText, TimeFormat::kCaptionPanel), 3.0);
-    const std::vector<std::pair<ClockColour, Rgb>> colours = {
-        {ClockColour::Black, {0, 0, 0}}, {ClockColour::Yellow, {255, 255, 0}},
-        {ClockColour::Red, {255, 0, 0}}};
-    for (const auto& [colour, time] : colours) {
-        const TimeFormat::ClockLook look = TimeFormat::ClockLookFor(colour);
-        EXPECT_EQ(look.time, time);
-        for (const Rgb ink : {look.time, look.text, look.bonus})
-            EXPECT_GE(TimeFormat::ContrastRatio(ink, look.panel), 3.0)
-                << static_cast<int>(colour) << ": " << ink.r << "," << ink.g << "," << ink.b;
-    }
+    for (const auto& [colour, time] : std::vector<std::pair<ClockColour, Rgb>>{
+             {ClockColour::Black, {0, 0, 0}}, {ClockColour::Yellow, {255, 255, 0}},
+             {ClockColour::Red, {255, 0, 0}}})
+        EXPECT_EQ(TimeFormat::ClockLookFor(colour).time, time);
 }
 
 } // namespace
