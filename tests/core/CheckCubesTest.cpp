@@ -30,15 +30,6 @@ std::string Picture(const Marks& marks)
     return text;
 }
 
-TEST(CheckCubes, cubeTextsTakeQuAsOne)
-{
-    using V = std::vector<std::string>;
-    EXPECT_EQ(CheckCubes::CubeTexts("qit"), (V{"q", "i", "t"}));
-    EXPECT_EQ(CheckCubes::CubeTexts("iraq"), (V{"i", "r", "a", "qu"})) << "a final q";
-    EXPECT_EQ(CheckCubes::CubeTexts("ququ"), (V{"qu", "qu"}));
-    EXPECT_TRUE(CheckCubes::CubeTexts("").empty());
-}
-
 // Each case: board, repeat letters, word, whether it is found, and the marks left
 // behind. The random comparison below covers the rest; these pin the plain search down.
 TEST(CheckCubes, wordsAndTheMarksOfTheirPaths)
@@ -65,7 +56,8 @@ TEST(CheckCubes, wordsAndTheMarksOfTheirPaths)
 }
 
 // Every result, every mark and the order of the path found equal the plain search's, on boards full of repeats, with
-// dead ends remembered from the first step and as the game does.
+// dead ends remembered from the first step and as the game does. The words hold "qu",
+// a lone "q" and a final "q" (which the cubes read as Qu).
 TEST(CheckCubes, sameAnswersAndMarksAsThePlainSearch)
 {
     int found = 0, missed = 0;

@@ -27,8 +27,8 @@ struct Recorder : ProtocolHandlers {
 
 // A host (id 1) with player 100 connected on handle 5 and player 200, who left, on 6;
 // or player 100 whose host is on handle 5. Game id 812, table version 3.
-struct Machine {
-    explicit Machine(int mode, bool leaving = false)
+struct Peer {
+    explicit Peer(int mode, bool leaving = false)
     {
         p.prompter = &prompter;
         prompter.autoOk = true;
@@ -122,7 +122,7 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
         {NetworkHost, false, 5, "XX|811", ">5:WG "},
     };
     for (const auto& c : cases) {
-        Machine m(c.mode, c.leaving);
+        Peer m(c.mode, c.leaving);
         const std::string outcome = m.receive(c.handle, c.text);
         EXPECT_EQ(outcome, c.outcome) << c.text << " on " << (c.mode == NetworkHost ? "host" : "player");
     }
@@ -131,7 +131,7 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
 // One warning per peer in a game, and none on top of another; the peer is cut off each time.
 TEST(DispatchMessage, aPeerGetsOneWarningAGame)
 {
-    Machine m(NetworkHost);
+    Peer m(NetworkHost);
     m.net->addresses[7] = "127.0.0.7";
     m.prompter.answer(core::Answer::Ok, [&] { m.receive(7, "XX|812"); });
     m.receive(5, "XX|812");

@@ -14,8 +14,8 @@ namespace {
 
 using namespace NetworkSettings;
 
-struct Lobby {
-    explicit Lobby(int mode)
+struct SettingsLobby {
+    explicit SettingsLobby(int mode)
     {
         p.transport.reset(net = new MemoryTransport);
         p.game.GameMode = mode;
@@ -46,7 +46,7 @@ TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
         {"Standard,NoRepeatLetters,5,99,>30", "Standard,NoRepeatLetters,15,12,-", "Standard 0:15 12 Any"},
         {"Blitz,repeatletters,32767,-3,<25", "Standard,NoRepeatLetters,1800,3,<25", "Standard 30:00 3 <25"},
     };
-    Lobby player(NetworkPlayer);
+    SettingsLobby player(NetworkPlayer);
     for (const auto& [text, applied, shown] : cases) {
         EXPECT_TRUE(ApplySettings(player.p, text));
         EXPECT_EQ(EncodeSettings(player.p), applied);
@@ -66,7 +66,7 @@ TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
 
 TEST(NetworkSettings, theHostsChangesArePublishedAndTheOwnSettingsComeBack)
 {
-    Lobby host(SinglePlayer);
+    SettingsLobby host(SinglePlayer);
     host.p.options.RepeatLetters = true;
     Common::EnterNetworkGame(host.p);
     host.p.game.GameMode = NetworkHost;

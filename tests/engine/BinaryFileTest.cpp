@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The binary dictionary file: round trips, every kind of bad file, safe writing.
+// The binary dictionary file: round trips, every kind of bad file, safe writing through
+// failures, a full disk and a killed saver.
 #include "../support/PlainWords.h"
 #include "TestFiles.h"
 #include "engine/DictionaryFile.h"
+#include "engine/SaveFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +28,53 @@ using enginetest::writeFile;
 using Words = std::vector<std::string>;
 
 const Words kSmall = {"ab", "abc", "abcdefghijklmnop", "abd", "be", "bed", "quit", "zyzzyva"};
+
+// Where a save goes wrong: at the open, after `bytes` bytes of the write, or at the commit
+// with every byte written.
+enum class Stage { Open, Write, Commit };
+
+// The disk, going wrong at one stage: the call fails there, or the process is killed
+// there (after the open, in mid-write, before the rename).
+struct FaultySaveFile : engine::SaveFile {
+    FaultySaveFile(const std::string& path, Stage stage, std::int64_t bytes, bool kill)
+        : disk(engine::diskSaveFile(path)), stage(stage), bytes(bytes), kill(kill)
+    {
+    }
+    void killAt(Stage at) const
+    {
+        if (kill && at == stage)
+            ::raise(SIGKILL);
+    }
+    bool open() override
+    {
+        if (stage == Stage::Open && !kill)
+            return false;
+        const bool opened = disk->open();
+        killAt(Stage::Open);
+        return opened;
+    }
+    std::int64_t write(const char* data, std::int64_t size) override
+    {
+        if (stage != Stage::Write)
+            return disk->write(data, size);
+        disk->write(data, bytes);
+        killAt(Stage::Write);
+        return -1;
+    }
+    bool commit() override
+    {
+        killAt(Stage::Commit);
+        if (stage == Stage::Commit)
+            disk->cancel(); // the rename refused
+        return disk->commit();
+    }
+    void cancel() override { disk->cancel(); }
+    std::string errorString() const override { return disk->errorString(); }
+    std::unique_ptr<engine::SaveFile> disk;
+    Stage stage;
+    std::int64_t bytes;
+    bool kill;
+};
 
 class BinaryFile : public ::testing::Test {
 protected:
@@ -143,6 +194,52 @@ TEST_F(BinaryFile, ASaveWithoutRoomSaysWhyAndKeepsTheOldFile)
         EXPECT_EQ(readFile(dir.path("small.dat")), good) << limit;
     }
     std::signal(SIGXFSZ, handler);
+}
+
+// A save that fails, or whose process is killed, at a chosen point leaves exactly the old
+// file until the new one is whole, and no temporary file when it could clean up.
+TEST_F(BinaryFile, ASaveFailedOrKilledAtAnyPointKeepsTheOldFile)
+{
+    Engine e;
+    ASSERT_TRUE(e.cReadBinaryDictionary(dir.path("small.dat")).ok());
+    const std::string path = dir.path("saved");
+    writeFile(path, "old\n");
+    const auto size = static_cast<std::int64_t>(good.size());
+    const struct {
+        Stage stage;
+        std::int64_t bytes;
+    } faults[] = {{Stage::Open, 0}, {Stage::Write, 0}, {Stage::Write, size / 2},
+                  {Stage::Write, size - 1}, {Stage::Commit, size}};
+    // Failures first: a killed save leaves its temporary file behind.
+    for (const bool kill : {false, true}) {
+        for (const auto& f : faults) {
+            SCOPED_TRACE(testing::Message() << (kill ? "killed" : "failed") << " at stage "
+                                            << int(f.stage) << ", byte " << f.bytes);
+            e.setSaveFileMaker([&](const std::string& p) {
+                return std::make_unique<FaultySaveFile>(p, f.stage, f.bytes, kill);
+            });
+            if (kill) {
+                const pid_t saver = fork();
+                if (saver == 0) {
+                    e.cWriteBinaryDictionary(path);
+                    _exit(0);
+                }
+                int status = 0;
+                ASSERT_EQ(waitpid(saver, &status, 0), saver);
+                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+            } else {
+                const auto result = e.cWriteBinaryDictionary(path);
+                EXPECT_FALSE(result.ok() || result.detail.empty()) << "the reason travels with it";
+                EXPECT_EQ(QDir(dir.QTemporaryDir::path()).entryList(QDir::Files | QDir::Hidden),
+                          (QStringList{"saved", "small.dat"}));
+            }
+            EXPECT_EQ(readFile(path), "old\n");
+        }
+    }
+    // The faults were the only obstacle, the leftovers of killed saves included.
+    e.setSaveFileMaker({});
+    ASSERT_TRUE(e.cWriteBinaryDictionary(path).ok());
+    EXPECT_EQ(readFile(path), good);
 }
 
 TEST_F(BinaryFile, StructuralFaultsAreCaughtEvenWithAGoodChecksum)

@@ -61,8 +61,13 @@ say "the game runs"
 
 empty_list_colours=$(colours "$work/started.png" "$list_row")
 xdotool type --delay 60 "$word"
-sleep 0.5
-import -window "$main" "$build/smoke-board.png"
+# The word's path lit on the board.
+signature() { convert "$1" -crop "$board_area" +repage -format '%#' info:; }
+path_lit() {
+    import -window "$main" "$build/smoke-board.png" 2>/dev/null &&
+        [ "$(signature "$build/smoke-board.png")" != "$(signature "$work/started.png")" ]
+}
+wait_for 10 "the path of \"$word\" on the board" path_lit
 xdotool key Return
 word_listed() {
     import -window "$main" "$work/entered.png" 2>/dev/null &&
@@ -93,22 +98,21 @@ say "the board grew from $small to $(board_width "$work/large.png") wide"
 xdotool key ctrl+e
 wait_for 15 "the results window" shown '^Lettro Results$'
 results=$(visible '^Lettro Results$' | head -n1)
-# OK is ignored for a second after the results come up.
-sleep 1.5
-import -window "$results" "$build/smoke-results.png"
-xdotool windowfocus "$results"
-xdotool key Return
-# The first game that scores enters the empty high-score table: the name is asked (the
-# login name offered), then the table shows.
-wait_for 10 "the player's name to be asked" shown '^New High Score$'
+picture "$results" "$build/smoke-results.png"
+# OK is ignored for a second after the results come up: pressed until it is taken. The
+# first game that scores enters the empty high-score table: the name is asked (the login
+# name offered), then the table shows.
+press_ok() {
+    shown '^New High Score$' || { xdotool windowfocus "$results" key Return; false; }
+}
+wait_for 10 "the player's name to be asked" press_ok
 xdotool windowfocus "$(visible '^New High Score$' | head -n1)"
 xdotool key Return
 wait_for 10 "the results window to close" gone '^Lettro Results$'
 say "results closed"
 wait_for 10 "the high-score window" shown '^Lettro High Scores$'
 high_scores=$(visible '^Lettro High Scores$' | head -n1)
-sleep 0.3
-import -window "$high_scores" "$build/smoke-high-scores.png"
+picture "$high_scores" "$build/smoke-high-scores.png"
 xdotool windowfocus "$high_scores"
 xdotool key Escape
 wait_for 10 "the high-score window to close" gone '^Lettro High Scores$'

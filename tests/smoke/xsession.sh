@@ -104,6 +104,12 @@ gone() { [ -z "$(visible "$1")" ]; }
 # colours IMAGE WxH+X+Y: how many colours that part of the picture has.
 colours() { convert "$1" -crop "$2" +repage -format '%k' info:; }
 
+# picture WINDOW FILE: a picture of the window once it is drawn (more than a few colours).
+picture() {
+    drawn() { import -window "$1" "$2" 2>/dev/null && [ "$(convert "$2" -format '%k' info:)" -gt 8 ]; }
+    wait_for 10 "window $1 to be drawn" drawn "$1" "$2"
+}
+
 # close_window ID: as a window manager closes it, with WM_DELETE_WINDOW, if it takes it.
 close_window() {
     "$python" - "$1" <<'EOF' || fail "could not ask window $1 to close"

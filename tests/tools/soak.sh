@@ -29,21 +29,32 @@ while [ $i -le 22 ]; do
     pids="$pids $!"
     i=$((i + 1))
 done
+# seen FILE TEXT SECONDS: waits until the copy writing FILE has said TEXT.
+seen() {
+    n=$(($3 * 10))
+    until grep -q "$2" "$1" 2>/dev/null; do
+        [ $n -gt 0 ] || { echo "waited $3 s for $2 in $1"; return 1; }
+        n=$((n - 1))
+        sleep 0.1
+    done
+}
 python3 "$raw" 127.0.0.2 20 >"$work/raw" 2>&1 &
 raw_pid=$!
 # The connections of P10 and P11 die under them, from either end, as a cable pulled.
 cut() {
     { ss -K dst 127.0.0.10; ss -K src 127.0.0.11; } 2>/dev/null | grep -c ESTAB >>"$work/cuts"
 }
-(sleep 2; for n in 1 2 3 4 5 6 7 8 9 10; do [ -d "$work" ] || exit; cut; sleep 1.3; done) &
+(seen "$work/p10" joined 30 && seen "$work/p11" joined 30 || exit
+ for n in 1 2 3 4 5 6 7 8 9 10; do [ -d "$work" ] || exit; cut; sleep 1.3; done) &
 cuts=$!
-# Two players freeze for a while, as a machine that stalls, then go on.
-sleep 6
+# Once the first game is under way two players freeze for a while, as a machine that
+# stalls, then go on.
+seen "$work/host" '"event": "game"' 30 || exit 1
 set -- $pids
 kill -STOP $6 $7 2>/dev/null
 sleep 4
 kill -CONT $6 $7 2>/dev/null
-# Ten seconds into the barrage the host holds a bounded number of descriptors and memory
+# In the midst of the barrage the host holds a bounded number of descriptors and memory
 # (20 players and the raw client's few idle connections).
 [ -d /proc/$host ] || { echo "the host is gone"; tail -5 "$work/host.err"; exit 1; }
 fds=$(ls /proc/$host/fd | wc -l)

@@ -72,8 +72,7 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     ProgressWindow* progress = t.find<ProgressWindow>();
     ASSERT_TRUE(progress && progress->isVisible() && !editor->isVisible());
     // Not a speed check: the bound only keeps a broken timer from hanging the test.
-    for (int wait = 0; progress->isVisible() && wait < 6000; ++wait)
-        QTest::qWait(10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !progress->isVisible(); }, 60000));
     EXPECT_TRUE(editor->isVisible() && !progress->isVisible() && !t.window->isEnabled())
         << "back to the editor; the main window waits for it";
     EXPECT_EQ(Shown(editor), "CA DO ME [CA] cat cats, 120.004 words");

@@ -54,7 +54,7 @@ struct Game {
 };
 
 // Points by length are compared on the words of random boards in the soak.
-TEST(Scoring, resultLinesOfEveryMode)
+TEST(Results, resultLinesOfEveryMode)
 {
     const Words four = {"act", "cat", "cats", "stacks"}, six = {"act", "cat", "cats", "eat", "tea"};
     const struct {
@@ -81,7 +81,7 @@ TEST(Scoring, resultLinesOfEveryMode)
         EXPECT_EQ(Game(c.mode, c.entered, c.board, c.local).texts(), c.texts);
 }
 
-TEST(Scoring, percentsDoNotOverflowAndRemoveTakesOnlyTheFirstMatch)
+TEST(Results, percentsDoNotOverflowAndRemoveTakesOnlyTheFirstMatch)
 {
     // The percentage's product 100 x part is taken in 64 bits.
     EXPECT_EQ(Scoring::Percent(2'000'000'000, 2'000'000'001), 99);
@@ -94,7 +94,7 @@ TEST(Scoring, percentsDoNotOverflowAndRemoveTakesOnlyTheFirstMatch)
 
 // Against a plain reference (each common word leaves each finder's list by RemoveWord, once
 // per time the board lists it), on random games whose lists repeat words.
-TEST(Scoring, unusedAndCommonAgreeWithAPlainReference)
+TEST(Results, unusedAndCommonAgreeWithAPlainReference)
 {
     std::mt19937 draw(3);
     const auto words = [&](unsigned most) {

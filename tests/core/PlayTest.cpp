@@ -180,7 +180,8 @@ TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)
     EXPECT_EQ(p.board.BoardWords, p.engine.definedWords(*engine::boardFromText(board)));
 }
 
-TEST_F(Play, pauseEndAndStartWithoutAGameInANewStartAnAbortedGameAndNetworkPlay)
+// Pause and End without a game, a game dropped by Start or an option change, network play.
+TEST_F(Play, onlyAFinishedLocalGameIsEvaluated)
 {
     prompter.answer(Answer::Ok);
     Game::PauseGame(p);

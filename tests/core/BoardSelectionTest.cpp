@@ -1,22 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The clock's text and the limits a shaken board must meet.
+// The limits a shaken board must meet.
 #include "core/game/BoardSelection.h"
-#include "core/game/TimeFormat.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
-
-TEST(TimeFormat, minutesColonTwoDigitSeconds)
-{
-    const std::vector<std::pair<int, const char*>> cases = {
-        {0, "0:00"}, {9, "0:09"}, {10, "0:10"}, {59, "0:59"}, {75, "1:15"}, {600, "10:00"}};
-    for (const auto& [seconds, text] : cases)
-        EXPECT_EQ(TimeFormat::FormatTime(seconds), text) << seconds;
-}
 
 TEST(BoardSelection, limitsAreStrictAndShakingStopsAtTheFirstBoardThatMeetsOne)
 {
