@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lettro: wires the application object, the desktop and the main window together.
+#include "core/game/BoardCode.h"
 #include "core/game/DataFolders.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Progress.h"
 #include "core/network/ComputerPlayers.h"
@@ -59,6 +61,12 @@ int main(int argc, char* argv[])
                        "(default: the one chosen in the options)."),
         QStringLiteral("XX"));
     parser.addOption(languageOption);
+    const QCommandLineOption boardOption(
+        QStringLiteral("board"),
+        QStringLiteral("Start by playing the board of board code <CODE> with its settings, or "
+                       "16 letters row by row (Q for Qu) with your own."),
+        QStringLiteral("CODE"));
+    parser.addOption(boardOption);
     parser.process(application);
     ui::QtDesktop desktop;
     // The lobby's computer players end with this program at the latest, even when it is
@@ -88,6 +96,14 @@ int main(int argc, char* argv[])
             return 2;
         }
         app.program.CommandLineLanguage = code;
+    }
+    BoardCode::Reading board;
+    if (parser.isSet(boardOption)) {
+        board = BoardCode::Decode(parser.value(boardOption).toStdString());
+        if (!board.given) {
+            std::fprintf(stderr, "lettro: --board: %s\n", board.error.c_str());
+            return 2;
+        }
     }
     // The option wins over the environment.
     const char* fromEnvironment = std::getenv("LETTRO_ADDRESS");
@@ -124,5 +140,14 @@ int main(int argc, char* argv[])
     };
     app.startUp();
     window.show();
+    if (board.given) {
+        const BoardCode::GivenBoard given =
+            board.settings ? *board.given : Given::WithOwnSettings(app.program, board.given->Board);
+        bool started = false;
+        app.run([&] { started = Given::PlayGivenBoard(app.program, given); });
+        // The dialog says why it cannot be played.
+        if (!started)
+            app.openPlayBoard(parser.value(boardOption));
+    }
     return QApplication::exec();
 }

@@ -3,20 +3,29 @@
 
 #include "core/dictionary/DictionaryStore.h"
 #include "core/dictionary/EditorRules.h"
+#include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Options.h"
+#include "core/game/Progress.h"
 #include "core/network/NetworkGame.h"
 #include "windows/dictionary/DictionaryEditor.h"
 #include "windows/dictionary/ProgressWindow.h"
+#include "windows/game/DailyStreak.h"
+#include "windows/game/GameProgressWindow.h"
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/MainWindow.h"
 #include "windows/game/OptionsDialog.h"
+#include "windows/game/PlayBoardDialog.h"
 #include "windows/game/ResultsWindow.h"
+#include "windows/game/SolvedBoardWindow.h"
 #include "windows/game/WindowPlace.h"
 #include "windows/network/NetworkDialog.h"
 #include "windows/network/PromptWindow.h"
 #include "windows/shell/HelpBrowser.h"
+
+#include <QDate>
 
 // Answers the game's prompts with message boxes over the window they belong to.
 class App::Prompter : public core::Prompter {
@@ -107,7 +116,8 @@ void App::syncWindows()
 bool App::windowOverMain() const
 {
     for (const QWidget* window : std::initializer_list<const QWidget*>{
-             m_results, m_options, m_highScores, m_editor, m_progress})
+             m_results, m_options, m_highScores, m_editor, m_progress, m_playBoard, m_solved,
+             m_gameProgress})
         if (window && window->isVisible())
             return true;
     return false;
@@ -258,11 +268,106 @@ void App::openOptions()
 {
     if (IsNetworkGame(program))
         return;
+    // Between games the dialog shows, and OK keeps, the player's own settings rather
+    // than those a given board's game was played with.
+    if (program.game.TimeRemaining == 0)
+        run([this] { Given::RestoreOwnSettings(program); });
     if (!m_options) {
         m_options = new OptionsDialog(program, *this, m_main.get());
         WindowPlace::Remember(program, *m_options, QStringLiteral("Options"), m_main.get());
     }
     showOverMain(*m_options);
+}
+
+void App::openPlayBoard(const QString& text)
+{
+    if (IsNetworkGame(program))
+        return;
+    if (!m_playBoard) {
+        m_playBoard = new PlayBoardDialog(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_playBoard, QStringLiteral("PlayBoard"), m_main.get());
+    }
+    m_playBoard->prepare(text);
+    showOverMain(*m_playBoard);
+}
+
+QString App::openSolvedBoard(const BoardCode::GivenBoard& given, const QString& note)
+{
+    if (IsNetworkGame(program))
+        return QObject::tr("Boards cannot be solved during a network game.");
+    if (given.Language != program.dictionary.Language) {
+        // The dictionary of a game under way stays.
+        if (program.game.TimeRemaining != 0)
+            return QObject::tr("A board in another language can be solved once this game "
+                               "is over.");
+        bool used = false;
+        run([&] { used = BoardLanguage::UseLanguage(program, given.Language); });
+        if (!used)
+            return QObject::tr("The board's language cannot be put in play.");
+    }
+    std::vector<Given::SolvedWord> words;
+    run([&] {
+        // The board's smallest word, the player's again afterwards.
+        const int own = program.engine.cMinWordSize();
+        program.engine.cSetMinWordSize(given.MinWordSize);
+        words = Given::SolveBoard(program.engine, given.Board, given.RepeatLetters);
+        program.engine.cSetMinWordSize(own);
+    });
+    if (!m_solved) {
+        m_solved = new SolvedBoardWindow(*this, m_main.get());
+        WindowPlace::Remember(program, *m_solved, QStringLiteral("SolvedBoard"), m_main.get());
+    }
+    m_solved->showSolved(given, words, note);
+    showOverMain(*m_solved);
+    return {};
+}
+
+void App::playBoardOfTheDay()
+{
+    if (IsNetworkGame(program))
+        return;
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const std::string language = program.options.BoardLanguage;
+    const std::vector<Progress::GameRecord> played =
+        Progress::ReadGames(program, {.Language = language, .DailyDate = today});
+    if (played.empty()) {
+        bool started = false;
+        run([&] { started = Given::PlayBoardOfTheDay(program, today); });
+        if (!started)
+            desktop.ask(m_main.get(), core::Prompt{.text = QObject::tr(
+                                                       "The board of the day cannot be played "
+                                                       "now: its language is not available.")});
+        return;
+    }
+    const Progress::GameRecord& game = played.front();
+    const QString streak = DailyStreakText(program, today);
+    const core::Answer answer = desktop.ask(
+        m_main.get(),
+        core::Prompt{.text = QObject::tr("You have played today's board already: %1 points, %2 "
+                                         "of its %3 words.\n\n%4\n\nA new board comes "
+                                         "tomorrow. See all the words of today's?")
+                                 .arg(game.Points)
+                                 .arg(game.WordsFound)
+                                 .arg(game.BoardWords)
+                                 .arg(streak),
+                     .title = QObject::tr("Board of the Day"),
+                     .buttons = core::Buttons::YesNo});
+    if (answer != core::Answer::Yes)
+        return;
+    const QString trouble = openSolvedBoard(Given::BoardOfTheDay(language, today), streak);
+    if (!trouble.isEmpty())
+        desktop.ask(m_main.get(), core::Prompt{.text = trouble});
+}
+
+void App::openGameProgress()
+{
+    if (!m_gameProgress) {
+        m_gameProgress = new GameProgressWindow(program, *this, m_main.get());
+        WindowPlace::Remember(program, *m_gameProgress, QStringLiteral("GameProgress"),
+                              m_main.get());
+    }
+    m_gameProgress->refresh();
+    showOverMain(*m_gameProgress);
 }
 
 void App::openHelp()
@@ -319,7 +424,8 @@ bool App::exitProgram()
     if (m_lobby)
         m_lobby->stop();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             m_progress, m_options, m_results, m_help, m_highScores, m_editor, m_lobby, m_prompt})
+             m_progress, m_options, m_results, m_help, m_highScores, m_editor, m_lobby, m_prompt,
+             m_playBoard, m_solved, m_gameProgress})
         if (window)
             window->hide();
     m_main->close();

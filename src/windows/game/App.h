@@ -16,11 +16,14 @@
 #include <memory>
 
 class DictionaryEditor;
+class GameProgressWindow;
 class HelpBrowser;
 class HighScoresWindow;
 class MainWindow;
 class NetworkDialog;
 class OptionsDialog;
+class PlayBoardDialog;
+class SolvedBoardWindow;
 class ProgressWindow;
 class PromptWindow;
 class ResultsWindow;
@@ -53,6 +56,10 @@ public:
     void openHelp() override;
     void openHighScores() override;
     void enterNetworkGame() override;
+    void openPlayBoard(const QString& text = {}) override;
+    QString openSolvedBoard(const BoardCode::GivenBoard& given, const QString& note = {}) override;
+    void playBoardOfTheDay() override;
+    void openGameProgress() override;
     bool exitProgram() override;
 
 private:
@@ -85,6 +92,9 @@ private:
     QPointer<NetworkDialog> m_lobby;
     QPointer<PromptWindow> m_prompt;
     QPointer<HighScoresWindow> m_highScores;
+    QPointer<PlayBoardDialog> m_playBoard;
+    QPointer<SolvedBoardWindow> m_solved;
+    QPointer<GameProgressWindow> m_gameProgress;
     std::chrono::steady_clock::time_point m_resultsShownAt{};
     int m_callDepth = 0;
     bool m_exiting = false;

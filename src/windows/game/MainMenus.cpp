@@ -100,6 +100,18 @@ void MainWindow::addMenus()
                      [this] { m_runner.run([this] { Results::ReopenResults(m_program); }); });
     QObject::connect(game, &QMenu::aboutToShow, last,
                      [this, last] { last->setEnabled(Results::LastResultsAvailable(m_program)); });
+    QAction* playBoard = game->addAction(QObject::tr("Play a &Board..."));
+    playBoard->setObjectName(QStringLiteral("PlayBoardAction"));
+    QObject::connect(playBoard, &QAction::triggered, &w, [this] { m_runner.openPlayBoard(); });
+    QAction* daily = game->addAction(QObject::tr("Board of the &Day"));
+    daily->setObjectName(QStringLiteral("DailyAction"));
+    QObject::connect(daily, &QAction::triggered, &w, [this] { m_runner.playBoardOfTheDay(); });
+    // Given boards are single-player games, like Options' settings.
+    QAction* progress = game->addAction(QObject::tr("P&rogress..."));
+    progress->setObjectName(QStringLiteral("ProgressAction"));
+    QObject::connect(progress, &QAction::triggered, &w, [this] { m_runner.openGameProgress(); });
+    for (QAction* action : {playBoard, daily, progress})
+        new FollowButton(action, Options);
     game->addSeparator();
     AddCommand(game, QStringLiteral("OptionsAction"), QObject::tr("&Options..."), Options);
     AddCommand(game, QStringLiteral("NetworkAction"), QObject::tr("&Network Game..."),

@@ -3,15 +3,19 @@
 
 #include "core/dictionary/Definitions.h"
 #include "core/game/BoardLanguage.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
 #include "windows/dictionary/DefinitionPanel.h"
+#include "windows/game/DailyStreak.h"
 #include "windows/game/Runner.h"
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -236,12 +240,13 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"));
     ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"));
     BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"));
+    DailyLabel = MakeLabel(this, QStringLiteral("DailyLabel"));
     auto* side = new QVBoxLayout;
     side->addWidget(boardArea);
     side->addSpacing(16);
     // The lines wrap under the board, so the definition beside it leaves the window
     // narrow enough for small screens.
-    for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel}) {
+    for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel, DailyLabel}) {
         line->setWordWrap(true);
         line->setFixedWidth(4 * cubeSize);
         side->addWidget(line);
@@ -254,6 +259,11 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     RemoveFromDict = new QPushButton(tr("Remove from Dictionary"), this);
     RemoveFromDict->setObjectName(QStringLiteral("RemoveFromDict"));
     RemoveFromDict->setAutoDefault(false);
+    CopyBoardCode = new QPushButton(tr("Copy Board Code"), this);
+    CopyBoardCode->setObjectName(QStringLiteral("CopyBoardCode"));
+    CopyBoardCode->setAutoDefault(false);
+    CopyBoardCode->setToolTip(tr("The board and its settings as a short code: Game > Play a "
+                                 "Board in any Lettro plays the same game."));
     ResultsOK = new QPushButton(tr("OK"), this);
     ResultsOK->setObjectName(QStringLiteral("ResultsOK"));
     ResultsOK->setMinimumWidth(100);
@@ -274,7 +284,11 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     grid->addWidget(RemoveFromDict, 3, 1);
     grid->addLayout(side, 2, 2);
     grid->addWidget(Definition, 1, 3, 2, 1);
-    grid->addWidget(ResultsOK, 3, 3, Qt::AlignRight);
+    auto* closing = new QHBoxLayout;
+    closing->addStretch();
+    closing->addWidget(CopyBoardCode);
+    closing->addWidget(ResultsOK);
+    grid->addLayout(closing, 3, 3);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -312,6 +326,10 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
         m_runner.run([this, row] { Results::RemoveFromDict(m_program, row); });
     });
     connect(ResultsOK, &QPushButton::clicked, this, [this] { closeResults(false); });
+    connect(CopyBoardCode, &QPushButton::clicked, this, [this] {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(Given::CurrentBoardCode(m_program)));
+    });
 }
 
 void ResultsWindow::reject()
@@ -354,6 +372,22 @@ void ResultsWindow::sync()
                                                     : QString::fromStdString(face).toUpper());
     }
     showPath();
+    // The streak is read once per board of the day, not at every step of the window.
+    const QString daily = QString::fromStdString(m_program.board.DailyDate);
+    if (daily != m_dailyShown) {
+        m_dailyShown = daily;
+        DailyLabel->setText(
+            daily.isEmpty()
+                ? QString()
+                : tr("Board of the day, %1.").arg(daily) + QLatin1Char(' ') +
+                      DailyStreakText(m_program,
+                                      QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                                      m_program.board.DailyDate));
+    }
+    DailyLabel->setVisible(!daily.isEmpty());
+    // A network game's board is the host's, played with the host's settings.
+    CopyBoardCode->setVisible(!IsNetworkGame(m_program) &&
+                              !Given::CurrentBoardCode(m_program).empty());
     // The word whose path is shown, from either list.
     const ResultsState& r = m_program.results;
     const std::string& word = r.PathFrom == int(Selector::User) ? r.UserSelected : r.DictSelected;

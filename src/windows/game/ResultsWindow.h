@@ -59,11 +59,14 @@ private:
     QLabel* WordsLabel = nullptr;
     QLabel* ScoreLabel = nullptr;
     QLabel* BadWordsLabel = nullptr;
+    QLabel* DailyLabel = nullptr; // a board of the day's date and the streak
     std::array<QLabel*, 16> ResultCubes{}; // element 4 * row + column
     // On each cube, its steps in the selected word's path ("1", "2,5"); empty off the path.
     std::array<QLabel*, 16> PathSteps{};
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
+    QPushButton* CopyBoardCode = nullptr;
     QPushButton* ResultsOK = nullptr;
     DefinitionPanel* Definition = nullptr;
+    QString m_dailyShown; // the day DailyLabel was made for
 };

@@ -3,6 +3,10 @@
 // the windows.
 #pragma once
 
+#include "core/game/BoardCode.h"
+
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -29,6 +33,17 @@ public:
     virtual void openHelp() = 0;
     virtual void openHighScores() = 0;
     virtual void enterNetworkGame() = 0;
+    // Game > Play a Board, `text` filled in.
+    virtual void openPlayBoard(const QString& text = {}) = 0;
+    // Shows every word of `given`'s board, its language put in play when it is not;
+    // why not, when it cannot be now. `note` is a line shown with the totals.
+    virtual QString openSolvedBoard(const BoardCode::GivenBoard& given,
+                                    const QString& note = {}) = 0;
+    // Game > Board of the Day: today's board in the chosen board language, once a day;
+    // played already, its words are offered instead.
+    virtual void playBoardOfTheDay() = 0;
+    // Game > Progress: the recorded games as charts.
+    virtual void openGameProgress() = 0;
     // Exit: offers to save a changed dictionary, then closes every window. False, leaving
     // everything open, when the user wanted the dictionary saved and it could not be.
     virtual bool exitProgram() = 0;
