@@ -37,75 +37,75 @@ int PhaseOf(const std::string& status)
     return kUnknownPhase;
 }
 
-bool Host(const Program& app)
+bool Host(const Program& program)
 {
-    return app.game.GameMode == NetworkHost;
+    return program.game.GameMode == NetworkHost;
 }
 
-PlayerEntry& Entry(Program& app, int index)
+PlayerEntry& Entry(Program& program, int index)
 {
-    return app.network.Players.at(static_cast<std::size_t>(index));
+    return program.network.Players.at(static_cast<std::size_t>(index));
 }
 
-int Count(const Program& app)
+int Count(const Program& program)
 {
-    return static_cast<int>(app.network.Players.size());
+    return static_cast<int>(program.network.Players.size());
 }
 
-void Say(Program& app, const QString& text)
+void Say(Program& program, const QString& text)
 {
-    Ask(app, text, core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Lobby);
+    Ask(program, text, core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Lobby);
 }
 
-std::optional<std::string> Stored(Program& app, const char* name, int length)
+std::optional<std::string> Stored(Program& program, const char* name, int length)
 {
-    return app.settings ? app.settings->cGetRegValue(engine::kSettingsKey, name, length)
+    return program.settings ? program.settings->cGetRegValue(engine::kSettingsKey, name, length)
                         : std::nullopt;
 }
 
-void Store(Program& app, const char* name, const std::string& value)
+void Store(Program& program, const char* name, const std::string& value)
 {
-    if (app.settings)
-        app.settings->cSetRegValue(engine::kSettingsKey, name, value);
+    if (program.settings)
+        program.settings->cSetRegValue(engine::kSettingsKey, name, value);
 }
 
 // Whether every entry but the host's satisfies `ok` (a "Left game" entry always does).
-template <class Test> bool AllOthers(Program& app, Test ok)
+template <class Test> bool AllOthers(Program& program, Test ok)
 {
-    for (int i = 1; i < Count(app); ++i)
-        if (Entry(app, i).Status != kLeft && !ok(Entry(app, i)))
+    for (int i = 1; i < Count(program); ++i)
+        if (Entry(program, i).Status != kLeft && !ok(Entry(program, i)))
             return false;
     return true;
 }
 
 // An entry goes: later entries move up; the table has a new version.
-void RemoveEntry(Program& app, int index)
+void RemoveEntry(Program& program, int index)
 {
-    auto& players = app.network.Players;
+    auto& players = program.network.Players;
     players.erase(players.begin() + index);
-    ++app.network.TableVersion;
+    ++program.network.TableVersion;
 }
 
 // A player's id seen in a message; the host's own id never names a player.
-int SenderIndex(Program& app, int id)
+int SenderIndex(Program& program, int id)
 {
-    const int i = FindPlayerById(app, id);
+    const int i = FindPlayerById(program, id);
     return i > 0 ? i : -1;
 }
 
 // "PR" and "WT" may come on a new connection from where the player was admitted: the
 // entry takes it over. The old one is closed without the phase test, so a moment without a
 // connection starts nothing. From anywhere else the message is dropped with its connection.
-bool TakeOver(Program& app, int index, int handle)
+bool TakeOver(Program& program, int index, int handle)
 {
-    if (!SpeaksFor(app, index, handle)) {
-        DropConnection(app, handle);
+    if (!SpeaksFor(program, index, handle)) {
+        DropConnection(program, handle);
         return false;
     }
-    PlayerEntry& e = Entry(app, index);
+    PlayerEntry& e = Entry(program, index);
     if (e.Handle != handle) {
-        if (e.Handle >= 0 && app.transport)
-            app.transport->netClose(e.Handle);
+        if (e.Handle >= 0 && program.transport)
+            program.transport->netClose(e.Handle);
         e.Handle = handle;
     }
     e.Connected = true;
@@ -113,54 +113,54 @@ bool TakeOver(Program& app, int index, int handle)
 }
 
 // The table's answer to a report: current, or the whole table.
-void TableAnswer(Program& app, int handle, std::int32_t version)
+void TableAnswer(Program& program, int handle, std::int32_t version)
 {
-    if (version >= app.network.TableVersion)
-        SendWR(app, handle);
+    if (version >= program.network.TableVersion)
+        SendWR(program, handle);
     else
-        SendPT(app, handle);
+        SendPT(program, handle);
 }
 
 // Host: every other entry waiting for results gets them.
-void SendResultsToAll(Program& app)
+void SendResultsToAll(Program& program)
 {
-    for (int i = 1; i < Count(app); ++i) {
-        const PlayerEntry& e = Entry(app, i);
+    for (int i = 1; i < Count(program); ++i) {
+        const PlayerEntry& e = Entry(program, i);
         if (e.Status == kStatuses[5] && e.Connected && e.Handle >= 0)
-            SendGR(app, e.Handle);
+            SendGR(program, e.Handle);
     }
 }
 
 // Host, phase 5: when every player's words are in, the results go out.
-void AllResultsTest(Program& app)
+void AllResultsTest(Program& program)
 {
-    if (!AllOthers(app, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; }))
+    if (!AllOthers(program, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; }))
         return;
-    app.network.GamePhase = 6;
-    SetStatus(app, 0, kStatuses[6]);
-    BroadcastPlayerTable(app);
-    SendResultsToAll(app);
+    program.network.GamePhase = 6;
+    SetStatus(program, 0, kStatuses[6]);
+    BroadcastPlayerTable(program);
+    SendResultsToAll(program);
 }
 
 // The game takes the table: its players, their names and where the local one is.
-void TakeTable(Program& app)
+void TakeTable(Program& program)
 {
-    GameState& g = app.game;
-    g.PlayerCount = std::max(Count(app), 1);
+    GameState& g = program.game;
+    g.PlayerCount = std::max(Count(program), 1);
     g.PlayerNames.clear();
-    for (const PlayerEntry& e : app.network.Players)
+    for (const PlayerEntry& e : program.network.Players)
         g.PlayerNames.push_back(e.Name);
     g.PlayerWords.resize(static_cast<std::size_t>(g.PlayerCount));
-    g.LocalPlayerIndex = std::max(FindPlayerById(app, app.network.LocalPlayerId), 0);
+    g.LocalPlayerIndex = std::max(FindPlayerById(program, program.network.LocalPlayerId), 0);
 }
 
 // Network play stops for play or results, or for good: no transport, no poll, the main
 // window back.
-void StopNetwork(Program& app)
+void StopNetwork(Program& program)
 {
-    NetworkState& n = app.network;
-    if (app.transport)
-        app.transport->netShutdown();
+    NetworkState& n = program.network;
+    if (program.transport)
+        program.transport->netShutdown();
     n.Window.PollTimerOn = false;
     n.Window.Shown = false;
     n.Window.MainWindowEnabled = true;
@@ -173,93 +173,93 @@ void StopNetwork(Program& app)
 }
 
 // Every entry loses its connection, as after a transport restart.
-void Disconnected(Program& app)
+void Disconnected(Program& program)
 {
-    for (PlayerEntry& e : app.network.Players)
+    for (PlayerEntry& e : program.network.Players)
         e.Connected = false, e.Handle = -1;
 }
 
-bool Restart(Program& app, int port)
+bool Restart(Program& program, int port)
 {
-    const int result = app.transport ? app.transport->netStartup(port, app.network.StartupServiceName)
+    const int result = program.transport ? program.transport->netStartup(port, program.network.StartupServiceName)
                                      : 1;
     if (result > 0) {
-        Say(app, "Failure with initialize of Lettro networking service.");
-        app.network.Window.MainWindowEnabled = true;
+        Say(program, "Failure with initialize of Lettro networking service.");
+        program.network.Window.MainWindowEnabled = true;
         return false;
     }
-    app.network.Window.PollTimerOn = true;
+    program.network.Window.PollTimerOn = true;
     return true;
 }
 
-void BackInLobby(Program& app)
+void BackInLobby(Program& program)
 {
-    LobbyState& w = app.network.Window;
+    LobbyState& w = program.network.Window;
     w.MainWindowEnabled = false;
-    app.network.QuitEnableCountdown = kQuitTicks;
+    program.network.QuitEnableCountdown = kQuitTicks;
     w.QuitEnabled = false;
     w.Shown = true;
     w.BootSelectedRow = -1;
-    app.network.SyncCountdown = 0;
+    program.network.SyncCountdown = 0;
     w.StatusLine.clear();
 }
 
 // What the protocol does with each message the pipeline lets through.
 class Protocol : public ProtocolHandlers {
 public:
-    void Handle(Program& app, int handle, const Wire::ParseResult& m) override
+    void Handle(Program& program, int handle, const Wire::ParseResult& m) override
     {
-        std::visit([&](const auto& message) { on(app, handle, message); }, m.message);
+        std::visit([&](const auto& message) { on(program, handle, message); }, m.message);
     }
-    void EndNetworkGame(Program& app) override { Network::EndNetworkGame(app); }
-    void CheckPhaseProgress(Program& app) override { Network::CheckPhaseProgress(app); }
+    void EndNetworkGame(Program& program) override { Network::EndNetworkGame(program); }
+    void CheckPhaseProgress(Program& program) override { Network::CheckPhaseProgress(program); }
 
 private:
-    static void on(Program& app, int handle, const Wire::Goodbye& m)
+    static void on(Program& program, int handle, const Wire::Goodbye& m)
     {
-        NetworkState& n = app.network;
-        if (!Host(app)) {
+        NetworkState& n = program.network;
+        if (!Host(program)) {
             if (n.LocalPlayerId == 0) { // refused before admission: stop trying
-                Say(app, "The host did not let you join its game.");
-                Network::EndNetworkGame(app);
+                Say(program, "The host did not let you join its game.");
+                Network::EndNetworkGame(program);
                 return;
             }
             n.LeaveCountdown = kGoodbyeTicks;
             n.Window.StatusLine = "Host is ending your game...";
             return;
         }
-        if (const int i = SenderIndex(app, m.PlayerId); i > 0) {
-            if (!SpeaksFor(app, i, handle)) {
-                DropConnection(app, handle);
+        if (const int i = SenderIndex(program, m.PlayerId); i > 0) {
+            if (!SpeaksFor(program, i, handle)) {
+                DropConnection(program, handle);
                 return;
             }
             n.Window.BootSelectedRow = -1;
             if (n.GamePhase != 0)
-                SetStatus(app, i, kLeft);
+                SetStatus(program, i, kLeft);
             else
-                RemoveEntry(app, i);
-            BroadcastPlayerTable(app);
+                RemoveEntry(program, i);
+            BroadcastPlayerTable(program);
         }
-        SendAK(app, handle, "GB");
+        SendAK(program, handle, "GB");
     }
-    static void on(Program& app, int handle, const Wire::GameResults& m)
+    static void on(Program& program, int handle, const Wire::GameResults& m)
     {
-        if (m.PlayerWords.size() != app.network.Players.size())
+        if (m.PlayerWords.size() != program.network.Players.size())
             return; // not this table's results
-        app.game.PlayerWords = m.PlayerWords;
-        SendAK(app, handle, "GR");
-        app.network.SyncCountdown = kSyncTicks;
-        app.network.SyncStartsGame = false;
-        app.network.Window.StatusLine = "Ready - synchronizing with host...";
+        program.game.PlayerWords = m.PlayerWords;
+        SendAK(program, handle, "GR");
+        program.network.SyncCountdown = kSyncTicks;
+        program.network.SyncStartsGame = false;
+        program.network.Window.StatusLine = "Ready - synchronizing with host...";
     }
-    static void on(Program& app, int handle, const Wire::HostAnswer& m)
+    static void on(Program& program, int handle, const Wire::HostAnswer& m)
     {
-        NetworkState& n = app.network;
+        NetworkState& n = program.network;
         // A host that shows no address of its own is where the answer came from.
         const std::string address =
-            m.Address.empty() && app.transport ? app.transport->netGetRemoteInfo(handle).address
+            m.Address.empty() && program.transport ? program.transport->netGetRemoteInfo(handle).address
                                                : m.Address;
-        CloseConnection(app, handle);
+        CloseConnection(program, handle);
         if (!n.HostAddress.empty() || address.empty())
             return;
         n.HostAddress = address;
@@ -267,112 +267,112 @@ private:
         n.HostHandle = -1;
         n.Window.StatusLine = "Found host, connecting to " + address + "...";
     }
-    static void on(Program& app, int handle, const Wire::Hello&)
+    static void on(Program& program, int handle, const Wire::Hello&)
     {
-        NetworkState& n = app.network;
-        if (handle == n.DiscoveryHandle && Host(app)) {
-            if (n.LeaveCountdown > 0 || !app.transport)
+        NetworkState& n = program.network;
+        if (handle == n.DiscoveryHandle && Host(program)) {
+            if (n.LeaveCountdown > 0 || !program.transport)
                 return;
-            const std::string from = app.transport->netGetRemoteInfo(handle).address;
+            const std::string from = program.transport->netGetRemoteInfo(handle).address;
             // One answer per searching address at a time, and only a few in all.
             if (from.empty() || n.AnswerHandles.size() >= NetworkState::kMaxAnswers ||
                 std::any_of(n.AnswerHandles.begin(), n.AnswerHandles.end(),
                             [&](const AnswerConnection& a) { return a.Address == from; }))
                 return;
-            const int back = app.transport->netIPConnect(from, Wire::kStreamPort);
+            const int back = program.transport->netIPConnect(from, Wire::kStreamPort);
             if (back >= 0)
                 n.AnswerHandles.push_back({back, from, NetworkState::kAnswerTicks});
         } else if (n.HostPlayerId >= 0) {
-            if (const int host = FindPlayerById(app, n.HostPlayerId); host >= 0)
-                SendHA(app, handle, Entry(app, host).Address);
+            if (const int host = FindPlayerById(program, n.HostPlayerId); host >= 0)
+                SendHA(program, handle, Entry(program, host).Address);
         }
     }
-    static void on(Program& app, int handle, const Wire::Identify& m)
+    static void on(Program& program, int handle, const Wire::Identify& m)
     {
-        NetworkState& n = app.network;
+        NetworkState& n = program.network;
         if (m.Version != Wire::kProtocolVersion) {
-            SendGB(app, handle);
-            Say(app, "Incompatible Lettro version");
-            CloseConnection(app, handle);
+            SendGB(program, handle);
+            Say(program, "Incompatible Lettro version");
+            CloseConnection(program, handle);
             return;
         }
         // A host on its way out has said goodbye on this connection already.
         if (n.GamePhase != 0 || n.LeaveCountdown > 0) {
-            CloseConnection(app, handle);
+            CloseConnection(program, handle);
             return;
         }
-        if (FindPlayerByHandle(app, handle) >= 0)
+        if (FindPlayerByHandle(program, handle) >= 0)
             return; // this connection already has its entry
-        int id = m.ProposedId > 1 && FindPlayerById(app, m.ProposedId) < 0 ? m.ProposedId : 0;
+        int id = m.ProposedId > 1 && FindPlayerById(program, m.ProposedId) < 0 ? m.ProposedId : 0;
         while (id == 0 && n.NextPlayerId <= std::numeric_limits<std::int16_t>::max()) {
-            if (FindPlayerById(app, n.NextPlayerId) < 0)
+            if (FindPlayerById(program, n.NextPlayerId) < 0)
                 id = n.NextPlayerId;
             n.NextPlayerId += 100;
         }
         // A full table, or no id left: refused, and nothing changes here.
-        if (id == 0 || Count(app) >= Wire::kMaxPlayers) {
-            SendGB(app, handle);
-            CloseConnection(app, handle);
+        if (id == 0 || Count(program) >= Wire::kMaxPlayers) {
+            SendGB(program, handle);
+            CloseConnection(program, handle);
             return;
         }
         n.Window.BootSelectedRow = -1;
         const std::string from =
-            app.transport ? app.transport->netGetRemoteInfo(handle).address : "";
+            program.transport ? program.transport->netGetRemoteInfo(handle).address : "";
         n.Players.push_back({id, m.Name, m.Device, m.Address, m.Type, m.Connection, kStatuses[0],
                              true, handle, from});
         std::erase(n.Strangers, handle);
         ++n.TableVersion;
-        SendIR(app, handle, id);
-        BroadcastPlayerTable(app);
+        SendIR(program, handle, id);
+        BroadcastPlayerTable(program);
         n.Window.StartGameShown = n.Window.BootPlayerShown = true;
     }
-    static void on(Program& app, int handle, const Wire::IdentityReply& m)
+    static void on(Program& program, int handle, const Wire::IdentityReply& m)
     {
-        NetworkState& n = app.network;
+        NetworkState& n = program.network;
         if (n.GamePhase != -1 || n.LocalPlayerId != 0)
             return; // admitted already
         n.GameId = m.GameId;
         n.LocalPlayerId = m.PlayerId;
-        SendAK(app, handle, "IR");
+        SendAK(program, handle, "IR");
         n.Window.ConnectShown = false;
         n.Window.StatusLine.clear();
     }
-    static void on(Program& app, int handle, const Wire::NewGame& m)
+    static void on(Program& program, int handle, const Wire::NewGame& m)
     {
-        NetworkSettings::ApplySettings(app, m.Settings);
-        Game::PlaceBoard(app, m.Board, m.BoardWords);
-        app.network.ResultsShown = false;
-        SendAK(app, handle, "NG");
-        app.network.SyncCountdown = kSyncTicks;
-        app.network.SyncStartsGame = true;
-        app.network.Window.StatusLine = "Ready - synchronizing with host...";
+        NetworkSettings::ApplySettings(program, m.Settings);
+        Game::PlaceBoard(program, m.Board, m.BoardWords);
+        program.network.ResultsShown = false;
+        SendAK(program, handle, "NG");
+        program.network.SyncCountdown = kSyncTicks;
+        program.network.SyncStartsGame = true;
+        program.network.Window.StatusLine = "Ready - synchronizing with host...";
     }
-    static void on(Program& app, int handle, const Wire::PlayerResults& m)
+    static void on(Program& program, int handle, const Wire::PlayerResults& m)
     {
-        const int i = SenderIndex(app, m.PlayerId);
+        const int i = SenderIndex(program, m.PlayerId);
         if (i < 0) {
-            SendGB(app, handle);
+            SendGB(program, handle);
             return;
         }
-        if (!TakeOver(app, i, handle))
+        if (!TakeOver(program, i, handle))
             return;
-        if (Entry(app, i).Status == kLeft) {
-            SendGB(app, handle);
+        if (Entry(program, i).Status == kLeft) {
+            SendGB(program, handle);
             return;
         }
-        auto& words = app.game.PlayerWords;
+        auto& words = program.game.PlayerWords;
         if (words.size() <= static_cast<std::size_t>(i))
             words.resize(static_cast<std::size_t>(i) + 1);
         words[static_cast<std::size_t>(i)] = m.PlayerWords;
         // A repeated report never moves a player back from waiting for the results.
-        if (StatusToPhase(app, Entry(app, i).Status) < 5)
-            SetStatus(app, i, kStatuses[4]);
-        SendAK(app, handle, "PR");
-        BroadcastPlayerTable(app);
+        if (StatusToPhase(program, Entry(program, i).Status) < 5)
+            SetStatus(program, i, kStatuses[4]);
+        SendAK(program, handle, "PR");
+        BroadcastPlayerTable(program);
     }
-    static void on(Program& app, int handle, const Wire::PlayerTable& m)
+    static void on(Program& program, int handle, const Wire::PlayerTable& m)
     {
-        NetworkState& n = app.network;
+        NetworkState& n = program.network;
         // Results that arrived but were never shown: the table saying "Sending results"
         // went down with a cut connection, and this one says the host has moved on. They
         // are shown now, with the table they belong to (this one may have lost rows),
@@ -384,100 +384,100 @@ private:
             if (own != m.Players.end() &&
                 (own->Status == kStatuses[7] || own->Status == kStatuses[0] || own->Status == kStatuses[1])) {
                 n.GamePhase = 6;
-                CloseConnection(app, handle);
+                CloseConnection(program, handle);
                 return;
             }
         }
         n.TableVersion = m.TableVersion;
-        NetworkSettings::ApplySettings(app, m.Settings);
+        NetworkSettings::ApplySettings(program, m.Settings);
         // Only the host's entry has a connection on a player: it keeps it.
         const bool first = n.Players.empty() || n.Players[0].PlayerId == 0;
         const int hostHandle = first ? n.HostHandle : n.Players[0].Handle;
         const bool hostConnected = first || n.Players[0].Connected;
         n.Players = m.Players;
-        Disconnected(app);
+        Disconnected(program);
         n.Players[0].Handle = hostHandle;
         n.Players[0].Connected = hostConnected && hostHandle >= 0;
         for (const PlayerEntry& e : n.Players)
             if (e.Connection == "Host")
                 n.HostPlayerId = e.PlayerId;
-        const int own = FindPlayerById(app, n.LocalPlayerId);
-        n.GamePhase = own < 0 ? kUnknownPhase : PhaseOf(Entry(app, own).Status);
+        const int own = FindPlayerById(program, n.LocalPlayerId);
+        n.GamePhase = own < 0 ? kUnknownPhase : PhaseOf(Entry(program, own).Status);
         if (n.GamePhase == kUnknownPhase) // the table comes again when the player reconnects
-            WarnAndClose(app, handle, "Unknown game state", false);
+            WarnAndClose(program, handle, "Unknown game state", false);
         else if (n.GamePhase == 2 || n.GamePhase == 6)
-            CloseConnection(app, handle); // play or results follow without the network
+            CloseConnection(program, handle); // play or results follow without the network
         else
-            SendAK(app, handle, "PT");
+            SendAK(program, handle, "PT");
     }
-    static void on(Program& app, int handle, const Wire::WrongGame&)
+    static void on(Program& program, int handle, const Wire::WrongGame&)
     {
-        NetworkState& n = app.network;
-        if (!Host(app)) {
-            Say(app, "Host is now playing a new game.  Your game is over.");
-            Network::EndNetworkGame(app);
+        NetworkState& n = program.network;
+        if (!Host(program)) {
+            Say(program, "Host is now playing a new game.  Your game is over.");
+            Network::EndNetworkGame(program);
         } else if (std::find(n.WrongGameAnswered.begin(), n.WrongGameAnswered.end(), handle) ==
                    n.WrongGameAnswered.end()) {
             n.WrongGameAnswered.push_back(handle);
-            SendWG(app, handle);
+            SendWG(program, handle);
         }
     }
-    static void on(Program& app, int handle, const Wire::TableCurrent&) { SendAK(app, handle, "WR"); }
-    static void on(Program& app, int handle, const Wire::StatusReport& m)
+    static void on(Program& program, int handle, const Wire::TableCurrent&) { SendAK(program, handle, "WR"); }
+    static void on(Program& program, int handle, const Wire::StatusReport& m)
     {
-        NetworkState& n = app.network;
-        const int i = SenderIndex(app, m.PlayerId);
+        NetworkState& n = program.network;
+        const int i = SenderIndex(program, m.PlayerId);
         if (i < 0) {
-            SendGB(app, handle);
+            SendGB(program, handle);
             return;
         }
-        if (!TakeOver(app, i, handle))
+        if (!TakeOver(program, i, handle))
             return;
-        const std::string& status = Entry(app, i).Status;
+        const std::string& status = Entry(program, i).Status;
         switch (n.GamePhase) {
         case -2:
-            SendGB(app, handle);
+            SendGB(program, handle);
             break;
         case 0:
             if (status == kStatuses[7]) {
-                SetStatus(app, i, kStatuses[0]);
-                BroadcastPlayerTable(app);
+                SetStatus(program, i, kStatuses[0]);
+                BroadcastPlayerTable(program);
             } else {
-                TableAnswer(app, handle, m.TableVersion);
+                TableAnswer(program, handle, m.TableVersion);
             }
             break;
         case 1:
             // A player already past the start (it may have begun by itself and even
             // finished) must not be sent the same game again.
-            if (StatusToPhase(app, status) < 2)
-                SendNG(app, handle);
+            if (StatusToPhase(program, status) < 2)
+                SendNG(program, handle);
             else
-                TableAnswer(app, handle, m.TableVersion);
+                TableAnswer(program, handle, m.TableVersion);
             break;
         case 5:
             if (status == kStatuses[4]) {
-                SetStatus(app, i, kStatuses[5]);
-                BroadcastPlayerTable(app);
+                SetStatus(program, i, kStatuses[5]);
+                BroadcastPlayerTable(program);
             } else {
-                TableAnswer(app, handle, m.TableVersion);
+                TableAnswer(program, handle, m.TableVersion);
             }
-            AllResultsTest(app);
+            AllResultsTest(program);
             break;
         case 6:
             if (status == kStatuses[5]) {
-                SendGR(app, handle);
+                SendGR(program, handle);
             } else if (status == kStatuses[6]) {
                 // It has its results and reports from the lobby: it is done, and its
                 // connection must not hold up the others' (it stays connected now).
-                SetStatus(app, i, kStatuses[7]);
-                BroadcastPlayerTable(app);
-                Network::CheckPhaseProgress(app);
+                SetStatus(program, i, kStatuses[7]);
+                BroadcastPlayerTable(program);
+                Network::CheckPhaseProgress(program);
             } else {
-                TableAnswer(app, handle, m.TableVersion);
+                TableAnswer(program, handle, m.TableVersion);
             }
             break;
         default:
-            Say(app, "Received WT message from client in incorrect state, ignored");
+            Say(program, "Received WT message from client in incorrect state, ignored");
         }
     }
     // Acknowledgements are the pipeline's; the rest never reach a handler.
@@ -487,9 +487,9 @@ private:
 Protocol g_protocol;
 
 // Opens the lobby once the name and role are known.
-void OpenLobby(Program& app)
+void OpenLobby(Program& program)
 {
-    NetworkState& n = app.network;
+    NetworkState& n = program.network;
     LobbyState& w = n.Window;
     n.Handlers = &g_protocol;
     n.SettingsListsPending = true;
@@ -500,11 +500,11 @@ void OpenLobby(Program& app)
     n.TableVersion = 0;
     n.StartupPort = Wire::kStreamPort;
     n.StartupServiceName = "Lettro";
-    engine::Transport* net = app.transport.get();
+    engine::Transport* net = program.transport.get();
     const int started = net ? net->netStartup(n.StartupPort, n.StartupServiceName) : 1;
     // A joining player starts again below, and can do without a listener.
-    if (started > 0 && (Host(app) || !net)) {
-        Say(app, "Failure with initialize of Lettro networking service.");
+    if (started > 0 && (Host(program) || !net)) {
+        Say(program, "Failure with initialize of Lettro networking service.");
         w.MainWindowEnabled = true;
         return;
     }
@@ -524,13 +524,13 @@ void OpenLobby(Program& app)
     n.SyncCountdown = n.LeaveCountdown = 0;
     n.AnswerHandles.clear();
     n.WrongGameAnswered.clear();
-    if (Host(app)) {
+    if (Host(program)) {
         n.LocalPlayerId = 1;
         n.NextPlayerId = 100;
         n.Players.push_back({1, n.LocalPlayerName, n.LocalDeviceName, n.LocalAddress,
-                             app.PlatformType, "Host", kStatuses[0]});
+                             program.PlatformType, "Host", kStatuses[0]});
         n.GamePhase = 0;
-        NetworkSettings::ShowLobbySettings(app, true);
+        NetworkSettings::ShowLobbySettings(program, true);
         n.DiscoveryHandle = net->netMCConnect(Wire::kGroup, Wire::kGroupPort);
         w.StatusLine = "Listening for players...";
         n.GameId = QTime(0, 0).secsTo(QTime::currentTime());
@@ -541,7 +541,7 @@ void OpenLobby(Program& app)
         net->netShutdown();
         n.HelloCountdown = 0;
         n.GamePhase = -1;
-        NetworkSettings::ShowLobbySettings(app, false);
+        NetworkSettings::ShowLobbySettings(program, false);
         w.ConnectTag = "1st time";
         w.StatusLine = "Searching for game host...";
         if (net->netStartup(Wire::kStreamPort, "") > 0) {
@@ -559,60 +559,60 @@ void OpenLobby(Program& app)
 }
 
 // A connection that speaks for nobody yet; past the limit the oldest such goes.
-void KeepStranger(Program& app, int handle)
+void KeepStranger(Program& program, int handle)
 {
-    auto& strangers = app.network.Strangers;
-    std::erase_if(strangers, [&](int h) { return FindPlayerByHandle(app, h) >= 0; });
+    auto& strangers = program.network.Strangers;
+    std::erase_if(strangers, [&](int h) { return FindPlayerByHandle(program, h) >= 0; });
     strangers.push_back(handle);
     if (strangers.size() > NetworkState::kMaxStrangers)
-        DropConnection(app, strangers.front());
+        DropConnection(program, strangers.front());
 }
 
 // Events of one tick; false when the tick ended inside one.
-bool HandleEvent(Program& app, const engine::NetPollResult& e)
+bool HandleEvent(Program& program, const engine::NetPollResult& e)
 {
-    NetworkState& n = app.network;
+    NetworkState& n = program.network;
     const int h = e.handle;
     switch (e.event) {
     case engine::NetEvent::Connected: {
         if (n.LeaveCountdown > 0) {
-            SendGB(app, h);
+            SendGB(program, h);
             return false;
         }
         const auto answer = std::find_if(n.AnswerHandles.begin(), n.AnswerHandles.end(),
                                          [h](const AnswerConnection& a) { return a.Handle == h; });
         if (answer != n.AnswerHandles.end()) { // back to a searching player: answered, done
             if (n.GamePhase == 0 && !n.Players.empty())
-                SendHA(app, h, n.Players[0].Address);
-            DropConnection(app, h);
+                SendHA(program, h, n.Players[0].Address);
+            DropConnection(program, h);
             break;
         }
-        if (Host(app))
+        if (Host(program))
             break;
         if (n.Window.StatusLine.starts_with("Looking "))
             n.Window.StatusLine.clear();
         if (n.GamePhase == -1) {
             if (!n.HostAddress.empty())
-                SendID(app, h);
+                SendID(program, h);
             break;
         }
-        n.GamePhase == 4 ? SendPR(app, h) : SendWT(app, h);
-        if (const int i = FindPlayerByHandle(app, h); i >= 0)
-            Entry(app, i).Connected = true;
+        n.GamePhase == 4 ? SendPR(program, h) : SendWT(program, h);
+        if (const int i = FindPlayerByHandle(program, h); i >= 0)
+            Entry(program, i).Connected = true;
         break;
     }
     case engine::NetEvent::Accepted:
         // A player reconnecting to a host on its way out hears the goodbye it missed.
         if (n.LeaveCountdown > 0) {
-            SendGB(app, h);
+            SendGB(program, h);
             break;
         }
-        if (const int i = FindPlayerByHandle(app, h); i >= 0) {
-            Entry(app, i).Connected = true;
-            if (Entry(app, i).Status == kLeft)
-                SendGB(app, h);
+        if (const int i = FindPlayerByHandle(program, h); i >= 0) {
+            Entry(program, i).Connected = true;
+            if (Entry(program, i).Status == kLeft)
+                SendGB(program, h);
         } else {
-            KeepStranger(app, h);
+            KeepStranger(program, h);
         }
         break;
     case engine::NetEvent::Closed:
@@ -620,10 +620,10 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
         // A first connection to the host that fails is tried again.
         if (h == n.HostHandle && n.GamePhase == -1)
             n.HostHandle = -1;
-        CloseConnection(app, h);
+        CloseConnection(program, h);
         break;
     case engine::NetEvent::DataReady:
-        DispatchMessage(app, h, e.byteCount);
+        DispatchMessage(program, h, e.byteCount);
         break;
     case engine::NetEvent::None:
         break;
@@ -633,62 +633,62 @@ bool HandleEvent(Program& app, const engine::NetPollResult& e)
 
 } // namespace
 
-int StatusToPhase(Program& app, const std::string& status)
+int StatusToPhase(Program& program, const std::string& status)
 {
     const int phase = PhaseOf(status);
     if (phase == kUnknownPhase)
-        Say(app, "Unknown game state");
+        Say(program, "Unknown game state");
     return phase;
 }
 
-Marker MarkerOf(const Program& app, int index)
+Marker MarkerOf(const Program& program, int index)
 {
-    const auto& players = app.network.Players;
+    const auto& players = program.network.Players;
     if (index < 0 || index >= static_cast<int>(players.size()))
         return Marker::Plain;
     if (players[static_cast<std::size_t>(index)].Connected)
         return Marker::Connected;
-    const bool talksTo = app.game.GameMode == NetworkHost ? index != 0 : index == 0;
+    const bool talksTo = program.game.GameMode == NetworkHost ? index != 0 : index == 0;
     return talksTo ? Marker::NotConnected : Marker::Plain;
 }
 
-void Initialize(Program& app, bool resumed)
+void Initialize(Program& program, bool resumed)
 {
-    PromptWindowState& prompt = app.network.Prompt;
+    PromptWindowState& prompt = program.network.Prompt;
     if (!resumed) {
         prompt = PromptWindowState{};
         prompt.Shown = true;
         prompt.Label = "Enter your name";
-        prompt.Text = Stored(app, Settings::kNetworkPlayerName, 50).value_or("");
+        prompt.Text = Stored(program, Settings::kNetworkPlayerName, 50).value_or("");
         prompt.SelectedOption =
-            Stored(app, Settings::kNetworkMode, 50).value_or("") == "Host" ? 2 : 1;
+            Stored(program, Settings::kNetworkMode, 50).value_or("") == "Host" ? 2 : 1;
         prompt.Option2 = "Host game";
         prompt.Option1 = "Join game";
         prompt.OptionsShown = true;
         prompt.AskedBy = PromptWindowState::Asker::Initialize;
-        app.network.Window.MainWindowEnabled = false;
+        program.network.Window.MainWindowEnabled = false;
         return;
     }
     if (prompt.Text.empty()) { // Cancel: network play is not opened
-        app.network.Window.MainWindowEnabled = true;
-        app.savedForNetwork.reset();
+        program.network.Window.MainWindowEnabled = true;
+        program.savedForNetwork.reset();
         return;
     }
-    app.network.LocalPlayerName = Wire::CleanName(prompt.Text);
+    program.network.LocalPlayerName = Wire::CleanName(prompt.Text);
     const bool host = prompt.SelectedOption == 2;
-    app.game.GameMode = host ? NetworkHost : NetworkPlayer;
-    Store(app, Settings::kNetworkPlayerName, app.network.LocalPlayerName);
-    Store(app, Settings::kNetworkMode, host ? "Host" : "Join");
-    OpenLobby(app);
+    program.game.GameMode = host ? NetworkHost : NetworkPlayer;
+    Store(program, Settings::kNetworkPlayerName, program.network.LocalPlayerName);
+    Store(program, Settings::kNetworkMode, host ? "Host" : "Join");
+    OpenLobby(program);
 }
 
-void ConnectClick(Program& app, bool resumed)
+void ConnectClick(Program& program, bool resumed)
 {
-    NetworkState& n = app.network;
+    NetworkState& n = program.network;
     PromptWindowState& prompt = n.Prompt;
     if (!resumed) {
-        const std::string device = Stored(app, Settings::kNetworkDevice, 50).value_or("");
-        const bool viaIR = Stored(app, Settings::kNetworkIR, 10).value_or("1") == "1";
+        const std::string device = Stored(program, Settings::kNetworkDevice, 50).value_or("");
+        const bool viaIR = Stored(program, Settings::kNetworkIR, 10).value_or("1") == "1";
         prompt = PromptWindowState{};
         prompt.Shown = true;
         prompt.Label = "Enter PC network name or IP address";
@@ -705,81 +705,81 @@ void ConnectClick(Program& app, bool resumed)
         return;
     n.HostAddress = Wire::CleanName(prompt.Text);
     n.HostViaIR = n.IRAvailable && prompt.SelectedOption == 1;
-    Store(app, Settings::kNetworkDevice, n.HostAddress);
-    Store(app, Settings::kNetworkIR, n.HostViaIR ? "1" : "0");
+    Store(program, Settings::kNetworkDevice, n.HostAddress);
+    Store(program, Settings::kNetworkIR, n.HostViaIR ? "1" : "0");
     n.Window.StatusLine = "Connecting to " + n.HostAddress + "...";
 }
 
-void PromptClosed(Program& app, const std::optional<PromptAnswer>& answer)
+void PromptClosed(Program& program, const std::optional<PromptAnswer>& answer)
 {
-    PromptWindowState& prompt = app.network.Prompt;
+    PromptWindowState& prompt = program.network.Prompt;
     prompt.Text = answer ? answer->text : std::string();
     if (answer && (answer->option == 1 || answer->option == 2))
         prompt.SelectedOption = answer->option;
     prompt.Shown = false;
     switch (prompt.AskedBy) {
     case PromptWindowState::Asker::Initialize:
-        Initialize(app, true);
+        Initialize(program, true);
         break;
     case PromptWindowState::Asker::ConnectClick:
-        ConnectClick(app, true);
+        ConnectClick(program, true);
         break;
     case PromptWindowState::Asker::None:
         break;
     }
 }
 
-void SelectPromptOption(Program& app, int option)
+void SelectPromptOption(Program& program, int option)
 {
     if (option == 1 || option == 2)
-        app.network.Prompt.SelectedOption = option;
+        program.network.Prompt.SelectedOption = option;
 }
 
 namespace {
 
 // A box about received data is open, or the network is off: nothing runs underneath.
-bool Receiving(const Program& app)
+bool Receiving(const Program& program)
 {
-    const NetworkState& n = app.network;
-    return !n.WarningOpen && n.Window.PollTimerOn && app.transport;
+    const NetworkState& n = program.network;
+    return !n.WarningOpen && n.Window.PollTimerOn && program.transport;
 }
 
 // Every event the transport holds; false when one of them ended the tick.
-bool HandleEvents(Program& app)
+bool HandleEvents(Program& program)
 {
-    for (engine::NetPollResult e = app.transport->netPoll(); e.handle >= 0;
-         e = app.transport->netPoll())
-        if (!HandleEvent(app, e))
+    for (engine::NetPollResult e = program.transport->netPoll(); e.handle >= 0;
+         e = program.transport->netPoll())
+        if (!HandleEvent(program, e))
             return false;
     return true;
 }
 
 } // namespace
 
-void ReceiveNetwork(Program& app)
+void ReceiveNetwork(Program& program)
 {
-    if (!Receiving(app))
+    if (!Receiving(program))
         return;
-    app.network.TickEnded = false;
-    HandleEvents(app);
+    program.network.TickEnded = false;
+    HandleEvents(program);
 }
 
-void PollNetwork(Program& app)
+void PollNetwork(Program& program)
 {
-    NetworkState& n = app.network;
-    if (!Receiving(app))
+    NetworkState& n = program.network;
+    if (!Receiving(program))
         return;
     n.TickEnded = false;
     if (n.LeaveCountdown > 0) {
         if (--n.LeaveCountdown == 0) {
-            EndNetworkGame(app);
+            EndNetworkGame(program);
             return;
         }
     }
-    if (!Host(app) && n.SyncCountdown > 0) {
+    if (!Host(program) && n.SyncCountdown > 0) {
         if (--n.SyncCountdown == 0) {
             n.GamePhase = n.SyncStartsGame ? 2 : 6;
-            CheckPhaseProgress(app);
+            CheckPhaseProgress(program);
             return;
         }
     }
@@ -788,35 +788,35 @@ void PollNetwork(Program& app)
     // An answer to a searching player that never got through is given up.
     for (auto& a : n.AnswerHandles)
         if (--a.Ticks <= 0)
-            app.transport->netClose(a.Handle);
+            program.transport->netClose(a.Handle);
     std::erase_if(n.AnswerHandles, [](const AnswerConnection& a) { return a.Ticks <= 0; });
-    if (!HandleEvents(app) || Host(app))
+    if (!HandleEvents(program) || Host(program))
         return;
     if (n.GamePhase == -1 && !n.HostAddress.empty()) {
         if (n.HostHandle < 0)
-            n.HostHandle = app.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
+            n.HostHandle = program.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
     } else if (n.GamePhase == -1) {
         if (--n.HelloCountdown <= 0) {
             n.HelloCountdown = kHelloTicks;
-            SendHIByMulticast(app);
+            SendHIByMulticast(program);
             if (n.Window.ConnectTag == "2nd time")
                 n.Window.ConnectShown = true;
             else if (!n.Window.ConnectTag.empty())
                 n.Window.ConnectTag = "2nd time";
         }
-    } else if (const int host = FindPlayerById(app, n.HostPlayerId);
-               host >= 0 && Entry(app, host).Handle < 0) {
-        PlayerEntry& e = Entry(app, host);
+    } else if (const int host = FindPlayerById(program, n.HostPlayerId);
+               host >= 0 && Entry(program, host).Handle < 0) {
+        PlayerEntry& e = Entry(program, host);
         e.Connected = false;
-        e.Handle = app.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
+        e.Handle = program.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
         n.Window.StatusLine = "Looking for " + e.Device + "...";
     }
 }
 
-std::vector<std::string> ComputerPlayerArguments(const Program& app, int strength)
+std::vector<std::string> ComputerPlayerArguments(const Program& program, int strength)
 {
-    const NetworkState& n = app.network;
-    if (app.game.GameMode != NetworkHost || n.GamePhase != 0 || n.LeaveCountdown > 0 ||
+    const NetworkState& n = program.network;
+    if (program.game.GameMode != NetworkHost || n.GamePhase != 0 || n.LeaveCountdown > 0 ||
         n.Players.empty())
         return {};
     // A host that shows no address of its own is reached on this machine's loopback.
@@ -827,208 +827,208 @@ std::vector<std::string> ComputerPlayerArguments(const Program& app, int strengt
             "--strength", std::to_string(std::clamp(strength, 0, 100)), "--seed", number};
 }
 
-bool TableFull(const Program& app)
+bool TableFull(const Program& program)
 {
-    return static_cast<int>(app.network.Players.size()) >= Wire::kMaxPlayers;
+    return static_cast<int>(program.network.Players.size()) >= Wire::kMaxPlayers;
 }
 
-void StartHostedGame(Program& app)
+void StartHostedGame(Program& program)
 {
-    NetworkState& n = app.network;
-    if (Count(app) <= 1) {
-        Say(app, "Can't start the game without another player!");
+    NetworkState& n = program.network;
+    if (Count(program) <= 1) {
+        Say(program, "Can't start the game without another player!");
         return;
     }
-    if (app.transport && n.DiscoveryHandle >= 0)
-        app.transport->netClose(n.DiscoveryHandle);
+    if (program.transport && n.DiscoveryHandle >= 0)
+        program.transport->netClose(n.DiscoveryHandle);
     n.DiscoveryHandle = -1;
-    n.NetworkBoard = Game::ShakeBoard(app);
+    n.NetworkBoard = Game::ShakeBoard(program);
     n.GamePhase = 1;
-    for (int i = 0; i < Count(app); ++i)
-        SetStatus(app, i, kStatuses[1]);
-    BroadcastPlayerTable(app);
-    for (int i = 1; i < Count(app); ++i)
-        if (Entry(app, i).Connected && Entry(app, i).Handle >= 0)
-            SendNG(app, Entry(app, i).Handle);
+    for (int i = 0; i < Count(program); ++i)
+        SetStatus(program, i, kStatuses[1]);
+    BroadcastPlayerTable(program);
+    for (int i = 1; i < Count(program); ++i)
+        if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
+            SendNG(program, Entry(program, i).Handle);
     n.Window.StatusLine = "Sending game data to players...";
     n.Window.StartGameShown = false;
 }
 
-void LeaveNetworkGame(Program& app)
+void LeaveNetworkGame(Program& program)
 {
-    NetworkState& n = app.network;
+    NetworkState& n = program.network;
     if (n.LeaveCountdown > 0)
         return; // already on the way out
-    if (Count(app) < 2) {
-        EndNetworkGame(app);
+    if (Count(program) < 2) {
+        EndNetworkGame(program);
         return;
     }
     n.LeaveCountdown = kLeaveTicks;
     for (const AnswerConnection& back : n.AnswerHandles)
-        app.transport->netClose(back.Handle);
+        program.transport->netClose(back.Handle);
     n.AnswerHandles.clear();
-    n.Window.StatusLine = Host(app) ? "Notifying game players..." : "Notifying game host...";
-    for (int i = Host(app) ? 1 : 0; i < (Host(app) ? Count(app) : 1); ++i)
-        if (Entry(app, i).Connected && Entry(app, i).Handle >= 0)
-            SendGB(app, Entry(app, i).Handle);
+    n.Window.StatusLine = Host(program) ? "Notifying game players..." : "Notifying game host...";
+    for (int i = Host(program) ? 1 : 0; i < (Host(program) ? Count(program) : 1); ++i)
+        if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
+            SendGB(program, Entry(program, i).Handle);
 }
 
-void BootPlayer(Program& app)
+void BootPlayer(Program& program)
 {
-    NetworkState& n = app.network;
+    NetworkState& n = program.network;
     const int i = n.Window.BootSelectedRow;
-    if (i <= 0 || i >= Count(app)) {
-        Say(app, "Select the player to boot, then press 'Boot Player' again");
+    if (i <= 0 || i >= Count(program)) {
+        Say(program, "Select the player to boot, then press 'Boot Player' again");
         return;
     }
     n.Window.BootSelectedRow = -1;
-    if (Ask(app, QString::fromStdString("Are you sure you want to boot " + Entry(app, i).Name + "?"),
+    if (Ask(program, QString::fromStdString("Are you sure you want to boot " + Entry(program, i).Name + "?"),
             core::Buttons::YesNo, QStringLiteral("Lettro"), core::Owner::Lobby) != core::Answer::Yes)
         return;
-    if (Entry(app, i).Connected && Entry(app, i).Handle >= 0)
-        SendGB(app, Entry(app, i).Handle);
+    if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
+        SendGB(program, Entry(program, i).Handle);
     if (n.GamePhase != 0)
-        SetStatus(app, i, kLeft);
+        SetStatus(program, i, kLeft);
     else
-        RemoveEntry(app, i);
-    BroadcastPlayerTable(app);
-    CheckPhaseProgress(app);
+        RemoveEntry(program, i);
+    BroadcastPlayerTable(program);
+    CheckPhaseProgress(program);
 }
 
-void PlayerTableClick(Program& app, int row)
+void PlayerTableClick(Program& program, int row)
 {
-    LobbyState& w = app.network.Window;
+    LobbyState& w = program.network.Window;
     w.StartGameDefault = true;
-    if (!Host(app))
+    if (!Host(program))
         return;
     const int index = row - 1;
-    w.BootSelectedRow = index > 0 && index < Count(app) ? index : -1;
+    w.BootSelectedRow = index > 0 && index < Count(program) ? index : -1;
 }
 
-void ResumeNetworkAfterGame(Program& app)
+void ResumeNetworkAfterGame(Program& program)
 {
-    NetworkState& n = app.network;
-    BackInLobby(app);
-    if (Host(app)) {
-        SetStatus(app, 0, kStatuses[5]);
+    NetworkState& n = program.network;
+    BackInLobby(program);
+    if (Host(program)) {
+        SetStatus(program, 0, kStatuses[5]);
         n.GamePhase = 5;
         n.Window.StatusLine = "Waiting for results from players...";
     } else {
-        for (int i = 0; i < Count(app); ++i)
-            SetStatus(app, i, kStatuses[3]);
-        if (const int own = FindPlayerById(app, n.LocalPlayerId); own >= 0)
-            SetStatus(app, own, kStatuses[4]);
+        for (int i = 0; i < Count(program); ++i)
+            SetStatus(program, i, kStatuses[3]);
+        if (const int own = FindPlayerById(program, n.LocalPlayerId); own >= 0)
+            SetStatus(program, own, kStatuses[4]);
         n.GamePhase = 4;
     }
-    Disconnected(app);
+    Disconnected(program);
     n.TickEnded = false;
-    if (Restart(app, n.StartupPort) && Host(app))
-        CheckPhaseProgress(app); // everybody else may have left already
+    if (Restart(program, n.StartupPort) && Host(program))
+        CheckPhaseProgress(program); // everybody else may have left already
 }
 
-void ReturnToLobby(Program& app)
+void ReturnToLobby(Program& program)
 {
-    NetworkState& n = app.network;
-    BackInLobby(app);
-    if (Host(app)) {
-        SetStatus(app, 0, kStatuses[0]);
+    NetworkState& n = program.network;
+    BackInLobby(program);
+    if (Host(program)) {
+        SetStatus(program, 0, kStatuses[0]);
         n.Window.StartGameShown = true;
-        for (int i = Count(app) - 1; i > 0; --i)
-            if (Entry(app, i).Status == kLeft)
-                RemoveEntry(app, i);
+        for (int i = Count(program) - 1; i > 0; --i)
+            if (Entry(program, i).Status == kLeft)
+                RemoveEntry(program, i);
     } else {
-        for (int i = 0; i < Count(app); ++i)
-            SetStatus(app, i, kStatuses[7]);
-        if (const int own = FindPlayerById(app, n.LocalPlayerId); own >= 0)
-            SetStatus(app, own, kStatuses[0]);
+        for (int i = 0; i < Count(program); ++i)
+            SetStatus(program, i, kStatuses[7]);
+        if (const int own = FindPlayerById(program, n.LocalPlayerId); own >= 0)
+            SetStatus(program, own, kStatuses[0]);
     }
     n.GamePhase = 0;
-    Disconnected(app);
+    Disconnected(program);
     n.TickEnded = false;
     // Only the host listens again: an admitted player reaches its host from its own
     // side, and on a machine where another copy holds the port (a host and its computer
     // players) listening would fail and stall the player for good.
-    if (!Restart(app, Host(app) ? Wire::kStreamPort : 0))
+    if (!Restart(program, Host(program) ? Wire::kStreamPort : 0))
         return;
-    if (Host(app)) {
-        n.DiscoveryHandle = app.transport->netMCConnect(Wire::kGroup, Wire::kGroupPort);
+    if (Host(program)) {
+        n.DiscoveryHandle = program.transport->netMCConnect(Wire::kGroup, Wire::kGroupPort);
         n.Window.StatusLine = "Listening for players...";
     }
 }
 
-void CheckPhaseProgress(Program& app)
+void CheckPhaseProgress(Program& program)
 {
-    NetworkState& n = app.network;
+    NetworkState& n = program.network;
     if (n.Players.empty())
         return;
-    if (!Host(app)) {
+    if (!Host(program)) {
         if (n.GamePhase == 2)
-            StartNetworkGame(app);
+            StartNetworkGame(program);
         else if (n.GamePhase == 6 && !n.ResultsShown)
-            FinishNetworkGame(app);
+            FinishNetworkGame(program);
         return;
     }
     // A player that started by itself and already reported is under way too.
-    if (n.GamePhase == 1 && AllOthers(app, [](const PlayerEntry& e) {
+    if (n.GamePhase == 1 && AllOthers(program, [](const PlayerEntry& e) {
             return (e.Status == kStatuses[2] && !e.Connected) || e.Status == kStatuses[4] ||
                    e.Status == kStatuses[5];
         })) {
-        for (int i = 0; i < Count(app); ++i)
-            if (Entry(app, i).Status == kStatuses[2])
-                SetStatus(app, i, kStatuses[3]);
-        StartNetworkGame(app);
+        for (int i = 0; i < Count(program); ++i)
+            if (Entry(program, i).Status == kStatuses[2])
+                SetStatus(program, i, kStatuses[3]);
+        StartNetworkGame(program);
     } else if (n.GamePhase == 5 &&
-               AllOthers(app, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; })) {
+               AllOthers(program, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; })) {
         n.GamePhase = 6;
-        SetStatus(app, 0, kStatuses[6]);
+        SetStatus(program, 0, kStatuses[6]);
         n.Window.StatusLine = "Sending results to players...";
-        SendResultsToAll(app);
-        if (AllOthers(app, [](const PlayerEntry&) { return false; }))
-            FinishNetworkGame(app);
-    } else if (n.GamePhase == 6 && AllOthers(app, [](const PlayerEntry& e) {
+        SendResultsToAll(program);
+        if (AllOthers(program, [](const PlayerEntry&) { return false; }))
+            FinishNetworkGame(program);
+    } else if (n.GamePhase == 6 && AllOthers(program, [](const PlayerEntry& e) {
                    return (e.Status == kStatuses[6] && !e.Connected) || e.Status == kStatuses[7];
                })) {
-        for (int i = 0; i < Count(app); ++i)
-            if (Entry(app, i).Status == kStatuses[6])
-                SetStatus(app, i, kStatuses[7]);
-        FinishNetworkGame(app);
+        for (int i = 0; i < Count(program); ++i)
+            if (Entry(program, i).Status == kStatuses[6])
+                SetStatus(program, i, kStatuses[7]);
+        FinishNetworkGame(program);
     }
 }
 
 // The network steps aside for play or results, unless the user is leaving: then network
 // play ends instead. False in that case.
-static bool HandOverToTheGame(Program& app)
+static bool HandOverToTheGame(Program& program)
 {
-    if (app.network.LeaveCountdown > 0) {
-        EndNetworkGame(app);
+    if (program.network.LeaveCountdown > 0) {
+        EndNetworkGame(program);
         return false;
     }
-    StopNetwork(app);
-    TakeTable(app);
+    StopNetwork(program);
+    TakeTable(program);
     return true;
 }
 
-void StartNetworkGame(Program& app)
+void StartNetworkGame(Program& program)
 {
-    if (HandOverToTheGame(app))
-        Game::BeginPlay(app); // which also empties every player's words
+    if (HandOverToTheGame(program))
+        Game::BeginPlay(program); // which also empties every player's words
 }
 
-void FinishNetworkGame(Program& app)
+void FinishNetworkGame(Program& program)
 {
-    if (!HandOverToTheGame(app))
+    if (!HandOverToTheGame(program))
         return;
-    app.network.ResultsShown = true;
-    app.game.GameInProgress = true; // the results belong to this game until closed
-    Game::FinishTurn(app);
+    program.network.ResultsShown = true;
+    program.game.GameInProgress = true; // the results belong to this game until closed
+    Game::FinishTurn(program);
 }
 
-void EndNetworkGame(Program& app)
+void EndNetworkGame(Program& program)
 {
-    NetworkSettings::RestoreSavedSettings(app);
-    StopNetwork(app);
-    app.network.LeaveCountdown = app.network.SyncCountdown = 0;
-    app.network.Prompt.Shown = false;
+    NetworkSettings::RestoreSavedSettings(program);
+    StopNetwork(program);
+    program.network.LeaveCountdown = program.network.SyncCountdown = 0;
+    program.network.Prompt.Shown = false;
 }
 
 } // namespace Network

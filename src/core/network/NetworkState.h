@@ -77,9 +77,9 @@ struct ParseResult;
 class ProtocolHandlers {
 public:
     virtual ~ProtocolHandlers() = default;
-    virtual void Handle(Program& app, int handle, const Wire::ParseResult& message) = 0;
-    virtual void EndNetworkGame(Program& app) = 0;
-    virtual void CheckPhaseProgress(Program& app) = 0;
+    virtual void Handle(Program& program, int handle, const Wire::ParseResult& message) = 0;
+    virtual void EndNetworkGame(Program& program) = 0;
+    virtual void CheckPhaseProgress(Program& program) = 0;
 };
 
 struct NetworkState {
