@@ -177,7 +177,8 @@ private:
     void observe()
     {
         NetworkState& n = m_program.network;
-        if (!m_joined && n.LocalPlayerId != 0 && (m_options.host || n.GamePhase >= 0)) {
+        if (!m_joined && n.LocalPlayerId != 0 &&
+            (m_options.host || n.GamePhase >= Phase::WaitingForPlayers)) {
             m_joined = true;
             Emit("\"event\": \"joined\", \"game_id\": " + std::to_string(n.GameId) +
                  ", \"player_id\": " + std::to_string(n.LocalPlayerId));
@@ -230,8 +231,9 @@ private:
                 Network::LeaveNetworkGame(m_program);
         }
 
-        if (m_options.host && n.Window.Shown && n.GamePhase == 0 && n.LeaveCountdown == 0 &&
-            (m_options.games == 0 || m_game < m_options.games) && readyToStart()) {
+        if (m_options.host && n.Window.Shown && n.GamePhase == Phase::WaitingForPlayers &&
+            n.LeaveCountdown == 0 && (m_options.games == 0 || m_game < m_options.games) &&
+            readyToStart()) {
             if (!m_options.settings.empty() && m_game == 0 &&
                 NetworkSettings::ApplySettings(m_program, m_options.settings)) {
                 ++n.TableVersion;
@@ -296,7 +298,7 @@ private:
             return;
         const int row = rows[m_draw() % rows.size()];
         const PlayerEntry booted = n.Players[static_cast<std::size_t>(row)];
-        const int phase = n.GamePhase;
+        const int phase = static_cast<int>(n.GamePhase);
         Network::PlayerTableClick(m_program, row + 1);
         m_console.confirmBoot = true;
         Network::BootPlayer(m_program);

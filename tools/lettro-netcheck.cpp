@@ -204,7 +204,7 @@ int main(int argc, char** argv)
     if (host) {
         n.GameId = QTime(0, 0).secsTo(QTime::currentTime());
         n.LocalPlayerId = 1;
-        n.GamePhase = 0;
+        n.GamePhase = Phase::WaitingForPlayers;
         n.Players = {{1, n.LocalPlayerName, n.LocalDeviceName, n.LocalAddress, program.PlatformType,
                       "Host", "Waiting for players"}};
         n.NetworkBoard = "QUITABEDXXXXXXXX";

@@ -24,17 +24,22 @@ const char* const kStatuses[] = {"Waiting for players", "Sending game data",   "
 const std::string kLeft = "Left game";
 constexpr int kLeaveTicks = 50, kGoodbyeTicks = 25, kSyncTicks = 75, kHelloTicks = 25,
               kQuitTicks = 10;
-constexpr int kUnknownPhase = -100;
 
-// The state number of a Status text; kUnknownPhase for any other text.
-int PhaseOf(const std::string& status)
+// A player's Status text names the phase it stands in; the texts follow the phases' order.
+const char* StatusText(Phase phase)
+{
+    return kStatuses[static_cast<int>(phase)];
+}
+
+// The phase a Status text names; Phase::Unknown for any other text.
+Phase PhaseOf(const std::string& status)
 {
     if (status == kLeft)
-        return -2;
+        return Phase::Left;
     for (int i = 0; i < 8; ++i)
         if (status == kStatuses[i])
-            return i;
-    return kUnknownPhase;
+            return static_cast<Phase>(i);
+    return Phase::Unknown;
 }
 
 bool Host(const Program& program)
@@ -126,7 +131,7 @@ void SendResultsToAll(Program& program)
 {
     for (int i = 1; i < Count(program); ++i) {
         const PlayerEntry& e = Entry(program, i);
-        if (e.Status == kStatuses[5] && e.Connected && e.Handle >= 0)
+        if (e.Status == StatusText(Phase::WaitingForResults) && e.Connected && e.Handle >= 0)
             SendGR(program, e.Handle);
     }
 }
@@ -134,10 +139,12 @@ void SendResultsToAll(Program& program)
 // Host, phase 5: when every player's words are in, the results go out.
 void AllResultsTest(Program& program)
 {
-    if (!AllOthers(program, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; }))
+    if (!AllOthers(program, [](const PlayerEntry& e) {
+            return e.Status == StatusText(Phase::WaitingForResults);
+        }))
         return;
-    program.network.GamePhase = 6;
-    SetStatus(program, 0, kStatuses[6]);
+    program.network.GamePhase = Phase::SendingResults;
+    SetStatus(program, 0, StatusText(Phase::SendingResults));
     BroadcastPlayerTable(program);
     SendResultsToAll(program);
 }
@@ -234,7 +241,7 @@ private:
                 return;
             }
             n.Window.BootSelectedRow = -1;
-            if (n.GamePhase != 0)
+            if (n.GamePhase != Phase::WaitingForPlayers)
                 SetStatus(program, i, kLeft);
             else
                 RemoveEntry(program, i);
@@ -297,7 +304,7 @@ private:
             return;
         }
         // A host on its way out has said goodbye on this connection already.
-        if (n.GamePhase != 0 || n.LeaveCountdown > 0) {
+        if (n.GamePhase != Phase::WaitingForPlayers || n.LeaveCountdown > 0) {
             CloseConnection(program, handle);
             return;
         }
@@ -318,8 +325,8 @@ private:
         n.Window.BootSelectedRow = -1;
         const std::string from =
             program.transport ? program.transport->netGetRemoteInfo(handle).address : "";
-        n.Players.push_back({id, m.Name, m.Device, m.Address, m.Type, m.Connection, kStatuses[0],
-                             true, handle, from});
+        n.Players.push_back({id, m.Name, m.Device, m.Address, m.Type, m.Connection,
+                             StatusText(Phase::WaitingForPlayers), true, handle, from});
         std::erase(n.Strangers, handle);
         ++n.TableVersion;
         SendIR(program, handle, id);
@@ -329,7 +336,7 @@ private:
     static void on(Program& program, int handle, const Wire::IdentityReply& m)
     {
         NetworkState& n = program.network;
-        if (n.GamePhase != -1 || n.LocalPlayerId != 0)
+        if (n.GamePhase != Phase::NotAdmitted || n.LocalPlayerId != 0)
             return; // admitted already
         n.GameId = m.GameId;
         n.LocalPlayerId = m.PlayerId;
@@ -365,8 +372,8 @@ private:
             words.resize(static_cast<std::size_t>(i) + 1);
         words[static_cast<std::size_t>(i)] = m.PlayerWords;
         // A repeated report never moves a player back from waiting for the results.
-        if (StatusToPhase(program, Entry(program, i).Status) < 5)
-            SetStatus(program, i, kStatuses[4]);
+        if (StatusToPhase(program, Entry(program, i).Status) < Phase::WaitingForResults)
+            SetStatus(program, i, StatusText(Phase::FinishedGame));
         SendAK(program, handle, "PR");
         BroadcastPlayerTable(program);
     }
@@ -381,9 +388,10 @@ private:
             const auto own = std::find_if(m.Players.begin(), m.Players.end(), [&](const PlayerEntry& e) {
                 return e.PlayerId == n.LocalPlayerId;
             });
-            if (own != m.Players.end() &&
-                (own->Status == kStatuses[7] || own->Status == kStatuses[0] || own->Status == kStatuses[1])) {
-                n.GamePhase = 6;
+            if (own != m.Players.end() && (own->Status == StatusText(Phase::ReviewingResults) ||
+                                           own->Status == StatusText(Phase::WaitingForPlayers) ||
+                                           own->Status == StatusText(Phase::SendingGameData))) {
+                n.GamePhase = Phase::SendingResults;
                 CloseConnection(program, handle);
                 return;
             }
@@ -402,10 +410,10 @@ private:
             if (e.Connection == "Host")
                 n.HostPlayerId = e.PlayerId;
         const int own = FindPlayerById(program, n.LocalPlayerId);
-        n.GamePhase = own < 0 ? kUnknownPhase : PhaseOf(Entry(program, own).Status);
-        if (n.GamePhase == kUnknownPhase) // the table comes again when the player reconnects
+        n.GamePhase = own < 0 ? Phase::Unknown : PhaseOf(Entry(program, own).Status);
+        if (n.GamePhase == Phase::Unknown) // the table comes again when the player reconnects
             WarnAndClose(program, handle, "Unknown game state", false);
-        else if (n.GamePhase == 2 || n.GamePhase == 6)
+        else if (n.GamePhase == Phase::ReadyToStart || n.GamePhase == Phase::SendingResults)
             CloseConnection(program, handle); // play or results follow without the network
         else
             SendAK(program, handle, "PT");
@@ -435,41 +443,41 @@ private:
             return;
         const std::string& status = Entry(program, i).Status;
         switch (n.GamePhase) {
-        case -2:
+        case Phase::Left:
             SendGB(program, handle);
             break;
-        case 0:
-            if (status == kStatuses[7]) {
-                SetStatus(program, i, kStatuses[0]);
+        case Phase::WaitingForPlayers:
+            if (status == StatusText(Phase::ReviewingResults)) {
+                SetStatus(program, i, StatusText(Phase::WaitingForPlayers));
                 BroadcastPlayerTable(program);
             } else {
                 TableAnswer(program, handle, m.TableVersion);
             }
             break;
-        case 1:
+        case Phase::SendingGameData:
             // A player already past the start (it may have begun by itself and even
             // finished) must not be sent the same game again.
-            if (StatusToPhase(program, status) < 2)
+            if (StatusToPhase(program, status) < Phase::ReadyToStart)
                 SendNG(program, handle);
             else
                 TableAnswer(program, handle, m.TableVersion);
             break;
-        case 5:
-            if (status == kStatuses[4]) {
-                SetStatus(program, i, kStatuses[5]);
+        case Phase::WaitingForResults:
+            if (status == StatusText(Phase::FinishedGame)) {
+                SetStatus(program, i, StatusText(Phase::WaitingForResults));
                 BroadcastPlayerTable(program);
             } else {
                 TableAnswer(program, handle, m.TableVersion);
             }
             AllResultsTest(program);
             break;
-        case 6:
-            if (status == kStatuses[5]) {
+        case Phase::SendingResults:
+            if (status == StatusText(Phase::WaitingForResults)) {
                 SendGR(program, handle);
-            } else if (status == kStatuses[6]) {
+            } else if (status == StatusText(Phase::SendingResults)) {
                 // It has its results and reports from the lobby: it is done, and its
                 // connection must not hold up the others' (it stays connected now).
-                SetStatus(program, i, kStatuses[7]);
+                SetStatus(program, i, StatusText(Phase::ReviewingResults));
                 BroadcastPlayerTable(program);
                 Network::CheckPhaseProgress(program);
             } else {
@@ -528,8 +536,8 @@ void OpenLobby(Program& program)
         n.LocalPlayerId = 1;
         n.NextPlayerId = 100;
         n.Players.push_back({1, n.LocalPlayerName, n.LocalDeviceName, n.LocalAddress,
-                             program.PlatformType, "Host", kStatuses[0]});
-        n.GamePhase = 0;
+                             program.PlatformType, "Host", StatusText(Phase::WaitingForPlayers)});
+        n.GamePhase = Phase::WaitingForPlayers;
         NetworkSettings::ShowLobbySettings(program, true);
         n.DiscoveryHandle = net->netMCConnect(Wire::kGroup, Wire::kGroupPort);
         w.StatusLine = "Listening for players...";
@@ -540,7 +548,7 @@ void OpenLobby(Program& program)
         n.LocalPlayerId = 0;
         net->netShutdown();
         n.HelloCountdown = 0;
-        n.GamePhase = -1;
+        n.GamePhase = Phase::NotAdmitted;
         NetworkSettings::ShowLobbySettings(program, false);
         w.ConnectTag = "1st time";
         w.StatusLine = "Searching for game host...";
@@ -582,7 +590,7 @@ bool HandleEvent(Program& program, const engine::NetPollResult& e)
         const auto answer = std::find_if(n.AnswerHandles.begin(), n.AnswerHandles.end(),
                                          [h](const AnswerConnection& a) { return a.Handle == h; });
         if (answer != n.AnswerHandles.end()) { // back to a searching player: answered, done
-            if (n.GamePhase == 0 && !n.Players.empty())
+            if (n.GamePhase == Phase::WaitingForPlayers && !n.Players.empty())
                 SendHA(program, h, n.Players[0].Address);
             DropConnection(program, h);
             break;
@@ -591,12 +599,12 @@ bool HandleEvent(Program& program, const engine::NetPollResult& e)
             break;
         if (n.Window.StatusLine.starts_with("Looking "))
             n.Window.StatusLine.clear();
-        if (n.GamePhase == -1) {
+        if (n.GamePhase == Phase::NotAdmitted) {
             if (!n.HostAddress.empty())
                 SendID(program, h);
             break;
         }
-        n.GamePhase == 4 ? SendPR(program, h) : SendWT(program, h);
+        n.GamePhase == Phase::FinishedGame ? SendPR(program, h) : SendWT(program, h);
         if (const int i = FindPlayerByHandle(program, h); i >= 0)
             Entry(program, i).Connected = true;
         break;
@@ -618,7 +626,7 @@ bool HandleEvent(Program& program, const engine::NetPollResult& e)
     case engine::NetEvent::Closed:
     case engine::NetEvent::Failed:
         // A first connection to the host that fails is tried again.
-        if (h == n.HostHandle && n.GamePhase == -1)
+        if (h == n.HostHandle && n.GamePhase == Phase::NotAdmitted)
             n.HostHandle = -1;
         CloseConnection(program, h);
         break;
@@ -633,10 +641,10 @@ bool HandleEvent(Program& program, const engine::NetPollResult& e)
 
 } // namespace
 
-int StatusToPhase(Program& program, const std::string& status)
+Phase StatusToPhase(Program& program, const std::string& status)
 {
-    const int phase = PhaseOf(status);
-    if (phase == kUnknownPhase)
+    const Phase phase = PhaseOf(status);
+    if (phase == Phase::Unknown)
         Say(program, "Unknown game state");
     return phase;
 }
@@ -778,7 +786,7 @@ void PollNetwork(Program& program)
     }
     if (!Host(program) && n.SyncCountdown > 0) {
         if (--n.SyncCountdown == 0) {
-            n.GamePhase = n.SyncStartsGame ? 2 : 6;
+            n.GamePhase = n.SyncStartsGame ? Phase::ReadyToStart : Phase::SendingResults;
             CheckPhaseProgress(program);
             return;
         }
@@ -792,10 +800,10 @@ void PollNetwork(Program& program)
     std::erase_if(n.AnswerHandles, [](const AnswerConnection& a) { return a.Ticks <= 0; });
     if (!HandleEvents(program) || Host(program))
         return;
-    if (n.GamePhase == -1 && !n.HostAddress.empty()) {
+    if (n.GamePhase == Phase::NotAdmitted && !n.HostAddress.empty()) {
         if (n.HostHandle < 0)
             n.HostHandle = program.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
-    } else if (n.GamePhase == -1) {
+    } else if (n.GamePhase == Phase::NotAdmitted) {
         if (--n.HelloCountdown <= 0) {
             n.HelloCountdown = kHelloTicks;
             SendHIByMulticast(program);
@@ -816,8 +824,8 @@ void PollNetwork(Program& program)
 std::vector<std::string> ComputerPlayerArguments(const Program& program, int strength)
 {
     const NetworkState& n = program.network;
-    if (program.game.GameMode != NetworkHost || n.GamePhase != 0 || n.LeaveCountdown > 0 ||
-        n.Players.empty())
+    if (program.game.GameMode != NetworkHost || n.GamePhase != Phase::WaitingForPlayers ||
+        n.LeaveCountdown > 0 || n.Players.empty())
         return {};
     // A host that shows no address of its own is reached on this machine's loopback.
     const std::string host = n.Players[0].Address.empty() ? "127.0.0.1" : n.Players[0].Address;
@@ -843,9 +851,9 @@ void StartHostedGame(Program& program)
         program.transport->netClose(n.DiscoveryHandle);
     n.DiscoveryHandle = -1;
     n.NetworkBoard = Game::ShakeBoard(program);
-    n.GamePhase = 1;
+    n.GamePhase = Phase::SendingGameData;
     for (int i = 0; i < Count(program); ++i)
-        SetStatus(program, i, kStatuses[1]);
+        SetStatus(program, i, StatusText(Phase::SendingGameData));
     BroadcastPlayerTable(program);
     for (int i = 1; i < Count(program); ++i)
         if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
@@ -887,7 +895,7 @@ void BootPlayer(Program& program)
         return;
     if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
         SendGB(program, Entry(program, i).Handle);
-    if (n.GamePhase != 0)
+    if (n.GamePhase != Phase::WaitingForPlayers)
         SetStatus(program, i, kLeft);
     else
         RemoveEntry(program, i);
@@ -910,15 +918,15 @@ void ResumeNetworkAfterGame(Program& program)
     NetworkState& n = program.network;
     BackInLobby(program);
     if (Host(program)) {
-        SetStatus(program, 0, kStatuses[5]);
-        n.GamePhase = 5;
+        SetStatus(program, 0, StatusText(Phase::WaitingForResults));
+        n.GamePhase = Phase::WaitingForResults;
         n.Window.StatusLine = "Waiting for results from players...";
     } else {
         for (int i = 0; i < Count(program); ++i)
-            SetStatus(program, i, kStatuses[3]);
+            SetStatus(program, i, StatusText(Phase::PlayingGame));
         if (const int own = FindPlayerById(program, n.LocalPlayerId); own >= 0)
-            SetStatus(program, own, kStatuses[4]);
-        n.GamePhase = 4;
+            SetStatus(program, own, StatusText(Phase::FinishedGame));
+        n.GamePhase = Phase::FinishedGame;
     }
     Disconnected(program);
     n.TickEnded = false;
@@ -931,18 +939,18 @@ void ReturnToLobby(Program& program)
     NetworkState& n = program.network;
     BackInLobby(program);
     if (Host(program)) {
-        SetStatus(program, 0, kStatuses[0]);
+        SetStatus(program, 0, StatusText(Phase::WaitingForPlayers));
         n.Window.StartGameShown = true;
         for (int i = Count(program) - 1; i > 0; --i)
             if (Entry(program, i).Status == kLeft)
                 RemoveEntry(program, i);
     } else {
         for (int i = 0; i < Count(program); ++i)
-            SetStatus(program, i, kStatuses[7]);
+            SetStatus(program, i, StatusText(Phase::ReviewingResults));
         if (const int own = FindPlayerById(program, n.LocalPlayerId); own >= 0)
-            SetStatus(program, own, kStatuses[0]);
+            SetStatus(program, own, StatusText(Phase::WaitingForPlayers));
     }
-    n.GamePhase = 0;
+    n.GamePhase = Phase::WaitingForPlayers;
     Disconnected(program);
     n.TickEnded = false;
     // Only the host listens again: an admitted player reaches its host from its own
@@ -962,35 +970,39 @@ void CheckPhaseProgress(Program& program)
     if (n.Players.empty())
         return;
     if (!Host(program)) {
-        if (n.GamePhase == 2)
+        if (n.GamePhase == Phase::ReadyToStart)
             StartNetworkGame(program);
-        else if (n.GamePhase == 6 && !n.ResultsShown)
+        else if (n.GamePhase == Phase::SendingResults && !n.ResultsShown)
             FinishNetworkGame(program);
         return;
     }
     // A player that started by itself and already reported is under way too.
-    if (n.GamePhase == 1 && AllOthers(program, [](const PlayerEntry& e) {
-            return (e.Status == kStatuses[2] && !e.Connected) || e.Status == kStatuses[4] ||
-                   e.Status == kStatuses[5];
+    if (n.GamePhase == Phase::SendingGameData && AllOthers(program, [](const PlayerEntry& e) {
+            return (e.Status == StatusText(Phase::ReadyToStart) && !e.Connected) ||
+                   e.Status == StatusText(Phase::FinishedGame) ||
+                   e.Status == StatusText(Phase::WaitingForResults);
         })) {
         for (int i = 0; i < Count(program); ++i)
-            if (Entry(program, i).Status == kStatuses[2])
-                SetStatus(program, i, kStatuses[3]);
+            if (Entry(program, i).Status == StatusText(Phase::ReadyToStart))
+                SetStatus(program, i, StatusText(Phase::PlayingGame));
         StartNetworkGame(program);
-    } else if (n.GamePhase == 5 &&
-               AllOthers(program, [](const PlayerEntry& e) { return e.Status == kStatuses[5]; })) {
-        n.GamePhase = 6;
-        SetStatus(program, 0, kStatuses[6]);
+    } else if (n.GamePhase == Phase::WaitingForResults &&
+               AllOthers(program, [](const PlayerEntry& e) {
+                   return e.Status == StatusText(Phase::WaitingForResults);
+               })) {
+        n.GamePhase = Phase::SendingResults;
+        SetStatus(program, 0, StatusText(Phase::SendingResults));
         n.Window.StatusLine = "Sending results to players...";
         SendResultsToAll(program);
         if (AllOthers(program, [](const PlayerEntry&) { return false; }))
             FinishNetworkGame(program);
-    } else if (n.GamePhase == 6 && AllOthers(program, [](const PlayerEntry& e) {
-                   return (e.Status == kStatuses[6] && !e.Connected) || e.Status == kStatuses[7];
+    } else if (n.GamePhase == Phase::SendingResults && AllOthers(program, [](const PlayerEntry& e) {
+                   return (e.Status == StatusText(Phase::SendingResults) && !e.Connected) ||
+                          e.Status == StatusText(Phase::ReviewingResults);
                })) {
         for (int i = 0; i < Count(program); ++i)
-            if (Entry(program, i).Status == kStatuses[6])
-                SetStatus(program, i, kStatuses[7]);
+            if (Entry(program, i).Status == StatusText(Phase::SendingResults))
+                SetStatus(program, i, StatusText(Phase::ReviewingResults));
         FinishNetworkGame(program);
     }
 }

@@ -18,7 +18,7 @@ namespace Network {
 inline constexpr int kPollMilliseconds = 200; // one tick; every delay counts ticks
 
 // The state number of a Status text; -100 (after "Unknown game state") for any other.
-int StatusToPhase(Program& program, const std::string& status);
+Phase StatusToPhase(Program& program, const std::string& status);
 
 // The Network button's continuation, after the own settings were kept aside: the Prompt
 // window asks for name and role (resumed false), then the lobby opens (resumed true).

@@ -82,11 +82,27 @@ public:
     virtual void CheckPhaseProgress(Program& program) = 0;
 };
 
+// Where a machine stands in a network game. A player's Status text names the same steps, so
+// the steps from WaitingForPlayers on keep the order of those texts.
+enum class Phase {
+    Unknown = -100,   // a Status text nobody knows
+    Left = -2,        // "Left game"
+    NotAdmitted = -1, // a joined player until the host admits it
+    WaitingForPlayers = 0,
+    SendingGameData,
+    ReadyToStart,
+    PlayingGame,
+    FinishedGame,
+    WaitingForResults,
+    SendingResults,
+    ReviewingResults,
+};
+
 struct NetworkState {
     std::string LocalPlayerName;
     std::string LocalDeviceName;
     std::string LocalAddress;
-    int GamePhase = -1;     // -1 until a joined player has been admitted
+    Phase GamePhase = Phase::NotAdmitted;
     int LocalPlayerId = 0;
     int HostPlayerId = -1;  // joined player: -1 until a table names the host
     std::int32_t GameId = 0;
