@@ -17,7 +17,7 @@ namespace Network {
 
 inline constexpr int kPollMilliseconds = 200; // one tick; every delay counts ticks
 
-// The state number of a Status text; -100 (after "Unknown game state") for any other.
+// The phase a Status text names; Phase::Unknown (after "Unknown game state") for any other.
 Phase StatusToPhase(Program& program, const std::string& status);
 
 // The Network button's continuation, after the own settings were kept aside: the Prompt
