@@ -8,6 +8,7 @@
 // Exit 0 when everything arrived, 1 when something did not in time, 2 on a usage error.
 #include "core/game/Program.h"
 #include "core/network/Messages.h"
+#include "core/network/NetworkGame.h"
 #include "engine/QtTransport.h"
 
 #include <QCoreApplication>
@@ -36,7 +37,7 @@ public:
 
 // A short game's worth of messages: the host admits the joiner and sends it a table,
 // a game and its results; the joiner reports, sends its words and says goodbye.
-class Check : public ProtocolHandlers {
+class Check {
 public:
     Check(Program& program, bool host) : m_program(program), m_host(host)
     {
@@ -60,7 +61,19 @@ public:
         std::fflush(stdout);
     }
 
-    void Handle(Program& program, int handle, const Wire::ParseResult& m) override
+    // Acknowledgements are acted on as the game does, but for the joiner's goodbye.
+    void received(Program& program, int handle, const Wire::ParseResult& m)
+    {
+        const auto* ack = std::get_if<Wire::Ack>(&m.message);
+        if (ack && ack->Code == "GB" && !m_host)
+            goodbyeAcknowledged();
+        else if (ack)
+            Network::HandleMessage(program, handle, m);
+        else
+            Handle(program, handle, m);
+    }
+
+    void Handle(Program& program, int handle, const Wire::ParseResult& m)
     {
         note(m.code, handle);
         NetworkState& n = program.network;
@@ -110,20 +123,22 @@ public:
         }
     }
     // The joiner's goodbye acknowledged.
-    void EndNetworkGame(Program&) override
+    void goodbyeAcknowledged()
     {
         m_received.insert("AK");
         std::printf("received AK for GB\n");
         m_finished = true;
     }
-    void CheckPhaseProgress(Program&) override {}
 
     // An event of the transport.
     void event(const engine::NetPollResult& e)
     {
         Program& program = m_program;
-        if (e.event == engine::NetEvent::DataReady)
-            return DispatchMessage(program, e.handle, e.byteCount);
+        if (e.event == engine::NetEvent::DataReady) {
+            if (const auto m = DispatchMessage(program, e.handle, e.byteCount))
+                received(program, e.handle, *m);
+            return;
+        }
         if (e.event == engine::NetEvent::Closed || e.event == engine::NetEvent::Failed)
             return CloseConnection(program, e.handle);
         if (e.event != engine::NetEvent::Connected)
@@ -190,7 +205,6 @@ int main(int argc, char** argv)
     engine::Transport& net = *program.transport;
     Check check(program, host);
     NetworkState& n = program.network;
-    n.Handlers = &check;
     const engine::PeerInfo local = net.netGetLocalInfo();
     n.LocalPlayerName = host ? "Host" : "Joiner";
     n.LocalDeviceName = local.name;

@@ -31,7 +31,8 @@ struct Lobby {
     {
         net->sent.clear(), net->closed.clear();
         net->incoming[handle].push_back(text);
-        Messages::DispatchMessage(p, handle, static_cast<int>(text.size()));
+        if (const auto m = Messages::DispatchMessage(p, handle, static_cast<int>(text.size())))
+            Network::HandleMessage(p, handle, *m);
         std::string out;
         for (const auto& [h, sent] : net->sent)
             out += h == handle ? sent.substr(0, 2) + " " : "";

@@ -2,6 +2,7 @@
 #include "core/network/Messages.h"
 
 #include "core/game/Program.h"
+#include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
 
 #include <algorithm>
@@ -31,35 +32,6 @@ bool FromHost(const Program& program, int handle)
     const NetworkState& n = program.network;
     const bool admitted = !n.Players.empty() && n.Players[0].PlayerId != 0;
     return handle == (admitted ? n.Players[0].Handle : n.HostHandle);
-}
-
-void OnAck(Program& program, int handle, const Wire::Ack& ack)
-{
-    const bool host = program.game.GameMode == NetworkHost;
-    const std::string& code = ack.Code;
-    if (code == "GB") {
-        if (!host && program.network.Handlers)
-            program.network.Handlers->EndNetworkGame(program);
-    } else if (code == "GR" || code == "NG") {
-        const int sender = FindPlayerById(program, ack.PlayerId);
-        if (host && sender > 0 && !SpeaksFor(program, sender, handle)) {
-            DropConnection(program, handle);
-        } else if (host && sender > 0) {
-            SetStatus(program, sender, code == "GR" ? "Sending results" : "Ready to start");
-            BroadcastPlayerTable(program);
-        }
-    } else if (code == "IR") {
-        // The table goes only to a player just admitted on this connection.
-        if (host && FindPlayerByHandle(program, handle) > 0)
-            SendPT(program, handle);
-        else if (host)
-            DropConnection(program, handle);
-    } else if (code == "PR") {
-        if (!host)
-            SendWT(program, handle);
-    } else if (!IsOneOf(code, {"PT", "RC", "WR"})) {
-        WarnAndClose(program, handle, "WARNING - undefined acknowledgement received from ");
-    }
 }
 
 } // namespace
@@ -205,8 +177,7 @@ void CloseConnection(Program& program, int handle)
         entry.Connected = false;
         entry.Handle = -1;
     }
-    if (program.network.Handlers)
-        program.network.Handlers->CheckPhaseProgress(program);
+    Network::CheckPhaseProgress(program);
 }
 
 void DropConnection(Program& program, int handle)
@@ -244,29 +215,30 @@ void WarnAndClose(Program& program, int handle, const std::string& text, bool na
     CloseConnection(program, handle);
 }
 
-void DispatchMessage(Program& program, int handle, int /*byteCount: messages arrive whole*/)
+std::optional<Wire::ParseResult> DispatchMessage(Program& program, int handle,
+                                                 int /*byteCount: messages arrive whole*/)
 {
     NetworkState& n = program.network;
     std::string text;
     if (!program.transport || !program.transport->netGetData(handle, text)) {
         CloseConnection(program, handle);
-        return;
+        return std::nullopt;
     }
     // The discovery group carries nothing but searching players' hellos.
     if (handle == n.DiscoveryHandle && handle >= 0 && text != "HI")
-        return;
+        return std::nullopt;
     const Wire::ParseResult received = Wire::Parse(text);
     // A player hears its host only on the connection to it; on any other, a peer may look
     // for a host or answer the search, and is cut off for anything else.
     if (program.game.GameMode == NetworkPlayer && !FromHost(program, handle) &&
         !IsOneOf(received.code, {"HI", "HA"})) {
         DropConnection(program, handle);
-        return;
+        return std::nullopt;
     }
     const bool known = received.outcome == Wire::Parsed::Ok;
     if (received.outcome == Wire::Parsed::Malformed ||
         (known && !ForThisRole(program.game.GameMode, received.code)))
-        return;
+        return std::nullopt;
     // A message of another period of hosting is told so and goes no further.
     // A joiner not yet admitted holds no game id, but must hear the host refuse it.
     const bool refusal = received.code == "GB" && program.game.GameMode == NetworkPlayer &&
@@ -274,24 +246,24 @@ void DispatchMessage(Program& program, int handle, int /*byteCount: messages arr
     if (!IsOneOf(received.code, {"IR", "ID", "WG", "HI", "HA"}) && !refusal && received.gameId &&
         *received.gameId != n.GameId) {
         SendWG(program, handle);
-        return;
+        return std::nullopt;
     }
     // A player on its way out waits only for the host's goodbye acknowledged.
     const auto* ack = known ? std::get_if<Wire::Ack>(&received.message) : nullptr;
     if (program.game.GameMode == NetworkPlayer && n.LeaveCountdown > 0 && !(ack && ack->Code == "GB"))
-        return;
+        return std::nullopt;
     if (const int i = FindPlayerByHandle(program, handle);
         i >= 0 && n.Players[static_cast<std::size_t>(i)].Status == "Left game") {
         CloseConnection(program, handle);
-        return;
+        return std::nullopt;
     }
     if (!known) {
         WarnAndClose(program, handle, "WARNING - undefined message received from ");
-    } else if (ack) {
-        OnAck(program, handle, *ack);
-    } else if (!std::holds_alternative<Wire::Ignored>(received.message) && n.Handlers) {
-        n.Handlers->Handle(program, handle, received);
+        return std::nullopt;
     }
+    if (std::holds_alternative<Wire::Ignored>(received.message))
+        return std::nullopt;
+    return received;
 }
 
 } // namespace Messages

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sending and receiving network messages: one sender per message code, built from the
 // program's state; the receiving pipeline every message passes before the protocol sees
-// it; the acknowledgements; the player table's look-ups.
+// it; the player table's look-ups.
 #pragma once
 
 #include "core/network/Wire.h"
 
+#include <optional>
 #include <string>
 
 struct Program;
@@ -58,8 +59,8 @@ bool SpeaksFor(Program& program, int index, int handle);
 void WarnAndClose(Program& program, int handle, const std::string& text, bool named = true);
 
 // Reads the message waiting on a connection and takes it through the checks: valid text
-// and fields, the right role, the game id, a leaving player, a player who left; then an
-// acknowledgement is acted on here and every other message goes to the protocol.
-void DispatchMessage(Program& program, int handle, int byteCount);
+// and fields, the right role, the game id, a leaving player, a player who left. What passes
+// is returned for the protocol to act on; nothing when it was dropped, answered or cut off.
+std::optional<Wire::ParseResult> DispatchMessage(Program& program, int handle, int byteCount);
 
 } // namespace Messages

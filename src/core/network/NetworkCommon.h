@@ -45,7 +45,4 @@ void Disconnected(Program& program);
 bool Restart(Program& program, int port);
 void BackInLobby(Program& program);
 
-// The handlers the receiving pipeline passes each message to.
-ProtocolHandlers& TheProtocol();
-
 } // namespace Network

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/network/NetworkState.h"
+#include "core/network/Wire.h"
 
 #include <optional>
 #include <string>
@@ -64,7 +65,10 @@ void PlayerTableClick(Program& program, int row); // row 0 is the headings
 void ResumeNetworkAfterGame(Program& program);
 void ReturnToLobby(Program& program);
 
-// Used by the receiving pipeline's handlers and by the hand-overs.
+// Acts on a message the receiving pipeline let through.
+void HandleMessage(Program& program, int handle, const Wire::ParseResult& message);
+
+// Used by the receiving pipeline and by the hand-overs.
 void CheckPhaseProgress(Program& program);
 void StartNetworkGame(Program& program);
 void FinishNetworkGame(Program& program);

@@ -65,16 +65,35 @@ void AllResultsTest(Program& program)
 }
 
 // What the protocol does with each message the pipeline lets through.
-class Protocol : public ProtocolHandlers {
-public:
-    void Handle(Program& program, int handle, const Wire::ParseResult& m) override
+struct Protocol {
+    static void on(Program& program, int handle, const Wire::Ack& ack)
     {
-        std::visit([&](const auto& message) { on(program, handle, message); }, m.message);
+        const bool host = Host(program);
+        const std::string& code = ack.Code;
+        if (code == "GB") {
+            if (!host)
+                Network::EndNetworkGame(program);
+        } else if (code == "GR" || code == "NG") {
+            const int sender = FindPlayerById(program, ack.PlayerId);
+            if (host && sender > 0 && !SpeaksFor(program, sender, handle)) {
+                DropConnection(program, handle);
+            } else if (host && sender > 0) {
+                SetStatus(program, sender, code == "GR" ? "Sending results" : "Ready to start");
+                BroadcastPlayerTable(program);
+            }
+        } else if (code == "IR") {
+            // The table goes only to a player just admitted on this connection.
+            if (host && FindPlayerByHandle(program, handle) > 0)
+                SendPT(program, handle);
+            else if (host)
+                DropConnection(program, handle);
+        } else if (code == "PR") {
+            if (!host)
+                SendWT(program, handle);
+        } else if (code != "PT" && code != "RC" && code != "WR") {
+            WarnAndClose(program, handle, "WARNING - undefined acknowledgement received from ");
+        }
     }
-    void EndNetworkGame(Program& program) override { Network::EndNetworkGame(program); }
-    void CheckPhaseProgress(Program& program) override { Network::CheckPhaseProgress(program); }
-
-private:
     static void on(Program& program, int handle, const Wire::Goodbye& m)
     {
         NetworkState& n = program.network;
@@ -341,17 +360,15 @@ private:
             Say(program, "Received WT message from client in incorrect state, ignored");
         }
     }
-    // Acknowledgements are the pipeline's; the rest never reach a handler.
+    // The rest never reach a handler.
     template <class Other> static void on(Program&, int, const Other&) {}
 };
 
-Protocol g_protocol;
-
 } // namespace
 
-ProtocolHandlers& TheProtocol()
+void HandleMessage(Program& program, int handle, const Wire::ParseResult& message)
 {
-    return g_protocol;
+    std::visit([&](const auto& m) { Protocol::on(program, handle, m); }, message.message);
 }
 
 } // namespace Network

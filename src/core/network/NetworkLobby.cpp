@@ -32,7 +32,6 @@ void OpenLobby(Program& program)
 {
     NetworkState& n = program.network;
     LobbyState& w = n.Window;
-    n.Handlers = &TheProtocol();
     n.SettingsListsPending = true;
     n.QuitEnableCountdown = 0;
     w = LobbyState{};

@@ -78,7 +78,8 @@ bool HandleEvent(Program& program, const engine::NetPollResult& e)
         CloseConnection(program, h);
         break;
     case engine::NetEvent::DataReady:
-        DispatchMessage(program, h, e.byteCount);
+        if (const auto message = DispatchMessage(program, h, e.byteCount))
+            HandleMessage(program, h, *message);
         break;
     case engine::NetEvent::None:
         break;

@@ -68,20 +68,6 @@ struct PromptWindowState {
     enum class Asker { None, Initialize, ConnectClick } AskedBy = Asker::None;
 };
 
-namespace Wire {
-struct ParseResult;
-}
-
-// What the protocol does with the messages the receiving pipeline lets through; the
-// pipeline itself answers acknowledgements.
-class ProtocolHandlers {
-public:
-    virtual ~ProtocolHandlers() = default;
-    virtual void Handle(Program& program, int handle, const Wire::ParseResult& message) = 0;
-    virtual void EndNetworkGame(Program& program) = 0;
-    virtual void CheckPhaseProgress(Program& program) = 0;
-};
-
 // Where a machine stands in a network game. A player's Status text names the same steps, so
 // the steps from WaitingForPlayers on keep the order of those texts.
 enum class Phase {
@@ -148,7 +134,6 @@ struct NetworkState {
     // Player: this game's results were shown; a late table does not show them again.
     bool ResultsShown = false;
 
-    ProtocolHandlers* Handlers = nullptr;
     // A warning about received data is on screen: the poll must not run underneath it,
     // and no second warning is stacked on it.
     bool WarningOpen = false;
