@@ -118,8 +118,8 @@ struct BotOptions {
 
 class Bot {
 public:
-    Bot(Program& app, Console& console, const BotOptions& options)
-        : m_app(app), m_console(console), m_options(options), m_draw(options.seed), m_boots(options.boots)
+    Bot(Program& program, Console& console, const BotOptions& options)
+        : m_program(program), m_console(console), m_options(options), m_draw(options.seed), m_boots(options.boots)
     {
     }
 
@@ -127,9 +127,9 @@ public:
     // only while the network does, so only those ticks are timed.
     void tick()
     {
-        if (m_app.network.Window.PollTimerOn) {
+        if (m_program.network.Window.PollTimerOn) {
             const long long start = ThreadCpuMicroseconds();
-            Network::PollNetwork(m_app);
+            Network::PollNetwork(m_program);
             const long long used = ThreadCpuMicroseconds() - start;
             ++m_ticks;
             m_tickCpu += used;
@@ -142,32 +142,32 @@ public:
     // ticks' (so the CPU per tick still covers all of the network's work).
     void arrived()
     {
-        if (m_finished || !m_app.network.Window.PollTimerOn)
+        if (m_finished || !m_program.network.Window.PollTimerOn)
             return;
         const long long start = ThreadCpuMicroseconds();
-        Network::ReceiveNetwork(m_app);
+        Network::ReceiveNetwork(m_program);
         m_tickCpu += ThreadCpuMicroseconds() - start;
         observe();
     }
     // One second of play.
     void second()
     {
-        if (m_app.game.TimeRemaining <= 0)
+        if (m_program.game.TimeRemaining <= 0)
             return;
         ++m_playSeconds;
         const int length = m_options.playSeconds > 0 ? m_options.playSeconds
-                                                     : std::max(m_app.game.TimeLimit, 15);
+                                                     : std::max(m_program.game.TimeLimit, 15);
         // The words come spread over the game.
         const std::size_t due = m_toFind.size() * static_cast<std::size_t>(m_playSeconds) /
                                 static_cast<std::size_t>(length);
         for (; m_entered < std::min(due, m_toFind.size()); ++m_entered) {
-            WordEntry::NewWordChanged(m_app, QString::fromStdString(m_toFind[m_entered]));
-            WordEntry::EnterWord(m_app);
+            WordEntry::NewWordChanged(m_program, QString::fromStdString(m_toFind[m_entered]));
+            WordEntry::EnterWord(m_program);
         }
         if (m_options.playSeconds > 0 && m_playSeconds >= m_options.playSeconds)
-            Game::EndGameNow(m_app); // as a person pressing End Game
+            Game::EndGameNow(m_program); // as a person pressing End Game
         else
-            Game::ClockTick(m_app, true);
+            Game::ClockTick(m_program, true);
         observe();
     }
     bool finished() const { return m_finished; }
@@ -176,8 +176,9 @@ public:
 private:
     void observe()
     {
-        NetworkState& n = m_app.network;
-        if (!m_joined && n.LocalPlayerId != 0 && (m_options.host || n.GamePhase >= 0)) {
+        NetworkState& n = m_program.network;
+        if (!m_joined && n.LocalPlayerId != 0 &&
+            (m_options.host || n.GamePhase >= Phase::WaitingForPlayers)) {
             m_joined = true;
             Emit("\"event\": \"joined\", \"game_id\": " + std::to_string(n.GameId) +
                  ", \"player_id\": " + std::to_string(n.LocalPlayerId));
@@ -187,65 +188,66 @@ private:
             rows += (rows.empty() ? "" : ", ") + std::string("{\"id\": ") + std::to_string(e.PlayerId) +
                     ", \"name\": " + Json(e.Name) + ", \"status\": " + Json(e.Status) + "}";
         const std::string table = "\"event\": \"table\", \"version\": " + std::to_string(n.TableVersion) +
-                                  ", \"settings\": " + Json(NetworkSettings::EncodeSettings(m_app)) +
+                                  ", \"settings\": " + Json(NetworkSettings::EncodeSettings(m_program)) +
                                   ", \"rows\": [" + rows + "]";
         if (m_joined && table != m_lastTable && n.Window.Shown)
             Emit(m_lastTable = table);
 
-        const bool playing = m_app.game.TimeRemaining > 0;
+        const bool playing = m_program.game.TimeRemaining > 0;
         if (playing && !m_playing) {
             ++m_game;
             m_playSeconds = 0;
             m_entered = 0;
             m_console.last.clear(); // a notice before this game is no reason for leaving after it
-            m_toFind = ComputerPlayer::WordsToFind(m_app.board.BoardWords, m_options.strength,
+            m_toFind = ComputerPlayer::WordsToFind(m_program.board.BoardWords, m_options.strength,
                                    m_options.seed + static_cast<std::uint32_t>(m_game),
-                                   m_app.board.BoardText);
+                                   m_program.board.BoardText);
             Emit("\"event\": \"game\", \"game\": " + std::to_string(m_game) + ", \"board\": " +
-                 Json(m_app.board.BoardText) + ", \"settings\": " +
-                 Json(NetworkSettings::EncodeSettings(m_app)) + ", \"board_words\": " +
-                 std::to_string(m_app.board.BoardWords.size()) +
-                 ", \"board_word_list\": " + Json(m_app.board.BoardWords));
+                 Json(m_program.board.BoardText) + ", \"settings\": " +
+                 Json(NetworkSettings::EncodeSettings(m_program)) + ", \"board_words\": " +
+                 std::to_string(m_program.board.BoardWords.size()) +
+                 ", \"board_word_list\": " + Json(m_program.board.BoardWords));
         } else if (!playing && m_playing) {
             Emit("\"event\": \"ended\", \"game\": " + std::to_string(m_game));
         }
         m_playing = playing;
 
-        if (m_app.results.Open) {
+        if (m_program.results.Open) {
             std::string players;
-            for (std::size_t i = 0; i < m_app.game.PlayerWords.size(); ++i) {
-                const std::string name = i < m_app.game.PlayerNames.size() ? m_app.game.PlayerNames[i] : "";
-                const int score = i < m_app.eval.PlayerScores.size() ? m_app.eval.PlayerScores[i] : 0;
+            for (std::size_t i = 0; i < m_program.game.PlayerWords.size(); ++i) {
+                const std::string name = i < m_program.game.PlayerNames.size() ? m_program.game.PlayerNames[i] : "";
+                const int score = i < m_program.eval.PlayerScores.size() ? m_program.eval.PlayerScores[i] : 0;
                 players += (players.empty() ? "" : ", ") + std::string("{\"name\": ") + Json(name) +
-                           ", \"words\": " + Json(m_app.game.PlayerWords[i]) +
+                           ", \"words\": " + Json(m_program.game.PlayerWords[i]) +
                            ", \"score\": " + std::to_string(score) + "}";
             }
             Emit("\"event\": \"results\", \"game\": " + std::to_string(m_game) + ", \"players\": [" +
                  players + "], \"labels\": " +
-                 Json(std::vector<std::string>{m_app.results.Words, m_app.results.Score,
-                                               m_app.results.BadWords}));
-            Results::ResultsWindowClosed(m_app);
-            Network::ReturnToLobby(m_app);
+                 Json(std::vector<std::string>{m_program.results.Words, m_program.results.Score,
+                                               m_program.results.BadWords}));
+            Results::ResultsWindowClosed(m_program);
+            Network::ReturnToLobby(m_program);
             if (m_options.games > 0 && m_game >= m_options.games)
-                Network::LeaveNetworkGame(m_app);
+                Network::LeaveNetworkGame(m_program);
         }
 
-        if (m_options.host && n.Window.Shown && n.GamePhase == 0 && n.LeaveCountdown == 0 &&
-            (m_options.games == 0 || m_game < m_options.games) && readyToStart()) {
+        if (m_options.host && n.Window.Shown && n.GamePhase == Phase::WaitingForPlayers &&
+            n.LeaveCountdown == 0 && (m_options.games == 0 || m_game < m_options.games) &&
+            readyToStart()) {
             if (!m_options.settings.empty() && m_game == 0 &&
-                NetworkSettings::ApplySettings(m_app, m_options.settings)) {
+                NetworkSettings::ApplySettings(m_program, m_options.settings)) {
                 ++n.TableVersion;
-                Messages::BroadcastPlayerTable(m_app);
+                Messages::BroadcastPlayerTable(m_program);
             }
             Emit("\"event\": \"start\", \"game\": " + std::to_string(m_game + 1) +
                  ", \"players\": " + std::to_string(n.Players.size()));
-            Network::StartHostedGame(m_app);
+            Network::StartHostedGame(m_program);
         }
 
         // Refused, or the network could not go on (for a player only a failed restart
         // after play or results leaves the poll off outside them): there is nothing to wait for.
-        const bool stalled = IsNetworkGame(m_app) && !n.Window.PollTimerOn && !playing && !m_app.results.Open;
-        const bool refused = !m_joined && !IsNetworkGame(m_app);
+        const bool stalled = IsNetworkGame(m_program) && !n.Window.PollTimerOn && !playing && !m_program.results.Open;
+        const bool refused = !m_joined && !IsNetworkGame(m_program);
         if (!m_finished && (stalled || refused)) {
             Emit("\"event\": \"left\", \"reason\": " +
                  Json(m_console.last.empty() ? "network play failed" : m_console.last));
@@ -253,7 +255,7 @@ private:
             m_status = 1;
             return;
         }
-        if (m_joined && !IsNetworkGame(m_app) && !m_finished) { // network play is over
+        if (m_joined && !IsNetworkGame(m_program) && !m_finished) { // network play is over
             const bool done = m_options.games > 0 && m_game >= m_options.games;
             rusage used{};
             getrusage(RUSAGE_SELF, &used);
@@ -272,7 +274,7 @@ private:
     // all in the lobby and connected.
     bool readyToStart() const
     {
-        const auto& players = m_app.network.Players;
+        const auto& players = m_program.network.Players;
         return static_cast<int>(players.size()) > (m_game == 0 ? m_options.players : 1) &&
                std::all_of(players.begin() + 1, players.end(), [](const PlayerEntry& e) {
                    return e.Connected && e.Status == "Waiting for players";
@@ -283,7 +285,7 @@ private:
     // the host's user selects its row and presses Boot Player.
     void bootAtRandom()
     {
-        NetworkState& n = m_app.network;
+        NetworkState& n = m_program.network;
         if (!m_options.host || m_finished || m_boots == 0 || m_game == 0 || !n.Window.PollTimerOn ||
             n.LeaveCountdown > 0 || m_draw() % 5 != 0)
             return;
@@ -296,10 +298,10 @@ private:
             return;
         const int row = rows[m_draw() % rows.size()];
         const PlayerEntry booted = n.Players[static_cast<std::size_t>(row)];
-        const int phase = n.GamePhase;
-        Network::PlayerTableClick(m_app, row + 1);
+        const int phase = static_cast<int>(n.GamePhase);
+        Network::PlayerTableClick(m_program, row + 1);
         m_console.confirmBoot = true;
-        Network::BootPlayer(m_app);
+        Network::BootPlayer(m_program);
         m_console.confirmBoot = false;
         --m_boots;
         Emit("\"event\": \"booted\", \"id\": " + std::to_string(booted.PlayerId) + ", \"name\": " +
@@ -307,7 +309,7 @@ private:
         observe();
     }
 
-    Program& m_app;
+    Program& m_program;
     Console& m_console;
     const BotOptions& m_options;
     std::mt19937 m_draw;
@@ -379,36 +381,36 @@ int main(int argc, char** argv)
     // The shipped dictionary beside the program; settings in a folder of its own, so a
     // person's stored options are never touched.
     QTemporaryDir settingsFolder;
-    Program app;
+    Program program;
     Console console;
-    app.prompter = &console;
-    app.PlatformType = "Bot";
+    program.prompter = &console;
+    program.PlatformType = "Bot";
     // The shipped dictionary, installed or in the build folder; a bot never saves one.
     const QString bin = QCoreApplication::applicationDirPath();
     const QString share = QDir::cleanPath(bin + QStringLiteral("/../share/lettro"));
-    app.ProgramFolder =
+    program.ProgramFolder =
         DataFolders::Choose(bin.toStdString(), share.toStdString(),
                             QFileInfo::exists(share + QStringLiteral("/Dictionary.dat")), {})
             .programFolder;
-    app.settings = std::make_unique<engine::SettingsStore>(settingsFolder.path().toStdString());
-    app.Seed = o.seed;
-    Game::StartUp(app);
-    if (!app.dictionary.LoadResult.ok())
+    program.settings = std::make_unique<engine::SettingsStore>(settingsFolder.path().toStdString());
+    program.Seed = o.seed;
+    Game::StartUp(program);
+    if (!program.dictionary.LoadResult.ok())
         return 1;
-    app.transport = std::make_unique<engine::QtTransport>(o.address);
-    app.savedForNetwork = SavedGameSettings{app.game.GameMode, app.game.GameType, app.options.RepeatLetters,
-                                            app.game.TimeLimit, app.engine.cMinWordSize(),
-                                            app.options.NumWordsLimit, app.dictionary.Language};
-    Network::Initialize(app, false);
-    Network::PromptClosed(app, Network::PromptAnswer{o.name, o.host ? 2 : 1});
-    if (!app.network.Window.PollTimerOn)
+    program.transport = std::make_unique<engine::QtTransport>(o.address);
+    program.savedForNetwork = SavedGameSettings{program.game.GameMode, program.game.GameType, program.options.RepeatLetters,
+                                            program.game.TimeLimit, program.engine.cMinWordSize(),
+                                            program.options.NumWordsLimit, program.dictionary.Language};
+    Network::Initialize(program, false);
+    Network::PromptClosed(program, Network::PromptAnswer{o.name, o.host ? 2 : 1});
+    if (!program.network.Window.PollTimerOn)
         return 1;
     if (!o.host && !o.hostName.empty()) {
-        Network::ConnectClick(app, false);
-        Network::PromptClosed(app, Network::PromptAnswer{o.hostName});
+        Network::ConnectClick(program, false);
+        Network::PromptClosed(program, Network::PromptAnswer{o.hostName});
     }
 
-    Bot bot(app, console, o);
+    Bot bot(program, console, o);
     QTimer poll, clock;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         bot.tick();
@@ -416,7 +418,7 @@ int main(int argc, char** argv)
             QCoreApplication::exit(bot.status());
     });
     QObject::connect(&clock, &QTimer::timeout, [&] { bot.second(); });
-    app.transport->setArrivalNotice([&] {
+    program.transport->setArrivalNotice([&] {
         bot.arrived();
         if (bot.finished())
             QCoreApplication::exit(bot.status());
@@ -441,9 +443,9 @@ int main(int argc, char** argv)
     poll.start(Network::kPollMilliseconds);
     clock.start(1000);
     const int status = QCoreApplication::exec();
-    if (app.transport) {
-        app.transport->setArrivalNotice({});
-        app.transport->netShutdown();
+    if (program.transport) {
+        program.transport->setArrivalNotice({});
+        program.transport->netShutdown();
     }
     return status;
 }

@@ -8,6 +8,7 @@
 // Exit 0 when everything arrived, 1 when something did not in time, 2 on a usage error.
 #include "core/game/Program.h"
 #include "core/network/Messages.h"
+#include "core/network/NetworkGame.h"
 #include "engine/QtTransport.h"
 
 #include <QCoreApplication>
@@ -36,9 +37,9 @@ public:
 
 // A short game's worth of messages: the host admits the joiner and sends it a table,
 // a game and its results; the joiner reports, sends its words and says goodbye.
-class Check : public ProtocolHandlers {
+class Check {
 public:
-    Check(Program& app, bool host) : m_app(app), m_host(host)
+    Check(Program& program, bool host) : m_program(program), m_host(host)
     {
         m_expected = host ? std::set<std::string>{"AK", "GB", "HI", "ID", "PR", "WT"}
                           : std::set<std::string>{"AK", "GR", "HA", "IR", "NG", "PT", "WG", "WR"};
@@ -56,88 +57,102 @@ public:
     {
         m_received.insert(code);
         std::printf("received %s from %s\n", code.c_str(),
-                    m_app.transport->netGetRemoteInfo(handle).address.c_str());
+                    m_program.transport->netGetRemoteInfo(handle).address.c_str());
         std::fflush(stdout);
     }
 
-    void Handle(Program& app, int handle, const Wire::ParseResult& m) override
+    // Acknowledgements are acted on as the game does, but for the joiner's goodbye.
+    void received(Program& program, int handle, const Wire::ParseResult& m)
+    {
+        const auto* ack = std::get_if<Wire::Ack>(&m.message);
+        if (ack && ack->Code == "GB" && !m_host)
+            goodbyeAcknowledged();
+        else if (ack)
+            Network::HandleMessage(program, handle, m);
+        else
+            Handle(program, handle, m);
+    }
+
+    void Handle(Program& program, int handle, const Wire::ParseResult& m)
     {
         note(m.code, handle);
-        NetworkState& n = app.network;
+        NetworkState& n = program.network;
         if (m.code == "HI" && handle == n.DiscoveryHandle && n.Players.size() == 1 && m_answer < 0) {
-            m_answer = app.transport->netIPConnect(app.transport->netGetRemoteInfo(handle).address,
+            m_answer = program.transport->netIPConnect(program.transport->netGetRemoteInfo(handle).address,
                                                    Wire::kStreamPort);
         } else if (m.code == "HA" && n.HostAddress.empty()) {
-            CloseConnection(app, handle);
+            CloseConnection(program, handle);
             n.HostAddress = std::get<Wire::HostAnswer>(m.message).Address;
-            n.HostHandle = app.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
+            n.HostHandle = program.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
         } else if (m.code == "ID") {
             const auto& id = std::get<Wire::Identify>(m.message);
             n.Players.push_back({100, id.Name, id.Device, id.Address, id.Type, id.Connection,
                                  "Waiting for players", true, handle});
-            SendIR(app, handle, 100);
+            SendIR(program, handle, 100);
         } else if (m.code == "IR") {
             n.GameId = std::get<Wire::IdentityReply>(m.message).GameId;
             n.LocalPlayerId = std::get<Wire::IdentityReply>(m.message).PlayerId;
-            SendAK(app, handle, "IR");
+            SendAK(program, handle, "IR");
         } else if (m.code == "PT") {
             n.Players = std::get<Wire::PlayerTable>(m.message).Players;
             n.Players[0].Handle = handle;
-            SendAK(app, handle, "PT");
+            SendAK(program, handle, "PT");
             if (!m_reported++)
-                SendWT(app, handle);
+                SendWT(program, handle);
         } else if (m.code == "WT") {
-            SendWR(app, handle);
+            SendWR(program, handle);
             if (!m_gameSent++) { // a game, and at once its results
-                SendNG(app, handle);
-                app.game.PlayerWords = {{"quit"}, {}};
-                SendGR(app, handle);
+                SendNG(program, handle);
+                program.game.PlayerWords = {{"quit"}, {}};
+                SendGR(program, handle);
             }
         } else if (m.code == "WR" || m.code == "NG") {
-            SendAK(app, handle, m.code);
+            SendAK(program, handle, m.code);
         } else if (m.code == "GR") {
-            SendAK(app, handle, "GR");
-            app.game.PlayerWords = {{}, {"quit", "bed"}};
-            SendPR(app, handle);
+            SendAK(program, handle, "GR");
+            program.game.PlayerWords = {{}, {"quit", "bed"}};
+            SendPR(program, handle);
         } else if (m.code == "PR") {
-            SendAK(app, handle, "PR");
-            SendWG(app, handle);
+            SendAK(program, handle, "PR");
+            SendWG(program, handle);
         } else if (m.code == "WG") {
-            SendGB(app, handle);
+            SendGB(program, handle);
         } else if (m.code == "GB") {
-            SendAK(app, handle, "GB");
+            SendAK(program, handle, "GB");
             m_finished = true;
         }
     }
     // The joiner's goodbye acknowledged.
-    void EndNetworkGame(Program&) override
+    void goodbyeAcknowledged()
     {
         m_received.insert("AK");
         std::printf("received AK for GB\n");
         m_finished = true;
     }
-    void CheckPhaseProgress(Program&) override {}
 
     // An event of the transport.
     void event(const engine::NetPollResult& e)
     {
-        Program& app = m_app;
-        if (e.event == engine::NetEvent::DataReady)
-            return DispatchMessage(app, e.handle, e.byteCount);
+        Program& program = m_program;
+        if (e.event == engine::NetEvent::DataReady) {
+            if (const auto m = DispatchMessage(program, e.handle, e.byteCount))
+                received(program, e.handle, *m);
+            return;
+        }
         if (e.event == engine::NetEvent::Closed || e.event == engine::NetEvent::Failed)
-            return CloseConnection(app, e.handle);
+            return CloseConnection(program, e.handle);
         if (e.event != engine::NetEvent::Connected)
             return;
         if (e.handle == m_answer)
-            SendHA(app, e.handle, app.network.LocalAddress);
-        else if (e.handle == app.network.HostHandle)
-            SendID(app, e.handle);
+            SendHA(program, e.handle, program.network.LocalAddress);
+        else if (e.handle == program.network.HostHandle)
+            SendID(program, e.handle);
     }
     // Acknowledgements are acted on before the handlers: the host sees its results
     // acknowledged in the table, the joiner its goodbye in the end of the game.
     void watchAcknowledgements()
     {
-        const auto& players = m_app.network.Players;
+        const auto& players = m_program.network.Players;
         if (m_host && !m_received.count("AK") && players.size() > 1 &&
             players[1].Status == "Sending results") {
             m_received.insert("AK");
@@ -146,7 +161,7 @@ public:
     }
 
 private:
-    Program& m_app;
+    Program& m_program;
     bool m_host;
     std::set<std::string> m_expected, m_received;
     bool m_finished = false;
@@ -183,19 +198,18 @@ int main(int argc, char** argv)
     if (!engine::QtTransport::isAddress(address) || timeout <= 0)
         return Usage();
 
-    Program app;
+    Program program;
     Console console;
-    app.prompter = &console;
-    app.transport = std::make_unique<engine::QtTransport>(address);
-    engine::Transport& net = *app.transport;
-    Check check(app, host);
-    NetworkState& n = app.network;
-    n.Handlers = &check;
+    program.prompter = &console;
+    program.transport = std::make_unique<engine::QtTransport>(address);
+    engine::Transport& net = *program.transport;
+    Check check(program, host);
+    NetworkState& n = program.network;
     const engine::PeerInfo local = net.netGetLocalInfo();
     n.LocalPlayerName = host ? "Host" : "Joiner";
     n.LocalDeviceName = local.name;
     n.LocalAddress = local.address;
-    app.game.GameMode = host ? NetworkHost : NetworkPlayer;
+    program.game.GameMode = host ? NetworkHost : NetworkPlayer;
     if (net.netStartup(Wire::kStreamPort, host ? "Lettro" : "") > 0) {
         std::fprintf(stderr, "lettro-netcheck: cannot listen on %s port %d\n",
                      address.empty() ? "any address" : address.c_str(), Wire::kStreamPort);
@@ -204,11 +218,11 @@ int main(int argc, char** argv)
     if (host) {
         n.GameId = QTime(0, 0).secsTo(QTime::currentTime());
         n.LocalPlayerId = 1;
-        n.GamePhase = 0;
-        n.Players = {{1, n.LocalPlayerName, n.LocalDeviceName, n.LocalAddress, app.PlatformType,
+        n.GamePhase = Phase::WaitingForPlayers;
+        n.Players = {{1, n.LocalPlayerName, n.LocalDeviceName, n.LocalAddress, program.PlatformType,
                       "Host", "Waiting for players"}};
         n.NetworkBoard = "QUITABEDXXXXXXXX";
-        app.board.BoardWords = {"quit", "bed"};
+        program.board.BoardWords = {"quit", "bed"};
         n.DiscoveryHandle = net.netMCConnect(Wire::kGroup, Wire::kGroupPort);
     }
     std::printf("%s on %s\n", host ? "hosting" : "looking for a host", local.address.c_str());
@@ -222,7 +236,7 @@ int main(int argc, char** argv)
         check.watchAcknowledgements();
         std::fflush(stdout);
         if (!host && n.HostAddress.empty() && ticks % 5 == 0)
-            SendHIByMulticast(app);
+            SendHIByMulticast(program);
         if (check.done() || ++ticks > timeout * 5) {
             status = check.done() ? 0 : 1;
             if (status)

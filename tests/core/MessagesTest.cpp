@@ -7,23 +7,13 @@
 
 #include "core/game/Program.h"
 #include "core/network/Messages.h"
+#include "core/network/NetworkGame.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const std::string kDiscovery = "9", kNoData = "";
-
-// Writes down what the protocol was handed.
-struct Recorder : ProtocolHandlers {
-    std::string log;
-    void Handle(Program&, int handle, const Wire::ParseResult& m) override
-    {
-        log += std::to_string(handle) + ":" + m.code + " ";
-    }
-    void EndNetworkGame(Program&) override { log += "end "; }
-    void CheckPhaseProgress(Program&) override { log += "check "; }
-};
 
 // A host (id 1) with player 100 connected on handle 5 and player 200, who left, on 6;
 // or player 100 whose host is on handle 5. Game id 812, table version 3.
@@ -35,7 +25,6 @@ struct Peer {
         p.transport.reset(net = new MemoryTransport);
         p.game.GameMode = mode;
         NetworkState& n = p.network;
-        n.Handlers = &recorder;
         n.GameId = 812, n.TableVersion = 3, n.DiscoveryHandle = 9;
         n.LocalPlayerId = mode == NetworkHost ? 1 : 100;
         n.LeaveCountdown = leaving ? 50 : 0;
@@ -45,13 +34,20 @@ struct Peer {
         if (mode == NetworkPlayer)
             n.Players[0].Connected = true, n.Players[0].Handle = 5;
     }
-    // Everything that followed: the protocol's log, sends, closes, words said.
+    // Everything that followed: what the protocol is handed (an acknowledgement is acted
+    // on, "end" when it ended network play), sends, closes, words said.
     std::string receive(int handle, const std::string& text)
     {
         if (!text.empty())
             net->incoming[handle].push_back(text);
-        Messages::DispatchMessage(p, handle, static_cast<int>(text.size()));
-        std::string out = recorder.log;
+        std::string out;
+        const auto m = Messages::DispatchMessage(p, handle, static_cast<int>(text.size()));
+        if (m && std::holds_alternative<Wire::Ack>(m->message))
+            Network::HandleMessage(p, handle, *m);
+        else if (m)
+            out += std::to_string(handle) + ":" + m->code + " ";
+        if (p.network.TickEnded)
+            out += "end ";
         for (const auto& [h, sent] : net->sent)
             out += ">" + std::to_string(h) + ":" + sent + " ";
         for (int h : net->closed)
@@ -62,7 +58,6 @@ struct Peer {
         return status == "Waiting for players" ? out : out + "[" + status + "]";
     }
     ScriptedPrompter prompter;
-    Recorder recorder;
     MemoryTransport* net;
     Program p;
 };
@@ -100,7 +95,7 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
         {NetworkHost, false, 5, "AK|812|100|NG", both("Ready to start")},
         {NetworkHost, false, 5, "AK|812|100|GR", both("Sending results")},
         {NetworkHost, false, 5, "AK|812|100|GB", ""},
-        {NetworkHost, false, 5, "AK|812|100|ZZ", "check x5 !WARNING - undefined acknowledgement received from peer5"},
+        {NetworkHost, false, 5, "AK|812|100|ZZ", "x5 !WARNING - undefined acknowledgement received from peer5"},
         {NetworkPlayer, false, 5, "AK|812|1|PR", ">5:WT|812|100|3 "},
         {NetworkPlayer, false, 5, "AK|812|1|GB", "end "},
         {NetworkPlayer, false, 5, "AK|812|1|NG", ""}, // a host's acknowledgement
@@ -116,9 +111,9 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
         {NetworkPlayer, true, 5, "AK|812|1|GB", "end "},
         // A player who left is cut off; so is a connection that failed to read or spoke
         // nonsense.
-        {NetworkHost, false, 6, "WT|812|200|3", "check x6 "},
-        {NetworkHost, false, 5, kNoData, "check x5 "},
-        {NetworkHost, false, 5, "XX|812", "check x5 !WARNING - undefined message received from peer5"},
+        {NetworkHost, false, 6, "WT|812|200|3", "x6 "},
+        {NetworkHost, false, 5, kNoData, "x5 "},
+        {NetworkHost, false, 5, "XX|812", "x5 !WARNING - undefined message received from peer5"},
         {NetworkHost, false, 5, "XX|811", ">5:WG "},
     };
     for (const auto& c : cases) {

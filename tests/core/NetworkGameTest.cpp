@@ -91,6 +91,7 @@ protected:
                    return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
                });
     }
+    static bool waiting(const Copy& c) { return c.p.network.GamePhase == Phase::WaitingForPlayers; }
     Copy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
     std::vector<Copy*> copies{&host, &bob, &cy};
 };
@@ -99,7 +100,7 @@ TEST_F(NetworkGame, joinChangeSettingsPlayTwiceAndLeave)
 {
     const auto lobby = [&] {
         return host.statuses() == "Ann:Waiting for players Bob:Waiting for players Cy:Waiting for players " &&
-               bob.p.network.GamePhase == 0 && cy.p.network.GamePhase == 0;
+               waiting(bob) && waiting(cy);
     };
     ASSERT_TRUE(run(lobby)) << host.statuses();
     NetworkSettings::GameTimeClick(host.p, "1:00");
@@ -159,7 +160,7 @@ TEST_F(NetworkGame, aFrenchHostsPlayersPlayFrenchAndGetTheirOwnLanguageBack)
 
 TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
 {
-    ASSERT_TRUE(run([&] { return inLobby(3) && bob.p.network.GamePhase == 0 && cy.p.network.GamePhase == 0; }));
+    ASSERT_TRUE(run([&] { return inLobby(3) && waiting(bob) && waiting(cy); }));
     // Bob's connection drops as the game starts: the game data reach him when he is back.
     Messages::CloseConnection(host.p, host.p.network.Players[1].Handle);
     Network::StartHostedGame(host.p);
@@ -179,7 +180,7 @@ TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
         Results::ResultsWindowClosed(c->p);
         Network::ReturnToLobby(c->p);
     }
-    ASSERT_TRUE(run([&] { return inLobby(2) && bob.p.network.GamePhase == 0; })) << host.statuses();
+    ASSERT_TRUE(run([&] { return inLobby(2) && waiting(bob); })) << host.statuses();
 
     // A player still on an old game is told so when he reports, and his network game ends.
     ++bob.p.network.GameId;
@@ -242,7 +243,7 @@ TEST_F(NetworkGame, strangersMakeAHostHoldOnlySoMuch)
     Copy guard{"127.0.0.6", "Dee", true, 400ms};
     auto& net = static_cast<engine::QtTransport&>(*guard.p.transport);
     copies = {&guard, &bob};
-    ASSERT_TRUE(run([&] { return guard.p.network.Players.size() == 2 && bob.p.network.GamePhase == 0; }));
+    ASSERT_TRUE(run([&] { return guard.p.network.Players.size() == 2 && waiting(bob); }));
     const auto fds = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
     std::vector<int> mine;
     const long before = fds();
@@ -303,7 +304,7 @@ TEST_F(NetworkGame, strangersMakeAHostHoldOnlySoMuch)
     mine.clear();
     run([] { return false; }, 5);
     EXPECT_LE(held(), 2);
-    EXPECT_TRUE(guard.p.network.Players[1].Connected && bob.p.network.GamePhase == 0);
+    EXPECT_TRUE(guard.p.network.Players[1].Connected && waiting(bob));
 }
 
 } // namespace

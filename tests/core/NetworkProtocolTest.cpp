@@ -31,7 +31,8 @@ struct Lobby {
     {
         net->sent.clear(), net->closed.clear();
         net->incoming[handle].push_back(text);
-        Messages::DispatchMessage(p, handle, static_cast<int>(text.size()));
+        if (const auto m = Messages::DispatchMessage(p, handle, static_cast<int>(text.size())))
+            Network::HandleMessage(p, handle, *m);
         std::string out;
         for (const auto& [h, sent] : net->sent)
             out += h == handle ? sent.substr(0, 2) + " " : "";
@@ -83,18 +84,18 @@ TEST(NetworkProtocol, whoIsAdmittedAndWithWhichId)
 
     // A player that began by itself and finished is not sent the same game again; one
     // back in the lobby with its results does not hold up the others'.
-    host.p.network.GamePhase = 1;
+    host.p.network.GamePhase = Phase::SendingGameData;
     for (const auto& [status, answer] : {std::pair{"Sending game data", "NG "}, {"Finished game", "WR "}}) {
         Messages::SetStatus(host.p, 1, status);
         EXPECT_EQ(host.receive(10, "WT|" + id + "|300|" + std::to_string(host.p.network.TableVersion)), answer);
     }
-    host.p.network.GamePhase = 6;
+    host.p.network.GamePhase = Phase::SendingResults;
     Messages::SetStatus(host.p, 1, "Sending results");
     host.receive(10, "WT|" + id + "|300|0");
     EXPECT_EQ(host.p.network.Players[1].Status, "Reviewing results");
 
     // A repeated result report keeps a player who is already waiting for the results.
-    host.p.network.GamePhase = 5;
+    host.p.network.GamePhase = Phase::WaitingForResults;
     Messages::SetStatus(host.p, 1, "Waiting for results");
     EXPECT_EQ(host.receive(10, "PR|" + id + "|300|1|cat"), "AK PT ");
     EXPECT_EQ(host.p.network.Players[1].Status, "Waiting for results");
@@ -125,7 +126,7 @@ TEST(NetworkProtocol, whatCannotStallOrConfuseAGame)
     Lobby host(true);
     EXPECT_EQ(host.p.network.Players[0].Address, "127.0.0.2");
     host.join(10);
-    host.p.network.GamePhase = 1;
+    host.p.network.GamePhase = Phase::SendingGameData;
     Messages::SetStatus(host.p, 1, "Left game");
     host.p.game.GameInProgress = true;
     Network::ResumeNetworkAfterGame(host.p);
@@ -202,8 +203,10 @@ TEST(NetworkProtocol, strangersAreCutOffAndChangeNothing)
     };
     const auto state = [](const Program& p) {
         const NetworkState& n = p.network;
-        std::string s = std::to_string(n.GamePhase) + " " + std::to_string(n.LocalPlayerId) + " " +
-                        std::to_string(n.LeaveCountdown + n.SyncCountdown) + (n.Window.Shown ? "" : " gone");
+        std::string s = std::to_string(static_cast<int>(n.GamePhase)) + " " +
+                        std::to_string(n.LocalPlayerId) + " " +
+                        std::to_string(n.LeaveCountdown + n.SyncCountdown) +
+                        (n.Window.Shown ? "" : " gone");
         for (const PlayerEntry& e : n.Players)
             s += " " + std::to_string(e.PlayerId) + e.Status + std::to_string(e.Handle);
         for (const Words& w : p.game.PlayerWords)
@@ -240,7 +243,7 @@ TEST(NetworkProtocol, strangersAreCutOffAndChangeNothing)
         EXPECT_EQ(player.receive(4, table + "Dancing"), "x4 ");
     }
     EXPECT_EQ(player.prompter.texts(), QStringList{"Unknown game state"});
-    EXPECT_EQ(player.p.network.GamePhase, -100);
+    EXPECT_EQ(player.p.network.GamePhase, Phase::Unknown);
 }
 
 } // namespace

@@ -68,7 +68,7 @@ TEST_F(Lobby, addComputerPlayerStartsABotThatJoinsThisHost)
 {
     QStringList started;
     t.app.startComputerPlayer = [&](const QStringList& arguments) { started = arguments; };
-    t.program.network.GamePhase = 0;
+    t.program.network.GamePhase = Phase::WaitingForPlayers;
     NetworkDialog& d = sync();
     ASSERT_TRUE(in<QPushButton>("AddComputerPlayer")->isVisibleTo(&d));
     in<QComboBox>("ComputerStrength")->setCurrentIndex(2);
@@ -82,7 +82,7 @@ TEST_F(Lobby, addComputerPlayerStartsABotThatJoinsThisHost)
         << "a full table has no room";
     in<QPushButton>("AddComputerPlayer")->click();
     EXPECT_TRUE(started.isEmpty());
-    t.program.network.GamePhase = 1; // a game under way: nobody joins
+    t.program.network.GamePhase = Phase::SendingGameData; // a game under way: nobody joins
     EXPECT_FALSE((sync(), in<QPushButton>("AddComputerPlayer"))->isVisibleTo(&d));
 }
 

@@ -26,24 +26,24 @@ int IndexOf(const std::vector<std::string>& items, const std::string& item)
 }
 
 // A change made in the host's lobby goes to every player at once.
-void Publish(Program& app)
+void Publish(Program& program)
 {
-    if (app.game.GameMode != NetworkHost)
+    if (program.game.GameMode != NetworkHost)
         return;
-    ++app.network.TableVersion;
-    Messages::BroadcastPlayerTable(app);
+    ++program.network.TableVersion;
+    Messages::BroadcastPlayerTable(program);
 }
 
 } // namespace
 
-std::string EncodeSettings(const Program& app)
+std::string EncodeSettings(const Program& program)
 {
-    return std::string(app.game.GameType == Frantic ? "Frantic" : "Standard") +
-           (app.options.RepeatLetters ? ",RepeatLetters," : ",NoRepeatLetters,") +
-           std::to_string(app.game.TimeLimit) + ',' + std::to_string(app.engine.cMinWordSize()) +
-           ',' + app.options.NumWordsLimit +
+    return std::string(program.game.GameType == Frantic ? "Frantic" : "Standard") +
+           (program.options.RepeatLetters ? ",RepeatLetters," : ",NoRepeatLetters,") +
+           std::to_string(program.game.TimeLimit) + ',' + std::to_string(program.engine.cMinWordSize()) +
+           ',' + program.options.NumWordsLimit +
            // English games stay as every peer has always read them.
-           (app.dictionary.Language == engine::kEnglish ? "" : ',' + app.dictionary.Language);
+           (program.dictionary.Language == engine::kEnglish ? "" : ',' + program.dictionary.Language);
 }
 
 std::optional<SettingsValues> ParseSettings(std::string_view text)
@@ -66,112 +66,112 @@ std::optional<SettingsValues> ParseSettings(std::string_view text)
                           items.size() == 6 ? std::string(items[5]) : engine::kEnglish};
 }
 
-bool ApplySettings(Program& app, std::string_view text)
+bool ApplySettings(Program& program, std::string_view text)
 {
     const auto values = ParseSettings(text);
     if (!values)
         return false;
     // The board words come from the host; the language's dictionary takes the results'
     // corrections, and a computer player searches it.
-    BoardLanguage::UseLanguage(app, values->Language);
+    BoardLanguage::UseLanguage(program, values->Language);
     if (const int type = IndexOf(kGameTypes, values->GameType); type >= 0)
-        app.game.GameType = type;
-    app.options.RepeatLetters = values->RepeatLetters;
+        program.game.GameType = type;
+    program.options.RepeatLetters = values->RepeatLetters;
     const int longest = SettingsText::kTimeLimits.back();
-    app.game.TimeLimit = std::clamp<int>(values->TimeLimit, SettingsText::kTimeLimits[0], longest);
-    app.engine.cSetMinWordSize(
-        std::clamp<int>(values->MinWordSize, 3, std::max(3, app.engine.cMaxWordSize())));
-    app.options.NumWordsLimit =
+    program.game.TimeLimit = std::clamp<int>(values->TimeLimit, SettingsText::kTimeLimits[0], longest);
+    program.engine.cSetMinWordSize(
+        std::clamp<int>(values->MinWordSize, 3, std::max(3, program.engine.cMaxWordSize())));
+    program.options.NumWordsLimit =
         SettingsText::IsNumWordsCode(values->NumWordsLimit) ? values->NumWordsLimit : "-";
-    ShowLobbySettings(app, true);
+    ShowLobbySettings(program, true);
     return true;
 }
 
-void ShowLobbySettings(Program& app, bool show)
+void ShowLobbySettings(Program& program, bool show)
 {
-    LobbySettings& lobby = app.network.Lobby;
+    LobbySettings& lobby = program.network.Lobby;
     lobby.Shown = show;
     if (!show)
         return;
-    if (app.network.SettingsListsPending) {
+    if (program.network.SettingsListsPending) {
         lobby.GameTypeItems = kGameTypes;
         lobby.TimeItems = kTimes;
         lobby.NumWordsItems = kNumWords;
         lobby.MinWordSizeItems.clear();
-        for (int size = 3; size <= app.engine.cMaxWordSize(); ++size)
+        for (int size = 3; size <= program.engine.cMaxWordSize(); ++size)
             lobby.MinWordSizeItems.push_back(std::to_string(size));
     }
-    lobby.Editable = app.game.GameMode == NetworkHost;
-    lobby.GameTypeIndex = app.game.GameType;
-    lobby.RepeatLetters = app.options.RepeatLetters;
+    lobby.Editable = program.game.GameMode == NetworkHost;
+    lobby.GameTypeIndex = program.game.GameType;
+    lobby.RepeatLetters = program.options.RepeatLetters;
     // A time the list does not offer leaves the list as it was.
-    if (const int time = IndexOf(lobby.TimeItems, TimeFormat::FormatTime(app.game.TimeLimit));
+    if (const int time = IndexOf(lobby.TimeItems, TimeFormat::FormatTime(program.game.TimeLimit));
         time >= 0)
         lobby.TimeIndex = time;
-    lobby.TimeShown = app.game.GameType != Frantic;
+    lobby.TimeShown = program.game.GameType != Frantic;
     lobby.NumWordsIndex = IndexOf(
-        lobby.NumWordsItems, app.options.NumWordsLimit == "-" ? "Any" : app.options.NumWordsLimit);
-    const int size = app.engine.cMinWordSize() - 3;
+        lobby.NumWordsItems, program.options.NumWordsLimit == "-" ? "Any" : program.options.NumWordsLimit);
+    const int size = program.engine.cMinWordSize() - 3;
     lobby.MinWordSizeIndex =
         size >= 0 && size < static_cast<int>(lobby.MinWordSizeItems.size()) ? size : -1;
-    app.network.SettingsListsPending = false;
+    program.network.SettingsListsPending = false;
 }
 
-void GameTypeClick(Program& app, int index)
+void GameTypeClick(Program& program, int index)
 {
     if (index < 0 || index >= static_cast<int>(kGameTypes.size()))
         return;
-    app.game.GameType = index;
-    app.network.Lobby.GameTypeIndex = index;
-    app.network.Lobby.TimeShown = index != Frantic;
-    Publish(app);
+    program.game.GameType = index;
+    program.network.Lobby.GameTypeIndex = index;
+    program.network.Lobby.TimeShown = index != Frantic;
+    Publish(program);
 }
 
-void GameTimeClick(Program& app, const std::string& item)
+void GameTimeClick(Program& program, const std::string& item)
 {
     const int index = IndexOf(kTimes, item);
     if (index < 0)
         return;
-    app.game.TimeLimit = SettingsText::SecondsFromTimeItem(item);
-    app.network.Lobby.TimeIndex = index;
-    Publish(app);
+    program.game.TimeLimit = SettingsText::SecondsFromTimeItem(item);
+    program.network.Lobby.TimeIndex = index;
+    Publish(program);
 }
 
-void RepeatLettersClick(Program& app, bool checked)
+void RepeatLettersClick(Program& program, bool checked)
 {
-    app.options.RepeatLetters = checked;
-    app.network.Lobby.RepeatLetters = checked;
-    Publish(app);
+    program.options.RepeatLetters = checked;
+    program.network.Lobby.RepeatLetters = checked;
+    Publish(program);
 }
 
-void MinWordSizeClick(Program& app, const std::string& item)
+void MinWordSizeClick(Program& program, const std::string& item)
 {
-    const int index = IndexOf(app.network.Lobby.MinWordSizeItems, item);
+    const int index = IndexOf(program.network.Lobby.MinWordSizeItems, item);
     if (index < 0)
         return;
-    app.engine.cSetMinWordSize(index + 3);
-    app.network.Lobby.MinWordSizeIndex = index;
-    Publish(app);
+    program.engine.cSetMinWordSize(index + 3);
+    program.network.Lobby.MinWordSizeIndex = index;
+    Publish(program);
 }
 
-void NumWordsClick(Program& app, const std::string& item)
+void NumWordsClick(Program& program, const std::string& item)
 {
     const int index = IndexOf(kNumWords, item);
     if (index < 0)
         return;
-    app.options.NumWordsLimit = index == 0 ? "-" : item;
-    app.network.Lobby.NumWordsIndex = index;
-    Publish(app);
+    program.options.NumWordsLimit = index == 0 ? "-" : item;
+    program.network.Lobby.NumWordsIndex = index;
+    Publish(program);
 }
 
-void RestoreSavedSettings(Program& app)
+void RestoreSavedSettings(Program& program)
 {
-    if (!app.savedForNetwork)
+    if (!program.savedForNetwork)
         return;
-    const SavedGameSettings saved = *app.savedForNetwork;
-    RestoreGameSettings(app, saved);
-    app.savedForNetwork.reset();
-    BoardLanguage::UseLanguage(app, saved.Language);
+    const SavedGameSettings saved = *program.savedForNetwork;
+    RestoreGameSettings(program, saved);
+    program.savedForNetwork.reset();
+    BoardLanguage::UseLanguage(program, saved.Language);
 }
 
 } // namespace NetworkSettings

@@ -25,7 +25,7 @@ struct SettingsValues {
 
 // "Standard,NoRepeatLetters,180,3,-" from the current settings; a game in another board
 // language than English adds it: "Standard,NoRepeatLetters,180,3,-,fr".
-std::string EncodeSettings(const Program& app);
+std::string EncodeSettings(const Program& program);
 
 // The five comma-separated items (and the language, when there is a sixth), the two
 // numbers in their ranges (16 and 32 bits); nothing when the text is not a settings text.
@@ -35,21 +35,21 @@ std::optional<SettingsValues> ParseSettings(std::string_view text);
 // allow (an unknown game type or language keeps the current one), and shows it in the
 // lobby.
 // Nothing is stored. False, and nothing changed, when the text is not a settings text.
-bool ApplySettings(Program& app, std::string_view text);
+bool ApplySettings(Program& program, std::string_view text);
 
 // Shows the lobby's settings controls loaded with the current values (editable only on
 // the host), or hides them.
-void ShowLobbySettings(Program& app, bool show);
+void ShowLobbySettings(Program& program, bool show);
 
 // The host's lobby controls. Each change is published to the players at once.
-void GameTypeClick(Program& app, int index);
-void GameTimeClick(Program& app, const std::string& item); // "2:00"
-void RepeatLettersClick(Program& app, bool checked);
-void MinWordSizeClick(Program& app, const std::string& item); // "4"
-void NumWordsClick(Program& app, const std::string& item);    // "Any", ">25", ...
+void GameTypeClick(Program& program, int index);
+void GameTimeClick(Program& program, const std::string& item); // "2:00"
+void RepeatLettersClick(Program& program, bool checked);
+void MinWordSizeClick(Program& program, const std::string& item); // "4"
+void NumWordsClick(Program& program, const std::string& item);    // "Any", ">25", ...
 
 // Puts back the settings kept aside when network play was entered, the board language
 // in play among them.
-void RestoreSavedSettings(Program& app);
+void RestoreSavedSettings(Program& program);
 
 } // namespace NetworkSettings

@@ -68,25 +68,27 @@ struct PromptWindowState {
     enum class Asker { None, Initialize, ConnectClick } AskedBy = Asker::None;
 };
 
-namespace Wire {
-struct ParseResult;
-}
-
-// What the protocol does with the messages the receiving pipeline lets through; the
-// pipeline itself answers acknowledgements.
-class ProtocolHandlers {
-public:
-    virtual ~ProtocolHandlers() = default;
-    virtual void Handle(Program& app, int handle, const Wire::ParseResult& message) = 0;
-    virtual void EndNetworkGame(Program& app) = 0;
-    virtual void CheckPhaseProgress(Program& app) = 0;
+// Where a machine stands in a network game. A player's Status text names the same steps, so
+// the steps from WaitingForPlayers on keep the order of those texts.
+enum class Phase {
+    Unknown = -100,   // a Status text nobody knows
+    Left = -2,        // "Left game"
+    NotAdmitted = -1, // a joined player until the host admits it
+    WaitingForPlayers = 0,
+    SendingGameData,
+    ReadyToStart,
+    PlayingGame,
+    FinishedGame,
+    WaitingForResults,
+    SendingResults,
+    ReviewingResults,
 };
 
 struct NetworkState {
     std::string LocalPlayerName;
     std::string LocalDeviceName;
     std::string LocalAddress;
-    int GamePhase = -1;     // -1 until a joined player has been admitted
+    Phase GamePhase = Phase::NotAdmitted;
     int LocalPlayerId = 0;
     int HostPlayerId = -1;  // joined player: -1 until a table names the host
     std::int32_t GameId = 0;
@@ -132,7 +134,6 @@ struct NetworkState {
     // Player: this game's results were shown; a late table does not show them again.
     bool ResultsShown = false;
 
-    ProtocolHandlers* Handlers = nullptr;
     // A warning about received data is on screen: the poll must not run underneath it,
     // and no second warning is stacked on it.
     bool WarningOpen = false;
