@@ -20,29 +20,26 @@ public:
     void warningSound() override {}
 };
 
-// Does with tables and settings what the protocol does, and checks every message.
-struct Handlers : ProtocolHandlers {
-    void Handle(Program& app, int, const Wire::ParseResult& m) override
-    {
-        if (!(Wire::Parse(Wire::Text(m.message)).message == m.message))
-            std::abort();
-        if (const auto* table = std::get_if<Wire::PlayerTable>(&m.message)) {
-            NetworkSettings::ApplySettings(app, table->Settings);
-            app.network.Players = table->Players;
-        } else if (const auto* game = std::get_if<Wire::NewGame>(&m.message)) {
-            NetworkSettings::ApplySettings(app, game->Settings);
-        }
-    }
-    void EndNetworkGame(Program&) override {}
-    void CheckPhaseProgress(Program&) override {}
-};
-
-void CheckRanges(const Program& app)
+// Does with tables and settings what the protocol does, and checks every message that
+// passed the checks.
+void Handle(Program& program, const Wire::ParseResult& m)
 {
-    const int min = app.engine.cMinWordSize();
-    if (app.game.TimeLimit < 15 || app.game.TimeLimit > 1800 || min < 3 || min > app.engine.cMaxWordSize() ||
-        !SettingsText::IsNumWordsCode(app.options.NumWordsLimit) || app.game.GameType < 0 ||
-        app.game.GameType > 1 || app.network.Players.size() > Wire::kMaxPlayers)
+    if (!(Wire::Parse(Wire::Text(m.message)).message == m.message))
+        std::abort();
+    if (const auto* table = std::get_if<Wire::PlayerTable>(&m.message)) {
+        NetworkSettings::ApplySettings(program, table->Settings);
+        program.network.Players = table->Players;
+    } else if (const auto* game = std::get_if<Wire::NewGame>(&m.message)) {
+        NetworkSettings::ApplySettings(program, game->Settings);
+    }
+}
+
+void CheckRanges(const Program& program)
+{
+    const int min = program.engine.cMinWordSize();
+    if (program.game.TimeLimit < 15 || program.game.TimeLimit > 1800 || min < 3 || min > program.engine.cMaxWordSize() ||
+        !SettingsText::IsNumWordsCode(program.options.NumWordsLimit) || program.game.GameType < 0 ||
+        program.game.GameType > 1 || program.network.Players.size() > Wire::kMaxPlayers)
         std::abort();
 }
 
@@ -55,21 +52,19 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const unsigned char mode = data[0];
     const std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
     Okay prompter;
-    Handlers handlers;
-    Program app;
+    Program program;
     auto* net = new MemoryTransport;
-    app.transport.reset(net);
-    app.prompter = &prompter;
-    app.engine.cSetMaxWordSize(3 + mode % 14);
-    app.game.GameMode = mode & 0x80 ? NetworkHost : NetworkPlayer;
-    app.network.Handlers = &handlers;
-    app.network.GameId = 812;
-    app.network.DiscoveryHandle = 9;
-    app.network.LeaveCountdown = mode & 0x40 ? 5 : 0;
-    app.network.Players = {{.PlayerId = 1, .Handle = 5}, {.PlayerId = 100, .Connected = true, .Handle = 6}};
+    program.transport.reset(net);
+    program.prompter = &prompter;
+    program.engine.cSetMaxWordSize(3 + mode % 14);
+    program.game.GameMode = mode & 0x80 ? NetworkHost : NetworkPlayer;
+    program.network.GameId = 812;
+    program.network.DiscoveryHandle = 9;
+    program.network.LeaveCountdown = mode & 0x40 ? 5 : 0;
+    program.network.Players = {{.PlayerId = 1, .Handle = 5}, {.PlayerId = 100, .Connected = true, .Handle = 6}};
     if (mode & 0x20) { // the input is one settings text
-        NetworkSettings::ApplySettings(app, rest);
-        CheckRanges(app);
+        NetworkSettings::ApplySettings(program, rest);
+        CheckRanges(program);
         return 0;
     }
     // Messages separated by NUL bytes, on the connection or on the discovery group.
@@ -77,8 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         const std::size_t end = std::min(rest.find('\0', start), rest.size());
         const int handle = mode & 0x10 ? 9 : 5 + (start & 1);
         net->incoming[handle].push_back(rest.substr(start, end - start));
-        Messages::DispatchMessage(app, handle, static_cast<int>(end - start));
-        CheckRanges(app);
+        if (const auto m = Messages::DispatchMessage(program, handle, static_cast<int>(end - start)))
+            Handle(program, *m);
+        CheckRanges(program);
         start = end + 1;
     }
     return 0;
