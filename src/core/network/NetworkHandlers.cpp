@@ -23,14 +23,21 @@ int SenderIndex(Program& program, int id)
     return i > 0 ? i : -1;
 }
 
-// "PR" and "WT" may come on a new connection from where the player was admitted: the
-// entry takes it over. The old one is closed without the phase test, so a moment without a
-// connection starts nothing. From anywhere else the message is dropped with its connection.
-bool TakeOver(Program& program, int index, int handle)
+// "PR" and "WT" name the row they speak for. An unknown player is told goodbye. The
+// message may come on a new connection from where the player was admitted: the entry takes
+// it over. The old one is closed without the phase test, so a moment without a connection
+// starts nothing. From anywhere else the message is dropped with its connection.
+// Returns the row, or -1 when the message goes no further.
+int TakeOver(Program& program, int id, int handle)
 {
+    const int index = SenderIndex(program, id);
+    if (index < 0) {
+        SendGB(program, handle);
+        return -1;
+    }
     if (!SpeaksFor(program, index, handle)) {
         DropConnection(program, handle);
-        return false;
+        return -1;
     }
     PlayerEntry& e = Entry(program, index);
     if (e.Handle != handle) {
@@ -39,7 +46,7 @@ bool TakeOver(Program& program, int index, int handle)
         e.Handle = handle;
     }
     e.Connected = true;
-    return true;
+    return index;
 }
 
 // The table's answer to a report: current, or the whole table.
@@ -228,12 +235,8 @@ struct Protocol {
     }
     static void on(Program& program, int handle, const Wire::PlayerResults& m)
     {
-        const int i = SenderIndex(program, m.PlayerId);
-        if (i < 0) {
-            SendGB(program, handle);
-            return;
-        }
-        if (!TakeOver(program, i, handle))
+        const int i = TakeOver(program, m.PlayerId, handle);
+        if (i < 0)
             return;
         if (Entry(program, i).Status == kLeft) {
             SendGB(program, handle);
@@ -306,12 +309,8 @@ struct Protocol {
     static void on(Program& program, int handle, const Wire::StatusReport& m)
     {
         NetworkState& n = program.network;
-        const int i = SenderIndex(program, m.PlayerId);
-        if (i < 0) {
-            SendGB(program, handle);
-            return;
-        }
-        if (!TakeOver(program, i, handle))
+        const int i = TakeOver(program, m.PlayerId, handle);
+        if (i < 0)
             return;
         const std::string& status = Entry(program, i).Status;
         switch (n.GamePhase) {
