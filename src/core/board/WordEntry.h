@@ -28,6 +28,10 @@ void RecallListedWord(Program& program, int row);
 // enters the word when the last clicked cube is clicked again.
 void CubeClicked(Program& program, int i);
 
+// The end of a drag across cubes, over cube i: enters the word when i is the word's last
+// cube on the board, as clicking it again would (with repeat letters too).
+void CubeDragReleased(Program& program, int i);
+
 // The Enter button's caption: "Last" when the box is empty and a word has been
 // entered, otherwise "Enter".
 QString EnterCaption(const Program& program);
