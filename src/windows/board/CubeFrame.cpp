@@ -163,16 +163,19 @@ void CubeFrame::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawImage(QRectF(rect()), m_canvas);
 
-    // The dead cubes sink into the felt: their faces and letters show through, faintly.
+    // The dead cubes sink into the felt: their faces and letters show through, faintly;
+    // the word's own cubes less, so that its path still reads in gold.
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(24, 62, 47, 165));
     const double inset = m_cube * 7.0 / CubeArt::kCubeSize;
     for (int i = 0; i < 16; ++i)
-        if (m_dimmed[static_cast<std::size_t>(i)])
+        if (m_dimmed[static_cast<std::size_t>(i)]) {
+            const bool onPath = std::find(m_path.begin(), m_path.end(), i) != m_path.end();
+            p.setBrush(QColor(24, 62, 47, onPath ? 70 : 165));
             p.drawRoundedRect(QRectF(m_cube * (i % 4) + inset, m_cube * (i / 4) + inset,
                                      m_cube - 2 * inset, m_cube - 2 * inset),
                               m_cube * 0.14, m_cube * 0.14);
+        }
     PathArt::DrawPath(p, m_path, QRectF(0, 0, 4.0 * m_cube, 4.0 * m_cube));
 }
 
