@@ -143,8 +143,6 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     }
 }
 
-} // namespace
-
 // A drag across cubes reports each cube it reaches once, the pressed cube first, as the
 // clicks it stands for; only a cube's middle counts, so a diagonal takes no corner of the
 // cubes beside it. Without a drag a press and release is a click ("c").
@@ -181,3 +179,5 @@ TEST(Board, dragsReportTheCubesTheyReach)
         EXPECT_EQ(reported.join(' ').toStdString(), c.reported);
     }
 }
+
+} // namespace
