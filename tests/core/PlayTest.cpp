@@ -84,8 +84,8 @@ struct Play : ::testing::Test, DictionaryProgram {
 // "~" marking a struck-through word) and the rejection sounds so far, with " +N" for
 // silent refusals and " red" while the box shows the last refusal.
 struct Move {
-    const char* action; // "type KEYS", "paste TEXT", "enter [KEYS]", "clear", "click 0 1", "release 2"
-                        // (a drag's end), "recall 1", "repeat" (toggles repeat letters), "quiet" (sounds off), "end"
+    const char* action; // "type KEYS", "paste TEXT", "enter [KEYS]", "clear", "click 0 1", "drag 0 1",
+                        // "release 2" (a drag's end), "recall 1", "repeat" (toggles repeat letters), "quiet" (sounds off), "end"
     const char* state;  // "box|cubes|list|sounds"
 };
 
@@ -121,12 +121,15 @@ TEST_F(Play, wordEntryMoves)
          {"enter tac", "||tac~,cat|0 +2 red"},      {"click 0 15", "c|0|tac~,cat|0 +3 red"},
          {"paste ", "||tac~,cat|0 +3"},         {"repeat", "||tac~,cat|0 +3"},
          {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeee|7|tac~,cat|0 +5 red"}},
-        // A drag ends the word where it ends, with repeat letters too.
-        {{"click 0 1", "ca|0 1||0"},            {"release 0", "ca|0 1||0"}, // not its last cube
-         {"release 1", "ca|0 1||0 +1 red"} /* short */, {"click 2", "cat|0 1 2||0 +1"},
-         {"release 2", "||cat|0 +1"},           {"repeat", "||cat|0 +1"},
-         {"click 7 7 7", "eee|7|cat|0 +1"},     {"release 7", "||eee~,cat|1 +1 red"},
-         {"type c", "c|0|eee~,cat|1 +1"}},
+        // A drag takes cubes as clicks do, goes on from the word's last cube, and ends the
+        // word where it ends, with repeat letters too.
+        {{"drag 0 1", "ca|0 1||0"},             {"release 0", "ca|0 1||0"}, // not its last cube
+         {"release 1", "ca|0 1||0 +1 red"} /* short */, {"drag 1 2 15", "cat|0 1 2||1 +1 red"},
+         {"release 2", "||cat|1 +1"},           {"type ca", "ca|0 1|cat|1 +1"},
+         {"drag 1 2", "cat|0 1 2|cat|1 +1"} /* on from the typed word */,
+         {"drag 2 1", "cat|0 1 2|cat|2 +1 red"}, {"repeat", "cat|0 1 2|cat|2 +1 red"},
+         {"drag 2 7 7", "cate|0 1 2 7|cat|2 +1"}, {"click 7", "catee|0 1 2 7|cat|2 +1"},
+         {"release 7", "||catee~,cat|3 +1 red"}, {"type c", "c|0|catee~,cat|3 +1"}},
     };
     // clang-format on
     for (const auto& moves : games) {
@@ -148,6 +151,10 @@ TEST_F(Play, wordEntryMoves)
                 {"quiet", [&] { p.options.SoundsOn = false; }},
                 {"end", [&] { Game::AbortGame(p); }},
                 {"release", [&] { WordEntry::CubeDragReleased(p, arg.toInt()); }},
+                {"drag", [&] {
+                     for (const QString& i : arg.split(' '))
+                         WordEntry::CubeDragged(p, i.toInt());
+                 }},
                 {"click", [&] {
                      for (const QString& i : arg.split(' '))
                          WordEntry::CubeClicked(p, i.toInt());

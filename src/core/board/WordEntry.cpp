@@ -227,6 +227,13 @@ void CubeClicked(Program& program, int i)
     entry.LastNewWordText = entry.NewWordText.toLower().toStdString();
 }
 
+void CubeDragged(Program& program, int i)
+{
+    const std::vector<int>& shown = program.view.ShownPath;
+    if (shown.empty() || shown.back() != i)
+        CubeClicked(program, i);
+}
+
 void CubeDragReleased(Program& program, int i)
 {
     // The last cube the board shows for the word, however the word was begun.

@@ -270,11 +270,11 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
         m_runner.run([this] { WordEntry::CubeClicked(m_program, cubeUnderMouse); });
     });
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { enterWord(); });
-    // A drag adds each cube it reaches as a click would, and ends the word where it ends.
+    // A drag adds each cube it reaches as a click does, and ends the word where it ends.
     connect(cubeFrame, &CubeFrame::draggedTo, this, [this](int cube) {
         if (NewWord->isEnabled())
             NewWord->setFocus();
-        m_runner.run([this, cube] { WordEntry::CubeClicked(m_program, cube); });
+        m_runner.run([this, cube] { WordEntry::CubeDragged(m_program, cube); });
     });
     connect(cubeFrame, &CubeFrame::dragReleased, this, [this](int cube) {
         m_runner.run([this, cube] { WordEntry::CubeDragReleased(m_program, cube); });
