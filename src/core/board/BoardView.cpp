@@ -35,7 +35,8 @@ std::vector<PathSegment> PathSegments(const std::vector<int>& path, const QRectF
 {
     const double width = board.width() / 4, height = board.height() / 4;
     const auto middle = [&](int cube) {
-        return QPointF(board.left() + width * (cube % 4 + 0.5), board.top() + height * (cube / 4 + 0.5));
+        return QPointF(board.left() + width * (cube % 4 + 0.5),
+                       board.top() + height * (cube / 4 + 0.5));
     };
     const auto onBoard = [](int cube) { return cube >= 0 && cube < 16; };
     // How often each pair of cubes is joined, either way.
@@ -85,7 +86,8 @@ std::array<bool, 16> DeadCubes(const std::vector<int>& path, bool repeatLetters)
         return dead;
     const int last = path.back();
     for (int cube = 0; cube < 16; ++cube) {
-        const bool touching = std::abs(cube / 4 - last / 4) <= 1 && std::abs(cube % 4 - last % 4) <= 1;
+        const bool touching =
+            std::abs(cube / 4 - last / 4) <= 1 && std::abs(cube % 4 - last % 4) <= 1;
         const bool used = std::find(path.begin(), path.end(), cube) != path.end();
         dead[static_cast<std::size_t>(cube)] = !touching || (used && !repeatLetters);
     }

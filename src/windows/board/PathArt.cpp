@@ -62,7 +62,8 @@ void DrawPath(QPainter& p, const std::vector<int>& path, const QRectF& board)
         const QPointF corner(board.left() + board.width() / 4 * (i % 4) + cube * 0.1,
                              board.top() + board.height() / 4 * (i / 4) + cube * 0.1);
         const double h = metrics.height() * 1.05;
-        const QRectF badge(corner, QSizeF(std::max(h, metrics.horizontalAdvance(steps) + h * 0.5), h));
+        const QRectF badge(corner,
+                           QSizeF(std::max(h, metrics.horizontalAdvance(steps) + h * 0.5), h));
         p.setBrush(QColor(kInk.red(), kInk.green(), kInk.blue()));
         p.drawRoundedRect(badge, h / 2, h / 2);
         p.setPen(kLabel);
