@@ -130,8 +130,9 @@ TEST(CheckCubes, longWordsOverRepeatedLettersStayCheap)
 
 namespace {
 
-// Strokes as "from>to (x1,y1)-(x2,y2)" on a 400-unit board, then each path cube's steps.
-std::string Drawn(const std::vector<int>& path)
+// Strokes as "from>to (x1,y1)-(x2,y2)" on a 400-unit board, then each path cube's steps,
+// then the cubes it cannot take next as a picture ("x").
+std::string Drawn(const std::vector<int>& path, bool repeat)
 {
     QStringList strokes, steps;
     for (const BoardView::PathSegment& s : BoardView::PathSegments(path, QRectF(0, 0, 400, 400)))
@@ -142,14 +143,20 @@ std::string Drawn(const std::vector<int>& path)
     for (int i = 0; i < 16; ++i)
         if (const QString on = BoardView::StepsOn(path, i); !on.isEmpty())
             steps << QString("%1:%2").arg(i).arg(on);
-    return (strokes.join("; ") + " | " + steps.join(' ')).toStdString();
+    const std::array<bool, 16> dead = BoardView::DeadCubes(path, repeat);
+    Marks marks{};
+    for (int k = 0; k < 16; ++k)
+        marks[k / 4][k % 4] = dead[static_cast<std::size_t>(k)];
+    return (strokes.join("; ") + " | " + steps.join(' ')).toStdString() + " | " + Picture(marks);
 }
 
 } // namespace
 
 // The path of a word drawn in its order: one stroke per step between cubes, stopping 30
 // units short of each 100-unit cube's middle; a step on the same cube draws none, the way
-// back runs beside the way there; the step numbers tell the order on every cube.
+// back runs beside the way there; the step numbers tell the order on every cube. Dead
+// cubes do not touch the last one, or are used (without repeat letters); none before the
+// first letter.
 TEST(BoardView, pathStrokesFollowTheWordsOrder)
 {
     const struct {
@@ -160,18 +167,18 @@ TEST(BoardView, pathStrokesFollowTheWordsOrder)
         const char* drawn;
     } cases[] = {
         {"ABCD/EQIF/GHTJ/KLMI", false, "quit", {}, // Qu is one cube, one step
-         "5>6 (180,150)-(220,150); 6>10 (250,180)-(250,220) | 5:1 6:2 10:3"},
+         "5>6 (180,150)-(220,150); 6>10 (250,180)-(250,220) | 5:1 6:2 10:3 | xxxx/xxx./x.x./x..."},
         {"EFXX/XXXX/XXXX/XXXX", true, "efe", {},
-         "0>1 (80,60)-(120,60); 1>0 (120,40)-(80,40) | 0:1,3 1:2"},
-        {"EXXX/XXXX/XXXX/XXXX", true, "ee", {}, " | 0:1,2"},
+         "0>1 (80,60)-(120,60); 1>0 (120,40)-(80,40) | 0:1,3 1:2 | ..xx/..xx/xxxx/xxxx"},
+        {"EXXX/XXXX/XXXX/XXXX", true, "ee", {}, " | 0:1,2 | ..xx/..xx/xxxx/xxxx"},
         {"ABCD/EFGH/IJKL/MNOP", false, "afkp", {},
-         "0>5 (71,71)-(129,129); 5>10 (171,171)-(229,229); 10>15 (271,271)-(329,329) | 0:1 5:2 10:3 15:4"},
+         "0>5 (71,71)-(129,129); 5>10 (171,171)-(229,229); 10>15 (271,271)-(329,329) | 0:1 5:2 10:3 15:4 | xxxx/xxxx/xxx./xx.x"},
         {"ABCD/EFGH/IJKL/MNOP", false, "dgjm", {},
-         "3>6 (329,71)-(271,129); 6>9 (229,171)-(171,229); 9>12 (129,271)-(71,329) | 3:1 6:2 9:3 12:4"},
-        {"", false, "", {15, 0}, "15>0 (329,329)-(71,71) | 0:2 15:1"}, // clicks need not touch
+         "3>6 (329,71)-(271,129); 6>9 (229,171)-(171,229); 9>12 (129,271)-(71,329) | 3:1 6:2 9:3 12:4 | xxxx/xxxx/.xxx/x.xx"},
+        {"", false, "", {15, 0}, "15>0 (329,329)-(71,71) | 0:2 15:1 | x.xx/..xx/xxxx/xxxx"}, // clicks need not touch
         {"", true, "", {1, 2, 1, 2}, // the same way twice moves further out
-         "1>2 (180,60)-(220,60); 2>1 (220,40)-(180,40); 1>2 (180,70)-(220,70) | 1:1,3 2:2,4"},
-        {"", false, "", {}, " | "},
+         "1>2 (180,60)-(220,60); 2>1 (220,40)-(180,40); 1>2 (180,70)-(220,70) | 1:1,3 2:2,4 | x.../x.../xxxx/xxxx"},
+        {"", false, "", {}, " |  | ..../..../..../...."},
     };
     for (const auto& c : cases) {
         std::vector<int> path = c.clicked;
@@ -181,30 +188,6 @@ TEST(BoardView, pathStrokesFollowTheWordsOrder)
             ASSERT_TRUE(search.WordOnBoard()) << c.word;
             path = search.order();
         }
-        EXPECT_EQ(Drawn(path), c.drawn) << c.word;
-    }
-}
-
-// The cubes the word being built cannot take next, as a picture ("x" dead).
-TEST(BoardView, deadCubesDoNotTouchTheLastOrAreUsed)
-{
-    const struct {
-        std::vector<int> path;
-        bool repeat;
-        const char* dead;
-    } cases[] = {
-        {{}, false, "..../..../..../...."},
-        {{0}, false, "x.xx/..xx/xxxx/xxxx"},
-        {{0}, true, "..xx/..xx/xxxx/xxxx"}, // the same cube may come again
-        {{5, 6, 10}, false, "xxxx/xxx./x.x./x..."},
-        {{5, 6, 10}, true, "xxxx/x.../x.../x..."},
-        {{11, 14, 15}, false, "xxxx/xxxx/xx.x/xxxx"},
-    };
-    for (const auto& c : cases) {
-        const std::array<bool, 16> dead = BoardView::DeadCubes(c.path, c.repeat);
-        Marks marks{};
-        for (int k = 0; k < 16; ++k)
-            marks[k / 4][k % 4] = dead[static_cast<std::size_t>(k)];
-        EXPECT_EQ(Picture(marks), c.dead) << c.path.size() << c.repeat;
+        EXPECT_EQ(Drawn(path, c.repeat), c.drawn) << c.word;
     }
 }
