@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace PathArt {
 
@@ -48,7 +49,18 @@ void DrawPath(QPainter& p, const std::vector<int>& path, const QRectF& board)
         p.drawPath(arrow);
     }
 
-    // Step numbers in a badge at each cube's top left corner, clear of the letter.
+    // Step numbers in a badge in a corner of each cube, clear of the letter: the first of
+    // top left, top right, bottom right and bottom left that no diagonal stroke runs into.
+    const auto cornerFree = [&](int i, int dr, int dc) {
+        const int r = i / 4 + dr, c = i % 4 + dc, diagonal = r * 4 + c;
+        if (r < 0 || r > 3 || c < 0 || c > 3)
+            return true;
+        for (std::size_t k = 1; k < path.size(); ++k)
+            if ((path[k - 1] == i && path[k] == diagonal) ||
+                (path[k - 1] == diagonal && path[k] == i))
+                return false;
+        return true;
+    };
     QFont font = p.font();
     font.setBold(true);
     font.setPixelSize(std::max(7, static_cast<int>(std::lround(cube * 0.17))));
@@ -59,11 +71,20 @@ void DrawPath(QPainter& p, const std::vector<int>& path, const QRectF& board)
         const QString steps = BoardView::StepsOn(path, i);
         if (steps.isEmpty())
             continue;
-        const QPointF corner(board.left() + board.width() / 4 * (i % 4) + cube * 0.1,
-                             board.top() + board.height() / 4 * (i / 4) + cube * 0.1);
         const double h = metrics.height() * 1.05;
-        const QRectF badge(corner,
-                           QSizeF(std::max(h, metrics.horizontalAdvance(steps) + h * 0.5), h));
+        const QSizeF size(std::max(h, metrics.horizontalAdvance(steps) + h * 0.5), h);
+        int dr = -1, dc = -1;
+        for (const auto& [r, c] :
+             {std::pair(-1, -1), std::pair(-1, 1), std::pair(1, 1), std::pair(1, -1)})
+            if (cornerFree(i, r, c)) {
+                dr = r, dc = c;
+                break;
+            }
+        const double left = board.left() + board.width() / 4 * (i % 4),
+                     top = board.top() + board.height() / 4 * (i / 4);
+        const QPointF corner(dc < 0 ? left + cube * 0.1 : left + cube * 0.9 - size.width(),
+                             dr < 0 ? top + cube * 0.1 : top + cube * 0.9 - size.height());
+        const QRectF badge(corner, size);
         p.setBrush(QColor(kInk.red(), kInk.green(), kInk.blue()));
         p.drawRoundedRect(badge, h / 2, h / 2);
         p.setPen(kLabel);
