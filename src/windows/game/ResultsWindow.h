@@ -6,14 +6,13 @@
 
 #include <QDialog>
 
-#include <array>
-
 class DefinitionPanel;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class Runner;
+class SmallBoard;
 struct Program;
 namespace Definitions {
 class Library;
@@ -60,9 +59,7 @@ private:
     QLabel* ScoreLabel = nullptr;
     QLabel* BadWordsLabel = nullptr;
     QLabel* DailyLabel = nullptr; // a board of the day's date and the streak
-    std::array<QLabel*, 16> ResultCubes{}; // element 4 * row + column
-    // On each cube, its steps in the selected word's path ("1", "2,5"); empty off the path.
-    std::array<QLabel*, 16> PathSteps{};
+    SmallBoard* ResultBoard = nullptr; // the board with the selected word's path
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* CopyBoardCode = nullptr;
