@@ -12,6 +12,7 @@
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/Runner.h"
 #include "windows/game/WindowPlace.h"
+#include "windows/ui/Colours.h"
 #include "windows/ui/Desktop.h"
 #include "windows/ui/Icons.h"
 
@@ -167,7 +168,7 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     DefinedWordCount->setAlignment(Qt::AlignCenter);
     DefinedWordCount->setFixedHeight(22);
 
-    Feedback = new PlayFeedback(TimeLeft, TimeRemLabel, PlayerWordLabel, NewWord, this);
+    Feedback = new PlayFeedback(TimeLeft, PlayerWordLabel, NewWord, this);
 
     // The board and its word box in one column, the clock and the list in the other; the
     // board's cubes grow with the area (layOut), the list takes the width that is left.
@@ -364,7 +365,7 @@ void MainWindow::sync()
             font.setStrikeOut(!listed.BoardWord);
             item->setFont(font);
             if (!listed.BoardWord)
-                item->setForeground(QColor(150, 40, 40));
+                item->setForeground(Colours::StruckWord(WordList->palette()));
             WordList->setItem(static_cast<int>(row), 0, item);
         }
         WordList->scrollToTop();
@@ -433,8 +434,10 @@ void MainWindow::setToolBarIcons()
 // Our own icons follow the desktop into a dark or light palette, or into an icon theme.
 void MainWindow::changeEvent(QEvent* event)
 {
-    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) && Exit)
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) && Exit) {
         setToolBarIcons();
+        m_shownWords.clear(); // coloured anew at the next sync
+    }
     QMainWindow::changeEvent(event);
 }
 

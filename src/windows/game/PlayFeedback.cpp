@@ -5,6 +5,7 @@
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "windows/game/ClockLook.h"
+#include "windows/ui/Colours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,17 +15,12 @@
 #include <optional>
 
 namespace {
-QColor ToColour(ClockLook::Rgb c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
-void Paint(QLabel* label, ClockLook::Rgb text, std::optional<ClockLook::Rgb> panel = {})
+void Paint(QLabel* label, const QColor& text, std::optional<QColor> panel = {})
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToColour(text));
+    palette.setColor(QPalette::WindowText, text);
     if (panel)
-        palette.setColor(QPalette::Window, ToColour(*panel));
+        palette.setColor(QPalette::Window, *panel);
     if (palette != label->palette())
         label->setPalette(palette);
 }
@@ -44,7 +40,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int poi
 }
 } // namespace
 
-PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box,
+PlayFeedback::PlayFeedback(QLabel* time, QLabel* words, QLineEdit* box,
                            QObject* parent)
     : QObject(parent), m_time(time), m_box(box)
 {
@@ -57,16 +53,12 @@ PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEd
     panel->addWidget(Bonus);
     Score = AddLabel(words->parentWidget(), "ScoreLabel", Qt::AlignHCenter, 0);
     Score->setFixedHeight(words->height());
-    // The caption and the time draw their own panel, whatever the desktop's colours.
-    caption->setAutoFillBackground(true);
-    Paint(caption, ClockLook::kCaptionText, ClockLook::kCaptionPanel);
+    // The time draws its own panel, which blinks dark on a light desktop.
     time->setAutoFillBackground(true);
 
     // The tint fades back into the box's own colour.
     m_flash = new QVariantAnimation(this);
     m_flash->setDuration(500);
-    m_flash->setStartValue(QColor(255, 170, 170));
-    m_flash->setEndValue(box->palette().color(QPalette::Base));
     connect(m_flash, &QVariantAnimation::valueChanged, this, [this](const QVariant& colour) {
         QPalette palette = m_box->palette();
         palette.setColor(QPalette::Base, colour.value<QColor>());
@@ -80,13 +72,19 @@ void PlayFeedback::sync(const Program& p)
     if (p.entry.Refusals != m_refusals) {
         m_refusals = p.entry.Refusals;
         m_flash->stop();
+        // From the desktop's colours of the moment: the box's own hold the last tint.
+        const QPalette desktop = m_box->parentWidget()->palette();
+        m_flash->setStartValue(Colours::RefusalTint(desktop));
+        m_flash->setEndValue(desktop.color(QPalette::Base));
         m_flash->start();
         // The first frame comes with the next timer event; the tint shows at once.
         QPalette palette = m_box->palette();
         palette.setColor(QPalette::Base, m_flash->startValue().value<QColor>());
         m_box->setPalette(palette);
     }
-    const ClockLook::Look look = ClockLook::LookFor(p.screen.ClockColour);
+    // The window's palette, not the label's, which holds the colours painted last.
+    const ClockLook::Look look =
+        ClockLook::LookFor(p.screen.ClockColour, m_time->parentWidget()->palette());
     Paint(m_time, look.time, look.panel);
     Paint(Turn, look.text);
     Paint(Bonus, look.bonus);

@@ -10,6 +10,7 @@
 #include "windows/dictionary/DefinitionPanel.h"
 #include "windows/game/DailyStreak.h"
 #include "windows/game/Runner.h"
+#include "windows/ui/Colours.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -25,8 +26,6 @@
 
 namespace {
 
-const QColor kOffPath(255, 192, 128);
-const QColor kOnPath(128, 255, 128);
 // What a word row shows after its word: the found mark and the points.
 constexpr int kSuffixRole = Qt::UserRole + 1;
 
@@ -90,9 +89,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = {}
 
 void SetCubeColour(QLabel* cube, const QColor& colour)
 {
-    QPalette palette = cube->palette();
-    palette.setColor(QPalette::Window, colour);
-    cube->setPalette(palette);
+    Colours::PaintFixed(cube, colour, Colours::kCubeLetters);
 }
 
 std::size_t Index(int i)
@@ -221,7 +218,7 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
         cube->setFrameShape(QFrame::Box);
         cube->setAutoFillBackground(true);
         cube->setFixedSize(cubeSize, cubeSize);
-        SetCubeColour(cube, kOffPath);
+        SetCubeColour(cube, Colours::kOffPath);
         ResultCubes[static_cast<std::size_t>(i)] = cube;
         board->addWidget(cube, i / 4, i % 4);
         // The step numbers sit in the cube's top left corner, clear of its letter.
@@ -234,6 +231,9 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
         steps->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         steps->setGeometry(3, 1, cubeSize - 6, 14);
         steps->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Under a style sheet a label draws its background, which would hide the top of
+        // the letter below it ("T" seen as "I").
+        Colours::PaintFixed(steps, Qt::transparent, Colours::kCubeLetters);
         PathSteps[static_cast<std::size_t>(i)] = steps;
     }
 
@@ -425,7 +425,7 @@ void ResultsWindow::showPath()
 {
     for (int i = 0; i < 16; ++i) {
         SetCubeColour(ResultCubes[Index(i)],
-                      m_program.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
+                      m_program.results.Path[Index(i / 4)][Index(i % 4)] ? Colours::kOnPath : Colours::kOffPath);
         PathSteps[Index(i)]->setText(StepsOn(m_program.results.PathOrder, i));
     }
 }

@@ -2,6 +2,7 @@
 #include "SolvedBoardWindow.h"
 
 #include "windows/game/Runner.h"
+#include "windows/ui/Colours.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -13,14 +14,9 @@
 namespace {
 
 // The results window's colours, so that the two read alike.
-const QColor kOffPath(255, 192, 128);
-const QColor kOnPath(128, 255, 128);
-
 void SetCubeColour(QLabel* cube, const QColor& colour)
 {
-    QPalette palette = cube->palette();
-    palette.setColor(QPalette::Window, colour);
-    cube->setPalette(palette);
+    Colours::PaintFixed(cube, colour, Colours::kCubeLetters);
 }
 
 QString Minutes(int seconds)
@@ -69,12 +65,14 @@ SolvedBoardWindow::SolvedBoardWindow(Runner& runner, QWidget* parent)
         cube->setFrameShape(QFrame::Box);
         cube->setAutoFillBackground(true);
         cube->setFixedSize(cubeSize, cubeSize);
-        SetCubeColour(cube, kOffPath);
+        SetCubeColour(cube, Colours::kOffPath);
         board->addWidget(cube, int(i / 4), int(i % 4));
         auto* steps = new QLabel(cube);
+        steps->setObjectName(QStringLiteral("SolvedSteps%1").arg(i));
         steps->setFont(small);
         steps->setGeometry(3, 1, cubeSize - 6, 14);
         steps->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Colours::PaintFixed(steps, Qt::transparent, Colours::kCubeLetters);
         SolvedCubes[i] = cube;
         SolvedSteps[i] = steps;
     }
@@ -158,6 +156,6 @@ void SolvedBoardWindow::showPath(int row)
             if (path[i] == cube)
                 steps << QString::number(i + 1);
         SolvedSteps[std::size_t(cube)]->setText(steps.join(QLatin1Char(',')));
-        SetCubeColour(SolvedCubes[std::size_t(cube)], steps.isEmpty() ? kOffPath : kOnPath);
+        SetCubeColour(SolvedCubes[std::size_t(cube)], steps.isEmpty() ? Colours::kOffPath : Colours::kOnPath);
     }
 }

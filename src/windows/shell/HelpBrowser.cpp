@@ -2,6 +2,7 @@
 #include "HelpBrowser.h"
 
 #include "windows/shell/Help.h"
+#include "windows/ui/Colours.h"
 
 #include <QFileInfo>
 #include <QMenuBar>
@@ -48,12 +49,18 @@ HelpBrowser::HelpBrowser(const Program& program, QWidget* parent)
     Forward->setObjectName(QStringLiteral("Forward"));
     Exit = menuBar()->addAction(tr("Exit"));
     Exit->setObjectName(QStringLiteral("Exit"));
+    Exit->setShortcut(QKeySequence(Qt::Key_Escape));
 
     // As the central widget the browser always fills the window's inner area.
     WebBrowser = new HelpPageView(this);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     WebBrowser->setOpenExternalLinks(true);
     WebBrowser->document()->setDocumentMargin(12);
+    Colours::PaintFixed(WebBrowser, Colours::kHelpPaper, Colours::kHelpText);
+    QPalette links = WebBrowser->palette();
+    links.setColor(QPalette::Link, Colours::kHelpLink);
+    links.setColor(QPalette::LinkVisited, Colours::kHelpLink.darker(130));
+    WebBrowser->setPalette(links);
     setCentralWidget(WebBrowser);
     resize(720, 600);
 
