@@ -93,7 +93,11 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     EXPECT_EQ(t.control<QLabel>("TurnLabel")->text() + '|' + t.control<QLabel>("BonusLabel")->text() +
                   '|' + t.control<QLabel>("ScoreLabel")->text(),
               "Player 1|+4 s|Score so far: 2 points (2 words)");
+    t.program.game.GameMode = NetworkPlayer;
+    w.sync();
+    EXPECT_FALSE(t.control<QToolButton>("Pause")->isEnabled()) << "it would do nothing";
     t.program.game.GameMode = SinglePlayer;
+    w.sync();
     t.desktop.answer(ui::Answer::Ok, [&, boxWidth = newWord->width()] {
         QCoreApplication::processEvents(); // as the box's own event loop would
         EXPECT_FALSE(cubeFrame->isVisible()) << "behind the box";

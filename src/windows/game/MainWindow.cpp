@@ -302,10 +302,19 @@ void MainWindow::LayOutForHand(bool leftHanded)
     if (leftHanded == m_leftHanded)
         return;
     m_leftHanded = leftHanded;
+    arrangeColumns();
+}
+
+void MainWindow::arrangeColumns()
+{
+    const bool boardFirst = m_leftHanded || m_stacked;
     m_columns->removeItem(m_boardColumn);
     m_columns->removeItem(m_listColumn);
-    m_columns->addLayout(leftHanded ? m_boardColumn : m_listColumn, leftHanded ? 0 : 1);
-    m_columns->addLayout(leftHanded ? m_listColumn : m_boardColumn, leftHanded ? 1 : 0);
+    m_columns->setDirection(m_stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    m_columns->addLayout(boardFirst ? m_boardColumn : m_listColumn, boardFirst ? 0 : 1);
+    m_columns->addLayout(boardFirst ? m_listColumn : m_boardColumn, boardFirst ? 1 : 0);
+    m_boardColumn->setAlignment(cubeFrame,
+                                (m_stacked ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     m_columns->activate();
 }
 
@@ -315,12 +324,18 @@ void MainWindow::layOut()
     const QSize area = centralWidget()->size();
     const QMargins margins = m_columns->contentsMargins();
     const int below = m_boardColumn->spacing() + NewWord->height();
-    const int cube = std::max(
-        CubeArt::kCubeSize, std::min((area.height() - margins.top() - margins.bottom() - below) / 4,
-                                     (area.width() - margins.left() - margins.right() -
-                                      m_columns->spacing() - m_minListWidth) /
-                                         4));
-    cubeFrame->setCubeSize(cube);
+    const int wide = area.width() - margins.left() - margins.right();
+    const int high = area.height() - margins.top() - margins.bottom() - below;
+    const int beside = std::min(high, wide - m_columns->spacing() - m_minListWidth) / 4;
+    // Under the board the list keeps its clock, its lines and a few rows.
+    const int listHeight =
+        m_listColumn->minimumSize().height() + 5 * WordList->verticalHeader()->defaultSectionSize();
+    const int under = std::min(wide, high - m_columns->spacing() - listHeight) / 4;
+    if ((under > beside) != m_stacked) {
+        m_stacked = under > beside;
+        arrangeColumns();
+    }
+    cubeFrame->setCubeSize(std::max(CubeArt::kCubeSize, std::max(beside, under)));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -347,6 +362,7 @@ void MainWindow::sync()
         cubeFrame->setVisible(!p.screen.BoardHidden);
 
     NewWord->setEnabled(p.entry.NewWordEnabled);
+    Pause->setEnabled(!IsNetworkGame(p)); // the other players' clocks would not stop
     if (NewWord->text() != p.entry.NewWordText) {
         m_mirroring = true;
         NewWord->setText(p.entry.NewWordText);

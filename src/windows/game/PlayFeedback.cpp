@@ -40,8 +40,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int poi
 }
 } // namespace
 
-PlayFeedback::PlayFeedback(QLabel* time, QLabel* words, QLineEdit* box,
-                           QObject* parent)
+PlayFeedback::PlayFeedback(QLabel* time, QLabel* words, QLineEdit* box, QObject* parent)
     : QObject(parent), m_time(time), m_box(box)
 {
     Turn = AddLabel(time, "TurnLabel", Qt::AlignLeft, 10);

@@ -424,8 +424,9 @@ void ResultsWindow::showLists()
 void ResultsWindow::showPath()
 {
     for (int i = 0; i < 16; ++i) {
-        SetCubeColour(ResultCubes[Index(i)],
-                      m_program.results.Path[Index(i / 4)][Index(i % 4)] ? Colours::kOnPath : Colours::kOffPath);
+        SetCubeColour(ResultCubes[Index(i)], m_program.results.Path[Index(i / 4)][Index(i % 4)]
+                                                 ? Colours::kOnPath
+                                                 : Colours::kOffPath);
         PathSteps[Index(i)]->setText(StepsOn(m_program.results.PathOrder, i));
     }
 }

@@ -156,6 +156,7 @@ void SolvedBoardWindow::showPath(int row)
             if (path[i] == cube)
                 steps << QString::number(i + 1);
         SolvedSteps[std::size_t(cube)]->setText(steps.join(QLatin1Char(',')));
-        SetCubeColour(SolvedCubes[std::size_t(cube)], steps.isEmpty() ? Colours::kOffPath : Colours::kOnPath);
+        SetCubeColour(SolvedCubes[std::size_t(cube)],
+                      steps.isEmpty() ? Colours::kOffPath : Colours::kOnPath);
     }
 }

@@ -57,10 +57,10 @@ HelpBrowser::HelpBrowser(const Program& program, QWidget* parent)
     WebBrowser->setOpenExternalLinks(true);
     WebBrowser->document()->setDocumentMargin(12);
     Colours::PaintFixed(WebBrowser, Colours::kHelpPaper, Colours::kHelpText);
-    QPalette links = WebBrowser->palette();
-    links.setColor(QPalette::Link, Colours::kHelpLink);
-    links.setColor(QPalette::LinkVisited, Colours::kHelpLink.darker(130));
-    WebBrowser->setPalette(links);
+    // Links take their colour from the desktop's palette when the page is read, unless
+    // the page's style says otherwise.
+    WebBrowser->document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1; }").arg(Colours::kHelpLink.name()));
     setCentralWidget(WebBrowser);
     resize(720, 600);
 
