@@ -7,7 +7,8 @@
 # editor is opened from the keyboard, and the window is closed the way a window manager
 # closes it. The game must exit with status 0. Pictures are kept beside the build:
 # smoke-board.png (during play), smoke-main-large.png (the larger window),
-# smoke-results.png, smoke-high-scores.png and smoke-editor.png.
+# smoke-results.png, smoke-high-scores.png and smoke-editor.png; then a short game on a
+# dark desktop: smoke-dark-board.png and smoke-dark-results.png.
 #
 #   smoke.sh LETTRO SEED_BOARD BUILD_DIR
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb on this machine).
@@ -128,4 +129,44 @@ wait_for 10 "the dictionary editor to close" gone '^Lettro Dictionary$'
 say "the dictionary editor opened from the keyboard and closed"
 
 end_lettro
+
+# A second short game on a dark desktop, as a GNOME user with a dark theme has it: Qt
+# takes the GTK theme's colours. Pictures: smoke-dark-board.png, smoke-dark-results.png.
+dark_pass() {
+    # Fresh settings, so that the window comes up at the size the regions above assume.
+    mv "$work/home" "$work/home-light" && mv "$work/config" "$work/config-light" || fail "no settings folders"
+    start_lettro env QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$program/lettro" --seed "$seed"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window "$main" "$work/before.png"
+    # A dark word list, or the desktop's theme did not reach the game.
+    local mean
+    mean=$(convert "$work/before.png" -crop "$list_row" -colorspace Gray -format '%[fx:int(100*mean)]' info:)
+    [ "$mean" -lt 40 ] || fail "no dark palette (list at $mean% brightness): is qt6-gtk-platformtheme installed?"
+    xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
+    xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+    wait_for 15 "the board after clicking Start on the dark desktop" board_drawn
+    xdotool type --delay 60 "$word"
+    wait_for 10 "the path of \"$word\" on the dark desktop" path_lit
+    cp "$build/smoke-board.png" "$build/smoke-dark-board.png"
+    xdotool key Return
+    xdotool key ctrl+e
+    wait_for 15 "the results window on the dark desktop" shown '^Lettro Results$'
+    results=$(visible '^Lettro Results$' | head -n1)
+    picture "$results" "$build/smoke-dark-results.png"
+    # Out as the first game went: the results, the name for the empty table, its window.
+    # OK is clicked: Return does not reach it under this desktop theme.
+    eval "$(xdotool getwindowgeometry --shell "$results")"
+    click_ok() {
+        shown '^New High Score$' ||
+            { xdotool mousemove --window "$results" $((WIDTH - 62)) $((HEIGHT - 23)) click 1; false; }
+    }
+    wait_for 10 "the player's name to be asked on the dark desktop" click_ok
+    xdotool windowfocus "$(visible '^New High Score$' | head -n1)" key Return
+    wait_for 10 "the high-score window on the dark desktop" shown '^Lettro High Scores$'
+    xdotool windowfocus "$(visible '^Lettro High Scores$' | head -n1)" key Escape
+    wait_for 10 "the high-score window to close" gone '^Lettro High Scores$'
+    end_lettro
+    say "the dark desktop's pictures taken (brightness $mean%)"
+}
+dark_pass
 say "passed: the game exited with status 0; pictures in $build/smoke-*.png"
