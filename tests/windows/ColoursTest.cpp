@@ -41,62 +41,45 @@ TEST(Colours, everyPairReadsOnALightADarkAndAGreyDesktop)
     }
 
     using Pair = std::function<std::pair<QColor, QColor>(const QPalette&)>;
-    std::vector<std::tuple<std::string, Pair, double>> pairs;
-    for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red}) {
-        const auto look = [colour](const QPalette& p) { return ClockLook::LookFor(colour, p); };
-        const std::string tag = std::to_string(static_cast<int>(colour));
-        pairs.emplace_back(
-            "clock time " + tag,
-            [=](auto& p) {
-                auto l = look(p);
-                return std::pair(l.time, l.panel);
-            },
-            kLarge);
-        pairs.emplace_back(
-            "clock turn " + tag,
-            [=](auto& p) {
-                auto l = look(p);
-                return std::pair(l.text, l.panel);
-            },
-            kText);
-        pairs.emplace_back(
-            "clock bonus " + tag,
-            [=](auto& p) {
-                auto l = look(p);
-                return std::pair(l.bonus, l.panel);
-            },
-            kText);
-    }
-    const auto text = [](QColor (*tint)(const QPalette&)) {
+    using Pick = QColor (*)(const QPalette&);
+    const auto on = [](Pick ink, QPalette::ColorRole ground) -> Pair {
+        return [=](const QPalette& p) { return std::pair(ink(p), p.color(ground)); };
+    };
+    const auto text = [](Pick tint) -> Pair {
         return [=](const QPalette& p) { return std::pair(p.color(QPalette::Text), tint(p)); };
     };
-    const auto fixed = [](QColor ink, QColor ground) {
+    const auto fixed = [](QColor ink, QColor ground) -> Pair {
         return [=](const QPalette&) { return std::pair(ink, ground); };
     };
-    const auto chart = [](QColor wanted) {
+    const auto chart = [](QColor wanted) -> Pair {
         return [=](const QPalette& p) {
             return std::pair(Colours::ChartMark(wanted, p), p.color(QPalette::Base));
         };
     };
-    pairs.insert(
-        pairs.end(),
-        {
-            {"struck word",
-             [](auto& p) { return std::pair(Colours::StruckWord(p), p.color(QPalette::Base)); },
-             kText},
-            {"refused word", text(Colours::RefusalTint), kText},
-            {"no match in the editor", text(Colours::NoMatchTint), kText},
-            {"warning",
-             [](auto& p) { return std::pair(Colours::Warning(p), p.color(QPalette::Window)); },
-             kText},
-            {"letters off the path", fixed(Colours::kCubeLetters, Colours::kOffPath), kText},
-            {"letters on the path", fixed(Colours::kCubeLetters, Colours::kOnPath), kText},
-            {"help text", fixed(Colours::kHelpText, Colours::kHelpPaper), kText},
-            {"help link", fixed(Colours::kHelpLink, Colours::kHelpPaper), kText},
-            {"chart line", chart(QColor(30, 140, 60)), kLarge},
-            {"chart bar", chart(QColor(40, 90, 200)), kLarge},
-            {"chart boards bar", chart(Colours::kOffPath), kLarge},
-        });
+    std::vector<std::tuple<std::string, Pair, double>> pairs = {
+        {"struck word", on(Colours::StruckWord, QPalette::Base), kText},
+        {"warning", on(Colours::Warning, QPalette::Window), kText},
+        {"refused word", text(Colours::RefusalTint), kText},
+        {"no match in the editor", text(Colours::NoMatchTint), kText},
+        {"letters off the path", fixed(Colours::kCubeLetters, Colours::kOffPath), kText},
+        {"letters on the path", fixed(Colours::kCubeLetters, Colours::kOnPath), kText},
+        {"help text", fixed(Colours::kHelpText, Colours::kHelpPaper), kText},
+        {"help link", fixed(Colours::kHelpLink, Colours::kHelpPaper), kText},
+        {"chart line", chart(QColor(30, 140, 60)), kLarge},
+        {"chart bar", chart(QColor(40, 90, 200)), kLarge},
+        {"chart boards bar", chart(Colours::kOffPath), kLarge}};
+    using Look = ClockLook::Look;
+    for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red})
+        for (const auto& [what, ink, ratio] :
+             {std::tuple("time", &Look::time, kLarge), std::tuple("turn", &Look::text, kText),
+              std::tuple("bonus", &Look::bonus, kText)})
+            pairs.emplace_back(
+                std::string("clock ") + what + ' ' + std::to_string(static_cast<int>(colour)),
+                [colour, ink = ink](const QPalette& p) {
+                    const Look look = ClockLook::LookFor(colour, p);
+                    return std::pair(look.*ink, look.panel);
+                },
+                ratio);
     const std::vector<std::pair<const char*, QPalette>> desktops = {
         {"light", Desktop(239, 255, 0)},
         {"dark", Desktop(53, 45, 238)},
