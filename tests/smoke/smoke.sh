@@ -151,21 +151,8 @@ dark_pass() {
     xdotool key Return
     xdotool key ctrl+e
     wait_for 15 "the results window on the dark desktop" shown '^Lettro Results$'
-    results=$(visible '^Lettro Results$' | head -n1)
-    picture "$results" "$build/smoke-dark-results.png"
-    # Out as the first game went: the results, the name for the empty table, its window.
-    # OK is clicked: Return does not reach it under this desktop theme.
-    eval "$(xdotool getwindowgeometry --shell "$results")"
-    click_ok() {
-        shown '^New High Score$' ||
-            { xdotool mousemove --window "$results" $((WIDTH - 62)) $((HEIGHT - 23)) click 1; false; }
-    }
-    wait_for 10 "the player's name to be asked on the dark desktop" click_ok
-    xdotool windowfocus "$(visible '^New High Score$' | head -n1)" key Return
-    wait_for 10 "the high-score window on the dark desktop" shown '^Lettro High Scores$'
-    xdotool windowfocus "$(visible '^Lettro High Scores$' | head -n1)" key Escape
-    wait_for 10 "the high-score window to close" gone '^Lettro High Scores$'
-    end_lettro
+    picture "$(visible '^Lettro Results$' | head -n1)" "$build/smoke-dark-results.png"
+    # The way out was checked above: the clean-up ends this game.
     say "the dark desktop's pictures taken (brightness $mean%)"
 }
 dark_pass
