@@ -145,9 +145,11 @@ dark_pass() {
     xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
     xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
     wait_for 15 "the board after clicking Start on the dark desktop" board_drawn
+    cp "$build/smoke-board.png" "$work/light-board.png"
     xdotool type --delay 60 "$word"
     wait_for 10 "the path of \"$word\" on the dark desktop" path_lit
-    cp "$build/smoke-board.png" "$build/smoke-dark-board.png"
+    mv "$build/smoke-board.png" "$build/smoke-dark-board.png"
+    mv "$work/light-board.png" "$build/smoke-board.png" # path_lit's picture, kept above
     xdotool key Return
     xdotool key ctrl+e
     wait_for 15 "the results window on the dark desktop" shown '^Lettro Results$'
