@@ -71,7 +71,7 @@ TEST(Window, eventsReachTheCoreAndTheWindowShowsItsState)
     EXPECT_EQ(timeLeft->text(), "0:10");
 
     // Beside the clock, the turn and a bonus; under the list, the score. All of the clock's
-    // panel reads at 3:1 or better whatever colour the time shows.
+    // panel reads at 3:1 or better whatever colour the time shows, on a light or dark desktop.
     t.program.game.GameMode = TwoPlayer;
     Game::ShowBonus(t.program, 4);
     using TimeFormat::ClockColour;
