@@ -12,19 +12,7 @@
 #include <QLineEdit>
 #include <QVariantAnimation>
 
-#include <optional>
-
 namespace {
-void Paint(QLabel* label, const QColor& text, std::optional<QColor> panel = {})
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (panel)
-        palette.setColor(QPalette::Window, *panel);
-    if (palette != label->palette())
-        label->setPalette(palette);
-}
-
 QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int points)
 {
     auto* label = new QLabel(parent);
@@ -84,9 +72,10 @@ void PlayFeedback::sync(const Program& p)
     // The window's palette, not the label's, which holds the colours painted last.
     const ClockLook::Look look =
         ClockLook::LookFor(p.screen.ClockColour, m_time->parentWidget()->palette());
-    Paint(m_time, look.time, look.panel);
-    Paint(Turn, look.text);
-    Paint(Bonus, look.bonus);
+    // Also under a desktop style sheet, which would replace a palette's yellow and red.
+    Colours::PaintFixed(m_time, look.panel, look.time);
+    Colours::PaintFixed(Turn, look.panel, look.text);
+    Colours::PaintFixed(Bonus, look.panel, look.bonus);
     Turn->setText(Game::TurnText(p.game));
     Bonus->setText(p.screen.BonusText);
     Score->setText(WordEntry::ScoreSoFarText(p));

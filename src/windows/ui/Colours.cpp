@@ -94,7 +94,8 @@ void PaintFixed(QWidget* widget, const QColor& ground, const QColor& ink)
         palette.setColor(role, ground);
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
         palette.setColor(role, ink);
-    widget->setPalette(palette);
+    if (palette != widget->palette())
+        widget->setPalette(palette);
     // A style sheet's background and colour win over the palette, and a style sheet
     // draws a background even on a label that fills none: the widget's own rule wins
     // over the desktop's.
