@@ -138,7 +138,7 @@ void StartGameClick(Program& program)
     BeginPlay(program);
 }
 
-void BeginPlay(Program& program)
+void BeginPlay(Program& program, bool announce)
 {
     GameState& game = program.game;
     game.GameInProgress = true;
@@ -156,11 +156,13 @@ void BeginPlay(Program& program)
     case TwoPlayer:
         game.PlayerCount = 2;
         game.LocalPlayerIndex = 0; // before the box: the window names player 1 behind it
-        HitOkBehindHiddenBoard(program,
-                               QStringLiteral("Player 1 - Hit OK when ready to start game."));
+        if (announce)
+            HitOkBehindHiddenBoard(program,
+                                   QStringLiteral("Player 1 - Hit OK when ready to start game."));
         break;
     default:
-        HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
+        if (announce)
+            HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
         break;
     }
 
