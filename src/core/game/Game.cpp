@@ -147,7 +147,8 @@ void BeginPlay(Program& program, bool announce)
     program.results.Open = false;
     program.results.Available = false;
     game.TimeRemaining = StartingTime(game);
-    program.highScores.GameKey = HighScores::CurrentKey(program);
+    program.highScores.GameKey = program.board.DailyDate.empty() ? HighScores::CurrentKey(program)
+                                                                 : HighScores::kBoardOfTheDay;
     switch (game.GameMode) {
     case SinglePlayer:
         game.PlayerCount = 1;
@@ -291,11 +292,12 @@ void FinishTurn(Program& program)
         return;
     }
     // Entered once its results close, after any corrections to the dictionary.
-    // A given board was not chosen by the rules the tables' games are, so it enters none;
-    // a game against the computer goes into its own record instead: its scores leave out
-    // common words, so they do not compare with a game alone.
-    program.highScores.GameToEnter =
-        game.GameMode == SinglePlayer && !program.board.Given && game.Opponents == 0;
+    // A given board was not chosen by the rules the tables' games are, so it enters none,
+    // but the board of the day, which has a table of its own (its GameKey); a game against
+    // the computer goes into its own record instead: its scores leave out common words, so
+    // they do not compare with a game alone.
+    program.highScores.GameToEnter = game.GameMode == SinglePlayer && game.Opponents == 0 &&
+                                     (!program.board.Given || !program.board.DailyDate.empty());
     program.progress.GameToRecord = game.GameMode == SinglePlayer;
     program.opponents.GameToRecord = game.Opponents > 0;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
