@@ -2,6 +2,7 @@
 #include "Definitions.h"
 
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "engine/DictdFile.h"
 #include "engine/WordNet.h"
 
@@ -263,10 +264,10 @@ QString DefinitionText(const Definition& definition, bool full)
 {
     QStringList lines;
     if (definition.outcome != Outcome::Found)
-        lines << QStringLiteral("No definition here");
+        lines << core::Tr("Definitions", "No definition here");
     if (const Language* l = findLanguage(definition.language);
         l && definition.outcome == Outcome::NoData)
-        lines << QStringLiteral("Definitions in %1 come with the package %2.")
+        lines << core::Tr("Definitions", "Definitions in %1 come with the package %2.")
                      .arg(QLatin1String(l->name), definition.package);
     for (const Entry& e : definition.entries) {
         lines << (e.partOfSpeech.isEmpty() ? e.word : e.word + " (" + e.partOfSpeech + ")");
@@ -275,7 +276,7 @@ QString DefinitionText(const Definition& definition, bool full)
         for (qsizetype i = 0; i < shown; ++i)
             lines << QStringLiteral("%1. %2").arg(i + 1).arg(e.senses[i]);
         if (shown < e.senses.size())
-            lines << QStringLiteral("and %1 more").arg(e.senses.size() - shown);
+            lines << core::Tr("Definitions", "and %1 more").arg(e.senses.size() - shown);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -9,6 +9,7 @@
 #include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
 #include "core/game/TimeFormat.h"
+#include "core/game/Tr.h"
 
 #include <algorithm>
 
@@ -182,10 +183,11 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
     if (const auto m = SettingsText::SizeFromItem(v.WordSize)) {
         if (program.engine.cMaxWordSize() <= *m) {
             program.engine.cSetMaxWordSize(*m);
-        } else if (AskBeforeLosing(program, QStringLiteral("Are you sure you want to remove words "
-                                                           "longer than %1 letters from the "
-                                                           "dictionary?")
-                                                .arg(*m)) == core::Answer::Yes) {
+        } else if (AskBeforeLosing(program,
+                                   core::Tr("Options", "Are you sure you want to remove words "
+                                                       "longer than %1 letters from the "
+                                                       "dictionary?")
+                                       .arg(*m)) == core::Answer::Yes) {
             program.engine.cSetMaxWordSize(*m);
             program.engine.cReduceWordSize();
             program.dictionary.DictionaryUpdated = true;

@@ -13,9 +13,15 @@ using namespace Messages;
 
 namespace {
 
-const char* const kStatuses[] = {"Waiting for players", "Sending game data",   "Ready to start",
-                                 "Playing game",        "Finished game",       "Waiting for results",
-                                 "Sending results",     "Reviewing results"};
+// Wire values, English everywhere; the lobby translates them where it shows them.
+const char* const kStatuses[] = {QT_TRANSLATE_NOOP("PlayerStatus", "Waiting for players"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Sending game data"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Ready to start"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Playing game"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Finished game"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Waiting for results"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Sending results"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Reviewing results")};
 
 } // namespace
 
