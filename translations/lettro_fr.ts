@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BoardCode</name>
+    <message>
+        <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a board code, or the 16 letters of a board row by row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is for a board language this Lettro does not have (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a board code Lettro made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lettro, a word game with letter dice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DefinitionPanel</name>
     <message>
         <source>“%1” on Wiktionary</source>
@@ -20,6 +90,41 @@
     </message>
     <message>
         <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
+English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
+French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -225,6 +330,14 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GameProgressWindow</name>
@@ -282,6 +395,35 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>
+
+The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+A word game: find the words hidden in a board of shaken letter dice before the clock runs out, alone, against a friend or over the network.
+
+Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
+
+The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Using Qt %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HelpBrowser</name>
     <message>
         <source>Contents</source>
@@ -332,6 +474,42 @@ It could not be moved aside either, so it is left as it is and the high scores o
     </message>
     <message>
         <source>Player&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is too large to be a Lettro high-score file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frantic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Lettro high-score file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by another version of Lettro (format %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -466,6 +644,129 @@ It could not be moved aside either, so it is left as it is and the high scores o
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>WARNING - undefined message received from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t start the game without another player!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending game data to players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifying game players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifying game host...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to boot %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for results from players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening for players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending results to players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failure with initialize of Lettro networking service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown game state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING - undefined acknowledgement received from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host did not let you join its game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host is ending your game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready - synchronizing with host...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found host, connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incompatible Lettro version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host is now playing a new game.  Your game is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received WT message from client in incorrect state, ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching for game host...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter PC network name or IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NetworkDialog</name>
     <message>
         <source>Player</source>
@@ -568,6 +869,30 @@ It could not be moved aside either, so it is left as it is and the high scores o
         <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -645,6 +970,14 @@ It could not be moved aside either, so it is left as it is and the high scores o
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new interface language applies at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1159,6 +1492,10 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -174,8 +174,8 @@ void RecallListedWord(Program& program, int row)
 QString EnterCaption(const Program& program)
 {
     return program.entry.NewWordText.isEmpty() && !program.entry.ListedWords.empty()
-               ? QStringLiteral("Last")
-               : QStringLiteral("Enter");
+               ? core::Tr("Game", "Last")
+               : core::Tr("Game", "Enter");
 }
 
 void CubeClicked(Program& program, int i)

@@ -30,15 +30,15 @@ std::string ReadFile(const QString& path, Table& table)
 {
     // A pipe or a device would block the reading, or never end it.
     if (!QFileInfo(path).isFile())
-        return "it is not a plain file";
+        return core::TrS("HighScores", "it is not a plain file");
     QFile file(path);
     if (file.size() > kMostFileBytes)
-        return "it is too large to be a Lettro high-score file";
+        return core::TrS("HighScores", "it is too large to be a Lettro high-score file");
     if (!file.open(QIODevice::ReadOnly))
-        return "it cannot be read (" + file.errorString().toStdString() + ")";
+        return core::Tr("HighScores", "it cannot be read (%1)").arg(file.errorString()).toStdString();
     const QByteArray bytes = file.read(kMostFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return "it cannot be read (" + file.errorString().toStdString() + ")";
+        return core::Tr("HighScores", "it cannot be read (%1)").arg(file.errorString()).toStdString();
     ParseResult parsed = Parse(bytes.toStdString());
     table = std::move(parsed.table);
     return parsed.error;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player table and the transport, as every part of the network game uses them.
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
@@ -92,7 +93,7 @@ bool Restart(Program& program, int port)
     const int result = program.transport ? program.transport->netStartup(port, program.network.StartupServiceName)
                                      : 1;
     if (result > 0) {
-        Say(program, "Failure with initialize of Lettro networking service.");
+        Say(program, core::Tr("Network", "Failure with initialize of Lettro networking service."));
         program.network.Window.MainWindowEnabled = true;
         return false;
     }
@@ -116,7 +117,7 @@ Phase StatusToPhase(Program& program, const std::string& status)
 {
     const Phase phase = PhaseOf(status);
     if (phase == Phase::Unknown)
-        Say(program, "Unknown game state");
+        Say(program, core::Tr("Network", "Unknown game state"));
     return phase;
 }
 

@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -108,6 +109,16 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     displayLayout->addWidget(SoundsOption);
     displayLayout->addWidget(ShowUnusedWordsOption);
     displayLayout->addWidget(LeftHandDisplay);
+    // The windows' language is set up before the first of them opens.
+    InterfaceLanguageCombo = Combo("InterfaceLanguageCombo", display);
+    InterfaceLanguageLabel = Label("InterfaceLanguageLabel", tr("Interface language"), display);
+    auto* interfaceRow = new QHBoxLayout;
+    interfaceRow->addWidget(InterfaceLanguageLabel);
+    interfaceRow->addWidget(InterfaceLanguageCombo, 1);
+    displayLayout->addLayout(interfaceRow);
+    auto* nextStart = Label("InterfaceLanguageNote", tr("A new interface language applies at the next start."), display);
+    nextStart->setWordWrap(true);
+    displayLayout->addWidget(nextStart);
 
     auto* buttons = new QDialogButtonBox(this);
     OKButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
@@ -150,6 +161,7 @@ void OptionsDialog::fill()
     FillCombo(ComputerOpponentsCombo, items.ComputerOpponents);
     FillCombo(ComputerStrengthCombo, items.ComputerStrength);
     FillCombo(BoardLanguageCombo, items.BoardLanguage);
+    FillCombo(InterfaceLanguageCombo, items.InterfaceLanguage);
 
     const Common::OptionsValues v = Common::FillOptionsDialog(m_program);
     GameTypeCombo->setCurrentIndex(v.GameType);
@@ -167,6 +179,7 @@ void OptionsDialog::fill()
     ComputerStrengthCombo->setCurrentIndex(v.ComputerStrength);
     ComputerStrengthCombo->setEnabled(v.ComputerOpponents > 0);
     BoardLanguageCombo->setCurrentIndex(v.BoardLanguage);
+    InterfaceLanguageCombo->setCurrentIndex(v.InterfaceLanguage);
 }
 
 void OptionsDialog::apply()
@@ -186,6 +199,7 @@ void OptionsDialog::apply()
     v.ComputerOpponents = ComputerOpponentsCombo->currentIndex();
     v.ComputerStrength = ComputerStrengthCombo->currentIndex();
     v.BoardLanguage = BoardLanguageCombo->currentIndex();
+    v.InterfaceLanguage = InterfaceLanguageCombo->currentIndex();
     Common::OptionsOutcome outcome;
     m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
     // After a No the dialog stays up with the settings as they now are, for another try.
