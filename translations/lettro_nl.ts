@@ -862,6 +862,14 @@ It could not be moved aside either, so it is left as it is and the high scores o
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Computer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -1131,6 +1139,17 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>ProgressWindow</name>
     <message>
         <source>Merging words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PromptWindow</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -29,7 +29,8 @@ std::string RecordName(ComputerPlayer::Level level)
 
 std::string ComputerName(int i, int count)
 {
-    return count > 1 ? "Computer " + std::to_string(i + 1) : "Computer";
+    return count > 1 ? core::Tr("Opponents", "Computer %1").arg(i + 1).toStdString()
+                     : core::TrS("Opponents", "Computer");
 }
 
 void StartGame(Program& program)

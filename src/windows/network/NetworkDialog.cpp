@@ -196,7 +196,7 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
     for (int level = 0; level < ComputerPlayer::kLevels; ++level)
         ComputerStrength->addItem(
-            QString::fromLatin1(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(level))));
+            SettingsText::Shown(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(level))));
     ComputerStrength->setCurrentIndex(static_cast<int>(ComputerPlayer::kDefaultLevel));
 
     auto* sizes = new QGridLayout;

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// In every interface language each window and each menu keeps its mnemonics (the letter
+// after &) apart, so Alt+letter reaches one control only.
+#include "TestApp.h"
+
+#include "core/dictionary/Definitions.h"
+#include "core/game/InterfaceLanguage.h"
+#include "windows/dictionary/DictionaryEditor.h"
+#include "windows/game/GameProgressWindow.h"
+#include "windows/game/HighScoresWindow.h"
+#include "windows/game/OptionsDialog.h"
+#include "windows/game/PlayBoardDialog.h"
+#include "windows/game/ResultsWindow.h"
+#include "windows/game/SolvedBoardWindow.h"
+#include "windows/network/NetworkDialog.h"
+#include "windows/network/PromptWindow.h"
+
+#include <QTranslator>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The mnemonic letter of `text`, lower case; none when it has none ("&&" is a plain &).
+QChar Mnemonic(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// "window: &Foo / F&ile" for each letter two texts of one group share.
+QStringList Clashes(const QString& where, const QStringList& texts)
+{
+    QMap<QChar, QString> seen;
+    QStringList clashes;
+    for (const QString& text : texts) {
+        const QChar letter = Mnemonic(text);
+        if (letter.isNull())
+            continue;
+        if (seen.contains(letter))
+            clashes << QStringLiteral("%1: %2 / %3").arg(where, seen[letter], text);
+        seen[letter] = text;
+    }
+    return clashes;
+}
+
+// The texts Alt+letter can reach in `window` (its own controls and menu bar, not those of
+// the windows inside it), then the same for each of its menus.
+QStringList WindowClashes(QWidget* window)
+{
+    QStringList texts, clashes;
+    const QString name = window->objectName();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window)
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            texts << box->title();
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(window); main && main->menuWidget())
+        for (QAction* menu : main->menuBar()->actions())
+            texts << menu->text();
+    clashes << Clashes(name, texts);
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        QStringList items;
+        for (QAction* action : menu->actions())
+            items << action->text();
+        clashes << Clashes(name + QLatin1Char('/') + menu->title(), items);
+    }
+    return clashes;
+}
+
+TEST(Translations, eachLanguageKeepsTheMnemonicsOfEveryWindowAndMenuApart)
+{
+    for (const std::string& code : InterfaceLanguage::Codes()) {
+        SCOPED_TRACE(code);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/lettro_%1.qm").arg(QString::fromStdString(code))));
+        QCoreApplication::installTranslator(&translator);
+        {
+            TestApp t;
+            t.startUp();
+            Definitions::Library definitions;
+            std::vector<std::unique_ptr<QWidget>> windows;
+            windows.push_back(std::make_unique<OptionsDialog>(t.program, t.app, nullptr));
+            windows.push_back(std::make_unique<DictionaryEditor>(t.program, t.app, t.desktop, definitions));
+            windows.push_back(std::make_unique<ResultsWindow>(t.program, t.app, t.desktop, definitions));
+            windows.push_back(std::make_unique<HighScoresWindow>(t.program, t.app));
+            windows.push_back(std::make_unique<GameProgressWindow>(t.program, t.app));
+            windows.push_back(std::make_unique<PlayBoardDialog>(t.program, t.app));
+            windows.push_back(std::make_unique<SolvedBoardWindow>(t.app));
+            windows.push_back(std::make_unique<NetworkDialog>(t.program, t.app, [](const QStringList&) {}));
+            windows.push_back(std::make_unique<PromptWindow>(t.program, t.app));
+            QStringList clashes = WindowClashes(t.window);
+            for (const auto& window : windows)
+                clashes << WindowClashes(window.get());
+            EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+} // namespace
