@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // In every interface language each window and each menu keeps its mnemonics (the letter
-// after &) apart, so Alt+letter reaches one control only.
+// after &) apart, so Alt+letter reaches one control only, and no button or one-line label
+// is narrower than its text when its window is at its smallest.
 #include "TestApp.h"
 
 #include "core/dictionary/Definitions.h"
@@ -82,6 +83,28 @@ QStringList WindowClashes(QWidget* window)
     return clashes;
 }
 
+// The buttons and one-line labels of `window`, at its smallest, narrower than their text.
+QStringList CutOff(QWidget* window)
+{
+    window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));
+    window->show();
+    QStringList cut;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisible())
+            continue;
+        // A push button's size hint has a floor of its own: its text, with a little room.
+        int needed = 0;
+        if (const auto* button = qobject_cast<QPushButton*>(w))
+            needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 8;
+        else if (const auto* label = qobject_cast<QLabel*>(w); qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) || (label && !label->wordWrap()))
+            needed = w->sizeHint().width();
+        if (w->width() < needed)
+            cut << QStringLiteral("%1: %2 is %3 wide of %4").arg(window->objectName(), w->objectName()).arg(w->width()).arg(needed);
+    }
+    window->hide();
+    return cut;
+}
+
 TEST(Translations, eachLanguageKeepsTheMnemonicsOfEveryWindowAndMenuApart)
 {
     for (const std::string& code : InterfaceLanguage::Codes()) {
@@ -103,10 +126,11 @@ TEST(Translations, eachLanguageKeepsTheMnemonicsOfEveryWindowAndMenuApart)
             windows.push_back(std::make_unique<SolvedBoardWindow>(t.app));
             windows.push_back(std::make_unique<NetworkDialog>(t.program, t.app, [](const QStringList&) {}));
             windows.push_back(std::make_unique<PromptWindow>(t.program, t.app));
-            QStringList clashes = WindowClashes(t.window);
+            QStringList clashes = WindowClashes(t.window), cut = CutOff(t.window);
             for (const auto& window : windows)
-                clashes << WindowClashes(window.get());
+                clashes << WindowClashes(window.get()), cut << CutOff(window.get());
             EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+            EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
         }
         QCoreApplication::removeTranslator(&translator);
     }
