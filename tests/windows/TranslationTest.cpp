@@ -26,16 +26,10 @@
 namespace {
 
 // The mnemonic letter of `text`, lower case; none when it has none ("&&" is a plain &).
-QChar Mnemonic(const QString& text)
+QChar Mnemonic(QString text)
 {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] != QLatin1Char('&'))
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
+    const qsizetype at = text.remove(QStringLiteral("&&")).indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
 }
 
 // "window: &Foo / F&ile" for each letter two texts of one group share.
