@@ -1454,6 +1454,26 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
         <source>Scores</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source># of words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMMON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNUSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingItem</name>

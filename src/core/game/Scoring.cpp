@@ -387,15 +387,15 @@ std::vector<std::string> ScoreTableRows(const GameState& game, const Words& boar
     for (int p = 0; p < game.PlayerCount; ++p)
         rows.push_back(FormatScoreRow(PlayerName(game, p), PlayerScore(eval, p)));
     rows.push_back(rule);
-    rows.push_back("# of words");
+    rows.push_back(core::TrS("Scoring", "# of words"));
     for (int p = 0; p < game.PlayerCount; ++p)
         rows.push_back(
             FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerDefinedWords, p))));
-    rows.push_back(FormatScoreRow("COMMON", Count(eval.CommonWords)));
-    rows.push_back(FormatScoreRow("UNUSED", Count(eval.UnusedWords)));
-    rows.push_back(FormatScoreRow("TOTAL", Count(boardWords)));
+    rows.push_back(FormatScoreRow(core::TrS("Scoring", "COMMON"), Count(eval.CommonWords)));
+    rows.push_back(FormatScoreRow(core::TrS("Scoring", "UNUSED"), Count(eval.UnusedWords)));
+    rows.push_back(FormatScoreRow(core::TrS("Scoring", "TOTAL"), Count(boardWords)));
     rows.push_back(rule);
-    rows.push_back("# undefined");
+    rows.push_back(core::TrS("Scoring", "# undefined"));
     for (int p = 0; p < game.PlayerCount; ++p)
         rows.push_back(
             FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerUndefinedWords, p))));
