@@ -7,8 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=${LETTRO_TS_FOLDER:-translations}
-lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-[ -x "$lupdate" ] || { echo "lupdate not found: install qt6-l10n-tools" >&2; exit 1; }
+# Qt 6's own: a lupdate on the PATH may be Qt 5's.
+lupdate=/usr/lib/qt6/bin/lupdate
+[ -x "$lupdate" ] || lupdate=$(command -v lupdate6 || command -v lupdate || echo lupdate)
+command -v "$lupdate" >/dev/null || { echo "lupdate not found: install qt6-l10n-tools" >&2; exit 1; }
 # The core's own spellings of translate (src/core/game/Tr.h).
 aliases=translate+=Tr,translate+=TrS,translate+=TrN
 for code in en fr de es it pt nl; do
