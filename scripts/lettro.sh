@@ -19,6 +19,8 @@ PACKAGES=(
     # Definitions, read at run time (the tests need them too)
     wordnet-base dict-freedict-fra-eng dict-freedict-deu-eng dict-freedict-spa-eng
     dict-freedict-ita-eng dict-freedict-por-eng dict-freedict-nld-eng
+    # The interface's translations: lupdate/lrelease and Qt's own translated texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -4,11 +4,13 @@
 #include "core/game/DataFolders.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/InterfaceLanguage.h"
 #include "core/game/KeptGame.h"
 #include "core/game/Progress.h"
 #include "core/network/ComputerPlayers.h"
 #include "engine/Languages.h"
 #include "engine/QtTransport.h"
+#include "engine/Settings.h"
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
 #include "windows/ui/Desktop.h"
@@ -17,12 +19,32 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSessionManager>
 #include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+namespace {
+
+// The interface language must be in place before the first text is made, the command
+// line's help included: --ui-language is looked for before the command line is read.
+std::string UiLanguageArgument(int argc, char* argv[])
+{
+    const std::string option = "--ui-language";
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == option && i + 1 < argc)
+            return argv[i + 1];
+        if (argument.rfind(option + "=", 0) == 0)
+            return argument.substr(option.size() + 1);
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -37,38 +59,49 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lettro"));
     // Ties the windows to the installed desktop entry (its icon and name on Wayland).
     QApplication::setDesktopFileName(QStringLiteral("io.github.lettro.Lettro"));
+    const std::string uiLanguage = UiLanguageArgument(argc, argv);
+    const std::string storedUiLanguage =
+        engine::SettingsStore().cGetRegValue(engine::kSettingsKey, InterfaceLanguage::kSetting, 10).value_or("");
+    InterfaceLanguage::Install(
+        InterfaceLanguage::Choose(uiLanguage, storedUiLanguage, QLocale::system().uiLanguages()));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Lettro, a word game with letter dice."));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Lettro, a word game with letter dice."));
     parser.addHelpOption();
     // Answered above; listed here so that --help shows it.
     parser.addOption(QCommandLineOption(QStringLiteral("version"),
-                                        QStringLiteral("Print the version and exit.")));
+                                        QCoreApplication::translate("CommandLine", "Print the version and exit.")));
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
-        QStringLiteral("Shake the dice from seed <N> (0 to 4294967295): the same boards in "
+        QCoreApplication::translate("CommandLine", "Shake the dice from seed <N> (0 to 4294967295): the same boards in "
                        "the same order every time, for replays and tests."),
         QStringLiteral("N"));
     parser.addOption(seedOption);
     const QCommandLineOption addressOption(
         QStringLiteral("address"),
-        QStringLiteral("Play on the network from IPv4 address <A> (default: $LETTRO_ADDRESS, "
+        QCoreApplication::translate("CommandLine", "Play on the network from IPv4 address <A> (default: $LETTRO_ADDRESS, "
                        "else every interface); copies on one machine each take their own "
                        "127.0.0.x."),
         QStringLiteral("A"));
     parser.addOption(addressOption);
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
-        QStringLiteral("Play in board language <XX> this time: en, fr, de, es, it, pt or nl "
+        QCoreApplication::translate("CommandLine", "Play in board language <XX> this time: en, fr, de, es, it, pt or nl "
                        "(default: the one chosen in the options)."),
         QStringLiteral("XX"));
     parser.addOption(languageOption);
     const QCommandLineOption boardOption(
         QStringLiteral("board"),
-        QStringLiteral("Start by playing the board of board code <CODE> with its settings, or "
+        QCoreApplication::translate("CommandLine", "Start by playing the board of board code <CODE> with its settings, or "
                        "16 letters row by row (Q for Qu) with your own."),
         QStringLiteral("CODE"));
     parser.addOption(boardOption);
+    const QCommandLineOption uiLanguageOption(
+        QStringLiteral("ui-language"),
+        QCoreApplication::translate("CommandLine", "Show the windows in language <XX>: en, fr, de, es, it, pt or nl (default: the one "
+             "chosen in the options, else the desktop's)."),
+        QStringLiteral("XX"));
+    parser.addOption(uiLanguageOption);
     parser.process(application);
     ui::QtDesktop desktop;
     // The lobby's computer players end with this program at the latest, even when it is
@@ -98,6 +131,11 @@ int main(int argc, char* argv[])
             return 2;
         }
         app.program.CommandLineLanguage = code;
+    }
+    if (parser.isSet(uiLanguageOption) && !InterfaceLanguage::Offered(uiLanguage)) {
+        std::fprintf(stderr, "lettro: --ui-language wants one of en, fr, de, es, it, pt, nl, not \"%s\"\n",
+                     qPrintable(parser.value(uiLanguageOption)));
+        return 2;
     }
     BoardCode::Reading board;
     if (parser.isSet(boardOption)) {

@@ -197,4 +197,34 @@ dark_pass() {
     say "the dark desktop's pictures taken (brightness $mean%)"
 }
 dark_pass
-say "passed: the game exited with status 0; pictures in $build/smoke-*.png"
+kill "$lettro_pid"
+wait "$lettro_pid" 2>/dev/null
+lettro_pid=""
+
+# The same game in German, the longest of the interface languages, with the main window at
+# its smallest: german-main.png during play and german-results.png, for a look at texts
+# that might be cut off. Its windows are told apart by being new, not by their titles.
+start_lettro "$program/lettro" --seed "$seed" --ui-language de
+# No window manager here to hold the window to its minimum size: it is read from the hints.
+read -r min_width min_height < <(xprop -id "$main" WM_NORMAL_HINTS |
+    sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1 \2/p')
+xdotool windowsize "$main" "${min_width:?no minimum size}" "$min_height"
+sleep 0.5
+lettro_windows() { xdotool search --onlyvisible --pid "$lettro_pid" 2>/dev/null | sort; }
+new_window() { comm -13 <(echo "$1") <(lettro_windows) | head -n1; }
+before=$(lettro_windows)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
+xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+sleep 1
+xdotool windowfocus "$main" type "$word"
+xdotool key Return
+picture "$main" "$build/german-main.png"
+xdotool key ctrl+e
+results_up() { [ -n "$(new_window "$before")" ]; }
+wait_for 15 "the results window in German" results_up
+picture "$(new_window "$before")" "$build/german-results.png"
+kill "$lettro_pid"
+wait "$lettro_pid" 2>/dev/null
+lettro_pid=""
+say "passed: the game exited with status 0; pictures in $build/smoke-*.png and german-*.png"

@@ -30,7 +30,7 @@ PlayerEntry Player(const char* name, bool connected)
 void Choose(QComboBox* combo, const QString& text)
 {
     combo->setCurrentIndex(combo->findText(text));
-    emit combo->textActivated(text);
+    emit combo->activated(combo->currentIndex());
 }
 
 class Lobby : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Scoring.h"
+#include "core/game/Tr.h"
 
 #include <algorithm>
 
@@ -120,13 +121,12 @@ void EnterWord(Program& program)
             const int bonus = 2 * static_cast<int>(length) - 4;
             program.game.TimeRemaining += bonus;
             Game::SetClockLabels(
-                program, QStringLiteral("Time Remaining"),
+                program, core::Tr("Game", "Time Remaining"),
                 QString::fromStdString(TimeFormat::FormatTime(program.game.TimeRemaining)));
             Game::ShowBonus(program, bonus);
         }
         const auto rows = entry.ListedWords.size();
-        program.screen.PlayerWordText = rows == 1 ? QStringLiteral("1 word entered")
-                                                  : QStringLiteral("%1 words entered").arg(rows);
+        program.screen.PlayerWordText = core::TrN("Game", "%n words entered", nullptr, rows);
     }
     // The program empties the box without running the filter.
     entry.NewWordText.clear();
@@ -185,8 +185,8 @@ void RecallListedWord(Program& program, int row)
 QString EnterCaption(const Program& program)
 {
     return program.entry.NewWordText.isEmpty() && !program.entry.ListedWords.empty()
-               ? QStringLiteral("Last")
-               : QStringLiteral("Enter");
+               ? core::Tr("Game", "Last")
+               : core::Tr("Game", "Enter");
 }
 
 void CubeClicked(Program& program, int i)
@@ -250,11 +250,9 @@ QString ScoreSoFarText(const Program& program)
     for (const ListedWord& listed : program.entry.ListedWords)
         if (listed.BoardWord)
             words += 1, points += Scoring::ScoreForWord(listed.Word.toStdString());
-    return QStringLiteral("Score so far: %1 %2 (%3 %4)")
-        .arg(points)
-        .arg(points == 1 ? "point" : "points")
-        .arg(words)
-        .arg(words == 1 ? "word" : "words");
+    return core::Tr("Game", "Score so far: %1 (%2)")
+        .arg(core::TrN("Game", "%n points", nullptr, points),
+             core::TrN("Game", "%n words", nullptr, words));
 }
 
 void ClearEntry(Program& program)

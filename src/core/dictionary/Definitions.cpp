@@ -2,6 +2,7 @@
 #include "Definitions.h"
 
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "engine/DictdFile.h"
 #include "engine/WordNet.h"
 
@@ -26,14 +27,14 @@ struct Language {
 };
 
 const Language kLanguages[] = {
-    {"en", "English", nullptr, ""},
-    {"fr", "French", "fra-eng",
+    {"en", QT_TRANSLATE_NOOP("Definitions", "English"), nullptr, ""},
+    {"fr", QT_TRANSLATE_NOOP("Definitions", "French"), "fra-eng",
      "a=à a=â c=ç e=é e=è e=ê e=ë i=î i=ï o=ô u=ù u=û u=ü y=ÿ oe=œ ae=æ"},
-    {"de", "German", "deu-eng", "ae=ä oe=ö ue=ü ss=ß"},
-    {"es", "Spanish", "spa-eng", "a=á e=é i=í o=ó u=ú u=ü n=ñ"},
-    {"it", "Italian", "ita-eng", "a=à e=è e=é i=ì i=í i=î o=ò o=ó u=ù u=ú"},
-    {"pt", "Portuguese", "por-eng", "a=á a=â a=ã a=à c=ç e=é e=ê i=í o=ó o=ô o=õ u=ú u=ü"},
-    {"nl", "Dutch", "nld-eng", "e=é e=è e=ê e=ë i=ï o=ö u=ü ij=ĳ"},
+    {"de", QT_TRANSLATE_NOOP("Definitions", "German"), "deu-eng", "ae=ä oe=ö ue=ü ss=ß"},
+    {"es", QT_TRANSLATE_NOOP("Definitions", "Spanish"), "spa-eng", "a=á e=é i=í o=ó u=ú u=ü n=ñ"},
+    {"it", QT_TRANSLATE_NOOP("Definitions", "Italian"), "ita-eng", "a=à e=è e=é i=ì i=í i=î o=ò o=ó u=ù u=ú"},
+    {"pt", QT_TRANSLATE_NOOP("Definitions", "Portuguese"), "por-eng", "a=á a=â a=ã a=à c=ç e=é e=ê i=í o=ó o=ô o=õ u=ú u=ü"},
+    {"nl", QT_TRANSLATE_NOOP("Definitions", "Dutch"), "nld-eng", "e=é e=è e=ê e=ë i=ï o=ö u=ü ij=ĳ"},
 };
 
 using Unfolding = std::vector<std::pair<std::string_view, std::string_view>>;
@@ -263,11 +264,11 @@ QString DefinitionText(const Definition& definition, bool full)
 {
     QStringList lines;
     if (definition.outcome != Outcome::Found)
-        lines << QStringLiteral("No definition here");
+        lines << core::Tr("Definitions", "No definition here");
     if (const Language* l = findLanguage(definition.language);
         l && definition.outcome == Outcome::NoData)
-        lines << QStringLiteral("Definitions in %1 come with the package %2.")
-                     .arg(QLatin1String(l->name), definition.package);
+        lines << core::Tr("Definitions", "Definitions in %1 come with the package %2.")
+                     .arg(core::Tr("Definitions", l->name), definition.package);
     for (const Entry& e : definition.entries) {
         lines << (e.partOfSpeech.isEmpty() ? e.word : e.word + " (" + e.partOfSpeech + ")");
         const qsizetype shown =
@@ -275,7 +276,7 @@ QString DefinitionText(const Definition& definition, bool full)
         for (qsizetype i = 0; i < shown; ++i)
             lines << QStringLiteral("%1. %2").arg(i + 1).arg(e.senses[i]);
         if (shown < e.senses.size())
-            lines << QStringLiteral("and %1 more").arg(e.senses.size() - shown);
+            lines << core::Tr("Definitions", "and %1 more").arg(e.senses.size() - shown);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -287,7 +288,8 @@ bool Shown(const Program& program)
 
 QString SourcesNotice()
 {
-    return QStringLiteral(
+    return core::Tr(
+        "Definitions",
         "Definitions are read from Debian packages where they are installed; Lettro ships "
         "none of their data.\n"
         "English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 "

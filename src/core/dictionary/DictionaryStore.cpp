@@ -4,6 +4,7 @@
 #include "core/game/DataFolders.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
+#include "core/game/Tr.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,11 +53,12 @@ void ReadDictionary(Program& program)
     if (result.ok())
         return;
     if (!files.fallback.empty()) {
-        Ask(program, QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
-                                    "Lettro will start with the dictionary it came with, %3; "
-                                    "the damaged file is kept as %1.unreadable when the "
-                                    "dictionary is next saved.")
-                         .arg(Native(files.read), Reason(result), Native(files.fallback)));
+        Ask(program,
+            core::Tr("Dictionary", "The dictionary file %1 could not be loaded: %2.\n\n"
+                                   "Lettro will start with the dictionary it came with, %3; "
+                                   "the damaged file is kept as %1.unreadable when the "
+                                   "dictionary is next saved.")
+                .arg(Native(files.read), Reason(result), Native(files.fallback)));
         const engine::FileResult shipped = program.engine.cReadBinaryDictionary(files.fallback);
         if (shipped.ok())
             return;
@@ -65,10 +67,10 @@ void ReadDictionary(Program& program)
     }
     // A game that silently finds no words would look broken; say what happened instead.
     Ask(program,
-        QStringLiteral("The dictionary file %1 could not be loaded: %2.\n\n"
-                       "Lettro will start with an empty dictionary, so no board will "
-                       "hold any words until words are added or merged in the "
-                       "Dictionary Editor.")
+        core::Tr("Dictionary", "The dictionary file %1 could not be loaded: %2.\n\n"
+                               "Lettro will start with an empty dictionary, so no board will "
+                               "hold any words until words are added or merged in the "
+                               "Dictionary Editor.")
             .arg(Native(program.dictionary.DictionaryPath), Reason(program.dictionary.LoadResult)));
 }
 
@@ -87,8 +89,8 @@ bool WriteDictionary(Program& program)
         QFile::remove(kept);
         if (!QFile::copy(QString::fromStdString(path), kept)) {
             Ask(program,
-                QStringLiteral("The dictionary was not saved: the unreadable file %1 could "
-                               "not be kept as %2 before being replaced.")
+                core::Tr("Dictionary", "The dictionary was not saved: the unreadable file %1 could "
+                                       "not be kept as %2 before being replaced.")
                     .arg(nativePath, QDir::toNativeSeparators(kept)));
             return false;
         }
@@ -97,9 +99,9 @@ bool WriteDictionary(Program& program)
     const engine::FileResult result = program.engine.cWriteBinaryDictionary(path);
     if (result.ok())
         return true;
-    Ask(program, QStringLiteral("The dictionary could not be saved to %1: %2.\n\n"
-                                "The file was left as it was, so your changes to the "
-                                "dictionary are not in it.")
+    Ask(program, core::Tr("Dictionary", "The dictionary could not be saved to %1: %2.\n\n"
+                                        "The file was left as it was, so your changes to the "
+                                        "dictionary are not in it.")
                      .arg(nativePath, Reason(result)));
     return false;
 }
@@ -109,8 +111,8 @@ bool OfferDictionarySave(Program& program, bool atExit)
     if (!program.dictionary.DictionaryUpdated)
         return true;
     const core::Answer answer =
-        Ask(program, QStringLiteral("Dictionary has been updated, do you want to save it?"),
-            core::Buttons::YesNo, QStringLiteral("Save dictionary?"));
+        Ask(program, core::Tr("Dictionary", "Dictionary has been updated, do you want to save it?"),
+            core::Buttons::YesNo, core::Tr("Dictionary", "Save dictionary?"));
     if (answer == core::Answer::Yes) {
         // Only a save that worked makes the file match the dictionary in memory.
         if (!WriteDictionary(program))

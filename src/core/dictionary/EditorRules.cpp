@@ -3,6 +3,7 @@
 
 #include "core/dictionary/DictionaryStore.h"
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "engine/Engine.h"
 
 #include <QDir>
@@ -40,10 +41,10 @@ void MergeDone(Program& program)
     Editor(program).Status =
         MergeSummary(program.engine.lastMergeAdded(), program.engine.lastMergeSkipped());
     if (program.engine.lastMergeCut())
-        EditorAsk(program,
-                  QStringLiteral("The word file is larger than %1 MiB: only its first %1 MiB "
-                                 "were merged.")
-                      .arg(engine::kMaxWordFileBytes >> 20));
+        EditorAsk(program, core::Tr("DictionaryEditor",
+                                    "The word file is larger than %1 MiB: only its first %1 MiB "
+                                    "were merged.")
+                               .arg(engine::kMaxWordFileBytes >> 20));
 }
 
 } // namespace
@@ -90,7 +91,7 @@ std::vector<std::string> WordsStartingWith(engine::Engine& engine, const std::st
 QString MergeSummary(int added, int skipped)
 {
     const QLocale locale;
-    return QStringLiteral("%1 words added, %2 lines skipped")
+    return core::Tr("DictionaryEditor", "%1 words added, %2 lines skipped")
         .arg(locale.toString(added), locale.toString(skipped));
 }
 
@@ -183,10 +184,11 @@ void AddEditorWord(Program& program, const QString& typed)
     case EditorWordCheck::Empty:
         return;
     case EditorWordCheck::BadLength:
-        EditorAsk(program, QStringLiteral("Words must be 3 to 16 letters long."));
+        EditorAsk(program, core::Tr("DictionaryEditor", "Words must be 3 to 16 letters long."));
         return;
     case EditorWordCheck::NonAlphabetic:
-        EditorAsk(program, QStringLiteral("Word has a non-alphabetic character, no added."));
+        EditorAsk(program,
+                  core::Tr("DictionaryEditor", "Word has a non-alphabetic character, no added."));
         return;
     case EditorWordCheck::Ok:
         break;
@@ -207,15 +209,15 @@ void RemoveEditorWord(Program& program, const std::string& selected)
     if (!selected.empty())
         RemoveDictionaryWord(program, selected);
     else
-        EditorAsk(program, QStringLiteral("You must select a word to remove."));
+        EditorAsk(program, core::Tr("DictionaryEditor", "You must select a word to remove."));
     FillStartingLetters(program, false);
     ListWords(program);
 }
 
 void ClearDictionary(Program& program)
 {
-    if (AskBeforeLosing(program, QStringLiteral("Clear the dictionary?"), core::Owner::Editor) !=
-        core::Answer::Yes)
+    if (AskBeforeLosing(program, core::Tr("DictionaryEditor", "Clear the dictionary?"),
+                        core::Owner::Editor) != core::Answer::Yes)
         return;
     program.engine.cDictionaryClear();
     FillStartingLetters(program, true);
@@ -231,7 +233,7 @@ void MergeWordFile(Program& program, const QString& path)
     // pretending that the words went in.
     QFile probe(path);
     if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
-        EditorAsk(program, QStringLiteral("The word file %1 could not be opened.")
+        EditorAsk(program, core::Tr("DictionaryEditor", "The word file %1 could not be opened.")
                                .arg(QDir::toNativeSeparators(path)));
         return;
     }
@@ -269,7 +271,7 @@ void SaveWordFile(Program& program, const QString& path)
         return;
     // A word file that silently failed to appear would be found missing only later.
     if (!program.engine.cWriteTextFile(QFile::encodeName(path).toStdString()))
-        EditorAsk(program, QStringLiteral("The word file %1 could not be written.")
+        EditorAsk(program, core::Tr("DictionaryEditor", "The word file %1 could not be written.")
                                .arg(QDir::toNativeSeparators(path)));
 }
 

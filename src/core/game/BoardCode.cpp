@@ -2,6 +2,7 @@
 #include "BoardCode.h"
 
 #include "core/game/SettingsText.h"
+#include "core/game/Tr.h"
 #include "engine/Engine.h"
 #include "engine/Languages.h"
 
@@ -98,31 +99,40 @@ Reading Decode(std::string_view text)
     const std::string code = Cleaned(text, foreign);
     if (foreign)
         return {{}, false,
-                "A board code holds only letters, digits and dashes; a board, only its 16 letters."};
+                core::TrS("BoardCode", "A board code holds only letters, digits and dashes; a board, "
+                                       "only its 16 letters.")};
     if (code.size() == 16 && Letters(code)) {
         GivenBoard given;
         given.Board = code;
         return {given, false, {}};
     }
     if (code.empty())
-        return {{}, false, "Type a board code, or the 16 letters of a board row by row."};
+        return {{}, false, core::TrS("BoardCode", "Type a board code, or the 16 letters of a board row by row.")};
     if (code[0] != kVersion)
         return {{}, false,
                 Letters(code.substr(0, 1))
-                    ? "A board is 16 letters (Q for Qu), and this is " +
-                          (code.size() == 16 ? std::string("16 with digits")
-                                             : std::to_string(code.size())) +
-                          "; a board code starts with its version, 1."
-                    : "This board code is of version " + code.substr(0, 1) +
-                          ", which this Lettro cannot read: it reads version 1 codes."};
+                    ? (code.size() == 16
+                           ? core::TrS("BoardCode", "A board is 16 letters (Q for Qu), and this is 16 with "
+                                                    "digits; a board code starts with its version, 1.")
+                           : core::Tr("BoardCode", "A board is 16 letters (Q for Qu), and this is %1; a "
+                                                   "board code starts with its version, 1.")
+                                 .arg(code.size())
+                                 .toStdString())
+                    : core::Tr("BoardCode", "This board code is of version %1, which this Lettro cannot "
+                                            "read: it reads version 1 codes.")
+                          .arg(QString::fromStdString(code.substr(0, 1)))
+                          .toStdString()};
     if (code.size() != std::size_t(kLength))
         return {{}, false,
-                "A board code has " + std::to_string(kLength) + " letters and digits, not counting "
-                "dashes; this one has " + std::to_string(code.size()) + ". Is a part missing?"};
+                core::Tr("BoardCode", "A board code has %1 letters and digits, not counting dashes; "
+                                      "this one has %2. Is a part missing?")
+                    .arg(kLength)
+                    .arg(code.size())
+                    .toStdString()};
     if (CheckCharacter(code.substr(0, kLength - 1)) != code.back())
         return {{}, false,
-                "This board code has a typo: its letters do not match its last character. "
-                "Check it letter by letter."};
+                core::TrS("BoardCode", "This board code has a typo: its letters do not match its last "
+                                       "character. Check it letter by letter.")};
     GivenBoard given;
     given.Language = code.substr(1, 2);
     for (char& c : given.Language)
@@ -130,10 +140,12 @@ Reading Decode(std::string_view text)
     const int timeType = ValueOf(code[3]), sizes = ValueOf(code[4]);
     given.Board = code.substr(5, 16);
     if (!engine::findLanguage(given.Language))
-        return {{}, false, "This board code is for a board language this Lettro does not have (" +
-                               code.substr(1, 2) + ")."};
+        return {{}, false,
+                core::Tr("BoardCode", "This board code is for a board language this Lettro does not have (%1).")
+                    .arg(QString::fromStdString(code.substr(1, 2)))
+                    .toStdString()};
     if (timeType >= 20 || sizes >= 30 || !Letters(given.Board))
-        return {{}, false, "This is not a board code Lettro made."};
+        return {{}, false, core::TrS("BoardCode", "This is not a board code Lettro made.")};
     given.GameType = timeType / 10;
     given.TimeLimit = SettingsText::kTimeLimits[static_cast<std::size_t>(timeType % 10)];
     given.MinWordSize = sizes / 2 + 2;

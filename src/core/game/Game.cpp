@@ -9,11 +9,12 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Opponents.h"
-#include "core/network/NetworkGame.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
 #include "core/game/Settings.h"
+#include "core/game/Tr.h"
+#include "core/network/NetworkGame.h"
 
 #include "engine/BoardText.h"
 
@@ -29,7 +30,7 @@ int StartingTime(const GameState& game)
 
 void ShowFullClock(Program& program)
 {
-    SetClockLabels(program, QStringLiteral("Time Remaining"),
+    SetClockLabels(program, core::Tr("Game", "Time Remaining"),
                    QString::fromStdString(TimeFormat::FormatTime(program.game.TimeRemaining)));
 }
 
@@ -54,7 +55,8 @@ void HandOverToPlayerTwo(Program& program)
     game.LocalPlayerIndex = 1;
     WordEntry::ClearEntry(program);
     game.TimeRemaining = StartingTime(game);
-    HitOkBehindHiddenBoard(program, QStringLiteral("Player 2 - Hit OK when ready to start game."));
+    HitOkBehindHiddenBoard(program,
+                           core::Tr("Game", "Player 2 - Hit OK when ready to start game."));
     ShowFullClock(program);
     program.screen.ClockRunning = true;
 }
@@ -120,7 +122,7 @@ void PlaceBoard(Program& program, const std::string& board, std::optional<Words>
 
     program.board.BoardWords = std::move(*words);
     program.screen.DefinedWordText =
-        QStringLiteral("Lettro found %1 words").arg(program.board.BoardWords.size());
+        core::TrN("Game", "Lettro found %n words", nullptr, program.board.BoardWords.size());
 }
 
 void StartGameClick(Program& program)
@@ -159,11 +161,11 @@ void BeginPlay(Program& program, bool announce)
         game.LocalPlayerIndex = 0; // before the box: the window names player 1 behind it
         if (announce)
             HitOkBehindHiddenBoard(program,
-                                   QStringLiteral("Player 1 - Hit OK when ready to start game."));
+                                   core::Tr("Game", "Player 1 - Hit OK when ready to start game."));
         break;
     default:
         if (announce)
-            HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
+            HitOkBehindHiddenBoard(program, core::Tr("Game", "Hit OK when ready to start game."));
         break;
     }
 
@@ -215,8 +217,8 @@ void PauseGame(Program& program)
     if (IsNetworkGame(program))
         return;
     program.game.Paused = true;
-    HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to resume."),
-                           QStringLiteral("Game paused"));
+    HitOkBehindHiddenBoard(program, core::Tr("Game", "Hit OK when ready to resume."),
+                           core::Tr("Game", "Game paused"));
     program.game.Paused = false;
 }
 
@@ -240,7 +242,7 @@ void AbortGame(Program& program)
         WordEntry::NewWordChanged(program, QString());
     program.screen.ClockColour = TimeFormat::ClockColour::Black;
     ShowBonus(program, 0);
-    SetClockLabels(program, QStringLiteral("Game Over"), QString());
+    SetClockLabels(program, core::Tr("Game", "Game Over"), QString());
 }
 
 void EndGame(Program& program)
@@ -274,7 +276,7 @@ void SetClockLabels(Program& program, const QString& caption, const QString& tim
 void ShowBonus(Program& program, int seconds)
 {
     // A word of the smallest size may earn nothing; then there is nothing to show.
-    program.screen.BonusText = seconds > 0 ? QStringLiteral("+%1 s").arg(seconds) : QString();
+    program.screen.BonusText = seconds > 0 ? core::Tr("Game", "+%1 s").arg(seconds) : QString();
     program.screen.BonusTicks = seconds > 0 ? 2 : 0;
 }
 
@@ -282,7 +284,7 @@ QString TurnText(const GameState& game)
 {
     if (game.GameMode != TwoPlayer || game.TimeRemaining == 0)
         return {};
-    return QStringLiteral("Player %1").arg(game.LocalPlayerIndex + 1);
+    return core::Tr("Game", "Player %1").arg(game.LocalPlayerIndex + 1);
 }
 
 void FinishTurn(Program& program)
@@ -302,7 +304,7 @@ void FinishTurn(Program& program)
     program.progress.GameToRecord = game.GameMode == SinglePlayer;
     program.opponents.GameToRecord = game.Opponents > 0;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);
-    SetClockLabels(program, QStringLiteral("Game Over"), QString());
+    SetClockLabels(program, core::Tr("Game", "Game Over"), QString());
     EvaluateWords(program);
     Results::PrepareResults(program);
 }

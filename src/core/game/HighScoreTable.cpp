@@ -3,6 +3,7 @@
 
 #include "core/game/SettingsText.h"
 #include "core/game/TimeFormat.h"
+#include "core/game/Tr.h"
 
 #include <QDate>
 #include <QString>
@@ -79,8 +80,10 @@ std::string KeyText(const Key& key)
     if (key == kBoardOfTheDay)
         return "Board of the Day";
     if (key.GameType == 1)
-        return "Frantic";
-    return "Standard " + TimeFormat::FormatTime(key.Seconds);
+        return core::TrS("HighScores", "Frantic");
+    return core::Tr("HighScores", "Standard %1")
+        .arg(QString::fromStdString(TimeFormat::FormatTime(key.Seconds)))
+        .toStdString();
 }
 
 bool RanksAbove(const Row& a, const Row& b)
@@ -154,21 +157,21 @@ std::string Serialize(const Table& table)
 ParseResult Parse(const std::string& text)
 {
     if (text.empty())
-        return {{}, "it is empty"};
+        return {{}, core::TrS("HighScores", "it is empty")};
     std::vector<std::string> lines = Split(text, '\n');
     for (std::string& line : lines)
         if (!line.empty() && line.back() == '\r')
             line.pop_back(); // edited on Windows
     const std::string header = std::string(kHeader) + ' ';
     if (lines[0].rfind(header, 0) != 0)
-        return {{}, "it is not a Lettro high-score file"};
+        return {{}, core::TrS("HighScores", "it is not a Lettro high-score file")};
     const int version = Number(lines[0].substr(header.size()), 1000000);
     if (version < 0)
-        return {{}, "it is not a Lettro high-score file"};
+        return {{}, core::TrS("HighScores", "it is not a Lettro high-score file")};
     if (version != kVersion)
-        return {{},
-                "it was written by another version of Lettro (format " + std::to_string(version) +
-                    ")"};
+        return {{}, core::Tr("HighScores", "it was written by another version of Lettro (format %1)")
+                        .arg(version)
+                        .toStdString()};
     ParseResult result;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (lines[i].empty())
@@ -176,7 +179,7 @@ ParseResult Parse(const std::string& text)
         Key key;
         Row row;
         if (!ParseRow(lines[i], key, row))
-            return {{}, "line " + std::to_string(i + 1) + " is damaged"};
+            return {{}, core::Tr("HighScores", "line %1 is damaged").arg(i + 1).toStdString()};
         result.table[key].push_back(row);
     }
     // A file put together by hand may be out of order or too long.

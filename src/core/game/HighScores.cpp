@@ -3,6 +3,7 @@
 
 #include "core/game/Program.h"
 #include "core/game/Scoring.h"
+#include "core/game/Tr.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,15 +30,15 @@ std::string ReadFile(const QString& path, Table& table)
 {
     // A pipe or a device would block the reading, or never end it.
     if (!QFileInfo(path).isFile())
-        return "it is not a plain file";
+        return core::TrS("HighScores", "it is not a plain file");
     QFile file(path);
     if (file.size() > kMostFileBytes)
-        return "it is too large to be a Lettro high-score file";
+        return core::TrS("HighScores", "it is too large to be a Lettro high-score file");
     if (!file.open(QIODevice::ReadOnly))
-        return "it cannot be read (" + file.errorString().toStdString() + ")";
+        return core::Tr("HighScores", "it cannot be read (%1)").arg(file.errorString()).toStdString();
     const QByteArray bytes = file.read(kMostFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return "it cannot be read (" + file.errorString().toStdString() + ")";
+        return core::Tr("HighScores", "it cannot be read (%1)").arg(file.errorString()).toStdString();
     ParseResult parsed = Parse(bytes.toStdString());
     table = std::move(parsed.table);
     return parsed.error;
@@ -61,7 +62,7 @@ void Save(Program& program, core::Owner owner)
     if (result.ok())
         return;
     Ask(program,
-        QStringLiteral("The high scores could not be saved to %1: %2.")
+        core::Tr("HighScores", "The high scores could not be saved to %1: %2.")
             .arg(Native(file), QString::fromStdString(engine::describe(result))),
         core::Buttons::Ok, QStringLiteral("Lettro"), owner);
 }
@@ -71,7 +72,7 @@ std::string AskName(Program& program, const std::string& initial, const QString&
                     core::Owner owner)
 {
     const std::optional<QString> answer =
-        AskText(program, QStringLiteral("Your name for the high scores:"),
+        AskText(program, core::Tr("HighScores", "Your name for the high scores:"),
                 QString::fromStdString(initial), title, owner);
     const std::string name = answer ? CleanName(answer->toStdString()) : std::string();
     // Cancelled or left empty: asked again next time.
@@ -100,18 +101,20 @@ void LoadHighScores(Program& program)
     const QString kept = QString::fromStdString(engine::keepAside(file));
     const QString reason = QString::fromStdString(error);
     if (!kept.isEmpty()) {
-        Ask(program, QStringLiteral("The high-score file %1 could not be used: %2.\n\nIt has "
-                                    "been kept as %3, and the high scores start again "
-                                    "from an empty table.")
-                         .arg(Native(file), reason, QDir::toNativeSeparators(kept)));
+        Ask(program,
+            core::Tr("HighScores", "The high-score file %1 could not be used: %2.\n\nIt has "
+                                   "been kept as %3, and the high scores start again "
+                                   "from an empty table.")
+                .arg(Native(file), reason, QDir::toNativeSeparators(kept)));
         return;
     }
     // Never written over: it may still hold scores that a repaired Lettro can read.
     hs.Writable = false;
-    Ask(program, QStringLiteral("The high-score file %1 could not be used: %2.\n\nIt could not "
-                                "be moved aside either, so it is left as it is and the high "
-                                "scores of this session will not be saved.")
-                     .arg(Native(file), reason));
+    Ask(program,
+        core::Tr("HighScores", "The high-score file %1 could not be used: %2.\n\nIt could not "
+                               "be moved aside either, so it is left as it is and the high "
+                               "scores of this session will not be saved.")
+            .arg(Native(file), reason));
 }
 
 Key CurrentKey(const Program& program)
@@ -144,8 +147,8 @@ void EnterFinishedGame(Program& program, const std::string& date)
     if (Place(hs.Table, key, row) < 0)
         return;
     if (row.Name.empty())
-        row.Name =
-            AskName(program, LoginName(), QStringLiteral("New High Score"), core::Owner::Results);
+        row.Name = AskName(program, LoginName(), core::Tr("HighScores", "New High Score"),
+                           core::Owner::Results);
     hs.MarkedRow = Insert(hs.Table, key, row);
     hs.Shown = key;
     hs.Open = true;
@@ -199,7 +202,7 @@ std::string PlayerName(const Program& program)
 void ChangePlayerName(Program& program)
 {
     const std::string stored = PlayerName(program);
-    AskName(program, stored.empty() ? LoginName() : stored, QStringLiteral("Player's Name"),
+    AskName(program, stored.empty() ? LoginName() : stored, core::Tr("HighScores", "Player's Name"),
             core::Owner::HighScores);
 }
 

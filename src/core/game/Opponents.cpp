@@ -5,6 +5,7 @@
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
+#include "core/game/Tr.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +29,8 @@ std::string RecordName(ComputerPlayer::Level level)
 
 std::string ComputerName(int i, int count)
 {
-    return count > 1 ? "Computer " + std::to_string(i + 1) : "Computer";
+    return count > 1 ? core::Tr("Opponents", "Computer %1").arg(i + 1).toStdString()
+                     : core::TrS("Opponents", "Computer");
 }
 
 void StartGame(Program& program)
@@ -148,11 +150,14 @@ QStringList PlayLines(const Program& program)
     if (game.Opponents == 0 || game.TimeRemaining <= 0)
         return lines;
     const OpponentsState& o = program.opponents;
-    for (std::size_t i = 0; i < o.Found.size(); ++i)
-        lines.push_back(QStringLiteral("%1: %2 word%3")
-                            .arg(QString::fromStdString(Scoring::PlayerName(game, static_cast<int>(i) + 1)))
-                            .arg(o.Found[i])
-                            .arg(o.Found[i] == 1 ? "" : "s"));
+    for (std::size_t i = 0; i < o.Found.size(); ++i) {
+        const std::size_t count = o.Found[i];
+        const QString found = core::TrN("Opponents", "%n words", nullptr, count);
+        lines.push_back(
+            core::Tr("Opponents", "%1: %2")
+                .arg(QString::fromStdString(Scoring::PlayerName(game, static_cast<int>(i) + 1)),
+                     found));
+    }
     return lines;
 }
 
@@ -163,12 +168,17 @@ std::vector<std::string> RecordLines(const Program& program)
         const OpponentsState::Record& r = program.opponents.Records[Index(l)];
         if (r == OpponentsState::Record{})
             continue;
-        lines.push_back(std::string("Against ") + ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l)) +
-                        " computers: " + std::to_string(r.Wins) + " won, " +
-                        std::to_string(r.Losses) + " lost, " + std::to_string(r.Ties) + " tied");
+        lines.push_back(
+            core::Tr("Opponents", "Against %1 computers: %2 won, %3 lost, %4 tied")
+                .arg(QCoreApplication::translate(
+                    "SettingItem", ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l))))
+                .arg(r.Wins)
+                .arg(r.Losses)
+                .arg(r.Ties)
+                .toStdString());
     }
     if (lines.empty())
-        lines.push_back("No games against the computer yet");
+        lines.push_back(core::TrS("Opponents", "No games against the computer yet"));
     return lines;
 }
 

@@ -4,11 +4,13 @@
 #include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
+#include "core/game/InterfaceLanguage.h"
 #include "core/game/Opponents.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 #include "core/game/SettingsText.h"
 #include "core/game/TimeFormat.h"
+#include "core/game/Tr.h"
 
 #include <algorithm>
 
@@ -22,7 +24,19 @@ bool GameRunning(const Program& program)
 
 bool Confirm(Program& program, const char* question)
 {
-    return Ask(program, QString::fromLatin1(question), core::Buttons::YesNo) == core::Answer::Yes;
+    return Ask(program, QCoreApplication::translate("Options", question), core::Buttons::YesNo) == core::Answer::Yes;
+}
+
+// The stored interface language as an index into OptionsItems::InterfaceLanguage.
+int StoredInterfaceLanguage(const Program& program)
+{
+    if (!program.settings)
+        return 0;
+    const std::string code =
+        program.settings->cGetRegValue(engine::kSettingsKey, InterfaceLanguage::kSetting, 10).value_or("");
+    const auto& codes = InterfaceLanguage::Codes();
+    const auto found = std::find(codes.begin(), codes.end(), code);
+    return found == codes.end() ? 0 : static_cast<int>(found - codes.begin()) + 1;
 }
 
 std::string SizeItem(int size)
@@ -59,6 +73,11 @@ OptionsItems MakeItems()
         items.ComputerOpponents.push_back(std::to_string(n));
     for (int l = 0; l < ComputerPlayer::kLevels; ++l)
         items.ComputerStrength.push_back(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(l)));
+    items.InterfaceLanguage = {QT_TRANSLATE_NOOP("SettingItem", "The desktop's language")};
+    for (const std::string& code : InterfaceLanguage::Codes()) {
+        const engine::Language* language = engine::findLanguage(code);
+        items.InterfaceLanguage.push_back(language ? language->name : code);
+    }
     return items;
 }
 } // namespace
@@ -91,6 +110,7 @@ OptionsValues FillOptionsDialog(const Program& program)
     for (std::size_t i = 0; i < languages.size(); ++i)
         if (program.options.BoardLanguage == languages[i].code)
             v.BoardLanguage = static_cast<int>(i);
+    v.InterfaceLanguage = StoredInterfaceLanguage(program);
     return v;
 }
 
@@ -121,11 +141,11 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         const char* question;
     } choices[] = {
         {&OptionsValues::GameType, &GameState::GameType,
-         "Changing the game type now will abort the current game.  Are you sure you want to "
-         "do this?"},
+         QT_TRANSLATE_NOOP("Options", "Changing the game type now will abort the current game.  "
+                                      "Are you sure you want to do this?")},
         {&OptionsValues::GameMode, &GameState::GameMode,
-         "Changing the game mode now will abort the current game.  Are you sure you want to "
-         "do this?"},
+         QT_TRANSLATE_NOOP("Options", "Changing the game mode now will abort the current game.  "
+                                      "Are you sure you want to do this?")},
     };
     for (const auto& choice : choices) {
         const int index = v.*choice.chosen;
@@ -151,8 +171,8 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         const std::string chosen = languages[static_cast<std::size_t>(v.BoardLanguage)].code;
         if (!GameRunning(program)) {
             language = chosen;
-        } else if (Confirm(program, "Changing the board language now will abort the current game.  "
-                                    "Are you sure you want to do this?")) {
+        } else if (Confirm(program, QT_TRANSLATE_NOOP("Options", "Changing the board language now will abort the current game.  "
+                                    "Are you sure you want to do this?"))) {
             Game::AbortGame(program);
             BoardLanguage::ChooseLanguage(program, chosen);
             outcome.abortGame = true;
@@ -170,9 +190,9 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         n && *n != program.engine.cMinWordSize()) {
         if (!GameRunning(program)) {
             program.engine.cSetMinWordSize(*n);
-        } else if (Confirm(program,
-                           "Changing the minimum word size now will stop the current game.  "
-                           "Are you sure you want to do this?")) {
+        } else if (Confirm(program, QT_TRANSLATE_NOOP("Options",
+                                                      "Changing the minimum word size now will stop the current game.  "
+                                                      "Are you sure you want to do this?"))) {
             program.game.TimeRemaining = 1; // ends at the next tick, with results
             program.engine.cSetMinWordSize(*n);
         } else {
@@ -183,10 +203,11 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
     if (const auto m = SettingsText::SizeFromItem(v.WordSize)) {
         if (program.engine.cMaxWordSize() <= *m) {
             program.engine.cSetMaxWordSize(*m);
-        } else if (AskBeforeLosing(program, QStringLiteral("Are you sure you want to remove words "
-                                                           "longer than %1 letters from the "
-                                                           "dictionary?")
-                                                .arg(*m)) == core::Answer::Yes) {
+        } else if (AskBeforeLosing(program,
+                                   core::Tr("Options", "Are you sure you want to remove words "
+                                                       "longer than %1 letters from the "
+                                                       "dictionary?")
+                                       .arg(*m)) == core::Answer::Yes) {
             program.engine.cSetMaxWordSize(*m);
             program.engine.cReduceWordSize();
             program.dictionary.DictionaryUpdated = true;
@@ -203,8 +224,8 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
     if (v.RepeatLetters != program.options.RepeatLetters) {
         if (!GameRunning(program)) {
             program.options.RepeatLetters = v.RepeatLetters;
-        } else if (Confirm(program, "Changing the repeat letters setting now will stop the current "
-                                    "game.  Are you sure you want to do this?")) {
+        } else if (Confirm(program, QT_TRANSLATE_NOOP("Options", "Changing the repeat letters setting now will stop the current "
+                                    "game.  Are you sure you want to do this?"))) {
             program.game.TimeRemaining = 1;
             program.options.RepeatLetters = v.RepeatLetters;
         } else {
@@ -219,6 +240,14 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
         program.options.ComputerOpponents = v.ComputerOpponents;
     if (Offered(items.ComputerStrength, v.ComputerStrength) >= 0)
         program.options.ComputerLevel = ComputerPlayer::LevelAt(v.ComputerStrength);
+    // Read once at start-up: the next start speaks the new language.
+    const auto& codes = InterfaceLanguage::Codes();
+    if (program.settings && v.InterfaceLanguage >= 0 &&
+        v.InterfaceLanguage <= static_cast<int>(codes.size()) &&
+        v.InterfaceLanguage != StoredInterfaceLanguage(program))
+        program.settings->cSetRegValue(engine::kSettingsKey, InterfaceLanguage::kSetting,
+                                       v.InterfaceLanguage == 0 ? std::string()
+                                                                : codes[static_cast<std::size_t>(v.InterfaceLanguage - 1)]);
     Settings::SaveSettings(program);
     if (language != program.options.BoardLanguage)
         BoardLanguage::ChooseLanguage(program, language);
@@ -231,8 +260,8 @@ NetworkEntry EnterNetworkGame(Program& program)
         return NetworkEntry::Stay;
     NetworkEntry entry = NetworkEntry::Enter;
     if (GameRunning(program)) {
-        if (!Confirm(program, "Entering a network game now will abort the current game.  Are you "
-                              "sure you want to do this?"))
+        if (!Confirm(program, QT_TRANSLATE_NOOP("Options", "Entering a network game now will abort the current game.  Are you "
+                              "sure you want to do this?")))
             return NetworkEntry::Stay;
         Game::AbortGame(program);
         entry = NetworkEntry::AbortAndEnter;

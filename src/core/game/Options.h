@@ -29,6 +29,7 @@ struct OptionsValues {
     int BoardLanguage = -1; // into OptionsItems::BoardLanguage
     int ComputerOpponents = -1; // into OptionsItems::ComputerOpponents
     int ComputerStrength = -1;  // into OptionsItems::ComputerStrength
+    int InterfaceLanguage = 0;  // into OptionsItems::InterfaceLanguage; 0 the desktop's
     bool operator==(const OptionsValues&) const = default;
 };
 
@@ -38,6 +39,8 @@ struct OptionsItems {
     std::vector<std::string> BoardLanguage; // each language's own name, English first
     std::vector<std::string> ComputerOpponents; // "None", "1", "2", "3"
     std::vector<std::string> ComputerStrength;  // the computer levels, weakest first
+    // The desktop's language, then each interface language in its own name, English first.
+    std::vector<std::string> InterfaceLanguage;
 };
 const OptionsItems& OptionsDialogItems();
 

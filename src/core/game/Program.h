@@ -10,6 +10,7 @@
 #include "core/game/Progress.h"
 #include "core/game/Prompter.h"
 #include "core/game/TimeFormat.h"
+#include "core/game/Tr.h"
 #include "core/network/NetworkState.h"
 #include "engine/Engine.h"
 #include "engine/Languages.h"
@@ -74,7 +75,7 @@ struct EntryState {
 struct ScreenState {
     bool BoardHidden = false; // paused, another window in front, or a "Hit OK" box up
     bool ClockRunning = false;
-    QString ClockCaption = QStringLiteral("Time Remaining");
+    QString ClockCaption = core::Tr("Game", "Time Remaining");
     QString ClockText;
     TimeFormat::ClockColour ClockColour = TimeFormat::ClockColour::Black;
     QString PlayerWordText;  // "N words entered"

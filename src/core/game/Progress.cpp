@@ -4,6 +4,7 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/Program.h"
 #include "core/game/Scoring.h"
+#include "core/game/Tr.h"
 
 #include <QDate>
 #include <QDir>
@@ -102,7 +103,7 @@ public:
             if (Outcome o = Run(QString::fromLatin1(sql), &value); o.trouble != Trouble::None)
                 return o;
         if (value.toInt() > kSchema)
-            return {Trouble::Other, QStringLiteral("it was written by a newer Lettro")};
+            return {Trouble::Other, core::Tr("Progress", "it was written by a newer Lettro")};
         if (check) {
             if (Outcome o = Run(QStringLiteral("PRAGMA quick_check"), &value);
                 o.trouble != Trouble::None)
@@ -200,30 +201,34 @@ bool Handle(Program& program, const Outcome& o)
         if (!kept.empty()) {
             QFile::rename(QString::fromStdString(ps.File + "-wal"),
                           QString::fromStdString(kept + "-wal"));
-            Ask(program, QStringLiteral("The progress file %1 could not be used: %2.\n\nIt has "
-                                        "been kept as %3, and your progress is recorded in a "
-                                        "new file from now on.")
-                             .arg(file, o.detail, QDir::toNativeSeparators(QString::fromStdString(kept))),
+            Ask(program,
+                core::Tr("Progress", "The progress file %1 could not be used: %2.\n\nIt has "
+                                     "been kept as %3, and your progress is recorded in a "
+                                     "new file from now on.")
+                    .arg(file, o.detail, QDir::toNativeSeparators(QString::fromStdString(kept))),
                 core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Results);
             ps.Checked = false;
             return true;
         }
         ps.SetAside = true;
-        Ask(program, QStringLiteral("The progress file %1 could not be used: %2.\n\nIt could not "
-                                    "be moved aside either, so it is left as it is and the "
-                                    "games of this session are not recorded.")
-                         .arg(file, o.detail),
+        Ask(program,
+            core::Tr("Progress", "The progress file %1 could not be used: %2.\n\nIt could not "
+                                 "be moved aside either, so it is left as it is and the "
+                                 "games of this session are not recorded.")
+                .arg(file, o.detail),
             core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Results);
         return false;
     }
     if (say)
         Ask(program,
             o.trouble == Trouble::Busy
-                ? QStringLiteral("The progress file %1 is in use by another program, so this "
-                                 "game is not recorded yet: Lettro tries again after each game.")
+                ? core::Tr("Progress",
+                           "The progress file %1 is in use by another program, so this "
+                           "game is not recorded yet: Lettro tries again after each game.")
                       .arg(file)
-                : QStringLiteral("Your progress could not be recorded in %1: %2. Lettro tries "
-                                 "again after each game.")
+                : core::Tr("Progress",
+                           "Your progress could not be recorded in %1: %2. Lettro tries "
+                           "again after each game.")
                       .arg(file, o.detail),
             core::Buttons::Ok, QStringLiteral("Lettro"), core::Owner::Results);
     return false;

@@ -8,6 +8,7 @@
 #include "core/game/Opponents.h"
 #include "core/game/Progress.h"
 #include "core/game/Scoring.h"
+#include "core/game/Tr.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -239,7 +240,8 @@ int AddToDict(Program& program, int selectedRow)
         return -1;
     std::string w;
     if (!WordInRow(program, Selector::User, selectedRow, w)) {
-        Notice(program, QStringLiteral("You must select a word in the 'undefined' list first"));
+        Notice(program,
+               core::Tr("Results", "You must select a word in the 'undefined' list first"));
         return -1;
     }
     Dictionary::AddDictionaryWord(program, w);
@@ -268,7 +270,8 @@ void RemoveFromDict(Program& program, int selectedRow)
         return;
     std::string w;
     if (!WordInRow(program, Selector::Dict, selectedRow, w)) {
-        Notice(program, QStringLiteral("You must select a word in the 'dictionary' list first"));
+        Notice(program,
+               core::Tr("Results", "You must select a word in the 'dictionary' list first"));
         return;
     }
     Dictionary::RemoveDictionaryWord(program, w);

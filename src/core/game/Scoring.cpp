@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scoring.h"
 
+#include "core/game/Tr.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
@@ -40,15 +42,15 @@ int PlayerScore(const Evaluation& eval, int p)
     return p >= 0 && Index(p) < eval.PlayerScores.size() ? eval.PlayerScores[Index(p)] : 0;
 }
 
-std::string Plural(long long n)
+// "1 word", "0 words", "7 words".
+QString WordCount(int n)
 {
-    return n == 1 ? "" : "s";
+    return core::TrN("Scoring", "%n words", nullptr, n);
 }
 
-// "1 word", "0 words", "7 words".
-std::string WordCount(int n)
+std::string Out(const QString& text)
 {
-    return std::to_string(n) + " word" + Plural(n);
+    return text.toStdString();
 }
 
 bool IsContinuationByte(char c)
@@ -218,20 +220,23 @@ ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluatio
         const int undefined = Count(PlayerList(eval.PlayerUndefinedWords, L));
         const int total = Count(boardWords);
 
-        texts.Words = WordCount(found) + " found";
-        if (total != 0)
-            texts.Words += " out of " + std::to_string(total) + " (" +
-                           std::to_string(Percent(found, total)) + "%)";
+        texts.Words = Out(total != 0 ? core::Tr("Scoring", "%1 found out of %2 (%3%)")
+                                           .arg(WordCount(found))
+                                           .arg(total)
+                                           .arg(Percent(found, total))
+                                     : core::Tr("Scoring", "%1 found").arg(WordCount(found)));
 
         const int score = ScoreForWords(defined);
         const int best = ScoreForWords(boardWords);
-        texts.Score = "Score is " + std::to_string(score);
-        if (best != 0)
-            texts.Score += " out of " + std::to_string(best) + " (" +
-                           std::to_string(Percent(score, best)) + "%)";
+        texts.Score = Out(best != 0 ? core::Tr("Scoring", "Score is %1 out of %2 (%3%)")
+                                          .arg(score)
+                                          .arg(best)
+                                          .arg(Percent(score, best))
+                                    : core::Tr("Scoring", "Score is %1").arg(score));
 
         if (undefined != 0)
-            texts.BadWords = WordCount(undefined) + " not in dictionary";
+            texts.BadWords =
+                Out(core::Tr("Scoring", "%1 not in dictionary").arg(WordCount(undefined)));
         return texts;
     }
 
@@ -242,53 +247,69 @@ ResultTexts ScoreTexts(const GameState& game, const Words& boardWords, Evaluatio
     if (game.GameMode == TwoPlayer) {
         const int first = PlayerScore(eval, 0);
         const int second = PlayerScore(eval, 1);
-        texts.Words = std::to_string(first) + " = Player 1 score";
-        texts.Score = std::to_string(second) + " = Player 2 score";
-        texts.BadWords = first == second ? "Tie Game!!!"
-                         : first > second ? "Player 1 Wins"
-                                          : "Player 2 Wins";
+        texts.Words = Out(core::Tr("Scoring", "%1 = Player 1 score").arg(first));
+        texts.Score = Out(core::Tr("Scoring", "%1 = Player 2 score").arg(second));
+        texts.BadWords = first == second  ? core::TrS("Scoring", "Tie Game!!!")
+                         : first > second ? core::TrS("Scoring", "Player 1 Wins")
+                                          : core::TrS("Scoring", "Player 2 Wins");
         return texts;
     }
 
     int high = 0;
     for (int p = 0; p < game.PlayerCount; ++p)
         high = std::max(high, PlayerScore(eval, p));
-    texts.Words = "Your score = " + std::to_string(PlayerScore(eval, game.LocalPlayerIndex));
-    texts.Score = "High score = " + std::to_string(high);
+    texts.Words =
+        Out(core::Tr("Scoring", "Your score = %1").arg(PlayerScore(eval, game.LocalPlayerIndex)));
+    texts.Score = Out(core::Tr("Scoring", "High score = %1").arg(high));
     int tied = 0;
     for (int p = 0; p < game.PlayerCount; ++p) {
         if (PlayerScore(eval, p) != high)
             continue;
         ++tied;
-        texts.BadWords = tied == 1 ? PlayerName(game, p) + " wins"
-                                   : std::to_string(tied) + " players tie";
+        texts.BadWords = tied == 1 ? Out(core::Tr("Scoring", "%1 wins")
+                                             .arg(QString::fromStdString(PlayerName(game, p))))
+                                   : Out(core::Tr("Scoring", "%1 players tie").arg(tied));
     }
     return texts;
 }
+
+namespace {
+std::string Only(const GameState& game, int p)
+{
+    return Out(core::Tr("Scoring", "%1 only").arg(QString::fromStdString(PlayerName(game, p))));
+}
+
+std::string Undefined(const GameState& game, int p)
+{
+    return Out(
+        core::Tr("Scoring", "%1 undefined").arg(QString::fromStdString(PlayerName(game, p))));
+}
+} // namespace
 
 std::vector<SelectorItem> UserSelectorItems(const GameState& game)
 {
     const int L = game.LocalPlayerIndex;
     switch (Kind(game)) {
     case SinglePlayer:
-        return {{"Defined", DefinedBase + L}, {"Undefined", UndefinedBase + L}};
+        return {{core::TrS("Scoring", "Defined"), DefinedBase + L},
+                {core::TrS("Scoring", "Undefined"), UndefinedBase + L}};
     case TwoPlayer:
-        return {{"Player 1 Only", DefinedBase},
-                {"Common Words", Common},
-                {"Player 1 Undefined", UndefinedBase},
-                {"All Words", AllBoardWords},
-                {"Unused Words", Unused}};
+        return {{core::TrS("Scoring", "Player 1 Only"), DefinedBase},
+                {core::TrS("Scoring", "Common Words"), Common},
+                {core::TrS("Scoring", "Player 1 Undefined"), UndefinedBase},
+                {core::TrS("Scoring", "All Words"), AllBoardWords},
+                {core::TrS("Scoring", "Unused Words"), Unused}};
     default: {
-        std::vector<SelectorItem> items = {{PlayerName(game, L) + " only", DefinedBase + L},
-                                           {PlayerName(game, L) + " undefined", UndefinedBase + L},
-                                           {"Common Words", Common},
-                                           {"All Words", AllBoardWords},
-                                           {"Unused Words", Unused}};
+        std::vector<SelectorItem> items = {{Only(game, L), DefinedBase + L},
+                                           {Undefined(game, L), UndefinedBase + L},
+                                           {core::TrS("Scoring", "Common Words"), Common},
+                                           {core::TrS("Scoring", "All Words"), AllBoardWords},
+                                           {core::TrS("Scoring", "Unused Words"), Unused}};
         for (int p = 0; p < game.PlayerCount; ++p) {
             if (p == L)
                 continue;
-            items.push_back({PlayerName(game, p) + " only", DefinedBase + p});
-            items.push_back({PlayerName(game, p) + " undefined", UndefinedBase + p});
+            items.push_back({Only(game, p), DefinedBase + p});
+            items.push_back({Undefined(game, p), UndefinedBase + p});
         }
         return items;
     }
@@ -299,21 +320,22 @@ std::vector<SelectorItem> DictSelectorItems(const GameState& game)
 {
     switch (Kind(game)) {
     case SinglePlayer:
-        return {{"All Words", AllBoardWords}, {"Unused Words", Unused}};
+        return {{core::TrS("Scoring", "All Words"), AllBoardWords},
+                {core::TrS("Scoring", "Unused Words"), Unused}};
     case TwoPlayer:
-        return {{"Player 2 Only", DefinedBase + 1},
-                {"Common Words", Common},
-                {"Player 2 Undefined", UndefinedBase + 1},
-                {"All Words", AllBoardWords},
-                {"Unused Words", Unused}};
+        return {{core::TrS("Scoring", "Player 2 Only"), DefinedBase + 1},
+                {core::TrS("Scoring", "Common Words"), Common},
+                {core::TrS("Scoring", "Player 2 Undefined"), UndefinedBase + 1},
+                {core::TrS("Scoring", "All Words"), AllBoardWords},
+                {core::TrS("Scoring", "Unused Words"), Unused}};
     default: {
-        std::vector<SelectorItem> items = {{"Scores", ScoreTable},
-                                           {"Common Words", Common},
-                                           {"All Words", AllBoardWords},
-                                           {"Unused Words", Unused}};
+        std::vector<SelectorItem> items = {{core::TrS("Scoring", "Scores"), ScoreTable},
+                                           {core::TrS("Scoring", "Common Words"), Common},
+                                           {core::TrS("Scoring", "All Words"), AllBoardWords},
+                                           {core::TrS("Scoring", "Unused Words"), Unused}};
         for (int p = 0; p < game.PlayerCount; ++p) {
-            items.push_back({PlayerName(game, p) + " only", DefinedBase + p});
-            items.push_back({PlayerName(game, p) + " undefined", UndefinedBase + p});
+            items.push_back({Only(game, p), DefinedBase + p});
+            items.push_back({Undefined(game, p), UndefinedBase + p});
         }
         return items;
     }
@@ -365,15 +387,15 @@ std::vector<std::string> ScoreTableRows(const GameState& game, const Words& boar
     for (int p = 0; p < game.PlayerCount; ++p)
         rows.push_back(FormatScoreRow(PlayerName(game, p), PlayerScore(eval, p)));
     rows.push_back(rule);
-    rows.push_back("# of words");
+    rows.push_back(core::TrS("Scoring", "# of words"));
     for (int p = 0; p < game.PlayerCount; ++p)
         rows.push_back(
             FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerDefinedWords, p))));
-    rows.push_back(FormatScoreRow("COMMON", Count(eval.CommonWords)));
-    rows.push_back(FormatScoreRow("UNUSED", Count(eval.UnusedWords)));
-    rows.push_back(FormatScoreRow("TOTAL", Count(boardWords)));
+    rows.push_back(FormatScoreRow(core::TrS("Scoring", "COMMON"), Count(eval.CommonWords)));
+    rows.push_back(FormatScoreRow(core::TrS("Scoring", "UNUSED"), Count(eval.UnusedWords)));
+    rows.push_back(FormatScoreRow(core::TrS("Scoring", "TOTAL"), Count(boardWords)));
     rows.push_back(rule);
-    rows.push_back("# undefined");
+    rows.push_back(core::TrS("Scoring", "# undefined"));
     for (int p = 0; p < game.PlayerCount; ++p)
         rows.push_back(
             FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerUndefinedWords, p))));

@@ -4,6 +4,7 @@
 #include "core/game/BoardLanguage.h"
 #include "core/game/Program.h"
 #include "core/game/SettingsText.h"
+#include "core/game/Tr.h"
 
 #include <optional>
 #include <string>
@@ -54,14 +55,14 @@ void ReadSettings(Program& program)
         const int limit = program.engine.cMaxWordSize();
         if (wanted > limit) {
             Ask(program,
-                QStringLiteral("WARNING - dictionary is limited to words that have no more "
-                               "than %1 letters, resetting Max Word Size option")
+                core::Tr("Settings", "WARNING - dictionary is limited to words that have no more "
+                                     "than %1 letters, resetting Max Word Size option")
                     .arg(limit));
         } else if (wanted < limit) {
             const auto answer = AskBeforeLosing(
                 program,
-                QStringLiteral("Dictionary contains words longer than %1 letters, is it OK "
-                               "to remove the longer words from the dictionary?")
+                core::Tr("Settings", "Dictionary contains words longer than %1 letters, is it OK "
+                                     "to remove the longer words from the dictionary?")
                     .arg(wanted));
             if (answer == core::Answer::Yes) {
                 program.engine.cSetMaxWordSize(wanted);
@@ -69,7 +70,7 @@ void ReadSettings(Program& program)
                 program.dictionary.DictionaryUpdated = true;
             } else {
                 Ask(program,
-                    QStringLiteral("Setting Max Word Size option to %1 letters").arg(limit));
+                    core::Tr("Settings", "Setting Max Word Size option to %1 letters").arg(limit));
             }
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsText.h"
 
+#include "core/game/Tr.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -30,6 +32,32 @@ bool IsNumWordsCode(const std::string& code)
 {
     return std::find_if(kNumWordsCodes.begin(), kNumWordsCodes.end(),
                         [&](const char* c) { return code == c; }) != kNumWordsCodes.end();
+}
+
+// The fixed items, for lupdate; the numbered ones are put together in Shown.
+[[maybe_unused]] constexpr const char* kItemTexts[] = {
+    QT_TRANSLATE_NOOP("SettingItem", "Standard"),
+    QT_TRANSLATE_NOOP("SettingItem", "Frantic"),
+    QT_TRANSLATE_NOOP("SettingItem", "Single Player"),
+    QT_TRANSLATE_NOOP("SettingItem", "Two Player"),
+    QT_TRANSLATE_NOOP("SettingItem", "None"),
+    QT_TRANSLATE_NOOP("SettingItem", "No limits"),
+    QT_TRANSLATE_NOOP("SettingItem", "Any"),
+    QT_TRANSLATE_NOOP("SettingItem", "Easy"),
+    QT_TRANSLATE_NOOP("SettingItem", "Medium"),
+    QT_TRANSLATE_NOOP("SettingItem", "Hard")};
+
+QString Shown(const std::string& item)
+{
+    const auto number = [&](std::size_t from) { return QString::fromStdString(item.substr(from)); };
+    if (item.rfind("More than ", 0) == 0)
+        return core::Tr("SettingItem", "More than %1").arg(number(10));
+    if (item.rfind("Less than ", 0) == 0)
+        return core::Tr("SettingItem", "Less than %1").arg(number(10));
+    if (const std::optional<int> size = SizeFromItem(item);
+        size && item.find(' ') != std::string::npos)
+        return core::TrN("SettingItem", "%n letters", nullptr, *size);
+    return QCoreApplication::translate("SettingItem", item.c_str());
 }
 
 std::string NumWordsItem(const std::string& code)

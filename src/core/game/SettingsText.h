@@ -2,6 +2,8 @@
 // Settings as text: what the store holds and what the options dialog shows.
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <optional>
 #include <string>
@@ -26,5 +28,8 @@ std::string NumWordsItem(const std::string& code);  // ">25" -> "More than 25", 
 std::string NumWordsCode(const std::string& item);  // the reverse
 int SecondsFromTimeItem(const std::string& item);   // "2:00" -> 120, "10:00" -> 600
 std::optional<int> SizeFromItem(const std::string& item); // "12 letters" -> 12
+// An item as the dialogs show it, in the interface language; the items themselves stay
+// English, as they are stored and sent.
+QString Shown(const std::string& item);
 
 } // namespace SettingsText

@@ -2,6 +2,7 @@
 #include "core/network/Messages.h"
 
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
 
@@ -258,7 +259,7 @@ std::optional<Wire::ParseResult> DispatchMessage(Program& program, int handle,
         return std::nullopt;
     }
     if (!known) {
-        WarnAndClose(program, handle, "WARNING - undefined message received from ");
+        WarnAndClose(program, handle, core::TrS("Network", "WARNING - undefined message received from "));
         return std::nullopt;
     }
     if (std::holds_alternative<Wire::Ignored>(received.message))

@@ -2,6 +2,7 @@
 // The lobby's buttons and table, the phases' progress and the hand-overs to the game and back.
 #include "core/game/Game.h"
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
@@ -70,7 +71,7 @@ void StartHostedGame(Program& program)
 {
     NetworkState& n = program.network;
     if (Count(program) <= 1) {
-        Say(program, "Can't start the game without another player!");
+        Say(program, core::Tr("Network", "Can't start the game without another player!"));
         return;
     }
     if (program.transport && n.DiscoveryHandle >= 0)
@@ -84,7 +85,7 @@ void StartHostedGame(Program& program)
     for (int i = 1; i < Count(program); ++i)
         if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
             SendNG(program, Entry(program, i).Handle);
-    n.Window.StatusLine = "Sending game data to players...";
+    n.Window.StatusLine = core::TrS("Network", "Sending game data to players...");
     n.Window.StartGameShown = false;
 }
 
@@ -101,7 +102,7 @@ void LeaveNetworkGame(Program& program)
     for (const AnswerConnection& back : n.AnswerHandles)
         program.transport->netClose(back.Handle);
     n.AnswerHandles.clear();
-    n.Window.StatusLine = Host(program) ? "Notifying game players..." : "Notifying game host...";
+    n.Window.StatusLine = Host(program) ? core::TrS("Network", "Notifying game players...") : core::TrS("Network", "Notifying game host...");
     for (int i = Host(program) ? 1 : 0; i < (Host(program) ? Count(program) : 1); ++i)
         if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
             SendGB(program, Entry(program, i).Handle);
@@ -112,11 +113,11 @@ void BootPlayer(Program& program)
     NetworkState& n = program.network;
     const int i = n.Window.BootSelectedRow;
     if (i <= 0 || i >= Count(program)) {
-        Say(program, "Select the player to boot, then press 'Boot Player' again");
+        Say(program, core::Tr("Network", "Select the player to boot, then press 'Boot Player' again"));
         return;
     }
     n.Window.BootSelectedRow = -1;
-    if (Ask(program, QString::fromStdString("Are you sure you want to boot " + Entry(program, i).Name + "?"),
+    if (Ask(program, core::Tr("Network", "Are you sure you want to boot %1?").arg(QString::fromStdString(Entry(program, i).Name)),
             core::Buttons::YesNo, QStringLiteral("Lettro"), core::Owner::Lobby) != core::Answer::Yes)
         return;
     if (Entry(program, i).Connected && Entry(program, i).Handle >= 0)
@@ -146,7 +147,7 @@ void ResumeNetworkAfterGame(Program& program)
     if (Host(program)) {
         SetStatus(program, 0, StatusText(Phase::WaitingForResults));
         n.GamePhase = Phase::WaitingForResults;
-        n.Window.StatusLine = "Waiting for results from players...";
+        n.Window.StatusLine = core::TrS("Network", "Waiting for results from players...");
     } else {
         for (int i = 0; i < Count(program); ++i)
             SetStatus(program, i, StatusText(Phase::PlayingGame));
@@ -186,7 +187,7 @@ void ReturnToLobby(Program& program)
         return;
     if (Host(program)) {
         n.DiscoveryHandle = program.transport->netMCConnect(Wire::kGroup, Wire::kGroupPort);
-        n.Window.StatusLine = "Listening for players...";
+        n.Window.StatusLine = core::TrS("Network", "Listening for players...");
     }
 }
 
@@ -218,7 +219,7 @@ void CheckPhaseProgress(Program& program)
                })) {
         n.GamePhase = Phase::SendingResults;
         SetStatus(program, 0, StatusText(Phase::SendingResults));
-        n.Window.StatusLine = "Sending results to players...";
+        n.Window.StatusLine = core::TrS("Network", "Sending results to players...");
         SendResultsToAll(program);
         if (AllOthers(program, [](const PlayerEntry&) { return false; }))
             FinishNetworkGame(program);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player table and the transport, as every part of the network game uses them.
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
@@ -13,9 +14,15 @@ using namespace Messages;
 
 namespace {
 
-const char* const kStatuses[] = {"Waiting for players", "Sending game data",   "Ready to start",
-                                 "Playing game",        "Finished game",       "Waiting for results",
-                                 "Sending results",     "Reviewing results"};
+// Wire values, English everywhere; the lobby translates them where it shows them.
+const char* const kStatuses[] = {QT_TRANSLATE_NOOP("PlayerStatus", "Waiting for players"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Sending game data"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Ready to start"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Playing game"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Finished game"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Waiting for results"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Sending results"),
+                                 QT_TRANSLATE_NOOP("PlayerStatus", "Reviewing results")};
 
 } // namespace
 
@@ -86,7 +93,7 @@ bool Restart(Program& program, int port)
     const int result = program.transport ? program.transport->netStartup(port, program.network.StartupServiceName)
                                      : 1;
     if (result > 0) {
-        Say(program, "Failure with initialize of Lettro networking service.");
+        Say(program, core::Tr("Network", "Failure with initialize of Lettro networking service."));
         program.network.Window.MainWindowEnabled = true;
         return false;
     }
@@ -110,7 +117,7 @@ Phase StatusToPhase(Program& program, const std::string& status)
 {
     const Phase phase = PhaseOf(status);
     if (phase == Phase::Unknown)
-        Say(program, "Unknown game state");
+        Say(program, core::Tr("Network", "Unknown game state"));
     return phase;
 }
 

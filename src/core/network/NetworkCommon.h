@@ -13,7 +13,7 @@ struct Program;
 
 namespace Network {
 
-inline const std::string kLeft = "Left game";
+inline const std::string kLeft = QT_TRANSLATE_NOOP("PlayerStatus", "Left game");
 inline constexpr int kLeaveTicks = 50, kGoodbyeTicks = 25, kSyncTicks = 75, kHelloTicks = 25,
                      kQuitTicks = 10;
 

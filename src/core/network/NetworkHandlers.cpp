@@ -2,6 +2,7 @@
 // What the protocol does with each message the receiving pipeline lets through.
 #include "core/game/Game.h"
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
@@ -98,7 +99,7 @@ struct Protocol {
             if (!host)
                 SendWT(program, handle);
         } else if (code != "PT" && code != "RC" && code != "WR") {
-            WarnAndClose(program, handle, "WARNING - undefined acknowledgement received from ");
+            WarnAndClose(program, handle, core::TrS("Network", "WARNING - undefined acknowledgement received from "));
         }
     }
     static void on(Program& program, int handle, const Wire::Goodbye& m)
@@ -106,12 +107,12 @@ struct Protocol {
         NetworkState& n = program.network;
         if (!Host(program)) {
             if (n.LocalPlayerId == 0) { // refused before admission: stop trying
-                Say(program, "The host did not let you join its game.");
+                Say(program, core::Tr("Network", "The host did not let you join its game."));
                 Network::EndNetworkGame(program);
                 return;
             }
             n.LeaveCountdown = kGoodbyeTicks;
-            n.Window.StatusLine = "Host is ending your game...";
+            n.Window.StatusLine = core::TrS("Network", "Host is ending your game...");
             return;
         }
         if (const int i = SenderIndex(program, m.PlayerId); i > 0) {
@@ -136,7 +137,7 @@ struct Protocol {
         SendAK(program, handle, "GR");
         program.network.SyncCountdown = kSyncTicks;
         program.network.SyncStartsGame = false;
-        program.network.Window.StatusLine = "Ready - synchronizing with host...";
+        program.network.Window.StatusLine = core::TrS("Network", "Ready - synchronizing with host...");
     }
     static void on(Program& program, int handle, const Wire::HostAnswer& m)
     {
@@ -151,7 +152,8 @@ struct Protocol {
         n.HostAddress = address;
         n.HostViaIR = false;
         n.HostHandle = -1;
-        n.Window.StatusLine = "Found host, connecting to " + address + "...";
+        n.Window.StatusLine =
+            core::Tr("Network", "Found host, connecting to %1...").arg(QString::fromStdString(address)).toStdString();
     }
     static void on(Program& program, int handle, const Wire::Hello&)
     {
@@ -178,7 +180,7 @@ struct Protocol {
         NetworkState& n = program.network;
         if (m.Version != Wire::kProtocolVersion) {
             SendGB(program, handle);
-            Say(program, "Incompatible Lettro version");
+            Say(program, core::Tr("Network", "Incompatible Lettro version"));
             CloseConnection(program, handle);
             return;
         }
@@ -231,7 +233,7 @@ struct Protocol {
         SendAK(program, handle, "NG");
         program.network.SyncCountdown = kSyncTicks;
         program.network.SyncStartsGame = true;
-        program.network.Window.StatusLine = "Ready - synchronizing with host...";
+        program.network.Window.StatusLine = core::TrS("Network", "Ready - synchronizing with host...");
     }
     static void on(Program& program, int handle, const Wire::PlayerResults& m)
     {
@@ -287,7 +289,7 @@ struct Protocol {
         const int own = FindPlayerById(program, n.LocalPlayerId);
         n.GamePhase = own < 0 ? Phase::Unknown : PhaseOf(Entry(program, own).Status);
         if (n.GamePhase == Phase::Unknown) // the table comes again when the player reconnects
-            WarnAndClose(program, handle, "Unknown game state", false);
+            WarnAndClose(program, handle, core::TrS("Network", "Unknown game state"), false);
         else if (n.GamePhase == Phase::ReadyToStart || n.GamePhase == Phase::SendingResults)
             CloseConnection(program, handle); // play or results follow without the network
         else
@@ -297,7 +299,7 @@ struct Protocol {
     {
         NetworkState& n = program.network;
         if (!Host(program)) {
-            Say(program, "Host is now playing a new game.  Your game is over.");
+            Say(program, core::Tr("Network", "Host is now playing a new game.  Your game is over."));
             Network::EndNetworkGame(program);
         } else if (std::find(n.WrongGameAnswered.begin(), n.WrongGameAnswered.end(), handle) ==
                    n.WrongGameAnswered.end()) {
@@ -356,7 +358,7 @@ struct Protocol {
             }
             break;
         default:
-            Say(program, "Received WT message from client in incorrect state, ignored");
+            Say(program, core::Tr("Network", "Received WT message from client in incorrect state, ignored"));
         }
     }
     // The rest never reach a handler.

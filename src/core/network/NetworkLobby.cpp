@@ -2,6 +2,7 @@
 // Opening network play: the Prompt window's questions and their continuations, the lobby.
 #include "core/game/Settings.h"
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
@@ -44,7 +45,7 @@ void OpenLobby(Program& program)
     const int started = net ? net->netStartup(n.StartupPort, n.StartupServiceName) : 1;
     // A joining player starts again below, and can do without a listener.
     if (started > 0 && (Host(program) || !net)) {
-        Say(program, "Failure with initialize of Lettro networking service.");
+        Say(program, core::Tr("Network", "Failure with initialize of Lettro networking service."));
         w.MainWindowEnabled = true;
         return;
     }
@@ -72,7 +73,7 @@ void OpenLobby(Program& program)
         n.GamePhase = Phase::WaitingForPlayers;
         NetworkSettings::ShowLobbySettings(program, true);
         n.DiscoveryHandle = net->netMCConnect(Wire::kGroup, Wire::kGroupPort);
-        w.StatusLine = "Listening for players...";
+        w.StatusLine = core::TrS("Network", "Listening for players...");
         n.GameId = QTime(0, 0).secsTo(QTime::currentTime());
     } else {
         n.StartupPort = 0;
@@ -83,14 +84,14 @@ void OpenLobby(Program& program)
         n.GamePhase = Phase::NotAdmitted;
         NetworkSettings::ShowLobbySettings(program, false);
         w.ConnectTag = "1st time";
-        w.StatusLine = "Searching for game host...";
+        w.StatusLine = core::TrS("Network", "Searching for game host...");
         if (net->netStartup(Wire::kStreamPort, "") > 0) {
             // Another program holds the port: joining by name still works.
             net->netStartup(0, "");
             w.ConnectShown = true;
             w.ConnectTag.clear();
-            w.StatusLine = "Port 20000 is in use here, so no host can answer a search: use "
-                           "Connect... to name the host";
+            w.StatusLine = core::TrS("Network", "Port 20000 is in use here, so no host can answer a search: "
+                                                "use Connect... to name the host");
         }
     }
     w.PollTimerOn = true;
@@ -117,12 +118,12 @@ void Initialize(Program& program, bool resumed)
     if (!resumed) {
         prompt = PromptWindowState{};
         prompt.Shown = true;
-        prompt.Label = "Enter your name";
+        prompt.Label = core::TrS("Network", "Enter your name");
         prompt.Text = Stored(program, Settings::kNetworkPlayerName, 50).value_or("");
         prompt.SelectedOption =
             Stored(program, Settings::kNetworkMode, 50).value_or("") == "Host" ? 2 : 1;
-        prompt.Option2 = "Host game";
-        prompt.Option1 = "Join game";
+        prompt.Option2 = core::TrS("Network", "Host game");
+        prompt.Option1 = core::TrS("Network", "Join game");
         prompt.OptionsShown = true;
         prompt.AskedBy = PromptWindowState::Asker::Initialize;
         program.network.Window.MainWindowEnabled = false;
@@ -150,11 +151,11 @@ void ConnectClick(Program& program, bool resumed)
         const bool viaIR = Stored(program, Settings::kNetworkIR, 10).value_or("1") == "1";
         prompt = PromptWindowState{};
         prompt.Shown = true;
-        prompt.Label = "Enter PC network name or IP address";
+        prompt.Label = core::TrS("Network", "Enter PC network name or IP address");
         // Without infra-red the options stay hidden and an infra-red device is not offered.
         prompt.OptionsShown = n.IRAvailable;
-        prompt.Option2 = "TCP/IP";
-        prompt.Option1 = "IR";
+        prompt.Option2 = core::TrS("Network", "TCP/IP");
+        prompt.Option1 = core::TrS("Network", "IR");
         prompt.SelectedOption = viaIR ? 1 : 2;
         prompt.Text = viaIR && !n.IRAvailable ? "" : device;
         prompt.AskedBy = PromptWindowState::Asker::ConnectClick;
@@ -166,7 +167,8 @@ void ConnectClick(Program& program, bool resumed)
     n.HostViaIR = n.IRAvailable && prompt.SelectedOption == 1;
     Store(program, Settings::kNetworkDevice, n.HostAddress);
     Store(program, Settings::kNetworkIR, n.HostViaIR ? "1" : "0");
-    n.Window.StatusLine = "Connecting to " + n.HostAddress + "...";
+    n.Window.StatusLine =
+        core::Tr("Network", "Connecting to %1...").arg(QString::fromStdString(n.HostAddress)).toStdString();
 }
 
 void PromptClosed(Program& program, const std::optional<PromptAnswer>& answer)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lobby's poll: the transport's events and the countdowns of every tick.
 #include "core/game/Program.h"
+#include "core/game/Tr.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
@@ -12,6 +13,23 @@ namespace Network {
 using namespace Messages;
 
 namespace {
+
+// "Looking for <device>...", the status line an answering host clears.
+QString LookingForText()
+{
+    return core::Tr("Network", "Looking for %1...");
+}
+
+std::string LookingFor(const std::string& device)
+{
+    return LookingForText().arg(QString::fromStdString(device)).toStdString();
+}
+
+bool IsLookingLine(const std::string& line)
+{
+    const QString text = LookingForText();
+    return QString::fromStdString(line).startsWith(text.left(text.indexOf(QLatin1String("%1"))));
+}
 
 // A connection that speaks for nobody yet; past the limit the oldest such goes.
 void KeepStranger(Program& program, int handle)
@@ -44,7 +62,7 @@ bool HandleEvent(Program& program, const engine::NetPollResult& e)
         }
         if (Host(program))
             break;
-        if (n.Window.StatusLine.starts_with("Looking "))
+        if (IsLookingLine(n.Window.StatusLine))
             n.Window.StatusLine.clear();
         if (n.GamePhase == Phase::NotAdmitted) {
             if (!n.HostAddress.empty())
@@ -159,7 +177,7 @@ void PollNetwork(Program& program)
         PlayerEntry& e = Entry(program, host);
         e.Connected = false;
         e.Handle = program.transport->netIPConnect(n.HostAddress, Wire::kStreamPort);
-        n.Window.StatusLine = "Looking for " + e.Device + "...";
+        n.Window.StatusLine = LookingFor(e.Device);
     }
 }
 

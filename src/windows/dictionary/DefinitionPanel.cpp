@@ -3,6 +3,7 @@
 
 #include "windows/ui/Desktop.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -52,7 +53,10 @@ void DefinitionPanel::lookUp()
 void DefinitionPanel::showDefinition()
 {
     static const QRegularExpression sense(QStringLiteral("^\\d+\\. "));
-    static const QRegularExpression more(QStringLiteral("^and \\d+ more$"));
+    // "and N more" in the interface language: the same text the definition's lines hold.
+    const QStringList moreParts = QCoreApplication::translate("Definitions", "and %1 more").split(QStringLiteral("%1"));
+    const QRegularExpression more(QLatin1Char('^') + QRegularExpression::escape(moreParts.value(0)) + QStringLiteral("\\d+") +
+                                  QRegularExpression::escape(moreParts.value(1)) + QLatin1Char('$'));
     const bool found = m_definition.outcome == Definitions::Outcome::Found;
     QString html;
     for (const QString& line : Definitions::DefinitionText(m_definition, m_full).split('\n')) {

@@ -29,17 +29,12 @@
 
 #include <algorithm>
 
-namespace {
-const QString kWordFileFilter = QStringLiteral("All Files (*);;Text Files (*.txt)");
-const QString kTextFilesFilter = QStringLiteral("Text Files (*.txt)");
-} // namespace
-
 DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop& desktop,
                                    Definitions::Library& definitions, QWidget* parent)
     : QMainWindow(parent), m_program(program), m_runner(runner), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("DictionaryEditor"));
-    setWindowTitle(QStringLiteral("Lettro Dictionary"));
+    setWindowTitle(tr("Lettro Dictionary"));
 
     File = menuBar()->addMenu(tr("&File"));
     File->setObjectName(QStringLiteral("File"));
@@ -137,15 +132,16 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
     connect(Clear, &QAction::triggered, this,
             [this] { m_runner.run([this] { Dictionary::ClearDictionary(m_program); }); });
     connect(Merge, &QAction::triggered, this, [this] {
-        const ui::FileDialog dialog{QStringLiteral("Merge a Word File"), wordFileFolder(),
-                                    kWordFileFilter, kTextFilesFilter, QString()};
+        const ui::FileDialog dialog{tr("Merge a Word File"), wordFileFolder(),
+                                    tr("All Files (*);;Text Files (*.txt)"),
+                                    tr("Text Files (*.txt)"), QString()};
         const QString path = m_desktop.openFileName(this, dialog);
         m_runner.run([this, &path] { Dictionary::MergeWordFile(m_program, path); });
     });
     connect(SaveAs, &QAction::triggered, this, [this] {
-        const ui::FileDialog dialog{QStringLiteral("Save the Dictionary as a Word File"),
-                                    wordFileFolder(), kWordFileFilter, kTextFilesFilter,
-                                    QStringLiteral("txt")};
+        const ui::FileDialog dialog{tr("Save the Dictionary as a Word File"), wordFileFolder(),
+                                    tr("All Files (*);;Text Files (*.txt)"),
+                                    tr("Text Files (*.txt)"), QStringLiteral("txt")};
         const QString path = m_desktop.saveFileName(this, dialog);
         m_runner.run([this, &path] { Dictionary::SaveWordFile(m_program, path); });
     });
@@ -172,8 +168,8 @@ void DictionaryEditor::sync()
         return;
     }
     // Each board language has a dictionary of its own.
-    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro Dictionary"),
-                                              m_program.dictionary.Language));
+    setWindowTitle(
+        BoardLanguage::WindowTitle(tr("Lettro Dictionary"), m_program.dictionary.Language));
     QListWidget* list = WordList;
     // A search within the listed start only moves the selection: thousands of words are
     // not listed again on every keystroke.
@@ -199,7 +195,7 @@ void DictionaryEditor::sync()
         list->addItems(items);
         list->setUpdatesEnabled(true);
     }
-    WordCount->setText(QLocale().toString(state.WordCount) + QStringLiteral(" words"));
+    WordCount->setText(tr("%1 words").arg(QLocale().toString(state.WordCount)));
     if (state.FoundWord >= 0) {
         list->setCurrentRow(state.FoundWord);
         list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);

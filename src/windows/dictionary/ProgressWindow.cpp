@@ -66,7 +66,7 @@ void ProgressWindow::sync()
         return;
     }
     if (!isVisible()) {
-        ProgressLabel->setText(QStringLiteral("Merging words..."));
+        ProgressLabel->setText(tr("Merging words..."));
         // Disabling the main window disables its child windows too; this one is in use.
         setEnabled(true);
         // Shown without blocking any other window.

@@ -2,6 +2,7 @@
 #include "DailyStreak.h"
 
 #include "core/game/Progress.h"
+#include "core/game/Tr.h"
 
 #include <QObject>
 
@@ -9,7 +10,7 @@ namespace {
 
 QString Days(int n)
 {
-    return n == 1 ? QObject::tr("1 day") : QObject::tr("%1 days").arg(n);
+    return core::TrN("Progress", "%n days", nullptr, n);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "GameProgressWindow.h"
 
 #include "core/game/Progress.h"
+#include "core/game/Tr.h"
 #include "windows/game/Runner.h"
 #include "windows/ui/Colours.h"
 
@@ -21,6 +22,8 @@
 // One chart, drawn from plain numbers: a line of values game by game, pairs of bars, or
 // a calendar of days.
 class ProgressChart : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(ProgressChart)
+
 public:
     enum class Kind { Line, Bars, Days };
 
@@ -234,7 +237,7 @@ QString SettingsText(const SettingsKey& key)
 
 QString Games(std::size_t n)
 {
-    return n == 1 ? QObject::tr("1 game") : QObject::tr("%1 games").arg(n);
+    return core::TrN("Progress", "%n games", nullptr, n);
 }
 
 QString Day(const std::string& played)
@@ -386,8 +389,8 @@ void GameProgressWindow::showGames()
         Progress::DayStreaks(dailyDates, today.toString(Qt::ISODate).toStdString());
     StreakChart->setDays(days, today,
                          tr("Streak: %1 in a row; longest %2.")
-                             .arg(streaks.Current == 1 ? tr("1 day") : tr("%1 days").arg(streaks.Current),
-                                  streaks.Longest == 1 ? tr("1 day") : tr("%1 days").arg(streaks.Longest)));
+                             .arg(core::TrN("Progress", "%n days", nullptr, streaks.Current),
+                                  core::TrN("Progress", "%n days", nullptr, streaks.Longest)));
     if (games.empty()) {
         ProgressSummary->setText(tr("No finished games recorded with these filters yet. Every "
                                     "finished single-player game is recorded."));

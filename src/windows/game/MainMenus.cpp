@@ -138,7 +138,7 @@ void MainWindow::addMenus()
     QObject::connect(about, &QAction::triggered, &w, [this] {
         const std::string& language = m_program.dictionary.Language;
         m_desktop.ask(this, core::Prompt{.text = Shell::AboutText(language),
-                                         .title = QStringLiteral("About Lettro"),
+                                         .title = QObject::tr("About Lettro"),
                                          .details = Shell::AboutDetails(language)});
     });
 }

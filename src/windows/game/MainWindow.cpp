@@ -77,7 +77,7 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Lettro"));
 
-    ToolBar = addToolBar(QStringLiteral("Game"));
+    ToolBar = addToolBar(tr("Game"));
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setMovable(false);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -3,6 +3,7 @@
 
 #include "core/game/Options.h"
 #include "core/game/Program.h"
+#include "core/game/SettingsText.h"
 #include "windows/game/Runner.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,21 +38,23 @@ QCheckBox* Check(const char* name, const QString& text, QWidget* parent)
     return box;
 }
 
+// The core's items are English (they are stored); each shows translated and keeps its own.
 void FillCombo(QComboBox* combo, const std::vector<std::string>& items)
 {
     combo->clear();
     for (const std::string& item : items)
-        combo->addItem(QString::fromStdString(item));
+        combo->addItem(SettingsText::Shown(item), QString::fromStdString(item));
 }
 
 void Select(QComboBox* combo, const std::string& text)
 {
-    combo->setCurrentIndex(combo->findText(QString::fromStdString(text)));
+    combo->setCurrentIndex(combo->findData(QString::fromStdString(text)));
 }
 
 std::string Chosen(const QComboBox* combo)
 {
-    return combo->currentIndex() < 0 ? std::string() : combo->currentText().toStdString();
+    return combo->currentIndex() < 0 ? std::string()
+                                     : combo->currentData().toString().toStdString();
 }
 } // namespace
 
@@ -58,7 +62,7 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
-    setWindowTitle(QStringLiteral("Lettro Options"));
+    setWindowTitle(tr("Lettro Options"));
     setModal(true);
 
     auto* game = new QGroupBox(tr("Game"), this);
@@ -67,20 +71,18 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     GameModeCombo = Combo("GameModeCombo", game);
     TimeCombo = Combo("TimeCombo", game);
     NumWordsCombo = Combo("NumWordsCombo", game);
-    Label3 = Label("Label3", QStringLiteral("Game Type"), game);
-    Label4 = Label("Label4", QStringLiteral("Game Mode"), game);
-    TimeLabel = Label("TimeLabel", QStringLiteral("Game Time"), game);
-    Label5 = Label("Label5", QStringLiteral("Number of Words in Game"), game);
+    Label3 = Label("Label3", tr("Game Type"), game);
+    Label4 = Label("Label4", tr("Game Mode"), game);
+    TimeLabel = Label("TimeLabel", tr("Game Time"), game);
+    Label5 = Label("Label5", tr("Number of Words in Game"), game);
     gameForm->addRow(Label3, GameTypeCombo);
     gameForm->addRow(Label4, GameModeCombo);
     gameForm->addRow(TimeLabel, TimeCombo);
     gameForm->addRow(Label5, NumWordsCombo);
     ComputerOpponentsCombo = Combo("ComputerOpponentsCombo", game);
     ComputerStrengthCombo = Combo("ComputerStrengthCombo", game);
-    ComputerOpponentsLabel =
-        Label("ComputerOpponentsLabel", QStringLiteral("Computer opponents"), game);
-    ComputerStrengthLabel =
-        Label("ComputerStrengthLabel", QStringLiteral("Computer strength"), game);
+    ComputerOpponentsLabel = Label("ComputerOpponentsLabel", tr("Computer opponents"), game);
+    ComputerStrengthLabel = Label("ComputerStrengthLabel", tr("Computer strength"), game);
     gameForm->addRow(ComputerOpponentsLabel, ComputerOpponentsCombo);
     gameForm->addRow(ComputerStrengthLabel, ComputerStrengthCombo);
 
@@ -88,35 +90,44 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     auto* wordsForm = new QFormLayout(words);
     MinWordSizeCombo = Combo("MinWordSizeCombo", words);
     WordSizeCombo = Combo("WordSizeCombo", words);
-    MinWordSizeLabel = Label("MinWordSizeLabel", QStringLiteral("Min Word Size"), words);
-    WordSizeLabel = Label("WordSizeLabel", QStringLiteral("Max Word Size"), words);
+    MinWordSizeLabel = Label("MinWordSizeLabel", tr("Min Word Size"), words);
+    WordSizeLabel = Label("WordSizeLabel", tr("Max Word Size"), words);
     wordsForm->addRow(MinWordSizeLabel, MinWordSizeCombo);
     wordsForm->addRow(WordSizeLabel, WordSizeCombo);
-    RepeatLettersOption = Check("RepeatLettersOption", QStringLiteral("Allow Repeated Letters"), words);
+    RepeatLettersOption = Check("RepeatLettersOption", tr("Allow Repeated Letters"), words);
     wordsForm->addRow(RepeatLettersOption);
     // The dice and the dictionary of the next game.
     BoardLanguageCombo = Combo("BoardLanguageCombo", words);
-    BoardLanguageLabel = Label("BoardLanguageLabel", QStringLiteral("Board language"), words);
+    BoardLanguageLabel = Label("BoardLanguageLabel", tr("Board language"), words);
     wordsForm->addRow(BoardLanguageLabel, BoardLanguageCombo);
 
     auto* display = new QGroupBox(tr("Display"), this);
     auto* displayLayout = new QVBoxLayout(display);
-    SoundsOption = Check("SoundsOption", QStringLiteral("Play Sounds"), display);
-    ShowUnusedWordsOption =
-        Check("ShowUnusedWordsOption", QStringLiteral("Show Unused Words Only"), display);
-    LeftHandDisplay = Check("LeftHandDisplay", QStringLiteral("Left Handed Display"), display);
+    SoundsOption = Check("SoundsOption", tr("Play Sounds"), display);
+    ShowUnusedWordsOption = Check("ShowUnusedWordsOption", tr("Show Unused Words Only"), display);
+    LeftHandDisplay = Check("LeftHandDisplay", tr("Left Handed Display"), display);
     displayLayout->addWidget(SoundsOption);
     displayLayout->addWidget(ShowUnusedWordsOption);
     displayLayout->addWidget(LeftHandDisplay);
     ShowWhereWordCanGoOption = Check("ShowWhereWordCanGoOption",
-                                     QStringLiteral("Show where the word can go"), display);
+                                     tr("Show where the word can go"), display);
     displayLayout->addWidget(ShowWhereWordCanGoOption);
+    // The windows' language is set up before the first of them opens.
+    InterfaceLanguageCombo = Combo("InterfaceLanguageCombo", display);
+    InterfaceLanguageLabel = Label("InterfaceLanguageLabel", tr("Interface language"), display);
+    auto* interfaceRow = new QHBoxLayout;
+    interfaceRow->addWidget(InterfaceLanguageLabel);
+    interfaceRow->addWidget(InterfaceLanguageCombo, 1);
+    displayLayout->addLayout(interfaceRow);
+    auto* nextStart = Label("InterfaceLanguageNote", tr("A new interface language applies at the next start."), display);
+    nextStart->setWordWrap(true);
+    displayLayout->addWidget(nextStart);
 
     auto* buttons = new QDialogButtonBox(this);
-    OKButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    OKButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    CancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    CancelButton = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     auto* layout = new QVBoxLayout(this);
@@ -153,6 +164,7 @@ void OptionsDialog::fill()
     FillCombo(ComputerOpponentsCombo, items.ComputerOpponents);
     FillCombo(ComputerStrengthCombo, items.ComputerStrength);
     FillCombo(BoardLanguageCombo, items.BoardLanguage);
+    FillCombo(InterfaceLanguageCombo, items.InterfaceLanguage);
 
     const Common::OptionsValues v = Common::FillOptionsDialog(m_program);
     GameTypeCombo->setCurrentIndex(v.GameType);
@@ -171,6 +183,7 @@ void OptionsDialog::fill()
     ComputerStrengthCombo->setCurrentIndex(v.ComputerStrength);
     ComputerStrengthCombo->setEnabled(v.ComputerOpponents > 0);
     BoardLanguageCombo->setCurrentIndex(v.BoardLanguage);
+    InterfaceLanguageCombo->setCurrentIndex(v.InterfaceLanguage);
 }
 
 void OptionsDialog::apply()
@@ -191,6 +204,7 @@ void OptionsDialog::apply()
     v.ComputerOpponents = ComputerOpponentsCombo->currentIndex();
     v.ComputerStrength = ComputerStrengthCombo->currentIndex();
     v.BoardLanguage = BoardLanguageCombo->currentIndex();
+    v.InterfaceLanguage = InterfaceLanguageCombo->currentIndex();
     Common::OptionsOutcome outcome;
     m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
     // After a No the dialog stays up with the settings as they now are, for another try.

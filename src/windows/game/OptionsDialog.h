@@ -53,6 +53,8 @@ private:
     QLabel* ComputerStrengthLabel = nullptr;
     QComboBox* BoardLanguageCombo = nullptr;
     QLabel* BoardLanguageLabel = nullptr;
+    QComboBox* InterfaceLanguageCombo = nullptr;
+    QLabel* InterfaceLanguageLabel = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 };

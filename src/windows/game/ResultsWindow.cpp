@@ -6,6 +6,7 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/Program.h"
 #include "core/game/Results.h"
+#include "core/game/Tr.h"
 #include "core/network/NetworkGame.h"
 #include "windows/board/SmallBoard.h"
 #include "windows/dictionary/DefinitionPanel.h"
@@ -154,7 +155,7 @@ void FillList(QListWidget* list, const std::vector<Results::ShownRow>& rows, int
         item->setData(kSuffixRole, QStringLiteral("%1%2")
                                        .arg(row.found ? QStringLiteral("\u2713 ") : QString())
                                        .arg(row.points, 2));
-        QString tip = row.points == 1 ? QObject::tr("1 point") : QObject::tr("%1 points").arg(row.points);
+        QString tip = core::TrN("ResultsWindow", "%n points", nullptr, row.points);
         if (row.found) {
             item->setFont(bold);
             tip += QObject::tr(", found");
@@ -172,7 +173,7 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     : QDialog(parent), m_program(program), m_runner(runner)
 {
     setObjectName(QStringLiteral("Results"));
-    setWindowTitle(QStringLiteral("Lettro Results"));
+    setWindowTitle(tr("Lettro Results"));
     setModal(true);
 
     UserWordsLabel = MakeLabel(this, QStringLiteral("UserWordsLabel"), tr("Your Words"));
@@ -312,8 +313,7 @@ void ResultsWindow::sync()
     if (!m_program.results.Open && isVisible())
         hide();
     // The corrections go to this language's dictionary.
-    setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro Results"),
-                                              m_program.dictionary.Language));
+    setWindowTitle(BoardLanguage::WindowTitle(tr("Lettro Results"), m_program.dictionary.Language));
     using Results::Selector;
     FillSelector(UserWordsCombo, Results::SelectorItems(m_program, Selector::User),
                  Results::ChosenItem(m_program, Selector::User));

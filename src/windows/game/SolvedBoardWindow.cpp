@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SolvedBoardWindow.h"
 
+#include "core/game/Tr.h"
 #include "windows/board/SmallBoard.h"
 #include "windows/game/Runner.h"
 
@@ -97,8 +98,9 @@ void SolvedBoardWindow::showSolved(const BoardCode::GivenBoard& given,
     for (const Given::SolvedWord& w : words)
         points += w.Points;
     QStringList lines;
-    lines << (words.size() == 1 ? tr("1 word") : tr("%1 words").arg(words.size())) +
-                 (points == 1 ? tr(", 1 point in all.") : tr(", %1 points in all.").arg(points));
+    lines << tr("%1, %2 in all.")
+                 .arg(core::TrN("SolvedBoardWindow", "%n words", nullptr, words.size()),
+                      core::TrN("SolvedBoardWindow", "%n points", nullptr, points));
     lines << tr("Board language %1, %2 %3, words of %4 letters or more%5.")
                  .arg(QString::fromStdString(given.Language).toUpper())
                  .arg(given.GameType == 1 ? tr("Frantic") : tr("Standard"))

@@ -3,6 +3,8 @@
 
 #include "core/game/ComputerPlayer.h"
 #include "core/game/Program.h"
+#include "core/game/SettingsText.h"
+#include "core/network/NetworkCommon.h"
 #include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
 #include "windows/game/Runner.h"
@@ -10,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,8 +31,13 @@
 namespace {
 
 // The marker column has no heading. Each column is as wide as its sample text.
-constexpr std::array<const char*, 7> kHeadings = {"",     "Player", "Status",    "Device",
-                                                  "Address", "Type", "Connection"};
+constexpr std::array<const char*, 7> kHeadings = {"",
+                                                  QT_TRANSLATE_NOOP("NetworkDialog", "Player"),
+                                                  QT_TRANSLATE_NOOP("NetworkDialog", "Status"),
+                                                  QT_TRANSLATE_NOOP("NetworkDialog", "Device"),
+                                                  QT_TRANSLATE_NOOP("NetworkDialog", "Address"),
+                                                  QT_TRANSLATE_NOOP("NetworkDialog", "Type"),
+                                                  QT_TRANSLATE_NOOP("NetworkDialog", "Connection")};
 constexpr std::array<const char*, 7> kSamples = {
     "XX",        "XXXXXXXXXXX", "Sending game dataX", "XXXXXXXXXXX", "888.888.888.888X",
     "PocketPCX", "->888.888.888.888X"};
@@ -48,11 +56,12 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The settings' items are English in the core (they travel to the players); shown translated.
 QStringList Texts(const std::vector<std::string>& items)
 {
     QStringList texts;
     for (const std::string& item : items)
-        texts << Text(item);
+        texts << SettingsText::Shown(item);
     return texts;
 }
 
@@ -118,7 +127,7 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
       m_startComputerPlayer(startComputerPlayer)
 {
     setObjectName(QStringLiteral("NetworkDialog"));
-    setWindowTitle(QStringLiteral("Lettro Networking"));
+    setWindowTitle(tr("Lettro Networking"));
     setModal(false);
 
     PlayerTable = new QTableWidget(1, static_cast<int>(kHeadings.size()), this);
@@ -134,11 +143,22 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     int tableWidth = 2 * PlayerTable->frameWidth();
     for (int column = 0; column < static_cast<int>(kHeadings.size()); ++column) {
         const auto c = static_cast<std::size_t>(column);
-        const int width =
-            PlayerTable->fontMetrics().horizontalAdvance(QString::fromLatin1(kSamples[c]));
+        // As wide as the sample, the heading and, for the status, its longest translation.
+        QStringList samples{QString::fromLatin1(kSamples[c]),
+                            QCoreApplication::translate("NetworkDialog", kHeadings[c]) +
+                                QLatin1Char('X')};
+        if (column == 2)
+            for (int phase = 0; phase <= static_cast<int>(Phase::ReviewingResults); ++phase)
+                samples << QCoreApplication::translate("PlayerStatus",
+                                                       Network::StatusText(Phase(phase))) +
+                               QLatin1Char('X');
+        int width = 0;
+        for (const QString& sample : samples)
+            width = std::max(width, PlayerTable->fontMetrics().horizontalAdvance(sample));
         PlayerTable->setColumnWidth(column, width);
         tableWidth += width;
-        auto* heading = new QTableWidgetItem(QString::fromLatin1(kHeadings[c]));
+        auto* heading =
+            new QTableWidgetItem(QCoreApplication::translate("NetworkDialog", kHeadings[c]));
         heading->setFont(bold);
         heading->setFlags(Qt::ItemIsEnabled);
         PlayerTable->setItem(0, column, heading);
@@ -152,13 +172,13 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     GameType->setObjectName(QStringLiteral("GameType"));
     GameTime = new QListWidget(this);
     GameTime->setObjectName(QStringLiteral("GameTime"));
-    RepeatLetters = new QCheckBox(QStringLiteral("&Repeat Letters"), this);
+    RepeatLetters = new QCheckBox(tr("&Repeat Letters"), this);
     RepeatLetters->setObjectName(QStringLiteral("RepeatLetters"));
-    MinWordsLabel = new QLabel(QStringLiteral("&Min Word Size"), this);
+    MinWordsLabel = new QLabel(tr("&Min Word Size"), this);
     MinWordsLabel->setObjectName(QStringLiteral("MinWordsLabel"));
     MinWordSizeCombo = new QComboBox(this);
     MinWordSizeCombo->setObjectName(QStringLiteral("MinWordSizeCombo"));
-    NumWordsLabel = new QLabel(QStringLiteral("&Words"), this);
+    NumWordsLabel = new QLabel(tr("&Words"), this);
     NumWordsLabel->setObjectName(QStringLiteral("NumWordsLabel"));
     NumWordsCombo = new QComboBox(this);
     NumWordsCombo->setObjectName(QStringLiteral("NumWordsCombo"));
@@ -167,16 +187,16 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     BoardLanguage->setObjectName(QStringLiteral("BoardLanguage"));
     NumWordsLabel->setBuddy(NumWordsCombo);
 
-    Connect = Button("Connect", QStringLiteral("&Connect..."), this);
-    StartGame = Button("StartGame", QStringLiteral("&Start Game"), this);
-    BootPlayer = Button("BootPlayer", QStringLiteral("&Boot Player"), this);
-    Quit = Button("Quit", QStringLiteral("&Quit"), this);
-    AddComputerPlayer = Button("AddComputerPlayer", QStringLiteral("&Add Computer Player"), this);
+    Connect = Button("Connect", tr("&Connect..."), this);
+    StartGame = Button("StartGame", tr("&Start Game"), this);
+    BootPlayer = Button("BootPlayer", tr("&Boot Player"), this);
+    Quit = Button("Quit", tr("&Quit"), this);
+    AddComputerPlayer = Button("AddComputerPlayer", tr("&Add Computer Player"), this);
     ComputerStrength = new QComboBox(this);
     ComputerStrength->setObjectName(QStringLiteral("ComputerStrength"));
     for (int level = 0; level < ComputerPlayer::kLevels; ++level)
         ComputerStrength->addItem(
-            QString::fromLatin1(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(level))));
+            SettingsText::Shown(ComputerPlayer::LevelName(ComputerPlayer::LevelAt(level))));
     ComputerStrength->setCurrentIndex(static_cast<int>(ComputerPlayer::kDefaultLevel));
 
     auto* sizes = new QGridLayout;
@@ -187,8 +207,8 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     sizes->addWidget(NumWordsCombo, 2, 1);
     sizes->addWidget(BoardLanguage, 3, 0, 1, 2);
     auto* settings = new QHBoxLayout;
-    settings->addLayout(Labelled(QStringLiteral("Game &Type"), GameType, this));
-    settings->addLayout(Labelled(QStringLiteral("Game T&ime"), GameTime, this));
+    settings->addLayout(Labelled(tr("Game &Type"), GameType, this));
+    settings->addLayout(Labelled(tr("Game T&ime"), GameTime, this));
     settings->addLayout(sizes);
     settings->addStretch();
     auto* buttons = new QHBoxLayout;
@@ -248,20 +268,31 @@ NetworkDialog::NetworkDialog(Program& program, Runner& runner,
     connect(GameType, &QListWidget::currentRowChanged, this, [this](int row) {
         m_runner.run([this, row] { NetworkSettings::GameTypeClick(m_program, row); });
     });
-    connect(GameTime, &QListWidget::currentTextChanged, this, [this](const QString& item) {
-        m_runner.run(
-            [this, item] { NetworkSettings::GameTimeClick(m_program, item.toStdString()); });
+    // The lists show translated items; the core gets its own English ones.
+    const auto item = [this](const std::vector<std::string> LobbySettings::*items, int row) {
+        const std::vector<std::string>& all = m_program.network.Lobby.*items;
+        return row >= 0 && row < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(row)]
+                                                              : std::string();
+    };
+    connect(GameTime, &QListWidget::currentRowChanged, this, [this, item](int row) {
+        if (row < 0)
+            return;
+        m_runner.run([this, text = item(&LobbySettings::TimeItems, row)] {
+            NetworkSettings::GameTimeClick(m_program, text);
+        });
     });
     connect(RepeatLetters, &QCheckBox::clicked, this, [this](bool checked) {
         m_runner.run([this, checked] { NetworkSettings::RepeatLettersClick(m_program, checked); });
     });
-    connect(MinWordSizeCombo, &QComboBox::textActivated, this, [this](const QString& item) {
-        m_runner.run(
-            [this, item] { NetworkSettings::MinWordSizeClick(m_program, item.toStdString()); });
+    connect(MinWordSizeCombo, &QComboBox::activated, this, [this, item](int row) {
+        m_runner.run([this, text = item(&LobbySettings::MinWordSizeItems, row)] {
+            NetworkSettings::MinWordSizeClick(m_program, text);
+        });
     });
-    connect(NumWordsCombo, &QComboBox::textActivated, this, [this](const QString& item) {
-        m_runner.run(
-            [this, item] { NetworkSettings::NumWordsClick(m_program, item.toStdString()); });
+    connect(NumWordsCombo, &QComboBox::activated, this, [this, item](int row) {
+        m_runner.run([this, text = item(&LobbySettings::NumWordsItems, row)] {
+            NetworkSettings::NumWordsClick(m_program, text);
+        });
     });
 }
 
@@ -342,7 +373,9 @@ void NetworkDialog::syncTable()
                 PlayerTable->setItem(row, column, cell);
             }
             if (column > 0)
-                cell->setText(Text(*texts[static_cast<std::size_t>(column - 1)]));
+                cell->setText(column == 2
+                                  ? QCoreApplication::translate("PlayerStatus", e.Status.c_str())
+                                  : Text(*texts[static_cast<std::size_t>(column - 1)]));
         }
         QBrush marker;
         switch (Network::MarkerOf(m_program, row - 1)) {
@@ -382,8 +415,8 @@ void NetworkDialog::syncSettings()
     GameTime->setEnabled(s.Editable);
     // The game's language: the host's, which a player takes for the game.
     const engine::Language* language = engine::findLanguage(m_program.dictionary.Language);
-    BoardLanguage->setText(QStringLiteral("Board language: %1")
-                               .arg(QString::fromUtf8(language ? language->name : "")));
+    BoardLanguage->setText(
+        tr("Board language: %1").arg(QString::fromUtf8(language ? language->name : "")));
     BoardLanguage->setVisible(s.Shown);
     // Each list's label goes with it.
     for (QListWidget* list : {GameType, GameTime})

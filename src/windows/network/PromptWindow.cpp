@@ -37,10 +37,10 @@ PromptWindow::PromptWindow(Program& program, Runner& runner, QWidget* parent)
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    OKButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    OKButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    CancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    CancelButton = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setAutoDefault(false);
 

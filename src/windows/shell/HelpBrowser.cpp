@@ -37,7 +37,7 @@ HelpBrowser::HelpBrowser(const Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program)
 {
     setObjectName(QStringLiteral("HelpBrowser"));
-    setWindowTitle(QStringLiteral("Lettro Help"));
+    setWindowTitle(tr("Lettro Help"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     // The window's own menu bar holds the four commands directly, without a menu.

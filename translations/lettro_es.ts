@@ -1,0 +1,1612 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BoardCode</name>
+    <message>
+        <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a board code, or the 16 letters of a board row by row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board code is for a board language this Lettro does not have (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a board code Lettro made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lettro, a word game with letter dice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DefinitionPanel</name>
+    <message>
+        <source>“%1” on Wiktionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Definitions</name>
+    <message>
+        <source>No definition here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definitions in %1 come with the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
+English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
+French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dictionary</name>
+    <message>
+        <source>The dictionary file %1 could not be loaded: %2.
+
+Lettro will start with the dictionary it came with, %3; the damaged file is kept as %1.unreadable when the dictionary is next saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dictionary file %1 could not be loaded: %2.
+
+Lettro will start with an empty dictionary, so no board will hold any words until words are added or merged in the Dictionary Editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dictionary was not saved: the unreadable file %1 could not be kept as %2 before being replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dictionary could not be saved to %1: %2.
+
+The file was left as it was, so your changes to the dictionary are not in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary has been updated, do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save dictionary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryEditor</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Starting letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fin&amp;d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word file is larger than %1 MiB: only its first %1 MiB were merged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words added, %2 lines skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words must be 3 to 16 letters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word has a non-alphabetic character, no added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select a word to remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the dictionary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word file %1 could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word file %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettro Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge a Word File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*);;Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Dictionary as a Word File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Time Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score so far: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Player 2 - Hit OK when ready to start game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 1 - Hit OK when ready to start game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit OK when ready to start game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit OK when ready to resume.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words entered</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lettro found %n words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameProgressWindow</name>
+    <message>
+        <source>Lettro Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points, game by game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the board&apos;s words found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words by length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boards of the day played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streak: %1 in a row; longest %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No finished games recorded with these filters yet. Every finished single-player game is recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3; %4 points on average, %5 at best.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>
+
+The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+A word game: find the words hidden in a board of shaken letter dice before the clock runs out, alone, against a friend or over the network.
+
+Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
+
+The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Using Qt %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettro Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>The high scores could not be saved to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name for the high scores:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be used: %2.
+
+It has been kept as %3, and the high scores start again from an empty table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The high-score file %1 could not be used: %2.
+
+It could not be moved aside either, so it is left as it is and the high scores of this session will not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is too large to be a Lettro high-score file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frantic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Lettro high-score file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by another version of Lettro (format %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresWindow</name>
+    <message>
+        <source>Lettro High Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change &amp;Name...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player: not chosen yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Start Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shake the dice and start a new game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the game now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time, game type, players, word sizes and more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse and edit the dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play with others on the local network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Lettro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Lettro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Network</name>
+    <message>
+        <source>WARNING - undefined message received from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t start the game without another player!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending game data to players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifying game players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifying game host...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to boot %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for results from players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening for players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending results to players...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failure with initialize of Lettro networking service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown game state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING - undefined acknowledgement received from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host did not let you join its game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host is ending your game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready - synchronizing with host...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found host, connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incompatible Lettro version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host is now playing a new game.  Your game is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received WT message from client in incorrect state, ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching for game host...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter PC network name or IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDialog</name>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettro Networking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repeat Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Min Word Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connect...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Boot Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Computer Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game &amp;Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game T&amp;ime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board language: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Opponents</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Against %1 computers: %2 won, %3 lost, %4 tied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No games against the computer yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettro Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Words in Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer opponents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min Word Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Word Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow Repeated Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Unused Words Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Handed Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new interface language applies at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayBoardDialog</name>
+    <message>
+        <source>Play a Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board code, as the results&apos; Copy Board Code gives it, or the 16 letters of a board row by row (Q for the Qu cube):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A code plays with its own settings; typed letters with yours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This board cannot be played now: not during a network game, and only in a board language Lettro has a dictionary for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlayerStatus</name>
+    <message>
+        <source>Waiting for players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending game data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviewing results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left game</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>it was written by a newer Lettro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress file %1 could not be used: %2.
+
+It has been kept as %3, and your progress is recorded in a new file from now on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress file %1 could not be used: %2.
+
+It could not be moved aside either, so it is left as it is and the games of this session are not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The progress file %1 is in use by another program, so this game is not recorded yet: Lettro tries again after each game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your progress could not be recorded in %1: %2. Lettro tries again after each game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressChart</name>
+    <message>
+        <source>No games yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the boards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>Merging words...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PromptWindow</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Boards cannot be solved during a network game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A board in another language can be solved once this game is over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board&apos;s language cannot be put in play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board of the day cannot be played now: its language is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have played today&apos;s board already: %1 points, %2 of its %3 words.
+
+%4
+
+A new board comes tomorrow. See all the words of today&apos;s?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board of the Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No streak of boards of the day yet; play one a day to start one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streak: %1 in a row with the board of the day (longest %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frantic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1+ letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, repeats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a &amp;Board...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board of the &amp;Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rogress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Network Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Editor...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Lettro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Lettro</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <source>You must select a word in the &apos;undefined&apos; list first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select a word in the &apos;dictionary&apos; list first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Your Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lettro&apos;s Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Board Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board and its settings as a short code: Game &gt; Play a Board in any Lettro plays the same game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board of the day, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lettro Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Scoring</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 found out of %2 (%3%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score is %1 out of %2 (%3%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 not in dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = Player 1 score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = Player 2 score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tie Game!!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 1 Wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 2 Wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your score = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High score = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 players tie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 1 Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 1 Undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 2 Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player 2 Undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMMON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNUSED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingItem</name>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frantic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Less than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>WARNING - dictionary is limited to words that have no more than %1 letters, resetting Max Word Size option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary contains words longer than %1 letters, is it OK to remove the longer words from the dictionary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting Max Word Size option to %1 letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SolvedBoardWindow</name>
+    <message>
+        <source>Lettro - All Words of a Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board language %1, %2 %3, words of %4 letters or more%5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frantic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, cubes repeated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 in all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
