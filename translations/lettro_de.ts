@@ -75,22 +75,22 @@
     <name>DefinitionPanel</name>
     <message>
         <source>“%1” on Wiktionary</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ im Wiktionary</translation>
     </message>
 </context>
 <context>
     <name>Definitions</name>
     <message>
         <source>No definition here</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Definition vorhanden</translation>
     </message>
     <message>
         <source>Definitions in %1 come with the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Definitionen (%1) stammen aus dem Paket %2.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>English</source>
@@ -134,200 +134,206 @@ German: the FreeDict German-English dictionary, copyright Frank Richter and Einh
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with the dictionary it came with, %3; the damaged file is kept as %1.unreadable when the dictionary is next saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörterbuchdatei %1 konnte nicht geladen werden: %2.
+
+Lettro startet mit dem mitgelieferten Wörterbuch, %3; die beschädigte Datei wird beim nächsten Speichern des Wörterbuchs als %1.unreadable aufbewahrt.</translation>
     </message>
     <message>
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with an empty dictionary, so no board will hold any words until words are added or merged in the Dictionary Editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wörterbuchdatei %1 konnte nicht geladen werden: %2.
+
+Lettro startet mit einem leeren Wörterbuch, daher enthält kein Spielfeld Wörter, bis im Wörterbuch-Editor Wörter hinzugefügt oder zusammengeführt werden.</translation>
     </message>
     <message>
         <source>The dictionary was not saved: the unreadable file %1 could not be kept as %2 before being replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch wurde nicht gespeichert: Die unlesbare Datei %1 konnte vor dem Ersetzen nicht als %2 aufbewahrt werden.</translation>
     </message>
     <message>
         <source>The dictionary could not be saved to %1: %2.
 
 The file was left as it was, so your changes to the dictionary are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch konnte nicht in %1 gespeichert werden: %2.
+
+Die Datei blieb unverändert, deine Änderungen am Wörterbuch sind also nicht darin.</translation>
     </message>
     <message>
         <source>Dictionary has been updated, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch wurde geändert, möchtest du es speichern?</translation>
     </message>
     <message>
         <source>Save dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch speichern?</translation>
     </message>
 </context>
 <context>
     <name>DictionaryEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusammenführen</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Starting letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangsbuchstaben</translation>
     </message>
     <message>
         <source>&amp;New word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Wort</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>The word file is larger than %1 MiB: only its first %1 MiB were merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortdatei ist größer als %1 MiB: Nur die ersten %1 MiB wurden zusammengeführt.</translation>
     </message>
     <message>
         <source>%1 words added, %2 lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wörter hinzugefügt, %2 Zeilen übersprungen</translation>
     </message>
     <message>
         <source>Words must be 3 to 16 letters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter müssen 3 bis 16 Buchstaben lang sein.</translation>
     </message>
     <message>
         <source>Word has a non-alphabetic character, no added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort enthält ein Zeichen, das kein Buchstabe ist, nicht hinzugefügt.</translation>
     </message>
     <message>
         <source>You must select a word to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst ein Wort zum Entfernen auswählen.</translation>
     </message>
     <message>
         <source>Clear the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch leeren?</translation>
     </message>
     <message>
         <source>The word file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortdatei %1 konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The word file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortdatei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Lettro Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-Wörterbuch</translation>
     </message>
     <message>
         <source>Merge a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortdatei zusammenführen</translation>
     </message>
     <message>
         <source>All Files (*);;Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*);;Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Save the Dictionary as a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch als Wortdatei speichern</translation>
     </message>
     <message>
         <source>%1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wörter</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit</translation>
     </message>
     <message>
         <source>Score so far: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisherige Punkte: %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
         <source>Player 2 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 2 - Klicke auf OK, wenn du bereit zum Start bist.</translation>
     </message>
     <message>
         <source>Player 1 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1 - Klicke auf OK, wenn du bereit zum Start bist.</translation>
     </message>
     <message>
         <source>Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf OK, wenn du bereit zum Start bist.</translation>
     </message>
     <message>
         <source>Hit OK when ready to resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf OK, wenn du bereit zum Weiterspielen bist.</translation>
     </message>
     <message>
         <source>Game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel angehalten</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
     <message>
         <source>+%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 s</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
     <message numerus="yes">
         <source>%n words entered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort eingegeben</numerusform>
+            <numerusform>%n Wörter eingegeben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Lettro found %n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lettro hat %n Wort gefunden</numerusform>
+            <numerusform>Lettro hat %n Wörter gefunden</numerusform>
         </translation>
     </message>
     <message>
@@ -343,55 +349,55 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
     <name>GameProgressWindow</name>
     <message>
         <source>Lettro Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-Fortschritt</translation>
     </message>
     <message>
         <source>Points, game by game</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte, Spiel für Spiel</translation>
     </message>
     <message>
         <source>Share of the board&apos;s words found</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der gefundenen Spielfeldwörter</translation>
     </message>
     <message>
         <source>Words by length</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter nach Länge</translation>
     </message>
     <message>
         <source>Boards of the day played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Spielfelder des Tages</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Board language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldsprache:</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Streak: %1 in a row; longest %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie: %1 in Folge; längste %2.</translation>
     </message>
     <message>
         <source>No finished games recorded with these filters yet. Every finished single-player game is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Filtern sind noch keine beendeten Spiele erfasst. Jedes beendete Einzelspiel wird erfasst.</translation>
     </message>
     <message>
         <source>%1 from %2 to %3; %4 points on average, %5 at best.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vom %2 bis %3; %4 Punkte im Schnitt, %5 als Bestwert.</translation>
     </message>
 </context>
 <context>
@@ -427,54 +433,58 @@ Using Qt %1.</source>
     <name>HelpBrowser</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Lettro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>The high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Your name for the high scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name für die Bestenliste:</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It has been kept as %3, and the high scores start again from an empty table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenlisten-Datei %1 konnte nicht verwendet werden: %2.
+
+Sie wurde als %3 aufbewahrt, und die Bestenliste beginnt wieder mit einer leeren Tabelle.</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the high scores of this session will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenlisten-Datei %1 konnte nicht verwendet werden: %2.
+
+Sie konnte auch nicht beiseitegelegt werden, bleibt also unverändert, und die Bestenliste dieser Sitzung wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Bestwert</translation>
     </message>
     <message>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Spielers</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
@@ -517,130 +527,130 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>HighScoresWindow</name>
     <message>
         <source>Lettro High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-Bestenliste</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden</translation>
     </message>
     <message>
         <source>Change &amp;Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name ändern...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;piel:</translation>
     </message>
     <message>
         <source>Player: not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler: noch nicht gewählt</translation>
     </message>
     <message>
         <source>Player: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>Shake the dice and start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel schütteln und ein neues Spiel beginnen</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel anhalten</translation>
     </message>
     <message>
         <source>Pause the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel anhalten</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beenden</translation>
     </message>
     <message>
         <source>End the game now</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel jetzt beenden</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Time, game type, players, word sizes and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit, Spieltyp, Spieler, Wortlängen und mehr</translation>
     </message>
     <message>
         <source>Dictionary Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch-Editor</translation>
     </message>
     <message>
         <source>Browse and edit the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch durchsehen und bearbeiten</translation>
     </message>
     <message>
         <source>Network Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkspiel</translation>
     </message>
     <message>
         <source>Play with others on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit anderen im lokalen Netzwerk spielen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>So wird gespielt</translation>
     </message>
     <message>
         <source>Exit Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro beenden</translation>
     </message>
     <message>
         <source>Leave Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro verlassen</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
 </context>
 <context>
@@ -770,96 +780,96 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>NetworkDialog</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Lettro Networking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro im Netzwerk</translation>
     </message>
     <message>
         <source>&amp;Repeat Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholte Buchstaben</translation>
     </message>
     <message>
         <source>&amp;Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimale Wortlänge</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl Wörter</translation>
     </message>
     <message>
         <source>&amp;Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden...</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Boot Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Add Computer Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerspieler &amp;hinzufügen</translation>
     </message>
     <message>
         <source>Game &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;typ</translation>
     </message>
     <message>
         <source>Game T&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;zeit</translation>
     </message>
     <message>
         <source>Board language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldsprache: %1</translation>
     </message>
 </context>
 <context>
     <name>Opponents</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Against %1 computers: %2 won, %3 lost, %4 tied</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegen Computer (%1): %2 gewonnen, %3 verloren, %4 unentschieden</translation>
     </message>
     <message>
         <source>No games against the computer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Spiele gegen den Computer</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
@@ -875,7 +885,7 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>Options</name>
     <message>
         <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du wirklich Wörter mit mehr als %1 Buchstaben aus dem Wörterbuch entfernen?</translation>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
@@ -906,79 +916,79 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>OptionsDialog</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Lettro Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-Optionen</translation>
     </message>
     <message>
         <source>Game Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieltyp</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielmodus</translation>
     </message>
     <message>
         <source>Game Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit</translation>
     </message>
     <message>
         <source>Number of Words in Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Wörter im Spiel</translation>
     </message>
     <message>
         <source>Computer opponents</source>
-        <translation type="unfinished"></translation>
+        <translation>Computergegner</translation>
     </message>
     <message>
         <source>Computer strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerstärke</translation>
     </message>
     <message>
         <source>Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale Wortlänge</translation>
     </message>
     <message>
         <source>Max Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Wortlänge</translation>
     </message>
     <message>
         <source>Allow Repeated Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholte Buchstaben erlauben</translation>
     </message>
     <message>
         <source>Board language</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldsprache</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne abspielen</translation>
     </message>
     <message>
         <source>Show Unused Words Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur nicht gefundene Wörter zeigen</translation>
     </message>
     <message>
         <source>Left Handed Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkshänder-Ansicht</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -993,110 +1003,114 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>PlayBoardDialog</name>
     <message>
         <source>Play a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld spielen</translation>
     </message>
     <message>
         <source>A board code, as the results&apos; Copy Board Code gives it, or the 16 letters of a board row by row (Q for the Qu cube):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeldcode, wie ihn Spielfeldcode kopieren in den Ergebnissen liefert, oder die 16 Buchstaben eines Spielfelds Zeile für Zeile (Q für den Qu-Würfel):</translation>
     </message>
     <message>
         <source>A code plays with its own settings; typed letters with yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Code spielt mit seinen eigenen Einstellungen; getippte Buchstaben mit deinen.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielen</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>This board cannot be played now: not during a network game, and only in a board language Lettro has a dictionary for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld kann jetzt nicht gespielt werden: nicht während eines Netzwerkspiels und nur in einer Spielfeldsprache, für die Lettro ein Wörterbuch hat.</translation>
     </message>
 </context>
 <context>
     <name>PlayerStatus</name>
     <message>
         <source>Waiting for players</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Spieler</translation>
     </message>
     <message>
         <source>Sending game data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sende Spieldaten</translation>
     </message>
     <message>
         <source>Ready to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Start</translation>
     </message>
     <message>
         <source>Playing game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt</translation>
     </message>
     <message>
         <source>Finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beendet</translation>
     </message>
     <message>
         <source>Waiting for results</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Ergebnisse</translation>
     </message>
     <message>
         <source>Sending results</source>
-        <translation type="unfinished"></translation>
+        <translation>Sende Ergebnisse</translation>
     </message>
     <message>
         <source>Reviewing results</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieht Ergebnisse an</translation>
     </message>
     <message>
         <source>Left game</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat das Spiel verlassen</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>it was written by a newer Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde von einem neueren Lettro geschrieben</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It has been kept as %3, and your progress is recorded in a new file from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschrittsdatei %1 konnte nicht verwendet werden: %2.
+
+Sie wurde als %3 aufbewahrt, und dein Fortschritt wird ab jetzt in einer neuen Datei erfasst.</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the games of this session are not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschrittsdatei %1 konnte nicht verwendet werden: %2.
+
+Sie konnte auch nicht beiseitegelegt werden, bleibt also unverändert, und die Spiele dieser Sitzung werden nicht erfasst.</translation>
     </message>
     <message>
         <source>The progress file %1 is in use by another program, so this game is not recorded yet: Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fortschrittsdatei %1 wird von einem anderen Programm benutzt, daher ist dieses Spiel noch nicht erfasst: Lettro versucht es nach jedem Spiel erneut.</translation>
     </message>
     <message>
         <source>Your progress could not be recorded in %1: %2. Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Fortschritt konnte nicht in %1 erfasst werden: %2. Lettro versucht es nach jedem Spiel erneut.</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n games</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
         </translation>
     </message>
 </context>
@@ -1104,42 +1118,42 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>ProgressChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Spiele</translation>
     </message>
     <message>
         <source>mean %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnitt %1%2</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>gefunden</translation>
     </message>
     <message>
         <source>on the boards</source>
-        <translation type="unfinished"></translation>
+        <translation>auf den Spielfeldern</translation>
     </message>
     <message>
         <source>letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Merging words...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter werden zusammengeführt...</translation>
     </message>
 </context>
 <context>
@@ -1157,19 +1171,19 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>QObject</name>
     <message>
         <source>Boards cannot be solved during a network game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfelder können während eines Netzwerkspiels nicht gelöst werden.</translation>
     </message>
     <message>
         <source>A board in another language can be solved once this game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeld in einer anderen Sprache kann gelöst werden, sobald dieses Spiel vorbei ist.</translation>
     </message>
     <message>
         <source>The board&apos;s language cannot be put in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Spielfelds kann nicht ins Spiel gebracht werden.</translation>
     </message>
     <message>
         <source>The board of the day cannot be played now: its language is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfeld des Tages kann jetzt nicht gespielt werden: Seine Sprache ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>You have played today&apos;s board already: %1 points, %2 of its %3 words.
@@ -1177,282 +1191,286 @@ It could not be moved aside either, so it is left as it is and the games of this
 %4
 
 A new board comes tomorrow. See all the words of today&apos;s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast das heutige Spielfeld schon gespielt: %1 Punkte, %2 seiner %3 Wörter.
+
+%4
+
+Morgen kommt ein neues Spielfeld. Alle Wörter des heutigen ansehen?</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld des Tages</translation>
     </message>
     <message>
         <source>No streak of boards of the day yet; play one a day to start one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Serie mit dem Spielfeld des Tages; spiele eins pro Tag, um eine zu beginnen.</translation>
     </message>
     <message>
         <source>Streak: %1 in a row with the board of the day (longest %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie: %1 in Folge mit dem Spielfeld des Tages (längste %2).</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hektisch</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>, %1+ letters</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1+ Buchstaben</translation>
     </message>
     <message>
         <source>, repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>, Wiederholungen</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;anhalten</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel be&amp;enden</translation>
     </message>
     <message>
         <source>&amp;Last Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Ergebnisse</translation>
     </message>
     <message>
         <source>Play a &amp;Board...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld s&amp;pielen...</translation>
     </message>
     <message>
         <source>Board of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld des &amp;Tages</translation>
     </message>
     <message>
         <source>P&amp;rogress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortschritt...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <source>&amp;Network Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Netzwerkspiel...</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenl&amp;iste...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wörterbuch</translation>
     </message>
     <message>
         <source>&amp;Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Lettro</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, gefunden</translation>
     </message>
     <message>
         <source>About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Lettro</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>You must select a word in the &apos;undefined&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst zuerst ein Wort in der Liste „Unbekannt“ auswählen</translation>
     </message>
     <message>
         <source>You must select a word in the &apos;dictionary&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst zuerst ein Wort in der Liste „Lettros Wörter“ auswählen</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Your Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Wörter</translation>
     </message>
     <message>
         <source>Lettro&apos;s Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettros Wörter</translation>
     </message>
     <message>
         <source>Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Wörterbuch aufnehmen</translation>
     </message>
     <message>
         <source>Remove from Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Wörterbuch entfernen</translation>
     </message>
     <message>
         <source>Copy Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode kopieren</translation>
     </message>
     <message>
         <source>The board and its settings as a short code: Game &gt; Play a Board in any Lettro plays the same game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfeld und seine Einstellungen als kurzer Code: Spiel &gt; Spielfeld spielen in jedem Lettro spielt dasselbe Spiel.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board of the day, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld des Tages, %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message>
         <source>Lettro Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-Ergebnisse</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 gefunden (%3%)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gefunden</translation>
     </message>
     <message>
         <source>Score is %1 out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte: %1 von %2 (%3%)</translation>
     </message>
     <message>
         <source>Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte: %1</translation>
     </message>
     <message>
         <source>%1 not in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht im Wörterbuch</translation>
     </message>
     <message>
         <source>%1 = Player 1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = Punkte Spieler 1</translation>
     </message>
     <message>
         <source>%1 = Player 2 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = Punkte Spieler 2</translation>
     </message>
     <message>
         <source>Tie Game!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unentschieden!!!</translation>
     </message>
     <message>
         <source>Player 1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1 gewinnt</translation>
     </message>
     <message>
         <source>Player 2 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 2 gewinnt</translation>
     </message>
     <message>
         <source>Your score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Punkte = %1</translation>
     </message>
     <message>
         <source>High score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstpunktzahl = %1</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt</translation>
     </message>
     <message>
         <source>%1 players tie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spieler gleichauf</translation>
     </message>
     <message>
         <source>%1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1</translation>
     </message>
     <message>
         <source>%1 undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unbekannt</translation>
     </message>
     <message>
         <source>Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekannt</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Player 1 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Spieler 1</translation>
     </message>
     <message>
         <source>Common Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeinsame Wörter</translation>
     </message>
     <message>
         <source>Player 1 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 1 unbekannt</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter</translation>
     </message>
     <message>
         <source>Unused Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefundene Wörter</translation>
     </message>
     <message>
         <source>Player 2 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Spieler 2</translation>
     </message>
     <message>
         <source>Player 2 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler 2 unbekannt</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktetabelle</translation>
     </message>
     <message>
         <source># of words</source>
@@ -1479,57 +1497,57 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>SettingItem</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hektisch</translation>
     </message>
     <message>
         <source>Single Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelspieler</translation>
     </message>
     <message>
         <source>Two Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Spieler</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>No limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Grenze</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebig</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>More than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als %1</translation>
     </message>
     <message>
         <source>Less than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger als %1</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchstabe</numerusform>
+            <numerusform>%n Buchstaben</numerusform>
         </translation>
     </message>
     <message>
@@ -1541,71 +1559,71 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>Settings</name>
     <message>
         <source>WARNING - dictionary is limited to words that have no more than %1 letters, resetting Max Word Size option</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG - das Wörterbuch ist auf Wörter mit höchstens %1 Buchstaben beschränkt, die Option Maximale Wortlänge wird zurückgesetzt</translation>
     </message>
     <message>
         <source>Dictionary contains words longer than %1 letters, is it OK to remove the longer words from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch enthält Wörter mit mehr als %1 Buchstaben, dürfen die längeren Wörter aus dem Wörterbuch entfernt werden?</translation>
     </message>
     <message>
         <source>Setting Max Word Size option to %1 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Option Maximale Wortlänge wird auf %1 Buchstaben gesetzt</translation>
     </message>
 </context>
 <context>
     <name>SolvedBoardWindow</name>
     <message>
         <source>Lettro - All Words of a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro - Alle Wörter eines Spielfelds</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board language %1, %2 %3, words of %4 letters or more%5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldsprache %1, %2 %3, Wörter ab %4 Buchstaben%5.</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hektisch</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>, cubes repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>, Würfel wiederholt</translation>
     </message>
     <message>
         <source>Board code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldcode: %1</translation>
     </message>
     <message>
         <source>%1, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 insgesamt.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
 </context>

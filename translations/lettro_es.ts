@@ -75,22 +75,22 @@
     <name>DefinitionPanel</name>
     <message>
         <source>“%1” on Wiktionary</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» en Wikcionario</translation>
     </message>
 </context>
 <context>
     <name>Definitions</name>
     <message>
         <source>No definition here</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay definición</translation>
     </message>
     <message>
         <source>Definitions in %1 come with the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las definiciones (%1) vienen con el paquete %2.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>English</source>
@@ -134,200 +134,206 @@ German: the FreeDict German-English dictionary, copyright Frank Richter and Einh
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with the dictionary it came with, %3; the damaged file is kept as %1.unreadable when the dictionary is next saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el archivo de diccionario %1: %2.
+
+Lettro se iniciará con el diccionario que trae de serie, %3; el archivo dañado se conservará como %1.unreadable la próxima vez que se guarde el diccionario.</translation>
     </message>
     <message>
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with an empty dictionary, so no board will hold any words until words are added or merged in the Dictionary Editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el archivo de diccionario %1: %2.
+
+Lettro se iniciará con un diccionario vacío, así que ningún tablero tendrá palabras hasta que se añadan o combinen palabras en el editor del diccionario.</translation>
     </message>
     <message>
         <source>The dictionary was not saved: the unreadable file %1 could not be kept as %2 before being replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diccionario no se guardó: el archivo ilegible %1 no se pudo conservar como %2 antes de reemplazarlo.</translation>
     </message>
     <message>
         <source>The dictionary could not be saved to %1: %2.
 
 The file was left as it was, so your changes to the dictionary are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el diccionario en %1: %2.
+
+El archivo se dejó como estaba, así que tus cambios en el diccionario no están en él.</translation>
     </message>
     <message>
         <source>Dictionary has been updated, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El diccionario ha cambiado, ¿quieres guardarlo?</translation>
     </message>
     <message>
         <source>Save dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar el diccionario?</translation>
     </message>
 </context>
 <context>
     <name>DictionaryEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Combinar</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar co&amp;mo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Starting letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letras iniciales</translation>
     </message>
     <message>
         <source>&amp;New word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva palabra</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aña&amp;dir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>The word file is larger than %1 MiB: only its first %1 MiB were merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de palabras supera los %1 MiB: solo se combinaron sus primeros %1 MiB.</translation>
     </message>
     <message>
         <source>%1 words added, %2 lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras añadidas, %2 líneas omitidas</translation>
     </message>
     <message>
         <source>Words must be 3 to 16 letters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras deben tener de 3 a 16 letras.</translation>
     </message>
     <message>
         <source>Word has a non-alphabetic character, no added.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra tiene un carácter no alfabético, no se ha añadido.</translation>
     </message>
     <message>
         <source>You must select a word to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debes seleccionar una palabra para quitarla.</translation>
     </message>
     <message>
         <source>Clear the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Vaciar el diccionario?</translation>
     </message>
     <message>
         <source>The word file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo de palabras %1.</translation>
     </message>
     <message>
         <source>The word file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de palabras %1.</translation>
     </message>
     <message>
         <source>Lettro Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Diccionario de Lettro</translation>
     </message>
     <message>
         <source>Merge a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar un archivo de palabras</translation>
     </message>
     <message>
         <source>All Files (*);;Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*);;Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>Save the Dictionary as a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el diccionario como archivo de palabras</translation>
     </message>
     <message>
         <source>%1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante</translation>
     </message>
     <message>
         <source>Score so far: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación hasta ahora: %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>Player 2 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 2 - Pulsa Aceptar cuando estés listo para empezar.</translation>
     </message>
     <message>
         <source>Player 1 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 1 - Pulsa Aceptar cuando estés listo para empezar.</translation>
     </message>
     <message>
         <source>Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Aceptar cuando estés listo para empezar.</translation>
     </message>
     <message>
         <source>Hit OK when ready to resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Aceptar cuando estés listo para continuar.</translation>
     </message>
     <message>
         <source>Game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida en pausa</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <source>+%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 s</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1</translation>
     </message>
     <message numerus="yes">
         <source>%n words entered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra introducida</numerusform>
+            <numerusform>%n palabras introducidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Lettro found %n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lettro encontró %n palabra</numerusform>
+            <numerusform>Lettro encontró %n palabras</numerusform>
         </translation>
     </message>
     <message>
@@ -343,55 +349,55 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
     <name>GameProgressWindow</name>
     <message>
         <source>Lettro Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de Lettro</translation>
     </message>
     <message>
         <source>Points, game by game</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos, partida a partida</translation>
     </message>
     <message>
         <source>Share of the board&apos;s words found</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de las palabras del tablero encontradas</translation>
     </message>
     <message>
         <source>Words by length</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras por longitud</translation>
     </message>
     <message>
         <source>Boards of the day played</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableros del día jugados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Board language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del tablero:</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Streak: %1 in a row; longest %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha: %1 seguidos; la más larga, %2.</translation>
     </message>
     <message>
         <source>No finished games recorded with these filters yet. Every finished single-player game is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay partidas terminadas con estos filtros. Se registra cada partida de un jugador terminada.</translation>
     </message>
     <message>
         <source>%1 from %2 to %3; %4 points on average, %5 at best.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del %2 al %3; %4 puntos de media, %5 como máximo.</translation>
     </message>
 </context>
 <context>
@@ -427,54 +433,58 @@ Using Qt %1.</source>
     <name>HelpBrowser</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Lettro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Lettro</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>The high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las mejores puntuaciones en %1: %2.</translation>
     </message>
     <message>
         <source>Your name for the high scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre para las mejores puntuaciones:</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It has been kept as %3, and the high scores start again from an empty table.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar el archivo de mejores puntuaciones %1: %2.
+
+Se ha conservado como %3, y las mejores puntuaciones empiezan de nuevo con una tabla vacía.</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the high scores of this session will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar el archivo de mejores puntuaciones %1: %2.
+
+Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones de esta sesión no se guardarán.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva mejor puntuación</translation>
     </message>
     <message>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
@@ -517,130 +527,130 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>HighScoresWindow</name>
     <message>
         <source>Lettro High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores puntuaciones de Lettro</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontradas</translation>
     </message>
     <message>
         <source>Change &amp;Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida:</translation>
     </message>
     <message>
         <source>Player: not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador: aún sin elegir</translation>
     </message>
     <message>
         <source>Player: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar partida</translation>
     </message>
     <message>
         <source>Shake the dice and start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Agitar los dados y empezar una partida nueva</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar partida</translation>
     </message>
     <message>
         <source>Pause the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar la partida</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar partida</translation>
     </message>
     <message>
         <source>End the game now</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar la partida ahora</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Time, game type, players, word sizes and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo, tipo de partida, jugadores, longitud de palabra y más</translation>
     </message>
     <message>
         <source>Dictionary Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor del diccionario</translation>
     </message>
     <message>
         <source>Browse and edit the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorar y editar el diccionario</translation>
     </message>
     <message>
         <source>Network Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida en red</translation>
     </message>
     <message>
         <source>Play with others on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar con otros en la red local</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Exit Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Lettro</translation>
     </message>
     <message>
         <source>Leave Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar Lettro</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
 </context>
 <context>
@@ -770,96 +780,96 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>NetworkDialog</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Lettro Networking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro en red</translation>
     </message>
     <message>
         <source>&amp;Repeat Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras &amp;repetidas</translation>
     </message>
     <message>
         <source>&amp;Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Longitud mínima</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras</translation>
     </message>
     <message>
         <source>&amp;Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conectar...</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar partida</translation>
     </message>
     <message>
         <source>&amp;Boot Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expulsar jugador</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Add Computer Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir jugador del ordenador</translation>
     </message>
     <message>
         <source>Game &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de partida</translation>
     </message>
     <message>
         <source>Game T&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duración de la partida</translation>
     </message>
     <message>
         <source>Board language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del tablero: %1</translation>
     </message>
 </context>
 <context>
     <name>Opponents</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Against %1 computers: %2 won, %3 lost, %4 tied</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra ordenadores de nivel %1: %2 ganadas, %3 perdidas, %4 empatadas</translation>
     </message>
     <message>
         <source>No games against the computer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas contra el ordenador</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
@@ -875,7 +885,7 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>Options</name>
     <message>
         <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres quitar del diccionario las palabras de más de %1 letras?</translation>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
@@ -906,79 +916,79 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>OptionsDialog</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>Lettro Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de Lettro</translation>
     </message>
     <message>
         <source>Game Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de partida</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de juego</translation>
     </message>
     <message>
         <source>Game Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la partida</translation>
     </message>
     <message>
         <source>Number of Words in Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de palabras en la partida</translation>
     </message>
     <message>
         <source>Computer opponents</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivales del ordenador</translation>
     </message>
     <message>
         <source>Computer strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel del ordenador</translation>
     </message>
     <message>
         <source>Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud mínima de palabra</translation>
     </message>
     <message>
         <source>Max Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud máxima de palabra</translation>
     </message>
     <message>
         <source>Allow Repeated Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir letras repetidas</translation>
     </message>
     <message>
         <source>Board language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del tablero</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir sonidos</translation>
     </message>
     <message>
         <source>Show Unused Words Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo palabras no encontradas</translation>
     </message>
     <message>
         <source>Left Handed Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposición para zurdos</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -993,110 +1003,114 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>PlayBoardDialog</name>
     <message>
         <source>Play a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar un tablero</translation>
     </message>
     <message>
         <source>A board code, as the results&apos; Copy Board Code gives it, or the 16 letters of a board row by row (Q for the Qu cube):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código de tablero, como el que da Copiar código del tablero en los resultados, o las 16 letras de un tablero fila por fila (Q para el cubo Qu):</translation>
     </message>
     <message>
         <source>A code plays with its own settings; typed letters with yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código se juega con sus propios ajustes; las letras escritas, con los tuyos.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resolver</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>This board cannot be played now: not during a network game, and only in a board language Lettro has a dictionary for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este tablero no se puede jugar ahora: no durante una partida en red, y solo en un idioma del tablero para el que Lettro tenga diccionario.</translation>
     </message>
 </context>
 <context>
     <name>PlayerStatus</name>
     <message>
         <source>Waiting for players</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando jugadores</translation>
     </message>
     <message>
         <source>Sending game data</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando datos de la partida</translation>
     </message>
     <message>
         <source>Ready to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para empezar</translation>
     </message>
     <message>
         <source>Playing game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugando</translation>
     </message>
     <message>
         <source>Finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida terminada</translation>
     </message>
     <message>
         <source>Waiting for results</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando resultados</translation>
     </message>
     <message>
         <source>Sending results</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando resultados</translation>
     </message>
     <message>
         <source>Reviewing results</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisando resultados</translation>
     </message>
     <message>
         <source>Left game</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonó la partida</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>it was written by a newer Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>lo escribió una versión más reciente de Lettro</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It has been kept as %3, and your progress is recorded in a new file from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar el archivo de progreso %1: %2.
+
+Se ha conservado como %3, y tu progreso se registra en un archivo nuevo a partir de ahora.</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the games of this session are not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar el archivo de progreso %1: %2.
+
+Tampoco se pudo apartar, así que se deja como está y las partidas de esta sesión no se registran.</translation>
     </message>
     <message>
         <source>The progress file %1 is in use by another program, so this game is not recorded yet: Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el archivo de progreso %1, así que esta partida aún no se ha registrado: Lettro vuelve a intentarlo tras cada partida.</translation>
     </message>
     <message>
         <source>Your progress could not be recorded in %1: %2. Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar tu progreso en %1: %2. Lettro vuelve a intentarlo tras cada partida.</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n games</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n partida</numerusform>
+            <numerusform>%n partidas</numerusform>
         </translation>
     </message>
 </context>
@@ -1104,42 +1118,42 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>ProgressChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas</translation>
     </message>
     <message>
         <source>mean %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>media %1%2</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>encontradas</translation>
     </message>
     <message>
         <source>on the boards</source>
-        <translation type="unfinished"></translation>
+        <translation>en los tableros</translation>
     </message>
     <message>
         <source>letters</source>
-        <translation type="unfinished"></translation>
+        <translation>letras</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Merging words...</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinando palabras...</translation>
     </message>
 </context>
 <context>
@@ -1157,19 +1171,19 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>QObject</name>
     <message>
         <source>Boards cannot be solved during a network game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tableros no se pueden resolver durante una partida en red.</translation>
     </message>
     <message>
         <source>A board in another language can be solved once this game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tablero en otro idioma se podrá resolver cuando termine esta partida.</translation>
     </message>
     <message>
         <source>The board&apos;s language cannot be put in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del tablero no se puede poner en juego.</translation>
     </message>
     <message>
         <source>The board of the day cannot be played now: its language is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tablero del día no se puede jugar ahora: su idioma no está disponible.</translation>
     </message>
     <message>
         <source>You have played today&apos;s board already: %1 points, %2 of its %3 words.
@@ -1177,282 +1191,286 @@ It could not be moved aside either, so it is left as it is and the games of this
 %4
 
 A new board comes tomorrow. See all the words of today&apos;s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya has jugado el tablero de hoy: %1 puntos, %2 de sus %3 palabras.
+
+%4
+
+Mañana llega un tablero nuevo. ¿Ver todas las palabras del de hoy?</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero del día</translation>
     </message>
     <message>
         <source>No streak of boards of the day yet; play one a day to start one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no tienes racha de tableros del día; juega uno al día para empezar una.</translation>
     </message>
     <message>
         <source>Streak: %1 in a row with the board of the day (longest %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha: %1 seguidos con el tablero del día (la más larga, %2).</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenética</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>, %1+ letters</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1+ letras</translation>
     </message>
     <message>
         <source>, repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>, repetidas</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juego</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar partida</translation>
     </message>
     <message>
         <source>&amp;Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar partida</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar partida</translation>
     </message>
     <message>
         <source>&amp;Last Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos &amp;resultados</translation>
     </message>
     <message>
         <source>Play a &amp;Board...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar un tablero...</translation>
     </message>
     <message>
         <source>Board of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero del &amp;día</translation>
     </message>
     <message>
         <source>P&amp;rogress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;greso...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>&amp;Network Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida en r&amp;ed...</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mejores puntuaciones...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diccionario</translation>
     </message>
     <message>
         <source>&amp;Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>&amp;About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Lettro</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, encontrada</translation>
     </message>
     <message>
         <source>About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Lettro</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>You must select a word in the &apos;undefined&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero debes seleccionar una palabra en la lista «No válidas»</translation>
     </message>
     <message>
         <source>You must select a word in the &apos;dictionary&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero debes seleccionar una palabra en la lista «Palabras de Lettro»</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Your Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus palabras</translation>
     </message>
     <message>
         <source>Lettro&apos;s Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras de Lettro</translation>
     </message>
     <message>
         <source>Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir al diccionario</translation>
     </message>
     <message>
         <source>Remove from Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar del diccionario</translation>
     </message>
     <message>
         <source>Copy Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar código del tablero</translation>
     </message>
     <message>
         <source>The board and its settings as a short code: Game &gt; Play a Board in any Lettro plays the same game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tablero y sus ajustes como un código corto: Juego &gt; Jugar un tablero en cualquier Lettro juega la misma partida.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Board of the day, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero del día, %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message>
         <source>Lettro Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de Lettro</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontradas de %2 (%3%)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontradas</translation>
     </message>
     <message>
         <source>Score is %1 out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1 de %2 (%3%)</translation>
     </message>
     <message>
         <source>Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1</translation>
     </message>
     <message>
         <source>%1 not in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuera del diccionario</translation>
     </message>
     <message>
         <source>%1 = Player 1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = puntuación del jugador 1</translation>
     </message>
     <message>
         <source>%1 = Player 2 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = puntuación del jugador 2</translation>
     </message>
     <message>
         <source>Tie Game!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡Empate!!!</translation>
     </message>
     <message>
         <source>Player 1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana el jugador 1</translation>
     </message>
     <message>
         <source>Player 2 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana el jugador 2</translation>
     </message>
     <message>
         <source>Your score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu puntuación = %1</translation>
     </message>
     <message>
         <source>High score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación más alta = %1</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana %1</translation>
     </message>
     <message>
         <source>%1 players tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate entre %1 jugadores</translation>
     </message>
     <message>
         <source>%1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1</translation>
     </message>
     <message>
         <source>%1 undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no válidas</translation>
     </message>
     <message>
         <source>Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Válidas</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>No válidas</translation>
     </message>
     <message>
         <source>Player 1 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo jugador 1</translation>
     </message>
     <message>
         <source>Common Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras comunes</translation>
     </message>
     <message>
         <source>Player 1 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 1: no válidas</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las palabras</translation>
     </message>
     <message>
         <source>Unused Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras no encontradas</translation>
     </message>
     <message>
         <source>Player 2 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo jugador 2</translation>
     </message>
     <message>
         <source>Player 2 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador 2: no válidas</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones</translation>
     </message>
     <message>
         <source># of words</source>
@@ -1479,57 +1497,57 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>SettingItem</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenética</translation>
     </message>
     <message>
         <source>Single Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jugador</translation>
     </message>
     <message>
         <source>Two Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos jugadores</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>No limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin límite</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquiera</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>More than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Más de %1</translation>
     </message>
     <message>
         <source>Less than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n letra</numerusform>
+            <numerusform>%n letras</numerusform>
         </translation>
     </message>
     <message>
@@ -1541,71 +1559,71 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>Settings</name>
     <message>
         <source>WARNING - dictionary is limited to words that have no more than %1 letters, resetting Max Word Size option</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO - el diccionario se limita a palabras de %1 letras como máximo, se restablece la opción Longitud máxima de palabra</translation>
     </message>
     <message>
         <source>Dictionary contains words longer than %1 letters, is it OK to remove the longer words from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>El diccionario contiene palabras de más de %1 letras, ¿se pueden quitar del diccionario las palabras más largas?</translation>
     </message>
     <message>
         <source>Setting Max Word Size option to %1 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ajusta la opción Longitud máxima de palabra a %1 letras</translation>
     </message>
 </context>
 <context>
     <name>SolvedBoardWindow</name>
     <message>
         <source>Lettro - All Words of a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro - Todas las palabras de un tablero</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las palabras</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Board language %1, %2 %3, words of %4 letters or more%5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del tablero %1, %2 %3, palabras de %4 letras o más%5.</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenética</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>, cubes repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>, cubos repetidos</translation>
     </message>
     <message>
         <source>Board code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código del tablero: %1</translation>
     </message>
     <message>
         <source>%1, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 en total.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
         </translation>
     </message>
 </context>

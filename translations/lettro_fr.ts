@@ -75,22 +75,22 @@
     <name>DefinitionPanel</name>
     <message>
         <source>“%1” on Wiktionary</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » sur le Wiktionnaire</translation>
     </message>
 </context>
 <context>
     <name>Definitions</name>
     <message>
         <source>No definition here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune définition ici</translation>
     </message>
     <message>
         <source>Definitions in %1 come with the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les définitions (%1) sont fournies par le paquet %2.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>English</source>
@@ -134,200 +134,206 @@ German: the FreeDict German-English dictionary, copyright Frank Richter and Einh
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with the dictionary it came with, %3; the damaged file is kept as %1.unreadable when the dictionary is next saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dictionnaire %1 n&apos;a pas pu être chargé : %2.
+
+Lettro démarre avec le dictionnaire d&apos;origine, %3 ; le fichier endommagé sera gardé sous le nom %1.unreadable au prochain enregistrement du dictionnaire.</translation>
     </message>
     <message>
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with an empty dictionary, so no board will hold any words until words are added or merged in the Dictionary Editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dictionnaire %1 n&apos;a pas pu être chargé : %2.
+
+Lettro démarre avec un dictionnaire vide : aucune grille ne contiendra de mots tant que des mots n&apos;auront pas été ajoutés ou fusionnés dans l&apos;éditeur de dictionnaire.</translation>
     </message>
     <message>
         <source>The dictionary was not saved: the unreadable file %1 could not be kept as %2 before being replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dictionnaire n&apos;a pas été enregistré : le fichier illisible %1 n&apos;a pas pu être gardé sous le nom %2 avant d&apos;être remplacé.</translation>
     </message>
     <message>
         <source>The dictionary could not be saved to %1: %2.
 
 The file was left as it was, so your changes to the dictionary are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dictionnaire n&apos;a pas pu être enregistré dans %1 : %2.
+
+Le fichier est resté tel quel, vos modifications du dictionnaire n&apos;y figurent donc pas.</translation>
     </message>
     <message>
         <source>Dictionary has been updated, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dictionnaire a été modifié, voulez-vous l&apos;enregistrer ?</translation>
     </message>
     <message>
         <source>Save dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le dictionnaire ?</translation>
     </message>
 </context>
 <context>
     <name>DictionaryEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Starting letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Premières lettres</translation>
     </message>
     <message>
         <source>&amp;New word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau mot</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>The word file is larger than %1 MiB: only its first %1 MiB were merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mots dépasse %1 Mio : seuls ses %1 premiers Mio ont été fusionnés.</translation>
     </message>
     <message>
         <source>%1 words added, %2 lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots ajoutés, %2 lignes ignorées</translation>
     </message>
     <message>
         <source>Words must be 3 to 16 letters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots doivent avoir de 3 à 16 lettres.</translation>
     </message>
     <message>
         <source>Word has a non-alphabetic character, no added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot contient un caractère non alphabétique, il n&apos;est pas ajouté.</translation>
     </message>
     <message>
         <source>You must select a word to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner un mot à supprimer.</translation>
     </message>
     <message>
         <source>Clear the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le dictionnaire ?</translation>
     </message>
     <message>
         <source>The word file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mots %1 n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The word file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mots %1 n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Lettro Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dictionnaire de Lettro</translation>
     </message>
     <message>
         <source>Merge a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner un fichier de mots</translation>
     </message>
     <message>
         <source>All Files (*);;Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*);;Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Save the Dictionary as a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le dictionnaire comme fichier de mots</translation>
     </message>
     <message>
         <source>%1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant</translation>
     </message>
     <message>
         <source>Score so far: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Score actuel : %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>Player 2 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2 - Cliquez sur OK quand vous êtes prêt à commencer.</translation>
     </message>
     <message>
         <source>Player 1 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1 - Cliquez sur OK quand vous êtes prêt à commencer.</translation>
     </message>
     <message>
         <source>Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur OK quand vous êtes prêt à commencer.</translation>
     </message>
     <message>
         <source>Hit OK when ready to resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur OK quand vous êtes prêt à reprendre.</translation>
     </message>
     <message>
         <source>Game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en pause</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>+%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 s</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message numerus="yes">
         <source>%n words entered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot entré</numerusform>
+            <numerusform>%n mots entrés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Lettro found %n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lettro a trouvé %n mot</numerusform>
+            <numerusform>Lettro a trouvé %n mots</numerusform>
         </translation>
     </message>
     <message>
@@ -343,55 +349,55 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
     <name>GameProgressWindow</name>
     <message>
         <source>Lettro Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de Lettro</translation>
     </message>
     <message>
         <source>Points, game by game</source>
-        <translation type="unfinished"></translation>
+        <translation>Points, partie après partie</translation>
     </message>
     <message>
         <source>Share of the board&apos;s words found</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des mots de la grille trouvés</translation>
     </message>
     <message>
         <source>Words by length</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots par longueur</translation>
     </message>
     <message>
         <source>Boards of the day played</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles du jour jouées</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Board language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la grille :</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages :</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Streak: %1 in a row; longest %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Série : %1 d&apos;affilée ; la plus longue : %2.</translation>
     </message>
     <message>
         <source>No finished games recorded with these filters yet. Every finished single-player game is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie terminée enregistrée avec ces filtres pour l&apos;instant. Chaque partie à un joueur terminée est enregistrée.</translation>
     </message>
     <message>
         <source>%1 from %2 to %3; %4 points on average, %5 at best.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 du %2 au %3 ; %4 points en moyenne, %5 au mieux.</translation>
     </message>
 </context>
 <context>
@@ -427,54 +433,58 @@ Using Qt %1.</source>
     <name>HelpBrowser</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Lettro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Lettro</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>The high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs scores n&apos;ont pas pu être enregistrés dans %1 : %2.</translation>
     </message>
     <message>
         <source>Your name for the high scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom pour les meilleurs scores :</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It has been kept as %3, and the high scores start again from an empty table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des meilleurs scores %1 n&apos;a pas pu être utilisé : %2.
+
+Il a été gardé sous le nom %3, et les meilleurs scores repartent d&apos;un tableau vide.</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the high scores of this session will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des meilleurs scores %1 n&apos;a pas pu être utilisé : %2.
+
+Il n&apos;a pas non plus pu être mis de côté : il reste tel quel et les meilleurs scores de cette session ne seront pas enregistrés.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau meilleur score</translation>
     </message>
     <message>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
@@ -517,130 +527,130 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>HighScoresWindow</name>
     <message>
         <source>Lettro High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores de Lettro</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvés</translation>
     </message>
     <message>
         <source>Change &amp;Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de &amp;nom...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie :</translation>
     </message>
     <message>
         <source>Player: not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur : pas encore choisi</translation>
     </message>
     <message>
         <source>Player: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur : %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Shake the dice and start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Secouer les dés et commencer une nouvelle partie</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Pause the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre la partie en pause</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la partie</translation>
     </message>
     <message>
         <source>End the game now</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer la partie maintenant</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Time, game type, players, word sizes and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée, type de partie, joueurs, longueur des mots et plus</translation>
     </message>
     <message>
         <source>Dictionary Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de dictionnaire</translation>
     </message>
     <message>
         <source>Browse and edit the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir et modifier le dictionnaire</translation>
     </message>
     <message>
         <source>Network Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en réseau</translation>
     </message>
     <message>
         <source>Play with others on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec d&apos;autres sur le réseau local</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Exit Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Lettro</translation>
     </message>
     <message>
         <source>Leave Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer Lettro</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
 </context>
 <context>
@@ -770,96 +780,96 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>NetworkDialog</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Lettro Networking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro en réseau</translation>
     </message>
     <message>
         <source>&amp;Repeat Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettres répétées</translation>
     </message>
     <message>
         <source>&amp;Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur &amp;min. des mots</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de mots</translation>
     </message>
     <message>
         <source>&amp;Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;connecter...</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle &amp;partie</translation>
     </message>
     <message>
         <source>&amp;Boot Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exclure le joueur</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Add Computer Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un joueur ordinateur</translation>
     </message>
     <message>
         <source>Game &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type de partie</translation>
     </message>
     <message>
         <source>Game T&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée de la partie</translation>
     </message>
     <message>
         <source>Board language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la grille : %1</translation>
     </message>
 </context>
 <context>
     <name>Opponents</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Against %1 computers: %2 won, %3 lost, %4 tied</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre les ordinateurs de niveau %1 : %2 gagnées, %3 perdues, %4 nulles</translation>
     </message>
     <message>
         <source>No games against the computer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie contre l&apos;ordinateur pour l&apos;instant</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
@@ -875,7 +885,7 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>Options</name>
     <message>
         <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer du dictionnaire les mots de plus de %1 lettres ?</translation>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
@@ -906,79 +916,79 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>OptionsDialog</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Lettro Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de Lettro</translation>
     </message>
     <message>
         <source>Game Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de partie</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de jeu</translation>
     </message>
     <message>
         <source>Game Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la partie</translation>
     </message>
     <message>
         <source>Number of Words in Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de mots dans la grille</translation>
     </message>
     <message>
         <source>Computer opponents</source>
-        <translation type="unfinished"></translation>
+        <translation>Adversaires ordinateur</translation>
     </message>
     <message>
         <source>Computer strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur minimale des mots</translation>
     </message>
     <message>
         <source>Max Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur maximale des mots</translation>
     </message>
     <message>
         <source>Allow Repeated Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser les lettres répétées</translation>
     </message>
     <message>
         <source>Board language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la grille</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les sons</translation>
     </message>
     <message>
         <source>Show Unused Words Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement les mots non trouvés</translation>
     </message>
     <message>
         <source>Left Handed Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage pour gaucher</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -993,110 +1003,114 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>PlayBoardDialog</name>
     <message>
         <source>Play a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer une grille</translation>
     </message>
     <message>
         <source>A board code, as the results&apos; Copy Board Code gives it, or the 16 letters of a board row by row (Q for the Qu cube):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de grille, tel que le donne Copier le code de la grille dans les résultats, ou les 16 lettres d&apos;une grille rangée par rangée (Q pour le cube Qu) :</translation>
     </message>
     <message>
         <source>A code plays with its own settings; typed letters with yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code se joue avec ses propres réglages ; des lettres tapées, avec les vôtres.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résoudre</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>This board cannot be played now: not during a network game, and only in a board language Lettro has a dictionary for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette grille ne peut pas être jouée maintenant : pas pendant une partie en réseau, et seulement dans une langue de grille pour laquelle Lettro a un dictionnaire.</translation>
     </message>
 </context>
 <context>
     <name>PlayerStatus</name>
     <message>
         <source>Waiting for players</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de joueurs</translation>
     </message>
     <message>
         <source>Sending game data</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des données de la partie</translation>
     </message>
     <message>
         <source>Ready to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à commencer</translation>
     </message>
     <message>
         <source>Playing game</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours de partie</translation>
     </message>
     <message>
         <source>Finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Waiting for results</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente des résultats</translation>
     </message>
     <message>
         <source>Sending results</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des résultats</translation>
     </message>
     <message>
         <source>Reviewing results</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultation des résultats</translation>
     </message>
     <message>
         <source>Left game</source>
-        <translation type="unfinished"></translation>
+        <translation>A quitté la partie</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>it was written by a newer Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Lettro</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It has been kept as %3, and your progress is recorded in a new file from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de progression %1 n&apos;a pas pu être utilisé : %2.
+
+Il a été gardé sous le nom %3, et votre progression est désormais enregistrée dans un nouveau fichier.</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the games of this session are not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de progression %1 n&apos;a pas pu être utilisé : %2.
+
+Il n&apos;a pas non plus pu être mis de côté : il reste tel quel et les parties de cette session ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>The progress file %1 is in use by another program, so this game is not recorded yet: Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de progression %1 est utilisé par un autre programme, cette partie n&apos;est donc pas encore enregistrée : Lettro réessaie après chaque partie.</translation>
     </message>
     <message>
         <source>Your progress could not be recorded in %1: %2. Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre progression n&apos;a pas pu être enregistrée dans %1 : %2. Lettro réessaie après chaque partie.</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n games</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
         </translation>
     </message>
 </context>
@@ -1104,42 +1118,42 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>ProgressChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie pour l&apos;instant</translation>
     </message>
     <message>
         <source>mean %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>moyenne %1%2</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>trouvés</translation>
     </message>
     <message>
         <source>on the boards</source>
-        <translation type="unfinished"></translation>
+        <translation>sur les grilles</translation>
     </message>
     <message>
         <source>letters</source>
-        <translation type="unfinished"></translation>
+        <translation>lettres</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Merging words...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion des mots...</translation>
     </message>
 </context>
 <context>
@@ -1157,19 +1171,19 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>QObject</name>
     <message>
         <source>Boards cannot be solved during a network game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les grilles ne peuvent pas être résolues pendant une partie en réseau.</translation>
     </message>
     <message>
         <source>A board in another language can be solved once this game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille dans une autre langue pourra être résolue une fois cette partie terminée.</translation>
     </message>
     <message>
         <source>The board&apos;s language cannot be put in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue de la grille ne peut pas être mise en jeu.</translation>
     </message>
     <message>
         <source>The board of the day cannot be played now: its language is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille du jour ne peut pas être jouée maintenant : sa langue n&apos;est pas disponible.</translation>
     </message>
     <message>
         <source>You have played today&apos;s board already: %1 points, %2 of its %3 words.
@@ -1177,282 +1191,286 @@ It could not be moved aside either, so it is left as it is and the games of this
 %4
 
 A new board comes tomorrow. See all the words of today&apos;s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà joué la grille d&apos;aujourd&apos;hui : %1 points, %2 de ses %3 mots.
+
+%4
+
+Une nouvelle grille arrive demain. Voir tous les mots de celle d&apos;aujourd&apos;hui ?</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille du jour</translation>
     </message>
     <message>
         <source>No streak of boards of the day yet; play one a day to start one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de série de grilles du jour ; jouez-en une par jour pour en commencer une.</translation>
     </message>
     <message>
         <source>Streak: %1 in a row with the board of the day (longest %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Série : %1 d&apos;affilée avec la grille du jour (la plus longue : %2).</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frénétique</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>, %1+ letters</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1+ lettres</translation>
     </message>
     <message>
         <source>, repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>, répétitions</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer la partie</translation>
     </message>
     <message>
         <source>&amp;Last Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derniers résultats</translation>
     </message>
     <message>
         <source>Play a &amp;Board...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer une grille...</translation>
     </message>
     <message>
         <source>Board of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grille du jour</translation>
     </message>
     <message>
         <source>P&amp;rogress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progr&amp;ession...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Network Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en &amp;réseau...</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dictionnaire</translation>
     </message>
     <message>
         <source>&amp;Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Éditeur...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Lettro</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, trouvé</translation>
     </message>
     <message>
         <source>About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Lettro</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>You must select a word in the &apos;undefined&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez d&apos;abord sélectionner un mot dans la liste « Non reconnus »</translation>
     </message>
     <message>
         <source>You must select a word in the &apos;dictionary&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez d&apos;abord sélectionner un mot dans la liste « Les mots de Lettro »</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Your Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos mots</translation>
     </message>
     <message>
         <source>Lettro&apos;s Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de Lettro</translation>
     </message>
     <message>
         <source>Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter au dictionnaire</translation>
     </message>
     <message>
         <source>Remove from Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer du dictionnaire</translation>
     </message>
     <message>
         <source>Copy Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le code de la grille</translation>
     </message>
     <message>
         <source>The board and its settings as a short code: Game &gt; Play a Board in any Lettro plays the same game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille et ses réglages sous forme de code court : Jeu &gt; Jouer une grille dans n&apos;importe quel Lettro joue la même partie.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board of the day, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille du jour, %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
         </translation>
     </message>
     <message>
         <source>Lettro Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de Lettro</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trouvés sur %2 (%3%)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trouvés</translation>
     </message>
     <message>
         <source>Score is %1 out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1 sur %2 (%3%)</translation>
     </message>
     <message>
         <source>Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1</translation>
     </message>
     <message>
         <source>%1 not in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hors du dictionnaire</translation>
     </message>
     <message>
         <source>%1 = Player 1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = score du joueur 1</translation>
     </message>
     <message>
         <source>%1 = Player 2 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = score du joueur 2</translation>
     </message>
     <message>
         <source>Tie Game!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité !!!</translation>
     </message>
     <message>
         <source>Player 1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur 1 gagne</translation>
     </message>
     <message>
         <source>Player 2 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Le joueur 2 gagne</translation>
     </message>
     <message>
         <source>Your score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score = %1</translation>
     </message>
     <message>
         <source>High score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score = %1</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne</translation>
     </message>
     <message>
         <source>%1 players tie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joueurs à égalité</translation>
     </message>
     <message>
         <source>%1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seulement</translation>
     </message>
     <message>
         <source>%1 undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non reconnus</translation>
     </message>
     <message>
         <source>Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnus</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non reconnus</translation>
     </message>
     <message>
         <source>Player 1 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1 seulement</translation>
     </message>
     <message>
         <source>Common Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots communs</translation>
     </message>
     <message>
         <source>Player 1 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 1 non reconnus</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les mots</translation>
     </message>
     <message>
         <source>Unused Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots non trouvés</translation>
     </message>
     <message>
         <source>Player 2 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2 seulement</translation>
     </message>
     <message>
         <source>Player 2 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur 2 non reconnus</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source># of words</source>
@@ -1479,57 +1497,57 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>SettingItem</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frénétique</translation>
     </message>
     <message>
         <source>Single Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Un joueur</translation>
     </message>
     <message>
         <source>Two Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux joueurs</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>No limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans limite</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Indifférent</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>More than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de %1</translation>
     </message>
     <message>
         <source>Less than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de %1</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lettre</numerusform>
+            <numerusform>%n lettres</numerusform>
         </translation>
     </message>
     <message>
@@ -1541,71 +1559,71 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>Settings</name>
     <message>
         <source>WARNING - dictionary is limited to words that have no more than %1 letters, resetting Max Word Size option</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION - le dictionnaire est limité aux mots de %1 lettres au plus, l&apos;option Longueur maximale des mots est réinitialisée</translation>
     </message>
     <message>
         <source>Dictionary contains words longer than %1 letters, is it OK to remove the longer words from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dictionnaire contient des mots de plus de %1 lettres, voulez-vous retirer ces mots plus longs du dictionnaire ?</translation>
     </message>
     <message>
         <source>Setting Max Word Size option to %1 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;option Longueur maximale des mots passe à %1 lettres</translation>
     </message>
 </context>
 <context>
     <name>SolvedBoardWindow</name>
     <message>
         <source>Lettro - All Words of a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro - Tous les mots d&apos;une grille</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les mots</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board language %1, %2 %3, words of %4 letters or more%5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la grille %1, %2 %3, mots de %4 lettres ou plus%5.</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frénétique</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>, cubes repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>, cubes répétés</translation>
     </message>
     <message>
         <source>Board code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de la grille : %1</translation>
     </message>
     <message>
         <source>%1, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 en tout.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
         </translation>
     </message>
 </context>
