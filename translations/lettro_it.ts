@@ -75,22 +75,22 @@
     <name>DefinitionPanel</name>
     <message>
         <source>“%1” on Wiktionary</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” su Wikizionario</translation>
     </message>
 </context>
 <context>
     <name>Definitions</name>
     <message>
         <source>No definition here</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna definizione qui</translation>
     </message>
     <message>
         <source>Definitions in %1 come with the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le definizioni (%1) si trovano nel pacchetto %2.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>e altri %1</translation>
     </message>
     <message>
         <source>English</source>
@@ -134,200 +134,206 @@ German: the FreeDict German-English dictionary, copyright Frank Richter and Einh
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with the dictionary it came with, %3; the damaged file is kept as %1.unreadable when the dictionary is next saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il file del dizionario %1: %2.
+
+Lettro si avvierà con il dizionario fornito, %3; il file danneggiato verrà conservato come %1.unreadable al prossimo salvataggio del dizionario.</translation>
     </message>
     <message>
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with an empty dictionary, so no board will hold any words until words are added or merged in the Dictionary Editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il file del dizionario %1: %2.
+
+Lettro si avvierà con un dizionario vuoto, quindi nessuna griglia conterrà parole finché non verranno aggiunte o unite parole nell&apos;editor del dizionario.</translation>
     </message>
     <message>
         <source>The dictionary was not saved: the unreadable file %1 could not be kept as %2 before being replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dizionario non è stato salvato: non è stato possibile conservare il file illeggibile %1 come %2 prima di sostituirlo.</translation>
     </message>
     <message>
         <source>The dictionary could not be saved to %1: %2.
 
 The file was left as it was, so your changes to the dictionary are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il dizionario in %1: %2.
+
+Il file è rimasto com&apos;era, quindi non contiene le tue modifiche al dizionario.</translation>
     </message>
     <message>
         <source>Dictionary has been updated, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dizionario è stato modificato, vuoi salvarlo?</translation>
     </message>
     <message>
         <source>Save dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare il dizionario?</translation>
     </message>
 </context>
 <context>
     <name>DictionaryEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svuota</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unisci</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Starting letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettere iniziali</translation>
     </message>
     <message>
         <source>&amp;New word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova parola</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova</translation>
     </message>
     <message>
         <source>The word file is larger than %1 MiB: only its first %1 MiB were merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di parole supera %1 MiB: sono stati uniti solo i primi %1 MiB.</translation>
     </message>
     <message>
         <source>%1 words added, %2 lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parole aggiunte, %2 righe saltate</translation>
     </message>
     <message>
         <source>Words must be 3 to 16 letters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parole devono essere lunghe da 3 a 16 lettere.</translation>
     </message>
     <message>
         <source>Word has a non-alphabetic character, no added.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parola contiene un carattere non alfabetico, non aggiunta.</translation>
     </message>
     <message>
         <source>You must select a word to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi selezionare una parola da rimuovere.</translation>
     </message>
     <message>
         <source>Clear the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuotare il dizionario?</translation>
     </message>
     <message>
         <source>The word file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file di parole %1.</translation>
     </message>
     <message>
         <source>The word file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file di parole %1.</translation>
     </message>
     <message>
         <source>Lettro Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizionario di Lettro</translation>
     </message>
     <message>
         <source>Merge a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci un file di parole</translation>
     </message>
     <message>
         <source>All Files (*);;Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*);;File di testo (*.txt)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt)</translation>
     </message>
     <message>
         <source>Save the Dictionary as a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il dizionario come file di parole</translation>
     </message>
     <message>
         <source>%1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parole</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimasto</translation>
     </message>
     <message>
         <source>Score so far: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio finora: %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
     <message>
         <source>Player 2 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore 2 - Premi OK quando sei pronto a iniziare la partita.</translation>
     </message>
     <message>
         <source>Player 1 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore 1 - Premi OK quando sei pronto a iniziare la partita.</translation>
     </message>
     <message>
         <source>Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi OK quando sei pronto a iniziare la partita.</translation>
     </message>
     <message>
         <source>Hit OK when ready to resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi OK quando sei pronto a riprendere.</translation>
     </message>
     <message>
         <source>Game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita in pausa</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>+%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 s</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1</translation>
     </message>
     <message numerus="yes">
         <source>%n words entered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola inserita</numerusform>
+            <numerusform>%n parole inserite</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Lettro found %n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lettro ha trovato %n parola</numerusform>
+            <numerusform>Lettro ha trovato %n parole</numerusform>
         </translation>
     </message>
     <message>
@@ -343,55 +349,55 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
     <name>GameProgressWindow</name>
     <message>
         <source>Lettro Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progressi di Lettro</translation>
     </message>
     <message>
         <source>Points, game by game</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti, partita per partita</translation>
     </message>
     <message>
         <source>Share of the board&apos;s words found</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota delle parole della griglia trovate</translation>
     </message>
     <message>
         <source>Words by length</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole per lunghezza</translation>
     </message>
     <message>
         <source>Boards of the day played</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglie del giorno giocate</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Board language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua della griglia:</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Streak: %1 in a row; longest %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie: %1 di fila; la più lunga %2.</translation>
     </message>
     <message>
         <source>No finished games recorded with these filters yet. Every finished single-player game is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna partita finita registrata con questi filtri. Ogni partita a un giocatore portata a termine viene registrata.</translation>
     </message>
     <message>
         <source>%1 from %2 to %3; %4 points on average, %5 at best.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dal %2 al %3; in media %4 punti, al massimo %5.</translation>
     </message>
 </context>
 <context>
@@ -427,54 +433,58 @@ Using Qt %1.</source>
     <name>HelpBrowser</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Lettro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Lettro</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>The high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i punteggi migliori in %1: %2.</translation>
     </message>
     <message>
         <source>Your name for the high scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo nome per i punteggi migliori:</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It has been kept as %3, and the high scores start again from an empty table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare il file dei punteggi migliori %1: %2.
+
+È stato conservato come %3, e i punteggi migliori ripartono da una tabella vuota.</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the high scores of this session will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare il file dei punteggi migliori %1: %2.
+
+Non è stato possibile nemmeno spostarlo, quindi resta com&apos;è e i punteggi migliori di questa sessione non verranno salvati.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo record</translation>
     </message>
     <message>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
@@ -517,130 +527,130 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>HighScoresWindow</name>
     <message>
         <source>Lettro High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggi migliori di Lettro</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovate</translation>
     </message>
     <message>
         <source>Change &amp;Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &amp;nome...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partita:</translation>
     </message>
     <message>
         <source>Player: not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore: non ancora scelto</translation>
     </message>
     <message>
         <source>Player: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia partita</translation>
     </message>
     <message>
         <source>Shake the dice and start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Agita i dadi e inizia una nuova partita</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Pause the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti in pausa la partita</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina partita</translation>
     </message>
     <message>
         <source>End the game now</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina subito la partita</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Time, game type, players, word sizes and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo, tipo di partita, giocatori, lunghezza delle parole e altro</translation>
     </message>
     <message>
         <source>Dictionary Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor del dizionario</translation>
     </message>
     <message>
         <source>Browse and edit the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia e modifica il dizionario</translation>
     </message>
     <message>
         <source>Network Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita in rete</translation>
     </message>
     <message>
         <source>Play with others on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca con altri sulla rete locale</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>Exit Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Lettro</translation>
     </message>
     <message>
         <source>Leave Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi Lettro</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo rimasto</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco</translation>
     </message>
 </context>
 <context>
@@ -770,96 +780,96 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>NetworkDialog</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione</translation>
     </message>
     <message>
         <source>Lettro Networking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro in rete</translation>
     </message>
     <message>
         <source>&amp;Repeat Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere &amp;ripetute</translation>
     </message>
     <message>
         <source>&amp;Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza &amp;minima</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parole</translation>
     </message>
     <message>
         <source>&amp;Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connetti...</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizia partita</translation>
     </message>
     <message>
         <source>&amp;Boot Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Espelli giocatore</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;sci</translation>
     </message>
     <message>
         <source>&amp;Add Computer Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi giocatore computer</translation>
     </message>
     <message>
         <source>Game &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo di partita</translation>
     </message>
     <message>
         <source>Game T&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durata della partita</translation>
     </message>
     <message>
         <source>Board language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua della griglia: %1</translation>
     </message>
 </context>
 <context>
     <name>Opponents</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Against %1 computers: %2 won, %3 lost, %4 tied</source>
-        <translation type="unfinished"></translation>
+        <translation>Contro computer (%1): %2 vinte, %3 perse, %4 pari</translation>
     </message>
     <message>
         <source>No games against the computer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna partita contro il computer</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
     <message>
@@ -875,7 +885,7 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>Options</name>
     <message>
         <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero togliere dal dizionario le parole più lunghe di %1 lettere?</translation>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
@@ -906,79 +916,79 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>OptionsDialog</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizzazione</translation>
     </message>
     <message>
         <source>Lettro Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di Lettro</translation>
     </message>
     <message>
         <source>Game Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di partita</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di gioco</translation>
     </message>
     <message>
         <source>Game Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata della partita</translation>
     </message>
     <message>
         <source>Number of Words in Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di parole in gioco</translation>
     </message>
     <message>
         <source>Computer opponents</source>
-        <translation type="unfinished"></translation>
+        <translation>Avversari computer</translation>
     </message>
     <message>
         <source>Computer strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello del computer</translation>
     </message>
     <message>
         <source>Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza minima delle parole</translation>
     </message>
     <message>
         <source>Max Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza massima delle parole</translation>
     </message>
     <message>
         <source>Allow Repeated Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti lettere ripetute</translation>
     </message>
     <message>
         <source>Board language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua della griglia</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci suoni</translation>
     </message>
     <message>
         <source>Show Unused Words Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo le parole non trovate</translation>
     </message>
     <message>
         <source>Left Handed Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposizione per mancini</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -993,110 +1003,114 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>PlayBoardDialog</name>
     <message>
         <source>Play a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca una griglia</translation>
     </message>
     <message>
         <source>A board code, as the results&apos; Copy Board Code gives it, or the 16 letters of a board row by row (Q for the Qu cube):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice griglia, come lo dà Copia codice griglia nei risultati, o le 16 lettere di una griglia riga per riga (Q per il cubo Qu):</translation>
     </message>
     <message>
         <source>A code plays with its own settings; typed letters with yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice si gioca con le sue impostazioni; le lettere digitate con le tue.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioca</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Risolvi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>This board cannot be played now: not during a network game, and only in a board language Lettro has a dictionary for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa griglia non si può giocare ora: non durante una partita in rete, e solo in una lingua della griglia per cui Lettro ha un dizionario.</translation>
     </message>
 </context>
 <context>
     <name>PlayerStatus</name>
     <message>
         <source>Waiting for players</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa dei giocatori</translation>
     </message>
     <message>
         <source>Sending game data</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio dei dati della partita</translation>
     </message>
     <message>
         <source>Ready to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto a iniziare</translation>
     </message>
     <message>
         <source>Playing game</source>
-        <translation type="unfinished"></translation>
+        <translation>In gioco</translation>
     </message>
     <message>
         <source>Finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita finita</translation>
     </message>
     <message>
         <source>Waiting for results</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa dei risultati</translation>
     </message>
     <message>
         <source>Sending results</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio dei risultati</translation>
     </message>
     <message>
         <source>Reviewing results</source>
-        <translation type="unfinished"></translation>
+        <translation>Esame dei risultati</translation>
     </message>
     <message>
         <source>Left game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha lasciato la partita</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>it was written by a newer Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>è stato scritto da un Lettro più recente</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It has been kept as %3, and your progress is recorded in a new file from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare il file dei progressi %1: %2.
+
+È stato conservato come %3, e da ora i tuoi progressi vengono registrati in un nuovo file.</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the games of this session are not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare il file dei progressi %1: %2.
+
+Non è stato possibile nemmeno spostarlo, quindi resta com&apos;è e le partite di questa sessione non vengono registrate.</translation>
     </message>
     <message>
         <source>The progress file %1 is in use by another program, so this game is not recorded yet: Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei progressi %1 è usato da un altro programma, quindi questa partita non è ancora registrata: Lettro riprova dopo ogni partita.</translation>
     </message>
     <message>
         <source>Your progress could not be recorded in %1: %2. Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile registrare i tuoi progressi in %1: %2. Lettro riprova dopo ogni partita.</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n games</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n partita</numerusform>
+            <numerusform>%n partite</numerusform>
         </translation>
     </message>
 </context>
@@ -1104,42 +1118,42 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>ProgressChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna partita</translation>
     </message>
     <message>
         <source>mean %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>media %1%2</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>trovate</translation>
     </message>
     <message>
         <source>on the boards</source>
-        <translation type="unfinished"></translation>
+        <translation>nelle griglie</translation>
     </message>
     <message>
         <source>letters</source>
-        <translation type="unfinished"></translation>
+        <translation>lettere</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Merging words...</source>
-        <translation type="unfinished"></translation>
+        <translation>Unione delle parole...</translation>
     </message>
 </context>
 <context>
@@ -1157,19 +1171,19 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>QObject</name>
     <message>
         <source>Boards cannot be solved during a network game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le griglie non si possono risolvere durante una partita in rete.</translation>
     </message>
     <message>
         <source>A board in another language can be solved once this game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una griglia in un&apos;altra lingua si può risolvere quando questa partita è finita.</translation>
     </message>
     <message>
         <source>The board&apos;s language cannot be put in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua della griglia non può essere messa in gioco.</translation>
     </message>
     <message>
         <source>The board of the day cannot be played now: its language is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La griglia del giorno non si può giocare ora: la sua lingua non è disponibile.</translation>
     </message>
     <message>
         <source>You have played today&apos;s board already: %1 points, %2 of its %3 words.
@@ -1177,282 +1191,286 @@ It could not be moved aside either, so it is left as it is and the games of this
 %4
 
 A new board comes tomorrow. See all the words of today&apos;s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai già giocato la griglia di oggi: %1 punti, %2 delle sue %3 parole.
+
+%4
+
+Domani arriva una nuova griglia. Vuoi vedere tutte le parole di quella di oggi?</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia del giorno</translation>
     </message>
     <message>
         <source>No streak of boards of the day yet; play one a day to start one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna serie di griglie del giorno; giocane una al giorno per iniziarne una.</translation>
     </message>
     <message>
         <source>Streak: %1 in a row with the board of the day (longest %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie: %1 di fila con la griglia del giorno (la più lunga %2).</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenetica</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>, %1+ letters</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1+ lettere</translation>
     </message>
     <message>
         <source>, repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>, ripetizioni</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioco</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizia partita</translation>
     </message>
     <message>
         <source>&amp;Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Termina partita</translation>
     </message>
     <message>
         <source>&amp;Last Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ultimi risultati</translation>
     </message>
     <message>
         <source>Play a &amp;Board...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca una &amp;griglia...</translation>
     </message>
     <message>
         <source>Board of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia &amp;del giorno</translation>
     </message>
     <message>
         <source>P&amp;rogress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progre&amp;ssi...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni...</translation>
     </message>
     <message>
         <source>&amp;Network Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita in &amp;rete...</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggi &amp;migliori...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dizionario</translation>
     </message>
     <message>
         <source>&amp;Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Lettro</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, trovata</translation>
     </message>
     <message>
         <source>About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Lettro</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>You must select a word in the &apos;undefined&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi prima selezionare una parola nell&apos;elenco &apos;non valide&apos;</translation>
     </message>
     <message>
         <source>You must select a word in the &apos;dictionary&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi prima selezionare una parola nell&apos;elenco &apos;dizionario&apos;</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Your Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue parole</translation>
     </message>
     <message>
         <source>Lettro&apos;s Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parole di Lettro</translation>
     </message>
     <message>
         <source>Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi al dizionario</translation>
     </message>
     <message>
         <source>Remove from Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi dal dizionario</translation>
     </message>
     <message>
         <source>Copy Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia codice griglia</translation>
     </message>
     <message>
         <source>The board and its settings as a short code: Game &gt; Play a Board in any Lettro plays the same game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La griglia e le sue impostazioni in un breve codice: Gioco &gt; Gioca una griglia in qualsiasi Lettro fa giocare la stessa partita.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board of the day, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia del giorno, %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
         </translation>
     </message>
     <message>
         <source>Lettro Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati di Lettro</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trovate su %2 (%3%)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovate: %1</translation>
     </message>
     <message>
         <source>Score is %1 out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio: %1 su %2 (%3%)</translation>
     </message>
     <message>
         <source>Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio: %1</translation>
     </message>
     <message>
         <source>%1 not in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Non nel dizionario: %1</translation>
     </message>
     <message>
         <source>%1 = Player 1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = punteggio giocatore 1</translation>
     </message>
     <message>
         <source>%1 = Player 2 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = punteggio giocatore 2</translation>
     </message>
     <message>
         <source>Tie Game!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareggio!!!</translation>
     </message>
     <message>
         <source>Player 1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vince il giocatore 1</translation>
     </message>
     <message>
         <source>Player 2 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vince il giocatore 2</translation>
     </message>
     <message>
         <source>Your score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo punteggio = %1</translation>
     </message>
     <message>
         <source>High score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio più alto = %1</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vince %1</translation>
     </message>
     <message>
         <source>%1 players tie</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareggio tra %1 giocatori</translation>
     </message>
     <message>
         <source>%1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1</translation>
     </message>
     <message>
         <source>%1 undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non valide</translation>
     </message>
     <message>
         <source>Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non valide</translation>
     </message>
     <message>
         <source>Player 1 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo giocatore 1</translation>
     </message>
     <message>
         <source>Common Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole comuni</translation>
     </message>
     <message>
         <source>Player 1 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore 1: non valide</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le parole</translation>
     </message>
     <message>
         <source>Unused Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole non trovate</translation>
     </message>
     <message>
         <source>Player 2 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo giocatore 2</translation>
     </message>
     <message>
         <source>Player 2 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore 2: non valide</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggi</translation>
     </message>
     <message>
         <source># of words</source>
@@ -1479,57 +1497,57 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>SettingItem</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenetica</translation>
     </message>
     <message>
         <source>Single Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore singolo</translation>
     </message>
     <message>
         <source>Two Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Due giocatori</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>No limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun limite</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualsiasi</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>More than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Più di %1</translation>
     </message>
     <message>
         <source>Less than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno di %1</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lettera</numerusform>
+            <numerusform>%n lettere</numerusform>
         </translation>
     </message>
     <message>
@@ -1541,71 +1559,71 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>Settings</name>
     <message>
         <source>WARNING - dictionary is limited to words that have no more than %1 letters, resetting Max Word Size option</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE - il dizionario è limitato alle parole di non più di %1 lettere, l&apos;opzione Lunghezza massima delle parole viene reimpostata</translation>
     </message>
     <message>
         <source>Dictionary contains words longer than %1 letters, is it OK to remove the longer words from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dizionario contiene parole più lunghe di %1 lettere, vuoi togliere dal dizionario le parole più lunghe?</translation>
     </message>
     <message>
         <source>Setting Max Word Size option to %1 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opzione Lunghezza massima delle parole viene impostata a %1 lettere</translation>
     </message>
 </context>
 <context>
     <name>SolvedBoardWindow</name>
     <message>
         <source>Lettro - All Words of a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro - Tutte le parole di una griglia</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le parole</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board language %1, %2 %3, words of %4 letters or more%5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua della griglia %1, %2 %3, parole di %4 lettere o più%5.</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenetica</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>, cubes repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>, cubi ripetuti</translation>
     </message>
     <message>
         <source>Board code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice griglia: %1</translation>
     </message>
     <message>
         <source>%1, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 in tutto.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parola</numerusform>
+            <numerusform>%n parole</numerusform>
         </translation>
     </message>
 </context>

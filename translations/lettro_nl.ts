@@ -75,22 +75,22 @@
     <name>DefinitionPanel</name>
     <message>
         <source>“%1” on Wiktionary</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” op WikiWoordenboek</translation>
     </message>
 </context>
 <context>
     <name>Definitions</name>
     <message>
         <source>No definition here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier geen definitie</translation>
     </message>
     <message>
         <source>Definitions in %1 come with the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Definities (%1) komen met het pakket %2.</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>en nog %1</translation>
     </message>
     <message>
         <source>English</source>
@@ -134,200 +134,206 @@ German: the FreeDict German-English dictionary, copyright Frank Richter and Einh
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with the dictionary it came with, %3; the damaged file is kept as %1.unreadable when the dictionary is next saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboekbestand %1 kon niet worden geladen: %2.
+
+Lettro start met het meegeleverde woordenboek, %3; het beschadigde bestand wordt bewaard als %1.unreadable wanneer het woordenboek de volgende keer wordt opgeslagen.</translation>
     </message>
     <message>
         <source>The dictionary file %1 could not be loaded: %2.
 
 Lettro will start with an empty dictionary, so no board will hold any words until words are added or merged in the Dictionary Editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboekbestand %1 kon niet worden geladen: %2.
+
+Lettro start met een leeg woordenboek, dus geen enkel bord bevat woorden totdat er woorden worden toegevoegd of samengevoegd in de Woordenboekeditor.</translation>
     </message>
     <message>
         <source>The dictionary was not saved: the unreadable file %1 could not be kept as %2 before being replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek is niet opgeslagen: het onleesbare bestand %1 kon niet als %2 worden bewaard voordat het werd vervangen.</translation>
     </message>
     <message>
         <source>The dictionary could not be saved to %1: %2.
 
 The file was left as it was, so your changes to the dictionary are not in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek kon niet worden opgeslagen in %1: %2.
+
+Het bestand is gebleven zoals het was, dus je wijzigingen in het woordenboek staan er niet in.</translation>
     </message>
     <message>
         <source>Dictionary has been updated, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek is gewijzigd, wil je het opslaan?</translation>
     </message>
     <message>
         <source>Save dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordenboek opslaan?</translation>
     </message>
 </context>
 <context>
     <name>DictionaryEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leegmaken</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Samenvoegen</translation>
     </message>
     <message>
         <source>Save &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan als</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Starting letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;ginletters</translation>
     </message>
     <message>
         <source>&amp;New word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw woord</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Fin&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>The word file is larger than %1 MiB: only its first %1 MiB were merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordbestand is groter dan %1 MiB: alleen de eerste %1 MiB is samengevoegd.</translation>
     </message>
     <message>
         <source>%1 words added, %2 lines skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 woorden toegevoegd, %2 regels overgeslagen</translation>
     </message>
     <message>
         <source>Words must be 3 to 16 letters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden moeten 3 tot 16 letters lang zijn.</translation>
     </message>
     <message>
         <source>Word has a non-alphabetic character, no added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woord bevat een teken dat geen letter is, niet toegevoegd.</translation>
     </message>
     <message>
         <source>You must select a word to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je moet een woord selecteren om te verwijderen.</translation>
     </message>
     <message>
         <source>Clear the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek leegmaken?</translation>
     </message>
     <message>
         <source>The word file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordbestand %1 kon niet worden geopend.</translation>
     </message>
     <message>
         <source>The word file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordbestand %1 kon niet worden geschreven.</translation>
     </message>
     <message>
         <source>Lettro Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-woordenboek</translation>
     </message>
     <message>
         <source>Merge a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Een woordbestand samenvoegen</translation>
     </message>
     <message>
         <source>All Files (*);;Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*);;Tekstbestanden (*.txt)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstbestanden (*.txt)</translation>
     </message>
     <message>
         <source>Save the Dictionary as a Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek opslaan als woordbestand</translation>
     </message>
     <message>
         <source>%1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 woorden</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Resterende tijd</translation>
     </message>
     <message>
         <source>Score so far: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Score tot nu toe: %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woord</numerusform>
+            <numerusform>%n woorden</numerusform>
         </translation>
     </message>
     <message>
         <source>Player 2 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler 2 - Klik op OK als je klaar bent om het spel te starten.</translation>
     </message>
     <message>
         <source>Player 1 - Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler 1 - Klik op OK als je klaar bent om het spel te starten.</translation>
     </message>
     <message>
         <source>Hit OK when ready to start game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op OK als je klaar bent om het spel te starten.</translation>
     </message>
     <message>
         <source>Hit OK when ready to resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op OK als je klaar bent om verder te gaan.</translation>
     </message>
     <message>
         <source>Game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel gepauzeerd</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel voorbij</translation>
     </message>
     <message>
         <source>+%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 s</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1</translation>
     </message>
     <message numerus="yes">
         <source>%n words entered</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woord ingevoerd</numerusform>
+            <numerusform>%n woorden ingevoerd</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Lettro found %n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lettro heeft %n woord gevonden</numerusform>
+            <numerusform>Lettro heeft %n woorden gevonden</numerusform>
         </translation>
     </message>
     <message>
@@ -343,55 +349,55 @@ The file was left as it was, so your changes to the dictionary are not in it.</s
     <name>GameProgressWindow</name>
     <message>
         <source>Lettro Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-voortgang</translation>
     </message>
     <message>
         <source>Points, game by game</source>
-        <translation type="unfinished"></translation>
+        <translation>Punten, spel na spel</translation>
     </message>
     <message>
         <source>Share of the board&apos;s words found</source>
-        <translation type="unfinished"></translation>
+        <translation>Deel van de woorden op het bord gevonden</translation>
     </message>
     <message>
         <source>Words by length</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden per lengte</translation>
     </message>
     <message>
         <source>Boards of the day played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeelde borden van de dag</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Board language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordtaal:</translation>
     </message>
     <message>
         <source>Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Streak: %1 in a row; longest %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks: %1 op rij; langste %2.</translation>
     </message>
     <message>
         <source>No finished games recorded with these filters yet. Every finished single-player game is recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen afgemaakte spellen met deze filters vastgelegd. Elk afgemaakt spel met één speler wordt vastgelegd.</translation>
     </message>
     <message>
         <source>%1 from %2 to %3; %4 points on average, %5 at best.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 tot %3; gemiddeld %4 punten, hoogstens %5.</translation>
     </message>
 </context>
 <context>
@@ -427,54 +433,58 @@ Using Qt %1.</source>
     <name>HelpBrowser</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooruit</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Lettro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-help</translation>
     </message>
 </context>
 <context>
     <name>HighScores</name>
     <message>
         <source>The high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De topscores konden niet worden opgeslagen in %1: %2.</translation>
     </message>
     <message>
         <source>Your name for the high scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Je naam voor de topscores:</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It has been kept as %3, and the high scores start again from an empty table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het topscorebestand %1 kon niet worden gebruikt: %2.
+
+Het is bewaard als %3, en de topscores beginnen opnieuw met een lege tabel.</translation>
     </message>
     <message>
         <source>The high-score file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the high scores of this session will not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het topscorebestand %1 kon niet worden gebruikt: %2.
+
+Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores van deze sessie worden niet opgeslagen.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe topscore</translation>
     </message>
     <message>
         <source>Player&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelersnaam</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
@@ -517,130 +527,130 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>HighScoresWindow</name>
     <message>
         <source>Lettro High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-topscores</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punten</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gevonden</translation>
     </message>
     <message>
         <source>Change &amp;Name...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam wijzigen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pel:</translation>
     </message>
     <message>
         <source>Player: not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler: nog niet gekozen</translation>
     </message>
     <message>
         <source>Player: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel starten</translation>
     </message>
     <message>
         <source>Shake the dice and start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>De dobbelstenen schudden en een nieuw spel starten</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel pauzeren</translation>
     </message>
     <message>
         <source>Pause the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel pauzeren</translation>
     </message>
     <message>
         <source>End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel beëindigen</translation>
     </message>
     <message>
         <source>End the game now</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel nu beëindigen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Time, game type, players, word sizes and more</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd, speltype, spelers, woordlengtes en meer</translation>
     </message>
     <message>
         <source>Dictionary Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordenboekeditor</translation>
     </message>
     <message>
         <source>Browse and edit the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek doorbladeren en bewerken</translation>
     </message>
     <message>
         <source>Network Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerkspel</translation>
     </message>
     <message>
         <source>Play with others on the local network</source>
-        <translation type="unfinished"></translation>
+        <translation>Met anderen spelen op het lokale netwerk</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Zo speel je</translation>
     </message>
     <message>
         <source>Exit Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro afsluiten</translation>
     </message>
     <message>
         <source>Leave Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro verlaten</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoeren</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Time Remaining</source>
-        <translation type="unfinished"></translation>
+        <translation>Resterende tijd</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel</translation>
     </message>
 </context>
 <context>
@@ -770,96 +780,96 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>NetworkDialog</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaat</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding</translation>
     </message>
     <message>
         <source>Lettro Networking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro in netwerk</translation>
     </message>
     <message>
         <source>&amp;Repeat Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herhaalde letters</translation>
     </message>
     <message>
         <source>&amp;Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimale woordlengte</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woorden</translation>
     </message>
     <message>
         <source>&amp;Connect...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden...</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Boot Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler ve&amp;rwijderen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Add Computer Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computerspeler toevoegen</translation>
     </message>
     <message>
         <source>Game &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel&amp;type</translation>
     </message>
     <message>
         <source>Game T&amp;ime</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelt&amp;ijd</translation>
     </message>
     <message>
         <source>Board language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordtaal: %1</translation>
     </message>
 </context>
 <context>
     <name>Opponents</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Against %1 computers: %2 won, %3 lost, %4 tied</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegen computers (%1): %2 gewonnen, %3 verloren, %4 gelijk</translation>
     </message>
     <message>
         <source>No games against the computer yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen spellen tegen de computer</translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woord</numerusform>
+            <numerusform>%n woorden</numerusform>
         </translation>
     </message>
     <message>
@@ -875,7 +885,7 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>Options</name>
     <message>
         <source>Are you sure you want to remove words longer than %1 letters from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet je zeker dat je woorden langer dan %1 letters uit het woordenboek wilt verwijderen?</translation>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
@@ -906,79 +916,79 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>OptionsDialog</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>Lettro Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-opties</translation>
     </message>
     <message>
         <source>Game Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Speltype</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelmodus</translation>
     </message>
     <message>
         <source>Game Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Speeltijd</translation>
     </message>
     <message>
         <source>Number of Words in Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal woorden in spel</translation>
     </message>
     <message>
         <source>Computer opponents</source>
-        <translation type="unfinished"></translation>
+        <translation>Computertegenstanders</translation>
     </message>
     <message>
         <source>Computer strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Computersterkte</translation>
     </message>
     <message>
         <source>Min Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale woordlengte</translation>
     </message>
     <message>
         <source>Max Word Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale woordlengte</translation>
     </message>
     <message>
         <source>Allow Repeated Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhaalde letters toestaan</translation>
     </message>
     <message>
         <source>Board language</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordtaal</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluiden afspelen</translation>
     </message>
     <message>
         <source>Show Unused Words Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen niet-gevonden woorden tonen</translation>
     </message>
     <message>
         <source>Left Handed Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkshandige weergave</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -993,110 +1003,114 @@ It could not be moved aside either, so it is left as it is and the high scores o
     <name>PlayBoardDialog</name>
     <message>
         <source>Play a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bord spelen</translation>
     </message>
     <message>
         <source>A board code, as the results&apos; Copy Board Code gives it, or the 16 letters of a board row by row (Q for the Qu cube):</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bordcode, zoals Bordcode kopiëren in de resultaten die geeft, of de 16 letters van een bord rij voor rij (Q voor het Qu-blokje):</translation>
     </message>
     <message>
         <source>A code plays with its own settings; typed letters with yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een code speelt met zijn eigen instellingen; getypte letters met de jouwe.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelen</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oplossen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>This board cannot be played now: not during a network game, and only in a board language Lettro has a dictionary for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bord kan nu niet worden gespeeld: niet tijdens een netwerkspel, en alleen in een bordtaal waarvoor Lettro een woordenboek heeft.</translation>
     </message>
 </context>
 <context>
     <name>PlayerStatus</name>
     <message>
         <source>Waiting for players</source>
-        <translation type="unfinished"></translation>
+        <translation>Wacht op spelers</translation>
     </message>
     <message>
         <source>Sending game data</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzendt spelgegevens</translation>
     </message>
     <message>
         <source>Ready to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om te starten</translation>
     </message>
     <message>
         <source>Playing game</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelt</translation>
     </message>
     <message>
         <source>Finished game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel klaar</translation>
     </message>
     <message>
         <source>Waiting for results</source>
-        <translation type="unfinished"></translation>
+        <translation>Wacht op resultaten</translation>
     </message>
     <message>
         <source>Sending results</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzendt resultaten</translation>
     </message>
     <message>
         <source>Reviewing results</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekijkt resultaten</translation>
     </message>
     <message>
         <source>Left game</source>
-        <translation type="unfinished"></translation>
+        <translation>Heeft spel verlaten</translation>
     </message>
 </context>
 <context>
     <name>Progress</name>
     <message>
         <source>it was written by a newer Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geschreven door een nieuwere Lettro</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It has been kept as %3, and your progress is recorded in a new file from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het voortgangsbestand %1 kon niet worden gebruikt: %2.
+
+Het is bewaard als %3, en je voortgang wordt vanaf nu in een nieuw bestand vastgelegd.</translation>
     </message>
     <message>
         <source>The progress file %1 could not be used: %2.
 
 It could not be moved aside either, so it is left as it is and the games of this session are not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het voortgangsbestand %1 kon niet worden gebruikt: %2.
+
+Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de spellen van deze sessie worden niet vastgelegd.</translation>
     </message>
     <message>
         <source>The progress file %1 is in use by another program, so this game is not recorded yet: Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het voortgangsbestand %1 is in gebruik door een ander programma, dus dit spel is nog niet vastgelegd: Lettro probeert het na elk spel opnieuw.</translation>
     </message>
     <message>
         <source>Your progress could not be recorded in %1: %2. Lettro tries again after each game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je voortgang kon niet worden vastgelegd in %1: %2. Lettro probeert het na elk spel opnieuw.</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dag</numerusform>
+            <numerusform>%n dagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n games</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n spel</numerusform>
+            <numerusform>%n spellen</numerusform>
         </translation>
     </message>
 </context>
@@ -1104,42 +1118,42 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>ProgressChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen spellen</translation>
     </message>
     <message>
         <source>mean %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>gemiddeld %1%2</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>gevonden</translation>
     </message>
     <message>
         <source>on the boards</source>
-        <translation type="unfinished"></translation>
+        <translation>op de borden</translation>
     </message>
     <message>
         <source>letters</source>
-        <translation type="unfinished"></translation>
+        <translation>letters</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vr</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Merging words...</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden samenvoegen...</translation>
     </message>
 </context>
 <context>
@@ -1157,19 +1171,19 @@ It could not be moved aside either, so it is left as it is and the games of this
     <name>QObject</name>
     <message>
         <source>Boards cannot be solved during a network game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borden kunnen niet worden opgelost tijdens een netwerkspel.</translation>
     </message>
     <message>
         <source>A board in another language can be solved once this game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bord in een andere taal kan worden opgelost als dit spel voorbij is.</translation>
     </message>
     <message>
         <source>The board&apos;s language cannot be put in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van het bord kan niet in het spel worden gebracht.</translation>
     </message>
     <message>
         <source>The board of the day cannot be played now: its language is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bord van de dag kan nu niet worden gespeeld: de taal ervan is niet beschikbaar.</translation>
     </message>
     <message>
         <source>You have played today&apos;s board already: %1 points, %2 of its %3 words.
@@ -1177,282 +1191,286 @@ It could not be moved aside either, so it is left as it is and the games of this
 %4
 
 A new board comes tomorrow. See all the words of today&apos;s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt het bord van vandaag al gespeeld: %1 punten, %2 van de %3 woorden.
+
+%4
+
+Morgen komt er een nieuw bord. Alle woorden van vandaag bekijken?</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord van de dag</translation>
     </message>
     <message>
         <source>No streak of boards of the day yet; play one a day to start one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen reeks van borden van de dag; speel er elke dag een om een reeks te beginnen.</translation>
     </message>
     <message>
         <source>Streak: %1 in a row with the board of the day (longest %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reeks: %1 op rij met het bord van de dag (langste %2).</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hectisch</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>, %1+ letters</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1+ letters</translation>
     </message>
     <message>
         <source>, repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>, herhalingen</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spel</translation>
     </message>
     <message>
         <source>&amp;Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;pauzeren</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;beëindigen</translation>
     </message>
     <message>
         <source>&amp;Last Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laatste resultaten</translation>
     </message>
     <message>
         <source>Play a &amp;Board...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Een bord spelen...</translation>
     </message>
     <message>
         <source>Board of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord van de &amp;dag</translation>
     </message>
     <message>
         <source>P&amp;rogress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voortgang...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties...</translation>
     </message>
     <message>
         <source>&amp;Network Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Netwerkspel...</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Topscores...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woordenboek</translation>
     </message>
     <message>
         <source>&amp;Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Lettro</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, gevonden</translation>
     </message>
     <message>
         <source>About Lettro</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Lettro</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>You must select a word in the &apos;undefined&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Je moet eerst een woord selecteren in de lijst &apos;ongeldig&apos;</translation>
     </message>
     <message>
         <source>You must select a word in the &apos;dictionary&apos; list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Je moet eerst een woord selecteren in de lijst &apos;woordenboek&apos;</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Your Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouw woorden</translation>
     </message>
     <message>
         <source>Lettro&apos;s Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden van Lettro</translation>
     </message>
     <message>
         <source>Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan woordenboek toevoegen</translation>
     </message>
     <message>
         <source>Remove from Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit woordenboek verwijderen</translation>
     </message>
     <message>
         <source>Copy Board Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordcode kopiëren</translation>
     </message>
     <message>
         <source>The board and its settings as a short code: Game &gt; Play a Board in any Lettro plays the same game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bord en zijn instellingen als korte code: Spel &gt; Een bord spelen in elke Lettro speelt hetzelfde spel.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board of the day, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bord van de dag, %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
         </translation>
     </message>
     <message>
         <source>Lettro Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro-resultaten</translation>
     </message>
 </context>
 <context>
     <name>Scoring</name>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woord</numerusform>
+            <numerusform>%n woorden</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gevonden van de %2 (%3%)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gevonden</translation>
     </message>
     <message>
         <source>Score is %1 out of %2 (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Score: %1 van %2 (%3%)</translation>
     </message>
     <message>
         <source>Score is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score: %1</translation>
     </message>
     <message>
         <source>%1 not in dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 niet in woordenboek</translation>
     </message>
     <message>
         <source>%1 = Player 1 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = score speler 1</translation>
     </message>
     <message>
         <source>%1 = Player 2 score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = score speler 2</translation>
     </message>
     <message>
         <source>Tie Game!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijkspel!!!</translation>
     </message>
     <message>
         <source>Player 1 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler 1 wint</translation>
     </message>
     <message>
         <source>Player 2 Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler 2 wint</translation>
     </message>
     <message>
         <source>Your score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouw score = %1</translation>
     </message>
     <message>
         <source>High score = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogste score = %1</translation>
     </message>
     <message>
         <source>%1 wins</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wint</translation>
     </message>
     <message>
         <source>%1 players tie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spelers gelijk</translation>
     </message>
     <message>
         <source>%1 only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen %1</translation>
     </message>
     <message>
         <source>%1 undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ongeldig</translation>
     </message>
     <message>
         <source>Defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldig</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig</translation>
     </message>
     <message>
         <source>Player 1 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen speler 1</translation>
     </message>
     <message>
         <source>Common Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeenschappelijke woorden</translation>
     </message>
     <message>
         <source>Player 1 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler 1: ongeldig</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle woorden</translation>
     </message>
     <message>
         <source>Unused Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-gevonden woorden</translation>
     </message>
     <message>
         <source>Player 2 Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen speler 2</translation>
     </message>
     <message>
         <source>Player 2 Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler 2: ongeldig</translation>
     </message>
     <message>
         <source>Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores</translation>
     </message>
     <message>
         <source># of words</source>
@@ -1479,57 +1497,57 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>SettingItem</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hectisch</translation>
     </message>
     <message>
         <source>Single Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén speler</translation>
     </message>
     <message>
         <source>Two Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee spelers</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>No limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen grens</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbeperkt</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Makkelijk</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeilijk</translation>
     </message>
     <message>
         <source>More than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meer dan %1</translation>
     </message>
     <message>
         <source>Less than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minder dan %1</translation>
     </message>
     <message numerus="yes">
         <source>%n letters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n letter</numerusform>
+            <numerusform>%n letters</numerusform>
         </translation>
     </message>
     <message>
@@ -1541,71 +1559,71 @@ A new board comes tomorrow. See all the words of today&apos;s?</source>
     <name>Settings</name>
     <message>
         <source>WARNING - dictionary is limited to words that have no more than %1 letters, resetting Max Word Size option</source>
-        <translation type="unfinished"></translation>
+        <translation>WAARSCHUWING - het woordenboek is beperkt tot woorden van hoogstens %1 letters, de optie Maximale woordlengte wordt aangepast</translation>
     </message>
     <message>
         <source>Dictionary contains words longer than %1 letters, is it OK to remove the longer words from the dictionary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woordenboek bevat woorden langer dan %1 letters, mogen de langere woorden uit het woordenboek worden verwijderd?</translation>
     </message>
     <message>
         <source>Setting Max Word Size option to %1 letters</source>
-        <translation type="unfinished"></translation>
+        <translation>De optie Maximale woordlengte wordt op %1 letters gezet</translation>
     </message>
 </context>
 <context>
     <name>SolvedBoardWindow</name>
     <message>
         <source>Lettro - All Words of a Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro - Alle woorden van een bord</translation>
     </message>
     <message>
         <source>All Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle woorden</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punten</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Board language %1, %2 %3, words of %4 letters or more%5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordtaal %1, %2 %3, woorden van %4 letters of meer%5.</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation>Hectisch</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>, cubes repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>, blokjes herhaald</translation>
     </message>
     <message>
         <source>Board code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordcode: %1</translation>
     </message>
     <message>
         <source>%1, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 in totaal.</translation>
     </message>
     <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n words</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n woord</numerusform>
+            <numerusform>%n woorden</numerusform>
         </translation>
     </message>
 </context>
