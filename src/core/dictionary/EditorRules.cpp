@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Dictionary {
 
@@ -106,6 +107,7 @@ bool OpenDictionaryEditor(Program& program)
         return false;
     Editor(program).Open = true;
     Editor(program).Status.clear();
+    Editor(program).LastRemoved.clear();
     FillStartingLetters(program, true);
     ListWords(program);
     return true;
@@ -204,12 +206,26 @@ void AddEditorWord(Program& program, const QString& typed)
 
 void RemoveEditorWord(Program& program, const std::string& selected)
 {
-    if (!selected.empty())
+    if (!selected.empty()) {
         RemoveDictionaryWord(program, selected);
-    else
+        Editor(program).LastRemoved = selected;
+    } else
         EditorAsk(program, QStringLiteral("You must select a word to remove."));
     FillStartingLetters(program, false);
     ListWords(program);
+}
+
+bool UndoEditorRemoval(Program& program)
+{
+    const std::string word = std::exchange(Editor(program).LastRemoved, std::string());
+    if (word.empty())
+        return false;
+    AddDictionaryWord(program, word);
+    FillStartingLetters(program, false);
+    ListWords(program);
+    // Shown where it stood, selected.
+    FindEditorWord(program, QString::fromStdString(word));
+    return true;
 }
 
 void ClearDictionary(Program& program)
@@ -218,6 +234,7 @@ void ClearDictionary(Program& program)
         core::Answer::Yes)
         return;
     program.engine.cDictionaryClear();
+    Editor(program).LastRemoved.clear(); // one word back into an emptied dictionary is no undo
     FillStartingLetters(program, true);
     ListWords(program);
 }
