@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 class Runner;
 struct Program;
 namespace Definitions {
@@ -45,6 +46,8 @@ private:
     // The buttons and titles that go with the chosen lists, and the lists.
     void showLists();
     void showPath();
+    // The score table by player and the board's words by length.
+    void showTables();
 
     Program& m_program;
     Runner& m_runner;
@@ -55,16 +58,18 @@ private:
     QLabel* DictWordsLabel = nullptr;
     QComboBox* DictWordsCombo = nullptr;
     QListWidget* DictWords = nullptr;
-    QListWidget* ScoreList = nullptr; // shown in the place of DictWords
+    QTableWidget* ScoreList = nullptr; // shown in the place of DictWords, a player a row
     QLabel* WordsLabel = nullptr;
     QLabel* ScoreLabel = nullptr;
     QLabel* BadWordsLabel = nullptr;
     QLabel* DailyLabel = nullptr; // a board of the day's date and the streak
+    QTableWidget* LengthTable = nullptr; // the board's words by length, found and there
     std::array<QLabel*, 16> ResultCubes{}; // element 4 * row + column
     // On each cube, its steps in the selected word's path ("1", "2,5"); empty off the path.
     std::array<QLabel*, 16> PathSteps{};
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
+    QPushButton* UndoCorrection = nullptr;
     QPushButton* CopyBoardCode = nullptr;
     QPushButton* ResultsOK = nullptr;
     DefinitionPanel* Definition = nullptr;
