@@ -370,10 +370,8 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     grid->addWidget(DictWordsCombo, 1, 1);
     grid->addWidget(DictWords, 2, 1);
     grid->addWidget(ScoreList, 2, 1); // one of the two is shown
-    auto* removal = new QHBoxLayout;
-    removal->addWidget(RemoveFromDict, 1);
-    removal->addWidget(UndoCorrection);
-    grid->addLayout(removal, 3, 1);
+    grid->addWidget(RemoveFromDict, 3, 1);
+    grid->addWidget(UndoCorrection, 3, 2, Qt::AlignLeft);
     grid->addLayout(side, 1, 2, 2, 1);
     grid->addWidget(Definition, 1, 3, 2, 1);
     auto* closing = new QHBoxLayout;
