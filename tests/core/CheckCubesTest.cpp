@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tracing words on the board: the answer, the marked path, and the bounds of the search.
+// Tracing words on the board: the answer, the marked path, the bounds of the search, and
+// the path as it is drawn with the cubes it can go to next.
 #include "core/board/CheckCubes.h"
 
 #include "PlainPathSearch.h"
 #include "Scripted.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -124,3 +127,67 @@ TEST(CheckCubes, longWordsOverRepeatedLettersStayCheap)
 }
 
 } // namespace
+
+namespace {
+
+// Strokes as "from>to (x1,y1)-(x2,y2)" on a 400-unit board, then each path cube's steps,
+// then the cubes it cannot take next as a picture ("x").
+std::string Drawn(const std::vector<int>& path, bool repeat)
+{
+    QStringList strokes, steps;
+    for (const BoardView::PathSegment& s : BoardView::PathSegments(path, QRectF(0, 0, 400, 400)))
+        strokes << QString("%1>%2 (%3,%4)-(%5,%6)")
+                       .arg(s.from).arg(s.to)
+                       .arg(qRound(s.line.x1())).arg(qRound(s.line.y1()))
+                       .arg(qRound(s.line.x2())).arg(qRound(s.line.y2()));
+    for (int i = 0; i < 16; ++i)
+        if (const QString on = BoardView::StepsOn(path, i); !on.isEmpty())
+            steps << QString("%1:%2").arg(i).arg(on);
+    const std::array<bool, 16> dead = BoardView::DeadCubes(path, repeat);
+    Marks marks{};
+    for (int k = 0; k < 16; ++k)
+        marks[k / 4][k % 4] = dead[static_cast<std::size_t>(k)];
+    return (strokes.join("; ") + " | " + steps.join(' ')).toStdString() + " | " + Picture(marks);
+}
+
+} // namespace
+
+// The path of a word drawn in its order: one stroke per step between cubes, stopping 30
+// units short of each 100-unit cube's middle; a step on the same cube draws none, the way
+// back runs beside the way there; the step numbers tell the order on every cube. Dead
+// cubes do not touch the last one, or are used (without repeat letters); none before the
+// first letter.
+TEST(BoardView, pathStrokesFollowTheWordsOrder)
+{
+    const struct {
+        const char* board; // "" for a path of clicked cubes
+        bool repeat;
+        const char* word;
+        std::vector<int> clicked;
+        const char* drawn;
+    } cases[] = {
+        {"ABCD/EQIF/GHTJ/KLMI", false, "quit", {}, // Qu is one cube, one step
+         "5>6 (180,150)-(220,150); 6>10 (250,180)-(250,220) | 5:1 6:2 10:3 | xxxx/xxx./x.x./x..."},
+        {"EFXX/XXXX/XXXX/XXXX", true, "efe", {},
+         "0>1 (80,60)-(120,60); 1>0 (120,40)-(80,40) | 0:1,3 1:2 | ..xx/..xx/xxxx/xxxx"},
+        {"EXXX/XXXX/XXXX/XXXX", true, "ee", {}, " | 0:1,2 | ..xx/..xx/xxxx/xxxx"},
+        {"ABCD/EFGH/IJKL/MNOP", false, "afkp", {},
+         "0>5 (71,71)-(129,129); 5>10 (171,171)-(229,229); 10>15 (271,271)-(329,329) | 0:1 5:2 10:3 15:4 | xxxx/xxxx/xxx./xx.x"},
+        {"ABCD/EFGH/IJKL/MNOP", false, "dgjm", {},
+         "3>6 (329,71)-(271,129); 6>9 (229,171)-(171,229); 9>12 (129,271)-(71,329) | 3:1 6:2 9:3 12:4 | xxxx/xxxx/.xxx/x.xx"},
+        {"", false, "", {15, 0}, "15>0 (329,329)-(71,71) | 0:2 15:1 | x.xx/..xx/xxxx/xxxx"}, // clicks need not touch
+        {"", true, "", {1, 2, 1, 2}, // the same way twice moves further out
+         "1>2 (180,60)-(220,60); 2>1 (220,40)-(180,40); 1>2 (180,70)-(220,70) | 1:1,3 2:2,4 | x.../x.../xxxx/xxxx"},
+        {"", false, "", {}, " |  | ..../..../..../...."},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> path = c.clicked;
+        if (*c.board) {
+            BoardState board = Board(c.board);
+            CheckCubes::PathSearch search(board.BoardGrid, board.UsedCubes, c.repeat, c.word);
+            ASSERT_TRUE(search.WordOnBoard()) << c.word;
+            path = search.order();
+        }
+        EXPECT_EQ(Drawn(path, c.repeat), c.drawn) << c.word;
+    }
+}

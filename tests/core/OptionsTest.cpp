@@ -20,7 +20,7 @@ using core::Answer;
 // The stored settings, and two that must never be stored.
 const char* kNames[] = {"TimeLimit", "MinWordSize",     "MaxWordSize",   "NumWordsLimit",
                         "Sounds",    "ShowUnusedWords", "RepeatLetters", "LeftHandedDisplay",
-                        "ComputerOpponents", "ComputerStrength", "GameType",  "GameMode"};
+                        "ComputerOpponents", "ComputerStrength", "ShowWhereWordCanGo", "GameType",  "GameMode"};
 
 // A program with a settings store in a temporary folder and a dictionary of words up to
 // `limit` letters.
@@ -32,7 +32,7 @@ struct Machine : DictionaryProgram {
         program.engine.cReduceWordSize();
         program.game.TimeRemaining = timeRemaining, program.game.GameType = type, program.game.GameMode = mode;
     }
-    // The eight settings as they are stored, then the game's type, mode and time remaining.
+    // The settings as they are stored, then the game's type, mode and time remaining.
     std::string settings() const
     {
         const Options& o = program.options;
@@ -40,7 +40,8 @@ struct Machine : DictionaryProgram {
         s << program.game.TimeLimit << ' ' << program.engine.cMinWordSize() << ' '
           << program.engine.cMaxWordSize() << ' ' << o.NumWordsLimit << ' ' << o.SoundsOn << ' '
           << o.ShowUnusedWords << ' ' << o.RepeatLetters << ' ' << o.LeftHandedDisplay << ' '
-          << o.ComputerOpponents << ' ' << ComputerPlayer::LevelName(o.ComputerLevel) << " / "
+          << o.ComputerOpponents << ' ' << ComputerPlayer::LevelName(o.ComputerLevel) << ' '
+          << o.ShowWhereWordCanGo << " / "
           << program.game.GameType << ' ' << program.game.GameMode << ' ' << program.game.TimeRemaining;
         return s.str();
     }
@@ -71,15 +72,15 @@ TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDiction
         std::vector<Answer> answers = {};
         QStringList texts = {};
     } cases[] = {
-        {{}, "180 3 16 - 1 0 0 0 0 Medium"},
-        {{"90", "1", "20", ">30", "2", "2", "yes", "2", "4", "hard"}, "180 3 16 - 0 0 0 0 0 Medium"}, // only "1" is true
-        {{"1200", "17", "0", "<50", "0", "1", "1", "1", "3", "Hard"}, "1200 3 16 <50 0 1 1 1 3 Hard"},
-        {{" 60 ", "4a", ".", ">100", ".", ".", ".", "."}, "60 3 16 >100 1 0 0 0 0 Medium"},
-        {{"15", "2", "16", "-", "1", "0", "0", "0"}, "15 2 16 - 1 0 0 0 0 Medium"},
-        {{"1800", "16", "16", "<25", "1", "0", "0", "0"}, "1800 16 16 <25 1 0 0 0 0 Medium"},
-        {{".", ".", "20"}, "180 3 12 - 1 0 0 0 0 Medium", 12, {Answer::Ok}, {warning}},
-        {{".", ".", "8"}, "180 3 8 - 1 0 0 0 0 Medium", 12, {Answer::Yes}, {shrink}},
-        {{".", ".", "8"}, "180 3 12 - 1 0 0 0 0 Medium", 12, {Answer::No, Answer::Ok},
+        {{}, "180 3 16 - 1 0 0 0 0 Medium 1"},
+        {{"90", "1", "20", ">30", "2", "2", "yes", "2", "4", "hard", "no"}, "180 3 16 - 0 0 0 0 0 Medium 1"}, // only "1" is true, only "0" false
+        {{"1200", "17", "0", "<50", "0", "1", "1", "1", "3", "Hard", "0"}, "1200 3 16 <50 0 1 1 1 3 Hard 0"},
+        {{" 60 ", "4a", ".", ">100", ".", ".", ".", "."}, "60 3 16 >100 1 0 0 0 0 Medium 1"},
+        {{"15", "2", "16", "-", "1", "0", "0", "0"}, "15 2 16 - 1 0 0 0 0 Medium 1"},
+        {{"1800", "16", "16", "<25", "1", "0", "0", "0"}, "1800 16 16 <25 1 0 0 0 0 Medium 1"},
+        {{".", ".", "20"}, "180 3 12 - 1 0 0 0 0 Medium 1", 12, {Answer::Ok}, {warning}},
+        {{".", ".", "8"}, "180 3 8 - 1 0 0 0 0 Medium 1", 12, {Answer::Yes}, {shrink}},
+        {{".", ".", "8"}, "180 3 12 - 1 0 0 0 0 Medium 1", 12, {Answer::No, Answer::Ok},
          {shrink, "Setting Max Word Size option to 12 letters"}},
     };
     for (const auto& c : cases) {
@@ -114,7 +115,7 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
     using Edit = std::function<void(OptionsValues&)>;
     const Edit all = [](OptionsValues& v) {
         v = {1, 1, "10:00", "4 letters", "16 letters", "Less than 100", false, true, true, false};
-        v.ComputerOpponents = 1, v.ComputerStrength = 0;
+        v.ComputerOpponents = 1, v.ComputerStrength = 0, v.ShowWhereWordCanGo = false;
     };
     // Each edit of the dialog, from the given sizes, is applied without a question, or with Yes
     // and with No. Yes gives `settings` (the type and mode abort the game and drop the rest of
@@ -125,17 +126,17 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
         QString question; // empty: none
         const char* settings;
     } cases[] = {
-        {0, 3, 16, all, "", "600 4 16 <100 0 1 1 0 1 Easy / 1 1 0"},
-        {9, 3, 16, all, Changing("game type", "abort"), "180 3 16 - 1 0 0 1 0 Medium / 1 0 0"},
+        {0, 3, 16, all, "", "600 4 16 <100 0 1 1 0 1 Easy 0 / 1 1 0"},
+        {9, 3, 16, all, Changing("game type", "abort"), "180 3 16 - 1 0 0 1 0 Medium 1 / 1 0 0"},
         {9, 3, 16, [](OptionsValues& v) { v.GameMode = 1, v.Time = "5:00"; },
-         Changing("game mode", "abort"), "180 3 16 - 1 0 0 1 0 Medium / 0 1 0"},
+         Changing("game mode", "abort"), "180 3 16 - 1 0 0 1 0 Medium 1 / 0 1 0"},
         {9, 3, 16, [](OptionsValues& v) { v.MinWordSize = "5 letters", v.Sounds = false; },
-         Changing("minimum word size", "stop"), "180 5 16 - 0 0 0 1 0 Medium / 0 0 1"},
+         Changing("minimum word size", "stop"), "180 5 16 - 0 0 0 1 0 Medium 1 / 0 0 1"},
         {9, 3, 16, [](OptionsValues& v) { v.WordSize = "10 letters", v.Sounds = false; },
          "Are you sure you want to remove words longer than 10 letters from the dictionary?",
-         "180 3 10 - 0 0 0 1 0 Medium / 0 0 9"},
+         "180 3 10 - 0 0 0 1 0 Medium 1 / 0 0 9"},
         {0, 3, 12, [](OptionsValues& v) { v.WordSize = "14 letters"; }, "",
-         "180 3 14 - 1 0 0 1 0 Medium / 0 0 0"},
+         "180 3 14 - 1 0 0 1 0 Medium 1 / 0 0 0"},
     };
     for (const auto& c : cases) {
         const bool asked = !c.question.isEmpty();
@@ -161,7 +162,7 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
             EXPECT_EQ(m.program.dictionary.DictionaryUpdated, !m.program.engine.contains("encyclopaedia"));
             // Saved unless the game was aborted; the type and mode never are.
             EXPECT_EQ(m.stored(),
-                      abort ? ". . . . . . . . . . . ." : now.substr(0, now.find(" /")) + " . .");
+                      abort ? ". . . . . . . . . . . . ." : now.substr(0, now.find(" /")) + " . .");
         }
     }
 }

@@ -62,7 +62,8 @@ struct Play : ::testing::Test, DictionaryProgram {
         // Refusals beyond the sounds are silent ones (a short word, sounds off): "+N".
         const int silent = p.entry.Refusals - prompter.sounds;
         const QString sounds = QString::number(prompter.sounds) +
-                               (silent ? QStringLiteral(" +%1").arg(silent) : QString());
+                               (silent ? QStringLiteral(" +%1").arg(silent) : QString()) +
+                               (p.entry.Refused ? " red" : "");
         return (p.entry.NewWordText + '|' + cubes.join(' ') + '|' + words.join(',') + '|' + sounds)
             .toStdString();
     }
@@ -81,10 +82,10 @@ struct Play : ::testing::Test, DictionaryProgram {
 
 // One move and the state after it: the box, the selected cubes, the list (newest first,
 // "~" marking a struck-through word) and the rejection sounds so far, with " +N" for
-// silent refusals.
+// silent refusals and " red" while the box shows the last refusal.
 struct Move {
-    const char* action; // "type KEYS", "paste TEXT", "enter [KEYS]", "clear", "click 0 1", "recall
-                        // 1", "repeat" (toggles repeat letters), "quiet" (sounds off), "end"
+    const char* action; // "type KEYS", "paste TEXT", "enter [KEYS]", "clear", "click 0 1", "drag 0 1",
+                        // "release 2" (a drag's end), "recall 1", "repeat" (toggles repeat letters), "quiet" (sounds off), "end"
     const char* state;  // "box|cubes|list|sounds"
 };
 
@@ -92,13 +93,13 @@ TEST_F(Play, wordEntryMoves)
 {
     // clang-format off
     const std::vector<std::vector<Move>> games = {
-        {{"type CAt", "cat|0 1 2||0"},          {"type z", "cat|0 1 2||1"}, // no Z touches the T
-         {"paste catzqy", "cat|0 1 2||4"},      {"paste ", "|||4"},
+        {{"type CAt", "cat|0 1 2||0"},          {"type z", "cat|0 1 2||1 red"}, // no Z touches the T
+         {"paste catzqy", "cat|0 1 2||4 red"},      {"paste ", "|||4"},
          {"type q", "q|9||4"} /* a lone q */,   {"type uit", "quit|9 10 11||4"},
-         {"paste qi", "q|9||5"}},
+         {"paste qi", "q|9||5 red"}},
         {{"enter", "|||0"},                     {"enter cat", "||cat|0"},
          {"enter stag", "||stag,cat|0"},        {"enter cat", "||stag,cat|0"}, // a duplicate
-         {"enter tac", "||tac~,stag,cat|1"},    {"enter ca", "ca|0 1|tac~,stag,cat|1 +1"}, // short
+         {"enter tac", "||tac~,stag,cat|1 red"},    {"enter ca", "ca|0 1|tac~,stag,cat|1 +1 red"}, // short
          {"paste ", "||tac~,stag,cat|1 +1"},    {"enter", "tac|0 1 2|tac~,stag,cat|1 +1"}, // Last
          {"recall 9", "cat|0 1 2|tac~,stag,cat|1 +1"} /* past the list: the last */, {"repeat", "cat|0 1 2|tac~,stag,cat|1 +1"},
          {"paste tat", "tat|1 2|tac~,stag,cat|1 +1"},  {"repeat", "tat|1 2|tac~,stag,cat|1 +1"},
@@ -108,18 +109,27 @@ TEST_F(Play, wordEntryMoves)
          {"click 0 1 2", "cat|0 1 2||0"},       {"clear", "ca|0 1||0"}, // unclicks the last cube
          {"click 2", "cat|0 1 2||0"},           {"click 2", "||cat|0"}, // the last cube again
          {"click 9 10 11", "quit|9 10 11|cat|0"}, {"enter", "||quit,cat|0"},
-         {"type ca", "ca|0 1|quit,cat|0"},      {"click 2 15", "cat|0 1 2|quit,cat|1"},
+         {"type ca", "ca|0 1|quit,cat|0"},      {"click 2 15", "cat|0 1 2|quit,cat|1 red"},
          {"enter", "||quit,cat|1"},             {"repeat", "||quit,cat|1"},
          {"click 7 7", "ee|7|quit,cat|1"} /* a second click adds */,
          {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeeee|7|quit,cat|1"},
-         {"click 7", "eeeeeeeeeeeeeeeee|7|quit,cat|2"}, // the 18th click is refused
+         {"click 7", "eeeeeeeeeeeeeeeee|7|quit,cat|2 red"}, // the 18th click is refused
          {"enter", "||quit,cat|2"} /* too long */, {"end", "||quit,cat|2"},
          {"click 0", "||quit,cat|2"} /* no game */,
          {"enter cat", "cat|0 1 2|quit,cat|2"}, {"recall 0", "cat|0 1 2|quit,cat|2"}},
         {{"quiet", "|||0"},                     {"enter catz", "||cat|0 +1"}, // silent, but seen
-         {"enter tac", "||tac~,cat|0 +2"},      {"click 0 15", "c|0|tac~,cat|0 +3"},
+         {"enter tac", "||tac~,cat|0 +2 red"},      {"click 0 15", "c|0|tac~,cat|0 +3 red"},
          {"paste ", "||tac~,cat|0 +3"},         {"repeat", "||tac~,cat|0 +3"},
-         {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeee|7|tac~,cat|0 +5"}},
+         {"click 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", "eeeeeeeeeeeeeeee|7|tac~,cat|0 +5 red"}},
+        // A drag takes cubes as clicks do, goes on from the word's last cube, and ends the
+        // word where it ends, with repeat letters too.
+        {{"drag 0 1", "ca|0 1||0"},             {"release 0", "ca|0 1||0"}, // not its last cube
+         {"release 1", "ca|0 1||0 +1 red"} /* short */, {"drag 1 2 15", "cat|0 1 2||1 +1 red"},
+         {"release 2", "||cat|1 +1"},           {"type ca", "ca|0 1|cat|1 +1"},
+         {"drag 1 2", "cat|0 1 2|cat|1 +1"} /* on from the typed word */,
+         {"drag 2 1", "cat|0 1 2|cat|2 +1 red"}, {"repeat", "cat|0 1 2|cat|2 +1 red"},
+         {"drag 2 7 7", "cate|0 1 2 7|cat|2 +1"}, {"click 7", "catee|0 1 2 7|cat|2 +1"},
+         {"release 7", "||catee~,cat|3 +1 red"}, {"type c", "c|0|catee~,cat|3 +1"}},
     };
     // clang-format on
     for (const auto& moves : games) {
@@ -140,6 +150,11 @@ TEST_F(Play, wordEntryMoves)
                 {"repeat", [&] { p.options.RepeatLetters = !p.options.RepeatLetters; }},
                 {"quiet", [&] { p.options.SoundsOn = false; }},
                 {"end", [&] { Game::AbortGame(p); }},
+                {"release", [&] { WordEntry::CubeDragReleased(p, arg.toInt()); }},
+                {"drag", [&] {
+                     for (const QString& i : arg.split(' '))
+                         WordEntry::CubeDragged(p, i.toInt());
+                 }},
                 {"click", [&] {
                      for (const QString& i : arg.split(' '))
                          WordEntry::CubeClicked(p, i.toInt());
@@ -148,6 +163,23 @@ TEST_F(Play, wordEntryMoves)
             EXPECT_EQ(state(), m.state) << m.action;
         }
     }
+}
+
+// The cubes the word cannot take next are dimmed during play, when the player wants it.
+TEST_F(Play, deadCubesAreDimmedDuringPlayOnly)
+{
+    const auto dimmed = [&] {
+        const auto cubes = BoardView::DimmedCubes(p);
+        return std::count(cubes.begin(), cubes.end(), true);
+    };
+    start();
+    type("ca");
+    EXPECT_EQ(dimmed(), 12) << "C and A used; G, D, O and T touch the A";
+    p.options.ShowWhereWordCanGo = false;
+    EXPECT_EQ(dimmed(), 0);
+    p.options.ShowWhereWordCanGo = true;
+    Game::AbortGame(p);
+    EXPECT_EQ(dimmed(), 0);
 }
 
 TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)

@@ -3,7 +3,9 @@
 // with a dictionary, chosen the way the game chooses it, and the words it holds.
 //   lettro-seed-board DICTIONARY.dat N
 // Prints the board text on the first line, then its longest dictionary word (the first
-// of them alphabetically), or an empty line when it holds none.
+// of them alphabetically), or an empty line when it holds none, then that word's cubes in
+// order (4 * row + column, separated by spaces).
+#include "core/board/CheckCubes.h"
 #include "core/board/Dice.h"
 #include "core/game/BoardSelection.h"
 #include "engine/BoardText.h"
@@ -39,6 +41,12 @@ int main(int argc, char** argv)
     for (const std::string& word : choice.words)
         if (word.size() > longest.size())
             longest = word;
+    BoardState board;
+    Dice::PlaceBoard(choice.board, board.BoardFaces, board.BoardGrid);
+    CheckCubes::WordOnBoard(board, false, longest);
     std::cout << choice.board << '\n' << longest << '\n';
+    for (const int cube : board.PathOrder)
+        std::cout << cube << ' ';
+    std::cout << '\n';
     return 0;
 }

@@ -6,7 +6,8 @@
 # with OK, the name for the high scores is given and their window closed, the dictionary
 # editor is opened from the keyboard, and the window is closed the way a window manager
 # closes it. The game must exit with status 0. Pictures are kept beside the build:
-# smoke-board.png (during play), smoke-main-large.png (the larger window),
+# smoke-board.png (during play), smoke-board-path-*.png and smoke-board-refused.png (a
+# word typed, dragged and refused), smoke-main-large.png (the larger window),
 # smoke-results.png, smoke-high-scores.png and smoke-editor.png; then the results
 # maximised (results-maximised.png) and, after a game against a computer, the score
 # table (results-score-table.png).
@@ -108,6 +109,44 @@ word_listed() {
 }
 wait_for 10 "\"$word\" in the word list" word_listed
 say "\"$word\" entered"
+
+# The path while a word is built: typed (arrows in order, the dead cubes dimmed), dragged
+# across its cubes, and a refused letter (the box stays red). Pictures:
+# smoke-board-path-typing.png, smoke-board-path-dragging.png, smoke-board-refused.png.
+path_pictures() {
+    local cubes=(${board_lines[2]}) i shot
+    cube_at() { echo "$((270 + 97 * ($1 % 4) + 48)) $((central_top + 16 + 97 * ($1 / 4) + 48))"; }
+    changed() { import -window "$main" "$shot" 2>/dev/null && [ "$(signature "$shot")" != "$(signature "$work/entered.png")" ]; }
+    # Back on the board without a path.
+    unlit() { import -window "$main" "$work/unlit.png" 2>/dev/null && [ "$(signature "$work/unlit.png")" = "$(signature "$work/entered.png")" ]; }
+    shot=$build/smoke-board-path-typing.png
+    xdotool type --delay 60 "${word:0:3}"
+    wait_for 10 "the path of \"${word:0:3}\"" changed
+    xdotool key BackSpace BackSpace BackSpace
+    wait_for 10 "the typed path to go" unlit
+    shot=$build/smoke-board-path-dragging.png
+    xdotool mousemove --window "$main" $(cube_at "${cubes[0]}") mousedown 1
+    for i in "${cubes[@]:1}"; do
+        xdotool mousemove --window "$main" $(cube_at "$i")
+        sleep 0.05
+    done
+    wait_for 10 "the dragged path" changed
+    xdotool mouseup 1
+    # The word went in (or was dropped, being in already).
+    wait_for 10 "the dragged word to be entered" unlit
+    local missing
+    missing=$(tr -d "$(tr '[:upper:]' '[:lower:]' <<<"$board")" <<<"zxjkvwyfbpqmgh" | head -c1)
+    xdotool type --delay 60 "${word:0:2}$missing"
+    red() {
+        import -window "$main" "$build/smoke-board-refused.png" 2>/dev/null &&
+            [ "$(convert "$build/smoke-board-refused.png" -fill black +opaque "rgb(198,40,40)" \
+                -fill white -opaque "rgb(198,40,40)" -format '%[fx:int(mean*w*h)]' info:)" -gt 2000 ]
+    }
+    wait_for 10 "the word box red after \"$missing\"" red
+    xdotool key BackSpace BackSpace
+    say "the path shown typed and dragged; \"$missing\" refused in red"
+}
+path_pictures
 
 # A larger window: the cubes grow with it. The board's size is the box round its wooden
 # frame, the thin text of the same brown worn away first.

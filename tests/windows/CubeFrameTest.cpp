@@ -143,4 +143,41 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     }
 }
 
+// A drag across cubes reports each cube it reaches once, the pressed cube first, as the
+// clicks it stands for; only a cube's middle counts, so a diagonal takes no corner of the
+// cubes beside it. Without a drag a press and release is a click ("c").
+TEST(Board, dragsReportTheCubesTheyReach)
+{
+    const auto middle = [](int i) { return QPointF(97 * (i % 4) + 48.5, 97 * (i / 4) + 48.5); };
+    const struct {
+        std::vector<QPointF> points; // press, moves, release
+        const char* reported;
+    } cases[] = {
+        {{middle(0), middle(0) + QPointF(20, 10), middle(0)}, "c"},
+        {{middle(0), middle(1), middle(2), middle(2)}, "d0 d1 d2 r2"},
+        {{middle(0), {80, 80}, {96, 98}, {100, 95}, middle(5), middle(5)}, "d0 d5 r5"},
+        {{middle(0), middle(1), middle(1) + QPointF(5, 5), middle(0), middle(0)}, "d0 d1 d0 r0"},
+        {{middle(0), middle(4), {500, 100}}, "d0 d4 r-1"},
+        {{{400, 10}, middle(3), middle(7), middle(7)}, "d3 d7 r7"}, // pressed beside the cubes
+        {{middle(1), {97, 150}, middle(1) + QPointF(0, 40)}, "c"}, // on edges, no middle
+    };
+    CubeFrame frame;
+    frame.resize(frame.sizeHint());
+    QStringList reported;
+    QObject::connect(&frame, &CubeFrame::clicked, [&] { reported << "c"; });
+    QObject::connect(&frame, &CubeFrame::draggedTo, [&](int i) { reported << QString("d%1").arg(i); });
+    QObject::connect(&frame, &CubeFrame::dragReleased, [&](int i) { reported << QString("r%1").arg(i); });
+    for (const auto& c : cases) {
+        reported.clear();
+        QTest::mousePress(&frame, Qt::LeftButton, {}, c.points.front().toPoint());
+        for (std::size_t k = 1; k + 1 < c.points.size(); ++k) {
+            QMouseEvent move(QEvent::MouseMove, c.points[k], frame.mapToGlobal(c.points[k]),
+                             Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(&frame, &move);
+        }
+        QTest::mouseRelease(&frame, Qt::LeftButton, {}, c.points.back().toPoint());
+        EXPECT_EQ(reported.join(' ').toStdString(), c.reported);
+    }
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/Progress.h"
+#include "windows/board/SmallBoard.h"
 #include "windows/game/GameProgressWindow.h"
 #include "windows/game/PlayBoardDialog.h"
 #include "windows/game/ResultsWindow.h"
@@ -110,7 +111,7 @@ TEST(GivenBoardWindow, boardOfTheDayPlaysOnceWithItsStreakThenOffersItsWords)
     daily->trigger();
     EXPECT_TRUE(t.desktop.texts().last().contains("played today's board already"));
     EXPECT_TRUE(t.find<SolvedBoardWindow>() && t.find<SolvedBoardWindow>()->isVisible());
-    EXPECT_EQ(Control<QLabel>(t.find<SolvedBoardWindow>(), "SolvedCubes0")->text(),
+    EXPECT_EQ(Control<SmallBoard>(t.find<SolvedBoardWindow>(), "SolvedCubes")->faces()[0],
               board[0] == 'Q' ? QString("Qu") : QString(QChar(board[0])));
     EXPECT_EQ(t.desktop.pending(), 0);
 }

@@ -46,12 +46,13 @@ TEST(OptionsDialog, showsTheStateOkAppliesWhatItShowsCancelChangesNothing)
     Choose(Combo(d, "ComputerOpponentsCombo"), "2");
     Choose(Combo(d, "ComputerStrengthCombo"), "Hard");
     Control<QCheckBox>(&d, "LeftHandDisplay")->toggle();
+    Control<QCheckBox>(&d, "ShowWhereWordCanGoOption")->toggle();
     const int listLeft = t.control<QTableWidget>("WordList")->x();
     Control<QPushButton>(&d, "OKButton")->click();
     const auto shown = Common::FillOptionsDialog(t.program);
     EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize,
-                         shown.ComputerOpponents, shown.ComputerStrength),
-              std::tuple(0, 1, std::string("20:00"), std::string("16 letters"), 2, 2));
+                         shown.ComputerOpponents, shown.ComputerStrength, shown.ShowWhereWordCanGo),
+              std::tuple(0, 1, std::string("20:00"), std::string("16 letters"), 2, 2, false));
     EXPECT_NE(t.control<QTableWidget>("WordList")->x(), listLeft) << "laid out for the left hand";
 
     Choose(Combo(OpenDialog(t), "TimeCombo"), "0:30");

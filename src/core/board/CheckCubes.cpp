@@ -214,7 +214,9 @@ bool PathSearch::FindPathFrom(int row, int column, std::size_t piece)
 bool WordOnBoard(BoardState& board, bool repeatLetters, std::string_view word)
 {
     PathSearch search(board.BoardGrid, board.UsedCubes, repeatLetters, word);
-    return search.WordOnBoard();
+    const bool found = search.WordOnBoard();
+    board.PathOrder = found ? search.order() : std::vector<int>();
+    return found;
 }
 
 bool WordOnBoard(Program& program, std::string_view word)

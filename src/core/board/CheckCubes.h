@@ -68,7 +68,8 @@ private:
     std::uint32_t m_cleared = 0; // cubes cleared by the failed tries of the current step
 };
 
-// Whether `word` (lower case) can be traced on the board; marks the path in UsedCubes.
+// Whether `word` (lower case) can be traced on the board; marks the path in UsedCubes and
+// keeps it in order in PathOrder.
 bool WordOnBoard(BoardState& board, bool repeatLetters, std::string_view word);
 bool WordOnBoard(Program& program, std::string_view word);
 

@@ -28,10 +28,11 @@ void WriteBox(Program& program, const QString& text)
         NewWordChanged(program, text);
 }
 
-// The box flashes at every refusal, so it is seen with sounds off too.
+// The box turns red at every refusal, so it is seen with sounds off too.
 void Refuse(Program& program)
 {
     program.entry.Refusals += 1;
+    program.entry.Refused = true;
     RejectionSound(program);
 }
 
@@ -49,6 +50,7 @@ void NewWordChanged(Program& program, const QString& typed)
     entry.NewWordText = typed;
     QString text = typed.toLower();
     if (text.isEmpty() && !entry.LastNewWordText.empty()) {
+        entry.Refused = false;
         BoardView::ShowBoardUnselected(program);
         return;
     }
@@ -56,6 +58,9 @@ void NewWordChanged(Program& program, const QString& typed)
     if (word == entry.LastNewWordText)
         return;
     entry.LastNewWordText = word;
+    // A key that changed the word; the search below turns the box red again if it was not
+    // accepted.
+    entry.Refused = false;
     // A cube click wrote this text and has chosen its own selection.
     if (word == entry.ClickedWord)
         return;
@@ -78,6 +83,7 @@ void EnterWord(Program& program)
     const QString text = entry.NewWordText.toLower();
     entry.ClickedWord.clear();
     entry.ClickedCount = 0;
+    entry.Refused = false;
 
     if (text.isEmpty()) {
         // "Last": the newest word comes back.
@@ -87,7 +93,9 @@ void EnterWord(Program& program)
     }
     const auto length = text.size();
     if (length < program.engine.cMinWordSize()) {
-        entry.Refusals += 1; // silent, as ever, but the box flashes
+        // Silent, as ever, but the box turns red.
+        entry.Refusals += 1;
+        entry.Refused = true;
         return;
     }
     if (length > program.engine.cMaxWordSize()) {
@@ -128,6 +136,7 @@ void EnterWord(Program& program)
 void RemoveLastLetter(Program& program)
 {
     EntryState& entry = program.entry;
+    entry.Refused = false;
     QString text = entry.NewWordText;
     const auto n = text.size();
     const qsizetype k = n >= 2 && text.right(2).toLower() == QStringLiteral("qu") ? 2 : 1;
@@ -143,6 +152,8 @@ void RemoveLastLetter(Program& program)
                 if (cube >= 0 && cube < 16)
                     program.view.WantedLooks[static_cast<std::size_t>(cube)] =
                         BoardView::Unselected;
+                if (!program.view.ShownPath.empty() && program.view.ShownPath.back() == cube)
+                    program.view.ShownPath.pop_back();
                 entry.BoardClean = false;
                 entry.ClickedCount -= 1;
             }
@@ -206,12 +217,29 @@ void CubeClicked(Program& program, int i)
     entry.ClickedCount += 1;
     entry.ClickedPath[static_cast<std::size_t>(entry.ClickedCount)] = i;
     program.view.WantedLooks[static_cast<std::size_t>(i)] = BoardView::Selected;
+    program.view.ShownPath.push_back(i);
     entry.BoardClean = false;
     entry.ClickedWord += face;
+    entry.Refused = false;
 
     // The filter must see no change, so that the clicked cubes stay selected.
     entry.NewWordText += QString::fromStdString(face);
     entry.LastNewWordText = entry.NewWordText.toLower().toStdString();
+}
+
+void CubeDragged(Program& program, int i)
+{
+    const std::vector<int>& shown = program.view.ShownPath;
+    if (shown.empty() || shown.back() != i)
+        CubeClicked(program, i);
+}
+
+void CubeDragReleased(Program& program, int i)
+{
+    // The last cube the board shows for the word, however the word was begun.
+    const std::vector<int>& shown = program.view.ShownPath;
+    if (program.game.TimeRemaining != 0 && !shown.empty() && shown.back() == i)
+        EnterWord(program);
 }
 
 QString ScoreSoFarText(const Program& program)
@@ -239,6 +267,8 @@ void ClearEntry(Program& program)
     entry.LastNewWordText.clear();
     entry.ClickedWord.clear();
     entry.ClickedCount = 0;
+    entry.Refused = false;
+    program.view.ShownPath.clear();
 }
 
 } // namespace WordEntry

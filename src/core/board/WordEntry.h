@@ -28,6 +28,15 @@ void RecallListedWord(Program& program, int row);
 // enters the word when the last clicked cube is clicked again.
 void CubeClicked(Program& program, int i);
 
+// A drag across cubes reached cube i (the pressed cube first, as the drag leaves it): adds
+// it as a click would, unless the word already ends there, so that a drag goes on from
+// the word's last cube rather than entering the word.
+void CubeDragged(Program& program, int i);
+
+// The end of a drag across cubes, over cube i: enters the word when i is the word's last
+// cube on the board, as clicking it again would (with repeat letters too).
+void CubeDragReleased(Program& program, int i);
+
 // The Enter button's caption: "Last" when the box is empty and a word has been
 // entered, otherwise "Enter".
 QString EnterCaption(const Program& program);

@@ -232,6 +232,7 @@ void AbortGame(Program& program)
     program.game.TimeRemaining = 0;
     program.screen.ClockRunning = false;
     program.entry.NewWordEnabled = false;
+    program.entry.Refused = false;
     if (!program.entry.NewWordText.isEmpty())
         WordEntry::NewWordChanged(program, QString());
     program.screen.ClockColour = TimeFormat::ClockColour::Black;

@@ -83,6 +83,7 @@ OptionsValues FillOptionsDialog(const Program& program)
     v.ShowUnusedWords = program.options.ShowUnusedWords;
     v.RepeatLetters = program.options.RepeatLetters;
     v.LeftHandDisplay = program.options.LeftHandedDisplay;
+    v.ShowWhereWordCanGo = program.options.ShowWhereWordCanGo;
     v.TimeEnabled = GameTypeChanged(program.game.GameType);
     v.ComputerOpponents = program.options.ComputerOpponents;
     v.ComputerStrength = static_cast<int>(program.options.ComputerLevel);
@@ -212,6 +213,7 @@ OptionsOutcome ApplyOptions(Program& program, const OptionsValues& dialog)
     }
 
     program.options.LeftHandedDisplay = v.LeftHandDisplay;
+    program.options.ShowWhereWordCanGo = v.ShowWhereWordCanGo;
     // Computer opponents join from the next game on.
     if (Offered(items.ComputerOpponents, v.ComputerOpponents) >= 0)
         program.options.ComputerOpponents = v.ComputerOpponents;

@@ -24,6 +24,7 @@ struct OptionsValues {
     bool ShowUnusedWords = false;
     bool RepeatLetters = false;
     bool LeftHandDisplay = false;
+    bool ShowWhereWordCanGo = true;
     bool TimeEnabled = true;
     int BoardLanguage = -1; // into OptionsItems::BoardLanguage
     int ComputerOpponents = -1; // into OptionsItems::ComputerOpponents

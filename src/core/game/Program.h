@@ -39,6 +39,7 @@ struct BoardState {
     Dice::Faces BoardFaces{};                      // "" before the first game, "Qu" for Q
     Dice::Grid BoardGrid{};                        // lower case, "qu" for the Qu cube
     std::array<std::array<bool, 4>, 4> UsedCubes{}; // the path of the last search
+    std::vector<int> PathOrder; // the path of the last search that found its word, in order
     Words BoardWords;                              // the board's dictionary words
     std::string BoardText;                         // the board being played
     bool Given = false;    // given by a code or typed in, not chosen from shakes
@@ -63,8 +64,10 @@ struct EntryState {
     bool NewWordEnabled = true;
     std::vector<ListedWord> ListedWords; // newest first
     int SelectedRow = 0;                 // the list's current row
-    // Refused letters and words so far; only ever grows, so the box can flash at each.
+    // Refused letters and words so far; only ever grows.
     int Refusals = 0;
+    // The box shows red from a refusal until the next accepted key, Clear or Enter.
+    bool Refused = false;
 };
 
 // The rest of what the main window shows; it mirrors this.
@@ -105,6 +108,7 @@ struct Options {
     bool SoundsOn = true;
     bool ShowUnusedWords = false;
     bool LeftHandedDisplay = true; // the window as laid out is the left-handed layout
+    bool ShowWhereWordCanGo = true; // dims the cubes the word being built cannot take next
     int LoadedMaxWordSize = engine::kAbsoluteMaxWordSize;
     // Single-player games against this many computers, of this strength; 0: alone.
     int ComputerOpponents = 0;

@@ -85,6 +85,8 @@ void ReadSettings(Program& program)
     program.options.RepeatLetters = repeat && *repeat == "1";
     const auto leftHanded = Stored(program, kLeftHandedDisplay);
     program.options.LeftHandedDisplay = leftHanded && *leftHanded == "1";
+    const auto whereNext = Stored(program, kShowWhereWordCanGo);
+    program.options.ShowWhereWordCanGo = !whereNext || *whereNext != "0";
     const auto opponents = Stored(program, kComputerOpponents);
     const auto count = opponents ? SettingsText::WholeNumber(*opponents) : std::nullopt;
     program.options.ComputerOpponents =
@@ -118,6 +120,7 @@ void SaveSettings(Program& program)
     store.cSetRegValue(key, kRepeatLetters,
                        Flag(own ? own->RepeatLetters : program.options.RepeatLetters));
     store.cSetRegValue(key, kLeftHandedDisplay, Flag(program.options.LeftHandedDisplay));
+    store.cSetRegValue(key, kShowWhereWordCanGo, Flag(program.options.ShowWhereWordCanGo));
     store.cSetRegValue(key, kComputerOpponents, std::to_string(program.options.ComputerOpponents));
     store.cSetRegValue(key, kComputerStrength,
                        ComputerPlayer::LevelName(program.options.ComputerLevel));

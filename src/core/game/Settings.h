@@ -15,6 +15,7 @@ inline constexpr const char* kSounds = "Sounds";
 inline constexpr const char* kShowUnusedWords = "ShowUnusedWords";
 inline constexpr const char* kRepeatLetters = "RepeatLetters";
 inline constexpr const char* kLeftHandedDisplay = "LeftHandedDisplay";
+inline constexpr const char* kShowWhereWordCanGo = "ShowWhereWordCanGo"; // "1" or "0"
 inline constexpr const char* kComputerOpponents = "ComputerOpponents"; // 0 to 3
 inline constexpr const char* kComputerStrength = "ComputerStrength";   // "Easy", "Medium", "Hard"
 // Network play: the name and role ("Host" or "Join") last chosen, the host last joined

@@ -2,6 +2,7 @@
 #include "CubeFrame.h"
 
 #include "windows/board/CubeArt.h"
+#include "windows/board/PathArt.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -74,6 +75,26 @@ int CubeFrame::show(const std::array<std::string, 16>& faces,
     return painted;
 }
 
+void CubeFrame::showPath(const std::vector<int>& path, const std::array<bool, 16>& dimmed)
+{
+    if (path == m_path && dimmed == m_dimmed)
+        return;
+    m_path = path;
+    m_dimmed = dimmed;
+    update();
+}
+
+int CubeFrame::cubeNear(QPointF position) const
+{
+    const int cube = cubeAt(position);
+    if (cube < 0)
+        return -1;
+    const QPointF middle(m_cube * (cube % 4 + 0.5), m_cube * (cube / 4 + 0.5));
+    const QPointF off = position - middle;
+    // A circle a little smaller than the cube's face.
+    return off.x() * off.x() + off.y() * off.y() <= 0.16 * m_cube * m_cube ? cube : -1;
+}
+
 int CubeFrame::cubeAt(QPointF position) const
 {
     if (!std::isfinite(position.x()) || !std::isfinite(position.y()))
@@ -141,6 +162,21 @@ void CubeFrame::paintEvent(QPaintEvent*)
     }
     QPainter p(this);
     p.drawImage(QRectF(rect()), m_canvas);
+
+    // The dead cubes sink into the felt: their faces and letters show through, faintly;
+    // the word's own cubes less, so that its path still reads in gold.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const double inset = m_cube * 7.0 / CubeArt::kCubeSize;
+    for (int i = 0; i < 16; ++i)
+        if (m_dimmed[static_cast<std::size_t>(i)]) {
+            const bool onPath = std::find(m_path.begin(), m_path.end(), i) != m_path.end();
+            p.setBrush(QColor(24, 62, 47, onPath ? 70 : 165));
+            p.drawRoundedRect(QRectF(m_cube * (i % 4) + inset, m_cube * (i / 4) + inset,
+                                     m_cube - 2 * inset, m_cube - 2 * inset),
+                              m_cube * 0.14, m_cube * 0.14);
+        }
+    PathArt::DrawPath(p, m_path, QRectF(0, 0, 4.0 * m_cube, 4.0 * m_cube));
 }
 
 void CubeFrame::mousePressEvent(QMouseEvent* event)
@@ -148,7 +184,25 @@ void CubeFrame::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     m_pressInside = true;
+    m_dragging = false;
+    m_pressCube = m_dragCube = cubeAt(event->position());
     emit pressed(event->position());
+}
+
+void CubeFrame::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_pressInside || !(event->buttons() & Qt::LeftButton))
+        return;
+    const int cube = cubeNear(event->position());
+    if (cube < 0 || cube == m_dragCube)
+        return;
+    if (!m_dragging) {
+        m_dragging = true;
+        if (m_pressCube >= 0)
+            emit draggedTo(m_pressCube);
+    }
+    m_dragCube = cube;
+    emit draggedTo(cube);
 }
 
 void CubeFrame::mouseReleaseEvent(QMouseEvent* event)
@@ -156,8 +210,12 @@ void CubeFrame::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !m_pressInside)
         return;
     m_pressInside = false;
-    if (rect().contains(event->position().toPoint()))
+    if (m_dragging) {
+        m_dragging = false;
+        emit dragReleased(cubeAt(event->position()));
+    } else if (rect().contains(event->position().toPoint())) {
         emit clicked();
+    }
 }
 
 void CubeFrame::mouseDoubleClickEvent(QMouseEvent* event)

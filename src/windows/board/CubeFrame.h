@@ -2,7 +2,9 @@
 // The board: 4 by 4 cubes painted into an image of the frame's own, OR then AND over a
 // tray, each with its face text in the middle, a long one ("Qu") no wider than a wide
 // letter. The frame keeps where the cubes lie and what it drew; it reports presses (with
-// the cube hit), clicks and double clicks, whose meaning is decided elsewhere.
+// the cube hit), clicks, double clicks and drags across cubes, whose meaning is decided
+// elsewhere. Over the cubes it draws the path of the word being built and dims the cubes
+// that word cannot take next.
 #pragma once
 
 #include "core/board/BoardView.h"
@@ -12,6 +14,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class CubeFrame : public QWidget {
     Q_OBJECT
@@ -32,8 +35,15 @@ public:
     // how many it painted. Cube i lies in row i / 4, column i % 4.
     int show(const std::array<std::string, 16>& faces,
              const std::array<BoardView::CubeLook, 16>& looks);
+    // The path drawn over the cubes, in order, and the cubes drawn dimmed.
+    void showPath(const std::vector<int>& path, const std::array<bool, 16>& dimmed);
+    const std::vector<int>& shownPath() const { return m_path; }
+    const std::array<bool, 16>& dimmedCubes() const { return m_dimmed; }
     // The cube (0-15) under a position on the frame, or -1 outside the 4 by 4 cubes.
     int cubeAt(QPointF position) const;
+    // The cube whose middle part holds a position, or -1: a drag along a diagonal
+    // crosses the corners of the cubes beside it without taking them.
+    int cubeNear(QPointF position) const;
     // The canvas in device pixels (what the player sees, before it reaches the screen).
     const QImage& canvas() const { return m_canvas; }
     double canvasRatio() const { return m_ratio; }
@@ -42,10 +52,16 @@ signals:
     void pressed(QPointF position);
     void clicked();
     void doubleClicked();
+    // A drag from the pressed cube reached `cube`; the pressed cube comes first, as the
+    // drag leaves it.
+    void draggedTo(int cube);
+    // The button went up after a drag, over `cube` (-1: none).
+    void dragReleased(int cube);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
@@ -68,4 +84,9 @@ private:
     QImage m_canvas;
     std::array<Drawn, 16> m_drawn{}; // what each cube shows, for another size or density
     bool m_pressInside = false;
+    int m_pressCube = -1;
+    int m_dragCube = -1; // the cube the drag last reached
+    bool m_dragging = false;
+    std::vector<int> m_path;
+    std::array<bool, 16> m_dimmed{};
 };

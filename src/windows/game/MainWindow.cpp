@@ -270,6 +270,15 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
         m_runner.run([this] { WordEntry::CubeClicked(m_program, cubeUnderMouse); });
     });
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { enterWord(); });
+    // A drag adds each cube it reaches as a click does, and ends the word where it ends.
+    connect(cubeFrame, &CubeFrame::draggedTo, this, [this](int cube) {
+        if (NewWord->isEnabled())
+            NewWord->setFocus();
+        m_runner.run([this, cube] { WordEntry::CubeDragged(m_program, cube); });
+    });
+    connect(cubeFrame, &CubeFrame::dragReleased, this, [this](int cube) {
+        m_runner.run([this, cube] { WordEntry::CubeDragReleased(m_program, cube); });
+    });
 
     addMenus();
     WindowPlace::Remember(m_program, *this, QStringLiteral("Main"), nullptr);
@@ -342,6 +351,7 @@ void MainWindow::sync()
     setWindowTitle(BoardLanguage::WindowTitle(QStringLiteral("Lettro"), p.dictionary.Language));
     LayOutForHand(p.options.LeftHandedDisplay);
     cubeFrame->show(p.board.BoardFaces, p.view.WantedLooks);
+    cubeFrame->showPath(p.view.ShownPath, BoardView::DimmedCubes(p));
     if (cubeFrame->isVisible() == p.screen.BoardHidden)
         cubeFrame->setVisible(!p.screen.BoardHidden);
 

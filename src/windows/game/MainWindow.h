@@ -82,7 +82,7 @@ private:
     QLabel* OpponentsLabel = nullptr; // a line per computer opponent during play
     QLabel* TimeRemLabel = nullptr;
     QLabel* TimeLeft = nullptr;
-    PlayFeedback* Feedback = nullptr; // the box's flash, the clock's panel, bonus, turn, score
+    PlayFeedback* Feedback = nullptr; // the box's red, the clock's panel, bonus, turn, score
     QTimer* GameClock = nullptr;
     QToolBar* ToolBar = nullptr;
     QToolButton* Start = nullptr;

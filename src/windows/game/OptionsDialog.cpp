@@ -108,6 +108,9 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     displayLayout->addWidget(SoundsOption);
     displayLayout->addWidget(ShowUnusedWordsOption);
     displayLayout->addWidget(LeftHandDisplay);
+    ShowWhereWordCanGoOption = Check("ShowWhereWordCanGoOption",
+                                     QStringLiteral("Show where the word can go"), display);
+    displayLayout->addWidget(ShowWhereWordCanGoOption);
 
     auto* buttons = new QDialogButtonBox(this);
     OKButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -163,6 +166,7 @@ void OptionsDialog::fill()
     ShowUnusedWordsOption->setChecked(v.ShowUnusedWords);
     RepeatLettersOption->setChecked(v.RepeatLetters);
     LeftHandDisplay->setChecked(v.LeftHandDisplay);
+    ShowWhereWordCanGoOption->setChecked(v.ShowWhereWordCanGo);
     ComputerOpponentsCombo->setCurrentIndex(v.ComputerOpponents);
     ComputerStrengthCombo->setCurrentIndex(v.ComputerStrength);
     ComputerStrengthCombo->setEnabled(v.ComputerOpponents > 0);
@@ -182,6 +186,7 @@ void OptionsDialog::apply()
     v.ShowUnusedWords = ShowUnusedWordsOption->isChecked();
     v.RepeatLetters = RepeatLettersOption->isChecked();
     v.LeftHandDisplay = LeftHandDisplay->isChecked();
+    v.ShowWhereWordCanGo = ShowWhereWordCanGoOption->isChecked();
     v.TimeEnabled = TimeCombo->isEnabled();
     v.ComputerOpponents = ComputerOpponentsCombo->currentIndex();
     v.ComputerStrength = ComputerStrengthCombo->currentIndex();

@@ -42,6 +42,7 @@ private:
     QCheckBox* ShowUnusedWordsOption = nullptr;
     QCheckBox* RepeatLettersOption = nullptr;
     QCheckBox* LeftHandDisplay = nullptr;
+    QCheckBox* ShowWhereWordCanGoOption = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* TimeLabel = nullptr;

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVariantAnimation>
 
 #include <optional>
 
@@ -61,29 +60,22 @@ PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEd
     caption->setAutoFillBackground(true);
     Paint(caption, ClockLook::kCaptionText, ClockLook::kCaptionPanel);
     time->setAutoFillBackground(true);
-
-    // The tint fades back into the box's own colour.
-    m_flash = new QVariantAnimation(this);
-    m_flash->setDuration(500);
-    m_flash->setStartValue(QColor(255, 170, 170));
-    m_flash->setEndValue(box->palette().color(QPalette::Base));
-    connect(m_flash, &QVariantAnimation::valueChanged, this, [this](const QVariant& colour) {
-        QPalette palette = m_box->palette();
-        palette.setColor(QPalette::Base, colour.value<QColor>());
-        m_box->setPalette(palette);
-    });
-    connect(m_flash, &QVariantAnimation::finished, this, [this] { m_box->setPalette(QPalette()); });
 }
 
 void PlayFeedback::sync(const Program& p)
 {
-    if (p.entry.Refusals != m_refusals) {
-        m_refusals = p.entry.Refusals;
-        m_flash->stop();
-        m_flash->start();
-        // The first frame comes with the next timer event; the tint shows at once.
-        QPalette palette = m_box->palette();
-        palette.setColor(QPalette::Base, m_flash->startValue().value<QColor>());
+    if (p.entry.Refused != m_refused) {
+        m_refused = p.entry.Refused;
+        // A red strong enough to be seen at a glance, with white text that reads on it
+        // whatever the desktop's colours; back to the desktop's own box colours after.
+        QPalette palette;
+        if (m_refused) {
+            palette = m_box->palette();
+            palette.setColor(QPalette::Base, QColor(198, 40, 40));
+            palette.setColor(QPalette::Text, QColor(255, 255, 255));
+            palette.setColor(QPalette::Highlight, QColor(120, 10, 10));
+            palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+        }
         m_box->setPalette(palette);
     }
     const ClockLook::Look look = ClockLook::LookFor(p.screen.ClockColour);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What lets a game be followed without sound, beside the main window's own labels: the
-// word box flashes at every refusal, the clock sits on a panel it can be read on, a
+// word box stays red from a refusal to the next accepted key, the clock sits on a panel it can be read on, a
 // Frantic bonus shows beside it, and the turn and the score so far are shown.
 #pragma once
 
@@ -8,15 +8,14 @@
 
 class QLabel;
 class QLineEdit;
-class QVariantAnimation;
 struct Program;
 
 class PlayFeedback : public QObject {
 public:
     // Its labels go on the clock's panel `time`, and Score beside `words` (placed by the
-    // window); `caption` and `time` get panels of their own; `box` flashes.
+    // window); `caption` and `time` get panels of their own; `box` turns red at a refusal.
     PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box, QObject* parent);
-    // Shows the core's state; a refusal since the last call starts a flash.
+    // Shows the core's state.
     void sync(const Program& program);
     // "Score so far: ...", for the window to place under "N words entered".
     QLabel* scoreLabel() const { return Score; }
@@ -27,6 +26,5 @@ private:
     QLabel* Score = nullptr;
     QLabel* m_time;
     QLineEdit* m_box;
-    QVariantAnimation* m_flash = nullptr;
-    int m_refusals = 0;
+    bool m_refused = false;
 };

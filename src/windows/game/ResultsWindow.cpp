@@ -7,6 +7,7 @@
 #include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/network/NetworkGame.h"
+#include "windows/board/SmallBoard.h"
 #include "windows/dictionary/DefinitionPanel.h"
 #include "windows/game/DailyStreak.h"
 #include "windows/game/Runner.h"
@@ -26,12 +27,9 @@
 #include <QTableWidget>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
-const QColor kOffPath(255, 192, 128);
-const QColor kOnPath(128, 255, 128);
 // What a word row shows after its word: the found mark and the points.
 constexpr int kSuffixRole = Qt::UserRole + 1;
 
@@ -66,36 +64,6 @@ public:
                           suffix);
         painter->restore();
     }
-};
-
-// Holds the small board square, as large as the space it is given, centred in it.
-class SquareArea : public QWidget {
-public:
-    SquareArea(QWidget* board, int least, QWidget* parent) : QWidget(parent), m_board(board)
-    {
-        board->setParent(this);
-        setMinimumSize(least, least);
-        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-    }
-    QSize sizeHint() const override { return minimumSize(); }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
-    std::function<void(int side)> resized;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        const int side = std::min(width(), height());
-        m_board->setGeometry((width() - side) / 2, 0, side, side);
-        if (resized)
-            resized(side);
-    }
-
-private:
-    QWidget* m_board;
 };
 
 // A table the window fills: read only, its columns sized by the widget, no row numbers.
@@ -151,13 +119,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = {}
     return label;
 }
 
-void SetCubeColour(QLabel* cube, const QColor& colour)
-{
-    QPalette palette = cube->palette();
-    palette.setColor(QPalette::Window, colour);
-    cube->setPalette(palette);
-}
-
 std::size_t Index(int i)
 {
     return static_cast<std::size_t>(i);
@@ -167,16 +128,6 @@ int SelectedRow(const QListWidget* list)
 {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-// "1", or "2,5" for a cube the path comes back to (repeat letters).
-QString StepsOn(const std::vector<int>& order, int cube)
-{
-    QStringList steps;
-    for (std::size_t i = 0; i < order.size(); ++i)
-        if (order[i] == cube)
-            steps.append(QString::number(i + 1));
-    return steps.join(QLatin1Char(','));
 }
 
 void FillSelector(QComboBox* combo, const std::vector<SelectorItem>& items, int chosen)
@@ -271,44 +222,14 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     ScoreList->setMinimumSize(180, 250);
     ScoreList->hide();
 
-    // The small board grows with the window, square; its letters grow with it.
+    // The small board grows with the window, square.
     const int cubeSize = 40;
-    auto* boardArea = new QWidget(this);
-    auto* square = new SquareArea(boardArea, 4 * cubeSize, this);
-    auto* board = new QGridLayout(boardArea);
-    board->setContentsMargins(0, 0, 0, 0);
-    board->setSpacing(0);
-    for (int i = 0; i < 16; ++i) {
-        auto* cube = new QLabel(boardArea);
-        cube->setObjectName(QStringLiteral("ResultCubes%1").arg(i));
-        cube->setFont(Courier(16));
-        cube->setAlignment(Qt::AlignCenter);
-        cube->setFrameShape(QFrame::Box);
-        cube->setAutoFillBackground(true);
-        cube->setMinimumSize(cubeSize, cubeSize);
-        SetCubeColour(cube, kOffPath);
-        ResultCubes[static_cast<std::size_t>(i)] = cube;
-        board->addWidget(cube, i / 4, i % 4);
-        // The step numbers sit in the cube's top left corner, clear of its letter.
-        auto* steps = new QLabel(cube);
-        steps->setObjectName(QStringLiteral("PathSteps%1").arg(i));
-        QFont small = font();
-        small.setPointSize(8);
-        small.setBold(true);
-        steps->setFont(small);
-        steps->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        steps->setGeometry(3, 1, cubeSize - 6, 14);
-        steps->setAttribute(Qt::WA_TransparentForMouseEvents);
-        PathSteps[static_cast<std::size_t>(i)] = steps;
-    }
-
-    square->resized = [this](int side) {
-        for (QLabel* cube : ResultCubes) {
-            QFont face = cube->font();
-            face.setPixelSize(std::max(side / 8, 12));
-            cube->setFont(face);
-        }
-    };
+    ResultBoard = new SmallBoard(this);
+    ResultBoard->setObjectName(QStringLiteral("ResultBoard"));
+    ResultBoard->setMinimumSize(4 * cubeSize, 4 * cubeSize);
+    QSizePolicy square(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    square.setHeightForWidth(true);
+    ResultBoard->setSizePolicy(square);
 
     WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"));
     ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"));
@@ -332,7 +253,7 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     results->addLayout(lines, 1);
     results->addWidget(LengthTable, 0, Qt::AlignTop);
     auto* side = new QVBoxLayout;
-    side->addWidget(square);
+    side->addWidget(ResultBoard);
     side->addSpacing(12);
     side->addLayout(results);
     side->addStretch();
@@ -460,11 +381,12 @@ void ResultsWindow::sync()
     WordsLabel->setText(QString::fromStdString(m_program.results.Words));
     ScoreLabel->setText(QString::fromStdString(m_program.results.Score));
     BadWordsLabel->setText(QString::fromStdString(m_program.results.BadWords));
+    std::array<QString, 16> faces;
     for (int i = 0; i < 16; ++i) {
         const std::string& face = m_program.board.BoardGrid[Index(i / 4)][Index(i % 4)];
-        ResultCubes[Index(i)]->setText(face == "qu" ? QStringLiteral("Qu")
-                                                    : QString::fromStdString(face).toUpper());
+        faces[Index(i)] = face == "qu" ? QStringLiteral("Qu") : QString::fromStdString(face).toUpper();
     }
+    ResultBoard->setFaces(faces);
     showPath();
     // The streak is read once per board of the day, not at every step of the window.
     const QString daily = QString::fromStdString(m_program.board.DailyDate);
@@ -547,9 +469,5 @@ void ResultsWindow::showTables()
 
 void ResultsWindow::showPath()
 {
-    for (int i = 0; i < 16; ++i) {
-        SetCubeColour(ResultCubes[Index(i)],
-                      m_program.results.Path[Index(i / 4)][Index(i % 4)] ? kOnPath : kOffPath);
-        PathSteps[Index(i)]->setText(StepsOn(m_program.results.PathOrder, i));
-    }
+    ResultBoard->setPath(m_program.results.PathOrder);
 }

@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <array>
-
 class DefinitionPanel;
 class QComboBox;
 class QLabel;
@@ -15,6 +13,7 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class Runner;
+class SmallBoard;
 struct Program;
 namespace Definitions {
 class Library;
@@ -64,9 +63,7 @@ private:
     QLabel* BadWordsLabel = nullptr;
     QLabel* DailyLabel = nullptr; // a board of the day's date and the streak
     QTableWidget* LengthTable = nullptr; // the board's words by length, found and there
-    std::array<QLabel*, 16> ResultCubes{}; // element 4 * row + column
-    // On each cube, its steps in the selected word's path ("1", "2,5"); empty off the path.
-    std::array<QLabel*, 16> PathSteps{};
+    SmallBoard* ResultBoard = nullptr; // the board with the selected word's path
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* UndoCorrection = nullptr;

@@ -1,27 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SolvedBoardWindow.h"
 
+#include "windows/board/SmallBoard.h"
 #include "windows/game/Runner.h"
 
 #include <QBoxLayout>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
-
-// The results window's colours, so that the two read alike.
-const QColor kOffPath(255, 192, 128);
-const QColor kOnPath(128, 255, 128);
-
-void SetCubeColour(QLabel* cube, const QColor& colour)
-{
-    QPalette palette = cube->palette();
-    palette.setColor(QPalette::Window, colour);
-    cube->setPalette(palette);
-}
 
 QString Minutes(int seconds)
 {
@@ -50,34 +39,11 @@ SolvedBoardWindow::SolvedBoardWindow(Runner& runner, QWidget* parent)
     SolvedWords->header()->setStretchLastSection(false);
     SolvedWords->setMinimumSize(240, 320);
 
+    // The results window's small board, so that the two read alike.
     const int cubeSize = 40;
-    auto* boardArea = new QWidget(this);
-    boardArea->setFixedSize(4 * cubeSize, 4 * cubeSize);
-    auto* board = new QGridLayout(boardArea);
-    board->setContentsMargins(0, 0, 0, 0);
-    board->setSpacing(0);
-    QFont big = courier;
-    big.setPointSize(16);
-    QFont small = font();
-    small.setPointSize(8);
-    small.setBold(true);
-    for (std::size_t i = 0; i < 16; ++i) {
-        auto* cube = new QLabel(boardArea);
-        cube->setObjectName(QStringLiteral("SolvedCubes%1").arg(i));
-        cube->setFont(big);
-        cube->setAlignment(Qt::AlignCenter);
-        cube->setFrameShape(QFrame::Box);
-        cube->setAutoFillBackground(true);
-        cube->setFixedSize(cubeSize, cubeSize);
-        SetCubeColour(cube, kOffPath);
-        board->addWidget(cube, int(i / 4), int(i % 4));
-        auto* steps = new QLabel(cube);
-        steps->setFont(small);
-        steps->setGeometry(3, 1, cubeSize - 6, 14);
-        steps->setAttribute(Qt::WA_TransparentForMouseEvents);
-        SolvedCubes[i] = cube;
-        SolvedSteps[i] = steps;
-    }
+    SolvedCubes = new SmallBoard(this);
+    SolvedCubes->setObjectName(QStringLiteral("SolvedCubes"));
+    SolvedCubes->setFixedSize(4 * cubeSize, 4 * cubeSize);
     SolvedSummary = new QLabel(this);
     SolvedSummary->setObjectName(QStringLiteral("SolvedSummary"));
     SolvedSummary->setWordWrap(true);
@@ -88,7 +54,7 @@ SolvedBoardWindow::SolvedBoardWindow(Runner& runner, QWidget* parent)
     SolvedOK->setDefault(true);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(boardArea);
+    side->addWidget(SolvedCubes);
     side->addSpacing(12);
     side->addWidget(SolvedSummary);
     side->addStretch();
@@ -123,9 +89,10 @@ void SolvedBoardWindow::showSolved(const BoardCode::GivenBoard& given,
             item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
+    std::array<QString, 16> faces;
     for (std::size_t i = 0; i < 16 && i < given.Board.size(); ++i)
-        SolvedCubes[i]->setText(given.Board[i] == 'Q' ? QStringLiteral("Qu")
-                                                      : QString(QChar(given.Board[i])));
+        faces[i] = given.Board[i] == 'Q' ? QStringLiteral("Qu") : QString(QChar(given.Board[i]));
+    SolvedCubes->setFaces(faces);
     int points = 0;
     for (const Given::SolvedWord& w : words)
         points += w.Points;
@@ -152,12 +119,5 @@ void SolvedBoardWindow::showPath(int row)
     std::vector<int> path;
     if (row >= 0 && row < int(m_words.size()))
         path = m_words[std::size_t(row)].Path;
-    for (int cube = 0; cube < 16; ++cube) {
-        QStringList steps;
-        for (std::size_t i = 0; i < path.size(); ++i)
-            if (path[i] == cube)
-                steps << QString::number(i + 1);
-        SolvedSteps[std::size_t(cube)]->setText(steps.join(QLatin1Char(',')));
-        SetCubeColour(SolvedCubes[std::size_t(cube)], steps.isEmpty() ? kOffPath : kOnPath);
-    }
+    SolvedCubes->setPath(path);
 }

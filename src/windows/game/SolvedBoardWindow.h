@@ -14,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 class Runner;
+class SmallBoard;
 
 class SolvedBoardWindow : public QDialog {
     Q_OBJECT
@@ -35,7 +36,6 @@ private:
     std::vector<Given::SolvedWord> m_words;
     QTreeWidget* SolvedWords = nullptr;
     QLabel* SolvedSummary = nullptr;
-    std::array<QLabel*, 16> SolvedCubes{};
-    std::array<QLabel*, 16> SolvedSteps{};
+    SmallBoard* SolvedCubes = nullptr; // the board with the selected word's path
     QPushButton* SolvedOK = nullptr;
 };
