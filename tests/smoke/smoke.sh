@@ -58,7 +58,10 @@ results_score_table() {
     fi
     start_lettro "$program/lettro" --seed "$seed"
     xdotool key ctrl+n
-    sleep 2
+    sleep 1
+    xdotool type --delay 60 "$word"
+    xdotool key Return
+    sleep 6 # the computer finds words meanwhile
     xdotool key ctrl+e
     wait_for 15 "the results of the game against a computer" shown '^Lettro Results$'
     results=$(visible '^Lettro Results$' | head -n1)
