@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
-// dictionary: players enter random board words and others made from them; single-player results
-// then take random dictionary corrections, some of them undone. Every list, count and score is compared with a plain
-// computation made here, and so are the points and found marks shown beside the words.
+// dictionary: players enter random board words and others made from them; single-player
+// results then take random dictionary corrections, some of them undone. Every list, count,
+// score and the words by length are compared with a plain computation made here, and so
+// are the points and found marks shown beside the words.
 #include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"

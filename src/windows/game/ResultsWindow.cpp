@@ -83,7 +83,8 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name, const QStringList&
 
 // Fills one row of a table: the first cell as text, then numbers right-aligned; a number
 // below 0 leaves its cell empty.
-void SetTableRow(QTableWidget* table, int row, const QString& label, std::initializer_list<int> numbers)
+void SetTableRow(QTableWidget* table, int row, const QString& label,
+                 std::initializer_list<int> numbers)
 {
     table->setItem(row, 0, new QTableWidgetItem(label));
     int column = 1;
@@ -461,7 +462,8 @@ void ResultsWindow::showTables()
     LengthTable->setRowCount(static_cast<int>(lengths.size()));
     for (int i = 0; i < LengthTable->rowCount(); ++i) {
         const Scoring::LengthRow& row = lengths[Index(i)];
-        SetTableRow(LengthTable, i, QString::number(row.length), {row.found, row.there, row.points});
+        SetTableRow(LengthTable, i, QString::number(row.length),
+                    {row.found, row.there, row.points});
         LengthTable->item(i, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     LengthTable->setVisible(!lengths.empty());
