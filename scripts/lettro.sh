@@ -22,7 +22,7 @@ PACKAGES=(
 )
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick python3-xlib
+    xvfb xauth xdotool imagemagick python3-xlib qt6-gtk-platformtheme
     clang-14 libclang-rt-14-dev
     iproute2 util-linux
     desktop-file-utils appstream groff-base dpkg-dev

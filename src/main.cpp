@@ -4,6 +4,7 @@
 #include "core/game/DataFolders.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/KeptGame.h"
 #include "core/game/Progress.h"
 #include "core/network/ComputerPlayers.h"
 #include "engine/Languages.h"
@@ -16,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -131,6 +133,7 @@ int main(int argc, char* argv[])
     if (!userData.isEmpty()) {
         app.program.highScores.File = QDir(userData).filePath(HighScores::kFileName).toStdString();
         app.program.progress.File = QDir(userData).filePath(Progress::kFileName).toStdString();
+        app.program.KeptGameFile = QDir(userData).filePath(KeptGame::kFileName).toStdString();
     }
     app.program.settings = std::make_unique<engine::SettingsStore>();
 
@@ -138,8 +141,17 @@ int main(int argc, char* argv[])
     app.startComputerPlayer = [&computers](const QStringList& arguments) {
         computers.start(arguments);
     };
+    // A game running when the desktop logs out, or when the program is told to quit
+    // without Exit, is kept as Exit keeps it.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [&app](QSessionManager&) { KeptGame::KeepGame(app.program); });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &application,
+                     [&app] { KeptGame::KeepGame(app.program); });
     app.startUp();
     window.show();
+    // A board asked for on the command line is played instead; the kept game waits.
+    if (!board.given)
+        app.run([&] { KeptGame::ResumeKeptGame(app.program); });
     if (board.given) {
         const BoardCode::GivenBoard given =
             board.settings ? *board.given : Given::WithOwnSettings(app.program, board.given->Board);

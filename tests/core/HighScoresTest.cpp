@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // High scores: the tables against a plain sort on random games, the file's round trip and
 // its damaged forms, and entering a finished game with the player's name.
+#include "core/board/WordEntry.h"
+#include "core/game/Game.h"
+#include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/Results.h"
 #include "core/game/Scoring.h"
 
 #include "DictionaryProgram.h"
@@ -69,6 +73,8 @@ TEST(HighScores, aDamagedFileIsSaidOnceKeptAsideAndReplacedByAnEmptyTable)
         {"Lettro top scores 1\n", "not a Lettro high-score file"},
         {"Lettro high scores x\n", "not a Lettro high-score file"},
         {"Lettro high scores 2\n", "another version of Lettro (format 2)"},
+        {"Lettro high scores 1\n2\t180\t5\t2\t10\t2024-03-01\tAnn\n", ""},
+        {good + "2\t60\t5\t2\t10\t2024-03-01\tBo\n", "line 3 is damaged"},
         {good + "0\t180\t5\t2\n", "line 3 is damaged"},
         {good + "0\t180\t-5\t2\t10\t2024-03-01\tBo\n", "line 3 is damaged"},
         {good + "0\t90\t5\t2\t10\t2024-03-01\tBo\n", "line 3 is damaged"},
@@ -137,6 +143,53 @@ TEST(HighScores, aFinishedGameEntersOnceUnderTheNameAskedTheFirstTime)
     EXPECT_EQ(PlayerName(g.p), "Ann");
     LoadHighScores(g.p);
     EXPECT_EQ(g.p.highScores.Table[KeyFor(0, 180)], expected) << "saved after each entry";
+}
+
+// Only the board of the day's own table takes its games; other given boards and games
+// against the computer enter none.
+TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
+{
+    const struct {
+        const char* name;
+        bool given;
+        const char* daily;
+        int computers;
+        std::optional<Key> table;
+    } cases[] = {
+        {"a shaken board", false, "", 0, KeyFor(0, 180)},
+        {"a given board", true, "", 0, std::nullopt},
+        {"the board of the day", true, "2026-12-07", 0, kBoardOfTheDay},
+        {"the board of the day against the computer", true, "2026-12-07", 1, std::nullopt},
+    };
+    const std::string board = BoardFromText("CATS/ODGE/BQIT/LXYZ");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DictionaryProgram d({"cat", "cats", "dog", "stag"}, false);
+        Program& p = d.p;
+        d.prompter.autoOk = true;
+        p.highScores.File = d.path(kFileName).toStdString();
+        p.settings->cSetRegValue(kPlayerKey, kPlayerName, "Ann");
+        Game::StartUp(p);
+        p.options.ComputerOpponents = c.computers;
+        if (c.given) {
+            ASSERT_TRUE(Given::PlayGivenBoard(p, {"en", board, Standard, 180, 3, false}, c.daily));
+        } else {
+            Game::PlaceBoard(p, board);
+            Game::BeginPlay(p);
+        }
+        WordEntry::NewWordChanged(p, QStringLiteral("cats"));
+        WordEntry::EnterWord(p);
+        Game::EndGameNow(p);
+        Results::ResultsWindowClosed(p);
+        Table expected;
+        if (c.table)
+            expected[*c.table] = {{"Ann", QDate::currentDate().toString(Qt::ISODate).toStdString(),
+                                   1, 1, 33}};
+        LoadHighScores(p);
+        EXPECT_EQ(p.highScores.Table, expected);
+        EXPECT_EQ(OfferedKeys(p).back(), kBoardOfTheDay) << "always offered, last";
+    }
+    EXPECT_EQ(KeyText(kBoardOfTheDay), "Board of the Day");
 }
 
 } // namespace

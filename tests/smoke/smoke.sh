@@ -10,7 +10,8 @@
 # word typed, dragged and refused), smoke-main-large.png (the larger window),
 # smoke-results.png, smoke-high-scores.png and smoke-editor.png; then the results
 # maximised (results-maximised.png) and, after a game against a computer, the score
-# table (results-score-table.png).
+# table (results-score-table.png); then a short game on a dark desktop:
+# smoke-dark-board.png and smoke-dark-results.png.
 #
 #   smoke.sh LETTRO SEED_BOARD BUILD_DIR
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb on this machine).
@@ -205,4 +206,33 @@ say "the dictionary editor opened from the keyboard and closed"
 
 end_lettro
 results_score_table
+
+# A second short game on a dark desktop, as a GNOME user with a dark theme has it: Qt
+# takes the GTK theme's colours. Pictures: smoke-dark-board.png, smoke-dark-results.png.
+dark_pass() {
+    # Fresh settings, so that the window comes up at the size the regions above assume.
+    mv "$work/home" "$work/home-light" && mv "$work/config" "$work/config-light" || fail "no settings folders"
+    start_lettro env QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$program/lettro" --seed "$seed"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    import -window "$main" "$work/before.png"
+    # A dark word list, or the desktop's theme did not reach the game.
+    local mean
+    mean=$(convert "$work/before.png" -crop "$list_row" -colorspace Gray -format '%[fx:int(100*mean)]' info:)
+    [ "$mean" -lt 40 ] || fail "no dark palette (list at $mean% brightness): is qt6-gtk-platformtheme installed?"
+    xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
+    xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+    wait_for 15 "the board after clicking Start on the dark desktop" board_drawn
+    cp "$build/smoke-board.png" "$work/light-board.png"
+    xdotool type --delay 60 "$word"
+    wait_for 10 "the path of \"$word\" on the dark desktop" path_lit
+    mv "$build/smoke-board.png" "$build/smoke-dark-board.png"
+    mv "$work/light-board.png" "$build/smoke-board.png" # path_lit's picture, kept above
+    xdotool key Return
+    xdotool key ctrl+e
+    wait_for 15 "the results window on the dark desktop" shown '^Lettro Results$'
+    picture "$(visible '^Lettro Results$' | head -n1)" "$build/smoke-dark-results.png"
+    # The way out was checked above: the clean-up ends this game.
+    say "the dark desktop's pictures taken (brightness $mean%)"
+}
+dark_pass
 say "passed: the game exited with status 0; pictures in $build/smoke-*.png"

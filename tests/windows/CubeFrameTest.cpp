@@ -116,15 +116,22 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     struct Case {
         QSize grow;
         int cube;
+        bool under; // the list under the board
     };
-    for (const Case& c : {Case{{400, 0}, 97}, Case{{0, 400}, 97}, Case{{400, 400}, 197},
-                          Case{{0, 0}, 97}}) {
+    for (const Case& c : {Case{{400, 0}, 97, false}, Case{{0, 400}, 116, true},
+                          Case{{400, 400}, 197, false}, Case{{0, 0}, 97, false}}) {
         w.resize(smallest + c.grow);
         QCoreApplication::processEvents();
         CubeFrame& frame = *cubeFrame;
         EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
         EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
-        EXPECT_EQ(wordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
+        EXPECT_EQ(wordList->y() > frame.geometry().bottom(), c.under) << c.grow.height();
+        if (!c.under) {
+            EXPECT_EQ(wordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
+        }
+        // A tall window once left half of its height empty between the board and its box.
+        EXPECT_LT(t.control<QLineEdit>("NewWord")->y() - frame.geometry().bottom(),
+                  w.centralWidget()->height() / 4);
     }
     EXPECT_EQ(w.minimumSizeHint().expandedTo(w.minimumSize()), smallest);
 

@@ -51,7 +51,8 @@ TEST(HighScoresWindow, aGameThatEntersShowsItsRowMarkedAndTheMenuOpensTheCurrent
     ASSERT_TRUE(w->isVisible());
     EXPECT_EQ(
         std::tuple(keyCombo->count(), keyCombo->currentText(), scoreTable->rowCount()),
-        std::tuple(2, QString("Frantic"), 0));
+        std::tuple(3, QString("Frantic"), 0));
+    EXPECT_EQ(keyCombo->itemText(2), "Board of the Day") << "offered even while empty";
     emit keyCombo->activated(0);
     ASSERT_EQ(scoreTable->rowCount(), 1);
     EXPECT_FALSE(scoreTable->item(0, 0)->font().bold()) << "marked only when just entered";

@@ -138,7 +138,7 @@ void StartGameClick(Program& program)
     BeginPlay(program);
 }
 
-void BeginPlay(Program& program)
+void BeginPlay(Program& program, bool announce)
 {
     GameState& game = program.game;
     game.GameInProgress = true;
@@ -147,7 +147,8 @@ void BeginPlay(Program& program)
     program.results.Open = false;
     program.results.Available = false;
     game.TimeRemaining = StartingTime(game);
-    program.highScores.GameKey = HighScores::CurrentKey(program);
+    program.highScores.GameKey = program.board.DailyDate.empty() ? HighScores::CurrentKey(program)
+                                                                 : HighScores::kBoardOfTheDay;
     switch (game.GameMode) {
     case SinglePlayer:
         game.PlayerCount = 1;
@@ -156,11 +157,13 @@ void BeginPlay(Program& program)
     case TwoPlayer:
         game.PlayerCount = 2;
         game.LocalPlayerIndex = 0; // before the box: the window names player 1 behind it
-        HitOkBehindHiddenBoard(program,
-                               QStringLiteral("Player 1 - Hit OK when ready to start game."));
+        if (announce)
+            HitOkBehindHiddenBoard(program,
+                                   QStringLiteral("Player 1 - Hit OK when ready to start game."));
         break;
     default:
-        HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
+        if (announce)
+            HitOkBehindHiddenBoard(program, QStringLiteral("Hit OK when ready to start game."));
         break;
     }
 
@@ -290,11 +293,12 @@ void FinishTurn(Program& program)
         return;
     }
     // Entered once its results close, after any corrections to the dictionary.
-    // A given board was not chosen by the rules the tables' games are, so it enters none;
-    // a game against the computer goes into its own record instead: its scores leave out
-    // common words, so they do not compare with a game alone.
-    program.highScores.GameToEnter =
-        game.GameMode == SinglePlayer && !program.board.Given && game.Opponents == 0;
+    // A given board was not chosen by the rules the tables' games are, so it enters none,
+    // but the board of the day, which has a table of its own (its GameKey); a game against
+    // the computer goes into its own record instead: its scores leave out common words, so
+    // they do not compare with a game alone.
+    program.highScores.GameToEnter = game.GameMode == SinglePlayer && game.Opponents == 0 &&
+                                     (!program.board.Given || !program.board.DailyDate.empty());
     program.progress.GameToRecord = game.GameMode == SinglePlayer;
     program.opponents.GameToRecord = game.Opponents > 0;
     Scoring::ClassifyWords(game, program.board.BoardWords, program.eval);

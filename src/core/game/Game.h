@@ -30,7 +30,8 @@ void PlaceBoard(Program& program, const std::string& board, std::optional<Words>
 
 // A game from Start to "Game Over". Start and Pause do nothing in network play.
 void StartGameClick(Program& program);
-void BeginPlay(Program& program);
+// `announce`: the "Hit OK when ready" box of the game mode comes first.
+void BeginPlay(Program& program, bool announce = true);
 // One second of the clock; it stands still, and the board is hidden, while the main
 // window is not in the foreground (outside network play).
 void ClockTick(Program& program, bool mainInForeground);

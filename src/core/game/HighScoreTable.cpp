@@ -51,7 +51,7 @@ bool ParseRow(const std::string& line, Key& key, Row& row)
     const std::vector<std::string> f = Split(line, '\t');
     if (f.size() != 7)
         return false;
-    key = {Number(f[0], 1), Number(f[1], 100000)};
+    key = {Number(f[0], kBoardOfTheDay.GameType), Number(f[1], 100000)};
     row = {CleanName(f[6]), f[5], Number(f[2], kMostPoints), Number(f[3], kMostPoints),
            Number(f[4], 100)};
     return IsKey(key) && row.Points >= 0 && row.Words >= 0 && row.Percent >= 0 &&
@@ -67,6 +67,8 @@ Key KeyFor(int gameType, int timeLimit)
 
 bool IsKey(const Key& key)
 {
+    if (key == kBoardOfTheDay)
+        return true;
     if (key.GameType == 1)
         return key.Seconds == 0;
     return key.GameType == 0 && SettingsText::IsTimeLimit(key.Seconds);
@@ -74,6 +76,8 @@ bool IsKey(const Key& key)
 
 std::string KeyText(const Key& key)
 {
+    if (key == kBoardOfTheDay)
+        return "Board of the Day";
     if (key.GameType == 1)
         return "Frantic";
     return "Standard " + TimeFormat::FormatTime(key.Seconds);

@@ -3,7 +3,8 @@
 // and the text file that keeps them. Pure: no files, no settings.
 //
 // The file: the line "Lettro high scores 1", then one line per row, its fields separated
-// by tabs: game type (0 Standard, 1 Frantic), game length in seconds (0 for Frantic),
+// by tabs: game type (0 Standard, 1 Frantic, 2 the board of the day), game length in
+// seconds (0 for Frantic, 180 for the board of the day),
 // points, words found, percent of the board's words found, date (yyyy-mm-dd), name.
 #pragma once
 
@@ -33,6 +34,9 @@ struct Row {
 
 using Table = std::map<Key, std::vector<Row>>;
 
+// The board of the day's own table: a new board each day, always Standard for 3:00.
+inline constexpr Key kBoardOfTheDay{2, 180};
+
 inline constexpr std::size_t kRowsPerKey = 10;
 inline constexpr const char* kHeader = "Lettro high scores";
 inline constexpr int kVersion = 1;
@@ -40,7 +44,7 @@ inline constexpr int kVersion = 1;
 Key KeyFor(int gameType, int timeLimit);
 // A key a game can have: a known type, and one of the offered lengths for Standard.
 bool IsKey(const Key& key);
-// "Standard 3:00", "Frantic".
+// "Standard 3:00", "Frantic", "Board of the Day".
 std::string KeyText(const Key& key);
 
 // Whether `a` ranks above `b`: more points, then more words, then the earlier date.

@@ -166,9 +166,10 @@ std::vector<Key> OfferedKeys(const Program& program)
     for (const auto& [key, rows] : program.highScores.Table)
         if (!rows.empty())
             keys.push_back(key);
-    const Key shown = program.highScores.Shown;
-    if (std::find(keys.begin(), keys.end(), shown) == keys.end())
-        keys.insert(std::upper_bound(keys.begin(), keys.end(), shown), shown);
+    // The board of the day's table is always there to be found, empty or not.
+    for (const Key& key : {program.highScores.Shown, kBoardOfTheDay})
+        if (std::find(keys.begin(), keys.end(), key) == keys.end())
+            keys.insert(std::upper_bound(keys.begin(), keys.end(), key), key);
     return keys;
 }
 

@@ -34,7 +34,8 @@ void EnterFinishedGame(Program& program, const std::string& date);
 
 // The window from the Game menu: the table of the current options.
 void OpenHighScores(Program& program);
-// The tables the window offers: every one with rows, and the one shown.
+// The tables the window offers: every one with rows, the one shown and the board of the
+// day's.
 std::vector<Key> OfferedKeys(const Program& program);
 void ShowKey(Program& program, const Key& key);
 void CloseHighScores(Program& program);

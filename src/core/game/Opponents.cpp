@@ -42,6 +42,8 @@ void StartGame(Program& program)
     o.ToFind.clear();
     o.Found.assign(Index(count), 0);
     o.Seconds = 0;
+    // A time chosen during the game is for the next one, so the pace is set now.
+    o.Length = std::max(game.TimeLimit, 15);
     o.GameToRecord = false;
     if (count == 0)
         return;
@@ -70,12 +72,17 @@ void StartGame(Program& program)
 
 void Tick(Program& program)
 {
+    CatchUp(program, program.opponents.Seconds + 1);
+}
+
+void CatchUp(Program& program, int seconds)
+{
     OpponentsState& o = program.opponents;
     if (program.game.Opponents == 0)
         return;
-    ++o.Seconds;
+    o.Seconds = seconds;
     // Spread over the game's time as a network computer player spreads them.
-    const auto length = static_cast<std::size_t>(std::max(program.game.TimeLimit, 15));
+    const auto length = static_cast<std::size_t>(o.Length);
     for (std::size_t i = 0; i < o.ToFind.size(); ++i)
         o.Found[i] = std::min(o.ToFind[i].size(),
                               o.ToFind[i].size() * static_cast<std::size_t>(o.Seconds) / length);

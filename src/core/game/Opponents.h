@@ -20,6 +20,7 @@ struct OpponentsState {
     std::vector<std::vector<std::string>> ToFind; // per computer, in the order it finds them
     std::vector<std::size_t> Found;               // how many of those it found so far
     int Seconds = 0;                              // of play so far
+    int Length = 180; // the game's time, over which they spread their words
     bool GameToRecord = false; // evaluated, not yet in the record (its results are open)
     struct Record {
         int Wins = 0, Losses = 0, Ties = 0;
@@ -43,6 +44,8 @@ std::string ComputerName(int i, int count);
 void StartGame(Program& program);
 // One second of play: each computer enters the words due by now.
 void Tick(Program& program);
+// `seconds` of play have gone by: each computer has entered the words due by then.
+void CatchUp(Program& program, int seconds);
 // The end of play: each computer's words as it entered them.
 void CollectWords(Program& program);
 // A dictionary correction changed the board words: everyone's lists and scores anew.

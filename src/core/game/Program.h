@@ -235,6 +235,7 @@ struct Program {
     std::string PlatformType = "PC";
     std::string ProgramFolder = "."; // where Dictionary.dat and Lettro.htm live
     std::string UserFolder; // the user's own Dictionary.dat when installed; empty: none
+    std::string KeptGameFile; // a game kept across a quit (KeptGame.h); empty: none is kept
 
     engine::Engine engine;
     std::unique_ptr<engine::SettingsStore> settings;

@@ -2,6 +2,7 @@
 #include "SmallBoard.h"
 
 #include "windows/board/PathArt.h"
+#include "windows/ui/Colours.h"
 
 #include <QPainter>
 
@@ -9,11 +10,11 @@
 #include <cmath>
 
 namespace {
-const QColor kOffPath(255, 192, 128);
-const QColor kOnPath(128, 255, 128);
+using Colours::kOffPath;
+using Colours::kOnPath;
 // Both cube colours are light whatever the desktop's colours, so the letters and the
 // lines between cubes are dark on them.
-const QColor kLetters(0, 0, 0);
+const QColor kLetters = Colours::kCubeLetters;
 const QColor kLines(64, 64, 64);
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "core/game/Program.h"
 #include "windows/dictionary/DefinitionPanel.h"
 #include "windows/game/Runner.h"
+#include "windows/ui/Colours.h"
 #include "windows/ui/Desktop.h"
 
 #include <QBoxLayout>
@@ -223,11 +224,8 @@ void DictionaryEditor::sync()
     }
     // A quiet hint that nothing matches: the box takes a reddish tint, whatever the theme.
     QPalette tint = palette();
-    if (state.SearchMissed) {
-        const QColor base = tint.color(QPalette::Base);
-        tint.setColor(QPalette::Base, QColor::fromRgbF(base.redF() * 0.8f + 0.2f,
-                                                       base.greenF() * 0.8f, base.blueF() * 0.8f));
-    }
+    if (state.SearchMissed)
+        tint.setColor(QPalette::Base, Colours::NoMatchTint(tint));
     FindWord->setPalette(tint);
     if (state.Status.isEmpty())
         statusBar()->clearMessage();

@@ -7,6 +7,7 @@
 #include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
+#include "core/game/KeptGame.h"
 #include "core/game/Options.h"
 #include "core/game/Progress.h"
 #include "core/network/NetworkGame.h"
@@ -418,6 +419,7 @@ bool App::exitProgram()
     if (!Dictionary::OfferDictionarySave(program))
         return false;
     m_exiting = true;
+    KeptGame::KeepGame(program);
     m_main->stopClock();
     if (m_progress)
         m_progress->stop();

@@ -3,6 +3,7 @@
 
 #include "core/game/Progress.h"
 #include "windows/game/Runner.h"
+#include "windows/ui/Colours.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -112,7 +113,8 @@ private:
             const double x = n == 1 ? area.center().x() : area.left() + double(area.width()) * i / (n - 1);
             return QPointF(x, area.bottom() - area.height() * std::min(m_values[std::size_t(i)], top) / top);
         };
-        const QColor colour = m_percent ? QColor(30, 140, 60) : QColor(40, 90, 200);
+        const QColor colour =
+            Colours::ChartMark(m_percent ? QColor(30, 140, 60) : QColor(40, 90, 200), palette());
         p.setPen(QPen(colour, 2));
         for (int i = 1; i < n; ++i)
             p.drawLine(at(i - 1), at(i));
@@ -142,7 +144,8 @@ private:
         drawAxis(p, area, top);
         const int n = int(m_pairs.size());
         const double slot = double(area.width()) / n;
-        const QColor heldColour(255, 192, 128), foundColour(40, 90, 200);
+        const QColor heldColour = Colours::ChartMark(QColor(255, 192, 128), palette());
+        const QColor foundColour = Colours::ChartMark(QColor(40, 90, 200), palette());
         for (int i = 0; i < n; ++i) {
             const auto [found, held] = m_pairs[std::size_t(i)];
             const double x = area.left() + slot * i;
@@ -187,7 +190,7 @@ private:
                 if (day > m_today)
                     continue;
                 const QRect box(area.left() + 40 + w * (cell + 2), area.top() + d * (cell + 2), cell, cell);
-                p.fillRect(box, m_days.count(day) ? QColor(30, 140, 60) : palette().color(QPalette::AlternateBase).darker(108));
+                p.fillRect(box, m_days.count(day) ? Colours::ChartMark(QColor(30, 140, 60), palette()) : palette().color(QPalette::AlternateBase).darker(108));
                 if (day == m_today) {
                     p.setPen(palette().color(QPalette::Text));
                     p.drawRect(box);

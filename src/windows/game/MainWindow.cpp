@@ -12,6 +12,7 @@
 #include "windows/game/PlayFeedback.h"
 #include "windows/game/Runner.h"
 #include "windows/game/WindowPlace.h"
+#include "windows/ui/Colours.h"
 #include "windows/ui/Desktop.h"
 #include "windows/ui/Icons.h"
 
@@ -167,7 +168,7 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
     DefinedWordCount->setAlignment(Qt::AlignCenter);
     DefinedWordCount->setFixedHeight(22);
 
-    Feedback = new PlayFeedback(TimeLeft, TimeRemLabel, PlayerWordLabel, NewWord, this);
+    Feedback = new PlayFeedback(TimeLeft, PlayerWordLabel, NewWord, this);
 
     // The board and its word box in one column, the clock and the list in the other; the
     // board's cubes grow with the area (layOut), the list takes the width that is left.
@@ -310,10 +311,19 @@ void MainWindow::LayOutForHand(bool leftHanded)
     if (leftHanded == m_leftHanded)
         return;
     m_leftHanded = leftHanded;
+    arrangeColumns();
+}
+
+void MainWindow::arrangeColumns()
+{
+    const bool boardFirst = m_leftHanded || m_stacked;
     m_columns->removeItem(m_boardColumn);
     m_columns->removeItem(m_listColumn);
-    m_columns->addLayout(leftHanded ? m_boardColumn : m_listColumn, leftHanded ? 0 : 1);
-    m_columns->addLayout(leftHanded ? m_listColumn : m_boardColumn, leftHanded ? 1 : 0);
+    m_columns->setDirection(m_stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    m_columns->addLayout(boardFirst ? m_boardColumn : m_listColumn, boardFirst ? 0 : 1);
+    m_columns->addLayout(boardFirst ? m_listColumn : m_boardColumn, boardFirst ? 1 : 0);
+    m_boardColumn->setAlignment(cubeFrame,
+                                (m_stacked ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     m_columns->activate();
 }
 
@@ -323,12 +333,18 @@ void MainWindow::layOut()
     const QSize area = centralWidget()->size();
     const QMargins margins = m_columns->contentsMargins();
     const int below = m_boardColumn->spacing() + NewWord->height();
-    const int cube = std::max(
-        CubeArt::kCubeSize, std::min((area.height() - margins.top() - margins.bottom() - below) / 4,
-                                     (area.width() - margins.left() - margins.right() -
-                                      m_columns->spacing() - m_minListWidth) /
-                                         4));
-    cubeFrame->setCubeSize(cube);
+    const int wide = area.width() - margins.left() - margins.right();
+    const int high = area.height() - margins.top() - margins.bottom() - below;
+    const int beside = std::min(high, wide - m_columns->spacing() - m_minListWidth) / 4;
+    // Under the board the list keeps its clock, its lines and a few rows.
+    const int listHeight =
+        m_listColumn->minimumSize().height() + 5 * WordList->verticalHeader()->defaultSectionSize();
+    const int under = std::min(wide, high - m_columns->spacing() - listHeight) / 4;
+    if ((under > beside) != m_stacked) {
+        m_stacked = under > beside;
+        arrangeColumns();
+    }
+    cubeFrame->setCubeSize(std::max(CubeArt::kCubeSize, std::max(beside, under)));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -356,6 +372,7 @@ void MainWindow::sync()
         cubeFrame->setVisible(!p.screen.BoardHidden);
 
     NewWord->setEnabled(p.entry.NewWordEnabled);
+    Pause->setEnabled(!IsNetworkGame(p)); // the other players' clocks would not stop
     if (NewWord->text() != p.entry.NewWordText) {
         m_mirroring = true;
         NewWord->setText(p.entry.NewWordText);
@@ -374,7 +391,7 @@ void MainWindow::sync()
             font.setStrikeOut(!listed.BoardWord);
             item->setFont(font);
             if (!listed.BoardWord)
-                item->setForeground(QColor(150, 40, 40));
+                item->setForeground(Colours::StruckWord(WordList->palette()));
             WordList->setItem(static_cast<int>(row), 0, item);
         }
         WordList->scrollToTop();
@@ -443,8 +460,10 @@ void MainWindow::setToolBarIcons()
 // Our own icons follow the desktop into a dark or light palette, or into an icon theme.
 void MainWindow::changeEvent(QEvent* event)
 {
-    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) && Exit)
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) && Exit) {
         setToolBarIcons();
+        m_shownWords.clear(); // coloured anew at the next sync
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -62,7 +62,11 @@ private:
     // Puts the board and the word list on the sides for the wanted hand (true: the
     // left-handed layout, the one the window is built with).
     void LayOutForHand(bool leftHanded);
-    // The cubes' size for the area's: they grow with it, the list taking what is left.
+    // The two columns side by side by the hand, or in a tall window the board above
+    // the list.
+    void arrangeColumns();
+    // The cubes' size for the area's: they grow with it, the list taking what is left;
+    // a window too tall for the board beside the list gets the list under the board.
     void layOut();
     void showInFront();
     // Enter, Return and a double click on the board: the word goes into the list.
@@ -100,6 +104,7 @@ private:
     QVBoxLayout* m_listColumn = nullptr;
     int m_minListWidth = 0;
     bool m_leftHanded = true;
+    bool m_stacked = false; // the list under the board
     bool m_mirroring = false;             // sync() is writing the word box
     std::vector<ListedWord> m_shownWords; // what the list rows show
 };

@@ -4,6 +4,7 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/Program.h"
 #include "windows/game/Runner.h"
+#include "windows/ui/Colours.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -26,7 +27,7 @@ PlayBoardDialog::PlayBoardDialog(Program& program, Runner& runner, QWidget* pare
     BoardCodeMessage->setObjectName(QStringLiteral("BoardCodeMessage"));
     BoardCodeMessage->setWordWrap(true);
     QPalette warning = BoardCodeMessage->palette();
-    warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    warning.setColor(QPalette::WindowText, Colours::Warning(warning));
     BoardCodeMessage->setPalette(warning);
     auto* note = new QLabel(tr("A code plays with its own settings; typed letters with yours."),
                             this);

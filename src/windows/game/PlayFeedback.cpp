@@ -5,29 +5,13 @@
 #include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "windows/game/ClockLook.h"
+#include "windows/ui/Colours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-#include <optional>
-
 namespace {
-QColor ToColour(ClockLook::Rgb c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
-void Paint(QLabel* label, ClockLook::Rgb text, std::optional<ClockLook::Rgb> panel = {})
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToColour(text));
-    if (panel)
-        palette.setColor(QPalette::Window, ToColour(*panel));
-    if (palette != label->palette())
-        label->setPalette(palette);
-}
-
 QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int points)
 {
     auto* label = new QLabel(parent);
@@ -43,8 +27,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, Qt::Alignment align, int poi
 }
 } // namespace
 
-PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box,
-                           QObject* parent)
+PlayFeedback::PlayFeedback(QLabel* time, QLabel* words, QLineEdit* box, QObject* parent)
     : QObject(parent), m_time(time), m_box(box)
 {
     Turn = AddLabel(time, "TurnLabel", Qt::AlignLeft, 10);
@@ -56,9 +39,7 @@ PlayFeedback::PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEd
     panel->addWidget(Bonus);
     Score = AddLabel(words->parentWidget(), "ScoreLabel", Qt::AlignHCenter, 0);
     Score->setFixedHeight(words->height());
-    // The caption and the time draw their own panel, whatever the desktop's colours.
-    caption->setAutoFillBackground(true);
-    Paint(caption, ClockLook::kCaptionText, ClockLook::kCaptionPanel);
+    // The time draws its own panel, which blinks dark on a light desktop.
     time->setAutoFillBackground(true);
 }
 
@@ -66,22 +47,24 @@ void PlayFeedback::sync(const Program& p)
 {
     if (p.entry.Refused != m_refused) {
         m_refused = p.entry.Refused;
-        // A red strong enough to be seen at a glance, with white text that reads on it
-        // whatever the desktop's colours; back to the desktop's own box colours after.
+        // Back to the desktop's own box colours after.
         QPalette palette;
         if (m_refused) {
             palette = m_box->palette();
-            palette.setColor(QPalette::Base, QColor(198, 40, 40));
-            palette.setColor(QPalette::Text, QColor(255, 255, 255));
-            palette.setColor(QPalette::Highlight, QColor(120, 10, 10));
-            palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+            palette.setColor(QPalette::Base, Colours::kRefusedBox);
+            palette.setColor(QPalette::Text, Colours::kRefusedText);
+            palette.setColor(QPalette::Highlight, Colours::kRefusedBox.darker(160));
+            palette.setColor(QPalette::HighlightedText, Colours::kRefusedText);
         }
         m_box->setPalette(palette);
     }
-    const ClockLook::Look look = ClockLook::LookFor(p.screen.ClockColour);
-    Paint(m_time, look.time, look.panel);
-    Paint(Turn, look.text);
-    Paint(Bonus, look.bonus);
+    // The window's palette, not the label's, which holds the colours painted last.
+    const ClockLook::Look look =
+        ClockLook::LookFor(p.screen.ClockColour, m_time->parentWidget()->palette());
+    // Also under a desktop style sheet, which would replace a palette's yellow and red.
+    Colours::PaintFixed(m_time, look.panel, look.time);
+    Colours::PaintFixed(Turn, look.panel, look.text);
+    Colours::PaintFixed(Bonus, look.panel, look.bonus);
     Turn->setText(Game::TurnText(p.game));
     Bonus->setText(p.screen.BonusText);
     Score->setText(WordEntry::ScoreSoFarText(p));

@@ -13,8 +13,8 @@ struct Program;
 class PlayFeedback : public QObject {
 public:
     // Its labels go on the clock's panel `time`, and Score beside `words` (placed by the
-    // window); `caption` and `time` get panels of their own; `box` turns red at a refusal.
-    PlayFeedback(QLabel* time, QLabel* caption, QLabel* words, QLineEdit* box, QObject* parent);
+    // window); `time` gets a panel of its own; `box` turns red at a refusal.
+    PlayFeedback(QLabel* time, QLabel* words, QLineEdit* box, QObject* parent);
     // Shows the core's state.
     void sync(const Program& program);
     // "Score so far: ...", for the window to place under "N words entered".

@@ -2,6 +2,7 @@
 #include "HelpBrowser.h"
 
 #include "windows/shell/Help.h"
+#include "windows/ui/Colours.h"
 
 #include <QFileInfo>
 #include <QMenuBar>
@@ -48,12 +49,18 @@ HelpBrowser::HelpBrowser(const Program& program, QWidget* parent)
     Forward->setObjectName(QStringLiteral("Forward"));
     Exit = menuBar()->addAction(tr("Exit"));
     Exit->setObjectName(QStringLiteral("Exit"));
+    Exit->setShortcut(QKeySequence(Qt::Key_Escape));
 
     // As the central widget the browser always fills the window's inner area.
     WebBrowser = new HelpPageView(this);
     WebBrowser->setObjectName(QStringLiteral("WebBrowser"));
     WebBrowser->setOpenExternalLinks(true);
     WebBrowser->document()->setDocumentMargin(12);
+    Colours::PaintFixed(WebBrowser, Colours::kHelpPaper, Colours::kHelpText);
+    // Links take their colour from the desktop's palette when the page is read, unless
+    // the page's style says otherwise.
+    WebBrowser->document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1; }").arg(Colours::kHelpLink.name()));
     setCentralWidget(WebBrowser);
     resize(720, 600);
 

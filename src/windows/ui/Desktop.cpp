@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 #include <QWidget>
@@ -58,12 +60,21 @@ void QtDesktop::warningSound()
 std::optional<QString> QtDesktop::askText(QWidget* parent, const Prompt& prompt,
                                           const QString& initial)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, prompt.title, prompt.text,
-                                               QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(prompt.title);
+    dialog.setLabelText(prompt.text);
+    dialog.setTextValue(initial);
+    // A window manager shortens a title wider than the window ("New Hi... Score"): room
+    // for it, in a title bar's larger bold font, beside the title bar's buttons.
+    QFont title = dialog.font();
+    title.setBold(true);
+    // The dialog sizes itself by its layout, so the width goes to the box inside it.
+    const int wide = QFontMetrics(title).horizontalAdvance(prompt.title) * 5 / 4 + 140;
+    if (auto* box = dialog.findChild<QLineEdit*>())
+        box->setMinimumWidth(wide);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 bool QtDesktop::isForeground(const QWidget* window)
