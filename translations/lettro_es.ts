@@ -265,6 +265,14 @@ El archivo se dejó como estaba, así que tus cambios en el diccionario no está
         <source>%1 words</source>
         <translation>%1 palabras</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the word removed last</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -342,7 +350,7 @@ El archivo se dejó como estaba, así que tus cambios en el diccionario no está
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Introducir</translation>
     </message>
 </context>
 <context>
@@ -500,7 +508,7 @@ Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones 
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frenética</translation>
     </message>
     <message>
         <source>Standard %1</source>
@@ -521,6 +529,10 @@ Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones 
     <message>
         <source>line %1 is damaged</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board of the Day</source>
+        <translation type="unfinished">Tablero del día</translation>
     </message>
 </context>
 <context>
@@ -568,6 +580,25 @@ Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones 
     <message>
         <source>Player: %1</source>
         <translation>Jugador: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It could not be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It has been kept as %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -998,6 +1029,10 @@ Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones 
         <source>A new interface language applies at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Show where the word can go</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayBoardDialog</name>
@@ -1160,11 +1195,11 @@ Tampoco se pudo apartar, así que se deja como está y las partidas de esta sesi
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1393,46 @@ Mañana llega un tablero nuevo. ¿Ver todas las palabras del de hoy?</translatio
         <source>Lettro Results</source>
         <translation>Resultados de Lettro</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation type="unfinished">Encontradas</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished">Puntos</translation>
+    </message>
+    <message>
+        <source>Points for each word of this length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last change to the dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>
@@ -1474,18 +1549,6 @@ Mañana llega un tablero nuevo. ¿Ver todas las palabras del de hoy?</translatio
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COMMON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>UNUSED</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOTAL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

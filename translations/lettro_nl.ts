@@ -265,6 +265,14 @@ Het bestand is gebleven zoals het was, dus je wijzigingen in het woordenboek sta
         <source>%1 words</source>
         <translation>%1 woorden</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the word removed last</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -342,7 +350,7 @@ Het bestand is gebleven zoals het was, dus je wijzigingen in het woordenboek sta
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Invoeren</translation>
     </message>
 </context>
 <context>
@@ -500,7 +508,7 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Hectisch</translation>
     </message>
     <message>
         <source>Standard %1</source>
@@ -521,6 +529,10 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores
     <message>
         <source>line %1 is damaged</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board of the Day</source>
+        <translation type="unfinished">Bord van de dag</translation>
     </message>
 </context>
 <context>
@@ -568,6 +580,25 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores
     <message>
         <source>Player: %1</source>
         <translation>Speler: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It could not be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It has been kept as %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -998,6 +1029,10 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores
         <source>A new interface language applies at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Show where the word can go</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayBoardDialog</name>
@@ -1160,11 +1195,11 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de spellen v
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1393,46 @@ Morgen komt er een nieuw bord. Alle woorden van vandaag bekijken?</translation>
         <source>Lettro Results</source>
         <translation>Lettro-resultaten</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation type="unfinished">Gevonden</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished">Punten</translation>
+    </message>
+    <message>
+        <source>Points for each word of this length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last change to the dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>
@@ -1474,18 +1549,6 @@ Morgen komt er een nieuw bord. Alle woorden van vandaag bekijken?</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COMMON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>UNUSED</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOTAL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

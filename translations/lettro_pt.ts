@@ -265,6 +265,14 @@ O ficheiro ficou como estava, por isso não contém as suas alterações ao dici
         <source>%1 words</source>
         <translation>%1 palavras</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back the word removed last</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -342,7 +350,7 @@ O ficheiro ficou como estava, por isso não contém as suas alterações ao dici
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Introduzir</translation>
     </message>
 </context>
 <context>
@@ -500,7 +508,7 @@ Também não foi possível pô-lo de lado, por isso fica como está e as melhore
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frenético</translation>
     </message>
     <message>
         <source>Standard %1</source>
@@ -521,6 +529,10 @@ Também não foi possível pô-lo de lado, por isso fica como está e as melhore
     <message>
         <source>line %1 is damaged</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board of the Day</source>
+        <translation type="unfinished">Tabuleiro do dia</translation>
     </message>
 </context>
 <context>
@@ -568,6 +580,25 @@ Também não foi possível pô-lo de lado, por isso fica como está e as melhore
     <message>
         <source>Player: %1</source>
         <translation>Jogador: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It could not be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+It has been kept as %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -998,6 +1029,10 @@ Também não foi possível pô-lo de lado, por isso fica como está e as melhore
         <source>A new interface language applies at the next start.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Show where the word can go</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlayBoardDialog</name>
@@ -1160,11 +1195,11 @@ Também não foi possível pô-lo de lado, por isso fica como está e os jogos d
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1393,46 @@ Amanhã chega um novo tabuleiro. Ver todas as palavras do de hoje?</translation>
         <source>Lettro Results</source>
         <translation>Resultados do Lettro</translation>
     </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation type="unfinished">Encontradas</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished">Pontos</translation>
+    </message>
+    <message>
+        <source>Points for each word of this length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last change to the dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Scoring</name>
@@ -1474,18 +1549,6 @@ Amanhã chega um novo tabuleiro. Ver todas as palavras do de hoje?</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>COMMON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>UNUSED</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOTAL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -86,7 +86,7 @@ const std::string kOpened = "[CA] CO DO ZE cat cats cattle 7", kDo = "CA CO [DO]
 
 // The bounds are 3 to 16 letters a-z whatever the word-size options say, the length
 // judged first; words go in lower case; the chosen start stays chosen, and a word added
-// under it is selected.
+// under it is selected; the last removal can be undone.
 TEST(EditorRules, wordsAddedRefusedAndRemoved)
 {
     Editor t;
@@ -105,7 +105,10 @@ TEST(EditorRules, wordsAddedRefusedAndRemoved)
            {Remove("doe"), "AB BE CA CO [DO] ZE dog dot 9 changed"},
            {Remove("dot"), "AB BE CA CO [DO] ZE dog 8 changed"},
            {Select(5), "AB BE CA CO DO [ZE] zebra 8 changed"},
-           {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"}});
+           {Remove("zebra"), "[AB] BE CA CO DO abcdefghijklmnop 7 changed"},
+           // Undo puts the last removed word back, shown under its start; once.
+           {UndoEditorRemoval, "AB BE CA CO DO [ZE] [zebra] 8 changed"},
+           {UndoEditorRemoval, "AB BE CA CO DO [ZE] [zebra] 8 changed"}});
 }
 
 // Searching selects the exact word, else the first with the typed prefix, else nothing.

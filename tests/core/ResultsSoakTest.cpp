@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
-// dictionary: players enter random board words and others made from them; single-player results
-// then take random dictionary corrections. Every list, count and score is compared with a plain
-// computation made here, and so are the points and found marks shown beside the words.
+// dictionary: players enter random board words and others made from them; single-player
+// results then take random dictionary corrections, some of them undone. Every list, count,
+// score and the words by length are compared with a plain computation made here, and so
+// are the points and found marks shown beside the words.
 #include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
@@ -41,7 +42,7 @@ struct Soak {
     ScriptedPrompter prompter;
     std::mt19937 draw;
     Words board;                   // the board words as the corrections leave them
-    int common = 0, corrected = 0; // the mix that makes it a soak
+    int common = 0, corrected = 0, undone = 0; // the mix that makes it a soak
 
     int below(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(draw); }
     const std::string& pick(const Words& words) { return words[std::size_t(below(words.size()))]; }
@@ -91,6 +92,9 @@ struct Soak {
         const Words shown = Results::ShownList(p, selector);
         const int row = shown.empty() || below(8) == 0 ? -1 : below(shown.size());
         const std::size_t notices = prompter.shown.size();
+        const Evaluation eval = p.eval;
+        const Words boardWords = p.board.BoardWords;
+        const std::string lines = p.results.Words + p.results.Score + p.results.BadWords;
         const int next = add ? Results::AddToDict(p, row) : (Results::RemoveFromDict(p, row), -1);
         EXPECT_EQ(prompter.shown.size(), notices + (row < 0)) << "a notice when none is selected";
         if (row < 0)
@@ -98,6 +102,15 @@ struct Soak {
         ++corrected;
         const std::string& w = shown[std::size_t(row)];
         EXPECT_EQ(p.engine.contains(w), add) << w;
+        if (below(3) == 0) { // undone: the dictionary, lists and scores as they were
+            ++undone;
+            EXPECT_TRUE(Results::UndoCorrection(p));
+            EXPECT_EQ(p.engine.contains(w), !add) << w;
+            EXPECT_TRUE(p.eval == eval && p.board.BoardWords == boardWords) << w;
+            EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords, lines);
+            EXPECT_FALSE(Results::UndoCorrection(p)) << "only the last correction";
+            return;
+        }
         if (add)
             board.push_back(w);
         else
@@ -153,6 +166,20 @@ struct Soak {
                 EXPECT_EQ(shown, expected) << "list " << code;
             }
         }
+        // The words by length, found by the player here (by either in a two-player game).
+        std::map<int, Scoring::LengthRow> byLength;
+        for (const std::string& d : board) {
+            bool found = false;
+            for (int q = 0; q < p.game.PlayerCount; ++q)
+                found |= (p.game.GameMode == TwoPlayer || q == p.game.LocalPlayerIndex) &&
+                         std::ranges::count(p.game.PlayerWords[std::size_t(q)], d) > 0;
+            Scoring::LengthRow& row = byLength[int(d.size())];
+            row = {int(d.size()), row.found + found, row.there + 1, Points(d)};
+        }
+        std::vector<Scoring::LengthRow> lengths;
+        for (const auto& [length, row] : byLength)
+            lengths.push_back(row);
+        EXPECT_EQ(Results::LengthTable(p), lengths);
         if (p.game.GameMode != SinglePlayer) {
             EXPECT_EQ(p.eval.PlayerScores, scores);
             return;
@@ -184,6 +211,7 @@ TEST(ResultsSoak, everyListAndScoreAgreesWithAPlainComputation)
     }
     EXPECT_GT(soak.common, 0);
     EXPECT_GT(soak.corrected, 0);
+    EXPECT_GT(soak.undone, 0);
 }
 
 } // namespace

@@ -8,8 +8,10 @@
 # closes it. The game must exit with status 0. Pictures are kept beside the build:
 # smoke-board.png (during play), smoke-board-path-*.png and smoke-board-refused.png (a
 # word typed, dragged and refused), smoke-main-large.png (the larger window),
-# smoke-results.png, smoke-high-scores.png and smoke-editor.png;
-# then a short game on a dark desktop: smoke-dark-board.png and smoke-dark-results.png.
+# smoke-results.png, smoke-high-scores.png and smoke-editor.png; then the results
+# maximised (results-maximised.png) and, after a game against a computer, the score
+# table (results-score-table.png); then a short game on a dark desktop:
+# smoke-dark-board.png and smoke-dark-results.png.
 #
 #   smoke.sh LETTRO SEED_BOARD BUILD_DIR
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb on this machine).
@@ -36,6 +38,40 @@ mapfile -t board_lines < <("$seed_board" "$program/Dictionary.dat" "$seed")
 board=${board_lines[0]}
 word=${board_lines[1]}
 say "seed $seed: board $board, typing \"$word\""
+
+# The results window filling the screen: the board, the lists and the table of the
+# board's words by length grow with it.
+results_maximised() {
+    xdotool windowmove "$results" 0 0 windowsize "$results" 100% 100%
+    filled() { xdotool getwindowgeometry "$results" | grep -q 'Geometry: 10[0-9][0-9]x'; }
+    wait_for 10 "the results window to fill the screen" filled
+    sleep 1 # laid out anew
+    picture "$results" "$build/results-maximised.png"
+}
+
+# A second game, against one computer: its results open on the score table.
+results_score_table() {
+    local conf=$work/config/Penwick/Lettro.conf
+    if grep -q '^\[Default\]' "$conf"; then
+        sed -i -e '/^ComputerOpponents=/d' -e '/^\[Default\]/a ComputerOpponents=1' "$conf"
+    else
+        printf '[Default]\nComputerOpponents=1\n' >>"$conf"
+    fi
+    start_lettro "$program/lettro" --seed "$seed"
+    xdotool key ctrl+n
+    sleep 1
+    xdotool type --delay 60 "$word"
+    xdotool key Return
+    sleep 6 # the computer finds words meanwhile
+    xdotool key ctrl+e
+    wait_for 15 "the results of the game against a computer" shown '^Lettro Results$'
+    results=$(visible '^Lettro Results$' | head -n1)
+    sleep 1
+    picture "$results" "$build/results-score-table.png"
+    close_window "$results"
+    wait_for 10 "the results window to close" gone '^Lettro Results$'
+    end_lettro
+}
 
 start_lettro "$program/lettro" --seed "$seed"
 eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -139,6 +175,7 @@ xdotool key ctrl+e
 wait_for 15 "the results window" shown '^Lettro Results$'
 results=$(visible '^Lettro Results$' | head -n1)
 picture "$results" "$build/smoke-results.png"
+results_maximised
 # OK is ignored for a second after the results come up: pressed until it is taken. The
 # first game that scores enters the empty high-score table: the name is asked (the login
 # name offered), then the table shows.
@@ -168,6 +205,7 @@ wait_for 10 "the dictionary editor to close" gone '^Lettro Dictionary$'
 say "the dictionary editor opened from the keyboard and closed"
 
 end_lettro
+results_score_table
 
 # A second short game on a dark desktop, as a GNOME user with a dark theme has it: Qt
 # takes the GTK theme's colours. Pictures: smoke-dark-board.png, smoke-dark-results.png.

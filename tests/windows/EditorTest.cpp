@@ -49,6 +49,14 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     wordList->setCurrentRow(0);
     Control<QPushButton>(editor, "Remove")->click();
     EXPECT_EQ(Shown(editor), "CA DO [DO] dot dove, 4 words");
+    editor->activateWindow(); // shortcuts reach the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    QTest::keyClick(wordList, Qt::Key_Z, Qt::ControlModifier); // the button clicks soon after
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t.program.engine.contains("dog"); }, 2000));
+    EXPECT_EQ(Shown(editor), "CA DO [DO] [dog] dot dove, 5 words") << "Ctrl+Z put it back";
+    EXPECT_FALSE(Control<QPushButton>(editor, "Undo")->isEnabled());
+    wordList->setCurrentRow(0);
+    Control<QPushButton>(editor, "Remove")->click();
     QTest::keyClicks(findWord, "ca");
     EXPECT_EQ(Shown(editor), "CA DO [CA] [cat] cats, 4 words");
     QTest::keyClicks(findWord, "x");

@@ -34,9 +34,26 @@ T* In(const ResultsWindow& r, const QString& name)
     return Control<T>(&r, name);
 }
 
+// A table's rows, each as its cells joined by "|".
+QStringList Rows(const QTableWidget* table)
+{
+    QStringList rows;
+    for (int i = 0; i < table->rowCount(); ++i) {
+        QStringList cells;
+        for (int j = 0; j < table->columnCount(); ++j)
+            cells << table->item(i, j)->text();
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
 // The window shows what the core holds.
 void ExpectMirror(const Program& program, const ResultsWindow& r)
 {
+    QStringList lengths;
+    for (const Scoring::LengthRow& row : Results::LengthTable(program))
+        lengths << QString("%1|%2|%3|%4").arg(row.length).arg(row.found).arg(row.there).arg(row.points);
+    EXPECT_EQ(Rows(In<QTableWidget>(r, "LengthTable")), lengths);
     EXPECT_EQ(In<QComboBox>(r, "UserWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::User));
     EXPECT_EQ(In<QComboBox>(r, "DictWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::Dict));
     EXPECT_EQ(Texts(In(r, "UserWords")), Results::ShownList(program, Selector::User));
@@ -89,6 +106,14 @@ TEST(ResultsWindow, mirrorsTheCorePassesClicksOnAndGivesTheMainWindowBack)
     In<QPushButton>(r, "RemoveFromDict")->click();
     EXPECT_FALSE(t.program.engine.contains("cats"));
     ExpectMirror(t.program, r);
+    auto* undo = In<QPushButton>(r, "UndoCorrection");
+    EXPECT_TRUE(undo->isVisibleTo(&r) && undo->isEnabled() && undo->text() == "Undo");
+    r.activateWindow(); // shortcuts reach the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&r));
+    QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier); // the button's shortcut clicks it soon after
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t.program.engine.contains("cats"); }, 2000));
+    EXPECT_FALSE(undo->isEnabled()) << "nothing more to undo";
+    ExpectMirror(t.program, r);
 
     const auto quit = In(r, "DictWords")->findItems("quit", Qt::MatchExactly).value(0);
     QTest::mouseClick(In(r, "DictWords")->viewport(), Qt::LeftButton, {},
@@ -102,6 +127,26 @@ TEST(ResultsWindow, mirrorsTheCorePassesClicksOnAndGivesTheMainWindowBack)
     r.close();
     EXPECT_FALSE(r.isVisible() || t.program.results.Open || t.program.game.GameInProgress);
     EXPECT_TRUE(t.window->isEnabled());
+}
+
+// A game of several players: the score table, a player a row, in the place of DictWords.
+TEST(ResultsWindow, theScoreTableHasAPlayerARow)
+{
+    TestApp t({"cat", "cats", "dig", "quit", "stag"});
+    ResultsWindow& r = FinishGame(t);
+    Program& p = t.program;
+    p.game = {.GameMode = NetworkHost, .PlayerCount = 2, .PlayerWords = {{"cat", "quit", "zzz"}, {"cat", "dig"}},
+              .PlayerNames = {"Ann", "Bob"}};
+    Scoring::ClassifyWords(p.game, p.board.BoardWords, p.eval);
+    Scoring::FindUnusedAndCommon(p.game, p.board.BoardWords, p.eval);
+    Results::PrepareResults(p);
+    t.app.syncWindows();
+    auto* table = In<QTableWidget>(r, "ScoreList");
+    EXPECT_TRUE(table->isVisibleTo(&r) && !In(r, "DictWords")->isVisibleTo(&r));
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), "# of words");
+    EXPECT_EQ(Rows(table), QStringList({"Ann|1|1|1", "Bob|1|1|0", "COMMON||1|", "UNUSED||2|", "TOTAL||5|"}));
+    p.game.GameMode = SinglePlayer; // closed as a single-player game: no lobby to go back to
+    r.close();
 }
 
 TEST(ResultsWindow, lastResultsShowsTheClosedResultsAgainUntilTheNextGame)

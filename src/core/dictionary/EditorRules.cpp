@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Dictionary {
 
@@ -107,6 +108,7 @@ bool OpenDictionaryEditor(Program& program)
         return false;
     Editor(program).Open = true;
     Editor(program).Status.clear();
+    Editor(program).LastRemoved.clear();
     FillStartingLetters(program, true);
     ListWords(program);
     return true;
@@ -206,12 +208,26 @@ void AddEditorWord(Program& program, const QString& typed)
 
 void RemoveEditorWord(Program& program, const std::string& selected)
 {
-    if (!selected.empty())
+    if (!selected.empty()) {
         RemoveDictionaryWord(program, selected);
-    else
+        Editor(program).LastRemoved = selected;
+    } else
         EditorAsk(program, core::Tr("DictionaryEditor", "You must select a word to remove."));
     FillStartingLetters(program, false);
     ListWords(program);
+}
+
+bool UndoEditorRemoval(Program& program)
+{
+    const std::string word = std::exchange(Editor(program).LastRemoved, std::string());
+    if (word.empty())
+        return false;
+    AddDictionaryWord(program, word);
+    FillStartingLetters(program, false);
+    ListWords(program);
+    // Shown where it stood, selected.
+    FindEditorWord(program, QString::fromStdString(word));
+    return true;
 }
 
 void ClearDictionary(Program& program)
@@ -220,6 +236,7 @@ void ClearDictionary(Program& program)
                         core::Owner::Editor) != core::Answer::Yes)
         return;
     program.engine.cDictionaryClear();
+    Editor(program).LastRemoved.clear(); // one word back into an emptied dictionary is no undo
     FillStartingLetters(program, true);
     ListWords(program);
 }

@@ -59,6 +59,9 @@ void FindEditorWord(Program& program, const QString& typed);
 void AddEditorWord(Program& program, const QString& typed);
 // Remove: the selected word ("" when none is selected asks for one).
 void RemoveEditorWord(Program& program, const std::string& selected);
+// Undo: the word the last Remove took out goes back in, selected under its start. False
+// when there is none (nothing removed since the editor opened, or already put back).
+bool UndoEditorRemoval(Program& program);
 // Clear, after asking.
 void ClearDictionary(Program& program);
 // Merge: starts merging the word file at `path` ("" is a cancelled dialog). A file the

@@ -78,7 +78,7 @@ bool IsKey(const Key& key)
 std::string KeyText(const Key& key)
 {
     if (key == kBoardOfTheDay)
-        return "Board of the Day";
+        return core::TrS("HighScores", "Board of the Day");
     if (key.GameType == 1)
         return core::TrS("HighScores", "Frantic");
     return core::Tr("HighScores", "Standard %1")

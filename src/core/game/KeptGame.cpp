@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeptGame.h"
 
+#include "core/game/Tr.h"
+
 #include "core/board/CheckCubes.h"
 #include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
@@ -285,10 +287,9 @@ bool Resume(Program& program, const Snapshot& s)
                                             Scoring::Contains(program.board.BoardWords, w)});
     const auto rows = entry.ListedWords.size();
     if (rows > 0)
-        program.screen.PlayerWordText = rows == 1 ? QStringLiteral("1 word entered")
-                                                  : QStringLiteral("%1 words entered").arg(rows);
+        program.screen.PlayerWordText = core::TrN("Game", "%n words entered", nullptr, rows);
     program.screen.ClockColour = TimeFormat::TimeLeftColour(game.TimeRemaining);
-    Game::SetClockLabels(program, QStringLiteral("Time Remaining"),
+    Game::SetClockLabels(program, core::Tr("Game", "Time Remaining"),
                          QString::fromStdString(TimeFormat::FormatTime(game.TimeRemaining)));
     program.screen.ClockRunning = false;
     Game::PauseGame(program);
@@ -333,10 +334,10 @@ void ResumeKeptGame(Program& program)
     }
     if (!error.empty()) {
         const std::string kept = engine::keepAside(file);
-        Ask(program, QStringLiteral("The game kept at the last quit (%1) could not be used: %2.%3")
+        Ask(program, core::Tr("KeptGame", "The game kept at the last quit (%1) could not be used: %2.%3")
                          .arg(Native(file), QString::fromStdString(error),
-                              kept.empty() ? QStringLiteral("\n\nIt could not be moved aside.")
-                                           : QStringLiteral("\n\nIt has been kept as %1.")
+                              kept.empty() ? core::Tr("KeptGame", "\n\nIt could not be moved aside.")
+                                           : core::Tr("KeptGame", "\n\nIt has been kept as %1.")
                                                  .arg(Native(kept))));
         return;
     }

@@ -123,6 +123,7 @@ struct Evaluation {
     Words UnusedWords;
     Words CommonWords;
     std::vector<int> PlayerScores;
+    bool operator==(const Evaluation&) const = default;
 };
 
 // One item of a results selector: its text and the list code it stands for.
@@ -151,6 +152,15 @@ struct ResultsState {
     // The last game's results can be shown again until the next game starts.
     bool Available = false;
     std::array<std::string, 3> KeptLines; // the result lines while the window is closed
+    // The last dictionary correction, until it is undone: its word, which way it went,
+    // and the board words and lists as they were before it.
+    struct Correction {
+        std::string word;
+        bool added = false;
+        ::Words boardWords;
+        Evaluation eval;
+    };
+    std::optional<Correction> LastCorrection;
 };
 
 // The dictionary editor's state; its window and the progress window mirror this.
@@ -169,6 +179,7 @@ struct EditorState {
     int NearWord = -1;         // where a searched word that is not there would stand
     bool SearchMissed = false; // no word is or starts with the searched text
     QString Status;            // the summary of the last merge
+    std::string LastRemoved;   // the word the last Remove took out, until it is put back
 };
 
 struct DictionaryState {

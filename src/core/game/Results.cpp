@@ -105,6 +105,13 @@ void FollowSelection(Program& program)
     r.PathOrder.clear();
 }
 
+// Keeps what a correction of `word` is about to change, for its undo.
+void RememberCorrection(Program& program, const std::string& word, bool added)
+{
+    program.results.LastCorrection =
+        ResultsState::Correction{word, added, program.board.BoardWords, program.eval};
+}
+
 } // namespace
 
 void PrepareResults(Program& program, Clock::time_point now)
@@ -124,6 +131,7 @@ void PrepareResults(Program& program, Clock::time_point now)
     r.PathFrom = -1;
     r.Path = {};
     r.PathOrder.clear();
+    r.LastCorrection.reset();
     r.ShownAt = now;
     ShowScores(program);
     r.Open = true;
@@ -244,6 +252,7 @@ int AddToDict(Program& program, int selectedRow)
                core::Tr("Results", "You must select a word in the 'undefined' list first"));
         return -1;
     }
+    RememberCorrection(program, w, true);
     Dictionary::AddDictionaryWord(program, w);
     Scoring::AppendWord(program.board.BoardWords, w);
     if (program.game.Opponents > 0) {
@@ -274,6 +283,7 @@ void RemoveFromDict(Program& program, int selectedRow)
                core::Tr("Results", "You must select a word in the 'dictionary' list first"));
         return;
     }
+    RememberCorrection(program, w, false);
     Dictionary::RemoveDictionaryWord(program, w);
     Scoring::RemoveWord(program.board.BoardWords, w);
     if (program.game.Opponents > 0) {
@@ -290,6 +300,44 @@ void RemoveFromDict(Program& program, int selectedRow)
     // The removed word leaves its list, so nothing there stays selected.
     program.results.DictSelected.clear();
     FollowSelection(program);
+}
+
+bool CanUndoCorrection(const Program& program)
+{
+    return CorrectionsShown(program) && program.results.LastCorrection.has_value();
+}
+
+bool UndoCorrection(Program& program)
+{
+    if (!CanUndoCorrection(program))
+        return false;
+    ResultsState::Correction last = std::move(*program.results.LastCorrection);
+    program.results.LastCorrection.reset();
+    if (last.added)
+        Dictionary::RemoveDictionaryWord(program, last.word);
+    else
+        Dictionary::AddDictionaryWord(program, last.word);
+    program.board.BoardWords = std::move(last.boardWords);
+    program.eval = std::move(last.eval);
+    ShowScores(program);
+    FollowSelection(program);
+    return true;
+}
+
+std::vector<Scoring::LengthRow> LengthTable(const Program& program)
+{
+    const auto& entered = program.game.PlayerWords;
+    Words found;
+    for (std::size_t p = 0; p < entered.size(); ++p)
+        if (program.results.Mode == TwoPlayer ||
+            static_cast<int>(p) == program.game.LocalPlayerIndex)
+            found.insert(found.end(), entered[p].begin(), entered[p].end());
+    return Scoring::WordsByLength(program.board.BoardWords, found);
+}
+
+std::vector<Scoring::ScoreGridRow> ScoreGrid(const Program& program)
+{
+    return Scoring::ScoreTableGrid(program.game, program.board.BoardWords, program.eval);
 }
 
 void ShowWordPath(Program& program, const std::string& word)
@@ -326,6 +374,7 @@ void ResultsWindowClosed(Program& program)
     r.BadWords.clear();
     r.UserSelected.clear();
     r.DictSelected.clear();
+    r.LastCorrection.reset(); // the editor may change the dictionary before they reopen
     FollowSelection(program);
     program.game.GameInProgress = false;
     HighScores::EnterFinishedGame(program,

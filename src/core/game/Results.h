@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/game/Program.h"
+#include "core/game/Scoring.h"
 
 #include <chrono>
 #include <string>
@@ -66,6 +67,18 @@ int AddToDict(Program& program, int selectedRow);
 // Removes the word in row `selectedRow` of the dictionary list (-1: none) from the
 // dictionary; a word of the player's moves into the undefined words.
 void RemoveFromDict(Program& program, int selectedRow);
+
+// Whether a correction can be undone: the last one made since these results opened.
+bool CanUndoCorrection(const Program& program);
+// Takes the last correction back: the word leaves or re-enters the dictionary and the lists
+// and scores are as before it. False when there is none.
+bool UndoCorrection(Program& program);
+
+// The board's words by length, found counting the words of the player at this computer
+// (of both players in a two-player game).
+std::vector<Scoring::LengthRow> LengthTable(const Program& program);
+// The score table as the window's grid shows it.
+std::vector<Scoring::ScoreGridRow> ScoreGrid(const Program& program);
 
 // Puts the cubes of `word`'s path in order in `program.results.PathOrder` and marks them
 // in `Path`; both empty when the word cannot be traced.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <map>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -379,26 +380,54 @@ std::string FormatScoreRow(const std::string& label, int number)
     return row + n;
 }
 
+std::vector<ScoreGridRow> ScoreTableGrid(const GameState& game, const Words& boardWords,
+                                         const Evaluation& eval)
+{
+    std::vector<ScoreGridRow> rows;
+    for (int p = 0; p < game.PlayerCount; ++p)
+        rows.push_back({.label = PlayerName(game, p),
+                        .score = PlayerScore(eval, p),
+                        .words = Count(PlayerList(eval.PlayerDefinedWords, p)),
+                        .undefined = Count(PlayerList(eval.PlayerUndefinedWords, p))});
+    rows.push_back({.label = "COMMON", .words = Count(eval.CommonWords)});
+    rows.push_back({.label = "UNUSED", .words = Count(eval.UnusedWords)});
+    rows.push_back({.label = "TOTAL", .words = Count(boardWords)});
+    return rows;
+}
+
 std::vector<std::string> ScoreTableRows(const GameState& game, const Words& boardWords,
                                         const Evaluation& eval)
 {
+    const std::vector<ScoreGridRow> grid = ScoreTableGrid(game, boardWords, eval);
     const std::string rule(16, '_');
     std::vector<std::string> rows;
-    for (int p = 0; p < game.PlayerCount; ++p)
-        rows.push_back(FormatScoreRow(PlayerName(game, p), PlayerScore(eval, p)));
-    rows.push_back(rule);
-    rows.push_back(core::TrS("Scoring", "# of words"));
-    for (int p = 0; p < game.PlayerCount; ++p)
-        rows.push_back(
-            FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerDefinedWords, p))));
-    rows.push_back(FormatScoreRow(core::TrS("Scoring", "COMMON"), Count(eval.CommonWords)));
-    rows.push_back(FormatScoreRow(core::TrS("Scoring", "UNUSED"), Count(eval.UnusedWords)));
-    rows.push_back(FormatScoreRow(core::TrS("Scoring", "TOTAL"), Count(boardWords)));
-    rows.push_back(rule);
-    rows.push_back(core::TrS("Scoring", "# undefined"));
-    for (int p = 0; p < game.PlayerCount; ++p)
-        rows.push_back(
-            FormatScoreRow(PlayerName(game, p), Count(PlayerList(eval.PlayerUndefinedWords, p))));
+    const auto column = [&](int ScoreGridRow::*cell) {
+        for (const ScoreGridRow& row : grid)
+            if (row.*cell >= 0)
+                rows.push_back(FormatScoreRow(row.label, row.*cell));
+    };
+    column(&ScoreGridRow::score);
+    rows.insert(rows.end(), {rule, core::TrS("Scoring", "# of words")});
+    column(&ScoreGridRow::words);
+    rows.insert(rows.end(), {rule, core::TrS("Scoring", "# undefined")});
+    column(&ScoreGridRow::undefined);
+    return rows;
+}
+
+std::vector<LengthRow> WordsByLength(const Words& boardWords, const Words& found)
+{
+    const std::unordered_set<std::string_view> entered(found.begin(), found.end());
+    std::map<std::size_t, LengthRow> byLength;
+    for (const std::string& w : boardWords) {
+        LengthRow& row = byLength[w.size()];
+        row.length = static_cast<int>(w.size());
+        row.points = ScoreForWord(w);
+        ++row.there;
+        row.found += entered.contains(w) ? 1 : 0;
+    }
+    std::vector<LengthRow> rows;
+    for (const auto& [length, row] : byLength)
+        rows.push_back(row);
     return rows;
 }
 

@@ -69,8 +69,33 @@ int ListedWordPoints(int code, const std::string& word);
 // A score table row of 15 characters: "TOTAL:       42".
 std::string FormatScoreRow(const std::string& label, int number);
 
-// Every row of the score table, top to bottom.
+// The score table by player: each player's score, words and undefined words, then the
+// COMMON, UNUSED and TOTAL word counts. -1 marks a cell the row does not have.
+struct ScoreGridRow {
+    std::string label;
+    int score = -1;
+    int words = -1;
+    int undefined = -1;
+    bool operator==(const ScoreGridRow&) const = default;
+};
+std::vector<ScoreGridRow> ScoreTableGrid(const GameState& game, const Words& boardWords,
+                                         const Evaluation& eval);
+
+// Every row of the score table as text, top to bottom: the grid's columns one under another.
 std::vector<std::string> ScoreTableRows(const GameState& game, const Words& boardWords,
                                         const Evaluation& eval);
+
+// The board's words of one length: how many the player found, how many there are, and
+// what each scores.
+struct LengthRow {
+    int length = 0;
+    int found = 0;
+    int there = 0;
+    int points = 0;
+    bool operator==(const LengthRow&) const = default;
+};
+// One row per length the board has words of, shortest first; a found word that is not
+// among the board words counts nowhere.
+std::vector<LengthRow> WordsByLength(const Words& boardWords, const Words& found);
 
 } // namespace Scoring

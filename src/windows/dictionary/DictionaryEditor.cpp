@@ -11,6 +11,7 @@
 #include "windows/ui/Colours.h"
 #include "windows/ui/Desktop.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -84,6 +85,11 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
     Remove = new QPushButton(tr("&Remove"), central);
     Remove->setObjectName(QStringLiteral("Remove"));
     Remove->setAutoDefault(false);
+    Undo = new QPushButton(tr("&Undo"), central);
+    Undo->setObjectName(QStringLiteral("Undo"));
+    Undo->setAutoDefault(false);
+    Undo->setShortcut(QKeySequence::Undo);
+    Undo->setToolTip(tr("Put back the word removed last"));
 
     auto* findLabel = new QLabel(tr("Fin&d"), central);
     FindWord = new QLineEdit(central);
@@ -101,7 +107,10 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
     grid->addWidget(newLabel, 0, 1);
     grid->addWidget(NewWord, 1, 1);
     grid->addWidget(Add, 2, 1);
-    grid->addWidget(Remove, 3, 1);
+    auto* removal = new QHBoxLayout;
+    removal->addWidget(Remove, 1);
+    removal->addWidget(Undo);
+    grid->addLayout(removal, 3, 1);
     grid->addWidget(findLabel, 4, 1);
     grid->addWidget(FindWord, 5, 1);
     grid->addWidget(Definition, 6, 1, 2, 1);
@@ -128,6 +137,8 @@ DictionaryEditor::DictionaryEditor(Program& program, Runner& runner, ui::Desktop
             selected.isEmpty() ? std::string() : selected.constFirst()->text().toStdString();
         m_runner.run([this, &word] { Dictionary::RemoveEditorWord(m_program, word); });
     });
+    connect(Undo, &QPushButton::clicked, this,
+            [this] { m_runner.run([this] { Dictionary::UndoEditorRemoval(m_program); }); });
     connect(WordList, &QListWidget::itemSelectionChanged, this, &DictionaryEditor::showDefinition);
     connect(Clear, &QAction::triggered, this,
             [this] { m_runner.run([this] { Dictionary::ClearDictionary(m_program); }); });
@@ -170,6 +181,7 @@ void DictionaryEditor::sync()
     // Each board language has a dictionary of its own.
     setWindowTitle(
         BoardLanguage::WindowTitle(tr("Lettro Dictionary"), m_program.dictionary.Language));
+    Undo->setEnabled(!state.LastRemoved.empty());
     QListWidget* list = WordList;
     // A search within the listed start only moves the selection: thousands of words are
     // not listed again on every keystroke.

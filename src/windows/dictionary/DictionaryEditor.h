@@ -55,6 +55,7 @@ private:
     QLineEdit* NewWord = nullptr;
     QPushButton* Add = nullptr;
     QPushButton* Remove = nullptr;
+    QPushButton* Undo = nullptr; // puts the word removed last back
     QLineEdit* FindWord = nullptr; // the search box
     DefinitionPanel* Definition = nullptr;
     QMenu* File = nullptr;

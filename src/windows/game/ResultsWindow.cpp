@@ -19,11 +19,15 @@
 #include <QComboBox>
 #include <QDate>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,6 +66,35 @@ public:
         painter->restore();
     }
 };
+
+// A table the window fills: read only, its columns sized by the widget, no row numbers.
+QTableWidget* MakeTable(QWidget* parent, const QString& name, const QStringList& headers)
+{
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+// Fills one row of a table: the first cell as text, then numbers right-aligned; a number
+// below 0 leaves its cell empty.
+void SetTableRow(QTableWidget* table, int row, const QString& label,
+                 std::initializer_list<int> numbers)
+{
+    table->setItem(row, 0, new QTableWidgetItem(label));
+    int column = 1;
+    for (const int number : numbers) {
+        auto* cell = new QTableWidgetItem(number < 0 ? QString() : QString::number(number));
+        cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, column++, cell);
+    }
+}
 
 QFont Courier(int points)
 {
@@ -185,30 +218,46 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     DictWordsCombo = new QComboBox(this);
     DictWordsCombo->setObjectName(QStringLiteral("DictWordsCombo"));
     DictWords = MakeList(this, QStringLiteral("DictWords"));
-    ScoreList = MakeList(this, QStringLiteral("ScoreList"));
-    ScoreList->setSelectionMode(QAbstractItemView::NoSelection);
+    ScoreList = MakeTable(this, QStringLiteral("ScoreList"),
+                          {QString(), tr("Score"), tr("# of words"),
+                           tr("# undefined")});
+    ScoreList->setMinimumSize(180, 250);
     ScoreList->hide();
 
-    // The small board keeps its size; the lists take what the window has besides.
+    // The small board grows with the window, square.
     const int cubeSize = 40;
     ResultBoard = new SmallBoard(this);
     ResultBoard->setObjectName(QStringLiteral("ResultBoard"));
-    ResultBoard->setFixedSize(4 * cubeSize, 4 * cubeSize);
+    ResultBoard->setMinimumSize(4 * cubeSize, 4 * cubeSize);
+    QSizePolicy square(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    square.setHeightForWidth(true);
+    ResultBoard->setSizePolicy(square);
 
     WordsLabel = MakeLabel(this, QStringLiteral("WordsLabel"));
     ScoreLabel = MakeLabel(this, QStringLiteral("ScoreLabel"));
     BadWordsLabel = MakeLabel(this, QStringLiteral("BadWordsLabel"));
     DailyLabel = MakeLabel(this, QStringLiteral("DailyLabel"));
-    auto* side = new QVBoxLayout;
-    side->addWidget(ResultBoard);
-    side->addSpacing(16);
-    // The lines wrap under the board, so the definition beside it leaves the window
-    // narrow enough for small screens.
+    LengthTable = MakeTable(this, QStringLiteral("LengthTable"),
+                            {tr("Letters"), tr("Found"), tr("Total"), tr("Points")});
+    LengthTable->horizontalHeaderItem(3)->setToolTip(tr("Points for each word of this length"));
+    LengthTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    LengthTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LengthTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LengthTable->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* lines = new QVBoxLayout;
     for (QLabel* line : {WordsLabel, ScoreLabel, BadWordsLabel, DailyLabel}) {
         line->setWordWrap(true);
-        line->setFixedWidth(4 * cubeSize);
-        side->addWidget(line);
+        line->setMinimumWidth(5 * cubeSize / 2);
+        lines->addWidget(line);
     }
+    lines->addStretch();
+    auto* results = new QHBoxLayout;
+    results->addLayout(lines, 1);
+    results->addWidget(LengthTable, 0, Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    side->addWidget(ResultBoard);
+    side->addSpacing(12);
+    side->addLayout(results);
     side->addStretch();
 
     AddToDict = new QPushButton(tr("Add to Dictionary"), this);
@@ -217,6 +266,11 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     RemoveFromDict = new QPushButton(tr("Remove from Dictionary"), this);
     RemoveFromDict->setObjectName(QStringLiteral("RemoveFromDict"));
     RemoveFromDict->setAutoDefault(false);
+    UndoCorrection = new QPushButton(tr("Undo"), this);
+    UndoCorrection->setObjectName(QStringLiteral("UndoCorrection"));
+    UndoCorrection->setAutoDefault(false);
+    UndoCorrection->setShortcut(QKeySequence::Undo);
+    UndoCorrection->setToolTip(tr("Take back the last change to the dictionary"));
     CopyBoardCode = new QPushButton(tr("Copy Board Code"), this);
     CopyBoardCode->setObjectName(QStringLiteral("CopyBoardCode"));
     CopyBoardCode->setAutoDefault(false);
@@ -240,7 +294,8 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     grid->addWidget(DictWords, 2, 1);
     grid->addWidget(ScoreList, 2, 1); // one of the two is shown
     grid->addWidget(RemoveFromDict, 3, 1);
-    grid->addLayout(side, 2, 2);
+    grid->addWidget(UndoCorrection, 3, 2, Qt::AlignLeft);
+    grid->addLayout(side, 1, 2, 2, 1);
     grid->addWidget(Definition, 1, 3, 2, 1);
     auto* closing = new QHBoxLayout;
     closing->addStretch();
@@ -250,9 +305,10 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 2);
     grid->setColumnStretch(3, 1);
     // A hidden correction button keeps its row.
-    for (QPushButton* button : {AddToDict, RemoveFromDict}) {
+    for (QPushButton* button : {AddToDict, RemoveFromDict, UndoCorrection}) {
         QSizePolicy policy = button->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
@@ -283,6 +339,8 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
         const int row = SelectedRow(DictWords);
         m_runner.run([this, row] { Results::RemoveFromDict(m_program, row); });
     });
+    connect(UndoCorrection, &QPushButton::clicked, this,
+            [this] { m_runner.run([this] { Results::UndoCorrection(m_program); }); });
     connect(ResultsOK, &QPushButton::clicked, this, [this] { closeResults(false); });
     connect(CopyBoardCode, &QPushButton::clicked, this, [this] {
         QGuiApplication::clipboard()->setText(
@@ -320,6 +378,7 @@ void ResultsWindow::sync()
     FillSelector(DictWordsCombo, Results::SelectorItems(m_program, Selector::Dict),
                  Results::ChosenItem(m_program, Selector::Dict));
     showLists();
+    showTables();
     WordsLabel->setText(QString::fromStdString(m_program.results.Words));
     ScoreLabel->setText(QString::fromStdString(m_program.results.Score));
     BadWordsLabel->setText(QString::fromStdString(m_program.results.BadWords));
@@ -361,10 +420,12 @@ void ResultsWindow::showLists()
     const bool corrections = Results::CorrectionsShown(m_program);
     AddToDict->setVisible(Results::AddToDictShown(m_program));
     RemoveFromDict->setVisible(corrections);
+    UndoCorrection->setVisible(corrections);
+    UndoCorrection->setEnabled(Results::CanUndoCorrection(m_program));
     UserWordsLabel->setVisible(corrections);
     DictWordsLabel->setVisible(corrections);
     if (!m_program.results.Open) {
-        for (QListWidget* list : {UserWords, DictWords, ScoreList}) {
+        for (QListWidget* list : {UserWords, DictWords}) {
             list->clear();
             list->setProperty(kRowsProperty, QString());
         }
@@ -373,10 +434,39 @@ void ResultsWindow::showLists()
     FillList(UserWords, Results::ShownRows(m_program, Selector::User),
              Results::SelectedRow(m_program, Selector::User));
     const bool table = Results::ShowsScoreTable(m_program);
-    FillList(table ? ScoreList : DictWords, Results::ShownRows(m_program, Selector::Dict),
-             Results::SelectedRow(m_program, Selector::Dict));
+    if (!table)
+        FillList(DictWords, Results::ShownRows(m_program, Selector::Dict),
+                 Results::SelectedRow(m_program, Selector::Dict));
     ScoreList->setVisible(table);
     DictWords->setVisible(!table);
+}
+
+void ResultsWindow::showTables()
+{
+    const bool open = m_program.results.Open;
+    const std::vector<Scoring::ScoreGridRow> scores =
+        open && Results::ShowsScoreTable(m_program) ? Results::ScoreGrid(m_program)
+                                                    : std::vector<Scoring::ScoreGridRow>();
+    ScoreList->setRowCount(static_cast<int>(scores.size()));
+    for (int i = 0; i < ScoreList->rowCount(); ++i) {
+        const Scoring::ScoreGridRow& row = scores[Index(i)];
+        SetTableRow(ScoreList, i, QString::fromStdString(row.label),
+                    {row.score, row.words, row.undefined});
+    }
+    // Every column shows whole: the table is as wide as its columns at the least.
+    ScoreList->resizeColumnsToContents();
+    ScoreList->setMinimumWidth(
+        std::max(180, ScoreList->horizontalHeader()->length() + 2 * ScoreList->frameWidth()));
+    const std::vector<Scoring::LengthRow> lengths =
+        open ? Results::LengthTable(m_program) : std::vector<Scoring::LengthRow>();
+    LengthTable->setRowCount(static_cast<int>(lengths.size()));
+    for (int i = 0; i < LengthTable->rowCount(); ++i) {
+        const Scoring::LengthRow& row = lengths[Index(i)];
+        SetTableRow(LengthTable, i, QString::number(row.length),
+                    {row.found, row.there, row.points});
+        LengthTable->item(i, 0)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    LengthTable->setVisible(!lengths.empty());
 }
 
 void ResultsWindow::showPath()

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 class Runner;
 class SmallBoard;
 struct Program;
@@ -44,6 +45,8 @@ private:
     // The buttons and titles that go with the chosen lists, and the lists.
     void showLists();
     void showPath();
+    // The score table by player and the board's words by length.
+    void showTables();
 
     Program& m_program;
     Runner& m_runner;
@@ -54,14 +57,16 @@ private:
     QLabel* DictWordsLabel = nullptr;
     QComboBox* DictWordsCombo = nullptr;
     QListWidget* DictWords = nullptr;
-    QListWidget* ScoreList = nullptr; // shown in the place of DictWords
+    QTableWidget* ScoreList = nullptr; // shown in the place of DictWords, a player a row
     QLabel* WordsLabel = nullptr;
     QLabel* ScoreLabel = nullptr;
     QLabel* BadWordsLabel = nullptr;
     QLabel* DailyLabel = nullptr; // a board of the day's date and the streak
+    QTableWidget* LengthTable = nullptr; // the board's words by length, found and there
     SmallBoard* ResultBoard = nullptr; // the board with the selected word's path
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
+    QPushButton* UndoCorrection = nullptr;
     QPushButton* CopyBoardCode = nullptr;
     QPushButton* ResultsOK = nullptr;
     DefinitionPanel* Definition = nullptr;
