@@ -66,8 +66,9 @@ x_begin() {
         wait "$nap" && kill -TERM $$
     ) >/dev/null 2>&1 </dev/null &
     watchdog_pid=$!
-    # Xvfb picks a free display itself and writes its number to us.
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+    # Xvfb picks a free display itself and writes its number to us; -noreset keeps it
+    # serving while one game has gone and the next is starting.
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     display_ready() { [ -s "$work/display" ]; }
     wait_for 20 "Xvfb" display_ready

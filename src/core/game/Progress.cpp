@@ -8,12 +8,14 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
@@ -285,16 +287,26 @@ bool Flush(Program& program)
     if (ps.File.empty() || ps.SetAside)
         return false;
     const QString path = QString::fromStdString(ps.File);
-    // A damaged file is moved aside and the games go to a new one: two tries at most.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // A damaged file is moved aside and the games go to a new one: two tries at most. A
+    // file found busy at once, without the busy wait, is tried twice more first: two copies
+    // creating the file at the same moment can meet a lock SQLite does not wait for.
+    int busy = 0;
+    for (int attempt = 0; attempt < 2;) {
+        QElapsedTimer took;
+        took.start();
         const Outcome o = Write(path, ps.Pending, !ps.Checked, ps.BeforeCommit);
         if (o.trouble == Trouble::None) {
             ps.Checked = true;
             ps.Pending.clear();
             return true;
         }
+        if (o.trouble == Trouble::Busy && took.elapsed() < kBusyMilliseconds / 2 && ++busy <= 2) {
+            QThread::msleep(50 * busy);
+            continue;
+        }
         if (!Handle(program, o))
             return false;
+        ++attempt;
     }
     return false;
 }
