@@ -14,7 +14,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 # Line tables are enough for the sanitizers' reports and far cheaper than full debug info.
 # A unity build: the instrumented compiles are the slowest part of the test run, and most
-# of each is the Qt and GoogleTest headers. The plain GCC build still compiles file by
+# of each is the Qt and GoogleTest headers. The developer's plain build compiles file by
 # file, so a missing #include shows there.
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_FLAGS_RELEASE="-O1 -gline-tables-only" -DLETTRO_FUZZ=ON -DLETTRO_WERROR=ON \

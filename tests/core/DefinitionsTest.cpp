@@ -67,8 +67,9 @@ TEST(Definitions, damagedFilesGiveNoDefinitionNeverACrash)
     const QByteArray dz = real.readAll();
     const QByteArray synset = "00000000 03 n 01 cat 0 000 | a small animal; \"an example\"\n";
     const QString missing = "No definition here\nDefinitions in French come with the package";
-    // A dictzip file of one chunk that keeps its file name, as dictzip writes small files.
-    const QByteArray deflated = qCompress("chat <n>\ncat\n").mid(6).chopped(4); // raw deflate
+    // A dictzip file of one 64-byte chunk that keeps its file name, as dictzip writes small
+    // files; the article ends where the chunk does.
+    const QByteArray deflated = qCompress(QByteArray(50, 'x') + "\nchat <n>\ncat\n").mid(6).chopped(4);
     QByteArray small("\x1f\x8b\x08\x0c\0\0\0\0\0\x03\x0c\0RA\x08\0\x01\0\x40\0\x01\0", 22);
     small += char(deflated.size()) + QByteArray(1, '\0') + QByteArray("chat.dict", 10) + deflated;
     // WordNet's index.noun and data.noun for "cat", or FreeDict's French index and
@@ -87,7 +88,7 @@ TEST(Definitions, damagedFilesGiveNoDefinitionNeverACrash)
         {"fr", "chat\t/////\t9\n", dz, "No definition here"},
         {"fr", "chat\tB\t/////\n", dz, "No definition here"},
         {"fr", "chat\tB\n", dz, "No definition here"},
-        {"fr", "chat\tA\tN\n", small, "chat (noun)\n1. cat\n"},
+        {"fr", "chat\tz\tN\n", small, "chat (noun)\n1. cat\n"},
         {"fr", "chat\tB\t9\n", dz.left(100), missing},                            // chunks cut off
         {"fr", "chat\tB\t9\n", QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03xyz", 13), missing}, // no chunks
     };

@@ -81,7 +81,10 @@ TEST(HighScores, aDamagedFileIsSaidOnceKeptAsideAndReplacedByAnEmptyTable)
         {good + "0\t180\t5\t2\t101\t2024-03-01\tBo\n", "line 3 is damaged"},
         {good + "0\t180\t5\t2\t10\t2024-02-30\tBo\n", "line 3 is damaged"},
         {good + "0\t180\t5\t2\t10\t2024-03-01\t\n", "line 3 is damaged"},
-        {std::string(70000, 'x'), "too large"},
+        // Seven digits and the largest values a field takes.
+        {good + "0\t180\t1000000\t2\t100\t2024-03-01\tBo\n", ""},
+        {good + std::string(64 * 1024 - good.size(), '\n'), ""},
+        {good + std::string(64 * 1024 + 1 - good.size(), '\n'), "too large"},
     };
     for (const auto& c : cases) {
         DictionaryProgram d({}, false);

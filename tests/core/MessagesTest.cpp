@@ -95,6 +95,7 @@ TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)
         {NetworkHost, false, 5, "AK|812|100|NG", both("Ready to start")},
         {NetworkHost, false, 5, "AK|812|100|GR", both("Sending results")},
         {NetworkHost, false, 5, "AK|812|100|GB", ""},
+        {NetworkHost, false, 5, "AK|812|1|GR", ""}, // the host's own row is not a player's
         {NetworkHost, false, 5, "AK|812|100|ZZ", "x5 !WARNING - undefined acknowledgement received from peer5"},
         {NetworkPlayer, false, 5, "AK|812|1|PR", ">5:WT|812|100|3 "},
         {NetworkPlayer, false, 5, "AK|812|1|GB", "end "},

@@ -3,20 +3,17 @@
 // with its own transport on its own 127.0.0.x, inside a private network namespace (ctest
 // runs it in one), driven by their poll ticks as fast as the sockets allow.
 #include "LoopbackTest.h"
-#include "Scripted.h"
+#include "NetworkCopy.h"
 
 #include "core/board/WordEntry.h"
 #include "core/game/BoardLanguage.h"
 #include "core/game/Game.h"
 #include "core/game/Results.h"
 #include "core/network/Messages.h"
-#include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
-#include "engine/QtTransport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -31,23 +28,12 @@
 
 namespace {
 
-// One copy of the game: its dictionary, dice that shake ETIS/SOYW/OOIV/AATI, a prompter
-// that says OK, and network play opened as host or player under `name`.
-struct Copy {
+// A copy on its own address.
+struct Copy : NetworkCopy {
     Copy(const std::string& address, const std::string& name, bool host,
          std::chrono::milliseconds frameTime = std::chrono::seconds(10))
+        : NetworkCopy(std::make_unique<engine::QtTransport>(address, frameTime), name, host)
     {
-        p.prompter = &prompter;
-        prompter.autoOk = true;
-        p.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
-        for (const char* w : {"its", "set", "site", "soot", "toys"})
-            p.engine.cDictionaryAdd(w);
-        Dice::InitDice(p.board.DieFaces);
-        p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
-        p.savedForNetwork = SavedGameSettings{};
-        Network::Initialize(p, false);
-        Network::PromptClosed(p, Network::PromptAnswer{name, host ? 2 : 1});
     }
     std::string statuses() const
     {
@@ -56,9 +42,6 @@ struct Copy {
             s += e.Name + ":" + e.Status + " ";
         return s;
     }
-    QTemporaryDir folder;
-    ScriptedPrompter prompter;
-    Program p;
 };
 
 class NetworkGame : public LoopbackTest {
@@ -83,14 +66,7 @@ protected:
         }
         Game::EndGame(c.p); // the clock ran out
     }
-    // The host's table: `players` entries, all in the lobby, the others connected.
-    bool inLobby(std::size_t players) const
-    {
-        const auto& table = host.p.network.Players;
-        return table.size() == players && std::all_of(table.begin(), table.end(), [&](const PlayerEntry& e) {
-                   return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
-               });
-    }
+    bool inLobby(std::size_t players) const { return host.inLobby(players); }
     static bool waiting(const Copy& c) { return c.p.network.GamePhase == Phase::WaitingForPlayers; }
     Copy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
     std::vector<Copy*> copies{&host, &bob, &cy};

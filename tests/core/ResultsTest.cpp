@@ -85,6 +85,7 @@ TEST(Results, percentsDoNotOverflowAndRemoveTakesOnlyTheFirstMatch)
 {
     // The percentage's product 100 x part is taken in 64 bits.
     EXPECT_EQ(Scoring::Percent(2'000'000'000, 2'000'000'001), 99);
+    EXPECT_EQ(Scoring::ScoreForWords({"cat", "zebra", "quotas", "letters", "lettered"}), 22);
 
     Words list = {"tea", "eat", "tea", "ate"};
     Scoring::RemoveWord(list, "tea");

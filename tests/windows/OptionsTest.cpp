@@ -59,6 +59,7 @@ TEST(OptionsDialog, showsTheStateOkAppliesWhatItShowsCancelChangesNothing)
     Control<QPushButton>(&d, "CancelButton")->click();
     EXPECT_TRUE(t.window->isEnabled() && !d.isVisible());
     EXPECT_EQ(t.program.game.TimeLimit, 1200);
+    EXPECT_EQ(Combo(OpenDialog(t), "TimeCombo")->currentText(), "20:00") << "not the cancelled 0:30";
 }
 
 TEST(OptionsDialog, changesDuringAGame)

@@ -277,6 +277,7 @@ void App::openOptions()
         m_options = new OptionsDialog(program, *this, m_main.get());
         WindowPlace::Remember(program, *m_options, QStringLiteral("Options"), m_main.get());
     }
+    m_options->sync();
     showOverMain(*m_options);
 }
 

@@ -261,14 +261,14 @@ MainWindow::MainWindow(Program& program, Runner& runner, ui::Desktop& desktop)
         NewWord->setFocus();
     });
     connect(cubeFrame, &CubeFrame::pressed, this,
-            [this](QPointF at) { cubeUnderMouse = cubeFrame->cubeAt(at); });
+            [this](QPointF at) { m_cubeUnderMouse = cubeFrame->cubeAt(at); });
     connect(cubeFrame, &CubeFrame::clicked, this, [this] {
-        if (cubeUnderMouse < 0)
+        if (m_cubeUnderMouse < 0)
             return;
         // The typing goes on in the word box whatever was clicked.
         if (NewWord->isEnabled())
             NewWord->setFocus();
-        m_runner.run([this] { WordEntry::CubeClicked(m_program, cubeUnderMouse); });
+        m_runner.run([this] { WordEntry::CubeClicked(m_program, m_cubeUnderMouse); });
     });
     connect(cubeFrame, &CubeFrame::doubleClicked, this, [this] { enterWord(); });
     // A drag adds each cube it reaches as a click does, and ends the word where it ends.

@@ -43,9 +43,6 @@ public:
     // Leaving: the clock stops for good.
     void stopClock();
 
-    // The cube under the mouse at the last press on the board (-1: none).
-    int cubeUnderMouse = -1;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -107,4 +104,5 @@ private:
     bool m_stacked = false; // the list under the board
     bool m_mirroring = false;             // sync() is writing the word box
     std::vector<ListedWord> m_shownWords; // what the list rows show
+    int m_cubeUnderMouse = -1;            // at the last press on the board; -1: none
 };

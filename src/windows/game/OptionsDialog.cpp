@@ -144,7 +144,7 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     // The strength matters only with an opponent.
     connect(ComputerOpponentsCombo, &QComboBox::currentIndexChanged, this,
             [this](int index) { ComputerStrengthCombo->setEnabled(index > 0); });
-    fill();
+    sync();
 }
 
 void OptionsDialog::reject()
@@ -152,7 +152,7 @@ void OptionsDialog::reject()
     cancel();
 }
 
-void OptionsDialog::fill()
+void OptionsDialog::sync()
 {
     const Common::OptionsItems& items = Common::OptionsDialogItems();
     FillCombo(GameTypeCombo, items.GameType);
@@ -209,7 +209,7 @@ void OptionsDialog::apply()
     m_runner.run([this, &outcome, &v] { outcome = Common::ApplyOptions(m_program, v); });
     // After a No the dialog stays up with the settings as they now are, for another try.
     if (outcome.refill)
-        fill();
+        sync();
     else
         cancel();
 }

@@ -16,14 +16,14 @@ class OptionsDialog : public QDialog {
 public:
     // Made filled with the core's values.
     OptionsDialog(Program& program, Runner& runner, QWidget* parent);
+    // Shows the core's values, dropping choices a Cancel left unapplied.
+    void sync();
 
 protected:
     // Closing by the frame or Escape counts as Cancel.
     void reject() override;
 
 private:
-    // Shows the core's values.
-    void fill();
     // OK: the controls are read into the core's values; the dialog stays up after a No.
     void apply();
     void cancel();
