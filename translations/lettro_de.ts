@@ -5,70 +5,70 @@
     <name>BoardCode</name>
     <message>
         <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeldcode enthält nur Buchstaben, Ziffern und Bindestriche; ein Spielfeld nur seine 16 Buchstaben.</translation>
     </message>
     <message>
         <source>Type a board code, or the 16 letters of a board row by row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib einen Spielfeldcode ein oder die 16 Buchstaben eines Spielfelds Zeile für Zeile.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeld hat 16 Buchstaben (Q für Qu), und dies sind 16 mit Ziffern; ein Spielfeldcode beginnt mit seiner Version, 1.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeld hat 16 Buchstaben (Q für Qu), und dies sind %1; ein Spielfeldcode beginnt mit seiner Version, 1.</translation>
     </message>
     <message>
         <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeldcode hat die Version %1, die dieses Lettro nicht lesen kann: Es liest Codes der Version 1.</translation>
     </message>
     <message>
         <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielfeldcode hat %1 Buchstaben und Ziffern, ohne Bindestriche; dieser hat %2. Fehlt ein Teil?</translation>
     </message>
     <message>
         <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeldcode hat einen Tippfehler: Seine Buchstaben passen nicht zu seinem letzten Zeichen. Prüfe ihn Buchstabe für Buchstabe.</translation>
     </message>
     <message>
         <source>This board code is for a board language this Lettro does not have (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Spielfeldcode ist für eine Spielfeldsprache, die dieses Lettro nicht hat (%1).</translation>
     </message>
     <message>
         <source>This is not a board code Lettro made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist kein Spielfeldcode von Lettro.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Lettro, a word game with letter dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro, ein Wortspiel mit Buchstabenwürfeln.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version ausgeben und beenden.</translation>
     </message>
     <message>
         <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Würfel ab Startwert &lt;N&gt; (0 bis 4294967295) schütteln: jedes Mal dieselben Spielfelder in derselben Reihenfolge, zum Nachspielen und Testen.</translation>
     </message>
     <message>
         <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Netzwerk von der IPv4-Adresse &lt;A&gt; aus spielen (Standard: $LETTRO_ADDRESS, sonst alle Schnittstellen); mehrere Kopien auf einem Rechner nehmen jeweils ihre eigene 127.0.0.x.</translation>
     </message>
     <message>
         <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesmal in der Spielfeldsprache &lt;XX&gt; spielen: en, fr, de, es, it, pt oder nl (Standard: die in den Optionen gewählte).</translation>
     </message>
     <message>
         <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst das Spielfeld mit dem Spielfeldcode &lt;CODE&gt; mit dessen Einstellungen spielen, oder 16 Buchstaben Zeile für Zeile (Q für Qu) mit deinen eigenen.</translation>
     </message>
     <message>
         <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fenster in der Sprache &lt;XX&gt; zeigen: en, fr, de, es, it, pt oder nl (Standard: die in den Optionen gewählte, sonst die des Desktops).</translation>
     </message>
 </context>
 <context>
@@ -94,38 +94,41 @@
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch</translation>
     </message>
     <message>
         <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
 English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
 French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
 German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Definitionen werden aus Debian-Paketen gelesen, wo diese installiert sind; Lettro liefert keine ihrer Daten mit.
+Englisch: WordNet 3.0, Copyright 2006 Princeton University, unter der WordNet-3.0-Lizenz (Paket wordnet-base).
+Französisch, Spanisch, Italienisch, Portugiesisch und Niederländisch: die FreeDict-Wörterbücher ins Englische, Copyright die FreeDict-Mitwirkenden, unter der GNU GPL Version 2 oder später (Pakete dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+Deutsch: das FreeDict-Wörterbuch Deutsch-Englisch, Copyright Frank Richter und Einhard Leichtfuß, unter der GNU GPL Version 3 oder später (Paket dict-freedict-deu-eng).</translation>
     </message>
 </context>
 <context>
@@ -267,11 +270,11 @@ Die Datei blieb unverändert, deine Änderungen am Wörterbuch sind also nicht d
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Put back the word removed last</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zuletzt entfernte Wort zurückholen</translation>
     </message>
 </context>
 <context>
@@ -346,11 +349,11 @@ Die Datei blieb unverändert, deine Änderungen am Wörterbuch sind also nicht d
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Eingabe</translation>
+        <translation>Eingabe</translation>
     </message>
 </context>
 <context>
@@ -414,7 +417,9 @@ Die Datei blieb unverändert, deine Änderungen am Wörterbuch sind also nicht d
         <source>
 
 The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Die aktuelle Spielfeldsprache, %1, hat eine eigene Wortliste, genutzt unter dem Hinweis, der unter „Details einblenden“ vollständig steht (und in words-%2-LICENSE.txt).</translation>
     </message>
     <message>
         <source>
@@ -424,17 +429,25 @@ A word game: find the words hidden in a board of shaken letter dice before the c
 Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
 
 The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ein Wortspiel: Finde die Wörter, die in einem Spielfeld aus geschüttelten Buchstabenwürfeln versteckt sind, bevor die Zeit abläuft – allein, gegen einen Freund oder im Netzwerk.
+
+Lettro ist freie Software: Du kannst sie unter den Bedingungen der GNU General Public License, Version 3 oder (nach deiner Wahl) jeder späteren Version, weitergeben und/oder verändern. Sie kommt OHNE JEGLICHE GEWÄHRLEISTUNG; Einzelheiten stehen in der Lizenz (LICENSE).
+
+Die Wortliste stammt aus SCOWL (Spell Checker Oriented Word Lists), Copyright 2000-2011 Kevin Atkinson, mit Teilen Copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) und anderen, genutzt unter deren Erlaubnishinweisen, die in words-LICENSE.txt stehen.</translation>
     </message>
     <message>
         <source>
 
 Using Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Mit Qt %1.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Seite nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Hilfeseite &lt;tt&gt;%1&lt;/tt&gt; wurde nicht gefunden.&lt;/p&gt;&lt;p&gt;Sie wird neben dem Programm Lettro installiert; eine Neuinstallation von Lettro stellt sie wieder her.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -496,43 +509,43 @@ Sie konnte auch nicht beiseitegelegt werden, bleibt also unverändert, und die B
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine normale Datei</translation>
     </message>
     <message>
         <source>it is too large to be a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist zu groß für eine Lettro-Bestenlistendatei</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished">Hektisch</translation>
+        <translation>Hektisch</translation>
     </message>
     <message>
         <source>Standard %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard %1</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist leer</translation>
     </message>
     <message>
         <source>it is not a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine Lettro-Bestenlistendatei</translation>
     </message>
     <message>
         <source>it was written by another version of Lettro (format %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde von einer anderen Lettro-Version geschrieben (Format %1)</translation>
     </message>
     <message>
         <source>line %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist beschädigt</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished">Spielfeld des Tages</translation>
+        <translation>Spielfeld des Tages</translation>
     </message>
 </context>
 <context>
@@ -586,19 +599,23 @@ Sie konnte auch nicht beiseitegelegt werden, bleibt also unverändert, und die B
     <name>KeptGame</name>
     <message>
         <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das beim letzten Beenden aufbewahrte Spiel (%1) konnte nicht verwendet werden: %2.%3</translation>
     </message>
     <message>
         <source>
 
 It could not be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Es konnte nicht beiseitegelegt werden.</translation>
     </message>
     <message>
         <source>
 
 It has been kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Es wurde als %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -688,123 +705,123 @@ It has been kept as %1.</source>
     <name>Network</name>
     <message>
         <source>WARNING - undefined message received from </source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG - unbekannte Nachricht erhalten von </translation>
     </message>
     <message>
         <source>Can&apos;t start the game without another player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne einen weiteren Spieler kann das Spiel nicht starten!</translation>
     </message>
     <message>
         <source>Sending game data to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieldaten werden an die Spieler gesendet...</translation>
     </message>
     <message>
         <source>Notifying game players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler werden benachrichtigt...</translation>
     </message>
     <message>
         <source>Notifying game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastgeber wird benachrichtigt...</translation>
     </message>
     <message>
         <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle den Spieler, der gehen soll, und klicke dann erneut auf „Spieler entfernen“</translation>
     </message>
     <message>
         <source>Are you sure you want to boot %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du %1 wirklich entfernen?</translation>
     </message>
     <message>
         <source>Waiting for results from players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf die Ergebnisse der Spieler...</translation>
     </message>
     <message>
         <source>Listening for players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Spieler...</translation>
     </message>
     <message>
         <source>Sending results to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse werden an die Spieler gesendet...</translation>
     </message>
     <message>
         <source>Failure with initialize of Lettro networking service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Netzwerkdienst von Lettro konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Unknown game state</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Spielzustand</translation>
     </message>
     <message>
         <source>WARNING - undefined acknowledgement received from </source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG - unbekannte Bestätigung erhalten von </translation>
     </message>
     <message>
         <source>The host did not let you join its game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber hat dich nicht in sein Spiel gelassen.</translation>
     </message>
     <message>
         <source>Host is ending your game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber beendet dein Spiel...</translation>
     </message>
     <message>
         <source>Ready - synchronizing with host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit - Abgleich mit dem Gastgeber...</translation>
     </message>
     <message>
         <source>Found host, connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastgeber gefunden, verbinde mit %1...</translation>
     </message>
     <message>
         <source>Incompatible Lettro version</source>
-        <translation type="unfinished"></translation>
+        <translation>Inkompatible Lettro-Version</translation>
     </message>
     <message>
         <source>Host is now playing a new game.  Your game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gastgeber spielt jetzt ein neues Spiel.  Dein Spiel ist vorbei.</translation>
     </message>
     <message>
         <source>Received WT message from client in incorrect state, ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>WT-Nachricht von einem Client im falschen Zustand erhalten, ignoriert</translation>
     </message>
     <message>
         <source>Searching for game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche den Gastgeber...</translation>
     </message>
     <message>
         <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
-        <translation type="unfinished"></translation>
+        <translation>Port 20000 ist hier belegt, daher kann kein Gastgeber auf eine Suche antworten: Nenne den Gastgeber über Verbinden...</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ausrichten</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beitreten</translation>
     </message>
     <message>
         <source>Enter PC network name or IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkname oder IP-Adresse des PCs eingeben</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinde mit %1...</translation>
     </message>
     <message>
         <source>Looking for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche %1...</translation>
     </message>
 </context>
 <context>
@@ -905,11 +922,11 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Computer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
 </context>
 <context>
@@ -920,27 +937,27 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du jetzt den Spieltyp änderst, wird das laufende Spiel abgebrochen.  Willst du das wirklich?</translation>
     </message>
     <message>
         <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du jetzt den Spielmodus änderst, wird das laufende Spiel abgebrochen.  Willst du das wirklich?</translation>
     </message>
     <message>
         <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du jetzt die Spielfeldsprache änderst, wird das laufende Spiel abgebrochen.  Willst du das wirklich?</translation>
     </message>
     <message>
         <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du jetzt die minimale Wortlänge änderst, wird das laufende Spiel beendet.  Willst du das wirklich?</translation>
     </message>
     <message>
         <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du jetzt die Einstellung für wiederholte Buchstaben änderst, wird das laufende Spiel beendet.  Willst du das wirklich?</translation>
     </message>
     <message>
         <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn du jetzt einem Netzwerkspiel beitrittst, wird das laufende Spiel abgebrochen.  Willst du das wirklich?</translation>
     </message>
 </context>
 <context>
@@ -1023,15 +1040,15 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Oberfläche</translation>
     </message>
     <message>
         <source>A new interface language applies at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Sprache der Oberfläche gilt ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>Show where the word can go</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen, wo das Wort stehen kann</translation>
     </message>
 </context>
 <context>
@@ -1195,11 +1212,11 @@ Sie konnte auch nicht beiseitegelegt werden, bleibt also unverändert, und die S
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1395,43 +1412,43 @@ Morgen kommt ein neues Spielfeld. Alle Wörter des heutigen ansehen?</translatio
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>Anz. Wörter</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Anz. unbekannt</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished">Gefunden</translation>
+        <translation>Gefunden</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Punkte</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Points for each word of this length</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte für jedes Wort dieser Länge</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Take back the last change to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung am Wörterbuch zurücknehmen</translation>
     </message>
 </context>
 <context>
@@ -1549,11 +1566,11 @@ Morgen kommt ein neues Spielfeld. Alle Wörter des heutigen ansehen?</translatio
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>Anz. Wörter</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Anz. unbekannt</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1632,7 @@ Morgen kommt ein neues Spielfeld. Alle Wörter des heutigen ansehen?</translatio
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops</translation>
     </message>
 </context>
 <context>

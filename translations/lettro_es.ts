@@ -5,70 +5,70 @@
     <name>BoardCode</name>
     <message>
         <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código de tablero solo lleva letras, cifras y guiones; un tablero, solo sus 16 letras.</translation>
     </message>
     <message>
         <source>Type a board code, or the 16 letters of a board row by row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un código de tablero, o las 16 letras de un tablero fila por fila.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tablero son 16 letras (Q por Qu), y esto son 16 con cifras; un código de tablero empieza por su versión, 1.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tablero son 16 letras (Q por Qu), y esto son %1; un código de tablero empieza por su versión, 1.</translation>
     </message>
     <message>
         <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de tablero es de la versión %1, que este Lettro no sabe leer: lee códigos de la versión 1.</translation>
     </message>
     <message>
         <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código de tablero tiene %1 letras y cifras, sin contar los guiones; este tiene %2. ¿Falta una parte?</translation>
     </message>
     <message>
         <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de tablero tiene una errata: sus letras no coinciden con su último carácter. Revísalo letra por letra.</translation>
     </message>
     <message>
         <source>This board code is for a board language this Lettro does not have (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este código de tablero es de un idioma de tablero que este Lettro no tiene (%1).</translation>
     </message>
     <message>
         <source>This is not a board code Lettro made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es un código de tablero creado por Lettro.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Lettro, a word game with letter dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro, un juego de palabras con dados de letras.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
         <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agitar los dados a partir de la semilla &lt;N&gt; (0 a 4294967295): los mismos tableros en el mismo orden cada vez, para repeticiones y pruebas.</translation>
     </message>
     <message>
         <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar en red desde la dirección IPv4 &lt;A&gt; (por defecto: $LETTRO_ADDRESS, si no, todas las interfaces); varias copias en un mismo equipo toman cada una su propia 127.0.0.x.</translation>
     </message>
     <message>
         <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar esta vez en el idioma de tablero &lt;XX&gt;: en, fr, de, es, it, pt o nl (por defecto: el elegido en las opciones).</translation>
     </message>
     <message>
         <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar jugando el tablero del código &lt;CODE&gt; con sus ajustes, o 16 letras fila por fila (Q por Qu) con los tuyos.</translation>
     </message>
     <message>
         <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las ventanas en el idioma &lt;XX&gt;: en, fr, de, es, it, pt o nl (por defecto: el elegido en las opciones, si no, el del escritorio).</translation>
     </message>
 </context>
 <context>
@@ -94,38 +94,41 @@
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés</translation>
     </message>
     <message>
         <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
 English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
 French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
 German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las definiciones se leen de los paquetes de Debian donde estén instalados; Lettro no incluye ninguno de sus datos.
+Inglés: WordNet 3.0, copyright 2006 Princeton University, bajo la licencia de WordNet 3.0 (paquete wordnet-base).
+Francés, español, italiano, portugués y neerlandés: los diccionarios FreeDict al inglés, copyright los colaboradores de FreeDict, bajo la GNU GPL versión 2 o posterior (paquetes dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+Alemán: el diccionario FreeDict alemán-inglés, copyright Frank Richter y Einhard Leichtfuß, bajo la GNU GPL versión 3 o posterior (paquete dict-freedict-deu-eng).</translation>
     </message>
 </context>
 <context>
@@ -267,11 +270,11 @@ El archivo se dejó como estaba, así que tus cambios en el diccionario no está
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;hacer</translation>
     </message>
     <message>
         <source>Put back the word removed last</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver la última palabra quitada</translation>
     </message>
 </context>
 <context>
@@ -346,11 +349,11 @@ El archivo se dejó como estaba, así que tus cambios en el diccionario no está
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Última</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Introducir</translation>
+        <translation>Introducir</translation>
     </message>
 </context>
 <context>
@@ -414,7 +417,9 @@ El archivo se dejó como estaba, así que tus cambios en el diccionario no está
         <source>
 
 The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+El idioma de tablero en juego, %1, tiene su propia lista de palabras, usada según el aviso que se muestra completo en Mostrar detalles (y en words-%2-LICENSE.txt).</translation>
     </message>
     <message>
         <source>
@@ -424,17 +429,25 @@ A word game: find the words hidden in a board of shaken letter dice before the c
 Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
 
 The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un juego de palabras: encuentra las palabras escondidas en un tablero de dados de letras agitados antes de que se acabe el tiempo, solo, contra un amigo o en red.
+
+Lettro es software libre: puedes redistribuirlo y/o modificarlo según los términos de la GNU General Public License, versión 3 o (a tu elección) cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA; consulta la licencia (LICENSE) para más detalles.
+
+La lista de palabras procede de SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, con partes copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) y otros, usadas según sus avisos de permiso, que están en words-LICENSE.txt.</translation>
     </message>
     <message>
         <source>
 
 Using Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Con Qt %1.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Página no encontrada&lt;/h2&gt;&lt;p&gt;No se encontró la página de ayuda &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;&lt;p&gt;Se instala junto al programa Lettro; reinstalar Lettro la repone.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -496,43 +509,43 @@ Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones 
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it is too large to be a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande para ser un archivo de mejores puntuaciones de Lettro</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished">Frenética</translation>
+        <translation>Frenética</translation>
     </message>
     <message>
         <source>Standard %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar %1</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is not a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de mejores puntuaciones de Lettro</translation>
     </message>
     <message>
         <source>it was written by another version of Lettro (format %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo escribió otra versión de Lettro (formato %1)</translation>
     </message>
     <message>
         <source>line %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 está dañada</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished">Tablero del día</translation>
+        <translation>Tablero del día</translation>
     </message>
 </context>
 <context>
@@ -586,19 +599,23 @@ Tampoco se pudo apartar, así que se deja como está y las mejores puntuaciones 
     <name>KeptGame</name>
     <message>
         <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida guardada al salir la última vez (%1) no se pudo usar: %2.%3</translation>
     </message>
     <message>
         <source>
 
 It could not be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+No se pudo apartar.</translation>
     </message>
     <message>
         <source>
 
 It has been kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Se ha conservado como %1.</translation>
     </message>
 </context>
 <context>
@@ -688,123 +705,123 @@ It has been kept as %1.</source>
     <name>Network</name>
     <message>
         <source>WARNING - undefined message received from </source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO - mensaje desconocido recibido de </translation>
     </message>
     <message>
         <source>Can&apos;t start the game without another player!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede empezar la partida sin otro jugador!</translation>
     </message>
     <message>
         <source>Sending game data to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando los datos de la partida a los jugadores...</translation>
     </message>
     <message>
         <source>Notifying game players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisando a los jugadores...</translation>
     </message>
     <message>
         <source>Notifying game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisando al anfitrión...</translation>
     </message>
     <message>
         <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona el jugador que quieres expulsar y pulsa de nuevo «Expulsar jugador»</translation>
     </message>
     <message>
         <source>Are you sure you want to boot %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres expulsar a %1?</translation>
     </message>
     <message>
         <source>Waiting for results from players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando los resultados de los jugadores...</translation>
     </message>
     <message>
         <source>Listening for players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando jugadores...</translation>
     </message>
     <message>
         <source>Sending results to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando los resultados a los jugadores...</translation>
     </message>
     <message>
         <source>Failure with initialize of Lettro networking service.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el servicio de red de Lettro.</translation>
     </message>
     <message>
         <source>Unknown game state</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de partida desconocido</translation>
     </message>
     <message>
         <source>WARNING - undefined acknowledgement received from </source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO - confirmación desconocida recibida de </translation>
     </message>
     <message>
         <source>The host did not let you join its game.</source>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión no te dejó unirte a su partida.</translation>
     </message>
     <message>
         <source>Host is ending your game...</source>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión está terminando tu partida...</translation>
     </message>
     <message>
         <source>Ready - synchronizing with host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo - sincronizando con el anfitrión...</translation>
     </message>
     <message>
         <source>Found host, connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfitrión encontrado, conectando con %1...</translation>
     </message>
     <message>
         <source>Incompatible Lettro version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de Lettro incompatible</translation>
     </message>
     <message>
         <source>Host is now playing a new game.  Your game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>El anfitrión está jugando ahora una partida nueva.  Tu partida ha terminado.</translation>
     </message>
     <message>
         <source>Received WT message from client in incorrect state, ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje WT recibido de un cliente en un estado incorrecto, ignorado</translation>
     </message>
     <message>
         <source>Searching for game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando al anfitrión de la partida...</translation>
     </message>
     <message>
         <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto 20000 ya está en uso aquí, así que ningún anfitrión puede responder a una búsqueda: usa Conectar... para indicar el anfitrión</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe tu nombre</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear partida</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse a partida</translation>
     </message>
     <message>
         <source>Enter PC network name or IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el nombre de red del PC o su dirección IP</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con %1...</translation>
     </message>
     <message>
         <source>Looking for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando %1...</translation>
     </message>
 </context>
 <context>
@@ -905,11 +922,11 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Computer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador</translation>
     </message>
 </context>
 <context>
@@ -920,27 +937,27 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ahora el tipo de partida cancelará la partida actual.  ¿Seguro que quieres hacerlo?</translation>
     </message>
     <message>
         <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ahora el modo de juego cancelará la partida actual.  ¿Seguro que quieres hacerlo?</translation>
     </message>
     <message>
         <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ahora el idioma del tablero cancelará la partida actual.  ¿Seguro que quieres hacerlo?</translation>
     </message>
     <message>
         <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ahora la longitud mínima de palabra detendrá la partida actual.  ¿Seguro que quieres hacerlo?</translation>
     </message>
     <message>
         <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ahora el ajuste de letras repetidas detendrá la partida actual.  ¿Seguro que quieres hacerlo?</translation>
     </message>
     <message>
         <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar ahora en una partida en red cancelará la partida actual.  ¿Seguro que quieres hacerlo?</translation>
     </message>
 </context>
 <context>
@@ -1023,15 +1040,15 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la interfaz</translation>
     </message>
     <message>
         <source>A new interface language applies at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nuevo idioma de la interfaz se aplica en el próximo inicio.</translation>
     </message>
     <message>
         <source>Show where the word can go</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar dónde puede ir la palabra</translation>
     </message>
 </context>
 <context>
@@ -1195,11 +1212,11 @@ Tampoco se pudo apartar, así que se deja como está y las partidas de esta sesi
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1395,43 +1412,43 @@ Mañana llega un tablero nuevo. ¿Ver todas las palabras del de hoy?</translatio
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de palabras</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º no válidas</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished">Encontradas</translation>
+        <translation>Encontradas</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Puntos</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Points for each word of this length</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos por cada palabra de esta longitud</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Take back the last change to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio en el diccionario</translation>
     </message>
 </context>
 <context>
@@ -1549,11 +1566,11 @@ Mañana llega un tablero nuevo. ¿Ver todas las palabras del de hoy?</translatio
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de palabras</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º no válidas</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1632,7 @@ Mañana llega un tablero nuevo. ¿Ver todas las palabras del de hoy?</translatio
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del escritorio</translation>
     </message>
 </context>
 <context>

@@ -5,70 +5,70 @@
     <name>BoardCode</name>
     <message>
         <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de grille ne contient que des lettres, des chiffres et des tirets ; une grille, seulement ses 16 lettres.</translation>
     </message>
     <message>
         <source>Type a board code, or the 16 letters of a board row by row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un code de grille, ou les 16 lettres d&apos;une grille ligne par ligne.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille, ce sont 16 lettres (Q pour Qu), et ceci en fait 16 avec des chiffres ; un code de grille commence par sa version, 1.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille, ce sont 16 lettres (Q pour Qu), et ceci en fait %1 ; un code de grille commence par sa version, 1.</translation>
     </message>
     <message>
         <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de grille est de version %1, que ce Lettro ne sait pas lire : il lit les codes de version 1.</translation>
     </message>
     <message>
         <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code de grille a %1 lettres et chiffres, sans compter les tirets ; celui-ci en a %2. En manque-t-il une partie ?</translation>
     </message>
     <message>
         <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de grille contient une faute de frappe : ses lettres ne correspondent pas à son dernier caractère. Vérifiez-le lettre par lettre.</translation>
     </message>
     <message>
         <source>This board code is for a board language this Lettro does not have (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce code de grille est pour une langue de grille que ce Lettro n&apos;a pas (%1).</translation>
     </message>
     <message>
         <source>This is not a board code Lettro made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci n&apos;est pas un code de grille créé par Lettro.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Lettro, a word game with letter dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro, un jeu de mots avec des dés à lettres.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secouer les dés à partir de la graine &lt;N&gt; (0 à 4294967295) : les mêmes grilles dans le même ordre à chaque fois, pour rejouer et tester.</translation>
     </message>
     <message>
         <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer en réseau depuis l&apos;adresse IPv4 &lt;A&gt; (par défaut : $LETTRO_ADDRESS, sinon toutes les interfaces) ; plusieurs copies sur une même machine prennent chacune leur propre 127.0.0.x.</translation>
     </message>
     <message>
         <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer cette fois dans la langue de grille &lt;XX&gt; : en, fr, de, es, it, pt ou nl (par défaut : celle choisie dans les options).</translation>
     </message>
     <message>
         <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer par jouer la grille du code &lt;CODE&gt; avec ses réglages, ou 16 lettres ligne par ligne (Q pour Qu) avec les vôtres.</translation>
     </message>
     <message>
         <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fenêtres dans la langue &lt;XX&gt; : en, fr, de, es, it, pt ou nl (par défaut : celle choisie dans les options, sinon celle du bureau).</translation>
     </message>
 </context>
 <context>
@@ -94,38 +94,41 @@
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
     <message>
         <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
 English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
 French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
 German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les définitions sont lues dans les paquets Debian là où ils sont installés ; Lettro n&apos;en fournit aucune donnée.
+Anglais : WordNet 3.0, copyright 2006 Princeton University, sous la licence WordNet 3.0 (paquet wordnet-base).
+Français, espagnol, italien, portugais et néerlandais : les dictionnaires FreeDict vers l&apos;anglais, copyright les contributeurs de FreeDict, sous la GNU GPL version 2 ou ultérieure (paquets dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+Allemand : le dictionnaire FreeDict allemand-anglais, copyright Frank Richter et Einhard Leichtfuß, sous la GNU GPL version 3 ou ultérieure (paquet dict-freedict-deu-eng).</translation>
     </message>
 </context>
 <context>
@@ -267,11 +270,11 @@ Le fichier est resté tel quel, vos modifications du dictionnaire n&apos;y figur
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>Put back the word removed last</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre le dernier mot supprimé</translation>
     </message>
 </context>
 <context>
@@ -346,11 +349,11 @@ Le fichier est resté tel quel, vos modifications du dictionnaire n&apos;y figur
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Valider</translation>
+        <translation>Valider</translation>
     </message>
 </context>
 <context>
@@ -414,7 +417,9 @@ Le fichier est resté tel quel, vos modifications du dictionnaire n&apos;y figur
         <source>
 
 The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+La langue de grille en jeu, %1, a sa propre liste de mots, utilisée selon la notice affichée en entier sous Afficher les détails (et dans words-%2-LICENSE.txt).</translation>
     </message>
     <message>
         <source>
@@ -424,17 +429,25 @@ A word game: find the words hidden in a board of shaken letter dice before the c
 Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
 
 The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un jeu de mots : trouvez les mots cachés dans une grille de dés à lettres secoués avant la fin du temps, seul, contre un ami ou en réseau.
+
+Lettro est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la GNU General Public License, version 3 ou (à votre choix) toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE ; voir la licence (LICENSE) pour les détails.
+
+La liste de mots est tirée de SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, avec des parties copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) et d&apos;autres, utilisées selon leurs notices de permission, qui se trouvent dans words-LICENSE.txt.</translation>
     </message>
     <message>
         <source>
 
 Using Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Utilise Qt %1.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page introuvable&lt;/h2&gt;&lt;p&gt;La page d&apos;aide &lt;tt&gt;%1&lt;/tt&gt; est introuvable.&lt;/p&gt;&lt;p&gt;Elle est installée à côté du programme Lettro ; réinstaller Lettro la remet en place.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -496,43 +509,43 @@ Il n&apos;a pas non plus pu être mis de côté : il reste tel quel et les meill
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is too large to be a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>il est trop gros pour être un fichier de meilleurs scores de Lettro</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished">Frénétique</translation>
+        <translation>Frénétique</translation>
     </message>
     <message>
         <source>Standard %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard %1</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>it is not a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de meilleurs scores de Lettro</translation>
     </message>
     <message>
         <source>it was written by another version of Lettro (format %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une autre version de Lettro (format %1)</translation>
     </message>
     <message>
         <source>line %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 est endommagée</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished">Grille du jour</translation>
+        <translation>Grille du jour</translation>
     </message>
 </context>
 <context>
@@ -586,19 +599,23 @@ Il n&apos;a pas non plus pu être mis de côté : il reste tel quel et les meill
     <name>KeptGame</name>
     <message>
         <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie gardée à la dernière fermeture (%1) n&apos;a pas pu être reprise : %2.%3</translation>
     </message>
     <message>
         <source>
 
 It could not be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Elle n&apos;a pas pu être mise de côté.</translation>
     </message>
     <message>
         <source>
 
 It has been kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Elle a été conservée sous %1.</translation>
     </message>
 </context>
 <context>
@@ -688,123 +705,123 @@ It has been kept as %1.</source>
     <name>Network</name>
     <message>
         <source>WARNING - undefined message received from </source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION - message inconnu reçu de </translation>
     </message>
     <message>
         <source>Can&apos;t start the game without another player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de commencer la partie sans un autre joueur !</translation>
     </message>
     <message>
         <source>Sending game data to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des données de la partie aux joueurs...</translation>
     </message>
     <message>
         <source>Notifying game players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement des joueurs...</translation>
     </message>
     <message>
         <source>Notifying game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement de l&apos;hôte...</translation>
     </message>
     <message>
         <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez le joueur à exclure, puis cliquez de nouveau sur « Exclure le joueur »</translation>
     </message>
     <message>
         <source>Are you sure you want to boot %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment exclure %1 ?</translation>
     </message>
     <message>
         <source>Waiting for results from players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente des résultats des joueurs...</translation>
     </message>
     <message>
         <source>Listening for players...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de joueurs...</translation>
     </message>
     <message>
         <source>Sending results to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des résultats aux joueurs...</translation>
     </message>
     <message>
         <source>Failure with initialize of Lettro networking service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;initialisation du service réseau de Lettro.</translation>
     </message>
     <message>
         <source>Unknown game state</source>
-        <translation type="unfinished"></translation>
+        <translation>État de partie inconnu</translation>
     </message>
     <message>
         <source>WARNING - undefined acknowledgement received from </source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION - accusé de réception inconnu reçu de </translation>
     </message>
     <message>
         <source>The host did not let you join its game.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte ne vous a pas laissé rejoindre sa partie.</translation>
     </message>
     <message>
         <source>Host is ending your game...</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte termine votre partie...</translation>
     </message>
     <message>
         <source>Ready - synchronizing with host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt - synchronisation avec l&apos;hôte...</translation>
     </message>
     <message>
         <source>Found host, connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte trouvé, connexion à %1...</translation>
     </message>
     <message>
         <source>Incompatible Lettro version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de Lettro incompatible</translation>
     </message>
     <message>
         <source>Host is now playing a new game.  Your game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte joue maintenant une nouvelle partie.  Votre partie est terminée.</translation>
     </message>
     <message>
         <source>Received WT message from client in incorrect state, ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Message WT reçu d&apos;un client dans un état incorrect, ignoré</translation>
     </message>
     <message>
         <source>Searching for game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de l&apos;hôte de la partie...</translation>
     </message>
     <message>
         <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port 20000 est déjà utilisé ici, aucun hôte ne peut donc répondre à une recherche : utilisez Se connecter... pour nommer l&apos;hôte</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez votre nom</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Héberger une partie</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre une partie</translation>
     </message>
     <message>
         <source>Enter PC network name or IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le nom réseau du PC ou son adresse IP</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1...</translation>
     </message>
     <message>
         <source>Looking for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de %1...</translation>
     </message>
 </context>
 <context>
@@ -905,11 +922,11 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Computer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
 </context>
 <context>
@@ -920,27 +937,27 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le type de partie maintenant abandonnera la partie en cours.  Voulez-vous vraiment le faire ?</translation>
     </message>
     <message>
         <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mode de jeu maintenant abandonnera la partie en cours.  Voulez-vous vraiment le faire ?</translation>
     </message>
     <message>
         <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la langue de la grille maintenant abandonnera la partie en cours.  Voulez-vous vraiment le faire ?</translation>
     </message>
     <message>
         <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la longueur minimale des mots maintenant arrêtera la partie en cours.  Voulez-vous vraiment le faire ?</translation>
     </message>
     <message>
         <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le réglage des lettres répétées maintenant arrêtera la partie en cours.  Voulez-vous vraiment le faire ?</translation>
     </message>
     <message>
         <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrer dans une partie en réseau maintenant abandonnera la partie en cours.  Voulez-vous vraiment le faire ?</translation>
     </message>
 </context>
 <context>
@@ -1023,15 +1040,15 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de l&apos;interface</translation>
     </message>
     <message>
         <source>A new interface language applies at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle langue d&apos;interface s&apos;applique au prochain démarrage.</translation>
     </message>
     <message>
         <source>Show where the word can go</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer où le mot peut se placer</translation>
     </message>
 </context>
 <context>
@@ -1195,11 +1212,11 @@ Il n&apos;a pas non plus pu être mis de côté : il reste tel quel et les parti
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1395,43 +1412,43 @@ Une nouvelle grille arrive demain. Voir tous les mots de celle d&apos;aujourd&ap
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb de mots</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb non reconnus</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettres</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished">Trouvés</translation>
+        <translation>Trouvés</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Points</translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Points for each word of this length</source>
-        <translation type="unfinished"></translation>
+        <translation>Points pour chaque mot de cette longueur</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Take back the last change to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification du dictionnaire</translation>
     </message>
 </context>
 <context>
@@ -1549,11 +1566,11 @@ Une nouvelle grille arrive demain. Voir tous les mots de celle d&apos;aujourd&ap
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb de mots</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb non reconnus</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1632,7 @@ Une nouvelle grille arrive demain. Voir tous les mots de celle d&apos;aujourd&ap
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du bureau</translation>
     </message>
 </context>
 <context>
