@@ -5,70 +5,70 @@
     <name>BoardCode</name>
     <message>
         <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice griglia contiene solo lettere, cifre e trattini; una griglia, solo le sue 16 lettere.</translation>
     </message>
     <message>
         <source>Type a board code, or the 16 letters of a board row by row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un codice griglia, o le 16 lettere di una griglia riga per riga.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una griglia ha 16 lettere (Q per Qu), e questo ne ha 16 con delle cifre; un codice griglia inizia con la sua versione, 1.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una griglia ha 16 lettere (Q per Qu), e questo ne ha %1; un codice griglia inizia con la sua versione, 1.</translation>
     </message>
     <message>
         <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice griglia è della versione %1, che questo Lettro non sa leggere: legge i codici della versione 1.</translation>
     </message>
     <message>
         <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice griglia ha %1 lettere e cifre, senza contare i trattini; questo ne ha %2. Ne manca una parte?</translation>
     </message>
     <message>
         <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice griglia contiene un errore di battitura: le sue lettere non corrispondono all&apos;ultimo carattere. Controllalo lettera per lettera.</translation>
     </message>
     <message>
         <source>This board code is for a board language this Lettro does not have (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo codice griglia è per una lingua della griglia che questo Lettro non ha (%1).</translation>
     </message>
     <message>
         <source>This is not a board code Lettro made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo non è un codice griglia creato da Lettro.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Lettro, a word game with letter dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro, un gioco di parole con dadi di lettere.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
         <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agita i dadi dal seme &lt;N&gt; (da 0 a 4294967295): le stesse griglie nello stesso ordine ogni volta, per replay e test.</translation>
     </message>
     <message>
         <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca in rete dall&apos;indirizzo IPv4 &lt;A&gt; (predefinito: $LETTRO_ADDRESS, altrimenti ogni interfaccia); le copie su una stessa macchina usano ciascuna il proprio 127.0.0.x.</translation>
     </message>
     <message>
         <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca questa volta nella lingua della griglia &lt;XX&gt;: en, fr, de, es, it, pt o nl (predefinita: quella scelta nelle opzioni).</translation>
     </message>
     <message>
         <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia giocando la griglia del codice griglia &lt;CODE&gt; con le sue impostazioni, o 16 lettere riga per riga (Q per Qu) con le tue.</translation>
     </message>
     <message>
         <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le finestre nella lingua &lt;XX&gt;: en, fr, de, es, it, pt o nl (predefinita: quella scelta nelle opzioni, altrimenti quella del desktop).</translation>
     </message>
 </context>
 <context>
@@ -94,38 +94,41 @@
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Olandese</translation>
     </message>
     <message>
         <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
 English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
 French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
 German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le definizioni sono lette dai pacchetti Debian dove sono installati; Lettro non include nessuno dei loro dati.
+Inglese: WordNet 3.0, copyright 2006 Princeton University, sotto la licenza di WordNet 3.0 (pacchetto wordnet-base).
+Francese, spagnolo, italiano, portoghese e olandese: i dizionari FreeDict verso l&apos;inglese, copyright dei contributori di FreeDict, sotto la GNU GPL versione 2 o successiva (pacchetti dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+Tedesco: il dizionario FreeDict tedesco-inglese, copyright Frank Richter e Einhard Leichtfuß, sotto la GNU GPL versione 3 o successiva (pacchetto dict-freedict-deu-eng).</translation>
     </message>
 </context>
 <context>
@@ -267,11 +270,11 @@ Il file è rimasto com&apos;era, quindi non contiene le tue modifiche al diziona
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
         <source>Put back the word removed last</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimetti la parola rimossa per ultima</translation>
     </message>
 </context>
 <context>
@@ -346,11 +349,11 @@ Il file è rimasto com&apos;era, quindi non contiene le tue modifiche al diziona
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Invio</translation>
+        <translation>Invio</translation>
     </message>
 </context>
 <context>
@@ -414,7 +417,9 @@ Il file è rimasto com&apos;era, quindi non contiene le tue modifiche al diziona
         <source>
 
 The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+La lingua della griglia in gioco, %1, ha un proprio elenco di parole, usato secondo l&apos;avviso mostrato per intero in Mostra dettagli (e in words-%2-LICENSE.txt).</translation>
     </message>
     <message>
         <source>
@@ -424,17 +429,25 @@ A word game: find the words hidden in a board of shaken letter dice before the c
 Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
 
 The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Un gioco di parole: trova le parole nascoste in una griglia di dadi di lettere agitati prima che scada il tempo, da solo, contro un amico o in rete.
+
+Lettro è software libero: puoi ridistribuirlo e/o modificarlo secondo i termini della GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva. È fornito ASSOLUTAMENTE SENZA ALCUNA GARANZIA; per i dettagli vedi la licenza (LICENSE).
+
+L&apos;elenco di parole è tratto da SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, con parti copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) e altri, usato secondo i loro avvisi di autorizzazione, che si trovano in words-LICENSE.txt.</translation>
     </message>
     <message>
         <source>
 
 Using Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Usa Qt %1.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Pagina non trovata&lt;/h2&gt;&lt;p&gt;Impossibile trovare la pagina di aiuto &lt;tt&gt;%1&lt;/tt&gt;.&lt;/p&gt;&lt;p&gt;È installata accanto al programma Lettro; reinstallare Lettro la ripristina.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -496,43 +509,43 @@ Non è stato possibile nemmeno spostarlo, quindi resta com&apos;è e i punteggi 
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>it is too large to be a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>è troppo grande per essere un file dei punteggi migliori di Lettro</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere letto (%1)</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished">Frenetica</translation>
+        <translation>Frenetica</translation>
     </message>
     <message>
         <source>Standard %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard %1</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>è vuoto</translation>
     </message>
     <message>
         <source>it is not a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file dei punteggi migliori di Lettro</translation>
     </message>
     <message>
         <source>it was written by another version of Lettro (format %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>è stato scritto da un&apos;altra versione di Lettro (formato %1)</translation>
     </message>
     <message>
         <source>line %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 è danneggiata</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished">Griglia del giorno</translation>
+        <translation>Griglia del giorno</translation>
     </message>
 </context>
 <context>
@@ -586,19 +599,23 @@ Non è stato possibile nemmeno spostarlo, quindi resta com&apos;è e i punteggi 
     <name>KeptGame</name>
     <message>
         <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare la partita conservata all&apos;ultima uscita (%1): %2.%3</translation>
     </message>
     <message>
         <source>
 
 It could not be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Non è stato possibile spostarla da parte.</translation>
     </message>
     <message>
         <source>
 
 It has been kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+È stata conservata come %1.</translation>
     </message>
 </context>
 <context>
@@ -688,123 +705,123 @@ It has been kept as %1.</source>
     <name>Network</name>
     <message>
         <source>WARNING - undefined message received from </source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE - ricevuto messaggio non definito da </translation>
     </message>
     <message>
         <source>Can&apos;t start the game without another player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile iniziare la partita senza un altro giocatore!</translation>
     </message>
     <message>
         <source>Sending game data to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio dei dati di gioco ai giocatori...</translation>
     </message>
     <message>
         <source>Notifying game players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica ai giocatori...</translation>
     </message>
     <message>
         <source>Notifying game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica all&apos;host...</translation>
     </message>
     <message>
         <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il giocatore da espellere, poi premi di nuovo &apos;Espelli giocatore&apos;</translation>
     </message>
     <message>
         <source>Are you sure you want to boot %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero espellere %1?</translation>
     </message>
     <message>
         <source>Waiting for results from players...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa dei risultati dei giocatori...</translation>
     </message>
     <message>
         <source>Listening for players...</source>
-        <translation type="unfinished"></translation>
+        <translation>In ascolto di giocatori...</translation>
     </message>
     <message>
         <source>Sending results to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio dei risultati ai giocatori...</translation>
     </message>
     <message>
         <source>Failure with initialize of Lettro networking service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inizializzare il servizio di rete di Lettro.</translation>
     </message>
     <message>
         <source>Unknown game state</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di gioco sconosciuto</translation>
     </message>
     <message>
         <source>WARNING - undefined acknowledgement received from </source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE - ricevuta conferma non definita da </translation>
     </message>
     <message>
         <source>The host did not let you join its game.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;host non ti ha lasciato entrare nella sua partita.</translation>
     </message>
     <message>
         <source>Host is ending your game...</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;host sta terminando la tua partita...</translation>
     </message>
     <message>
         <source>Ready - synchronizing with host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto - sincronizzazione con l&apos;host...</translation>
     </message>
     <message>
         <source>Found host, connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Host trovato, connessione a %1...</translation>
     </message>
     <message>
         <source>Incompatible Lettro version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione di Lettro incompatibile</translation>
     </message>
     <message>
         <source>Host is now playing a new game.  Your game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;host sta giocando una nuova partita.  La tua partita è finita.</translation>
     </message>
     <message>
         <source>Received WT message from client in incorrect state, ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevuto messaggio WT dal client in uno stato errato, ignorato</translation>
     </message>
     <message>
         <source>Searching for game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca dell&apos;host di gioco...</translation>
     </message>
     <message>
         <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta 20000 è in uso qui, quindi nessun host può rispondere a una ricerca: usa Connetti... per indicare l&apos;host</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il tuo nome</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ospita partita</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisciti a partita</translation>
     </message>
     <message>
         <source>Enter PC network name or IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome di rete del PC o l&apos;indirizzo IP</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione a %1...</translation>
     </message>
     <message>
         <source>Looking for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di %1...</translation>
     </message>
 </context>
 <context>
@@ -905,11 +922,11 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Computer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
 </context>
 <context>
@@ -920,27 +937,27 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare ora il tipo di partita interromperà la partita in corso.  Vuoi davvero farlo?</translation>
     </message>
     <message>
         <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare ora la modalità di gioco interromperà la partita in corso.  Vuoi davvero farlo?</translation>
     </message>
     <message>
         <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare ora la lingua della griglia interromperà la partita in corso.  Vuoi davvero farlo?</translation>
     </message>
     <message>
         <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare ora la lunghezza minima delle parole fermerà la partita in corso.  Vuoi davvero farlo?</translation>
     </message>
     <message>
         <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiare ora l&apos;impostazione delle lettere ripetute fermerà la partita in corso.  Vuoi davvero farlo?</translation>
     </message>
     <message>
         <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrare ora in una partita in rete interromperà la partita in corso.  Vuoi davvero farlo?</translation>
     </message>
 </context>
 <context>
@@ -1023,15 +1040,15 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua dell&apos;interfaccia</translation>
     </message>
     <message>
         <source>A new interface language applies at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una nuova lingua dell&apos;interfaccia si applica al prossimo avvio.</translation>
     </message>
     <message>
         <source>Show where the word can go</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra dove può andare la parola</translation>
     </message>
 </context>
 <context>
@@ -1195,11 +1212,11 @@ Non è stato possibile nemmeno spostarlo, quindi resta com&apos;è e le partite 
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1395,43 +1412,43 @@ Domani arriva una nuova griglia. Vuoi vedere tutte le parole di quella di oggi?<
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>N. parole</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>N. non valide</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished">Trovate</translation>
+        <translation>Trovate</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Punti</translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Points for each word of this length</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti per ogni parola di questa lunghezza</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Take back the last change to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica al dizionario</translation>
     </message>
 </context>
 <context>
@@ -1549,11 +1566,11 @@ Domani arriva una nuova griglia. Vuoi vedere tutte le parole di quella di oggi?<
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>N. parole</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>N. non valide</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1632,7 @@ Domani arriva una nuova griglia. Vuoi vedere tutte le parole di quella di oggi?<
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua del desktop</translation>
     </message>
 </context>
 <context>

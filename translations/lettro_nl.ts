@@ -5,70 +5,70 @@
     <name>BoardCode</name>
     <message>
         <source>A board code holds only letters, digits and dashes; a board, only its 16 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bordcode bevat alleen letters, cijfers en streepjes; een bord, alleen zijn 16 letters.</translation>
     </message>
     <message>
         <source>Type a board code, or the 16 letters of a board row by row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een bordcode, of de 16 letters van een bord rij voor rij.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is 16 with digits; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bord is 16 letters (Q voor Qu), en dit is 16 met cijfers; een bordcode begint met zijn versie, 1.</translation>
     </message>
     <message>
         <source>A board is 16 letters (Q for Qu), and this is %1; a board code starts with its version, 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bord is 16 letters (Q voor Qu), en dit is %1; een bordcode begint met zijn versie, 1.</translation>
     </message>
     <message>
         <source>This board code is of version %1, which this Lettro cannot read: it reads version 1 codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bordcode is van versie %1, die deze Lettro niet kan lezen: hij leest codes van versie 1.</translation>
     </message>
     <message>
         <source>A board code has %1 letters and digits, not counting dashes; this one has %2. Is a part missing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bordcode heeft %1 letters en cijfers, streepjes niet meegeteld; deze heeft er %2. Ontbreekt er een stuk?</translation>
     </message>
     <message>
         <source>This board code has a typo: its letters do not match its last character. Check it letter by letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bordcode bevat een tikfout: de letters passen niet bij het laatste teken. Controleer hem letter voor letter.</translation>
     </message>
     <message>
         <source>This board code is for a board language this Lettro does not have (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bordcode is voor een bordtaal die deze Lettro niet heeft (%1).</translation>
     </message>
     <message>
         <source>This is not a board code Lettro made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen bordcode die Lettro heeft gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Lettro, a word game with letter dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettro, een woordspel met letterdobbelstenen.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De versie tonen en afsluiten.</translation>
     </message>
     <message>
         <source>Shake the dice from seed &lt;N&gt; (0 to 4294967295): the same boards in the same order every time, for replays and tests.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dobbelstenen schudden vanaf seed &lt;N&gt; (0 tot 4294967295): elke keer dezelfde borden in dezelfde volgorde, voor herhalingen en tests.</translation>
     </message>
     <message>
         <source>Play on the network from IPv4 address &lt;A&gt; (default: $LETTRO_ADDRESS, else every interface); copies on one machine each take their own 127.0.0.x.</source>
-        <translation type="unfinished"></translation>
+        <translation>Via het netwerk spelen vanaf IPv4-adres &lt;A&gt; (standaard: $LETTRO_ADDRESS, anders elke interface); kopieën op één machine nemen elk hun eigen 127.0.0.x.</translation>
     </message>
     <message>
         <source>Play in board language &lt;XX&gt; this time: en, fr, de, es, it, pt or nl (default: the one chosen in the options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze keer in bordtaal &lt;XX&gt; spelen: en, fr, de, es, it, pt of nl (standaard: die gekozen in de opties).</translation>
     </message>
     <message>
         <source>Start by playing the board of board code &lt;CODE&gt; with its settings, or 16 letters row by row (Q for Qu) with your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnen met het bord van bordcode &lt;CODE&gt; met zijn instellingen, of 16 letters rij voor rij (Q voor Qu) met je eigen instellingen.</translation>
     </message>
     <message>
         <source>Show the windows in language &lt;XX&gt;: en, fr, de, es, it, pt or nl (default: the one chosen in the options, else the desktop&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <translation>De vensters in taal &lt;XX&gt; tonen: en, fr, de, es, it, pt of nl (standaard: die gekozen in de opties, anders die van het bureaublad).</translation>
     </message>
 </context>
 <context>
@@ -94,38 +94,41 @@
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Duits</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiaans</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugees</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Definitions are read from Debian packages where they are installed; Lettro ships none of their data.
 English: WordNet 3.0, copyright 2006 by Princeton University, under the WordNet 3.0 licence (package wordnet-base).
 French, Spanish, Italian, Portuguese and Dutch: the FreeDict dictionaries into English, copyright the FreeDict contributors, under the GNU GPL version 2 or later (packages dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
 German: the FreeDict German-English dictionary, copyright Frank Richter and Einhard Leichtfuß, under the GNU GPL version 3 or later (package dict-freedict-deu-eng).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definities worden gelezen uit Debian-pakketten waar die geïnstalleerd zijn; Lettro levert geen van hun gegevens mee.
+Engels: WordNet 3.0, copyright 2006 Princeton University, onder de WordNet 3.0-licentie (pakket wordnet-base).
+Frans, Spaans, Italiaans, Portugees en Nederlands: de FreeDict-woordenboeken naar het Engels, copyright de bijdragers van FreeDict, onder de GNU GPL versie 2 of later (pakketten dict-freedict-fra-eng, dict-freedict-spa-eng, dict-freedict-ita-eng, dict-freedict-por-eng, dict-freedict-nld-eng).
+Duits: het FreeDict-woordenboek Duits-Engels, copyright Frank Richter en Einhard Leichtfuß, onder de GNU GPL versie 3 of later (pakket dict-freedict-deu-eng).</translation>
     </message>
 </context>
 <context>
@@ -267,11 +270,11 @@ Het bestand is gebleven zoals het was, dus je wijzigingen in het woordenboek sta
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan &amp;maken</translation>
     </message>
     <message>
         <source>Put back the word removed last</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatst verwijderde woord terugzetten</translation>
     </message>
 </context>
 <context>
@@ -346,11 +349,11 @@ Het bestand is gebleven zoals het was, dus je wijzigingen in het woordenboek sta
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished">Invoeren</translation>
+        <translation>Invoeren</translation>
     </message>
 </context>
 <context>
@@ -414,7 +417,9 @@ Het bestand is gebleven zoals het was, dus je wijzigingen in het woordenboek sta
         <source>
 
 The board language in play, %1, has a word list of its own, used under the notice shown in full under Show Details (and in words-%2-LICENSE.txt).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+De bordtaal in het spel, %1, heeft een eigen woordenlijst, gebruikt onder de kennisgeving die volledig wordt getoond onder Details tonen (en in words-%2-LICENSE.txt).</translation>
     </message>
     <message>
         <source>
@@ -424,17 +429,25 @@ A word game: find the words hidden in a board of shaken letter dice before the c
 Lettro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version. It comes with ABSOLUTELY NO WARRANTY; see the licence (LICENSE) for details.
 
 The word list is taken from SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, with parts copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) and others, used under their permission notices, which are in words-LICENSE.txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Een woordspel: vind de woorden die verborgen zitten in een bord van geschudde letterdobbelstenen voordat de tijd om is, alleen, tegen een vriend of via het netwerk.
+
+Lettro is vrije software: je mag het verspreiden en/of wijzigen onder de voorwaarden van de GNU General Public License, versie 3 of (naar je keuze) elke latere versie. Het wordt geleverd ZONDER ENIGE GARANTIE; zie de licentie (LICENSE) voor details.
+
+De woordenlijst komt uit SCOWL (Spell Checker Oriented Word Lists), copyright 2000-2011 Kevin Atkinson, met delen copyright 1993 Geoff Kuenning, 1993-1999 J Ross Beresford (UKACD), 1997 Princeton University (WordNet) en anderen, gebruikt onder hun toestemmingsverklaringen, die in words-LICENSE.txt staan.</translation>
     </message>
     <message>
         <source>
 
 Using Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Gebruikt Qt %1.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The help page &lt;tt&gt;%1&lt;/tt&gt; could not be found.&lt;/p&gt;&lt;p&gt;It is installed beside the Lettro program; reinstalling Lettro puts it back.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h2&gt;Pagina niet gevonden&lt;/h2&gt;&lt;p&gt;De helppagina &lt;tt&gt;%1&lt;/tt&gt; kon niet worden gevonden.&lt;/p&gt;&lt;p&gt;Ze is geïnstalleerd naast het programma Lettro; Lettro opnieuw installeren zet ze terug.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -496,43 +509,43 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
         <source>it is too large to be a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is te groot voor een topscorebestand van Lettro</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen (%1)</translation>
     </message>
     <message>
         <source>Frantic</source>
-        <translation type="unfinished">Hectisch</translation>
+        <translation>Hectisch</translation>
     </message>
     <message>
         <source>Standard %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard %1</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>het is leeg</translation>
     </message>
     <message>
         <source>it is not a Lettro high-score file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen topscorebestand van Lettro</translation>
     </message>
     <message>
         <source>it was written by another version of Lettro (format %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geschreven door een andere versie van Lettro (formaat %1)</translation>
     </message>
     <message>
         <source>line %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is beschadigd</translation>
     </message>
     <message>
         <source>Board of the Day</source>
-        <translation type="unfinished">Bord van de dag</translation>
+        <translation>Bord van de dag</translation>
     </message>
 </context>
 <context>
@@ -586,19 +599,23 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de topscores
     <name>KeptGame</name>
     <message>
         <source>The game kept at the last quit (%1) could not be used: %2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel dat bij het laatste afsluiten is bewaard (%1) kon niet worden gebruikt: %2.%3</translation>
     </message>
     <message>
         <source>
 
 It could not be moved aside.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Het kon niet opzij worden gezet.</translation>
     </message>
     <message>
         <source>
 
 It has been kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Het is bewaard als %1.</translation>
     </message>
 </context>
 <context>
@@ -688,123 +705,123 @@ It has been kept as %1.</source>
     <name>Network</name>
     <message>
         <source>WARNING - undefined message received from </source>
-        <translation type="unfinished"></translation>
+        <translation>WAARSCHUWING - onbekend bericht ontvangen van </translation>
     </message>
     <message>
         <source>Can&apos;t start the game without another player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het spel niet starten zonder een andere speler!</translation>
     </message>
     <message>
         <source>Sending game data to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelgegevens naar spelers sturen...</translation>
     </message>
     <message>
         <source>Notifying game players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers op de hoogte brengen...</translation>
     </message>
     <message>
         <source>Notifying game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Host op de hoogte brengen...</translation>
     </message>
     <message>
         <source>Select the player to boot, then press &apos;Boot Player&apos; again</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer de speler die je wilt verwijderen en klik dan opnieuw op &apos;Speler verwijderen&apos;</translation>
     </message>
     <message>
         <source>Are you sure you want to boot %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet je zeker dat je %1 wilt verwijderen?</translation>
     </message>
     <message>
         <source>Waiting for results from players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachten op resultaten van spelers...</translation>
     </message>
     <message>
         <source>Listening for players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Luisteren naar spelers...</translation>
     </message>
     <message>
         <source>Sending results to players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten naar spelers sturen...</translation>
     </message>
     <message>
         <source>Failure with initialize of Lettro networking service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het initialiseren van de netwerkdienst van Lettro.</translation>
     </message>
     <message>
         <source>Unknown game state</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende spelstatus</translation>
     </message>
     <message>
         <source>WARNING - undefined acknowledgement received from </source>
-        <translation type="unfinished"></translation>
+        <translation>WAARSCHUWING - onbekende bevestiging ontvangen van </translation>
     </message>
     <message>
         <source>The host did not let you join its game.</source>
-        <translation type="unfinished"></translation>
+        <translation>De host liet je niet meedoen aan zijn spel.</translation>
     </message>
     <message>
         <source>Host is ending your game...</source>
-        <translation type="unfinished"></translation>
+        <translation>De host beëindigt je spel...</translation>
     </message>
     <message>
         <source>Ready - synchronizing with host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar - synchroniseren met host...</translation>
     </message>
     <message>
         <source>Found host, connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Host gevonden, verbinden met %1...</translation>
     </message>
     <message>
         <source>Incompatible Lettro version</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibele Lettro-versie</translation>
     </message>
     <message>
         <source>Host is now playing a new game.  Your game is over.</source>
-        <translation type="unfinished"></translation>
+        <translation>De host speelt nu een nieuw spel.  Je spel is voorbij.</translation>
     </message>
     <message>
         <source>Received WT message from client in incorrect state, ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>WT-bericht van client in verkeerde toestand ontvangen, genegeerd</translation>
     </message>
     <message>
         <source>Searching for game host...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelhost zoeken...</translation>
     </message>
     <message>
         <source>Port 20000 is in use here, so no host can answer a search: use Connect... to name the host</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort 20000 is hier in gebruik, dus geen host kan op een zoekopdracht antwoorden: gebruik Verbinden... om de host op te geven</translation>
     </message>
     <message>
         <source>Enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer je naam in</translation>
     </message>
     <message>
         <source>Host game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel hosten</translation>
     </message>
     <message>
         <source>Join game</source>
-        <translation type="unfinished"></translation>
+        <translation>Meedoen aan spel</translation>
     </message>
     <message>
         <source>Enter PC network name or IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de netwerknaam of het IP-adres van de pc in</translation>
     </message>
     <message>
         <source>TCP/IP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden met %1...</translation>
     </message>
     <message>
         <source>Looking for %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zoeken...</translation>
     </message>
 </context>
 <context>
@@ -905,11 +922,11 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Computer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer %1</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
 </context>
 <context>
@@ -920,27 +937,27 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Changing the game type now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je het speltype nu wijzigt, wordt het huidige spel afgebroken.  Weet je zeker dat je dit wilt doen?</translation>
     </message>
     <message>
         <source>Changing the game mode now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je de spelmodus nu wijzigt, wordt het huidige spel afgebroken.  Weet je zeker dat je dit wilt doen?</translation>
     </message>
     <message>
         <source>Changing the board language now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je de bordtaal nu wijzigt, wordt het huidige spel afgebroken.  Weet je zeker dat je dit wilt doen?</translation>
     </message>
     <message>
         <source>Changing the minimum word size now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je de minimale woordlengte nu wijzigt, wordt het huidige spel gestopt.  Weet je zeker dat je dit wilt doen?</translation>
     </message>
     <message>
         <source>Changing the repeat letters setting now will stop the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je de instelling voor herhaalde letters nu wijzigt, wordt het huidige spel gestopt.  Weet je zeker dat je dit wilt doen?</translation>
     </message>
     <message>
         <source>Entering a network game now will abort the current game.  Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als je nu aan een netwerkspel deelneemt, wordt het huidige spel afgebroken.  Weet je zeker dat je dit wilt doen?</translation>
     </message>
 </context>
 <context>
@@ -1023,15 +1040,15 @@ It has been kept as %1.</source>
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfacetaal</translation>
     </message>
     <message>
         <source>A new interface language applies at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe interfacetaal geldt vanaf de volgende start.</translation>
     </message>
     <message>
         <source>Show where the word can go</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen waar het woord kan staan</translation>
     </message>
 </context>
 <context>
@@ -1195,11 +1212,11 @@ Het kon ook niet opzij worden gezet, dus het blijft zoals het is en de spellen v
     <name>PromptWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuleren</translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1395,43 +1412,43 @@ Morgen komt er een nieuw bord. Alle woorden van vandaag bekijken?</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal woorden</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal ongeldig</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Letters</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished">Gevonden</translation>
+        <translation>Gevonden</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished">Punten</translation>
+        <translation>Punten</translation>
     </message>
     <message>
         <source>Points for each word of this length</source>
-        <translation type="unfinished"></translation>
+        <translation>Punten voor elk woord van deze lengte</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Take back the last change to the dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste wijziging aan het woordenboek terugdraaien</translation>
     </message>
 </context>
 <context>
@@ -1549,11 +1566,11 @@ Morgen komt er een nieuw bord. Alle woorden van vandaag bekijken?</translation>
     </message>
     <message>
         <source># of words</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal woorden</translation>
     </message>
     <message>
         <source># undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal ongeldig</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1632,7 @@ Morgen komt er een nieuw bord. Alle woorden van vandaag bekijken?</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van het bureaublad</translation>
     </message>
 </context>
 <context>
