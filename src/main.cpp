@@ -61,45 +61,55 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.lettro.Lettro"));
     const std::string uiLanguage = UiLanguageArgument(argc, argv);
     const std::string storedUiLanguage =
-        engine::SettingsStore().cGetRegValue(engine::kSettingsKey, InterfaceLanguage::kSetting, 10).value_or("");
+        engine::SettingsStore()
+            .cGetRegValue(engine::kSettingsKey, InterfaceLanguage::kSetting, 10)
+            .value_or("");
     InterfaceLanguage::Install(
         InterfaceLanguage::Choose(uiLanguage, storedUiLanguage, QLocale::system().uiLanguages()));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Lettro, a word game with letter dice."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Lettro, a word game with letter dice."));
     parser.addHelpOption();
     // Answered above; listed here so that --help shows it.
-    parser.addOption(QCommandLineOption(QStringLiteral("version"),
-                                        QCoreApplication::translate("CommandLine", "Print the version and exit.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("version"),
+        QCoreApplication::translate("CommandLine", "Print the version and exit.")));
     const QCommandLineOption seedOption(
         QStringLiteral("seed"),
-        QCoreApplication::translate("CommandLine", "Shake the dice from seed <N> (0 to 4294967295): the same boards in "
-                       "the same order every time, for replays and tests."),
+        QCoreApplication::translate(
+            "CommandLine", "Shake the dice from seed <N> (0 to 4294967295): the same boards in "
+                           "the same order every time, for replays and tests."),
         QStringLiteral("N"));
     parser.addOption(seedOption);
     const QCommandLineOption addressOption(
         QStringLiteral("address"),
-        QCoreApplication::translate("CommandLine", "Play on the network from IPv4 address <A> (default: $LETTRO_ADDRESS, "
-                       "else every interface); copies on one machine each take their own "
-                       "127.0.0.x."),
+        QCoreApplication::translate(
+            "CommandLine", "Play on the network from IPv4 address <A> (default: $LETTRO_ADDRESS, "
+                           "else every interface); copies on one machine each take their own "
+                           "127.0.0.x."),
         QStringLiteral("A"));
     parser.addOption(addressOption);
     const QCommandLineOption languageOption(
         QStringLiteral("language"),
-        QCoreApplication::translate("CommandLine", "Play in board language <XX> this time: en, fr, de, es, it, pt or nl "
-                       "(default: the one chosen in the options)."),
+        QCoreApplication::translate(
+            "CommandLine", "Play in board language <XX> this time: en, fr, de, es, it, pt or nl "
+                           "(default: the one chosen in the options)."),
         QStringLiteral("XX"));
     parser.addOption(languageOption);
     const QCommandLineOption boardOption(
         QStringLiteral("board"),
-        QCoreApplication::translate("CommandLine", "Start by playing the board of board code <CODE> with its settings, or "
-                       "16 letters row by row (Q for Qu) with your own."),
+        QCoreApplication::translate(
+            "CommandLine", "Start by playing the board of board code <CODE> with its settings, or "
+                           "16 letters row by row (Q for Qu) with your own."),
         QStringLiteral("CODE"));
     parser.addOption(boardOption);
     const QCommandLineOption uiLanguageOption(
         QStringLiteral("ui-language"),
-        QCoreApplication::translate("CommandLine", "Show the windows in language <XX>: en, fr, de, es, it, pt or nl (default: the one "
-             "chosen in the options, else the desktop's)."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Show the windows in language <XX>: en, fr, de, es, it, pt or nl (default: the one "
+            "chosen in the options, else the desktop's)."),
         QStringLiteral("XX"));
     parser.addOption(uiLanguageOption);
     parser.process(application);
@@ -133,7 +143,8 @@ int main(int argc, char* argv[])
         app.program.CommandLineLanguage = code;
     }
     if (parser.isSet(uiLanguageOption) && !InterfaceLanguage::Offered(uiLanguage)) {
-        std::fprintf(stderr, "lettro: --ui-language wants one of en, fr, de, es, it, pt, nl, not \"%s\"\n",
+        std::fprintf(stderr,
+                     "lettro: --ui-language wants one of en, fr, de, es, it, pt, nl, not \"%s\"\n",
                      qPrintable(parser.value(uiLanguageOption)));
         return 2;
     }

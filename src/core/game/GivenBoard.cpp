@@ -25,20 +25,27 @@ std::string CurrentBoardCode(const Program& program)
     return BoardCode::Encode(WithOwnSettings(program, program.board.BoardText));
 }
 
-bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
-                    const std::string& dailyDate)
+bool SetAsideOwnSettings(Program& program, const std::string& board, const std::string& language)
 {
-    if (IsNetworkGame(program) || !engine::boardFromText(given.Board))
+    if (IsNetworkGame(program) || !engine::boardFromText(board))
         return false;
     // A running game is dropped without evaluation, as by Start.
     program.screen.ClockRunning = false;
     if (!program.savedForGivenBoard)
         program.savedForGivenBoard = GameSettings(program);
     // The chosen language stays the user's: the next shaken board puts it back in play.
-    if (!BoardLanguage::UseLanguage(program, given.Language)) {
+    if (!BoardLanguage::UseLanguage(program, language)) {
         RestoreOwnSettings(program);
         return false;
     }
+    return true;
+}
+
+bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
+                    const std::string& dailyDate)
+{
+    if (!SetAsideOwnSettings(program, given.Board, given.Language))
+        return false;
     program.game.GameType = given.GameType;
     program.game.TimeLimit = given.TimeLimit;
     program.engine.cSetMinWordSize(given.MinWordSize);

@@ -30,6 +30,12 @@ std::string CurrentBoardCode(const Program& program);
 bool PlayGivenBoard(Program& program, const BoardCode::GivenBoard& given,
                     const std::string& dailyDate = {});
 
+// Readies a board that is not shaken (a given board, a kept game): the running game is
+// dropped, the user's own settings are set aside, and `language` is put in play. False,
+// with nothing changed for good, in network play, for a board that is not one, or when
+// the language cannot be put in play.
+bool SetAsideOwnSettings(Program& program, const std::string& board, const std::string& language);
+
 // Puts back the settings a given board's game set aside; nothing when none are.
 void RestoreOwnSettings(Program& program);
 

@@ -247,16 +247,9 @@ ParseResult Parse(const std::string& text)
 
 bool Resume(Program& program, const Snapshot& s)
 {
-    if (IsNetworkGame(program) || !engine::boardFromText(s.Board))
-        return false;
-    program.screen.ClockRunning = false;
     // The game's settings hold until its results close, as a given board's do.
-    if (!program.savedForGivenBoard)
-        program.savedForGivenBoard = GameSettings(program);
-    if (!BoardLanguage::UseLanguage(program, s.Language)) {
-        Given::RestoreOwnSettings(program);
+    if (!Given::SetAsideOwnSettings(program, s.Board, s.Language))
         return false;
-    }
     GameState& game = program.game;
     game.GameMode = s.GameMode;
     game.GameType = s.GameType;
