@@ -270,7 +270,7 @@ Il file è rimasto com&apos;era, quindi non contiene le tue modifiche al diziona
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>A&amp;nnulla</translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>Put back the word removed last</source>
