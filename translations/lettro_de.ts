@@ -617,6 +617,10 @@ It has been kept as %1.</source>
 
 Es wurde als %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>The game kept at the last quit could not be resumed: its board language is not available.</source>
+        <translation>Das beim letzten Beenden gespeicherte Spiel konnte nicht fortgesetzt werden: Seine Spielfeldsprache ist nicht verfügbar.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -617,6 +617,10 @@ It has been kept as %1.</source>
 
 Se ha conservado como %1.</translation>
     </message>
+    <message>
+        <source>The game kept at the last quit could not be resumed: its board language is not available.</source>
+        <translation>La partida guardada al salir la última vez no se pudo reanudar: su idioma de tablero no está disponible.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

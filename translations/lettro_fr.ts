@@ -617,6 +617,10 @@ It has been kept as %1.</source>
 
 Elle a été conservée sous %1.</translation>
     </message>
+    <message>
+        <source>The game kept at the last quit could not be resumed: its board language is not available.</source>
+        <translation>La partie gardée à la dernière fermeture n&apos;a pas pu reprendre : sa langue de grille n&apos;est pas disponible.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -617,6 +617,10 @@ It has been kept as %1.</source>
 
 È stata conservata come %1.</translation>
     </message>
+    <message>
+        <source>The game kept at the last quit could not be resumed: its board language is not available.</source>
+        <translation>La partita conservata all&apos;ultima uscita non può essere ripresa: la sua lingua della griglia non è disponibile.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -617,6 +617,10 @@ It has been kept as %1.</source>
 
 Het is bewaard als %1.</translation>
     </message>
+    <message>
+        <source>The game kept at the last quit could not be resumed: its board language is not available.</source>
+        <translation>Het spel dat bij het laatste afsluiten is bewaard, kon niet worden hervat: de taal van het bord is niet beschikbaar.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

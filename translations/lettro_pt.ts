@@ -617,6 +617,10 @@ It has been kept as %1.</source>
 
 Foi guardado como %1.</translation>
     </message>
+    <message>
+        <source>The game kept at the last quit could not be resumed: its board language is not available.</source>
+        <translation>O jogo guardado na última saída não pôde ser retomado: a língua do tabuleiro não está disponível.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -337,8 +337,8 @@ void ResumeKeptGame(Program& program)
     // Taken up once: a quit during the resumed game keeps it anew.
     QFile::remove(path);
     if (!Resume(program, *parsed.snapshot))
-        Ask(program, QStringLiteral("The game kept at the last quit could not be resumed: its "
-                                    "board language is not available."));
+        Ask(program, core::Tr("KeptGame", "The game kept at the last quit could not be resumed: "
+                                          "its board language is not available."));
 }
 
 } // namespace KeptGame
