@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         }
     }
     // A trace past its budget is not compared, but the engine must still have answered.
-    const std::vector<std::string> found = FoundWords(dict, board);
+    const std::vector<std::string> found = dict.definedWords(board);
     if (found != TracedWords(board, {words.begin(), words.end()}, minSize, 16, found, 200'000))
         std::abort();
     return 0;

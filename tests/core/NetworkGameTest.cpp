@@ -66,6 +66,11 @@ protected:
         }
         Game::EndGame(c.p); // the clock ran out
     }
+    static void backToLobby(const std::vector<Copy*>& those)
+    {
+        for (Copy* c : those)
+            Results::ResultsWindowClosed(c->p), Network::ReturnToLobby(c->p);
+    }
     bool inLobby(std::size_t players) const { return host.inLobby(players); }
     static bool waiting(const Copy& c) { return c.p.network.GamePhase == Phase::WaitingForPlayers; }
     Copy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
@@ -99,10 +104,7 @@ TEST_F(NetworkGame, joinChangeSettingsPlayTwiceAndLeave)
         }
         EXPECT_EQ(host.p.eval.PlayerScores, (std::vector<int>{0, 2, round}));
         EXPECT_EQ(Results::ShownList(cy.p, Results::Selector::Dict)[0], "Ann:          0");
-        for (Copy* c : copies) {
-            Results::ResultsWindowClosed(c->p);
-            Network::ReturnToLobby(c->p);
-        }
+        backToLobby(copies);
         ASSERT_TRUE(run(lobby)) << host.statuses();
     }
 
@@ -152,10 +154,7 @@ TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
     EXPECT_EQ(host.statuses(), "Ann:Reviewing results Bob:Reviewing results Cy:Left game ");
     EXPECT_EQ(bob.p.eval.PlayerScores, (std::vector<int>{1, 1, 0}));
     EXPECT_EQ(cy.p.game.GameMode, SinglePlayer) << "the leaver's own settings are back";
-    for (Copy* c : {&host, &bob}) {
-        Results::ResultsWindowClosed(c->p);
-        Network::ReturnToLobby(c->p);
-    }
+    backToLobby({&host, &bob});
     ASSERT_TRUE(run([&] { return inLobby(2) && waiting(bob); })) << host.statuses();
 
     // A player still on an old game is told so when he reports, and his network game ends.
@@ -183,10 +182,7 @@ TEST_F(NetworkGame, bootsDuringAGameAndInTheLobby)
     ASSERT_TRUE(run([&] { return host.p.results.Open && bob.p.results.Open; })) << host.statuses();
     // His words come too late: once the host is back in the lobby he is told goodbye.
     play(cy, {"its"});
-    for (Copy* c : {&host, &bob}) {
-        Results::ResultsWindowClosed(c->p);
-        Network::ReturnToLobby(c->p);
-    }
+    backToLobby({&host, &bob});
     ASSERT_TRUE(run([&] { return inLobby(2) && !cy.p.network.Window.Shown; })) << host.statuses();
     EXPECT_FALSE(cy.p.results.Open);
     // In the lobby the row goes at once.

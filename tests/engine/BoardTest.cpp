@@ -47,7 +47,7 @@ TEST(Board, RandomBoardsMatchThePlainTrace)
         e.cSetMaxWordSize(c.max);
         for (int i = 0; i < c.boards; ++i) {
             const std::string board = RandomText(rng, letters, 16);
-            const Words found = FoundWords(e, board);
+            const Words found = e.definedWords(board);
             ASSERT_EQ(found, TracedWords(board, dictionary, c.min, c.max, found, 2'000'000))
                 << board << " " << c.min << ".." << c.max;
         }
@@ -72,7 +72,7 @@ TEST(Board, KnownBoards)
             e.cDictionaryAdd(w);
         e.cSetMinWordSize(c.min);
         e.cSetMaxWordSize(c.max);
-        EXPECT_EQ(FoundWords(e, c.board), c.found) << c.board << " " << c.min << ".." << c.max;
+        EXPECT_EQ(e.definedWords(c.board), c.found) << c.board << " " << c.min << ".." << c.max;
     }
 }
 
@@ -80,13 +80,13 @@ TEST(Board, BadBoardsAndIndexesFindNothingAndEditsCountAtOnce)
 {
     Engine e;
     e.cDictionaryAdd("cat");
-    ASSERT_EQ(FoundWords(e, "catsxxxxxxxxxxxx"), Words{"cat"});
+    ASSERT_EQ(e.definedWords("catsxxxxxxxxxxxx"), Words{"cat"});
     for (int index : {1, -1, 1 << 30})
         EXPECT_EQ(e.cGetDefinedWord(index), "") << index;
     for (const char* w : {"cats", "tac"})
         e.cDictionaryAdd(w);
     e.cDictionaryRemove("cat");
-    EXPECT_EQ(FoundWords(e, "catsxxxxxxxxxxxx"), (Words{"cats", "tac"}));
+    EXPECT_EQ(e.definedWords("catsxxxxxxxxxxxx"), (Words{"cats", "tac"}));
     for (const std::string& bad : Words{"", "catxxxxxxxxxxxxxx", "CATXXXXXXXXXXXXX",
                                         std::string("cat\0xxxxxxxxxxxx", 16)}) {
         EXPECT_EQ(e.cCheckForAllDefinedWords(bad), 0) << bad;

@@ -22,13 +22,7 @@ inline std::vector<std::string> EveryWord(engine::Engine& e)
     return words;
 }
 
-// The engine's words of a board, alphabetically.
-inline std::vector<std::string> FoundWords(engine::Engine& e, const std::string& board)
-{
-    return e.definedWords(board);
-}
-
-// What FoundWords must give: the words of `dictionary` (sorted) of min..max letters that
+// What the engine's words of a board must be: the words of `dictionary` (sorted) of min..max letters that
 // a plain trace finds on `board` (16 letters, 'q' for the Qu cube, which only ever spells
 // "qu"). A word whose trace runs out of `budget` steps counts as the engine says, so a
 // slow trace is not compared but nothing else is let through.
