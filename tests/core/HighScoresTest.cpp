@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // High scores: the tables against a plain sort on random games, the file's round trip and
 // its damaged forms, and entering a finished game with the player's name.
-#include "core/board/WordEntry.h"
-#include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Results.h"
@@ -180,8 +178,7 @@ TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
             Game::PlaceBoard(p, board);
             Game::BeginPlay(p);
         }
-        WordEntry::NewWordChanged(p, QStringLiteral("cats"));
-        WordEntry::EnterWord(p);
+        Enter(p, {"cats"});
         Game::EndGameNow(p);
         Results::ResultsWindowClosed(p);
         Table expected;
