@@ -168,10 +168,7 @@ TEST_F(Play, wordEntryMoves)
 // The cubes the word cannot take next are dimmed during play, when the player wants it.
 TEST_F(Play, deadCubesAreDimmedDuringPlayOnly)
 {
-    const auto dimmed = [&] {
-        const auto cubes = BoardView::DimmedCubes(p);
-        return std::count(cubes.begin(), cubes.end(), true);
-    };
+    const auto dimmed = [&] { return std::ranges::count(BoardView::DimmedCubes(p), true); };
     start();
     type("ca");
     EXPECT_EQ(dimmed(), 12) << "C and A used; G, D, O and T touch the A";
