@@ -27,10 +27,8 @@ TEST(ComputerPlayer, strongerFindsAtLeastWhatWeakerFindsAndTheSeedRepeats)
         for (int strength = 0; strength <= 100; strength += 10) {
             auto found = ComputerPlayer::WordsToFind(board, strength, seed, "ABCDEFGHIJKLMNOP");
             EXPECT_EQ(found, ComputerPlayer::WordsToFind(board, strength, seed, "ABCDEFGHIJKLMNOP"));
-            std::vector<std::string> real;
-            std::copy_if(found.begin(), found.end(), std::back_inserter(real), [&](const std::string& w) {
-                return std::find(board.begin(), board.end(), w) != board.end();
-            });
+            std::vector<std::string> real = found;
+            std::erase_if(real, [&](const std::string& w) { return !std::ranges::count(board, w); });
             for (const std::string& w : weaker)
                 EXPECT_NE(std::find(real.begin(), real.end(), w), real.end()) << w << " at " << strength;
             const bool cuttable = std::any_of(board.begin(), board.end(), [](const std::string& w) { return w.size() >= 4; });

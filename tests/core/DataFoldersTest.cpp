@@ -2,15 +2,9 @@
 // Where the game finds its dictionary and help page, in a build folder and installed:
 // the user's own copy first, the shipped one when there is none or it is damaged.
 #include "core/game/DataFolders.h"
-#include "Scripted.h"
-#include "core/dictionary/DictionaryStore.h"
-#include "core/game/Program.h"
+#include "DictionaryProgram.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,13 +17,10 @@ void WriteDictionary(const QString& path, const std::vector<std::string>& words,
     for (const std::string& w : words)
         e.cDictionaryAdd(w);
     ASSERT_TRUE(e.cWriteBinaryDictionary(path.toStdString()).ok());
-    if (!damage)
-        return;
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
-    bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x40);
-    ASSERT_TRUE(file.seek(0) && file.write(bytes) == bytes.size());
+    const QByteArray bytes = Damaged(file.readAll());
+    ASSERT_TRUE(!damage || (file.seek(0) && file.write(bytes) == bytes.size()));
 }
 
 TEST(DataFolders, theUsersCopyFirstWhenInstalledAndSavesGoWhereTheUserMayWrite)

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Definitions from the installed data packages (the tests need them), from none, and
 // from damaged files.
+#include "DictionaryProgram.h"
+
 #include "core/dictionary/Definitions.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -93,17 +90,14 @@ TEST(Definitions, damagedFilesGiveNoDefinitionNeverACrash)
         {"fr", "chat\tB\t9\n", QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03xyz", 13), missing}, // no chunks
     };
     for (const auto& c : cases) {
-        QTemporaryDir dir;
-        const auto write = [&](const QString& name, const QByteArray& bytes) {
-            QFile f(dir.filePath(name));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        };
+        DictionaryProgram dir({}, false); // a folder to write the files in
         for (const char* pos : {"noun", "verb", "adj", "adv"})
             for (const QString name : {"index.%1", "data.%1", "%1.exc"})
-                write(name.arg(pos), "x\n");
-        write(c.language == "en" ? "index.noun" : "freedict-fra-eng.index", c.index);
-        write(c.language == "en" ? "data.noun" : "freedict-fra-eng.dict.dz", c.data);
-        Definitions::Library library({dir.path().toStdString(), dir.path().toStdString()});
+                dir.write(qPrintable(name.arg(pos)), "x\n");
+        dir.write(c.language == "en" ? "index.noun" : "freedict-fra-eng.index", c.index);
+        dir.write(c.language == "en" ? "data.noun" : "freedict-fra-eng.dict.dz", c.data);
+        const std::string folder = dir.folder.path().toStdString();
+        Definitions::Library library({folder, folder});
         const QString text = Definitions::DefinitionText(
             library.Define(c.language, {c.language == "en" ? "cat" : "chat"}), false);
         EXPECT_TRUE((text + "\n").startsWith(c.start)) << qPrintable(c.index + ":\n" + text);

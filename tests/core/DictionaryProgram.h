@@ -3,14 +3,45 @@
 #pragma once
 
 #include "Scripted.h"
+#include "core/board/WordEntry.h"
 #include "core/dictionary/DictionaryStore.h"
+#include "core/game/Game.h"
 #include "core/game/Program.h"
 #include "core/game/Settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+// Enters each word as the box does, whole.
+inline void Enter(Program& p, const std::vector<std::string>& words)
+{
+    for (const std::string& w : words)
+        WordEntry::NewWordChanged(p, QString::fromStdString(w)), WordEntry::EnterWord(p);
+}
+
+// Starts `p` on the shipped dictionary, its settings and kept game in `folder`, every
+// message answered OK.
+inline void StartOnShipped(Program& p, ScriptedPrompter& prompter, const QTemporaryDir& folder,
+                           std::uint32_t seed)
+{
+    p.prompter = &prompter;
+    prompter.autoOk = true;
+    p.ProgramFolder = QFileInfo(LETTRO_SHIPPED_DICTIONARY).absolutePath().toStdString();
+    p.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
+    p.KeptGameFile = folder.filePath("KeptGame.txt").toStdString();
+    p.Seed = seed;
+    Game::StartUp(p);
+}
+
+// The bytes with one bit flipped in the middle: a file no reader accepts.
+inline QByteArray Damaged(QByteArray bytes)
+{
+    bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x40);
+    return bytes;
+}
 
 struct DictionaryProgram {
     explicit DictionaryProgram(const std::vector<std::string>& words, bool start = true)

@@ -75,8 +75,7 @@ TEST(DictionaryStore, aFailedSaveIsSaidAndCanBeDoneOnceThePlaceIsMended)
 TEST(DictionaryStore, anUnreadableFileIsKeptBeforeTheFirstSave)
 {
     DictionaryProgram t(kWords, false);
-    QByteArray unreadable = t.bytes();
-    unreadable[unreadable.size() / 2] = static_cast<char>(unreadable[unreadable.size() / 2] ^ 0x40);
+    const QByteArray unreadable = Damaged(t.bytes());
     t.write("Dictionary.dat", unreadable);
     t.write("Dictionary.dat.unreadable", "stale"); // one kept before is replaced
     t.prompter.answer(core::Answer::Ok); // the start-up message

@@ -3,19 +3,13 @@
 // the board of the day.
 #include "DictionaryProgram.h"
 
-#include "core/board/WordEntry.h"
 #include "core/game/BoardCode.h"
-#include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/Results.h"
 #include "core/game/SettingsText.h"
 #include "engine/Languages.h"
 
 #include <QDate>
-
-#include <QString>
-
-#include <gtest/gtest.h>
 
 #include <random>
 
@@ -122,8 +116,7 @@ TEST(GivenBoard, playsWithItsSettingsAndSolvesAsTheResultsShow)
     EXPECT_EQ(draws->draws, 0) << "a given board is not shaken";
     EXPECT_EQ(p.game.TimeRemaining, 15);
     EXPECT_EQ(Given::CurrentBoardCode(p), BoardCode::Encode(given));
-    for (const char* word : {"cats", "tact", "dog"})
-        WordEntry::NewWordChanged(p, QString::fromLatin1(word)), WordEntry::EnterWord(p);
+    Enter(p, {"cats", "tact", "dog"});
     Game::EndGameNow(p);
     ASSERT_TRUE(p.results.Open);
     Results::ChooseItem(p, Results::Selector::Dict, 0); // "All Words"

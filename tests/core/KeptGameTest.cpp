@@ -1,18 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game kept across a quit: quit at several moments, start again, go on; the resumed
 // game ends as the uninterrupted one does. Damaged and hostile files never crash.
-#include "Scripted.h"
+#include "DictionaryProgram.h"
 
-#include "core/board/WordEntry.h"
-#include "core/game/Game.h"
 #include "core/game/KeptGame.h"
-#include "core/game/Program.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <random>
 
@@ -23,19 +14,8 @@ struct Kept : ::testing::Test {
     std::unique_ptr<Program> start(ScriptedPrompter& prompter)
     {
         auto p = std::make_unique<Program>();
-        p->prompter = &prompter;
-        prompter.autoOk = true;
-        p->ProgramFolder = QFileInfo(LETTRO_SHIPPED_DICTIONARY).absolutePath().toStdString();
-        p->settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
-        p->KeptGameFile = folder.filePath("KeptGame.txt").toStdString();
-        p->Seed = 11;
-        Game::StartUp(*p);
+        StartOnShipped(*p, prompter, folder, 11);
         return p;
-    }
-    static void enter(Program& p, const std::string& word)
-    {
-        WordEntry::NewWordChanged(p, QString::fromStdString(word));
-        WordEntry::EnterWord(p);
     }
     QTemporaryDir folder;
 };
@@ -67,8 +47,8 @@ TEST_F(Kept, quitAtSeveralMoments_resumesPausedAndEndsAsUninterrupted)
         p->game.TimeLimit = 60;
         const auto play = [&](int words, int ticks) {
             for (int i = 0; i < words && i < static_cast<int>(p->board.BoardWords.size()); ++i)
-                enter(*p, p->board.BoardWords[static_cast<std::size_t>(2 * i + 1) %
-                                              p->board.BoardWords.size()]);
+                Enter(*p, {p->board.BoardWords[static_cast<std::size_t>(2 * i + 1) %
+                                              p->board.BoardWords.size()]});
             for (int t = 0; t < ticks; ++t)
                 Game::ClockTick(*p, true);
         };
@@ -85,15 +65,12 @@ TEST_F(Kept, quitAtSeveralMoments_resumesPausedAndEndsAsUninterrupted)
         ScriptedPrompter second;
         auto q = start(second);
         second.answer(core::Answer::Ok, [&] {
-            EXPECT_TRUE(q->screen.BoardHidden);
-            EXPECT_TRUE(q->game.Paused);
-            EXPECT_FALSE(q->screen.ClockRunning);
+            EXPECT_TRUE(q->screen.BoardHidden && q->game.Paused && !q->screen.ClockRunning);
         });
         KeptGame::ResumeKeptGame(*q);
         EXPECT_EQ(second.texts(), QStringList{"Hit OK when ready to resume."});
         EXPECT_FALSE(QFileInfo::exists(folder.filePath("KeptGame.txt")));
-        EXPECT_TRUE(q->screen.ClockRunning);
-        EXPECT_FALSE(q->screen.BoardHidden);
+        EXPECT_TRUE(q->screen.ClockRunning && !q->screen.BoardHidden);
         EXPECT_EQ(KeptGame::Take(*q), snapshot);
         EXPECT_EQ(q->entry.ListedWords, p->entry.ListedWords);
         EXPECT_EQ(q->opponents.Found, p->opponents.Found);
@@ -118,7 +95,7 @@ TEST_F(Kept, damagedOrHostileFiles_areRefusedWithoutCrashing)
     auto p = start(prompter);
     p->options.ComputerOpponents = 1;
     Game::StartGameClick(*p);
-    enter(*p, p->board.BoardWords.front());
+    Enter(*p, {p->board.BoardWords.front()});
     const std::string text = KeptGame::Serialize(*KeptGame::Take(*p));
     ASSERT_EQ(KeptGame::Parse(text).snapshot, KeptGame::Take(*p));
 

@@ -1,19 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Single-player games against computer opponents, whole, without windows: on the shipped
 // dictionary, scored against a plain reference, corrected, and kept in the record.
-#include "Scripted.h"
+#include "DictionaryProgram.h"
 
-#include "core/board/WordEntry.h"
-#include "core/game/Game.h"
 #include "core/game/HighScores.h"
-#include "core/game/Program.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
-
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
@@ -26,13 +18,8 @@ using ComputerPlayer::Level;
 struct AgainstComputers : ::testing::Test {
     AgainstComputers()
     {
-        p.prompter = &prompter;
-        prompter.autoOk = true;
-        p.ProgramFolder = QFileInfo(LETTRO_SHIPPED_DICTIONARY).absolutePath().toStdString();
-        p.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
+        StartOnShipped(p, prompter, folder, 7);
         p.settings->cSetRegValue(HighScores::kPlayerKey, HighScores::kPlayerName, "Ann");
-        p.Seed = 7;
-        Game::StartUp(p);
     }
     // Every player's points by a plain count: a board word scores for the one player who
     // entered it.
@@ -112,10 +99,7 @@ TEST_F(AgainstComputers, wholeGamesScoredCorrectedAndRecorded)
         });
         ASSERT_NE(cut, board.end());
         const std::string nonWord = cut->substr(0, cut->size() - 1);
-        for (const std::string& w : {shared, board[board.size() / 2], board.back(), nonWord}) {
-            WordEntry::NewWordChanged(p, QString::fromStdString(w));
-            WordEntry::EnterWord(p);
-        }
+        Enter(p, {shared, board[board.size() / 2], board.back(), nonWord});
         QStringList half;
         for (int second = 0; p.game.TimeRemaining > 0; ++second) {
             if (second == 30)

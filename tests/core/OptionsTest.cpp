@@ -28,21 +28,21 @@ struct Machine : DictionaryProgram {
     explicit Machine(int limit = 16, int timeRemaining = 0, int type = 0, int mode = 0)
         : DictionaryProgram({"cat", "steam", "teamsters", "encyclopaedia"}, false)
     {
-        program.engine.cSetMaxWordSize(limit);
-        program.engine.cReduceWordSize();
-        program.game.TimeRemaining = timeRemaining, program.game.GameType = type, program.game.GameMode = mode;
+        p.engine.cSetMaxWordSize(limit);
+        p.engine.cReduceWordSize();
+        p.game.TimeRemaining = timeRemaining, p.game.GameType = type, p.game.GameMode = mode;
     }
     // The settings as they are stored, then the game's type, mode and time remaining.
     std::string settings() const
     {
-        const Options& o = program.options;
+        const Options& o = p.options;
         std::ostringstream s;
-        s << program.game.TimeLimit << ' ' << program.engine.cMinWordSize() << ' '
-          << program.engine.cMaxWordSize() << ' ' << o.NumWordsLimit << ' ' << o.SoundsOn << ' '
+        s << p.game.TimeLimit << ' ' << p.engine.cMinWordSize() << ' '
+          << p.engine.cMaxWordSize() << ' ' << o.NumWordsLimit << ' ' << o.SoundsOn << ' '
           << o.ShowUnusedWords << ' ' << o.RepeatLetters << ' ' << o.LeftHandedDisplay << ' '
           << o.ComputerOpponents << ' ' << ComputerPlayer::LevelName(o.ComputerLevel) << ' '
           << o.ShowWhereWordCanGo << " / "
-          << program.game.GameType << ' ' << program.game.GameMode << ' ' << program.game.TimeRemaining;
+          << p.game.GameType << ' ' << p.game.GameMode << ' ' << p.game.TimeRemaining;
         return s.str();
     }
     // The stored values in the order of kNames, "." for an absent one.
@@ -51,10 +51,9 @@ struct Machine : DictionaryProgram {
         std::string s;
         for (const char* name : kNames)
             s += (s.empty() ? "" : " ") +
-                 program.settings->cGetRegValue(engine::kSettingsKey, name, 50).value_or(".");
+                 p.settings->cGetRegValue(engine::kSettingsKey, name, 50).value_or(".");
         return s;
     }
-    Program& program = p;
 };
 
 TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDictionarysLimit)
@@ -87,17 +86,17 @@ TEST(ReadSettings, eachStoredValueOrItsDefaultAndTheLargestSizeAgainstTheDiction
         Machine m(c.limit, 0, Frantic, TwoPlayer);
         for (std::size_t i = 0; i < c.values.size(); ++i)
             if (c.values[i] != ".")
-                m.program.settings->cSetRegValue(engine::kSettingsKey, kNames[i], c.values[i]);
+                m.p.settings->cSetRegValue(engine::kSettingsKey, kNames[i], c.values[i]);
         for (Answer a : c.answers)
             m.prompter.answer(a);
-        Settings::ReadSettings(m.program);
+        Settings::ReadSettings(m.p);
         EXPECT_EQ(m.settings(), c.loaded + " / 0 0 0") << "Standard, one player, after " << c.loaded;
         EXPECT_EQ(m.prompter.texts(), c.texts) << c.loaded;
         for (const core::Prompt& p : m.prompter.shown)
             EXPECT_EQ(p.defaultNo, p.text == shrink) << p.text.toStdString();
-        const int max = m.program.engine.cMaxWordSize();
-        EXPECT_EQ(std::tuple(m.program.options.LoadedMaxWordSize, m.program.dictionary.DictionaryUpdated,
-                             m.program.engine.contains("teamsters"), m.program.engine.contains("steam")),
+        const int max = m.p.engine.cMaxWordSize();
+        EXPECT_EQ(std::tuple(m.p.options.LoadedMaxWordSize, m.p.dictionary.DictionaryUpdated,
+                             m.p.engine.contains("teamsters"), m.p.engine.contains("steam")),
                   std::tuple(max, max == 8, max > 8, true))
             << c.loaded;
     }
@@ -143,14 +142,14 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
         for (Answer answer :
              asked ? std::vector{Answer::Yes, Answer::No} : std::vector{Answer::Ok}) {
             Machine m(16, c.timeRemaining);
-            m.program.engine.cSetMinWordSize(c.min);
-            m.program.engine.cSetMaxWordSize(c.max);
-            OptionsValues v = Common::FillOptionsDialog(m.program);
+            m.p.engine.cSetMinWordSize(c.min);
+            m.p.engine.cSetMaxWordSize(c.max);
+            OptionsValues v = Common::FillOptionsDialog(m.p);
             c.edit(v);
             const std::string before = m.settings();
             if (asked)
                 m.prompter.answer(answer);
-            const auto outcome = Common::ApplyOptions(m.program, v);
+            const auto outcome = Common::ApplyOptions(m.p, v);
             const bool no = answer == Answer::No, abort = !no && c.question.contains("abort");
             const std::string now = no ? before : c.settings, what = now + (no ? " No" : "");
             EXPECT_EQ(m.prompter.texts().join(""), c.question) << what;
@@ -159,7 +158,7 @@ TEST(ApplyOptions, eachChangeWithYesAndNo)
                 EXPECT_EQ(p.defaultNo, p.text.contains("remove")) << what;
             EXPECT_EQ(m.settings(), now) << what;
             EXPECT_EQ(std::pair(outcome.abortGame, outcome.refill), std::pair(abort, no)) << what;
-            EXPECT_EQ(m.program.dictionary.DictionaryUpdated, !m.program.engine.contains("encyclopaedia"));
+            EXPECT_EQ(m.p.dictionary.DictionaryUpdated, !m.p.engine.contains("encyclopaedia"));
             // Saved unless the game was aborted; the type and mode never are.
             EXPECT_EQ(m.stored(),
                       abort ? ". . . . . . . . . . . . ." : now.substr(0, now.find(" /")) + " . .");
@@ -178,15 +177,15 @@ TEST(EnterNetworkGame, questionAndSavedSettings)
         {TwoPlayer, 9, Answer::Yes, AbortAndEnter}, {NetworkPlayer, 9, Answer::Ok, Stay}};
     for (const auto& [mode, timeRemaining, answer, entry] : cases) {
         Machine m(16, timeRemaining, Frantic, mode);
-        m.program.game.TimeLimit = 300;
-        m.program.options = {.RepeatLetters = true, .NumWordsLimit = "<75"};
-        m.program.engine.cSetMinWordSize(5);
+        m.p.game.TimeLimit = 300;
+        m.p.options = {.RepeatLetters = true, .NumWordsLimit = "<75"};
+        m.p.engine.cSetMinWordSize(5);
         if (answer != Answer::Ok)
             m.prompter.answer(answer);
-        EXPECT_EQ(Common::EnterNetworkGame(m.program), entry) << mode;
+        EXPECT_EQ(Common::EnterNetworkGame(m.p), entry) << mode;
         EXPECT_EQ(m.prompter.texts().join(""), answer == Answer::Ok ? "" : kEntering);
-        EXPECT_EQ(m.program.game.TimeRemaining, entry == AbortAndEnter ? 0 : timeRemaining);
-        const auto s = m.program.savedForNetwork.value_or(SavedGameSettings{.TimeLimit = -1});
+        EXPECT_EQ(m.p.game.TimeRemaining, entry == AbortAndEnter ? 0 : timeRemaining);
+        const auto s = m.p.savedForNetwork.value_or(SavedGameSettings{.TimeLimit = -1});
         EXPECT_EQ(std::tie(s.GameMode, s.GameType, s.RepeatLetters, s.TimeLimit, s.MinWordSize, s.NumWordsLimit),
                   entry == Stay ? std::tuple(0, 0, false, -1, 3, "-") : std::tuple(mode, 1, true, 300, 5, "<75"));
     }

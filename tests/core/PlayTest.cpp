@@ -168,10 +168,7 @@ TEST_F(Play, wordEntryMoves)
 // The cubes the word cannot take next are dimmed during play, when the player wants it.
 TEST_F(Play, deadCubesAreDimmedDuringPlayOnly)
 {
-    const auto dimmed = [&] {
-        const auto cubes = BoardView::DimmedCubes(p);
-        return std::count(cubes.begin(), cubes.end(), true);
-    };
+    const auto dimmed = [&] { return std::ranges::count(BoardView::DimmedCubes(p), true); };
     start();
     type("ca");
     EXPECT_EQ(dimmed(), 12) << "C and A used; G, D, O and T touch the A";
@@ -180,36 +177,6 @@ TEST_F(Play, deadCubesAreDimmedDuringPlayOnly)
     p.options.ShowWhereWordCanGo = true;
     Game::AbortGame(p);
     EXPECT_EQ(dimmed(), 0);
-}
-
-TEST_F(Play, startShakesABoardAndTheClockCountsDownInTheForegroundUntilGameOver)
-{
-    EXPECT_TRUE(prompter.shown.empty() && p.board.BoardFaces[0].empty())
-        << "a good dictionary loads silently; blank cubes before the first game";
-    Game::StartGameClick(p);
-    EXPECT_EQ(p.board.BoardText, "ETISSOYWOOIVAATI");
-    EXPECT_EQ(p.board.BoardWords, (Words{"its", "set", "site", "soot", "toys"}));
-    EXPECT_TRUE(p.game.GameInProgress && p.entry.NewWordEnabled &&
-                p.screen.DefinedWordText == "Lettro found 5 words");
-    Game::ClockTick(p, false);
-    EXPECT_EQ(clock(), "Time Remaining 3:00 running hidden") << "behind other windows";
-    Game::ClockTick(p, true);
-    EXPECT_EQ(clock(), "Time Remaining 2:59 running");
-
-    p.game.TimeRemaining = 1;
-    Game::ClockTick(p, true);
-    Game::ClockTick(p, true); // a tick after the end does nothing
-    EXPECT_EQ(clock(), "Game Over ");
-    EXPECT_FALSE(p.game.TimeRemaining != 0 || p.entry.NewWordEnabled);
-
-    // When no board meets the limit, shaking stops after a hundred boards.
-    auto* draws = new ScriptedRandom({0.3f, 0.6f, 0.1f});
-    p.random.reset(draws);
-    p.options.NumWordsLimit = ">99";
-    const std::string board = Game::ShakeBoard(p);
-    EXPECT_EQ(draws->draws, 100 * 32);
-    EXPECT_EQ(board, p.board.BoardText) << "the last board shaken is played, with its words";
-    EXPECT_EQ(p.board.BoardWords, p.engine.definedWords(*engine::boardFromText(board)));
 }
 
 // Pause and End without a game, a game dropped by Start or an option change, network play.
@@ -250,11 +217,21 @@ TEST_F(Play, onlyAFinishedLocalGameIsEvaluated)
     EXPECT_TRUE(p.game.PlayerWords[0] == Words{"cat"} && !p.results.Open);
 }
 
+// Start shakes a board; the clock counts down in the foreground only.
 TEST_F(Play, aWholeSinglePlayerGameToItsResults)
 {
+    EXPECT_TRUE(prompter.shown.empty() && p.board.BoardFaces[0].empty())
+        << "a good dictionary loads silently; blank cubes before the first game";
     Game::StartGameClick(p);
+    EXPECT_EQ(p.board.BoardText, "ETISSOYWOOIVAATI");
+    EXPECT_EQ(p.board.BoardWords, (Words{"its", "set", "site", "soot", "toys"}));
+    EXPECT_TRUE(p.game.GameInProgress && p.entry.NewWordEnabled &&
+                p.screen.DefinedWordText == "Lettro found 5 words");
+    Game::ClockTick(p, false);
+    EXPECT_EQ(clock(), "Time Remaining 3:00 running hidden") << "behind other windows";
+    Game::ClockTick(p, true);
+    EXPECT_EQ(clock(), "Time Remaining 2:59 running");
     EXPECT_EQ(WordEntry::EnterCaption(p), "Enter") << "nothing to recall yet";
-    EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 0 points (0 words)");
     enter("site");
     EXPECT_EQ(p.screen.PlayerWordText + WordEntry::EnterCaption(p), "1 word enteredLast");
     EXPECT_EQ(WordEntry::ScoreSoFarText(p), "Score so far: 1 point (1 word)");
@@ -266,7 +243,7 @@ TEST_F(Play, aWholeSinglePlayerGameToItsResults)
     WordEntry::RecallListedWord(p, 1);
     EXPECT_EQ(QString::number(p.entry.SelectedRow) + WordEntry::EnterCaption(p), "1Enter");
     WordEntry::NewWordChanged(p, QString());
-    for (int k = 0; k < 30; ++k)
+    for (int k = 0; k < 29; ++k)
         Game::ClockTick(p, true);
     prompter.answer(Answer::Ok, [&] {
         EXPECT_TRUE(p.game.Paused);
@@ -283,6 +260,15 @@ TEST_F(Play, aWholeSinglePlayerGameToItsResults)
     EXPECT_TRUE(p.results.Open && p.eval.UnusedWords == (Words{"its", "set", "soot"}));
     EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords,
               "2 words found out of 5 (40%)Score is 2 out of 5 (40%)1 word not in dictionary");
+
+    // When no board meets the limit, shaking stops after a hundred boards.
+    auto* draws = new ScriptedRandom({0.3f, 0.6f, 0.1f});
+    p.random.reset(draws);
+    p.options.NumWordsLimit = ">99";
+    const std::string board = Game::ShakeBoard(p);
+    EXPECT_EQ(draws->draws, 100 * 32);
+    EXPECT_EQ(board, p.board.BoardText) << "the last board shaken is played, with its words";
+    EXPECT_EQ(p.board.BoardWords, p.engine.definedWords(*engine::boardFromText(board)));
 }
 
 TEST_F(Play, aWholeFranticTwoPlayerGameOnOneBoard)
@@ -322,7 +308,8 @@ TEST_F(Play, aWholeFranticTwoPlayerGameOnOneBoard)
     EXPECT_EQ(p.game.PlayerWords,
               (std::vector<Words>{{"set", "toy", "site"}, {"toys", "soot", "site"}}));
     EXPECT_EQ(p.eval.CommonWords, Words{"site"});
-    EXPECT_EQ(clock(), "Game Over ") << "no turn and no bonus after the game";
+    EXPECT_EQ(clock(), "Game Over ") << "no turn and no bonus after the game, ticks past its end";
+    EXPECT_FALSE(p.game.TimeRemaining != 0 || p.entry.NewWordEnabled);
     EXPECT_EQ(p.results.Words + p.results.Score + p.results.BadWords,
               "1 = Player 1 score2 = Player 2 scorePlayer 2 Wins");
     EXPECT_EQ(prompter.pending(), 0);

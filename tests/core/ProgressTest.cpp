@@ -3,14 +3,10 @@
 // once, a copy killed while it writes, a damaged file, and the streaks of days.
 #include "DictionaryProgram.h"
 
-#include "core/board/WordEntry.h"
-#include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/Results.h"
 
 #include <QProcess>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,11 +19,10 @@ struct ProgressFile : ::testing::Test, DictionaryProgram {
     }
     // Plays one game on the board, entering `words`, and closes its results.
     void play(const BoardCode::GivenBoard& given, const std::string& daily,
-              const std::vector<const char*>& words)
+              const std::vector<std::string>& words)
     {
         ASSERT_TRUE(Given::PlayGivenBoard(p, given, daily));
-        for (const char* word : words)
-            WordEntry::NewWordChanged(p, QString::fromLatin1(word)), WordEntry::EnterWord(p);
+        Enter(p, words);
         Game::EndGameNow(p);
         last = Progress::FinishedGame(p, "");
         Results::ResultsWindowClosed(p);

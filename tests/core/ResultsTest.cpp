@@ -218,17 +218,6 @@ TEST(Results, correctionsAppendToTheLists)
     EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat", "zebra"}));
 }
 
-TEST(Results, okIsIgnoredInTheFirstSecond)
-{
-    Game g(SinglePlayer, {{"cat"}});
-    EXPECT_FALSE(Results::CloseResults(g.p, kShown + 1000ms));
-    EXPECT_TRUE(g.p.results.Open && g.p.game.GameInProgress);
-    EXPECT_TRUE(Results::CloseResults(g.p, kShown + 1001ms));
-    EXPECT_FALSE(g.p.results.Open || g.p.game.GameInProgress);
-    EXPECT_EQ(g.texts(), " |  | ");
-    EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat"})) << "the lists stay until next time";
-}
-
 // The path numbered in the window is the selected word's, and no other: each step selects
 // or changes a list, then the path in order (4 * row + column) is what must show.
 TEST(Results, thePathFollowsTheSelectionThroughSwitchesAndCorrections)
@@ -267,12 +256,18 @@ TEST(Results, thePathFollowsTheSelectionThroughSwitchesAndCorrections)
     EXPECT_EQ(p.results.PathOrder, (V{2, 1, 2}));
 }
 
-// The window test shows them again through the menu; here, what changes meanwhile.
-TEST(Results, lastResultsKeepTheirModeAndWaitForTheLobby)
+// OK is ignored in the first second, each time the results show; the window test shows
+// them again through the menu, here what changes meanwhile.
+TEST(Results, okWaitsASecondAndTheLastResultsKeepTheirModeUntilTheLobby)
 {
     Game g(SinglePlayer, {{"cat", "zebra"}});
     const std::string texts = g.texts();
-    Results::ResultsWindowClosed(g.p);
+    EXPECT_FALSE(Results::CloseResults(g.p, kShown + 1000ms));
+    EXPECT_TRUE(g.p.results.Open && g.p.game.GameInProgress);
+    EXPECT_TRUE(Results::CloseResults(g.p, kShown + 1001ms));
+    EXPECT_FALSE(g.p.results.Open || g.p.game.GameInProgress);
+    EXPECT_EQ(g.texts(), " |  | ");
+    EXPECT_EQ(g.p.eval.PlayerDefinedWords[0], (Words{"cat"})) << "the lists stay until next time";
     g.p.game.GameMode = TwoPlayer; // the options changed before the next game
     ASSERT_TRUE(Results::ReopenResults(g.p, kShown + 5s));
     EXPECT_EQ(g.texts(), texts);
