@@ -162,11 +162,7 @@ end_lettro() {
 }
 
 # stop_lettro: ends a game whose way out is checked elsewhere.
-stop_lettro() {
-    kill "$lettro_pid"
-    wait "$lettro_pid" 2>/dev/null
-    lettro_pid=""
-}
+stop_lettro() { kill "$lettro_pid" && wait "$lettro_pid" 2>/dev/null; lettro_pid=""; }
 
 # click_start: clicks Start, the first toolbar button, at the left end of the toolbar
 # (between the menu bar and the central area, 468 high), then moves off it, so that

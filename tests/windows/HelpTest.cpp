@@ -40,20 +40,13 @@ QPoint LinkTo(QTextBrowser& b, const QString& anchor)
     return links.front().center() - QPoint(0, bar->value() - before);
 }
 
-// The game with the installed help page, its help window open.
-struct HelpWindow : ::testing::Test {
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
-        t.startUp();
-        (helpButton = t.control<QToolButton>("HelpButton"))->click();
-    }
-    TestApp t;
-    QToolButton* helpButton = nullptr;
-};
-
-TEST_F(HelpWindow, opensOnThePageAndFollowsItsHistory)
+TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
 {
+    TestApp t;
+    ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
+    t.startUp();
+    QToolButton* helpButton = t.control<QToolButton>("HelpButton");
+    helpButton->click();
     HelpBrowser* help = t.find<HelpBrowser>();
     const auto page = [&] { return Control<QTextBrowser>(t.find<HelpBrowser>(), "WebBrowser"); };
     const auto at = [&](const QString& anchor) {
@@ -88,8 +81,12 @@ TEST_F(HelpWindow, opensOnThePageAndFollowsItsHistory)
 
 // The reader follows links, scrolls on each page, and goes back and forward: each step back
 // or forward shows the page at the place the reader left it.
-TEST_F(HelpWindow, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
+TEST(HelpBrowser, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
 {
+    TestApp t;
+    ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
+    t.startUp();
+    t.control<QToolButton>("HelpButton")->click();
     HelpBrowser& help = *t.find<HelpBrowser>();
     QTextBrowser& b = *Control<QTextBrowser>(&help, "WebBrowser");
     QApplication::setActiveWindow(&help); // the reader clicks in it
