@@ -63,9 +63,7 @@ results_score_table() {
     xdotool type --delay 60 "$word"
     xdotool key Return
     sleep 6 # the computer finds words meanwhile
-    xdotool key ctrl+e
-    wait_for 15 "the results of the game against a computer" shown '^Lettro Results$'
-    results=$(visible '^Lettro Results$' | head -n1)
+    end_game " of the game against a computer"
     sleep 1
     picture "$results" "$build/results-score-table.png"
     close_window "$results"
@@ -84,11 +82,7 @@ central_top=$((HEIGHT - 468))
 list_row="230x40+16+$((central_top + 94))"
 board_area="388x388+270+$((central_top + 16))"
 import -window "$main" "$work/before.png"
-# Start is the first toolbar button, at the left end of the toolbar, which lies between
-# the menu bar and the central area.
-xdotool mousemove --window "$main" 24 $((central_top - 24)) click 1
-# Off the button again, so that the pictures do not show it raised under the pointer.
-xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+click_start
 board_drawn() {
     import -window "$main" "$work/started.png" 2>/dev/null &&
         [ "$(colours "$work/started.png" "$board_area")" -gt \
@@ -171,9 +165,7 @@ wait_for 10 "the board to grow with the window (it was $small wide)" board_grown
 cp "$work/large.png" "$build/smoke-main-large.png"
 say "the board grew from $small to $(board_width "$work/large.png") wide"
 
-xdotool key ctrl+e
-wait_for 15 "the results window" shown '^Lettro Results$'
-results=$(visible '^Lettro Results$' | head -n1)
+end_game ""
 picture "$results" "$build/smoke-results.png"
 results_maximised
 # OK is ignored for a second after the results come up: pressed until it is taken. The
@@ -213,14 +205,12 @@ dark_pass() {
     # Fresh settings, so that the window comes up at the size the regions above assume.
     mv "$work/home" "$work/home-light" && mv "$work/config" "$work/config-light" || fail "no settings folders"
     start_lettro env QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$program/lettro" --seed "$seed"
-    eval "$(xdotool getwindowgeometry --shell "$main")"
     import -window "$main" "$work/before.png"
     # A dark word list, or the desktop's theme did not reach the game.
     local mean
     mean=$(convert "$work/before.png" -crop "$list_row" -colorspace Gray -format '%[fx:int(100*mean)]' info:)
     [ "$mean" -lt 40 ] || fail "no dark palette (list at $mean% brightness): is qt6-gtk-platformtheme installed?"
-    xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
-    xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+    click_start
     wait_for 15 "the board after clicking Start on the dark desktop" board_drawn
     cp "$build/smoke-board.png" "$work/light-board.png"
     xdotool type --delay 60 "$word"
@@ -228,16 +218,13 @@ dark_pass() {
     mv "$build/smoke-board.png" "$build/smoke-dark-board.png"
     mv "$work/light-board.png" "$build/smoke-board.png" # path_lit's picture, kept above
     xdotool key Return
-    xdotool key ctrl+e
-    wait_for 15 "the results window on the dark desktop" shown '^Lettro Results$'
-    picture "$(visible '^Lettro Results$' | head -n1)" "$build/smoke-dark-results.png"
+    end_game " on the dark desktop"
+    picture "$results" "$build/smoke-dark-results.png"
     # The way out was checked above: the clean-up ends this game.
     say "the dark desktop's pictures taken (brightness $mean%)"
 }
 dark_pass
-kill "$lettro_pid"
-wait "$lettro_pid" 2>/dev/null
-lettro_pid=""
+stop_lettro
 
 # The same game in German, the longest of the interface languages, with the main window at
 # its smallest: german-main.png during play and german-results.png, for a look at texts
@@ -251,9 +238,7 @@ sleep 0.5
 lettro_windows() { xdotool search --onlyvisible --pid "$lettro_pid" 2>/dev/null | sort; }
 new_window() { comm -13 <(echo "$1") <(lettro_windows) | head -n1; }
 before=$(lettro_windows)
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
-xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+click_start
 sleep 1
 xdotool windowfocus "$main" type "$word"
 xdotool key Return
@@ -262,7 +247,5 @@ xdotool key ctrl+e
 results_up() { [ -n "$(new_window "$before")" ]; }
 wait_for 15 "the results window in German" results_up
 picture "$(new_window "$before")" "$build/german-results.png"
-kill "$lettro_pid"
-wait "$lettro_pid" 2>/dev/null
-lettro_pid=""
+stop_lettro
 say "passed: the game exited with status 0; pictures in $build/smoke-*.png and german-*.png"

@@ -153,14 +153,29 @@ open_editor() {
 # end_lettro: closes the main window and expects the game to exit with status 0.
 end_lettro() {
     close_window "$main"
-    exited() { ! kill -0 "$lettro_pid" 2>/dev/null; }
-    local deadline=$((SECONDS + 20))
-    until exited; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "the game did not exit after its window was closed"
-        sleep 0.2
-    done
-    local status=0
-    wait "$lettro_pid" || status=$?
-    lettro_pid=""
+    local pid=$lettro_pid status=0
+    lettro_pid="" # its end is awaited here, not a failure
+    exited() { ! kill -0 "$pid" 2>/dev/null; }
+    wait_for 20 "the game to exit after its window was closed" exited
+    wait "$pid" || status=$?
     [ "$status" -eq 0 ] || fail "the game exited with status $status"
+}
+
+# stop_lettro: ends a game whose way out is checked elsewhere.
+stop_lettro() { kill "$lettro_pid" && wait "$lettro_pid" 2>/dev/null; lettro_pid=""; }
+
+# click_start: clicks Start, the first toolbar button, at the left end of the toolbar
+# (between the menu bar and the central area, 468 high), then moves off it, so that
+# pictures do not show it raised under the pointer.
+click_start() {
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove --window "$main" 24 $((HEIGHT - 468 - 24)) click 1
+    xdotool mousemove --window "$main" 4 $((HEIGHT - 4))
+}
+
+# end_game WHAT: Ctrl+E, then waits for the results window and sets $results.
+end_game() {
+    xdotool key ctrl+e
+    wait_for 15 "the results window$1" shown '^Lettro Results$'
+    results=$(visible '^Lettro Results$' | head -n1)
 }

@@ -113,21 +113,17 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
     w.show();
     const QSize smallest = w.size();
     const int listWidth = wordList->width();
-    struct Case {
-        QSize grow;
-        int cube;
-        bool under; // the list under the board
-    };
-    for (const Case& c : {Case{{400, 0}, 97, false}, Case{{0, 400}, 116, true},
-                          Case{{400, 400}, 197, false}, Case{{0, 0}, 97, false}}) {
-        w.resize(smallest + c.grow);
+    // How much larger, the cube's size then, and whether the list is under the board.
+    for (const auto& [grow, cube, under] : {std::tuple(QSize(400, 0), 97, false),
+             {QSize(0, 400), 116, true}, {QSize(400, 400), 197, false}, {QSize(0, 0), 97, false}}) {
+        w.resize(smallest + grow);
         QCoreApplication::processEvents();
         CubeFrame& frame = *cubeFrame;
-        EXPECT_EQ(frame.size(), QSize(4 * c.cube, 4 * c.cube)) << c.grow.width();
+        EXPECT_EQ(frame.size(), QSize(4 * cube, 4 * cube)) << grow.width();
         EXPECT_EQ(frame.canvas().size(), frame.size() * frame.canvasRatio());
-        EXPECT_EQ(wordList->y() > frame.geometry().bottom(), c.under) << c.grow.height();
-        if (!c.under) {
-            EXPECT_EQ(wordList->width(), listWidth + c.grow.width() - 4 * (c.cube - 97));
+        EXPECT_EQ(wordList->y() > frame.geometry().bottom(), under) << grow.height();
+        if (!under) {
+            EXPECT_EQ(wordList->width(), listWidth + grow.width() - 4 * (cube - 97));
         }
         // A tall window once left half of its height empty between the board and its box.
         EXPECT_LT(t.control<QLineEdit>("NewWord")->y() - frame.geometry().bottom(),

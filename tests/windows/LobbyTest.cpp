@@ -18,15 +18,6 @@
 
 namespace {
 
-PlayerEntry Player(const char* name, bool connected)
-{
-    PlayerEntry e;
-    e.Name = name;
-    e.Status = "Ready";
-    e.Connected = connected; // no handle: nothing is ever sent
-    return e;
-}
-
 void Choose(QComboBox* combo, const QString& text)
 {
     combo->setCurrentIndex(combo->findText(text));
@@ -40,7 +31,10 @@ protected:
         t.startUp();
         t.program.transport = std::make_unique<MemoryTransport>();
         t.program.game.GameMode = NetworkHost;
-        t.program.network.Players = {Player("Hana", false), Player("Ann", true), Player("Bob", false)};
+        // No handles: nothing is ever sent.
+        t.program.network.Players = {{.Name = "Hana", .Status = "Ready"},
+                                     {.Name = "Ann", .Status = "Ready", .Connected = true},
+                                     {.Name = "Bob", .Status = "Ready"}};
         LobbyState& w = t.program.network.Window;
         w.Shown = w.TableShown = true;
         w.MainWindowEnabled = false;

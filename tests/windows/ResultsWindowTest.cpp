@@ -185,20 +185,14 @@ TEST(ResultsWindow, definitionsFollowTheSelectionOutsidePlay)
         static_cast<void>(QTest::qWaitFor([p] { return !p->toPlainText().isEmpty(); }, 1000));
         return p->toPlainText().section(QLatin1Char('\n'), 0, 0).toStdString();
     };
-    const struct {
-        const char* list;
-        const char* word;
-        const char* firstLine;
-    } cases[] = {{"DictWords", "cats", "cat (noun)"},
-                 {"UserWords", "quit", "quit (verb)"},
-                 {"DictWords", "sgat", "No definition here"},
-                 {"UserWords", "cat", "cat (noun)"}};
     const QString link = "https://en.wiktionary.org/wiki/sgat#English";
-    for (const auto& c : cases) {
-        QListWidget* list = In(r, c.list);
-        list->setCurrentItem(list->findItems(c.word, Qt::MatchExactly).value(0));
-        EXPECT_EQ(shown(panel), c.firstLine) << c.word;
-        if (QString(c.word) == "sgat") {
+    for (const auto& [listName, word, firstLine] : {std::tuple("DictWords", "cats", "cat (noun)"),
+             {"UserWords", "quit", "quit (verb)"}, {"DictWords", "sgat", "No definition here"},
+             {"UserWords", "cat", "cat (noun)"}}) {
+        QListWidget* list = In(r, listName);
+        list->setCurrentItem(list->findItems(word, Qt::MatchExactly).value(0));
+        EXPECT_EQ(shown(panel), firstLine) << word;
+        if (QString(word) == "sgat") {
             EXPECT_TRUE(panel->toHtml().contains(link));
             EXPECT_TRUE(t.desktop.openedUrls.empty()) << "nothing opens the browser but a click";
             emit panel->anchorClicked(QUrl(link));
