@@ -11,7 +11,9 @@
 # smoke-results.png, smoke-high-scores.png and smoke-editor.png; then the results
 # maximised (results-maximised.png) and, after a game against a computer, the score
 # table (results-score-table.png); then a short game on a dark desktop:
-# smoke-dark-board.png and smoke-dark-results.png.
+# smoke-dark-board.png and smoke-dark-results.png; one in German at the smallest window
+# (german-main.png, german-results.png); and a game closed in play that comes back paused
+# at the next start (smoke-resume.png).
 #
 #   smoke.sh LETTRO SEED_BOARD BUILD_DIR
 # Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb on this machine).
@@ -247,5 +249,27 @@ xdotool key ctrl+e
 results_up() { [ -n "$(new_window "$before")" ]; }
 wait_for 15 "the results window in German" results_up
 picture "$(new_window "$before")" "$build/german-results.png"
+stop_lettro
+
+# A game whose window is closed in play comes back at the next start, paused behind
+# "Hit OK when ready to resume." with its board hidden: smoke-resume.png.
+kept=$work/home/.local/share/Penwick/Lettro/KeptGame.txt
+start_lettro "$program/lettro" --seed "$seed"
+click_start
+sleep 1
+xdotool windowfocus "$main" type "$word"
+xdotool key Return
+end_lettro
+[ -s "$kept" ] || fail "no kept game after the window was closed in play"
+start_lettro "$program/lettro" --seed "$seed"
+wait_for 15 "the kept game's pause" shown '^Game paused$'
+box_drawn() { import -window "$(visible '^Game paused$')" "$work/box.png" 2>/dev/null && [ "$(colours "$work/box.png" 200x40+0+0)" -gt 4 ]; }
+wait_for 10 "the pause box drawn" box_drawn
+# From the screen, as the box is a window of its own over the main window.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$build/smoke-resume.png"
+take_up() { gone '^Game paused$' || { xdotool windowfocus "$(visible '^Game paused$')" key Return; false; }; }
+wait_for 10 "the kept game to be taken up" take_up
+[ ! -e "$kept" ] || fail "the kept game is still there once taken up"
 stop_lettro
 say "passed: the game exited with status 0; pictures in $build/smoke-*.png and german-*.png"
