@@ -28,8 +28,7 @@ Words Texts(const QListWidget* list)
 }
 
 // A control of the results window by name, a list unless said otherwise.
-template <class T = QListWidget>
-T* In(const ResultsWindow& r, const QString& name)
+template <class T = QListWidget> T* In(const ResultsWindow& r, const QString& name)
 {
     return Control<T>(&r, name);
 }
@@ -52,10 +51,13 @@ void ExpectMirror(const Program& program, const ResultsWindow& r)
 {
     QStringList lengths;
     for (const Scoring::LengthRow& row : Results::LengthTable(program))
-        lengths << QString("%1|%2|%3|%4").arg(row.length).arg(row.found).arg(row.there).arg(row.points);
+        lengths
+            << QString("%1|%2|%3|%4").arg(row.length).arg(row.found).arg(row.there).arg(row.points);
     EXPECT_EQ(Rows(In<QTableWidget>(r, "LengthTable")), lengths);
-    EXPECT_EQ(In<QComboBox>(r, "UserWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::User));
-    EXPECT_EQ(In<QComboBox>(r, "DictWordsCombo")->currentIndex(), Results::ChosenItem(program, Selector::Dict));
+    EXPECT_EQ(In<QComboBox>(r, "UserWordsCombo")->currentIndex(),
+              Results::ChosenItem(program, Selector::User));
+    EXPECT_EQ(In<QComboBox>(r, "DictWordsCombo")->currentIndex(),
+              Results::ChosenItem(program, Selector::Dict));
     EXPECT_EQ(Texts(In(r, "UserWords")), Results::ShownList(program, Selector::User));
     EXPECT_EQ(Texts(In(r, "DictWords")), Results::ShownList(program, Selector::Dict));
     EXPECT_EQ(In<QPushButton>(r, "AddToDict")->isVisibleTo(&r), Results::AddToDictShown(program));
@@ -81,6 +83,9 @@ ResultsWindow& FinishGame(TestApp& t)
     t.app.syncWindows();
     EXPECT_TRUE(t.find<ResultsWindow>() && t.find<ResultsWindow>()->isVisible());
     EXPECT_FALSE(t.window->isEnabled());
+    // Return reaches OK on every desktop, not a selector that would open.
+    EXPECT_EQ(t.find<ResultsWindow>()->focusWidget(),
+              In<QPushButton>(*t.find<ResultsWindow>(), "ResultsOK"));
     return *t.find<ResultsWindow>();
 }
 
@@ -110,7 +115,8 @@ TEST(ResultsWindow, mirrorsTheCorePassesClicksOnAndGivesTheMainWindowBack)
     EXPECT_TRUE(undo->isVisibleTo(&r) && undo->isEnabled() && undo->text() == "Undo");
     r.activateWindow(); // shortcuts reach the active window only
     ASSERT_TRUE(QTest::qWaitForWindowActive(&r));
-    QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier); // the button's shortcut clicks it soon after
+    QTest::keyClick(&r, Qt::Key_Z,
+                    Qt::ControlModifier); // the button's shortcut clicks it soon after
     EXPECT_TRUE(QTest::qWaitFor([&] { return t.program.engine.contains("cats"); }, 2000));
     EXPECT_FALSE(undo->isEnabled()) << "nothing more to undo";
     ExpectMirror(t.program, r);
@@ -135,7 +141,9 @@ TEST(ResultsWindow, theScoreTableHasAPlayerARow)
     TestApp t({"cat", "cats", "dig", "quit", "stag"});
     ResultsWindow& r = FinishGame(t);
     Program& p = t.program;
-    p.game = {.GameMode = NetworkHost, .PlayerCount = 2, .PlayerWords = {{"cat", "quit", "zzz"}, {"cat", "dig"}},
+    p.game = {.GameMode = NetworkHost,
+              .PlayerCount = 2,
+              .PlayerWords = {{"cat", "quit", "zzz"}, {"cat", "dig"}},
               .PlayerNames = {"Ann", "Bob"}};
     Scoring::ClassifyWords(p.game, p.board.BoardWords, p.eval);
     Scoring::FindUnusedAndCommon(p.game, p.board.BoardWords, p.eval);
@@ -144,7 +152,8 @@ TEST(ResultsWindow, theScoreTableHasAPlayerARow)
     auto* table = In<QTableWidget>(r, "ScoreList");
     EXPECT_TRUE(table->isVisibleTo(&r) && !In(r, "DictWords")->isVisibleTo(&r));
     EXPECT_EQ(table->horizontalHeaderItem(2)->text(), "# of words");
-    EXPECT_EQ(Rows(table), QStringList({"Ann|1|1|1", "Bob|1|1|0", "COMMON||1|", "UNUSED||2|", "TOTAL||5|"}));
+    EXPECT_EQ(Rows(table),
+              QStringList({"Ann|1|1|1", "Bob|1|1|0", "COMMON||1|", "UNUSED||2|", "TOTAL||5|"}));
     p.game.GameMode = SinglePlayer; // closed as a single-player game: no lobby to go back to
     r.close();
 }
@@ -164,7 +173,8 @@ TEST(ResultsWindow, lastResultsShowsTheClosedResultsAgainUntilTheNextGame)
     EXPECT_TRUE(last->isEnabled());
     last->trigger();
     EXPECT_TRUE(r.isVisible() && !t.window->isEnabled() && !last->isEnabled());
-    EXPECT_EQ(std::tuple(Texts(In(r, "UserWords")), Texts(In(r, "DictWords")), Control<QLabel>(&r, "ScoreLabel")->text()),
+    EXPECT_EQ(std::tuple(Texts(In(r, "UserWords")), Texts(In(r, "DictWords")),
+                         Control<QLabel>(&r, "ScoreLabel")->text()),
               std::tuple(user, dict, score));
     r.close();
     EXPECT_TRUE(t.window->isEnabled() && !t.program.game.GameInProgress);
@@ -187,8 +197,9 @@ TEST(ResultsWindow, definitionsFollowTheSelectionOutsidePlay)
     };
     const QString link = "https://en.wiktionary.org/wiki/sgat#English";
     for (const auto& [listName, word, firstLine] : {std::tuple("DictWords", "cats", "cat (noun)"),
-             {"UserWords", "quit", "quit (verb)"}, {"DictWords", "sgat", "No definition here"},
-             {"UserWords", "cat", "cat (noun)"}}) {
+                                                    {"UserWords", "quit", "quit (verb)"},
+                                                    {"DictWords", "sgat", "No definition here"},
+                                                    {"UserWords", "cat", "cat (noun)"}}) {
         QListWidget* list = In(r, listName);
         list->setCurrentItem(list->findItems(word, Qt::MatchExactly).value(0));
         EXPECT_EQ(shown(panel), firstLine) << word;

@@ -58,9 +58,8 @@ public:
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
         painter->save();
         painter->setFont(item.font);
-        painter->setPen(item.palette.color(item.state & QStyle::State_Selected
-                                               ? QPalette::HighlightedText
-                                               : QPalette::Text));
+        painter->setPen(item.palette.color(
+            item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(item.rect.adjusted(0, 0, -margin, 0), Qt::AlignRight | Qt::AlignVCenter,
                           suffix);
         painter->restore();
@@ -219,8 +218,7 @@ ResultsWindow::ResultsWindow(Program& program, Runner& runner, ui::Desktop& desk
     DictWordsCombo->setObjectName(QStringLiteral("DictWordsCombo"));
     DictWords = MakeList(this, QStringLiteral("DictWords"));
     ScoreList = MakeTable(this, QStringLiteral("ScoreList"),
-                          {QString(), tr("Score"), tr("# of words"),
-                           tr("# undefined")});
+                          {QString(), tr("Score"), tr("# of words"), tr("# undefined")});
     ScoreList->setMinimumSize(180, 250);
     ScoreList->hide();
 
@@ -366,6 +364,12 @@ void ResultsWindow::closeResults(bool always)
     });
 }
 
+void ResultsWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    ResultsOK->setFocus();
+}
+
 void ResultsWindow::sync()
 {
     if (!m_program.results.Open && isVisible())
@@ -385,7 +389,8 @@ void ResultsWindow::sync()
     std::array<QString, 16> faces;
     for (int i = 0; i < 16; ++i) {
         const std::string& face = m_program.board.BoardGrid[Index(i / 4)][Index(i % 4)];
-        faces[Index(i)] = face == "qu" ? QStringLiteral("Qu") : QString::fromStdString(face).toUpper();
+        faces[Index(i)] =
+            face == "qu" ? QStringLiteral("Qu") : QString::fromStdString(face).toUpper();
     }
     ResultBoard->setFaces(faces);
     showPath();
@@ -444,9 +449,9 @@ void ResultsWindow::showLists()
 void ResultsWindow::showTables()
 {
     const bool open = m_program.results.Open;
-    const std::vector<Scoring::ScoreGridRow> scores =
-        open && Results::ShowsScoreTable(m_program) ? Results::ScoreGrid(m_program)
-                                                    : std::vector<Scoring::ScoreGridRow>();
+    const std::vector<Scoring::ScoreGridRow> scores = open && Results::ShowsScoreTable(m_program)
+                                                          ? Results::ScoreGrid(m_program)
+                                                          : std::vector<Scoring::ScoreGridRow>();
     ScoreList->setRowCount(static_cast<int>(scores.size()));
     for (int i = 0; i < ScoreList->rowCount(); ++i) {
         const Scoring::ScoreGridRow& row = scores[Index(i)];

@@ -38,6 +38,9 @@ protected:
     // The frame's close box and Escape: always closes, so the main window is never left
     // disabled.
     void reject() override;
+    // OK has the keyboard when the window comes up: on desktops where Return presses the
+    // control in focus (GTK's), a selector in focus would open instead.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // OK is ignored within the first second; `always` closes at once.
@@ -61,9 +64,9 @@ private:
     QLabel* WordsLabel = nullptr;
     QLabel* ScoreLabel = nullptr;
     QLabel* BadWordsLabel = nullptr;
-    QLabel* DailyLabel = nullptr; // a board of the day's date and the streak
+    QLabel* DailyLabel = nullptr;        // a board of the day's date and the streak
     QTableWidget* LengthTable = nullptr; // the board's words by length, found and there
-    SmallBoard* ResultBoard = nullptr; // the board with the selected word's path
+    SmallBoard* ResultBoard = nullptr;   // the board with the selected word's path
     QPushButton* AddToDict = nullptr;
     QPushButton* RemoveFromDict = nullptr;
     QPushButton* UndoCorrection = nullptr;
