@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HighScoreTable.h"
 
+#include "core/game/Fields.h"
 #include "core/game/SettingsText.h"
 #include "core/game/TimeFormat.h"
 #include "core/game/Tr.h"
@@ -30,26 +31,13 @@ bool IsDate(const std::string& text)
            QDate::fromString(QString::fromStdString(text), Qt::ISODate).isValid();
 }
 
-std::vector<std::string> Split(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
 // Far above any score a board allows, yet small enough that nothing overflows.
 constexpr int kMostPoints = 1000000;
 
 // One row of the file; false when any field is missing, extra or out of range.
 bool ParseRow(const std::string& line, Key& key, Row& row)
 {
-    const std::vector<std::string> f = Split(line, '\t');
+    const std::vector<std::string> f = SplitFields(line, '\t');
     if (f.size() != 7)
         return false;
     key = {Number(f[0], kBoardOfTheDay.GameType), Number(f[1], 100000)};
@@ -158,7 +146,7 @@ ParseResult Parse(const std::string& text)
 {
     if (text.empty())
         return {{}, core::TrS("HighScores", "it is empty")};
-    std::vector<std::string> lines = Split(text, '\n');
+    std::vector<std::string> lines = SplitFields(text, '\n');
     for (std::string& line : lines)
         if (!line.empty() && line.back() == '\r')
             line.pop_back(); // edited on Windows

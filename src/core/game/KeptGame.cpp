@@ -5,6 +5,7 @@
 
 #include "core/board/CheckCubes.h"
 #include "core/game/BoardLanguage.h"
+#include "core/game/Fields.h"
 #include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
@@ -34,19 +35,6 @@ constexpr qint64 kMostFileBytes = 256 * 1024;
 constexpr std::size_t kMostWords = 2000;
 // Frantic games grow with every word; nobody plays one for ten hours.
 constexpr int kMostSeconds = 36000;
-
-std::vector<std::string> Split(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos)
-            return fields;
-        start = tab + 1;
-    }
-}
 
 std::optional<int> Number(const std::string& text, int lowest, int highest)
 {
@@ -172,7 +160,7 @@ ParseResult Parse(const std::string& text)
     std::set<std::string> seen;
     std::array<bool, 2> wordsSeen{};
     while (std::getline(in, line)) {
-        const std::vector<std::string> f = Split(line);
+        const std::vector<std::string> f = SplitFields(line, '\t');
         const std::string& name = f[0];
         const auto one = [&](int lowest, int highest) {
             return f.size() == 2 ? Number(f[1], lowest, highest) : std::nullopt;

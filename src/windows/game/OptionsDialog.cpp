@@ -109,8 +109,8 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     displayLayout->addWidget(SoundsOption);
     displayLayout->addWidget(ShowUnusedWordsOption);
     displayLayout->addWidget(LeftHandDisplay);
-    ShowWhereWordCanGoOption = Check("ShowWhereWordCanGoOption",
-                                     tr("Show where the word can go"), display);
+    ShowWhereWordCanGoOption =
+        Check("ShowWhereWordCanGoOption", tr("Show where the word can go"), display);
     displayLayout->addWidget(ShowWhereWordCanGoOption);
     // The windows' language is set up before the first of them opens.
     InterfaceLanguageCombo = Combo("InterfaceLanguageCombo", display);
@@ -119,7 +119,8 @@ OptionsDialog::OptionsDialog(Program& program, Runner& runner, QWidget* parent)
     interfaceRow->addWidget(InterfaceLanguageLabel);
     interfaceRow->addWidget(InterfaceLanguageCombo, 1);
     displayLayout->addLayout(interfaceRow);
-    auto* nextStart = Label("InterfaceLanguageNote", tr("A new interface language applies at the next start."), display);
+    auto* nextStart = Label("InterfaceLanguageNote",
+                            tr("A new interface language applies at the next start."), display);
     nextStart->setWordWrap(true);
     displayLayout->addWidget(nextStart);
 
