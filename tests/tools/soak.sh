@@ -4,7 +4,9 @@
 # players play six short games while three players leave after the first, the host
 # boots three players at random moments, two are frozen for a few seconds mid-run, the
 # connections of two others are cut under them (ss -K) every 1.3 seconds for 13 seconds,
-# and a raw client sends junk, stalls and floods.
+# and a raw client sends junk, stalls and floods. Beside it, a player on a lifeline (its
+# standard input a pipe, as the lobby starts computer players) searching for a host that
+# is not there must end when the program holding the pipe is killed.
 # Afterwards: every copy that saw a game's results saw the same words and scores, every
 # copy that stayed saw all six, the host still answered after the cuts, the host and
 # every player (booted ones included) ended their run with status 0, nothing crashed.
@@ -14,6 +16,13 @@ raw=$2
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; [ -n "${SOAK_KEEP:-}" ] && cp -r "$work" "$SOAK_KEEP"; rm -rf "$work"' EXIT
 ip link set lo up || exit 1
+mkfifo "$work/life"
+exec 3<>"$work/life"
+"$bot" join --address 127.0.0.30 --host 127.0.0.31 --name Ed --lifeline <"$work/life" >/dev/null 3>&- &
+ed=$!
+sleep 100 >&3 2>/dev/null 3>&- &
+holder=$!
+exec 3>&-
 # Enough games that the host is still playing when the disruptions below are over.
 games=6
 "$bot" host --address 127.0.0.2 --players 20 --games $games --play-seconds 3 --seed 1 --timeout 100 \
@@ -52,6 +61,7 @@ set -- $pids
 kill -STOP $6 $7 2>/dev/null
 sleep 4
 kill -CONT $6 $7 2>/dev/null
+kill -9 $holder
 # In the midst of the barrage the host holds a bounded number of descriptors and memory
 # (20 players and the raw client's few idle connections).
 [ -d /proc/$host ] || { echo "the host is gone"; tail -5 "$work/host.err"; exit 1; }
@@ -64,6 +74,10 @@ python3 "$raw" 127.0.0.2 probe || exit 1
 echo "connections cut under P10 and P11:" $(cat "$work/cuts")
 [ "$(awk '{ n += $1 } END { print n }' "$work/cuts")" -gt 0 ] || { echo "no connection was cut"; exit 1; }
 failed=0
+case $(awk '/^State/ { print $2 }' /proc/$ed/status 2>/dev/null) in
+    "" | Z) ;;
+    *) echo "the player on a lifeline outlived it"; failed=1 ;;
+esac
 wait $host || { echo "host: exit $?"; tail -5 "$work/host.err"; failed=1; }
 for p in $pids; do
     wait $p || { echo "a player ended with $?"; failed=1; }
