@@ -2,8 +2,8 @@
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
 // dictionary: players enter random board words and others made from them; single-player
 // results then take random dictionary corrections, some of them undone. Every list, count,
-// score and the words by length are compared with a plain computation made here, and so
-// are the points and found marks shown beside the words.
+// score, result line and the words by length are compared with a plain computation made
+// here, and so are the points and found marks shown beside the words.
 #include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
@@ -181,6 +181,20 @@ struct Soak {
             lengths.push_back(row);
         EXPECT_EQ(Results::LengthTable(p), lengths);
         if (p.game.GameMode != SinglePlayer) {
+            const auto score = [&](std::size_t q) { return std::to_string(scores[q]); };
+            const int high = *std::ranges::max_element(scores);
+            const auto tied = std::ranges::count(scores, high);
+            const auto first = std::size_t(std::ranges::find(scores, high) - scores.begin());
+            // Two players by number, a tie or a winner; more: the own score and the best.
+            const std::string lines =
+                p.game.GameMode == TwoPlayer
+                    ? score(0) + " = Player 1 score|" + score(1) + " = Player 2 score|" +
+                          (tied > 1 ? "Tie Game!!!" : "Player " + std::to_string(first + 1) + " Wins")
+                    : "Your score = " + score(std::size_t(p.game.LocalPlayerIndex)) +
+                          "|High score = " + std::to_string(high) + "|" +
+                          (tied > 1 ? std::to_string(tied) + " players tie"
+                                    : p.game.PlayerNames[first] + " wins");
+            EXPECT_EQ(p.results.Words + "|" + p.results.Score + "|" + p.results.BadWords, lines);
             EXPECT_EQ(p.eval.PlayerScores, scores);
             return;
         }
