@@ -4,7 +4,6 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Results.h"
-#include "core/game/Scoring.h"
 
 #include "DictionaryProgram.h"
 
@@ -51,7 +50,6 @@ TEST(HighScores, tablesMatchAPlainStableSortCutToTenPerGameTypeAndLength)
 TEST(HighScores, keysAndNamesAsShownAndStored)
 {
     EXPECT_EQ(KeyText(KeyFor(0, 1200)) + "|" + KeyText(KeyFor(1, 60)), "Standard 20:00|Frantic");
-    EXPECT_FALSE(IsKey({0, 90}));
     EXPECT_EQ(CleanName("  Ann\tMarie\r\nB\x01 "), "Ann Marie B");
     EXPECT_EQ(CleanName(std::string(50, 'x')).size(), std::size_t(kNameLength));
 }
@@ -145,8 +143,8 @@ TEST(HighScores, aFinishedGameEntersOnceUnderTheNameAskedTheFirstTime)
     EXPECT_EQ(g.p.highScores.Table[KeyFor(0, 180)], expected) << "saved after each entry";
 }
 
-// Only the board of the day's own table takes its games; other given boards and games
-// against the computer enter none.
+// Only the board of the day's own table takes its games, and not against the computer
+// (other given boards enter none: GivenBoardTest).
 TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
 {
     const struct {
@@ -157,7 +155,6 @@ TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
         std::optional<Key> table;
     } cases[] = {
         {"a shaken board", false, "", 0, KeyFor(0, 180)},
-        {"a given board", true, "", 0, std::nullopt},
         {"the board of the day", true, "2026-12-07", 0, kBoardOfTheDay},
         {"the board of the day against the computer", true, "2026-12-07", 1, std::nullopt},
     };

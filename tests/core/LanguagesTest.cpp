@@ -5,14 +5,8 @@
 
 #include "core/board/DiceTables.h"
 #include "core/game/BoardLanguage.h"
-#include "core/game/Game.h"
-#include "core/game/HighScores.h"
 #include "core/game/Options.h"
 #include "engine/Languages.h"
-
-#include <QFile>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 

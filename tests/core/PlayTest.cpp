@@ -4,15 +4,10 @@
 #include "DictionaryProgram.h"
 #include "MemoryTransport.h"
 
-#include "core/board/WordEntry.h"
-#include "core/game/Game.h"
-#include "core/game/Program.h"
 #include "engine/BoardText.h"
 
 #include <functional>
 #include <map>
-
-#include <gtest/gtest.h>
 
 namespace {
 

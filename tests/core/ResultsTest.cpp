@@ -114,15 +114,6 @@ TEST(Results, scoreRowsAreFifteenWide)
     EXPECT_EQ(Scoring::FormatScoreRow("Ann", 2147483647), "Ann: 2147483647");
     // Names are counted in characters, so a row of a name with accents lines up too.
     EXPECT_EQ(Scoring::FormatScoreRow("Zo\xc3\xab", 5), "Zo\xc3\xab:          5");
-
-    const Game g(NetworkHost, {{"cats", "zzz", "stag", "quit"}, {"cats", "get"}});
-    const Words table = {"Ann:          2",  "Bob:          1", "________________",
-                         "# of words",       "Ann:          2", "Bob:          1",
-                         "COMMON:       1",  "UNUSED:       5", "TOTAL:        9",
-                         "________________", "# undefined",     "Ann:          1",
-                         "Bob:          0"};
-    EXPECT_EQ(Results::ShownList(g.p, Selector::Dict), table)
-        << "a network game opens on the score table";
 }
 
 // The soak compares the lists and lines after random corrections; here, the notices and
