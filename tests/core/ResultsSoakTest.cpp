@@ -5,7 +5,6 @@
 // them undone. Every list, count, score, result line and the words by length are compared
 // with a plain computation made here, and so are the points and found marks shown beside
 // the words.
-#include "core/board/CheckCubes.h"
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
 #include "engine/BoardText.h"
@@ -80,8 +79,6 @@ struct Soak {
         Results::PrepareResults(p);
         check(true);
         common += int(p.eval.CommonWords.size());
-        for (const std::string& w : board) // what the solver found, the path search traces
-            EXPECT_TRUE(CheckCubes::WordOnBoard(p, w)) << w;
         for (int i = mode == SinglePlayer ? below(6) : 0; i > 0; --i)
             correct();
         check(false);
