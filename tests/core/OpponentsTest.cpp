@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Single-player games against computer opponents, whole, without windows: on the shipped
-// dictionary, scored against a plain reference and kept in the record. Corrections, which
+// dictionary, played and kept in the record. Their scores, and the corrections that
 // re-score every player, are compared with a plain computation in ResultsSoakTest.
 #include "DictionaryProgram.h"
 
 #include "core/game/HighScores.h"
 #include "core/game/Results.h"
-#include "core/game/Scoring.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 
 namespace {
@@ -22,30 +20,12 @@ struct AgainstComputers : ::testing::Test {
         StartOnShipped(p, prompter, folder, 7);
         p.settings->cSetRegValue(HighScores::kPlayerKey, HighScores::kPlayerName, "Ann");
     }
-    // Every player's points by a plain count: a board word scores for the one player who
-    // entered it.
-    std::vector<int> reference() const
-    {
-        const std::set<std::string> board(p.board.BoardWords.begin(), p.board.BoardWords.end());
-        std::map<std::string, int> finders;
-        for (const Words& words : p.game.PlayerWords)
-            for (const std::string& w : std::set<std::string>(words.begin(), words.end()))
-                ++finders[w];
-        std::vector<int> scores;
-        for (const Words& words : p.game.PlayerWords) {
-            int score = 0;
-            for (const std::string& w : std::set<std::string>(words.begin(), words.end()))
-                score += board.contains(w) && finders[w] == 1 ? Scoring::ScoreForWord(w) : 0;
-            scores.push_back(score);
-        }
-        return scores;
-    }
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     Program p;
 };
 
-TEST_F(AgainstComputers, wholeGamesScoredAndRecorded)
+TEST_F(AgainstComputers, wholeGamesPlayedAndRecorded)
 {
     const struct {
         int computers;
@@ -92,7 +72,8 @@ TEST_F(AgainstComputers, wholeGamesScoredAndRecorded)
             EXPECT_EQ(std::set<std::string>(found.begin(), found.end()).size(), found.size());
             EXPECT_TRUE(i == 1 || found != p.game.PlayerWords[i - 1]) << "each computer its own words";
         }
-        EXPECT_EQ(p.eval.PlayerScores, reference());
+        // Every player scored, as the soak's plain computation checks on random games.
+        ASSERT_EQ(p.eval.PlayerScores.size(), c.names.size());
 
         const auto scores = p.eval.PlayerScores;
         const int best = *std::max_element(scores.begin() + 1, scores.end());
