@@ -57,7 +57,8 @@ struct Soak {
 
         // Alone (twice as often), two players, a network game, or against computers.
         const int kind = below(5), computers = kind == 4 ? 1 + below(3) : 0;
-        const int mode = std::vector{SinglePlayer, SinglePlayer, TwoPlayer, NetworkHost, SinglePlayer}[kind];
+        const int mode =
+            std::vector{SinglePlayer, SinglePlayer, TwoPlayer, NetworkHost, SinglePlayer}[kind];
         const int players = kind < 2 ? 1 : kind == 2 ? 2 : kind == 3 ? 2 + below(3) : 1 + computers;
         p.game = {.GameMode = mode,
                   .PlayerCount = players,
@@ -89,9 +90,12 @@ struct Soak {
     {
         const bool add = below(2) == 0;
         const Selector selector = add ? Selector::User : Selector::Dict;
-        const int code = add ? Scoring::UndefinedBase : below(2) ? Scoring::Unused : Scoring::AllBoardWords;
+        const int code = add        ? Scoring::UndefinedBase
+                         : below(2) ? Scoring::Unused
+                                    : Scoring::AllBoardWords;
         const std::vector<SelectorItem>& items = Results::SelectorItems(p, selector);
-        Results::ChooseItem(p, selector, int(std::ranges::find(items, code, &SelectorItem::code) - items.begin()));
+        const auto item = std::ranges::find(items, code, &SelectorItem::code);
+        Results::ChooseItem(p, selector, int(item - items.begin()));
         const Words shown = Results::ShownList(p, selector);
         const int row = shown.empty() || below(8) == 0 ? -1 : below(shown.size());
         const std::size_t notices = prompter.shown.size();
@@ -193,7 +197,8 @@ struct Soak {
             const std::string lines =
                 p.game.GameMode == TwoPlayer
                     ? score(0) + " = Player 1 score|" + score(1) + " = Player 2 score|" +
-                          (tied > 1 ? "Tie Game!!!" : "Player " + std::to_string(first + 1) + " Wins")
+                          (tied > 1 ? "Tie Game!!!"
+                                    : "Player " + std::to_string(first + 1) + " Wins")
                     : "Your score = " + score(std::size_t(p.game.LocalPlayerIndex)) +
                           "|High score = " + std::to_string(high) + "|" +
                           (tied > 1 ? std::to_string(tied) + " players tie"
