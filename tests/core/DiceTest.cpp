@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dice and the shake, with scripted draws, and the two forms of a board.
+// The dice and the shake, with scripted draws.
 #include "Scripted.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +33,6 @@ TEST(Dice, randomIndexFloorsAndStaysInRange)
         const float r = random.next();
         ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
     }
-}
-
-TEST(Dice, placeBoardMakesFacesAndGrid)
-{
-    Dice::Faces faces;
-    Dice::Grid grid;
-    Dice::PlaceBoard("CATSODGEQRINTXYZ", faces, grid);
-    EXPECT_EQ(faces[8] + faces[15] + grid[2][0] + grid[3][3], "QuZquz");
 }
 
 } // namespace

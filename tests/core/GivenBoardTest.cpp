@@ -115,7 +115,6 @@ TEST(GivenBoard, playsWithItsSettingsAndSolvesAsTheResultsShow)
     ASSERT_TRUE(Given::PlayGivenBoard(p, given));
     EXPECT_EQ(draws->draws, 0) << "a given board is not shaken";
     EXPECT_EQ(p.game.TimeRemaining, 15);
-    EXPECT_EQ(Given::CurrentBoardCode(p), BoardCode::Encode(given));
     Enter(p, {"cats", "tact", "dog"});
     Game::EndGameNow(p);
     ASSERT_TRUE(p.results.Open);

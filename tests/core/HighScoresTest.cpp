@@ -4,7 +4,6 @@
 #include "core/game/GivenBoard.h"
 #include "core/game/HighScores.h"
 #include "core/game/Results.h"
-#include "core/game/Scoring.h"
 
 #include "DictionaryProgram.h"
 
@@ -48,10 +47,9 @@ TEST(HighScores, tablesMatchAPlainStableSortCutToTenPerGameTypeAndLength)
     EXPECT_EQ(std::tuple(back.error, back.table), std::tuple(std::string(), table));
 }
 
-TEST(HighScores, keysAndNamesAsShownAndStored)
+// The keys as shown: HighScoresWindowTest.
+TEST(HighScores, namesAsStored)
 {
-    EXPECT_EQ(KeyText(KeyFor(0, 1200)) + "|" + KeyText(KeyFor(1, 60)), "Standard 20:00|Frantic");
-    EXPECT_FALSE(IsKey({0, 90}));
     EXPECT_EQ(CleanName("  Ann\tMarie\r\nB\x01 "), "Ann Marie B");
     EXPECT_EQ(CleanName(std::string(50, 'x')).size(), std::size_t(kNameLength));
 }
@@ -105,34 +103,27 @@ TEST(HighScores, aDamagedFileIsSaidOnceKeptAsideAndReplacedByAnEmptyTable)
     }
 }
 
-// A single-player game on kBoard: the player found `found`.
-struct FinishedGame : DictionaryProgram {
-    FinishedGame() : DictionaryProgram({}, false)
-    {
-        p.highScores.File = path(kFileName).toStdString();
-        p.board.BoardWords = {"cat", "cats", "stag", "gets"};
-        p.highScores.GameKey = KeyFor(0, 180);
-        p.game.TimeLimit = 60; // chosen during the game: for the next one
-    }
-    void finish(const Words& found, int mode = SinglePlayer)
-    {
-        p.game.GameMode = mode;
-        p.eval.PlayerDefinedWords = {found};
-        p.highScores.GameToEnter = mode == SinglePlayer; // as FinishTurn leaves it
-        EnterFinishedGame(p, "2024-05-06");
-    }
-};
-
 TEST(HighScores, aFinishedGameEntersOnceUnderTheNameAskedTheFirstTime)
 {
-    FinishedGame g;
+    DictionaryProgram g({}, false);
+    g.p.highScores.File = g.path(kFileName).toStdString();
+    g.p.board.BoardWords = {"cat", "cats", "stag", "gets"};
+    g.p.highScores.GameKey = KeyFor(0, 180);
+    g.p.game.TimeLimit = 60; // chosen during the game: for the next one
+    // A game in which the player found `found`.
+    const auto finish = [&](const Words& found, int mode = SinglePlayer) {
+        g.p.game.GameMode = mode;
+        g.p.eval.PlayerDefinedWords = {found};
+        g.p.highScores.GameToEnter = mode == SinglePlayer; // as FinishTurn leaves it
+        EnterFinishedGame(g.p, "2024-05-06");
+    };
     g.prompter.typed = {QString(), " Ann\t"}; // Cancel first: asked again next time
-    g.finish({"cat"});
-    g.finish({"cats", "stag"});
-    g.finish({"cat", "cats", "stag"});
+    finish({"cat"});
+    finish({"cats", "stag"});
+    finish({"cat", "cats", "stag"});
     EnterFinishedGame(g.p, "2024-05-06"); // the same game's results closed again
-    g.finish({});                         // no points: not entered
-    g.finish({"gets", "cats", "stag", "cat"}, TwoPlayer);
+    finish({});                           // no points: not entered
+    finish({"gets", "cats", "stag", "cat"}, TwoPlayer);
     const Row login{LoginName(), "2024-05-06", 1, 1, 25};
     const std::vector<Row> expected = {
         {"Ann", "2024-05-06", 3, 3, 75}, {"Ann", "2024-05-06", 2, 2, 50}, login};
@@ -145,21 +136,19 @@ TEST(HighScores, aFinishedGameEntersOnceUnderTheNameAskedTheFirstTime)
     EXPECT_EQ(g.p.highScores.Table[KeyFor(0, 180)], expected) << "saved after each entry";
 }
 
-// Only the board of the day's own table takes its games; other given boards and games
-// against the computer enter none.
+// Only the board of the day's own table takes its games, and not against the computer
+// (other given boards enter none: GivenBoardTest).
 TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
 {
     const struct {
         const char* name;
-        bool given;
         const char* daily;
         int computers;
         std::optional<Key> table;
     } cases[] = {
-        {"a shaken board", false, "", 0, KeyFor(0, 180)},
-        {"a given board", true, "", 0, std::nullopt},
-        {"the board of the day", true, "2026-12-07", 0, kBoardOfTheDay},
-        {"the board of the day against the computer", true, "2026-12-07", 1, std::nullopt},
+        {"a shaken board", "", 0, KeyFor(0, 180)},
+        {"the board of the day", "2026-12-07", 0, kBoardOfTheDay},
+        {"the board of the day against the computer", "2026-12-07", 1, std::nullopt},
     };
     const std::string board = BoardFromText("CATS/ODGE/BQIT/LXYZ");
     for (const auto& c : cases) {
@@ -171,7 +160,7 @@ TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
         p.settings->cSetRegValue(kPlayerKey, kPlayerName, "Ann");
         Game::StartUp(p);
         p.options.ComputerOpponents = c.computers;
-        if (c.given) {
+        if (*c.daily) {
             ASSERT_TRUE(Given::PlayGivenBoard(p, {"en", board, Standard, 180, 3, false}, c.daily));
         } else {
             Game::PlaceBoard(p, board);
@@ -188,7 +177,6 @@ TEST(HighScores, theBoardOfTheDayEntersItsOwnTableOnly)
         EXPECT_EQ(p.highScores.Table, expected);
         EXPECT_EQ(OfferedKeys(p).back(), kBoardOfTheDay) << "always offered, last";
     }
-    EXPECT_EQ(KeyText(kBoardOfTheDay), "Board of the Day");
 }
 
 } // namespace

@@ -4,10 +4,6 @@
 #include "DictionaryProgram.h"
 
 #include "core/game/Options.h"
-#include "core/game/Program.h"
-#include "core/game/Settings.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <sstream>

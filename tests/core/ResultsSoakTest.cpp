@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A couple of hundred games evaluated by the core on shaken boards with the shipped
 // dictionary: players enter random board words and others made from them; single-player
-// results then take random dictionary corrections, some of them undone. Every list, count,
-// score and the words by length are compared with a plain computation made here, and so
-// are the points and found marks shown beside the words.
-#include "core/board/CheckCubes.h"
+// results, alone or against computers, then take random dictionary corrections, some of
+// them undone. Every list, count, score, result line and the words by length are compared
+// with a plain computation made here, and so are the points and found marks shown beside
+// the words.
 #include "core/game/Results.h"
 #include "core/game/Scoring.h"
 #include "engine/BoardText.h"
@@ -42,7 +42,7 @@ struct Soak {
     ScriptedPrompter prompter;
     std::mt19937 draw;
     Words board;                   // the board words as the corrections leave them
-    int common = 0, corrected = 0, undone = 0; // the mix that makes it a soak
+    int common = 0, corrected = 0, rescored = 0, undone = 0; // the mix that makes it a soak
 
     int below(std::size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(draw); }
     const std::string& pick(const Words& words) { return words[std::size_t(below(words.size()))]; }
@@ -55,13 +55,17 @@ struct Soak {
         Dice::PlaceBoard(text, p.board.BoardFaces, p.board.BoardGrid);
         board = p.board.BoardWords = p.engine.definedWords(*engine::boardFromText(text));
 
-        const int mode = std::vector{SinglePlayer, SinglePlayer, TwoPlayer, NetworkHost}[below(4)];
-        const int players = mode == SinglePlayer ? 1 : mode == TwoPlayer ? 2 : 2 + below(3);
+        // Alone (twice as often), two players, a network game, or against computers.
+        const int kind = below(5), computers = kind == 4 ? 1 + below(3) : 0;
+        const int mode =
+            std::vector{SinglePlayer, SinglePlayer, TwoPlayer, NetworkHost, SinglePlayer}[kind];
+        const int players = kind < 2 ? 1 : kind == 2 ? 2 : kind == 3 ? 2 + below(3) : 1 + computers;
         p.game = {.GameMode = mode,
                   .PlayerCount = players,
-                  .LocalPlayerIndex = below(players),
+                  .LocalPlayerIndex = computers ? 0 : below(players),
                   .PlayerWords = std::vector<Words>(std::size_t(players)),
-                  .PlayerNames = {"Ann", "Bob", "Cy", "Di"}};
+                  .PlayerNames = {"Ann", "Bob", "Cy", "Di"},
+                  .Opponents = computers};
         for (Words& entered : p.game.PlayerWords) {
             std::set<std::string> taken;
             // Board words, and now and then one with a letter added: seldom a word, and
@@ -76,8 +80,6 @@ struct Soak {
         Results::PrepareResults(p);
         check(true);
         common += int(p.eval.CommonWords.size());
-        for (const std::string& w : board) // what the solver found, the path search traces
-            EXPECT_TRUE(CheckCubes::WordOnBoard(p, w)) << w;
         for (int i = mode == SinglePlayer ? below(6) : 0; i > 0; --i)
             correct();
         check(false);
@@ -88,7 +90,12 @@ struct Soak {
     {
         const bool add = below(2) == 0;
         const Selector selector = add ? Selector::User : Selector::Dict;
-        Results::ChooseItem(p, selector, add ? 1 : below(2)); // Undefined; All or Unused
+        const int code = add        ? Scoring::UndefinedBase
+                         : below(2) ? Scoring::Unused
+                                    : Scoring::AllBoardWords;
+        const std::vector<SelectorItem>& items = Results::SelectorItems(p, selector);
+        const auto item = std::ranges::find(items, code, &SelectorItem::code);
+        Results::ChooseItem(p, selector, int(item - items.begin()));
         const Words shown = Results::ShownList(p, selector);
         const int row = shown.empty() || below(8) == 0 ? -1 : below(shown.size());
         const std::size_t notices = prompter.shown.size();
@@ -100,6 +107,7 @@ struct Soak {
         if (row < 0)
             return;
         ++corrected;
+        rescored += p.game.Opponents > 0; // every player's lists and scores anew
         const std::string& w = shown[std::size_t(row)];
         EXPECT_EQ(p.engine.contains(w), add) << w;
         if (below(3) == 0) { // undone: the dictionary, lists and scores as they were
@@ -180,7 +188,22 @@ struct Soak {
         for (const auto& [length, row] : byLength)
             lengths.push_back(row);
         EXPECT_EQ(Results::LengthTable(p), lengths);
-        if (p.game.GameMode != SinglePlayer) {
+        if (p.game.GameMode != SinglePlayer || p.game.Opponents > 0) {
+            const auto score = [&](std::size_t q) { return std::to_string(scores[q]); };
+            const int high = *std::ranges::max_element(scores);
+            const auto tied = std::ranges::count(scores, high);
+            const auto first = std::size_t(std::ranges::find(scores, high) - scores.begin());
+            // Two players by number, a tie or a winner; more: the own score and the best.
+            const std::string lines =
+                p.game.GameMode == TwoPlayer
+                    ? score(0) + " = Player 1 score|" + score(1) + " = Player 2 score|" +
+                          (tied > 1 ? "Tie Game!!!"
+                                    : "Player " + std::to_string(first + 1) + " Wins")
+                    : "Your score = " + score(std::size_t(p.game.LocalPlayerIndex)) +
+                          "|High score = " + std::to_string(high) + "|" +
+                          (tied > 1 ? std::to_string(tied) + " players tie"
+                                    : p.game.PlayerNames[first] + " wins");
+            EXPECT_EQ(p.results.Words + "|" + p.results.Score + "|" + p.results.BadWords, lines);
             EXPECT_EQ(p.eval.PlayerScores, scores);
             return;
         }
@@ -211,6 +234,7 @@ TEST(ResultsSoak, everyListAndScoreAgreesWithAPlainComputation)
     }
     EXPECT_GT(soak.common, 0);
     EXPECT_GT(soak.corrected, 0);
+    EXPECT_GT(soak.rescored, 0);
     EXPECT_GT(soak.undone, 0);
 }
 
