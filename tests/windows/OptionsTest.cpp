@@ -49,6 +49,7 @@ TEST(OptionsDialog, showsTheStateOkAppliesWhatItShowsCancelChangesNothing)
     Control<QCheckBox>(&d, "ShowWhereWordCanGoOption")->toggle();
     const int listLeft = t.control<QTableWidget>("WordList")->x();
     Control<QPushButton>(&d, "OKButton")->click();
+    EXPECT_TRUE(t.window->isEnabled() && !d.isVisible());
     const auto shown = Common::FillOptionsDialog(t.program);
     EXPECT_EQ(std::tuple(shown.GameType, shown.GameMode, shown.Time, shown.WordSize,
                          shown.ComputerOpponents, shown.ComputerStrength, shown.ShowWhereWordCanGo),
@@ -123,11 +124,7 @@ TEST(OptionsDialog, noToRemovingLongWordsKeepsTheDialogOpenAndTheWords)
     EXPECT_TRUE(t.desktop.shown.back().defaultNo) << "Enter keeps the words";
     EXPECT_TRUE(d.isVisible() && !t.window->isEnabled());
     EXPECT_EQ(Combo(d, "WordSizeCombo")->currentText(), before);
-    t.desktop.answer(ui::Answer::Yes);
-    Choose(Combo(d, "WordSizeCombo"), "10 letters");
-    Control<QPushButton>(&d, "OKButton")->click();
-    EXPECT_TRUE(!d.isVisible() && t.window->isEnabled());
-    EXPECT_FALSE(t.program.engine.contains("encyclopaedia"));
+    EXPECT_TRUE(t.program.engine.contains("encyclopaedia")); // Yes is the core's to test
 }
 
 } // namespace
