@@ -14,9 +14,7 @@
 namespace {
 
 using engine::Engine;
-using enginetest::RandomText;
-using enginetest::TempDir;
-using enginetest::writeFile;
+using namespace enginetest;
 using Words = std::vector<std::string>;
 
 TEST(Dictionary, AgreesWithASetThroughManyEdits)

@@ -31,13 +31,11 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
     };
     const QImage tray = CubeArt::BoardBackground(frame.canvas().size(), 97 * r);
     const QImage &canvas = frame.canvas(), &normal = frame.NormalPicture();
-    // Cube i drawn in `look`, as the main window paints what the core wants.
-    const auto show = [&](int i, BoardView::CubeLook look) {
-        t.program.view.WantedLooks[static_cast<std::size_t>(i)] = look;
-        t.window->sync();
-    };
     for (const QImage* picture : {&normal, &frame.SelectedPicture(), &normal}) {
-        show(5, picture == &normal ? BoardView::Unselected : BoardView::Selected);
+        // Cube 5 drawn in that look, as the main window paints what the core wants.
+        t.program.view.WantedLooks[5] =
+            picture == &normal ? BoardView::Unselected : BoardView::Selected;
+        t.window->sync();
         // Outside the outline the tray shows through; inside, away from the face, the picture.
         for (const QPoint& p : {at(5, 1, 1), at(5, 95, 2), at(5, 2, 48), at(5, 96, 96)})
             EXPECT_EQ(canvas.pixel(p), tray.pixel(p)) << p.x() << "," << p.y();
