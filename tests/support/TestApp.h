@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game in a test: the application object with its main window (offscreen), a
-// scripted desktop, a temporary folder for settings and a small dictionary.
+// scripted desktop, a temporary folder for settings and a small dictionary. The game's
+// procedures come with it, for tests that drive the core directly.
 #pragma once
 
 #include "ScriptedDesktop.h"

@@ -5,7 +5,6 @@
 
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "core/game/Game.h"
 
 #include <QtWidgets>
 #include <QTest>

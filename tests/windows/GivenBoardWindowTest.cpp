@@ -5,7 +5,6 @@
 // the Progress window's filters.
 #include "TestApp.h"
 
-#include "core/game/Game.h"
 #include "core/game/GivenBoard.h"
 #include "core/game/Progress.h"
 #include "windows/board/SmallBoard.h"

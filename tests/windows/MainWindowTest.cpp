@@ -3,7 +3,6 @@
 // the toolbar's main moves work while the player types.
 #include "TestApp.h"
 
-#include "core/game/Game.h"
 #include "windows/board/CubeFrame.h"
 #include "windows/game/ResultsWindow.h"
 #include "windows/ui/Colours.h"
