@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drawn board: cubes painted OR-then-AND over the tray. Runs at the
-// screen's pixel density; ctest runs it at 100% and at 200%.
+// The drawn board: cubes painted OR-then-AND over the tray, Qu as narrow as a wide letter.
+// Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
 #include "windows/board/CubeArt.h"
@@ -16,11 +16,11 @@
 
 namespace {
 
-TEST(Board, cubesArePaintedOrThenAndOverTheTray)
+TEST(Board, cubesArePaintedOverTheTrayWithQuNoWiderThanAWideLetter)
 {
     TestApp t({"cat"});
     t.startUp();
-    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
     CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
     const double r = frame.canvasRatio();
     // Device pixel of a point given in a picture's units, placed at cube i.
@@ -42,6 +42,26 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
             EXPECT_EQ(canvas.pixel(at(5, 0, 0) + p), picture->pixel(p));
         EXPECT_NE(picture->pixel(at(0, 11, 48)), tray.pixel(at(5, 11, 48)));
     }
+
+    // "Qu" keeps inside the cube's face with no less margin than a wide single letter. The
+    // first and last column of cube i's face (in units from the cube's left) with ink:
+    const auto ink = [&](int i) {
+        int first = 97, last = -1;
+        for (int x = int(15 * r); x < int(82 * r); ++x)
+            for (int y = int(14 * r); y < int(81 * r); ++y)
+                if (canvas.pixel(at(i, 0, 0) + QPoint(x, y)) != normal.pixel(x, y)) {
+                    first = std::min(first, int(x / r));
+                    last = std::max(last, int(x / r));
+                }
+        return std::pair(first, last);
+    };
+    const auto [qLeft, qRight] = ink(9);
+    const auto [mLeft, mRight] = ink(15);
+    EXPECT_GE(mLeft, 18);
+    EXPECT_LE(mRight, 79);
+    EXPECT_GE(qLeft, mLeft - 2);
+    EXPECT_LE(qRight, mRight + 2);
+    EXPECT_GT(qRight - qLeft, 20); // drawn, not shrunk away
 }
 
 // Only cubes whose face or look changed are painted again; the hit test cuts to whole

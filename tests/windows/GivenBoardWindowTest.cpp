@@ -7,6 +7,7 @@
 
 #include "core/game/GivenBoard.h"
 #include "core/game/Progress.h"
+#include "core/game/Results.h"
 #include "windows/board/SmallBoard.h"
 #include "windows/game/GameProgressWindow.h"
 #include "windows/game/PlayBoardDialog.h"
@@ -18,14 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList Texts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
 
 // Types `text` into Game > Play a Board and presses `button`.
 PlayBoardDialog& UseBoard(TestApp& t, const QString& text, const char* button)
@@ -56,7 +49,7 @@ TEST(GivenBoardWindow, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolving
     Control<QPushButton>(&r, "CopyBoardCode")->click();
     const QString code = QGuiApplication::clipboard()->text();
     ASSERT_TRUE(code.startsWith("1EN")) << code.toStdString();
-    const QStringList allWords = Texts(Control<QListWidget>(&r, "DictWords"));
+    const Words allWords = Results::ShownList(t.program, Results::Selector::Dict); // as shown
     r.close();
 
     t.program.game.TimeLimit = 180;
@@ -71,9 +64,9 @@ TEST(GivenBoardWindow, typedBoardPlaysItsCodePlaysAgainTyposAreRefusedAndSolving
     SolvedBoardWindow& solved = *t.find<SolvedBoardWindow>();
     EXPECT_TRUE(solved.isVisible() && !dialog.isVisible() && !t.window->isEnabled());
     auto* words = Control<QTreeWidget>(&solved, "SolvedWords");
-    QStringList solvedWords;
+    Words solvedWords;
     for (int i = 0; i < words->topLevelItemCount(); ++i)
-        solvedWords << words->topLevelItem(i)->text(0);
+        solvedWords.push_back(words->topLevelItem(i)->text(0).toStdString());
     EXPECT_EQ(solvedWords, allWords);
     solved.close();
     EXPECT_TRUE(t.window->isEnabled());
