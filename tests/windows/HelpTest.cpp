@@ -86,8 +86,9 @@ TEST_F(HelpWindow, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
     std::size_t at = 0;
     // A link's anchor, or "<" for Back and ">" for Forward (nothing at the end), and the
     // anchor shown after it.
-    const std::pair<const char*, const char*> steps[] = {{"options", "options"}, {"<", ""}, {">", "options"},
-        {"<", ""}, {"scoring", "scoring"}, {">", "scoring"}, {"<", ""}};
+    const std::pair<const char*, const char*> steps[] = {
+        {"options", "options"}, {"<", ""}, {">", "options"}, {"<", ""},
+        {"scoring", "scoring"}, {">", "scoring"}, {"<", ""}};
     for (const auto& [step, anchor] : steps) {
         const QString what = QStringLiteral("%1 to %2").arg(step, anchor);
         if (*step == '<' || *step == '>') {
