@@ -30,7 +30,6 @@ TEST(Definitions, firstLinesByLanguageAndWithoutTheData)
         {true, "en", {"saw"}, "saw (noun)\n", "see (verb)", "", ""},
         // "boss" is not the plural of the genus "bos".
         {true, "en", {"boss"}, "boss (noun)\n1. a person who exercises control", "", "bos (noun)", ""},
-        {true, "en", {"aals"}, "No definition here", "", "package", "https://en.wiktionary.org/wiki/aals#English"},
         {true, "fr", {"coeur", "cœur"}, "cœur (noun, masculine)\n1. heart", "", "", "https://en.wiktionary.org/wiki/c%C5%93ur#French"},
         {true, "fr", {"peche"}, "péché (noun, masculine)\n1. sin, transgression", "pêche (noun, feminine)", "", ""},
         {true, "fr", {"chats"}, "No definition here", "", "", "https://en.wiktionary.org/wiki/chats#French"},

@@ -22,9 +22,7 @@ namespace {
 
 using engine::Engine;
 using engine::FileStatus;
-using enginetest::readFile;
-using enginetest::TempDir;
-using enginetest::writeFile;
+using namespace enginetest;
 using Words = std::vector<std::string>;
 
 const Words kSmall = {"ab", "abc", "abcdefghijklmnop", "abd", "be", "bed", "quit", "zyzzyva"};

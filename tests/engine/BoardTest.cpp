@@ -1,26 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The words of a board, checked against a plain trace of every dictionary word.
 #include "../support/PlainWords.h"
+#include "TestFiles.h"
 #include "engine/BoardText.h"
 #include "engine/Engine.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 
 namespace {
 
 using engine::Engine;
+using enginetest::RandomText;
 using Words = std::vector<std::string>;
-
-std::string RandomText(std::mt19937& rng, const std::string& letters, int length)
-{
-    std::string text(static_cast<std::size_t>(length), ' ');
-    for (char& c : text)
-        c = letters[rng() % letters.size()];
-    return text;
-}
 
 // Random boards over a few letters against a dictionary over the same letters: crowded
 // boards with long words, and with 'q' the Qu cube and words with a q but no u. A board
@@ -35,7 +28,7 @@ TEST(Board, RandomBoardsMatchThePlainTrace)
         const std::string letters = c.letters;
         std::set<std::string> words;
         while (int(words.size()) < c.words)
-            words.insert(RandomText(rng, letters, 2 + int(rng() % 15)));
+            words.insert(RandomText(rng, letters, 2 + rng() % 15));
         for (char a : letters) // every short word: short words are where boards are dense
             for (char b : letters)
                 words.insert({a, b});

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <set>
 
 #include <sys/stat.h>
@@ -15,17 +14,8 @@
 namespace {
 
 using engine::Engine;
-using enginetest::TempDir;
-using enginetest::writeFile;
+using namespace enginetest;
 using Words = std::vector<std::string>;
-
-std::string RandomWord(std::mt19937& rng, std::size_t length, unsigned letters)
-{
-    std::string w(length, 'a');
-    for (char& c : w)
-        c = char('a' + rng() % letters);
-    return w;
-}
 
 TEST(Dictionary, AgreesWithASetThroughManyEdits)
 {
@@ -35,7 +25,7 @@ TEST(Dictionary, AgreesWithASetThroughManyEdits)
     Engine e;
     std::set<std::string> model;
     for (int step = 0; step < 3000; ++step) {
-        const std::string w = RandomWord(rng, 2 + rng() % 5, 4);
+        const std::string w = RandomText(rng, "abcd", 2 + rng() % 5);
         const unsigned op = rng() % 10;
         if (op < 5) {
             e.cDictionaryAdd(w);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Temporary folders and whole-file reads and writes for the engine tests.
+// Temporary folders, whole-file reads and writes, and random letters for the engine tests.
 #pragma once
 
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -28,6 +29,15 @@ inline std::string readFile(const std::string& path)
     std::ostringstream s;
     s << std::ifstream(path, std::ios::binary).rdbuf();
     return s.str();
+}
+
+// `length` letters drawn from `letters`.
+inline std::string RandomText(std::mt19937& rng, const std::string& letters, std::size_t length)
+{
+    std::string text(length, ' ');
+    for (char& c : text)
+        c = letters[rng() % letters.size()];
+    return text;
 }
 
 } // namespace enginetest

@@ -7,10 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#ifndef LETTRO_DICT_TOOL
-#error "LETTRO_DICT_TOOL must name the built lettro-dict"
-#endif
-
 namespace {
 
 TEST(Tool, CommandsOutputAndExitCodes)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestApp.h"
 
-#include "core/game/Game.h"
-
 #include <gtest/gtest.h>
 
 TestApp::TestApp(const std::vector<std::string>& words) : app(desktop)
@@ -13,14 +11,4 @@ TestApp::TestApp(const std::vector<std::string>& words) : app(desktop)
     for (const std::string& w : words)
         dict.cDictionaryAdd(w);
     EXPECT_TRUE(dict.cWriteBinaryDictionary(folder.filePath("Dictionary.dat").toStdString()).ok());
-}
-
-void TestApp::startUp()
-{
-    app.startUp();
-}
-
-void TestApp::placeBoard(std::string board)
-{
-    app.run([&] { Game::PlaceBoard(program, board); });
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game in a test: the application object with its main window (offscreen), a
-// scripted desktop, a temporary folder for settings and a small dictionary.
+// scripted desktop, a temporary folder for settings and a small dictionary. The game's
+// procedures come with it, for tests that drive the core directly.
 #pragma once
 
 #include "ScriptedDesktop.h"
+#include "core/game/Game.h"
 #include "windows/game/App.h"
 #include "windows/game/MainWindow.h"
 
@@ -35,9 +37,12 @@ struct TestApp {
     explicit TestApp(const std::vector<std::string>& words = {});
 
     // Runs start-up as the game does.
-    void startUp();
+    void startUp() { app.startUp(); }
     // Places a chosen board as if it had been shaken (board words from the engine).
-    void placeBoard(std::string board);
+    void placeBoard(const std::string& board)
+    {
+        app.run([&] { Game::PlaceBoard(program, board); });
+    }
     // The game's window of type W, once made.
     template <class W>
     W* find() const

@@ -6,7 +6,6 @@
 
 #include <QRandomGenerator>
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,11 +24,39 @@ std::string Name(const QColor& c)
     return c.name().toStdString();
 }
 
+// What Lettro draws on `p`: each an ink, its ground and the contrast it needs.
+std::vector<std::tuple<std::string, QColor, QColor, double>> Pairs(const QPalette& p)
+{
+    using namespace Colours;
+    const QColor base = p.color(QPalette::Base);
+    std::vector<std::tuple<std::string, QColor, QColor, double>> pairs = {
+        {"struck word", StruckWord(p), base, kText},
+        {"warning", Warning(p), p.color(QPalette::Window), kText},
+        {"refused word", kRefusedText, kRefusedBox, kText},
+        {"no match in the editor", p.color(QPalette::Text), NoMatchTint(p), kText},
+        {"letters off the path", kCubeLetters, kOffPath, kText},
+        {"letters on the path", kCubeLetters, kOnPath, kText},
+        {"help text", kHelpText, kHelpPaper, kText},
+        {"help link", kHelpLink, kHelpPaper, kText},
+        {"chart line", ChartMark(QColor(30, 140, 60), p), base, kLarge},
+        {"chart bar", ChartMark(QColor(40, 90, 200), p), base, kLarge},
+        {"chart boards bar", ChartMark(kOffPath, p), base, kLarge}};
+    using TimeFormat::ClockColour;
+    for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red}) {
+        const ClockLook::Look look = ClockLook::LookFor(colour, p);
+        const std::string clock = "clock " + std::to_string(static_cast<int>(colour));
+        pairs.emplace_back(clock + " time", look.time, look.panel, kLarge);
+        pairs.emplace_back(clock + " turn", look.text, look.panel, kText);
+        pairs.emplace_back(clock + " bonus", look.bonus, look.panel, kText);
+    }
+    return pairs;
+}
+
 } // namespace
 
 TEST(Colours, everyPairReadsOnALightADarkAndAGreyDesktop)
 {
-    using Colours::Contrast, Colours::kLarge, Colours::kText, TimeFormat::ClockColour;
+    using Colours::Contrast, TimeFormat::ClockColour;
     const std::vector<std::tuple<QColor, QColor, double>> known = {
         {Qt::black, Qt::white, 21.0},
         {Qt::red, Qt::red, 1.0},
@@ -40,57 +67,15 @@ TEST(Colours, everyPairReadsOnALightADarkAndAGreyDesktop)
         EXPECT_NEAR(Contrast(b, a), ratio, 0.01);
     }
 
-    using Pair = std::function<std::pair<QColor, QColor>(const QPalette&)>;
-    using Pick = QColor (*)(const QPalette&);
-    const auto on = [](Pick ink, QPalette::ColorRole ground) -> Pair {
-        return [=](const QPalette& p) { return std::pair(ink(p), p.color(ground)); };
-    };
-    const auto text = [](Pick tint) -> Pair {
-        return [=](const QPalette& p) { return std::pair(p.color(QPalette::Text), tint(p)); };
-    };
-    const auto fixed = [](QColor ink, QColor ground) -> Pair {
-        return [=](const QPalette&) { return std::pair(ink, ground); };
-    };
-    const auto chart = [](QColor wanted) -> Pair {
-        return [=](const QPalette& p) {
-            return std::pair(Colours::ChartMark(wanted, p), p.color(QPalette::Base));
-        };
-    };
-    std::vector<std::tuple<std::string, Pair, double>> pairs = {
-        {"struck word", on(Colours::StruckWord, QPalette::Base), kText},
-        {"warning", on(Colours::Warning, QPalette::Window), kText},
-        {"refused word", fixed(Colours::kRefusedText, Colours::kRefusedBox), kText},
-        {"no match in the editor", text(Colours::NoMatchTint), kText},
-        {"letters off the path", fixed(Colours::kCubeLetters, Colours::kOffPath), kText},
-        {"letters on the path", fixed(Colours::kCubeLetters, Colours::kOnPath), kText},
-        {"help text", fixed(Colours::kHelpText, Colours::kHelpPaper), kText},
-        {"help link", fixed(Colours::kHelpLink, Colours::kHelpPaper), kText},
-        {"chart line", chart(QColor(30, 140, 60)), kLarge},
-        {"chart bar", chart(QColor(40, 90, 200)), kLarge},
-        {"chart boards bar", chart(Colours::kOffPath), kLarge}};
-    using Look = ClockLook::Look;
-    for (const ClockColour colour : {ClockColour::Black, ClockColour::Yellow, ClockColour::Red})
-        for (const auto& [what, ink, ratio] :
-             {std::tuple("time", &Look::time, kLarge), std::tuple("turn", &Look::text, kText),
-              std::tuple("bonus", &Look::bonus, kText)})
-            pairs.emplace_back(
-                std::string("clock ") + what + ' ' + std::to_string(static_cast<int>(colour)),
-                [colour, ink = ink](const QPalette& p) {
-                    const Look look = ClockLook::LookFor(colour, p);
-                    return std::pair(look.*ink, look.panel);
-                },
-                ratio);
     const std::vector<std::pair<const char*, QPalette>> desktops = {
         {"light", Desktop(239, 255, 0)},
         {"dark", Desktop(53, 45, 238)},
         {"grey", Desktop(128, 128, 255)}};
     for (const auto& [desktop, palette] : desktops) {
-        for (const auto& [what, pair, ratio] : pairs) {
-            const auto [ink, ground] = pair(palette);
+        for (const auto& [what, ink, ground, ratio] : Pairs(palette))
             EXPECT_GE(Contrast(ink, ground), ratio)
                 << what << " on a " << desktop << " desktop: " << Name(ink) << " on "
                 << Name(ground);
-        }
         // The fixed clock colours keep their values.
         EXPECT_EQ(ClockLook::LookFor(ClockColour::Yellow, palette).time, QColor(Qt::yellow));
         EXPECT_EQ(ClockLook::LookFor(ClockColour::Red, palette).time, QColor(Qt::red));

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drawn board: cubes painted OR-then-AND over the tray. Runs at the
-// screen's pixel density; ctest runs it at 100% and at 200%.
+// The drawn board: cubes painted OR-then-AND over the tray, Qu as narrow as a wide letter.
+// Runs at the screen's pixel density; ctest runs it at 100% and at 200%.
 #include "TestApp.h"
 
 #include "windows/board/CubeArt.h"
 #include "windows/board/CubeFrame.h"
-#include "core/game/Game.h"
 
 #include <QtWidgets>
 #include <QTest>
@@ -17,11 +16,11 @@
 
 namespace {
 
-TEST(Board, cubesArePaintedOrThenAndOverTheTray)
+TEST(Board, cubesArePaintedOverTheTrayWithQuNoWiderThanAWideLetter)
 {
     TestApp t({"cat"});
     t.startUp();
-    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYZ"));
+    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
     CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
     const double r = frame.canvasRatio();
     // Device pixel of a point given in a picture's units, placed at cube i.
@@ -31,13 +30,11 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
     };
     const QImage tray = CubeArt::BoardBackground(frame.canvas().size(), 97 * r);
     const QImage &canvas = frame.canvas(), &normal = frame.NormalPicture();
-    // Cube i drawn in `look`, as the main window paints what the core wants.
-    const auto show = [&](int i, BoardView::CubeLook look) {
-        t.program.view.WantedLooks[static_cast<std::size_t>(i)] = look;
-        t.window->sync();
-    };
     for (const QImage* picture : {&normal, &frame.SelectedPicture(), &normal}) {
-        show(5, picture == &normal ? BoardView::Unselected : BoardView::Selected);
+        // Cube 5 drawn in that look, as the main window paints what the core wants.
+        t.program.view.WantedLooks[5] =
+            picture == &normal ? BoardView::Unselected : BoardView::Selected;
+        t.window->sync();
         // Outside the outline the tray shows through; inside, away from the face, the picture.
         for (const QPoint& p : {at(5, 1, 1), at(5, 95, 2), at(5, 2, 48), at(5, 96, 96)})
             EXPECT_EQ(canvas.pixel(p), tray.pixel(p)) << p.x() << "," << p.y();
@@ -46,6 +43,25 @@ TEST(Board, cubesArePaintedOrThenAndOverTheTray)
         EXPECT_NE(picture->pixel(at(0, 11, 48)), tray.pixel(at(5, 11, 48)));
     }
 
+    // "Qu" keeps inside the cube's face with no less margin than a wide single letter. The
+    // first and last column of cube i's face (in units from the cube's left) with ink:
+    const auto ink = [&](int i) {
+        int first = 97, last = -1;
+        for (int x = int(15 * r); x < int(82 * r); ++x)
+            for (int y = int(14 * r); y < int(81 * r); ++y)
+                if (canvas.pixel(at(i, 0, 0) + QPoint(x, y)) != normal.pixel(x, y)) {
+                    first = std::min(first, int(x / r));
+                    last = std::max(last, int(x / r));
+                }
+        return std::pair(first, last);
+    };
+    const auto [qLeft, qRight] = ink(9);
+    const auto [mLeft, mRight] = ink(15);
+    EXPECT_GE(mLeft, 18);
+    EXPECT_LE(mRight, 79);
+    EXPECT_GE(qLeft, mLeft - 2);
+    EXPECT_LE(qRight, mRight + 2);
+    EXPECT_GT(qRight - qLeft, 20); // drawn, not shrunk away
 }
 
 // Only cubes whose face or look changed are painted again; the hit test cuts to whole
@@ -70,37 +86,8 @@ TEST(Board, onlyChangedCubesArePaintedAndTheHitTestFindsTheCubes)
         EXPECT_EQ(frame.cubeAt({c.x, c.y}), c.cube) << c.x << "," << c.y;
 }
 
-// "Qu" keeps inside the cube's face with no less margin than a wide single letter.
-TEST(Board, quIsNoWiderThanAWideLetter)
-{
-    TestApp t({"cat"});
-    t.startUp();
-    t.placeBoard(BoardFromText("CATS/ODGE/BQIT/LXYM"));
-    const CubeFrame& frame = *t.control<CubeFrame>("CubeFrame");
-    const double r = frame.canvasRatio();
-    // The first and last column of cube i's face (in units from the cube's left) with ink.
-    const auto ink = [&](int i) {
-        int first = 97, last = -1;
-        for (int x = int(15 * r); x < int(82 * r); ++x)
-            for (int y = int(14 * r); y < int(81 * r); ++y)
-                if (frame.canvas().pixel(int(97 * (i % 4) * r) + x, int(97 * (i / 4) * r) + y) !=
-                    frame.NormalPicture().pixel(x, y)) {
-                    first = std::min(first, int(x / r));
-                    last = std::max(last, int(x / r));
-                }
-        return std::pair(first, last);
-    };
-    const auto [qLeft, qRight] = ink(9);
-    const auto [mLeft, mRight] = ink(15);
-    EXPECT_GE(mLeft, 18);
-    EXPECT_LE(mRight, 79);
-    EXPECT_GE(qLeft, mLeft - 2);
-    EXPECT_LE(qRight, mRight + 2);
-    EXPECT_GT(qRight - qLeft, 20); // drawn, not shrunk away
-}
-
 // The cubes grow with the window and are painted at their new size; clicks still find
-// them, on either hand's side.
+// them, the board on the left-handed side too.
 TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
 {
     TestApp t({"cat"});
@@ -133,16 +120,14 @@ TEST(Board, cubesGrowWithTheWindowAndClicksStillFindThem)
 
     w.resize(smallest + QSize(400, 400));
     QCoreApplication::processEvents();
-    for (const bool left : {false, true}) {
-        t.program.options.LeftHandedDisplay = left;
-        w.sync();
-        const int boardLeft = cubeFrame->x();
-        EXPECT_EQ(boardLeft < wordList->x(), left);
-        QTest::mouseClick(cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
-        EXPECT_EQ(t.program.view.WantedLooks[6], BoardView::Selected);
-        EXPECT_EQ(t.control<QLineEdit>("NewWord")->text(), "g");
-        QTest::mouseClick(t.control<QPushButton>("Clear"), Qt::LeftButton);
-    }
+    // Left-handed, the board moves from the right of the list to its left.
+    EXPECT_GT(cubeFrame->x(), wordList->x());
+    t.program.options.LeftHandedDisplay = true;
+    w.sync();
+    EXPECT_LT(cubeFrame->x(), wordList->x());
+    QTest::mouseClick(cubeFrame, Qt::LeftButton, {}, QPoint(197 * 2 + 98, 197 + 98));
+    EXPECT_EQ(t.program.view.WantedLooks[6], BoardView::Selected);
+    EXPECT_EQ(t.control<QLineEdit>("NewWord")->text(), "g");
 }
 
 // A drag across cubes reports each cube it reaches once, the pressed cube first, as the

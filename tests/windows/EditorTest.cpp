@@ -42,7 +42,6 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     auto* newWord = Control<QLineEdit>(editor, "NewWord");
     auto* findWord = Control<QLineEdit>(editor, "FindWord");
     auto* wordList = Control<QListWidget>(editor, "WordList");
-    const auto command = [&](const char* name) { return Control<QAction>(editor, name); };
     Control<QComboBox>(editor, "StartingLetters")->setCurrentIndex(1);
     newWord->setText("Dove");
     QTest::keyClick(newWord, Qt::Key_Return); // Add is the default button
@@ -61,7 +60,7 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     EXPECT_EQ(Shown(editor), "CA DO [CA] [cat] cats, 4 words");
     QTest::keyClicks(findWord, "x");
     EXPECT_EQ(Shown(editor), "CA DO [CA] cat cats, 4 words, tinted");
-    command("Exit")->trigger();
+    Control<QAction>(editor, "Exit")->trigger();
     EXPECT_TRUE(t.window->isEnabled() && !editor->isVisible());
 
     // A long merge: the progress window until the timer has driven it to the end.
@@ -76,7 +75,7 @@ TEST(DictionaryEditor, handlersReachTheCoreAndTheWindowsShowItsState)
     }
     file.close();
     t.desktop.fileNames = {file.fileName()};
-    command("Merge")->trigger();
+    Control<QAction>(editor, "Merge")->trigger();
     ProgressWindow* progress = t.find<ProgressWindow>();
     ASSERT_TRUE(progress && progress->isVisible() && !editor->isVisible());
     // Not a speed check: the bound only keeps a broken timer from hanging the test.

@@ -18,49 +18,45 @@ namespace {
 
 const QString kInstalledPage = QStringLiteral(LETTRO_INSTALLED_HELP_PAGE);
 
-// Where a link to #anchor lies in the view: the first one shown, else the first one
-// scrolled into view. Empty when the page has none.
+// Where a link to #anchor lies in the view; null when none is shown.
 QPoint LinkTo(QTextBrowser& b, const QString& anchor)
 {
-    std::vector<QRect> links;
     for (QTextBlock block = b.document()->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().anchorHref() == "#" + anchor) {
                 QTextCursor c(b.document());
                 c.setPosition(it.fragment().position() + 1);
-                links.push_back(b.cursorRect(c));
-                if (b.viewport()->rect().contains(links.back().center()))
-                    return links.back().center();
+                if (b.viewport()->rect().contains(b.cursorRect(c).center()))
+                    return b.cursorRect(c).center();
             }
-    if (links.empty())
-        return {};
-    QScrollBar* bar = b.verticalScrollBar();
-    const int before = bar->value();
-    bar->setValue(before + links.front().center().y() - b.viewport()->height() / 2);
-    return links.front().center() - QPoint(0, bar->value() - before);
+    return {};
 }
 
-TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
-{
+// The installed page beside the program, its help window opened by the toolbar and active.
+struct HelpWindow : ::testing::Test {
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
+        t.startUp();
+        t.control<QToolButton>("HelpButton")->click();
+        QApplication::setActiveWindow(&browser()); // the reader clicks in it
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&browser()));
+    }
+    HelpBrowser& browser() { return *t.find<HelpBrowser>(); }
+    QTextBrowser& page() { return *Control<QTextBrowser>(&browser(), "WebBrowser"); }
     TestApp t;
-    ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
-    t.startUp();
+};
+
+TEST_F(HelpWindow, opensOnThePageAndFollowsItsHistory)
+{
     QToolButton* helpButton = t.control<QToolButton>("HelpButton");
-    helpButton->click();
-    HelpBrowser* help = t.find<HelpBrowser>();
-    const auto page = [&] { return Control<QTextBrowser>(t.find<HelpBrowser>(), "WebBrowser"); };
-    const auto at = [&](const QString& anchor) {
-        QUrl url = QUrl::fromLocalFile(t.folder.filePath("Lettro.htm"));
-        url.setFragment(anchor.isEmpty() ? QString() : anchor); // "" is no fragment at all
-        return url;
-    };
+    HelpBrowser* help = &browser();
+    const QUrl top = QUrl::fromLocalFile(t.folder.filePath("Lettro.htm"));
     EXPECT_TRUE(help->isVisible() && t.window->isEnabled()) << "help does not block the game";
-    page()->setSource(at("scoring"));
+    page().setSource(top.resolved(QUrl("#scoring")));
     Control<QAction>(help, "Contents")->trigger(); // to the page; Back and Forward are tested below
-    EXPECT_EQ(page()->source(), at(""));
-    QApplication::setActiveWindow(help);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-    QTest::keyClick(page(), Qt::Key_Escape); // as Exit does
+    EXPECT_EQ(page().source(), top);
+    QTest::keyClick(&page(), Qt::Key_Escape); // as Exit does
     EXPECT_FALSE(help->isVisible());
     helpButton->click();
     EXPECT_EQ(t.find<HelpBrowser>(), help) << "Exit only hides the window";
@@ -70,43 +66,35 @@ TEST(HelpBrowser, opensOnThePageAndFollowsItsHistory)
     EXPECT_EQ(t.find<HelpBrowser>(), nullptr) << "a frame close destroys the window";
     QFile::remove(t.folder.filePath("Lettro.htm"));
     helpButton->click();
-    EXPECT_TRUE(page()->toPlainText().contains("could not be found"));
+    EXPECT_TRUE(page().toPlainText().contains("could not be found"));
     // Nor is a pipe in its place, which would be waited on for ever.
     t.find<HelpBrowser>()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(mkfifo(QFile::encodeName(t.folder.filePath("Lettro.htm")).constData(), 0600), 0);
     helpButton->click();
-    EXPECT_TRUE(page()->toPlainText().contains("could not be found"));
+    EXPECT_TRUE(page().toPlainText().contains("could not be found"));
 }
 
 // The reader follows links, scrolls on each page, and goes back and forward: each step back
-// or forward shows the page at the place the reader left it.
-TEST(HelpBrowser, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
+// or forward shows the page at the place the reader left it, where the followed link kept
+// the keyboard's focus.
+TEST_F(HelpWindow, backAndForwardOverFollowedLinksReturnToThePlacesLeft)
 {
-    TestApp t;
-    ASSERT_TRUE(QFile::copy(kInstalledPage, t.folder.filePath("Lettro.htm")));
-    t.startUp();
-    t.control<QToolButton>("HelpButton")->click();
-    HelpBrowser& help = *t.find<HelpBrowser>();
-    QTextBrowser& b = *Control<QTextBrowser>(&help, "WebBrowser");
-    QApplication::setActiveWindow(&help); // the reader clicks in it
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    QTextBrowser& b = page();
     const auto place = [&] { return std::pair(b.source().toString(), b.verticalScrollBar()->value()); };
     std::vector<std::pair<QString, int>> history{place()};
     std::size_t at = 0;
-    // A link's anchor, or "<" for Back and ">" for Forward, and the anchor shown after it.
+    // A link's anchor, or "<" for Back and ">" for Forward (nothing at the end), and the
+    // anchor shown after it.
     const std::pair<const char*, const char*> steps[] = {
-        {"scoring", "scoring"}, {"contents", "contents"}, {"options", "options"},
-        {"<", "contents"},      {"<", "scoring"},         {">", "contents"},
-        {">", "options"},       {"<", "contents"},        {"results", "results"},
-        {">", "results"},       {"<", "contents"},        {"<", "scoring"},
-    };
+        {"options", "options"}, {"<", ""}, {">", "options"}, {"<", ""},
+        {"scoring", "scoring"}, {">", "scoring"}, {"<", ""}};
     for (const auto& [step, anchor] : steps) {
         const QString what = QStringLiteral("%1 to %2").arg(step, anchor);
         if (*step == '<' || *step == '>') {
             history[at] = place();
             at = *step == '<' ? at - (at > 0) : std::min(at + 1, history.size() - 1);
-            Control<QAction>(&help, *step == '<' ? "Back" : "Forward")->trigger();
+            Control<QAction>(&browser(), *step == '<' ? "Back" : "Forward")->trigger();
             EXPECT_EQ(place(), history[at]) << what.toStdString();
         } else {
             const QPoint link = LinkTo(b, step);

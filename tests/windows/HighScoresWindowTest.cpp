@@ -3,7 +3,6 @@
 // marked; the Game menu opens it on the current options' table; its choice of tables.
 #include "TestApp.h"
 
-#include "core/game/Game.h"
 #include "core/game/HighScores.h"
 #include "windows/game/HighScoresWindow.h"
 #include "windows/game/ResultsWindow.h"

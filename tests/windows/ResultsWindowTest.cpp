@@ -4,7 +4,6 @@
 // gives the main window back, and Game > Last Results shows it again.
 #include "TestApp.h"
 
-#include "core/game/Game.h"
 #include "core/game/Results.h"
 #include "windows/board/SmallBoard.h"
 #include "windows/dictionary/DictionaryEditor.h"

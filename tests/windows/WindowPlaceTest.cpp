@@ -68,7 +68,6 @@ TEST_F(Placement, placesComeBackAndBadOnesAreIgnored)
     };
     const Case cases[] = {
         {nullptr, QRect(90, 110, 520, 430)},
-        {"100,120,530,400", QRect(100, 120, 530, 400)},
         {"100,120,530,400,max", QRect(100, 120, 530, 400)},
         {"100,120,5300,400", QRect(100, 120, 800, 400)}, // cut to the 800 by 800 screen
         {"garbage", {}},
