@@ -13,7 +13,7 @@
 
 namespace {
 
-const std::string kDiscovery = "9", kNoData = "";
+const std::string kNoData = "";
 
 // A host (id 1) with player 100 connected on handle 5 and player 200, who left, on 6;
 // or player 100 whose host is on handle 5. Game id 812, table version 3.
