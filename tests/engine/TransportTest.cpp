@@ -82,7 +82,7 @@ TEST_F(Transport, FramedMessagesBetweenTwoCopies)
     const int ba = expect(b, NetEvent::Accepted);
     EXPECT_EQ(b.netGetRemoteInfo(ba).address, "127.0.0.2") << "connects from its own address";
     EXPECT_EQ(a.netGetRemoteInfo(ab).address, "127.0.0.3");
-    const std::string texts[] = {"", "HELLO Ann", "Gr\xc3\xbc\xc3\x9f" "e \xe2\x9c\x93"};
+    const std::string texts[] = {"", "!", "HELLO Ann", "Gr\xc3\xbc\xc3\x9f" "e \xe2\x9c\x93"};
     for (const std::string& text : texts) {
         a.netSendData(ab, text);
         EXPECT_EQ(receive(b, ba), text);
