@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the game in a network test: its dictionary, dice that shake
 // ETIS/SOYW/OOIV/AATI, a prompter that says OK, and network play opened as host or player
-// under `name` on its own transport.
+// under `name` on its own transport at `address` ("" = the default).
 #pragma once
 
 #include "Scripted.h"
@@ -15,7 +15,8 @@
 #include <algorithm>
 
 struct NetworkCopy {
-    NetworkCopy(std::unique_ptr<engine::QtTransport> transport, const std::string& name, bool host)
+    NetworkCopy(const std::string& address, const std::string& name, bool host,
+                std::chrono::milliseconds frameTime = std::chrono::seconds(10))
     {
         p.prompter = &prompter;
         prompter.autoOk = true;
@@ -24,7 +25,7 @@ struct NetworkCopy {
             p.engine.cDictionaryAdd(w);
         Dice::InitDice(p.board.DieFaces);
         p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        p.transport = std::move(transport);
+        p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
         p.savedForNetwork = SavedGameSettings{};
         Network::Initialize(p, false);
         Network::PromptClosed(p, Network::PromptAnswer{name, host ? 2 : 1});
@@ -36,6 +37,13 @@ struct NetworkCopy {
         return table.size() == players && std::all_of(table.begin(), table.end(), [&](const PlayerEntry& e) {
                    return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
                });
+    }
+    std::string statuses() const
+    {
+        std::string s;
+        for (const PlayerEntry& e : p.network.Players)
+            s += e.Name + ":" + e.Status + " ";
+        return s;
     }
     QTemporaryDir folder;
     ScriptedPrompter prompter;
