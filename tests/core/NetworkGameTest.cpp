@@ -1,32 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whole network games in one process, inside a private network namespace (ctest runs
-// these tests in one): a host and two players, each a complete program with its own
-// transport on its own 127.0.0.x, driven by their poll ticks as fast as the sockets allow;
-// and computer players as the lobby starts them, real lettro-bot processes with the
-// lobby's own arguments, on the same machine as their host and all with the default address.
+// Whole network games in one process: a host and two players, each a complete program
+// with its own transport on its own 127.0.0.x, inside a private network namespace (ctest
+// runs it in one), driven by their poll ticks as fast as the sockets allow.
 #include "LoopbackTest.h"
-#include "Scripted.h"
+#include "NetworkCopy.h"
 
 #include "core/board/WordEntry.h"
 #include "core/game/BoardLanguage.h"
-#include "core/game/ComputerPlayer.h"
 #include "core/game/Game.h"
-#include "core/game/Program.h"
 #include "core/game/Results.h"
-#include "core/network/ComputerPlayers.h"
 #include "core/network/Messages.h"
-#include "core/network/NetworkGame.h"
 #include "core/network/NetworkSettings.h"
-#include "engine/QtTransport.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
@@ -37,63 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-// One copy of the game in a network test: its dictionary, dice that shake
-// ETIS/SOYW/OOIV/AATI, a prompter that says OK, and network play opened as host or player
-// under `name` on its own transport at `address` ("" = the default).
-struct NetworkCopy {
-    NetworkCopy(const std::string& address, const std::string& name, bool host,
-                std::chrono::milliseconds frameTime = std::chrono::seconds(10))
-    {
-        p.prompter = &prompter;
-        prompter.autoOk = true;
-        p.settings = std::make_unique<engine::SettingsStore>(folder.path().toStdString());
-        for (const char* w : {"its", "set", "site", "soot", "toys"})
-            p.engine.cDictionaryAdd(w);
-        Dice::InitDice(p.board.DieFaces);
-        p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
-        p.savedForNetwork = SavedGameSettings{};
-        Network::Initialize(p, false);
-        Network::PromptClosed(p, Network::PromptAnswer{name, host ? 2 : 1});
-    }
-    // The host's table holds `players` entries, all in the lobby, the others connected.
-    bool inLobby(std::size_t players) const
-    {
-        const auto& table = p.network.Players;
-        return table.size() == players && std::all_of(table.begin(), table.end(), [&](const PlayerEntry& e) {
-                   return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
-               });
-    }
-    std::string statuses() const
-    {
-        std::string s;
-        for (const PlayerEntry& e : p.network.Players)
-            s += e.Name + ":" + e.Status + " ";
-        return s;
-    }
-    QTemporaryDir folder;
-    ScriptedPrompter prompter;
-    Program p;
-};
-
-// Poll ticks for `copies` until `done`, each tick at least `every` after the last; false
-// after too many.
-bool PollUntil(const std::function<bool()>& done, const std::vector<NetworkCopy*>& copies, int ticks,
-               std::chrono::milliseconds every = {})
-{
-    for (int t = 0; t < ticks; ++t) {
-        if (done())
-            return true;
-        const QDeadlineTimer next(every);
-        do
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        while (!next.hasExpired());
-        for (NetworkCopy* c : copies)
-            Network::PollNetwork(c->p);
-    }
-    return done();
-}
 
 using Copy = NetworkCopy;
 
@@ -317,62 +250,6 @@ TEST_F(NetworkGame, strangersMakeAHostHoldOnlySoMuch)
     run([] { return false; }, 5);
     EXPECT_LE(held(), 2);
     EXPECT_TRUE(guard.p.network.Players[1].Connected && waiting(bob));
-}
-
-class LobbyComputers : public LoopbackTest {
-protected:
-    void SetUp() override
-    {
-        LoopbackTest::SetUp();
-        ASSERT_TRUE(p.network.Window.PollTimerOn);
-        ASSERT_TRUE(NetworkSettings::ApplySettings(p, "Standard,NoRepeatLetters,15,3,-"));
-    }
-    // The host's poll ticks, 200 ms apart as the lobby's timer, for up to a minute.
-    bool run(const std::function<bool()>& done) { return PollUntil(done, {&host}, 300, std::chrono::milliseconds(200)); }
-    // The lobby with `players` entries, everyone waiting and connected.
-    bool inLobby(std::size_t players) const { return p.network.Window.Shown && host.inLobby(players); }
-    void add()
-    {
-        QStringList arguments;
-        for (const std::string& a : Network::ComputerPlayerArguments(
-                 p, ComputerPlayer::LevelStrength(ComputerPlayer::kDefaultLevel)))
-            arguments << QString::fromStdString(a);
-        computers.start(arguments);
-    }
-    // A game from Start Game to the results: the host enters nothing, the computers
-    // play their whole clock.
-    void playGame(std::size_t players)
-    {
-        Network::StartHostedGame(p);
-        ASSERT_TRUE(run([&] { return p.game.TimeRemaining > 0; })) << p.network.Window.StatusLine;
-        Game::EndGameNow(p);
-        ASSERT_TRUE(run([&] { return p.results.Open; })) << p.network.Window.StatusLine;
-        EXPECT_EQ(p.game.PlayerWords.size(), players);
-        Results::ResultsWindowClosed(p);
-        Network::ReturnToLobby(p);
-        ASSERT_TRUE(run([&] { return inLobby(players); }))
-            << "the computers stay for the next game";
-    }
-
-    NetworkCopy host{"", "Ann", true}; // every address
-    Program& p = host.p;
-    ComputerPlayers computers{LETTRO_BOT};
-};
-
-// Before, a computer could not listen on the port its host holds after the results and
-// stalled there: the next game waited for ever.
-TEST_F(LobbyComputers, playGameAfterGameUntilTheHostLeaves)
-{
-    add();
-    ASSERT_TRUE(run([&] { return inLobby(2); }));
-    add();
-    ASSERT_TRUE(run([&] { return inLobby(3); }));
-    EXPECT_EQ(computers.running(), 2);
-    ASSERT_NO_FATAL_FAILURE(playGame(3));
-    ASSERT_NO_FATAL_FAILURE(playGame(3));
-    Network::LeaveNetworkGame(p);
-    EXPECT_TRUE(run([&] { return computers.running() == 0; }))
-        << "the host's goodbye ends the rest";
 }
 
 } // namespace
