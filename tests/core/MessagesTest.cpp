@@ -3,9 +3,7 @@
 // with an in-memory transport: what reaches the protocol, what is sent back, what is
 // closed and what is said.
 #include "MemoryTransport.h"
-#include "Scripted.h"
 
-#include "core/game/Program.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkGame.h"
 
@@ -17,12 +15,9 @@ const std::string kNoData = "";
 
 // A host (id 1) with player 100 connected on handle 5 and player 200, who left, on 6;
 // or player 100 whose host is on handle 5. Game id 812, table version 3.
-struct Peer {
+struct Peer : InMemory {
     explicit Peer(int mode, bool leaving = false)
     {
-        p.prompter = &prompter;
-        prompter.autoOk = true;
-        p.transport.reset(net = new MemoryTransport);
         p.game.GameMode = mode;
         NetworkState& n = p.network;
         n.GameId = 812, n.TableVersion = 3, n.DiscoveryHandle = 9;
@@ -57,9 +52,6 @@ struct Peer {
         const std::string& status = p.network.Players[1].Status;
         return status == "Waiting for players" ? out : out + "[" + status + "]";
     }
-    ScriptedPrompter prompter;
-    MemoryTransport* net;
-    Program p;
 };
 
 TEST(DispatchMessage, theChecksInTheirOrderAndTheAcknowledgements)

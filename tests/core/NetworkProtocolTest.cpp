@@ -2,9 +2,7 @@
 // The protocol's answers at its edges, on one machine with an in-memory transport: who
 // is admitted, what a repeated or foreign message changes, how a player hears a refusal.
 #include "MemoryTransport.h"
-#include "Scripted.h"
 
-#include "core/game/Program.h"
 #include "core/network/Messages.h"
 #include "core/network/NetworkGame.h"
 
@@ -15,12 +13,9 @@ namespace {
 const std::string kTable = "PT|77|1|Standard,NoRepeatLetters,180,3,-|";
 
 // A host (Ann) or a searching player in a lobby opened as the Network button does.
-struct Lobby {
+struct Lobby : InMemory {
     explicit Lobby(bool host, const std::string& address = "127.0.0.2")
     {
-        p.prompter = &prompter;
-        prompter.autoOk = true;
-        p.transport.reset(net = new MemoryTransport);
         net->local.address = address;
         Network::Initialize(p, false);
         Network::PromptClosed(p, Network::PromptAnswer{"Ann", host ? 2 : 1});
@@ -51,9 +46,6 @@ struct Lobby {
             s += std::to_string(e.PlayerId) + " ";
         return s;
     }
-    ScriptedPrompter prompter;
-    MemoryTransport* net;
-    Program p;
 };
 
 TEST(NetworkProtocol, whoIsAdmittedAndWithWhichId)

@@ -2,10 +2,8 @@
 // The network game's settings: their text, applying a received one within the options'
 // ranges, the lobby's controls, the host's changes published, the own settings restored.
 #include "MemoryTransport.h"
-#include "Scripted.h"
 
 #include "core/game/Options.h"
-#include "core/game/Program.h"
 #include "core/network/NetworkSettings.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +12,9 @@ namespace {
 
 using namespace NetworkSettings;
 
-struct SettingsLobby {
+struct SettingsLobby : InMemory {
     explicit SettingsLobby(int mode)
     {
-        p.transport.reset(net = new MemoryTransport);
         p.game.GameMode = mode;
         p.engine.cSetMaxWordSize(12);
         p.network.Players = {{.PlayerId = 1}, {.PlayerId = 100, .Connected = true, .Handle = 5}};
@@ -34,8 +31,6 @@ struct SettingsLobby {
                " " + item(l.MinWordSizeItems, l.MinWordSizeIndex) + " " + item(l.NumWordsItems, l.NumWordsIndex) +
                (l.Shown ? "" : " hidden") + (l.Editable ? " editable" : "");
     }
-    MemoryTransport* net;
-    Program p;
 };
 
 TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
