@@ -29,7 +29,7 @@ struct NetworkCopy {
         Dice::InitDice(p.board.DieFaces);
         p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
         p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
-        p.savedForNetwork = SavedGameSettings{};
+        p.savedForNetwork = SavedGameSettings{.RepeatLetters = true}; // the own settings to come back
         Network::Initialize(p, false);
         Network::PromptClosed(p, Network::PromptAnswer{name, host ? 2 : 1});
     }

@@ -106,7 +106,7 @@ TEST_F(NetworkGame, aFrenchHostsPlayersPlayFrenchAndGetTheirOwnLanguageBack)
     ASSERT_TRUE(run([&] { return !bob.p.network.Window.Shown; }));
     EXPECT_EQ(bob.p.dictionary.Language, "en");
     EXPECT_FALSE(bob.p.engine.contains("eleve"));
-    EXPECT_EQ(NetworkSettings::EncodeSettings(bob.p), "Standard,NoRepeatLetters,180,3,-");
+    EXPECT_EQ(NetworkSettings::EncodeSettings(bob.p), "Standard,RepeatLetters,180,3,-");
 }
 
 TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)

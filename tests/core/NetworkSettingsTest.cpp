@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The network game's settings: their text, applying a received one within the options'
-// ranges, the lobby's controls, the host's changes published, the own settings restored.
+// ranges, as the lobby's controls show them. The host's changes are made through the
+// lobby's controls in LobbyTest; the own settings coming back in NetworkGameTest.
 #include "MemoryTransport.h"
 
-#include "core/game/Options.h"
 #include "core/network/NetworkSettings.h"
 
 #include <gtest/gtest.h>
@@ -57,31 +57,6 @@ TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
     // A time the list does not offer keeps the list's choice.
     ASSERT_TRUE(ApplySettings(player.p, "Standard,NoRepeatLetters,100,3,-"));
     EXPECT_EQ(player.shown(), "Standard 30:00 3 Any");
-}
-
-TEST(NetworkSettings, theHostsChangesArePublishedAndTheOwnSettingsComeBack)
-{
-    SettingsLobby host(SinglePlayer);
-    host.p.options.RepeatLetters = true;
-    Common::EnterNetworkGame(host.p);
-    host.p.game.GameMode = NetworkHost;
-    ShowLobbySettings(host.p, true);
-    EXPECT_EQ(host.shown(), "Standard repeat 3:00 3 Any editable");
-    GameTypeClick(host.p, Frantic);
-    GameTimeClick(host.p, "10:00");
-    RepeatLettersClick(host.p, false);
-    MinWordSizeClick(host.p, "12");
-    NumWordsClick(host.p, "<75");
-    EXPECT_EQ(host.p.network.TableVersion, 5) << "every change is a new table";
-    ASSERT_EQ(host.net->sent.size(), 5u);
-    EXPECT_TRUE(host.net->sent.back().second.starts_with("PT|0|5|Frantic,NoRepeatLetters,600,12,<75|2|"));
-    NumWordsClick(host.p, "Any");
-    MinWordSizeClick(host.p, "3"); // the first item
-    EXPECT_EQ(host.p.options.NumWordsLimit + std::to_string(host.p.engine.cMinWordSize()), "-3");
-
-    RestoreSavedSettings(host.p);
-    EXPECT_EQ(EncodeSettings(host.p) + " " + std::to_string(host.p.game.GameMode),
-              "Standard,RepeatLetters,180,3,- 0");
 }
 
 } // namespace

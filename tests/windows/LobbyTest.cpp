@@ -154,6 +154,10 @@ TEST_F(Lobby, settingsControlsShowTheLobbySettingsAndReachTheHandlers)
     EXPECT_EQ(std::tuple(t.program.game.TimeLimit, t.program.options.RepeatLetters,
                          t.program.engine.cMinWordSize(), t.program.options.NumWordsLimit),
               std::tuple(30, true, 5, std::string(">50")));
+    Choose(in<QComboBox>("MinWordSizeCombo"), "3"); // the first items
+    Choose(in<QComboBox>("NumWordsCombo"), "Any");
+    EXPECT_EQ(t.program.options.NumWordsLimit + std::to_string(t.program.engine.cMinWordSize()), "-3");
+    EXPECT_EQ(t.program.network.TableVersion, 8) << "every change is a new table";
 
     EXPECT_EQ(in<QLabel>("BoardLanguage")->text(), "Board language: English");
     t.program.game.GameMode = NetworkPlayer;
