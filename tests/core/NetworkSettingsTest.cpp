@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The network game's settings: their text, applying a received one within the options'
-// ranges, as the lobby's controls show them. The host's changes are made through the
-// lobby's controls in LobbyTest; the own settings coming back in NetworkGameTest.
+// ranges, as the lobby's controls show them; the board language with them. The host's
+// changes are made through the lobby's controls in LobbyTest.
 #include "MemoryTransport.h"
 
 #include "core/network/NetworkSettings.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +59,16 @@ TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
     // A time the list does not offer keeps the list's choice.
     ASSERT_TRUE(ApplySettings(player.p, "Standard,NoRepeatLetters,100,3,-"));
     EXPECT_EQ(player.shown(), "Standard 30:00 3 Any");
+
+    // The host's board language comes with its settings; leaving brings the own back.
+    player.p.ProgramFolder = QFileInfo(LETTRO_SHIPPED_DICTIONARY).absolutePath().toStdString();
+    player.p.savedForNetwork = SavedGameSettings{};
+    ASSERT_TRUE(ApplySettings(player.p, "Standard,NoRepeatLetters,180,3,-,fr"));
+    EXPECT_EQ(EncodeSettings(player.p), "Standard,NoRepeatLetters,180,3,-,fr");
+    EXPECT_TRUE(player.p.engine.contains("eleve")) << "the French dictionary";
+    RestoreSavedSettings(player.p);
+    EXPECT_EQ(player.p.dictionary.Language, "en");
+    EXPECT_FALSE(player.p.engine.contains("eleve"));
 }
 
 } // namespace

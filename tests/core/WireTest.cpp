@@ -60,7 +60,7 @@ TEST(Wire, randomMessagesReadBackAsWritten)
     };
     const auto settings = [&] {
         return std::string(below(2) ? "Frantic" : "Blitz") + (below(2) ? ",RepeatLetters," : ",x,") +
-               std::to_string(number(16)) + "," + std::to_string(number(32)) + "," + (below(2) ? "-" : ">25");
+               std::to_string(number(16)) + "," + std::to_string(number(32)) + "," + (below(2) ? "-" : ">25,fr");
     };
     const auto entry = [&] { return PlayerEntry{number(16), name(), name(), name(), name(), name(), name()}; };
     for (int round = 0; round < 1000; ++round) {
