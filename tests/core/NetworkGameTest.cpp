@@ -26,12 +26,10 @@
 
 namespace {
 
-using Copy = NetworkCopy;
-
 class NetworkGame : public LoopbackTest {
 protected:
     bool run(const std::function<bool()>& done, int ticks = 2000) { return PollUntil(done, copies, ticks); }
-    static void play(Copy& c, const std::vector<std::string>& words)
+    static void play(NetworkCopy& c, const std::vector<std::string>& words)
     {
         for (const std::string& w : words) {
             WordEntry::NewWordChanged(c.p, QString::fromStdString(w));
@@ -39,15 +37,14 @@ protected:
         }
         Game::EndGame(c.p); // the clock ran out
     }
-    static void backToLobby(const std::vector<Copy*>& those)
+    static void backToLobby(const std::vector<NetworkCopy*>& those)
     {
-        for (Copy* c : those)
+        for (NetworkCopy* c : those)
             Results::ResultsWindowClosed(c->p), Network::ReturnToLobby(c->p);
     }
-    bool inLobby(std::size_t players) const { return host.inLobby(players); }
-    static bool waiting(const Copy& c) { return c.p.network.GamePhase == Phase::WaitingForPlayers; }
-    Copy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
-    std::vector<Copy*> copies{&host, &bob, &cy};
+    static bool waiting(const NetworkCopy& c) { return c.p.network.GamePhase == Phase::WaitingForPlayers; }
+    NetworkCopy host{"127.0.0.2", "Ann", true}, bob{"127.0.0.3", "Bob", false}, cy{"127.0.0.4", "Cy", false};
+    std::vector<NetworkCopy*> copies{&host, &bob, &cy};
 };
 
 TEST_F(NetworkGame, joinChangeSettingsPlayAndLeave)
@@ -70,7 +67,7 @@ TEST_F(NetworkGame, joinChangeSettingsPlayAndLeave)
     play(cy, {"its", "zzz"});
     ASSERT_TRUE(run([&] { return host.p.results.Open && bob.p.results.Open && cy.p.results.Open; }))
         << host.statuses() << "/ " << bob.statuses();
-    for (Copy* c : {&bob, &cy}) {
+    for (NetworkCopy* c : {&bob, &cy}) {
         EXPECT_EQ(c->p.game.PlayerWords, host.p.game.PlayerWords);
         EXPECT_EQ(c->p.eval.PlayerScores, host.p.eval.PlayerScores);
     }
@@ -88,7 +85,7 @@ TEST_F(NetworkGame, joinChangeSettingsPlayAndLeave)
 
 TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
 {
-    ASSERT_TRUE(run([&] { return inLobby(3) && waiting(bob) && waiting(cy); }));
+    ASSERT_TRUE(run([&] { return host.inLobby(3) && waiting(bob) && waiting(cy); }));
     // Bob's connection drops as the game starts: the game data reach him when he is back.
     Messages::CloseConnection(host.p, host.p.network.Players[1].Handle);
     Network::StartHostedGame(host.p);
@@ -105,7 +102,7 @@ TEST_F(NetworkGame, aLostConnectionALeaverAndAStaleGame)
     EXPECT_EQ(bob.p.eval.PlayerScores, (std::vector<int>{1, 1, 0}));
     EXPECT_EQ(cy.p.game.GameMode, SinglePlayer) << "the leaver's own settings are back";
     backToLobby({&host, &bob});
-    ASSERT_TRUE(run([&] { return inLobby(2) && waiting(bob); })) << host.statuses();
+    ASSERT_TRUE(run([&] { return host.inLobby(2) && waiting(bob); })) << host.statuses();
 
     // A player still on an old game is told so when he reports, and his network game ends.
     ++bob.p.network.GameId;
@@ -121,7 +118,7 @@ TEST_F(NetworkGame, bootsDuringAGameAndInTheLobby)
         Network::PlayerTableClick(host.p, index + 1);
         Network::BootPlayer(host.p);
     };
-    ASSERT_TRUE(run([&] { return inLobby(3); }));
+    ASSERT_TRUE(run([&] { return host.inLobby(3); }));
     Network::StartHostedGame(host.p);
     ASSERT_TRUE(run([&] { return host.p.game.TimeRemaining > 0 && bob.p.game.TimeRemaining > 0 && cy.p.game.TimeRemaining > 0; }));
     play(host, {"site"});
@@ -133,7 +130,7 @@ TEST_F(NetworkGame, bootsDuringAGameAndInTheLobby)
     // His words come too late: once the host is back in the lobby he is told goodbye.
     play(cy, {"its"});
     backToLobby({&host, &bob});
-    ASSERT_TRUE(run([&] { return inLobby(2) && !cy.p.network.Window.Shown; })) << host.statuses();
+    ASSERT_TRUE(run([&] { return host.inLobby(2) && !cy.p.network.Window.Shown; })) << host.statuses();
     EXPECT_FALSE(cy.p.results.Open);
     // In the lobby the row goes at once.
     boot(1);
@@ -162,7 +159,7 @@ int Raw(const char* from, bool listening = false)
 TEST_F(NetworkGame, strangersMakeAHostHoldOnlySoMuch)
 {
     using namespace std::chrono_literals;
-    Copy guard{"127.0.0.6", "Dee", true, 400ms};
+    NetworkCopy guard{"127.0.0.6", "Dee", true, 400ms};
     auto& net = static_cast<engine::QtTransport&>(*guard.p.transport);
     copies = {&guard, &bob};
     ASSERT_TRUE(run([&] { return guard.p.network.Players.size() == 2 && waiting(bob); }));

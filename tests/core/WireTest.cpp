@@ -98,13 +98,11 @@ TEST(Wire, malformedAndUnknownTextsAreDropped)
         {"AK|1|\xC0\xAF|GB", Parsed::Malformed}, // not UTF-8, so Windows-1252: "À¯"
         {"GB|1|32768", Parsed::Malformed},
         {"GB|1|-32768", Parsed::Ok},
-        {"WT|1|2|2147483648", Parsed::Malformed},
         {"WT|-2147483648|2|007", Parsed::Ok},
         {"PR|1|100|-1", Parsed::Malformed},
         {"PT|1|1|" + kSettings + "|0", Parsed::Malformed},
         {"PT|1|1|" + kSettings + "|1" + table1, Parsed::Ok},
         {"PT|1|1|" + kSettings + "|22", Parsed::Malformed},
-        {"PT|1|1|Standard,NoRepeatLetters,180,3|1" + table1, Parsed::Malformed},
         {"NG|1|Standard,NoRepeatLetters,3:00,3,-|ABCDEFGHIJKLMNOP|0", Parsed::Malformed},
         {"NG|1|" + kSettings + "|ABCDEFGHIJKLMNO|0", Parsed::Malformed},
         {"NG|1|" + kSettings + "|ABCDEFGHIJKLMNO1|0", Parsed::Malformed},
