@@ -171,8 +171,9 @@ TEST_F(Lobby, settingsControlsShowTheLobbySettingsAndReachTheHandlers)
     EXPECT_FALSE(gameType->isVisible() || in<QLabel>("NumWordsLabel")->isVisible());
 }
 
-// The "Hit OK" box came while the lobby was still up and the main window disabled.
-TEST_F(Lobby, networkPlayStartsWithTheLobbyGoneAndTheMainWindowInUse)
+// The "Hit OK" box came while the lobby was still up and the main window disabled. The
+// game's results give the main window back to the lobby.
+TEST_F(Lobby, networkPlayStartsWithTheLobbyGoneAndItsResultsGoBackToIt)
 {
     NetworkDialog& d = sync();
     t.desktop.answer(core::Answer::Ok, [&] {
@@ -181,10 +182,7 @@ TEST_F(Lobby, networkPlayStartsWithTheLobbyGoneAndTheMainWindowInUse)
     });
     t.app.run([this] { Network::StartNetworkGame(t.program); });
     EXPECT_EQ(t.desktop.texts().value(0), "Hit OK when ready to start game.");
-}
 
-TEST_F(Lobby, closingTheResultsOfANetworkGameGoesBackToTheLobby)
-{
     t.placeBoard(BoardFromText("CATS/ODGE/QINR/TXYZ"));
     t.program.game.PlayerWords = {{"cat"}};
     t.program.game.GameInProgress = true;
@@ -192,7 +190,7 @@ TEST_F(Lobby, closingTheResultsOfANetworkGameGoesBackToTheLobby)
     t.app.syncWindows();
     ASSERT_TRUE(t.find<ResultsWindow>() && t.find<ResultsWindow>()->isVisible());
     t.find<ResultsWindow>()->close();
-    EXPECT_TRUE(w.Shown && t.find<NetworkDialog>()->isVisible() && !t.window->isEnabled());
+    EXPECT_TRUE(w.Shown && d.isVisible() && !t.window->isEnabled());
 }
 
 TEST(PromptWindow, theNetworkButtonAsksOptionsOkAndCancelReachTheCore)
