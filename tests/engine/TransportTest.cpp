@@ -74,9 +74,13 @@ protected:
     QtTransport a{"127.0.0.2"}, b{"127.0.0.3", 500ms};
 };
 
-TEST_F(Transport, FramedMessagesBetweenTwoCopies)
+// Framed messages between two copies; faults on a connection cost only that connection.
+TEST_F(Transport, FramedMessagesAndFaultsThatCloseOnlyTheirOwnConnection)
 {
     EXPECT_EQ(a.netGetLocalInfo().address, "127.0.0.2");
+    const int refused = a.netIPConnect("127.0.0.9", 20000);
+    EXPECT_GT(refused, 0);
+    expect(a, NetEvent::Failed, refused);
     const int ab = a.netIPConnect("127.0.0.3", 20000);
     expect(a, NetEvent::Connected, ab);
     const int ba = expect(b, NetEvent::Accepted);
@@ -103,6 +107,23 @@ TEST_F(Transport, FramedMessagesBetweenTwoCopies)
     peer->write(three.right(3));
     EXPECT_EQ(receive(b, br), "three");
 
+    // Too big, a header cut short, a body cut short: each costs its own connection.
+    for (const QByteArray& bad : {frame("", QtTransport::kMaxMessage + 1), QByteArray(2, '\0'),
+                                  frame("abc", 10)}) {
+        const auto other = raw();
+        const int bo = expect(b, NetEvent::Accepted);
+        other->write(bad);
+        expect(b, NetEvent::Closed, bo);
+    }
+    peer->write(frame("still here", 10));
+    EXPECT_EQ(receive(b, br), "still here");
+    a.netSendData(ab, "and here");
+    EXPECT_EQ(receive(b, ba), "and here");
+    peer->write(frame("last", 4));
+    peer->disconnectFromHost();
+    EXPECT_EQ(receive(b, br), "last");
+    expect(b, NetEvent::Closed, br);
+
     // A close lets the last message through first.
     a.netSendData(ab, "bye");
     a.netClose(ab);
@@ -110,6 +131,11 @@ TEST_F(Transport, FramedMessagesBetweenTwoCopies)
     expect(b, NetEvent::Closed, ba);
     std::string none;
     EXPECT_FALSE(b.netGetData(ba, none));
+
+    // There is no infra-red: asking for it starts without it.
+    EXPECT_LT(a.netStartup(20000, "Lettro"), 0);
+    EXPECT_TRUE(a.netIRListDevices().empty());
+    EXPECT_LT(a.netIRConnect("any", "Lettro"), 0);
 }
 
 // News is noticed from the event loop, so a caller need not wait for its next poll; a
@@ -135,41 +161,6 @@ TEST_F(Transport, ArrivalsAreNoticedBetweenPolls)
     a.netSendData(ab, "three");
     EXPECT_EQ(receive(b, ba), "three");
     EXPECT_EQ(notices, before);
-}
-
-TEST_F(Transport, FaultsCloseOnlyTheirOwnConnection)
-{
-    const int refused = a.netIPConnect("127.0.0.9", 20000);
-    EXPECT_GT(refused, 0);
-    expect(a, NetEvent::Failed, refused);
-    const int ab = a.netIPConnect("127.0.0.3", 20000);
-    expect(a, NetEvent::Connected, ab);
-    const int ba = expect(b, NetEvent::Accepted);
-    const auto idle = raw();
-    const int bi = expect(b, NetEvent::Accepted);
-
-    // Too big, a header cut short, a body cut short: each costs its own connection.
-    for (const QByteArray& bad : {frame("", QtTransport::kMaxMessage + 1), QByteArray(2, '\0'),
-                                  frame("abc", 10)}) {
-        const auto peer = raw();
-        const int bp = expect(b, NetEvent::Accepted);
-        peer->write(bad);
-        expect(b, NetEvent::Closed, bp);
-    }
-    idle->write(frame("still here", 10));
-    EXPECT_EQ(receive(b, bi), "still here");
-    a.netSendData(ab, "and here");
-    EXPECT_EQ(receive(b, ba), "and here");
-
-    idle->write(frame("last", 4));
-    idle->disconnectFromHost();
-    EXPECT_EQ(receive(b, bi), "last");
-    expect(b, NetEvent::Closed, bi);
-
-    // There is no infra-red: asking for it starts without it.
-    EXPECT_LT(a.netStartup(20000, "Lettro"), 0);
-    EXPECT_TRUE(a.netIRListDevices().empty());
-    EXPECT_LT(a.netIRConnect("any", "Lettro"), 0);
 }
 
 } // namespace
