@@ -49,15 +49,12 @@ protected:
 
 TEST_F(NetworkGame, joinChangeSettingsPlayAndLeave)
 {
-    const auto lobby = [&] {
-        return host.statuses() == "Ann:Waiting for players Bob:Waiting for players Cy:Waiting for players " &&
-               waiting(bob) && waiting(cy);
-    };
+    const auto lobby = [&] { return host.inLobby(3) && waiting(bob) && waiting(cy); };
     ASSERT_TRUE(run(lobby)) << host.statuses();
     NetworkSettings::GameTimeClick(host.p, "1:00");
     ASSERT_TRUE(run([&] { return bob.p.game.TimeLimit == 60 && cy.p.game.TimeLimit == 60; }));
 
-    // More games in a row: LobbyComputers and the bots' tests.
+    // More games in a row: the bots' tests.
     Network::StartHostedGame(host.p);
     ASSERT_TRUE(run([&] { return host.p.game.TimeRemaining > 0 && bob.p.game.TimeRemaining > 0 && cy.p.game.TimeRemaining > 0; }))
         << host.statuses();
