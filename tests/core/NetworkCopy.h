@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the game in a network test: its dictionary, dice that shake
 // ETIS/SOYW/OOIV/AATI, a prompter that says OK, and network play opened as host or player
-// under `name` on its own transport.
+// under `name` on its own transport at `address` ("" = the default).
 #pragma once
 
 #include "Scripted.h"
@@ -10,12 +10,16 @@
 #include "core/network/NetworkGame.h"
 #include "engine/QtTransport.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <functional>
 
 struct NetworkCopy {
-    NetworkCopy(std::unique_ptr<engine::QtTransport> transport, const std::string& name, bool host)
+    NetworkCopy(const std::string& address, const std::string& name, bool host,
+                std::chrono::milliseconds frameTime = std::chrono::seconds(10))
     {
         p.prompter = &prompter;
         prompter.autoOk = true;
@@ -24,8 +28,8 @@ struct NetworkCopy {
             p.engine.cDictionaryAdd(w);
         Dice::InitDice(p.board.DieFaces);
         p.random = std::make_unique<ScriptedRandom>(std::vector<float>{0.0f});
-        p.transport = std::move(transport);
-        p.savedForNetwork = SavedGameSettings{};
+        p.transport = std::make_unique<engine::QtTransport>(address, frameTime);
+        p.savedForNetwork = SavedGameSettings{.RepeatLetters = true}; // the own settings to come back
         Network::Initialize(p, false);
         Network::PromptClosed(p, Network::PromptAnswer{name, host ? 2 : 1});
     }
@@ -37,7 +41,32 @@ struct NetworkCopy {
                    return e.Status == "Waiting for players" && (e.Connected || &e == &table[0]);
                });
     }
+    std::string statuses() const
+    {
+        std::string s;
+        for (const PlayerEntry& e : p.network.Players)
+            s += e.Name + ":" + e.Status + " ";
+        return s;
+    }
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     Program p;
 };
+
+// Poll ticks for `copies` until `done`, each tick at least `every` after the last; false
+// after too many.
+inline bool PollUntil(const std::function<bool()>& done, const std::vector<NetworkCopy*>& copies, int ticks,
+                      std::chrono::milliseconds every = {})
+{
+    for (int t = 0; t < ticks; ++t) {
+        if (done())
+            return true;
+        const QDeadlineTimer next(every);
+        do
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (!next.hasExpired());
+        for (NetworkCopy* c : copies)
+            Network::PollNetwork(c->p);
+    }
+    return done();
+}

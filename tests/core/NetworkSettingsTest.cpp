@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The network game's settings: their text, applying a received one within the options'
-// ranges, the lobby's controls, the host's changes published, the own settings restored.
+// ranges, as the lobby's controls show them; the board language with them. The host's
+// changes are made through the lobby's controls in LobbyTest.
 #include "MemoryTransport.h"
-#include "Scripted.h"
 
-#include "core/game/Options.h"
-#include "core/game/Program.h"
 #include "core/network/NetworkSettings.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,9 @@ namespace {
 
 using namespace NetworkSettings;
 
-struct SettingsLobby {
+struct SettingsLobby : InMemory {
     explicit SettingsLobby(int mode)
     {
-        p.transport.reset(net = new MemoryTransport);
         p.game.GameMode = mode;
         p.engine.cSetMaxWordSize(12);
         p.network.Players = {{.PlayerId = 1}, {.PlayerId = 100, .Connected = true, .Handle = 5}};
@@ -34,8 +33,6 @@ struct SettingsLobby {
                " " + item(l.MinWordSizeItems, l.MinWordSizeIndex) + " " + item(l.NumWordsItems, l.NumWordsIndex) +
                (l.Shown ? "" : " hidden") + (l.Editable ? " editable" : "");
     }
-    MemoryTransport* net;
-    Program p;
 };
 
 TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
@@ -62,38 +59,16 @@ TEST(NetworkSettings, receivedTextsAreAppliedWithinTheOptionsRanges)
     // A time the list does not offer keeps the list's choice.
     ASSERT_TRUE(ApplySettings(player.p, "Standard,NoRepeatLetters,100,3,-"));
     EXPECT_EQ(player.shown(), "Standard 30:00 3 Any");
-}
 
-TEST(NetworkSettings, theHostsChangesArePublishedAndTheOwnSettingsComeBack)
-{
-    SettingsLobby host(SinglePlayer);
-    host.p.options.RepeatLetters = true;
-    Common::EnterNetworkGame(host.p);
-    host.p.game.GameMode = NetworkHost;
-    ShowLobbySettings(host.p, true);
-    EXPECT_EQ(host.shown(), "Standard repeat 3:00 3 Any editable");
-    GameTypeClick(host.p, Frantic);
-    GameTimeClick(host.p, "0:30");
-    RepeatLettersClick(host.p, false);
-    MinWordSizeClick(host.p, "12");
-    NumWordsClick(host.p, "<75");
-    EXPECT_EQ(host.shown(), "Frantic (0:30) 12 <75 editable");
-    EXPECT_EQ(host.p.network.TableVersion, 5) << "every change is a new table";
-    ASSERT_EQ(host.net->sent.size(), 5u);
-    EXPECT_TRUE(host.net->sent.back().second.starts_with("PT|0|5|Frantic,NoRepeatLetters,30,12,<75|2|"));
-    for (const auto& [item, seconds] : {std::pair{"5:00", 300}, {"10:00", 600}}) {
-        GameTimeClick(host.p, item);
-        EXPECT_EQ(host.p.game.TimeLimit, seconds);
-    }
-    NumWordsClick(host.p, "Any");
-    MinWordSizeClick(host.p, "3"); // the first item
-    EXPECT_EQ(host.p.options.NumWordsLimit + std::to_string(host.p.engine.cMinWordSize()), "-3");
-    ShowLobbySettings(host.p, false);
-    EXPECT_EQ(host.shown(), "Frantic (10:00) 3 Any hidden editable");
-
-    RestoreSavedSettings(host.p);
-    EXPECT_EQ(EncodeSettings(host.p) + " " + std::to_string(host.p.game.GameMode),
-              "Standard,RepeatLetters,180,3,- 0");
+    // The host's board language comes with its settings; leaving brings the own back.
+    player.p.ProgramFolder = QFileInfo(LETTRO_SHIPPED_DICTIONARY).absolutePath().toStdString();
+    player.p.savedForNetwork = SavedGameSettings{};
+    ASSERT_TRUE(ApplySettings(player.p, "Standard,NoRepeatLetters,180,3,-,fr"));
+    EXPECT_EQ(EncodeSettings(player.p), "Standard,NoRepeatLetters,180,3,-,fr");
+    EXPECT_TRUE(player.p.engine.contains("eleve")) << "the French dictionary";
+    RestoreSavedSettings(player.p);
+    EXPECT_EQ(player.p.dictionary.Language, "en");
+    EXPECT_FALSE(player.p.engine.contains("eleve"));
 }
 
 } // namespace

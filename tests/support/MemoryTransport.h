@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A transport in memory: messages queued for reading by handle, every send and close
-// recorded, peers named by handle.
+// recorded, peers named by handle; and a program on one, its prompter saying OK.
 #pragma once
 
+#include "Scripted.h"
+
+#include "core/game/Program.h"
 #include "engine/Transport.h"
 
 #include <deque>
@@ -63,4 +66,16 @@ public:
     std::vector<std::pair<int, std::string>> sent; // handle -1: multicast
     std::vector<int> closed;
     std::map<int, std::string> addresses; // peers' addresses by handle; 127.0.0.9 if not here
+};
+
+struct InMemory {
+    InMemory()
+    {
+        p.prompter = &prompter;
+        prompter.autoOk = true;
+        p.transport.reset(net = new MemoryTransport);
+    }
+    ScriptedPrompter prompter;
+    MemoryTransport* net;
+    Program p;
 };
