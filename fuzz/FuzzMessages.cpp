@@ -62,6 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     program.network.DiscoveryHandle = 9;
     program.network.LeaveCountdown = mode & 0x40 ? 5 : 0;
     program.network.Players = {{.PlayerId = 1, .Handle = 5}, {.PlayerId = 100, .Connected = true, .Handle = 6}};
+    if (mode & 0x20) { // the input is one settings text
+        NetworkSettings::ApplySettings(program, rest);
+        CheckRanges(program);
+        return 0;
+    }
     // Messages separated by NUL bytes, on the connection or on the discovery group.
     for (std::size_t start = 0; start <= rest.size();) {
         const std::size_t end = std::min(rest.find('\0', start), rest.size());
